@@ -1,0 +1,135 @@
+#include "Project.h"
+
+namespace tarvex {
+
+void FillDefaultStyle(TMenuStyleRec& style) {
+    style = TMenuStyleRec{};
+    style.MouseOffFont = "000000";
+    style.MouseOffBackground = "C0C0C0";
+    style.MouseOnFont = "FFFFFF";
+    style.MouseOnBackground = "808080";
+    style.MenuBorderColor = "000000";
+    style.FontSize = 10;
+    style.FontStyle = "normal";
+    style.FontName = "Verdana, Arial";
+    style.MenuItemPadding = 3;
+}
+
+void FillDefaultMenuItem(TMenuItemRec& item) {
+    item = TMenuItemRec{};
+    item.Caption = "Menu Item Name";
+    item.Address = KorvaneHomePage;
+}
+
+namespace {
+
+void FillMainMenuOptions(const TProject& project, TMenuOptionsRec& options) {
+    options = TMenuOptionsRec{};
+    options.RemainVisible = 100;
+    options.MenuLeft = 40;
+    options.MenuTop = 140;
+    options.MenuWidth = 150;
+    options.MenuBorder = 1;
+    options.TextAlignment = "left";
+    options.Orientation = "Horizontal";
+    options.MenuOpening = "on mouse over";
+    if (const TTreeNode* first = project.Styles.FirstRoot()) {
+        options.MenuStyle = first->Text();
+    }
+}
+
+} // namespace
+
+void FillDefaultMenuOptions(const TProject& project, TMenuOptionsRec& options, const TTreeNode* group) {
+    FillMainMenuOptions(project, options);
+    if (!group) {
+        return;
+    }
+    options.Orientation = "Vertical";
+
+    TMenuOptionsRec holderDefaults;
+    const TMenuOptionsRec* holder = &holderDefaults;
+    if (const TTreeNode* optionsNode = FindMenuOptionsNode(project.Objects, group)) {
+        holder = &optionsNode->Options();
+    } else {
+        FillMainMenuOptions(project, holderDefaults);
+    }
+    const TMenuOptionsRec& p = *holder;
+    const int i = group->Index();
+    const int d = group->Level();
+    if (d == 0 && p.Orientation == "Vertical") {
+        options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + p.MenuWidth);
+        options.MenuTop = Wrap32(int64_t{p.MenuTop} + 20 * int64_t{i - 1});
+    } else if (d == 0) {
+        options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + int64_t{i - 1} * (int64_t{p.MenuWidth} + p.MenuBorder));
+        options.MenuTop = Wrap32(int64_t{p.MenuTop} + p.MenuBorder + 20);
+    } else {
+        options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + int64_t{d} * (int64_t{p.MenuWidth} + p.MenuBorder));
+        options.MenuTop = Wrap32(int64_t{p.MenuTop} + 18 * int64_t{i - 1});
+    }
+}
+
+TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent) {
+    for (const auto& node : tree.Level(parent)) {
+        if (node->IsOptions()) {
+            return node.get();
+        }
+    }
+    return nullptr;
+}
+
+TTreeNode* FindMenuOptionsNode(const TTree& tree, const TTreeNode* node) {
+    if (!node) {
+        return nullptr;
+    }
+    return FindMenuOptionsNodeOfLevel(tree, node->Parent());
+}
+
+bool StyleExists(const TProject& project, std::string_view name) {
+    for (const auto& node : project.Styles.Roots()) {
+        if (node->Text() == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyleRec& style) {
+    TTreeNode* node = project.Styles.Append(nullptr, TNodeKind::Style, std::move(name));
+    node->Style() = style;
+    return node;
+}
+
+TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item) {
+    TTreeNode* node = project.Objects.Append(parent, kind, item.Caption.str());
+    node->Item() = item;
+    return node;
+}
+
+TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options) {
+    TTreeNode* node = project.Objects.Append(parent, TNodeKind::MenuOptions, std::string(MenuOptionsText));
+    node->Options() = options;
+    return node;
+}
+
+void BuildDefaultProject(TProject& project) {
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(project, options, nullptr);
+    AppendOptionsNode(project, nullptr, options);
+
+    TMenuItemRec group;
+    FillDefaultMenuItem(group);
+    group.Caption = "Menu group name";
+    TTreeNode* groupNode = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, group);
+
+    TMenuOptionsRec submenu;
+    FillDefaultMenuOptions(project, submenu, groupNode);
+    AppendOptionsNode(project, groupNode, submenu);
+
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = "Menu item name";
+    AppendItemNode(project, groupNode, TNodeKind::MenuItem, item);
+}
+
+} // namespace tarvex

@@ -1,0 +1,37 @@
+#pragma once
+// One menu design: the objects tree and the style list, and the model operations on them.
+
+#include "Tree.h"
+
+#include <string_view>
+
+namespace tarvex {
+
+struct TProject {
+    TTree Objects;
+    TTree Styles;
+};
+
+void FillDefaultStyle(TMenuStyleRec& style);
+void FillDefaultMenuItem(TMenuItemRec& item);
+// `group` is the group whose submenu the record describes, or nullptr for the main menu.
+// A group whose level has no Menu Options node is placed as if its menu had the main menu's defaults.
+void FillDefaultMenuOptions(const TProject& project, TMenuOptionsRec& options, const TTreeNode* group);
+
+// The first Menu Options node of `node`'s level, or nullptr.
+TTreeNode* FindMenuOptionsNode(const TTree& tree, const TTreeNode* node);
+// Same, for the level whose parent is `parent` (nullptr: root level).
+TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent);
+bool StyleExists(const TProject& project, std::string_view name);
+
+// Appends the default project to an empty objects tree (after the style list got its first style, if any).
+void BuildDefaultProject(TProject& project);
+
+// Convenience constructors for the four node kinds, each filled with its defaults.
+TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyleRec& style);
+TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item);
+TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options);
+
+inline constexpr std::string_view MenuOptionsText = "Menu Options";
+
+} // namespace tarvex

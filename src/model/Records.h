@@ -1,0 +1,66 @@
+#pragma once
+// The three fixed-layout records of a design: menu options, menu entry, style.
+
+#include "ShortString.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tarvex {
+
+// Both the maker's home page and its web address; also the default entry address.
+inline constexpr std::string_view KorvaneHomePage = "https://www.korvane.example";
+inline constexpr std::string_view KorvaneWebAddress = "https://www.korvane.example";
+
+// Position arithmetic is done in 64 bits and stored with 32-bit wrap-around, as the 32-bit
+// fields always did: extreme values from hand-edited files must not be undefined behaviour.
+inline int32_t Wrap32(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
+
+struct TMenuOptionsRec {
+    int32_t RemainVisible = 0;
+    int32_t MenuLeft = 0;
+    int32_t MenuTop = 0;
+    int32_t MenuWidth = 0;
+    int32_t MenuBorder = 0;
+    ShortString<50> ScreenPosition;
+    ShortString<255> MenuStyle;
+    ShortString<50> TextAlignment;
+    ShortString<20> Orientation;
+    ShortString<20> ImagePosition;
+    ShortString<20> MenuOpening;
+
+    friend bool operator==(const TMenuOptionsRec&, const TMenuOptionsRec&) = default;
+};
+
+struct TMenuItemRec {
+    ShortString<250> Caption;
+    ShortString<250> Target;
+    ShortString<250> Hint;
+    ShortString<255> Address;
+
+    friend bool operator==(const TMenuItemRec&, const TMenuItemRec&) = default;
+};
+
+struct TMenuStyleRec {
+    ShortString<6> MouseOffFont;
+    ShortString<6> MouseOffBackground;
+    ShortString<6> MouseOnFont;
+    ShortString<6> MouseOnBackground;
+    ShortString<6> MenuBorderColor;
+    int32_t FontSize = 0;
+    ShortString<15> FontStyle;
+    ShortString<15> FontWeight;
+    ShortString<50> FontName;
+    int32_t MenuItemPadding = 0;
+    ShortString<255> SubMenuImage;
+    ShortString<50> BorderSeparatorbar;
+    ShortString<6> HighColor;
+    ShortString<6> LowColor;
+    ShortString<255> TopBarImage;
+    ShortString<6> MenuHeaderFontColor;
+    ShortString<6> MenuHeaderBackground;
+
+    friend bool operator==(const TMenuStyleRec&, const TMenuStyleRec&) = default;
+};
+
+} // namespace tarvex

@@ -1,0 +1,43 @@
+#pragma once
+// Fixed-capacity 8-bit text: a record field that keeps at most N bytes of whatever is stored into it.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarvex {
+
+template <std::size_t N> class ShortString {
+public:
+    static constexpr std::size_t Capacity = N;
+
+    ShortString() = default;
+    ShortString(std::string_view text) { Assign(text); }
+    ShortString(const char* text) { Assign(text ? std::string_view(text) : std::string_view()); }
+    ShortString(const std::string& text) { Assign(text); }
+
+    ShortString& operator=(std::string_view text) {
+        Assign(text);
+        return *this;
+    }
+    ShortString& operator=(const char* text) { return *this = std::string_view(text ? text : ""); }
+    ShortString& operator=(const std::string& text) { return *this = std::string_view(text); }
+
+    // Longer input is cut without a word: the fields mirror fixed-size records on disk.
+    void Assign(std::string_view text) { m_text.assign(text.substr(0, N)); }
+
+    const std::string& str() const { return m_text; }
+    std::string_view view() const { return m_text; }
+    operator std::string_view() const { return m_text; }
+    std::size_t size() const { return m_text.size(); }
+    bool empty() const { return m_text.empty(); }
+
+    friend bool operator==(const ShortString& a, const ShortString& b) { return a.m_text == b.m_text; }
+    friend bool operator==(const ShortString& a, std::string_view b) { return a.m_text == b; }
+    friend bool operator==(const ShortString& a, const char* b) { return a.m_text == std::string_view(b); }
+
+private:
+    std::string m_text;
+};
+
+} // namespace tarvex

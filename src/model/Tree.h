@@ -1,0 +1,83 @@
+#pragma once
+// An ordered tree of TTreeNode (objects tree or style list) that tells observers about every change.
+
+#include "TreeNode.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+// Notifications in the begin/end pairs a Qt item model needs. `parent` nullptr means the root level.
+class TTreeObserver {
+public:
+    virtual ~TTreeObserver() = default;
+    virtual void NodeAboutToBeInserted(const TTreeNode* /*parent*/, int /*index*/) {}
+    virtual void NodeInserted(TTreeNode* /*node*/) {}
+    virtual void NodeAboutToBeRemoved(TTreeNode* /*node*/) {}
+    virtual void NodeRemoved(const TTreeNode* /*parent*/, int /*index*/) {}
+    virtual void NodeAboutToBeMoved(TTreeNode* /*node*/, const TTreeNode* /*newParent*/, int /*newIndex*/) {}
+    virtual void NodeMoved(TTreeNode* /*node*/) {}
+    virtual void NodeTextChanged(TTreeNode* /*node*/) {}
+    virtual void TreeAboutToBeReset() {}
+    virtual void TreeReset() {}
+};
+
+class TTree {
+public:
+    TTree() = default;
+    TTree(const TTree&) = delete;
+    TTree& operator=(const TTree&) = delete;
+    ~TTree();
+
+    const std::vector<std::unique_ptr<TTreeNode>>& Roots() const { return m_roots; }
+    int RootCount() const { return static_cast<int>(m_roots.size()); }
+    TTreeNode* Root(int index) const;
+    TTreeNode* FirstRoot() const { return m_roots.empty() ? nullptr : m_roots.front().get(); }
+    bool Empty() const { return m_roots.empty(); }
+    // The children of `parent`, or the root level when `parent` is nullptr.
+    const std::vector<std::unique_ptr<TTreeNode>>& Level(const TTreeNode* parent) const;
+
+    // Appends a node (with the record default-constructed for its kind) as the last child of
+    // `parent` (nullptr: the root level). The tree owns it; the pointer stays valid until it is removed.
+    TTreeNode* Append(TTreeNode* parent, TNodeKind kind, std::string text);
+    TTreeNode* Insert(TTreeNode* parent, int index, TNodeKind kind, std::string text);
+    // Removes the node with its subtree; their records go with them.
+    void Remove(TTreeNode* node);
+    // Makes `node` the last node of the level of `newParent`; refused (false) when that would put it
+    // inside its own subtree.
+    bool MoveToEnd(TTreeNode* node, TTreeNode* newParent);
+    void Clear();
+
+    // While an update runs no per-node notification is sent; the last EndUpdate announces a reset.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return m_updateDepth > 0; }
+
+    void AddObserver(TTreeObserver* observer);
+    void RemoveObserver(TTreeObserver* observer);
+
+    // Depth-first pre-order walk over every node.
+    void ForEach(const std::function<void(TTreeNode&)>& visit) const;
+    std::size_t NodeCount() const;
+
+private:
+    friend class TTreeNode;
+    std::vector<std::unique_ptr<TTreeNode>>& MutableLevel(TTreeNode* parent);
+    static void DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level);
+    template <typename F> void Notify(F&& f) const {
+        if (m_updateDepth == 0) {
+            for (TTreeObserver* o : m_observers) {
+                f(*o);
+            }
+        }
+    }
+
+    std::vector<std::unique_ptr<TTreeNode>> m_roots;
+    std::vector<TTreeObserver*> m_observers;
+    int m_updateDepth = 0;
+};
+
+} // namespace tarvex

@@ -1,0 +1,109 @@
+#include "TreeNode.h"
+
+#include "Tree.h"
+
+#include <algorithm>
+
+namespace tarvex {
+
+int NodeImageIndex(TNodeKind kind) {
+    switch (kind) {
+    case TNodeKind::MenuGroup:
+        return 0;
+    case TNodeKind::MenuItem:
+        return 2;
+    case TNodeKind::MenuOptions:
+        return 4;
+    case TNodeKind::Style:
+        return 5;
+    }
+    return 0;
+}
+
+int NodeSelectedIndex(TNodeKind kind) {
+    switch (kind) {
+    case TNodeKind::MenuGroup:
+        return 1;
+    case TNodeKind::MenuItem:
+        return 3;
+    case TNodeKind::MenuOptions:
+        return 4;
+    case TNodeKind::Style:
+        return 6;
+    }
+    return 0;
+}
+
+namespace {
+std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec> RecordFor(TNodeKind kind) {
+    switch (kind) {
+    case TNodeKind::MenuOptions:
+        return TMenuOptionsRec{};
+    case TNodeKind::Style:
+        return TMenuStyleRec{};
+    default:
+        return TMenuItemRec{};
+    }
+}
+} // namespace
+
+TTreeNode::TTreeNode(TTree* tree, TTreeNode* parent, TNodeKind kind, std::string text)
+    : m_tree(tree), m_parent(parent), m_kind(kind), m_text(std::move(text)), m_record(RecordFor(kind)) {}
+
+void TTreeNode::SetText(std::string text) {
+    if (text == m_text) {
+        return;
+    }
+    m_text = std::move(text);
+    if (m_tree) {
+        m_tree->Notify([this](TTreeObserver& o) { o.NodeTextChanged(this); });
+    }
+}
+
+TTreeNode* TTreeNode::Child(int index) const {
+    if (index < 0 || index >= ChildCount()) {
+        return nullptr;
+    }
+    return m_children[static_cast<std::size_t>(index)].get();
+}
+
+int TTreeNode::Index() const {
+    const auto& level = m_tree->Level(m_parent);
+    for (std::size_t i = 0; i < level.size(); ++i) {
+        if (level[i].get() == this) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+TTreeNode* TTreeNode::NextSibling() const {
+    const auto& level = m_tree->Level(m_parent);
+    const int i = Index();
+    return i + 1 < static_cast<int>(level.size()) ? level[static_cast<std::size_t>(i) + 1].get() : nullptr;
+}
+
+TTreeNode* TTreeNode::PrevSibling() const {
+    const auto& level = m_tree->Level(m_parent);
+    const int i = Index();
+    return i > 0 ? level[static_cast<std::size_t>(i) - 1].get() : nullptr;
+}
+
+int TTreeNode::Level() const {
+    int level = 0;
+    for (const TTreeNode* p = m_parent; p; p = p->m_parent) {
+        ++level;
+    }
+    return level;
+}
+
+bool TTreeNode::IsAncestorOf(const TTreeNode* other) const {
+    for (const TTreeNode* p = other ? other->m_parent : nullptr; p; p = p->m_parent) {
+        if (p == this) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace tarvex

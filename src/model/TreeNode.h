@@ -1,0 +1,72 @@
+#pragma once
+// One node of the objects tree or the style list: kind, text, the record it owns, and its children.
+
+#include "Records.h"
+
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tarvex {
+
+class TTree;
+
+enum class TNodeKind { MenuGroup, MenuItem, MenuOptions, Style };
+
+// The tree image list's indices: the pairing (normal / selected) is what tells the kinds apart.
+int NodeImageIndex(TNodeKind kind);
+int NodeSelectedIndex(TNodeKind kind);
+
+class TTreeNode {
+public:
+    TTreeNode(TTree* tree, TTreeNode* parent, TNodeKind kind, std::string text);
+    TTreeNode(const TTreeNode&) = delete;
+    TTreeNode& operator=(const TTreeNode&) = delete;
+
+    TNodeKind Kind() const { return m_kind; }
+    bool IsGroup() const { return m_kind == TNodeKind::MenuGroup; }
+    bool IsItem() const { return m_kind == TNodeKind::MenuItem; }
+    bool IsOptions() const { return m_kind == TNodeKind::MenuOptions; }
+    bool IsStyle() const { return m_kind == TNodeKind::Style; }
+
+    // Node text is record text (8-bit) and is never cut: the "Caption" row sets it whole.
+    const std::string& Text() const { return m_text; }
+    void SetText(std::string text);
+
+    TTree* Tree() const { return m_tree; }
+    // The parent node, or nullptr for a node of the root level.
+    TTreeNode* Parent() const { return m_parent; }
+    const std::vector<std::unique_ptr<TTreeNode>>& Children() const { return m_children; }
+    bool HasChildren() const { return !m_children.empty(); }
+    int ChildCount() const { return static_cast<int>(m_children.size()); }
+    TTreeNode* Child(int index) const;
+    TTreeNode* FirstChild() const { return m_children.empty() ? nullptr : m_children.front().get(); }
+    TTreeNode* NextSibling() const;
+    TTreeNode* PrevSibling() const;
+    // 0 for the root level, 1 for a child of a root-level node, and so on.
+    int Level() const;
+    // Position among the nodes of its level, counting from 0.
+    int Index() const;
+    bool IsAncestorOf(const TTreeNode* other) const;
+
+    // The record matching the node kind; asking for another kind's record is a programming error.
+    TMenuItemRec& Item() { return std::get<TMenuItemRec>(m_record); }
+    const TMenuItemRec& Item() const { return std::get<TMenuItemRec>(m_record); }
+    TMenuOptionsRec& Options() { return std::get<TMenuOptionsRec>(m_record); }
+    const TMenuOptionsRec& Options() const { return std::get<TMenuOptionsRec>(m_record); }
+    TMenuStyleRec& Style() { return std::get<TMenuStyleRec>(m_record); }
+    const TMenuStyleRec& Style() const { return std::get<TMenuStyleRec>(m_record); }
+
+private:
+    friend class TTree;
+
+    TTree* m_tree;
+    TTreeNode* m_parent;
+    TNodeKind m_kind;
+    std::string m_text;
+    std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec> m_record;
+    std::vector<std::unique_ptr<TTreeNode>> m_children;
+};
+
+} // namespace tarvex
