@@ -1,0 +1,38 @@
+#pragma once
+// favorites.dat: the favourite styles kept outside any project, as fixed 976-byte records.
+
+#include "model/FileIo.h"
+#include "model/Records.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvex {
+
+struct TFavoriteStyleRec {
+    ShortString<255> Name;
+    TMenuStyleRec Style;
+
+    friend bool operator==(const TFavoriteStyleRec&, const TFavoriteStyleRec&) = default;
+};
+
+inline constexpr std::size_t FavoriteRecordSize = 976;
+
+// The record's exact byte image (short strings, little-endian int32, padding written as zero).
+std::string EncodeFavoriteRecord(const TFavoriteStyleRec& record);
+// Reads one record from exactly FavoriteRecordSize bytes; a length byte larger than its field is clamped.
+TFavoriteStyleRec DecodeFavoriteRecord(std::string_view bytes);
+
+// The whole file: count, then the records. Every "-" is removed from the names; a file shorter
+// than its count claims keeps the complete records only.
+std::vector<TFavoriteStyleRec> ParseFavorites(std::string_view bytes);
+std::string SerializeFavorites(const std::vector<TFavoriteStyleRec>& favorites);
+
+// A missing or unreadable file gives an empty list.
+std::vector<TFavoriteStyleRec> LoadFavoritesFile(const std::filesystem::path& file);
+TWriteStatus SaveFavoritesFile(const std::filesystem::path& file, const std::vector<TFavoriteStyleRec>& favorites);
+
+} // namespace tarvex

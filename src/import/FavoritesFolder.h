@@ -1,0 +1,37 @@
+#pragma once
+// The browser Favorites folder as a tree of folders and internet shortcuts, and the shortcut files' addresses.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvex {
+
+struct TFavoriteEntry {
+    enum class TKind { Root, Folder, Shortcut };
+    TKind Kind = TKind::Root;
+    // Shown text (file-system encoding): "Favorities" for the root, the folder's name, or the
+    // shortcut's file name without its extension.
+    std::string Text;
+    // The entry's full path (for icons); for a shortcut this is its data: cut to 255 bytes.
+    std::string Path;
+    std::vector<TFavoriteEntry> Children;
+};
+
+// The user's Favorites folder: the Favorites known folder on Windows, ~/Favorites elsewhere;
+// nothing when it does not exist.
+std::optional<std::filesystem::path> FindFavoritesFolder();
+
+// The root entry "Favorities" with the folders of depth 1 and 2 and the ".URL" files of all of
+// them, sorted by name without regard to case. A folder that cannot be listed adds nothing.
+TFavoriteEntry ScanFavoritesFolder(const std::filesystem::path& favorites);
+
+// The last "URL=" or "BASEURL=" line's address (prefix compared in upper case, nothing trimmed,
+// cut to 255); empty when there is none.
+std::string ParseInternetShortcut(std::string_view bytes);
+// Nothing when the file cannot be read.
+std::optional<std::string> ReadInternetShortcut(const std::filesystem::path& file);
+
+} // namespace tarvex

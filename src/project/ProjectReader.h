@@ -1,0 +1,15 @@
+#pragma once
+// Reads a project file into the two trees: forgiving about layout, strict where the format is positional.
+
+#include "model/Project.h"
+
+#include <string_view>
+
+namespace tarvex {
+
+// Appends the nodes found in `bytes` to the project's trees (normally both empty). A total
+// function: any bytes give some (possibly empty) design, never a crash or a read past the end.
+// The trees are in an update (BeginUpdate/EndUpdate) while it runs.
+void ReadProjectText(std::string_view bytes, TProject& project);
+
+} // namespace tarvex

@@ -1,0 +1,23 @@
+#pragma once
+// Writes a design as a project file: the line-oriented, XML-like text format with CR LF lines.
+
+#include "model/Project.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tarvex {
+
+enum class TSaveStatus {
+    Written,
+    ReadOnly,     // an existing file without write permission: nothing written
+    CannotCreate, // the file could not be created or replaced: the old content is kept
+};
+
+// The file's exact bytes (8-bit text, no escaping, CR LF after every line).
+std::string WriteProjectText(const TProject& project);
+
+// Checks the read-only case, then writes the whole file through a temporary file beside it.
+TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path);
+
+} // namespace tarvex
