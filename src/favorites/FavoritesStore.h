@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,10 @@ std::string SerializeFavorites(const std::vector<TFavoriteStyleRec>& favorites);
 
 // A missing or unreadable file gives an empty list.
 std::vector<TFavoriteStyleRec> LoadFavoritesFile(const std::filesystem::path& file);
-TWriteStatus SaveFavoritesFile(const std::filesystem::path& file, const std::vector<TFavoriteStyleRec>& favorites);
+// As LoadFavoritesFile, but nothing when the file exists and cannot be read: saving an empty list
+// over such a file at close would destroy favourites that were merely out of reach.
+std::optional<std::vector<TFavoriteStyleRec>> ReadFavoritesFile(const std::filesystem::path& file);
+TWriteStatus SaveFavoritesFile(const std::filesystem::path& file,
+                               const std::vector<TFavoriteStyleRec>& favorites);
 
 } // namespace tarvex

@@ -1,0 +1,169 @@
+#include "FavoritesFolder.h"
+
+#include "model/FileIo.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <exception>
+#include <system_error>
+
+namespace tarvex {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view RootText = "Favorities";
+constexpr std::size_t ShortcutDataSize = 255;
+constexpr std::size_t AddressSize = 255;
+// Folders of depth 1 and 2 are listed; the entries of depth 3 are scanned for shortcuts only.
+constexpr int DeepestListedFolder = 2;
+
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWithUpperCased(std::string_view line, std::string_view prefix) {
+    if (line.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (UpperAscii(line[i]) != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Case-insensitive first; names that differ only in case (possible outside Windows) keep a fixed order.
+bool NameLess(const std::string& a, const std::string& b) {
+    const auto lowerLess = [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
+    };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lowerLess)) {
+        return true;
+    }
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), lowerLess)) {
+        return false;
+    }
+    return a < b;
+}
+
+struct TFolderItem {
+    std::string Name;
+    fs::path Path;
+    std::string PathText;
+    bool IsFolder = false;
+};
+
+// The folder's entries in the order the dialog shows them; an unlistable folder gives none.
+std::vector<TFolderItem> ListFolder(const fs::path& folder) {
+    std::vector<TFolderItem> items;
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) {
+        return items;
+    }
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        if (ec) {
+            break;
+        }
+        try {
+            TFolderItem item;
+            item.Path = it->path();
+            item.Name = item.Path.filename().string();
+            item.PathText = item.Path.string();
+            std::error_code typeEc;
+            // Links count as what they point to, as shortcuts to folders do in the shell.
+            item.IsFolder = it->is_directory(typeEc);
+            items.push_back(std::move(item));
+        } catch (const std::exception&) {
+            // A name the narrow encoding cannot hold could not be opened by its text either.
+        }
+    }
+    std::sort(items.begin(), items.end(),
+              [](const TFolderItem& a, const TFolderItem& b) { return NameLess(a.Name, b.Name); });
+    return items;
+}
+
+bool IsShortcutName(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    return dot != std::string_view::npos && name.size() - dot == 4 &&
+           StartsWithUpperCased(name.substr(dot), ".URL");
+}
+
+// The recursion is bounded by the depth rule, so even a link loop ends after three levels.
+void ScanFolder(const fs::path& folder, TFavoriteEntry& parent, int depth) {
+    for (TFolderItem& item : ListFolder(folder)) {
+        if (item.IsFolder) {
+            if (depth > DeepestListedFolder) {
+                continue;
+            }
+            TFavoriteEntry entry;
+            entry.Kind = TFavoriteEntry::TKind::Folder;
+            entry.Text = item.Name;
+            entry.Path = item.PathText;
+            ScanFolder(item.Path, entry, depth + 1);
+            parent.Children.push_back(std::move(entry));
+        } else if (IsShortcutName(item.Name)) {
+            TFavoriteEntry entry;
+            entry.Kind = TFavoriteEntry::TKind::Shortcut;
+            entry.Text = item.Name.substr(0, item.Name.rfind('.'));
+            entry.Path = item.PathText.substr(0, ShortcutDataSize);
+            parent.Children.push_back(std::move(entry));
+        }
+    }
+}
+
+} // namespace
+
+std::optional<fs::path> FindFavoritesFolder() {
+#ifdef _WIN32
+    // The profile's Favorites folder is where the shell's Favorites known folder lies unless moved.
+    const char* home = std::getenv("USERPROFILE");
+#else
+    const char* home = std::getenv("HOME");
+#endif
+    if (home == nullptr || *home == '\0') {
+        return std::nullopt;
+    }
+    const fs::path folder = fs::path(home) / "Favorites";
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+TFavoriteEntry ScanFavoritesFolder(const fs::path& favorites) {
+    TFavoriteEntry root;
+    root.Kind = TFavoriteEntry::TKind::Root;
+    root.Text = RootText;
+    root.Path = favorites.string();
+    ScanFolder(favorites, root, 1);
+    return root;
+}
+
+std::string ParseInternetShortcut(std::string_view bytes) {
+    std::string address;
+    for (const std::string& line : SplitLines(bytes)) {
+        if (StartsWithUpperCased(line, "BASEURL=")) {
+            address = line.substr(8, AddressSize);
+        } else if (StartsWithUpperCased(line, "URL=")) {
+            address = line.substr(4, AddressSize);
+        }
+    }
+    return address;
+}
+
+std::optional<std::string> ReadInternetShortcut(const fs::path& file) {
+    const std::optional<std::string> bytes = ReadWholeFile(file);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return ParseInternetShortcut(*bytes);
+}
+
+} // namespace tarvex
