@@ -1,0 +1,65 @@
+#include "RecentFilesList.h"
+
+#include "model/FileIo.h"
+
+#include <algorithm>
+
+namespace tarvex {
+
+namespace {
+
+char UpperAToZ(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Only A to Z are folded: the other bytes of a path may mean different letters in different code pages.
+bool SamePath(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return UpperAToZ(x) == UpperAToZ(y); });
+}
+
+} // namespace
+
+bool TRecentFilesList::Add(const std::string& path) {
+    // An empty name is no file and would only give a dead menu entry.
+    if (path.empty()) {
+        return false;
+    }
+    for (const auto& listed : m_paths) {
+        if (SamePath(listed, path)) {
+            return false;
+        }
+    }
+    Insert(path);
+    return true;
+}
+
+void TRecentFilesList::Insert(const std::string& path) {
+    m_paths.insert(m_paths.begin(), path);
+    if (m_paths.size() > static_cast<std::size_t>(Capacity)) {
+        m_paths.resize(Capacity);
+    }
+}
+
+std::string TRecentFilesList::MenuCaption(int position, const std::string& path) {
+    return "&" + std::to_string(position) + ": " + path;
+}
+
+void TRecentFilesList::Load(const std::filesystem::path& file) {
+    m_paths.clear();
+    const auto bytes = ReadWholeFile(file);
+    if (!bytes) {
+        return;
+    }
+    const std::vector<std::string> lines = SplitLines(*bytes);
+    // Newest is first in the file; adding from the last line up puts it back on top.
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        Add(*line);
+    }
+}
+
+bool TRecentFilesList::Save(const std::filesystem::path& file) const {
+    return WriteFileAtomically(file, JoinLinesCrLf(m_paths)) == TWriteStatus::Written;
+}
+
+} // namespace tarvex
