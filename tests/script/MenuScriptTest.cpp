@@ -1,0 +1,412 @@
+#include "script/MenuScript.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace tarvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+TMenuOptionsRec Options(int32_t left, int32_t top, std::string_view style, std::string_view orientation) {
+    TMenuOptionsRec o;
+    o.RemainVisible = 100;
+    o.MenuLeft = left;
+    o.MenuTop = top;
+    o.MenuWidth = 150;
+    o.MenuBorder = 1;
+    o.MenuStyle = style;
+    o.TextAlignment = "left";
+    o.Orientation = orientation;
+    o.MenuOpening = "on mouse over";
+    return o;
+}
+
+TTreeNode* Entry(TProject& p, TTreeNode* parent, TNodeKind kind, std::string_view caption,
+                 std::string_view address = "a.htm", std::string_view target = "",
+                 std::string_view hint = "") {
+    TMenuItemRec item;
+    item.Caption = caption;
+    item.Address = address;
+    item.Target = target;
+    item.Hint = hint;
+    return AppendItemNode(p, parent, kind, item);
+}
+
+TTreeNode* Group(TProject& p, TTreeNode* parent, std::string_view caption) {
+    TTreeNode* g = Entry(p, parent, TNodeKind::MenuGroup, caption);
+    AppendOptionsNode(p, g, Options(40, 161, "Main style", "Vertical"));
+    return g;
+}
+
+TTreeNode* DefaultStyle(TProject& p, std::string name = "Main style") {
+    TMenuStyleRec s;
+    FillDefaultStyle(s);
+    return AppendStyleNode(p, std::move(name), s);
+}
+
+// The design of the worked example: one style, one group holding one item.
+void BuildWorkedExample(TProject& p) {
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    TTreeNode* group =
+        Entry(p, nullptr, TNodeKind::MenuGroup, "Our products", "products.htm", "", "All our products");
+    AppendOptionsNode(p, group, Options(40, 161, "Main style", "Vertical"));
+    Entry(p, group, TNodeKind::MenuItem, "Price list", "prices.htm", "_blank");
+}
+
+// The lines of one addmenu call, from its first line to "])"; empty when the menu is absent.
+std::vector<std::string> Menu(const TMenuScript& s, std::string_view name) {
+    const std::string first = "addmenu(menu=[\"" + std::string(name) + "\",";
+    auto begin = std::find(s.Lines.begin(), s.Lines.end(), first);
+    if (begin == s.Lines.end()) {
+        return {};
+    }
+    auto end = std::find(begin, s.Lines.end(), "])");
+    return {begin, end == s.Lines.end() ? end : end + 1};
+}
+
+std::vector<std::string> MenuOrder(const TMenuScript& s) {
+    std::vector<std::string> names;
+    for (const std::string& line : s.Lines) {
+        if (line.starts_with("addmenu(menu=[\"")) {
+            names.push_back(line.substr(15, line.size() - 17));
+        }
+    }
+    return names;
+}
+
+std::string ReadFile(const fs::path& path) {
+    auto bytes = ReadWholeFile(path);
+    EXPECT_TRUE(bytes.has_value()) << path;
+    return bytes.value_or("");
+}
+
+class TTempDir {
+public:
+    TTempDir() {
+        m_path = fs::temp_directory_path() / ("tarvex-script-" + std::to_string(::getpid()));
+        fs::create_directories(m_path);
+    }
+    ~TTempDir() {
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    const fs::path& Path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+TEST(MenuScript, WorkedExampleMatchesGoldenFileByteForByte) {
+    TProject p;
+    BuildWorkedExample(p);
+    const TMenuScript script = GenerateMenuScript(p);
+    ASSERT_FALSE(script.Refused);
+    EXPECT_TRUE(script.Warnings.empty());
+    const std::string golden = ReadFile(fs::path(TARVEX_TEST_DATA) / "script" / "worked-example.js");
+    EXPECT_EQ(JoinLinesCrLf(script.Lines), golden);
+
+    TTempDir dir;
+    const fs::path out = dir.Path() / "menu.js";
+    WriteFileAtomically(out, "old content");
+    ASSERT_EQ(WriteMenuScript(script, out), TWriteStatus::Written);
+    EXPECT_EQ(ReadFile(out), golden);
+}
+
+TEST(MenuScript, WriteToMissingFolderReportsFailure) {
+    TProject p;
+    BuildWorkedExample(p);
+    TTempDir dir;
+    EXPECT_EQ(WriteMenuScript(GenerateMenuScript(p), dir.Path() / "missing" / "menu.js"),
+              TWriteStatus::CannotCreate);
+}
+
+TEST(MenuScript, EmptyStyleListRefusesWithoutTouchingTheDesign) {
+    TProject p;
+    Entry(p, nullptr, TNodeKind::MenuItem, "Home");
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_TRUE(script.Refused);
+    EXPECT_TRUE(script.Lines.empty());
+    EXPECT_TRUE(script.Warnings.empty());
+    // The level without options stays as it was: a refused run repairs nothing.
+    EXPECT_EQ(p.Objects.RootCount(), 1);
+}
+
+TEST(MenuScript, LevelsWithoutEntriesGetNoAddmenuCall) {
+    TProject p;
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    TMenuScript script = GenerateMenuScript(p);
+    std::vector<std::string> tail(script.Lines.begin() + 12 + 22, script.Lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"", "dumpmenus()"}));
+
+    // A group holding only its options is still written as a group entry of its parent's menu.
+    Group(p, nullptr, "Empty group");
+    script = GenerateMenuScript(p);
+    EXPECT_EQ(MenuOrder(script), std::vector<std::string>{"mainmenu"});
+    const auto main = Menu(script, "mainmenu");
+    ASSERT_GE(main.size(), 2u);
+    EXPECT_EQ(main[main.size() - 2], R"(,"Empty&nbsp;group","show-menu=Emptygroup","a.htm","",1)");
+
+    // An empty objects tree is the same as a main menu without entries.
+    TProject empty;
+    DefaultStyle(empty);
+    script = GenerateMenuScript(empty);
+    EXPECT_EQ(script.Lines.size(), 12u + 22u + 2u);
+    EXPECT_TRUE(empty.Objects.Empty());
+}
+
+TEST(MenuScript, ZeroNumbersAndFlagWords) {
+    TProject p;
+    TTreeNode* style = DefaultStyle(p);
+    style->Style().FontSize = 0;
+    style->Style().MenuItemPadding = 0;
+    style->Style().BorderSeparatorbar = "yes";
+    TMenuOptionsRec o = Options(40, 140, "Main style", "horizontal");
+    o.MenuWidth = 0;
+    o.MenuBorder = 0;
+    o.MenuOpening = "On mouse click";
+    o.ImagePosition = "right";
+    AppendOptionsNode(p, nullptr, o);
+    Entry(p, nullptr, TNodeKind::MenuItem, "Home");
+
+    TMenuScript script = GenerateMenuScript(p);
+    EXPECT_EQ(script.Lines[12 + 7], ",");  // FontSize
+    EXPECT_EQ(script.Lines[12 + 11], ","); // MenuItemPadding
+    EXPECT_EQ(script.Lines[12 + 13], ","); // BorderSeparatorbar
+    auto main = Menu(script, "mainmenu");
+    ASSERT_EQ(main.size(), 18u);
+    EXPECT_EQ(main[3], ",");       // MenuWidth
+    EXPECT_EQ(main[4], "0,");      // MenuBorder
+    EXPECT_EQ(main[10], "0,");     // Orientation
+    EXPECT_EQ(main[12], "right,"); // ImagePosition goes out unquoted
+    EXPECT_EQ(main[14], "0,");     // MenuOpening
+
+    style->Style().BorderSeparatorbar = "Yes";
+    p.Objects.FirstRoot()->Options().Orientation = "Horizontal";
+    p.Objects.FirstRoot()->Options().MenuOpening = "on mouse click";
+    p.Objects.FirstRoot()->Options().MenuBorder = -3;
+    script = GenerateMenuScript(p);
+    EXPECT_EQ(script.Lines[12 + 13], "1,");
+    main = Menu(script, "mainmenu");
+    ASSERT_EQ(main.size(), 18u);
+    EXPECT_EQ(main[4], "-3,");
+    EXPECT_EQ(main[10], "1,");
+    EXPECT_EQ(main[14], "1,");
+}
+
+TEST(MenuScript, NamesCaptionsTargetsAndHints) {
+    TProject p;
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    TTreeNode* g = Group(p, nullptr, "Two  words");
+    g->Item().Hint = "A  hint";
+    g->Item().Target = "_top";
+    Entry(p, g, TNodeKind::MenuItem, "Item  two", "x.htm", "", "item hints are not written");
+    Entry(p, nullptr, TNodeKind::MenuItem, "Top", "t.htm", "_top");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    const auto main = Menu(script, "mainmenu");
+    ASSERT_EQ(main.size(), 19u);
+    EXPECT_EQ(main[2], "40,");
+    EXPECT_EQ(main[16], R"(,"Two&nbsp;&nbsp;words","show-menu=Twowords","a.htm target=_top","A  hint",1)");
+    EXPECT_EQ(main[17], R"(,"Top","t.htm target=_top",,,1)");
+    const auto sub = Menu(script, "Twowords");
+    ASSERT_EQ(sub.size(), 18u);
+    EXPECT_EQ(sub[2], "41,");
+    EXPECT_EQ(sub[16], R"(,"Item&nbsp;&nbsp;two","x.htm",,,1)");
+}
+
+TEST(MenuScript, StylesDifferingOnlyInSpacesShareAVariableName) {
+    TProject p;
+    DefaultStyle(p, "Blue sky");
+    TTreeNode* second = DefaultStyle(p, "Bluesky");
+    second->Style().MouseOffFont = "0000FF";
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Bluesky", "Horizontal"));
+    Entry(p, nullptr, TNodeKind::MenuItem, "Home");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_EQ(script.Lines[12], "//Blue sky");
+    EXPECT_EQ(script.Lines[13], "Bluesky=[");
+    EXPECT_EQ(script.Lines[14], "\"000000\",");
+    EXPECT_EQ(script.Lines[34], "//Bluesky");
+    EXPECT_EQ(script.Lines[35], "Bluesky=[");
+    EXPECT_EQ(script.Lines[36], "\"0000FF\",");
+    EXPECT_TRUE(script.Warnings.empty());
+    EXPECT_EQ(Menu(script, "mainmenu").at(6), "Bluesky,");
+}
+
+TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
+    TProject p;
+    DefaultStyle(p, "First style");
+    DefaultStyle(p, "Second");
+    AppendOptionsNode(p, nullptr, Options(40, 140, "second", "Horizontal"));
+    TTreeNode* g = Entry(p, nullptr, TNodeKind::MenuGroup, "Our  products");
+    TTreeNode* subOptions = AppendOptionsNode(p, g, Options(40, 161, "Gone", "Vertical"));
+    Entry(p, g, TNodeKind::MenuItem, "Price list");
+    TTreeNode* ok = Group(p, nullptr, "Fine");
+    ok->Children()[0]->Options().MenuStyle = "Second";
+    Entry(p, ok, TNodeKind::MenuItem, "Item");
+
+    TMenuScript script = GenerateMenuScript(p);
+    EXPECT_EQ(script.Warnings,
+              (std::vector<std::string>{
+                  R"(Menu style in "Main menu options" object not found. Used first found menu style)",
+                  R"(Menu style in "Our  products" object not found. Used first found menu style)"}));
+    EXPECT_EQ(Menu(script, "mainmenu").at(6), "Firststyle,");
+    EXPECT_EQ(Menu(script, "Ourproducts").at(6), "Firststyle,");
+    EXPECT_EQ(Menu(script, "Fine").at(6), "Second,");
+    EXPECT_EQ(p.Objects.FirstRoot()->Options().MenuStyle, "First style");
+    EXPECT_EQ(subOptions->Options().MenuStyle, "First style");
+    EXPECT_EQ(ok->Children()[0]->Options().MenuStyle, "Second");
+
+    const TMenuScript again = GenerateMenuScript(p);
+    EXPECT_TRUE(again.Warnings.empty());
+    EXPECT_EQ(again.Lines, script.Lines);
+}
+
+TEST(MenuScript, MissingOptionsNodeIsCreatedWithMainMenuDefaults) {
+    TProject p;
+    DefaultStyle(p);
+    Entry(p, nullptr, TNodeKind::MenuItem, "Home");
+    TTreeNode* g = Entry(p, nullptr, TNodeKind::MenuGroup, "Products");
+    Entry(p, g, TNodeKind::MenuItem, "Price list");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_TRUE(script.Warnings.empty());
+    for (const TTreeNode* parent :
+         {static_cast<const TTreeNode*>(nullptr), static_cast<const TTreeNode*>(g)}) {
+        const auto& level = p.Objects.Level(parent);
+        ASSERT_FALSE(level.empty());
+        ASSERT_TRUE(level.front()->IsOptions());
+        EXPECT_EQ(level.front()->Text(), "Menu Options");
+        TMenuOptionsRec expected;
+        FillDefaultMenuOptions(p, expected, nullptr);
+        EXPECT_EQ(level.front()->Options(), expected);
+    }
+    EXPECT_EQ(p.Objects.RootCount(), 3);
+    EXPECT_EQ(g->ChildCount(), 2);
+
+    // Main-menu defaults also on the submenu: horizontal, 40 stored and so 41 written.
+    const auto sub = Menu(script, "Products");
+    ASSERT_EQ(sub.size(), 18u);
+    EXPECT_EQ(sub[1], "140,");
+    EXPECT_EQ(sub[2], "41,");
+    EXPECT_EQ(sub[10], "1,");
+    EXPECT_EQ(sub[16], R"(,"Price&nbsp;list","a.htm",,,1)");
+    EXPECT_EQ(Menu(script, "mainmenu").size(), 19u);
+}
+
+TEST(MenuScript, OptionsNodeOutOfPlaceIsNeverWrittenAsAnEntry) {
+    TProject p;
+    DefaultStyle(p);
+    Entry(p, nullptr, TNodeKind::MenuItem, "First");
+    AppendOptionsNode(p, nullptr, Options(7, 8, "Main style", "Vertical"));
+    AppendOptionsNode(p, nullptr, Options(99, 99, "Main style", "Horizontal"));
+    Entry(p, nullptr, TNodeKind::MenuItem, "Last");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    const auto main = Menu(script, "mainmenu");
+    ASSERT_EQ(main.size(), 19u);
+    EXPECT_EQ(main[1], "8,"); // the first options node of the level is the menu's
+    EXPECT_EQ(main[2], "7,");
+    EXPECT_EQ(main[16], R"(,"First","a.htm",,,1)");
+    EXPECT_EQ(main[17], R"(,"Last","a.htm",,,1)");
+    EXPECT_EQ(p.Objects.RootCount(), 4);
+}
+
+TEST(MenuScript, QuotesBackslashesAndLineBreaksCannotBreakTheScript) {
+    TProject p;
+    TTreeNode* style = DefaultStyle(p, "Odd\r\nname");
+    style->Style().FontName = R"("Comic" \ Sans)";
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Odd\r\nname", "Horizontal"));
+    p.Objects.FirstRoot()->Options().TextAlignment = "le\"ft";
+    TTreeNode* g = Group(p, nullptr, R"(Say "hi")");
+    g->Children()[0]->Options().MenuStyle = "Odd\r\nname";
+    g->Item().Hint = "a\\b";
+    g->Item().Address = "x.htm?q=\"1\"";
+    Entry(p, g, TNodeKind::MenuItem, "Two\nlines", "c:\\x.htm", "_\"top");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_TRUE(script.Warnings.empty());
+    EXPECT_EQ(script.Lines[12], "//Odd  name");
+    EXPECT_EQ(script.Lines[13], "Oddname=[");
+    EXPECT_EQ(script.Lines[12 + 10], R"("\"Comic\" \\ Sans",)");
+    const auto main = Menu(script, "mainmenu");
+    ASSERT_EQ(main.size(), 18u);
+    EXPECT_EQ(main[6], "Oddname,");
+    EXPECT_EQ(main[8], R"("le\"ft",)");
+    EXPECT_EQ(main[16], R"(,"Say&nbsp;\"hi\"","show-menu=Say\"hi\"","x.htm?q=\"1\"","a\\b",1)");
+    const auto sub = Menu(script, R"(Say\"hi\")");
+    ASSERT_EQ(sub.size(), 18u);
+    EXPECT_EQ(sub[16], R"(,"Two\nlines","c:\\x.htm target=_\"top",,,1)");
+    for (const std::string& line : script.Lines) {
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+    }
+}
+
+TEST(MenuScript, SubmenusFollowDepthFirstPreOrder) {
+    TProject p;
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    TTreeNode* a = Group(p, nullptr, "A");
+    TTreeNode* a1 = Group(p, a, "A1");
+    TTreeNode* a1x = Group(p, a1, "A1x");
+    Entry(p, a1x, TNodeKind::MenuItem, "leaf");
+    Entry(p, a1, TNodeKind::MenuItem, "leaf");
+    Entry(p, a, TNodeKind::MenuItem, "leaf");
+    TTreeNode* a2 = Group(p, a, "A2");
+    Entry(p, a2, TNodeKind::MenuItem, "leaf");
+    Entry(p, nullptr, TNodeKind::MenuItem, "between");
+    TTreeNode* b = Group(p, nullptr, "B");
+    TTreeNode* b1 = Group(p, b, "B1");
+    Entry(p, b1, TNodeKind::MenuItem, "leaf");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_EQ(MenuOrder(script), (std::vector<std::string>{"mainmenu", "A", "A1", "A1x", "A2", "B", "B1"}));
+    const auto menuA = Menu(script, "A");
+    ASSERT_EQ(menuA.size(), 20u);
+    EXPECT_EQ(menuA[7], "0,");
+    EXPECT_EQ(menuA[16], R"(,"A1","show-menu=A1","a.htm","",1)");
+    EXPECT_EQ(menuA[17], R"(,"leaf","a.htm",,,1)");
+    EXPECT_EQ(menuA[18], R"(,"A2","show-menu=A2","a.htm","",1)");
+    EXPECT_EQ(script.Lines.back(), "dumpmenus()");
+    EXPECT_EQ(script.Lines[script.Lines.size() - 2], "");
+}
+
+TEST(MenuScript, HundredThousandDeepChainIsWrittenWithoutRecursion) {
+    constexpr int depth = 100000;
+    TProject p;
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    TTreeNode* parent = nullptr;
+    for (int i = 0; i < depth; ++i) {
+        parent = Group(p, parent, "G" + std::to_string(i));
+    }
+    Entry(p, parent, TNodeKind::MenuItem, "bottom");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    const auto order = MenuOrder(script);
+    ASSERT_EQ(order.size(), static_cast<std::size_t>(depth) + 1);
+    EXPECT_EQ(order[1], "G0");
+    EXPECT_EQ(order[depth / 2 + 1], "G" + std::to_string(depth / 2));
+    EXPECT_EQ(order.back(), "G" + std::to_string(depth - 1));
+    EXPECT_EQ(script.Lines[script.Lines.size() - 4], R"(,"bottom","a.htm",,,1)");
+}
+
+TEST(MenuScript, DerivedNames) {
+    EXPECT_EQ(StyleVariableName(" My  style "), "Mystyle");
+    EXPECT_EQ(StyleVariableName("Ab-c.d"), "Ab-c.d");
+    EXPECT_EQ(MenuName(nullptr), "mainmenu");
+    TProject p;
+    EXPECT_EQ(MenuName(Entry(p, nullptr, TNodeKind::MenuGroup, " main menu ")), "mainmenu");
+}
+
+} // namespace
+} // namespace tarvex
