@@ -1,0 +1,375 @@
+// tarvex-cli: builds, creates and normalises menu projects without the window.
+
+#include "favorites/FavoritesStore.h"
+#include "model/FileIo.h"
+#include "model/Project.h"
+#include "model/RecordText.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "script/MenuScript.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace tarvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int ExitOk = 0;
+constexpr int ExitError = 1;
+constexpr int ExitUsage = 2;
+
+constexpr std::string_view Version = "1.3";
+
+constexpr std::string_view UsageText = R"(Usage: tarvex-cli COMMAND ARGUMENTS...
+
+Commands:
+  build PROJECT.xml [-o DIR] [-n NAME]
+      Generate the menu script of a project and publish it: NAME (default
+      menu.js) is written into DIR (default the current folder, created when
+      missing) together with the menu engine files one.js and main.js, copied
+      from help/temp/ beside this program. NAME is a plain file name and may
+      not be one.js or main.js. A project without styles is refused.
+
+  new PROJECT.xml [--style NAME | --no-style] [--force]
+      Write the default project (one group holding one item). Its one style is
+      the favourite style NAME from favorites.dat beside this program; without
+      --style it is the first favourite there, the one the New command offers
+      first. --no-style writes a project without any style, which build
+      refuses until a style is added. An existing file is replaced only with
+      --force.
+
+  format IN.xml [-o OUT.xml]
+      Read a project file and write it back in canonical form, to OUT.xml or
+      to standard output.
+
+Options:
+  --help      Show this help and exit.
+  --version   Show the version and exit.
+
+Exit status: 0 on success, 1 on an error, 2 on bad usage.
+)";
+
+// Thrown for a command line that does not fit; main turns it into exit status 2.
+struct TUsageError {
+    std::string Message;
+};
+
+void PrintError(std::string_view message) {
+    std::cerr << message << '\n';
+}
+
+// The folder that holds the running executable: its data files lie beside it, wherever it was copied.
+fs::path ApplicationFolder(const char* argv0) {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && !self.empty()) {
+        return self.parent_path();
+    }
+    const fs::path fromArgs = fs::weakly_canonical(fs::absolute(argv0 ? argv0 : "", ec), ec);
+    return fromArgs.parent_path();
+}
+
+// Arguments after the command name, split into plain arguments and the options the command knows.
+class TArguments {
+public:
+    TArguments(std::vector<std::string> args, std::vector<std::string_view> valueOptions,
+               std::vector<std::string_view> flags) {
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string& arg = args[i];
+            if (arg.size() > 1 && arg[0] == '-') {
+                if (Contains(flags, arg)) {
+                    m_flags.push_back(arg);
+                    continue;
+                }
+                if (!Contains(valueOptions, arg)) {
+                    throw TUsageError{"unknown option '" + arg + "'"};
+                }
+                if (i + 1 >= args.size()) {
+                    throw TUsageError{"option '" + arg + "' needs a value"};
+                }
+                m_values.emplace_back(arg, args[++i]);
+                continue;
+            }
+            m_plain.push_back(arg);
+        }
+    }
+
+    // The one plain argument the command takes.
+    const std::string& Single(std::string_view what) const {
+        if (m_plain.empty()) {
+            throw TUsageError{"missing " + std::string(what)};
+        }
+        if (m_plain.size() > 1) {
+            throw TUsageError{"unexpected argument '" + m_plain[1] + "'"};
+        }
+        return m_plain.front();
+    }
+
+    std::optional<std::string> Value(std::string_view option) const {
+        std::optional<std::string> found;
+        for (const auto& [name, value] : m_values) {
+            if (name == option) {
+                if (found) {
+                    throw TUsageError{"option '" + name + "' given twice"};
+                }
+                found = value;
+            }
+        }
+        return found;
+    }
+
+    bool Flag(std::string_view flag) const { return Contains(m_flags, flag); }
+
+private:
+    template <typename List> static bool Contains(const List& list, std::string_view item) {
+        for (const auto& entry : list) {
+            if (entry == item) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::vector<std::string> m_plain;
+    std::vector<std::pair<std::string, std::string>> m_values;
+    std::vector<std::string> m_flags;
+};
+
+bool LoadProjectFile(const std::string& path, TProject& project) {
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) {
+        PrintError("Can't read file " + path + "!");
+        return false;
+    }
+    ReadProjectText(*bytes, project);
+    return true;
+}
+
+bool ReportSave(TSaveStatus status, const fs::path& path) {
+    switch (status) {
+    case TSaveStatus::Written:
+        return true;
+    case TSaveStatus::ReadOnly:
+        PrintError("Can't save read-only file " + path.string() + "!");
+        return false;
+    case TSaveStatus::CannotCreate: {
+        std::error_code ec;
+        PrintError("Unable to save " + path.string() + " in the folder " + fs::current_path(ec).string() +
+                   "!");
+        return false;
+    }
+    }
+    return false;
+}
+
+bool WriteOrReport(const fs::path& path, std::string_view bytes) {
+    if (WriteFileAtomically(path, bytes) == TWriteStatus::Written) {
+        return true;
+    }
+    PrintError("Can't write file " + path.string() + "!");
+    return false;
+}
+
+int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
+    const TArguments parsed(args, {"-o", "-n"}, {});
+    const std::string& projectPath = parsed.Single("project file");
+    const fs::path outFolder = parsed.Value("-o").value_or(".");
+    const std::string name = parsed.Value("-n").value_or("menu.js");
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
+        throw TUsageError{"-n takes a plain file name, not '" + name + "'"};
+    }
+    // Either would replace a file of the engine by the menu script and leave a page with no engine.
+    if (name == "one.js" || name == "main.js") {
+        throw TUsageError{"-n may not name the engine file " + name};
+    }
+
+    TProject project;
+    if (!LoadProjectFile(projectPath, project)) {
+        return ExitError;
+    }
+    const TMenuScript script = GenerateMenuScript(project);
+    if (script.Refused) {
+        PrintError(NoStylesMessage);
+        return ExitError;
+    }
+    for (const std::string& warning : script.Warnings) {
+        PrintError(std::string(ScriptWarningCaption) + " " + RecordTextToUtf8(warning));
+    }
+
+    // Everything is read before anything is written, so a missing engine leaves the folder alone.
+    const fs::path engineFolder = appFolder / "help" / "temp";
+    std::vector<std::pair<std::string, std::string>> engine;
+    for (const char* file : {"one.js", "main.js"}) {
+        const std::optional<std::string> bytes = ReadWholeFile(engineFolder / file);
+        if (!bytes) {
+            PrintError("Menu engine file " + (engineFolder / file).string() + " is missing or unreadable.");
+            return ExitError;
+        }
+        engine.emplace_back(file, *bytes);
+    }
+
+    std::error_code ec;
+    fs::create_directories(outFolder, ec);
+    if (ec || !fs::is_directory(outFolder, ec)) {
+        PrintError("Can't create folder " + outFolder.string() + "!");
+        return ExitError;
+    }
+    for (const auto& [file, bytes] : engine) {
+        if (!WriteOrReport(outFolder / file, bytes)) {
+            return ExitError;
+        }
+    }
+    if (WriteMenuScript(script, outFolder / name) != TWriteStatus::Written) {
+        PrintError("Can't write file " + (outFolder / name).string() + "!");
+        return ExitError;
+    }
+    return ExitOk;
+}
+
+std::string WithoutDashes(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != '-') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+int New(const fs::path& appFolder, const std::vector<std::string>& args) {
+    const TArguments parsed(args, {"--style"}, {"--no-style", "--force"});
+    const fs::path projectPath = parsed.Single("project file");
+    const std::optional<std::string> styleName = parsed.Value("--style");
+    const bool noStyle = parsed.Flag("--no-style");
+    if (styleName && noStyle) {
+        throw TUsageError{"--style and --no-style exclude each other"};
+    }
+
+    std::error_code ec;
+    if (fs::exists(projectPath, ec) && !parsed.Flag("--force")) {
+        PrintError(projectPath.string() + " already exists; use --force to replace it.");
+        return ExitError;
+    }
+
+    const fs::path favoritesPath = appFolder / "favorites.dat";
+    const std::vector<TFavoriteStyleRec> favorites =
+        noStyle ? std::vector<TFavoriteStyleRec>{} : LoadFavoritesFile(favoritesPath);
+    const TFavoriteStyleRec* chosen = nullptr;
+    if (styleName) {
+        // Listed names have lost their dashes, so a name typed with them still matches.
+        const std::string wanted = WithoutDashes(Utf8ToRecordText(*styleName));
+        for (const TFavoriteStyleRec& favorite : favorites) {
+            if (favorite.Name.view() == wanted) {
+                chosen = &favorite;
+                break;
+            }
+        }
+        if (!chosen) {
+            PrintError("No favourite style named \"" + *styleName + "\" in " + favoritesPath.string() + ".");
+            if (favorites.empty()) {
+                PrintError("There are no favourite styles there.");
+            } else {
+                PrintError("Favourite styles there:");
+                for (const TFavoriteStyleRec& favorite : favorites) {
+                    PrintError("  " + RecordTextToUtf8(favorite.Name.view()));
+                }
+            }
+            return ExitError;
+        }
+    } else if (!noStyle) {
+        if (favorites.empty()) {
+            PrintError("No favourite styles in " + favoritesPath.string() +
+                       ": the project has no style, and build refuses it until one is added.");
+        } else {
+            chosen = &favorites.front();
+        }
+    }
+
+    TProject project;
+    if (chosen) {
+        // As the insert-favourite dialog adds it: all seventeen fields of the favourite, so none
+        // of the defaults the dialog starts from survives.
+        AppendStyleNode(project, chosen->Name.str(), chosen->Style);
+    }
+    // After the style, so both Menu Options records name it.
+    BuildDefaultProject(project);
+    return ReportSave(SaveProjectFile(project, projectPath), projectPath) ? ExitOk : ExitError;
+}
+
+int Format(const std::vector<std::string>& args) {
+    const TArguments parsed(args, {"-o"}, {});
+    const std::string& inPath = parsed.Single("project file");
+    const std::optional<std::string> outPath = parsed.Value("-o");
+
+    TProject project;
+    if (!LoadProjectFile(inPath, project)) {
+        return ExitError;
+    }
+    if (outPath) {
+        return ReportSave(SaveProjectFile(project, *outPath), *outPath) ? ExitOk : ExitError;
+    }
+    const std::string text = WriteProjectText(project);
+    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+    std::cout.flush();
+    if (!std::cout) {
+        PrintError("Can't write to standard output!");
+        return ExitError;
+    }
+    return ExitOk;
+}
+
+int Run(int argc, char** argv) {
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    if (args.empty()) {
+        std::cerr << UsageText;
+        return ExitUsage;
+    }
+    const std::string command = args.front();
+    args.erase(args.begin());
+    if (command == "--help" || command == "-h" ||
+        std::find(args.begin(), args.end(), "--help") != args.end()) {
+        std::cout << UsageText;
+        return ExitOk;
+    }
+    if (command == "--version") {
+        std::cout << "tarvex-cli " << Version << '\n';
+        return ExitOk;
+    }
+    try {
+        const fs::path appFolder = ApplicationFolder(argc > 0 ? argv[0] : nullptr);
+        if (command == "build") {
+            return Build(appFolder, args);
+        }
+        if (command == "new") {
+            return New(appFolder, args);
+        }
+        if (command == "format") {
+            return Format(args);
+        }
+        throw TUsageError{"unknown command '" + command + "'"};
+    } catch (const TUsageError& error) {
+        std::cerr << "tarvex-cli: " << error.Message << "\nTry 'tarvex-cli --help'.\n";
+        return ExitUsage;
+    }
+}
+
+} // namespace
+} // namespace tarvex
+
+int main(int argc, char** argv) {
+    try {
+        return tarvex::Run(argc, argv);
+    } catch (const std::exception& error) {
+        // Out of memory or a file-system failure no branch expected: say so rather than abort.
+        std::cerr << "tarvex-cli: " << error.what() << '\n';
+        return tarvex::ExitError;
+    }
+}
