@@ -1,0 +1,51 @@
+#pragma once
+// The main window's commands: their ids, and the caption, hint, shortcut and category of each.
+
+#include <string_view>
+
+namespace tarvex {
+
+// The names are the commands' own; the order is the order of the command table.
+enum class TActionId {
+    NewAction,
+    OpenAction,
+    SaveAction,
+    SaveAsAction,
+    PublishAction,
+    ExitAction,
+    NewGroupAction,
+    DelGroupAction,
+    acHelpGroup,
+    NewMenuItemAction,
+    DeleteMenuItemAction,
+    acHelpMenu,
+    NewStyleAction,
+    StyleTemplateAction,
+    DelStyleAction,
+    AddToFavoritesAction,
+    acHelpStyles,
+    UpdatePreviewAction,
+    OpenPreviewAction,
+    DefaultPreviewAction,
+    ImportWinFavoritAction,
+    CustomizeActionBars1,
+    HelpHowUseAction,
+    HomePageAction,
+    EMailToUsAction,
+    AboutAction,
+};
+
+inline constexpr int ActionCount = static_cast<int>(TActionId::AboutAction) + 1;
+
+// What the window shows for a command. Shortcut is in the "Ctrl+N" form, empty for none.
+struct TActionInfo {
+    std::string_view Name;
+    std::string_view Category;
+    std::string_view Caption;
+    std::string_view Hint;
+    std::string_view Shortcut;
+};
+
+const TActionInfo& ActionInfo(TActionId id);
+
+} // namespace tarvex

@@ -1,0 +1,215 @@
+#pragma once
+// The behaviour of the main window without a window: state, commands, handlers, start-up and shutdown.
+
+#include "ActionId.h"
+#include "EditorListener.h"
+#include "UserInterface.h"
+#include "ValueEditor.h"
+
+#include "favorites/FavoritesStore.h"
+#include "import/FavoritesFolder.h"
+#include "model/Project.h"
+#include "project/RecentFilesList.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+// Where a drag comes from; only the objects tree itself may drop onto the objects tree.
+enum class TDragSource { ObjectsTreeView, Other };
+
+// Node texts and row values are record text (Windows-1252); paths and everything that reaches
+// the UserInterface are UTF-8. Nothing here blocks: every command runs to its end and returns.
+//
+// A view drives it like this: the user's click on a node calls SelectObjectNode / SelectStyleNode
+// (which run the Changing and Change handlers around the selection move); typed text goes into
+// SetRowValue; a page switch calls SetActivePage; each command calls its ...Execute method.
+class TTarvexEditor {
+public:
+    // `appFolder` holds favorites.dat, menutarvex.dat, help/temp/ and help/online/.
+    TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder);
+    TTarvexEditor(const TTarvexEditor&) = delete;
+    TTarvexEditor& operator=(const TTarvexEditor&) = delete;
+
+    // ---- listeners ----
+    void AddListener(TEditorListener* listener);
+    void RemoveListener(TEditorListener* listener);
+
+    // ---- state ----
+    // The same TProject for the editor's whole life: New and Open empty and refill its trees.
+    TProject& Project() { return m_project; }
+    const TProject& Project() const { return m_project; }
+    TTreeNode* SelectedObject() const { return m_selectedObject; }
+    TTreeNode* SelectedStyle() const { return m_selectedStyle; }
+    bool TreeUpdateGuard() const { return m_treeUpdateGuard; }
+    const std::string& ProjectFileName() const { return m_projectFileName; }
+    TControlsPage ActivePage() const { return m_activePage; }
+    bool ActionEnabled(TActionId id) const { return m_actionEnabled[static_cast<std::size_t>(id)]; }
+    const TValueEditor& ValueEditor(TValueEditorId id) const;
+    const TValueEditor& MenuValueList() const { return m_menuValueList; }
+    const TValueEditor& MenuItemValueEditor() const { return m_menuItemValueEditor; }
+    const TValueEditor& MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
+    const std::vector<TFavoriteStyleRec>& FavoriteStyles() const { return m_favoriteStyles; }
+    const TRecentFilesList& RecentFiles() const { return m_recentFiles; }
+    const std::filesystem::path& AppFolder() const { return m_appFolder; }
+    std::filesystem::path TempFolder() const;
+    std::filesystem::path PreviewPagePath() const;
+    std::filesystem::path HelpPagePath(const std::string& page) const;
+
+    // ---- view input ----
+    // The user moves a tree's selection (nullptr: none). Selecting the selected node does nothing.
+    void SelectObjectNode(TTreeNode* node);
+    void SelectStyleNode(TTreeNode* node);
+    // Text typed into a grid cell; the record is written at the next commit.
+    void SetRowValue(TValueEditorId editor, int row, std::string value);
+    void SetRowValue(TValueEditorId editor, std::string_view key, std::string value);
+    // The user switches the left page control; runs ControlsPageControlChange when it changes.
+    void SetActivePage(TControlsPage page);
+
+    // ---- start-up and shutdown ----
+    // The start-up sequence's steps that are not window work: favourites and recent files read,
+    // grids set up, preview shown, first New. The window applies its own settings before calling.
+    void FormShow();
+    // The close query: asks the save question; false keeps the window open.
+    bool FormCloseQuery();
+    // The shutdown sequence's files: menutarvex.dat, then favorites.dat.
+    void FormClose();
+
+    // ---- project lifecycle ----
+    void NewActionExecute();
+    bool ConfirmAndClearProject();
+    // True when the load went ahead.
+    bool LoadProject(const std::string& path);
+    void OpenActionExecute();
+    void SaveActionExecute();
+    void SaveAsActionExecute();
+    void PublishActionExecute();
+    void ExitActionExecute();
+
+    // ---- objects tree ----
+    void ObjectsTreeViewChanging(TTreeNode* newNode);
+    void ObjectsTreeViewChange(TTreeNode* node);
+    bool ObjectsTreeViewDragOver(TDragSource source) const;
+    // `target` is the node under the mouse at the drop point, nullptr for empty space.
+    void ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target);
+    // The new group, which is then selected.
+    TTreeNode* AddMenuGroup(const std::string& name, const std::string& address);
+    void AddMenuItem(const std::string& name, const std::string& address);
+    void NewGroupActionExecute();
+    void DelGroupActionExecute();
+    void DelGroupActionUpdate();
+    void NewMenuItemActionExecute();
+    void DeleteMenuItemActionExecute();
+    void DeleteMenuItemActionUpdate();
+    void ClearMenuEditors();
+    void SetupValueEditors();
+
+    // ---- style list ----
+    void MenuStyleTreeViewChanging(TTreeNode* newNode);
+    // The "..." button of the style editor's row `row` was pressed.
+    void MenuStyleValueEditorEditButtonClick(int row);
+    // Six upper-case hex digits, red first; a value with the top bit set is a system colour index.
+    std::string ColorToHex(uint32_t color) const;
+    void ClearStyleEditor();
+    void NewStyleActionExecute();
+    void DelStyleActionExecute();
+
+    // ---- favourites ----
+    void AddToFavoritesActionExecute();
+    void StyleTemplateActionExecute();
+    void LoadFavorites();
+    // False when favorites.dat could not be written.
+    bool SaveFavorites();
+
+    // ---- preview ----
+    // Generates menu.js into the temp folder, showing the refusal or the warnings; false when
+    // nothing was written.
+    bool GenerateMenuScript();
+    void RefreshPreview();
+    void UpdatePreviewActionExecute();
+    void OpenPreviewActionExecute();
+    void DefaultPreviewActionExecute();
+
+    // ---- pages, help and web ----
+    void ControlsPageControlChange();
+    void ShowQuickHelp(const std::string& page);
+    void OpenWebPage(const std::string& address);
+    void HomePageActionExecute();
+    void EMailToUsActionExecute();
+    void HelpHowUseActionExecute();
+    void acHelpMenuExecute();
+    void acHelpStylesExecute();
+
+    // ---- recent files ----
+    void AddRecentFile();
+    void InsertRecentFile();
+    // `position` 0 is the newest entry; out-of-range positions do nothing.
+    void ReopenActionExecute(int position);
+
+    // ---- import ----
+    void ImportWinFavoritActionExecute();
+    void ImportFavoritesFolder(const TFavoriteEntry& entry);
+    // Where the import looks for the Favorites folder (FindFavoritesFolder unless replaced).
+    void SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder);
+
+private:
+    TValueEditor& MutableEditor(TValueEditorId id);
+    void SetObjectSelection(TTreeNode* node);
+    void SetStyleSelection(TTreeNode* node);
+    void SetActionEnabled(TActionId id, bool enabled);
+    void CommitMenuOptions(TTreeNode& node);
+    void CommitMenuItem(TTreeNode& node);
+    void LoadMenuEditor(const TTreeNode& node);
+    void CommitStyle(TTreeNode& node);
+    void LoadStyleEditor(const TTreeNode& node);
+    void RemoveSelectedNode(TTree& tree, bool objects);
+    TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
+                       TMsgButtons buttons = TMsgButtons::Ok);
+    std::optional<std::string> RunDialog(bool save, TFileDialogRequest request);
+    void NotifyEditor(TValueEditorId id);
+    void NotifyActions();
+    template <typename F> void Notify(F&& f) {
+        for (TEditorListener* l : m_listeners) {
+            f(*l);
+        }
+    }
+
+    TUserInterface& m_ui;
+    std::filesystem::path m_appFolder;
+    std::vector<TEditorListener*> m_listeners;
+
+    TProject m_project;
+    TTreeNode* m_selectedObject = nullptr;
+    TTreeNode* m_selectedStyle = nullptr;
+    // The node whose record the options editor was last loaded from, for the generator's repairs.
+    TTreeNode* m_optionsEditorNode = nullptr;
+    bool m_treeUpdateGuard = false;
+    std::string m_projectFileName;
+    TControlsPage m_activePage = TControlsPage::MenuCreator;
+    std::array<bool, ActionCount> m_actionEnabled{};
+
+    TValueEditor m_menuValueList;
+    TValueEditor m_menuItemValueEditor;
+    TValueEditor m_menuStyleValueEditor;
+
+    std::vector<TFavoriteStyleRec> m_favoriteStyles;
+    // favorites.dat existed but could not be read: it is not overwritten at close.
+    bool m_favoritesUnreadable = false;
+    TRecentFilesList m_recentFiles;
+
+    // The names the file dialogs chose last during this run.
+    std::string m_lastProjectOpenName;
+    std::string m_lastProjectSaveName;
+    std::string m_lastPublishName;
+    std::string m_lastHtmlName;
+
+    std::function<std::optional<std::filesystem::path>()> m_findFavoritesFolder;
+};
+
+} // namespace tarvex

@@ -1,0 +1,89 @@
+#pragma once
+// The one door from the editor to the person and the platform: dialogs, messages, browsers, the shell.
+
+#include "favorites/FavoritesStore.h"
+#include "import/FavoritesFolder.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+// Every text crossing this interface (messages, captions, prompts, answers, paths, addresses)
+// is UTF-8. Record text is converted by the editor before it gets here.
+
+enum class TMsgIcon { Information, Question, Warning, Error };
+enum class TMsgButtons { Ok, OkCancel, YesNoCancel };
+// Closing a box without choosing answers Cancel (or Ok for a box that only has OK).
+enum class TMsgResult { Ok, Cancel, Yes, No };
+
+// One of the four file dialogs of the main window; the window may use the name to keep per-dialog state.
+struct TFileDialogRequest {
+    std::string DialogName;  // "OpenProjectDialog", "SaveProjectDialog", "PublishDialog", "OpenHTMLDialog"
+    std::string Filter;      // "Description|patterns|Description|patterns", patterns separated by ';'
+    std::string DefaultExt;  // without the dot; added to a chosen name that has no extension
+    std::string InitialName; // full path or empty
+    bool OverwritePrompt = false;
+    bool HideReadOnly = false;
+    bool Resizable = false;
+};
+
+// One entry of the insert-favourite-style dialog.
+struct TStyleTemplateEntry {
+    std::string Name;        // as listed
+    std::string PreviewPath; // <app>/Favorites/<name>.bmp; may not exist (then no picture)
+};
+
+// How the favourites-folder dialog was closed.
+struct TFolderDialogResult {
+    enum class TOutcome { Cancel, OkWithoutSelection, OkSelected };
+    TOutcome Outcome = TOutcome::Cancel;
+    // With OkSelected: the chosen entry, a node of the tree that was passed in.
+    const TFavoriteEntry* Entry = nullptr;
+};
+
+class TUserInterface {
+public:
+    virtual ~TUserInterface() = default;
+
+    // A modal message box.
+    virtual TMsgResult ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+                                      TMsgButtons buttons) = 0;
+    // The one-line input prompt; nothing when cancelled.
+    virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                                  const std::string& initialText) = 0;
+    // The open and save dialogs; nothing when cancelled. A save dialog with OverwritePrompt asks
+    // itself before an existing file is chosen.
+    virtual std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) = 0;
+    virtual std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) = 0;
+
+    // The colour dialog; it remembers the colour chosen last (black the first time). The value has
+    // red in the lowest byte, then green, then blue. Nothing when cancelled.
+    virtual std::optional<uint32_t> ChooseColor() = 0;
+    // The platform's current colour for a system colour index, red in the lowest byte.
+    virtual uint32_t SystemColor(uint32_t index) = 0;
+
+    // The "Style template" dialog: opens with the first entry selected; the chosen position, or
+    // nothing on Cancel, on the close box, or when nothing is selected.
+    virtual std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) = 0;
+    // The "Select Favorities Folder" dialog over `root` (nullptr: an empty tree).
+    virtual TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry* root) = 0;
+
+    // Asynchronous requests: they return at once.
+    virtual void NavigatePreview(const std::string& path) = 0;
+    virtual void ShowQuickHelpPage(const std::string& path) = 0;
+    virtual void OpenWebAddress(const std::string& address) = 0;
+
+    // Asked before a published file replaces an existing one; true replaces it.
+    virtual bool ConfirmReplaceFile(const std::string& path) = 0;
+    // The busy cursor while files are copied.
+    virtual void SetBusy(bool busy) = 0;
+    // The application's general error report: a message box with the error's text.
+    virtual void ReportError(const std::string& text) = 0;
+    // Closes the main window through its ordinary close sequence (FormCloseQuery, then FormClose).
+    virtual void CloseMainWindow() = 0;
+};
+
+} // namespace tarvex
