@@ -1,0 +1,266 @@
+// Runs a copy of the built tarvex-cli in a throw-away application folder of its own.
+
+#include "favorites/FavoritesStore.h"
+#include "model/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tarvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path DataDir = fs::path(TARVEX_TEST_DATA) / "cli";
+const fs::path ScriptGolden = fs::path(TARVEX_TEST_DATA) / "script" / "worked-example.js";
+
+constexpr std::string_view OneJs = "// stand-in for one.js\r\n";
+constexpr std::string_view MainJs = "// stand-in for main.js\n";
+
+struct TRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Read(const fs::path& path) {
+    auto bytes = ReadWholeFile(path);
+    EXPECT_TRUE(bytes.has_value()) << "cannot read " << path;
+    return bytes.value_or("");
+}
+
+std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+std::vector<std::string> FilesIn(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TFavoriteStyleRec Favorite(std::string_view name, std::string_view offFont) {
+    TFavoriteStyleRec favorite;
+    favorite.Name = name;
+    favorite.Style.MouseOffFont = offFont;
+    favorite.Style.FontSize = 12;
+    favorite.Style.FontName = "Georgia";
+    return favorite;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_root = fs::temp_directory_path() /
+                 ("tarvex-cli-" + std::to_string(::getpid()) + "-" + std::string(info->name()));
+        fs::remove_all(m_root);
+        fs::create_directories(AppDir() / "help" / "temp");
+        fs::create_directories(WorkDir());
+        // The executable is copied away from the build folder: its data must be found beside the copy.
+        fs::copy_file(TARVEX_CLI, AppDir() / "tarvex-cli");
+        ASSERT_EQ(WriteFileAtomically(AppDir() / "help" / "temp" / "one.js", OneJs), TWriteStatus::Written);
+        ASSERT_EQ(WriteFileAtomically(AppDir() / "help" / "temp" / "main.js", MainJs), TWriteStatus::Written);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_root, ec);
+    }
+
+    fs::path AppDir() const { return m_root / "app"; }
+    fs::path WorkDir() const { return m_root / "work"; }
+
+    // Runs the copied executable with WorkDir() as its current folder.
+    TRun Run(const std::vector<std::string>& args) const {
+        std::string command =
+            "cd " + ShellQuote(WorkDir().string()) + " && " + ShellQuote((AppDir() / "tarvex-cli").string());
+        for (const std::string& arg : args) {
+            command += " " + ShellQuote(arg);
+        }
+        const fs::path out = m_root / "stdout";
+        const fs::path err = m_root / "stderr";
+        command += " >" + ShellQuote(out.string()) + " 2>" + ShellQuote(err.string());
+        const int status = std::system(command.c_str());
+        TRun run;
+        run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.Out = Read(out);
+        run.Err = Read(err);
+        return run;
+    }
+
+    fs::path m_root;
+};
+
+TEST_F(CliTest, BuildPublishesEngineAndScriptIntoANewFolder) {
+    const TRun run = Run({"build", (DataDir / "worked-example.xml").string(), "-o", "site/js"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    const fs::path out = WorkDir() / "site" / "js";
+    EXPECT_EQ(FilesIn(out), (std::vector<std::string>{"main.js", "menu.js", "one.js"}));
+    EXPECT_EQ(Read(out / "one.js"), OneJs);
+    EXPECT_EQ(Read(out / "main.js"), MainJs);
+    EXPECT_EQ(Read(out / "menu.js"), Read(ScriptGolden));
+}
+
+TEST_F(CliTest, BuildNamesTheScriptAndDefaultsToTheCurrentFolder) {
+    // A loosely written project (lower-case tags, indentation, LF lines) gives the same menu.
+    const TRun run = Run({"build", (DataDir / "loose-worked-example.xml").string(), "-n", "site menu.js"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(FilesIn(WorkDir()), (std::vector<std::string>{"main.js", "one.js", "site menu.js"}));
+    EXPECT_EQ(Read(WorkDir() / "site menu.js"), Read(ScriptGolden));
+}
+
+TEST_F(CliTest, BuildReportsRepairedStyleAndStillSucceeds) {
+    const TRun run = Run({"build", (DataDir / "missing-style.xml").string(), "-o", "out"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err,
+              "Warning! Menu style in \"Our products\" object not found. Used first found menu style\n");
+    // The fallback is the first style, which here is the one the submenu lost.
+    EXPECT_EQ(Read(WorkDir() / "out" / "menu.js"), Read(ScriptGolden));
+}
+
+TEST_F(CliTest, BuildRefusalsWriteNothing) {
+    TRun run = Run({"build", (DataDir / "no-styles.xml").string(), "-o", "out"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Project can not be compiled. You don't have menu styles\n");
+    EXPECT_FALSE(fs::exists(WorkDir() / "out"));
+
+    run = Run({"build", "nowhere.xml", "-o", "out"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Can't read file nowhere.xml!\n");
+    EXPECT_FALSE(fs::exists(WorkDir() / "out"));
+
+    fs::remove(AppDir() / "help" / "temp" / "main.js");
+    run = Run({"build", (DataDir / "worked-example.xml").string(), "-o", "out"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find((AppDir() / "help" / "temp" / "main.js").string()), std::string::npos) << run.Err;
+    EXPECT_FALSE(fs::exists(WorkDir() / "out"));
+}
+
+TEST_F(CliTest, BadUsageExitsWithTwo) {
+    const std::string project = (DataDir / "worked-example.xml").string();
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"compile", project},
+        {"build"},
+        {"build", project, "extra.xml"},
+        {"build", project, "-o"},
+        {"build", project, "-x", "y"},
+        {"build", project, "-n", "sub/menu.js"},
+        {"build", project, "-n", "one.js"},
+        {"build", project, "-o", "a", "-o", "b"},
+        {"new", "p.xml", "--style", "A", "--no-style"},
+        {"format"},
+    };
+    for (const auto& args : cases) {
+        const TRun run = Run(args);
+        EXPECT_EQ(run.ExitCode, 2) << (args.empty() ? "(no arguments)" : args[0]);
+        EXPECT_NE(run.Err, "");
+        EXPECT_EQ(run.Out, "");
+    }
+    EXPECT_TRUE(FilesIn(WorkDir()).empty());
+
+    TRun run = Run({"--version"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, "tarvex-cli 1.3\n");
+    run = Run({"build", "--help"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_NE(run.Out.find("build PROJECT.xml"), std::string::npos);
+}
+
+TEST_F(CliTest, FormatWritesTheCanonicalForm) {
+    const std::string canonical = Read(DataDir / "worked-example.xml");
+    TRun run = Run({"format", (DataDir / "loose-worked-example.xml").string()});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Out, canonical);
+
+    run = Run({"format", (DataDir / "worked-example.xml").string(), "-o", "again.xml"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(Read(WorkDir() / "again.xml"), canonical);
+
+    run = Run({"format", "missing.xml"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Can't read file missing.xml!\n");
+
+    ASSERT_EQ(WriteFileAtomically(WorkDir() / "locked.xml", "keep me"), TWriteStatus::Written);
+    fs::permissions(WorkDir() / "locked.xml", fs::perms::owner_read | fs::perms::group_read);
+    run = Run({"format", "again.xml", "-o", "locked.xml"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Can't save read-only file locked.xml!\n");
+    EXPECT_EQ(Read(WorkDir() / "locked.xml"), "keep me");
+}
+
+TEST_F(CliTest, NewTakesItsStyleFromTheFavourites) {
+    ASSERT_EQ(SaveFavoritesFile(AppDir() / "favorites.dat",
+                                {Favorite("Blue-sky", "0000FF"), Favorite("Forest green", "00FF00")}),
+              TWriteStatus::Written);
+
+    TRun run = Run({"new", "unknown.xml", "--style", "Sunset"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_NE(run.Err.find("Sunset"), std::string::npos);
+    EXPECT_NE(run.Err.find("  Bluesky\n  Forest green\n"), std::string::npos) << run.Err;
+    EXPECT_FALSE(fs::exists(WorkDir() / "unknown.xml"));
+
+    run = Run({"new", "green.xml", "--style", "Forest green"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const std::string green = Read(WorkDir() / "green.xml");
+    EXPECT_NE(green.find("<STYLE>\r\n<Name>Forest green</Name>\r\n<MouseOffFont>00FF00</MouseOffFont>"),
+              std::string::npos);
+    EXPECT_NE(green.find("<FontName>Georgia</FontName>"), std::string::npos);
+    // Both Menu Options records name the style, so the project builds at once.
+    std::size_t named = 0;
+    for (std::size_t at = green.find("<MenuStyle>Forest green</MenuStyle>"); at != std::string::npos;
+         at = green.find("<MenuStyle>Forest green</MenuStyle>", at + 1)) {
+        ++named;
+    }
+    EXPECT_EQ(named, 2u);
+    run = Run({"build", "green.xml"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_NE(Read(WorkDir() / "menu.js").find("//Forest green\r\nForestgreen=[\r\n\"00FF00\","),
+              std::string::npos);
+
+    // Typed with the dash it had before the store dropped it; without --style the first favourite.
+    run = Run({"new", "blue.xml", "--style", "Blue-sky"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    run = Run({"new", "first.xml"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(Read(WorkDir() / "first.xml"), Read(WorkDir() / "blue.xml"));
+    EXPECT_NE(Read(WorkDir() / "first.xml").find("<Name>Bluesky</Name>"), std::string::npos);
+
+    // An existing project is not overwritten by accident.
+    run = Run({"new", "green.xml", "--no-style"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(Read(WorkDir() / "green.xml"), green);
+    run = Run({"new", "green.xml", "--no-style", "--force"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(Read(WorkDir() / "green.xml").find("<STYLES>\r\n</STYLES>\r\n"), std::string::npos);
+    run = Run({"build", "green.xml"});
+    EXPECT_EQ(run.ExitCode, 1);
+}
+
+TEST_F(CliTest, NewWithoutFavouritesWritesAProjectWithoutStyle) {
+    const TRun run = Run({"new", "plain.xml"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_NE(run.Err.find("no style"), std::string::npos) << run.Err;
+    const std::string text = Read(WorkDir() / "plain.xml");
+    EXPECT_NE(text.find("<Caption>Menu group name</Caption>"), std::string::npos);
+    EXPECT_NE(text.find("<STYLES>\r\n</STYLES>\r\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace tarvex
