@@ -1,0 +1,256 @@
+#include "PropertyGrid.h"
+
+#include "RecordString.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace tarvex {
+
+namespace {
+
+// The value cell of a colour row while it is edited: the text plus a "..." button.
+class TColorCellEditor : public QWidget {
+public:
+    explicit TColorCellEditor(QWidget* parent) : QWidget(parent) {
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        m_edit = new QLineEdit(this);
+        m_edit->setFrame(false);
+        m_button = new QToolButton(this);
+        m_button->setObjectName(QStringLiteral("EditButton"));
+        m_button->setText(QStringLiteral("..."));
+        m_button->setFocusPolicy(Qt::NoFocus);
+        m_button->setFixedWidth(PropertyGridButtonWidth);
+        layout->addWidget(m_edit, 1);
+        layout->addWidget(m_button);
+        setFocusProxy(m_edit);
+    }
+    QLineEdit* Edit() const { return m_edit; }
+    QToolButton* Button() const { return m_button; }
+    static constexpr int PropertyGridButtonWidth = 18;
+
+private:
+    QLineEdit* m_edit;
+    QToolButton* m_button;
+};
+
+QLineEdit* LineEditOf(QWidget* editor) {
+    if (auto* color = dynamic_cast<TColorCellEditor*>(editor)) {
+        return color->Edit();
+    }
+    return qobject_cast<QLineEdit*>(editor);
+}
+
+} // namespace
+
+void TPropertyGridModel::SetRows(TPropertyRows* rows) {
+    beginResetModel();
+    m_rows = rows;
+    m_rowCount = rows ? rows->RowCount() : 0;
+    endResetModel();
+}
+
+void TPropertyGridModel::RowsChanged() {
+    const int count = m_rows ? m_rows->RowCount() : 0;
+    if (count != m_rowCount) {
+        SetRows(m_rows);
+        return;
+    }
+    // One cell at a time, so that an open cell editor is refreshed by the view as well.
+    for (int row = 0; row < count; ++row) {
+        const QModelIndex cell = index(row, 1);
+        emit dataChanged(cell, cell);
+    }
+}
+
+int TPropertyGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_rowCount;
+}
+
+int TPropertyGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
+
+QColor TPropertyGridModel::HexColor(const QString& text) {
+    if (text.size() != 6) {
+        return QColor();
+    }
+    for (const QChar c : text) {
+        if (!c.isDigit() && !(c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'))) {
+            return QColor();
+        }
+    }
+    return QColor(QLatin1Char('#') + text);
+}
+
+QVariant TPropertyGridModel::data(const QModelIndex& index, int role) const {
+    if (!m_rows || !index.isValid() || index.row() >= m_rowCount) {
+        return QVariant();
+    }
+    const int row = index.row();
+    if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::ToolTipRole) {
+        return RecordToQString(index.column() == 0 ? m_rows->Key(row) : m_rows->Value(row));
+    }
+    if (role == Qt::DecorationRole && index.column() == 1 &&
+        m_rows->EditStyle(row) == TPropertyEditStyle::Color) {
+        const QColor color = HexColor(RecordToQString(m_rows->Value(row)));
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    return QVariant();
+}
+
+bool TPropertyGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!m_rows || role != Qt::EditRole || index.column() != 1 || index.row() >= m_rowCount) {
+        return false;
+    }
+    const std::string text = QStringToRecord(value.toString());
+    if (m_rows->Value(index.row()) == text) {
+        return true;
+    }
+    m_rows->SetValue(index.row(), text);
+    emit dataChanged(index, index);
+    return true;
+}
+
+Qt::ItemFlags TPropertyGridModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::NoItemFlags;
+    }
+    if (index.column() == 0) {
+        return Qt::ItemIsEnabled;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_rows && m_rows->Enabled()) {
+        flags |= Qt::ItemIsEditable;
+    }
+    return flags;
+}
+
+QVariant TPropertyGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
+        return section == 0 ? QStringLiteral("Properties") : QStringLiteral("Value");
+    }
+    return QVariant();
+}
+
+QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                             const QModelIndex& index) const {
+    const auto* model = qobject_cast<const TPropertyGridModel*>(index.model());
+    TPropertyRows* rows = model ? model->Rows() : nullptr;
+    if (!rows) {
+        return nullptr;
+    }
+    auto* self = const_cast<TPropertyGridDelegate*>(this);
+    const int row = index.row();
+    switch (rows->EditStyle(row)) {
+    case TPropertyEditStyle::PickList: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setFrame(false);
+        for (const std::string& entry : rows->PickList(row)) {
+            combo->addItem(RecordToQString(entry));
+        }
+        connect(combo, &QComboBox::currentTextChanged, self, [self, combo] { emit self->commitData(combo); });
+        return combo;
+    }
+    case TPropertyEditStyle::Color: {
+        auto* cell = new TColorCellEditor(parent);
+        connect(cell->Edit(), &QLineEdit::textEdited, self, [self, cell] { emit self->commitData(cell); });
+        connect(cell->Button(), &QToolButton::clicked, self,
+                [self, row] { emit self->EditButtonClicked(row); });
+        return cell;
+    }
+    case TPropertyEditStyle::Text:
+        break;
+    }
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
+    return edit;
+}
+
+void TPropertyGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString value = index.data(Qt::EditRole).toString();
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        // Rewriting the same text would move the cursor under the user's fingers.
+        if (combo->currentText() != value) {
+            const QSignalBlocker block(combo);
+            combo->setCurrentText(value);
+        }
+        return;
+    }
+    if (QLineEdit* edit = LineEditOf(editor)) {
+        if (edit->text() != value) {
+            edit->setText(value);
+        }
+    }
+}
+
+void TPropertyGridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                         const QModelIndex& index) const {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        model->setData(index, combo->currentText(), Qt::EditRole);
+    } else if (QLineEdit* edit = LineEditOf(editor)) {
+        model->setData(index, edit->text(), Qt::EditRole);
+    }
+}
+
+void TPropertyGridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                                 const QModelIndex&) const {
+    editor->setGeometry(option.rect);
+}
+
+TPropertyGrid::TPropertyGrid(int valueColumnWidth, QWidget* parent) : QTableView(parent) {
+    m_model = new TPropertyGridModel(this);
+    m_delegate = new TPropertyGridDelegate(this);
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setIconSize(QSize(12, 12));
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(RowHeight);
+    verticalHeader()->setMinimumSectionSize(RowHeight);
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    setColumnWidth(0, KeyColumnWidth);
+    setColumnWidth(1, valueColumnWidth);
+
+    connect(m_delegate, &TPropertyGridDelegate::EditButtonClicked, this, [this](int row) {
+        if (OnEditButtonClick) {
+            OnEditButtonClick(row);
+        }
+    });
+}
+
+void TPropertyGrid::SetRows(TPropertyRows* rows) {
+    m_model->SetRows(rows);
+    setEnabled(rows && rows->Enabled());
+}
+
+void TPropertyGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (current.isValid() && current.column() == 0) {
+        setCurrentIndex(current.sibling(current.row(), 1));
+        return;
+    }
+    QTableView::currentChanged(current, previous);
+}
+
+void TPropertyGrid::Reload() {
+    m_model->RowsChanged();
+    TPropertyRows* rows = m_model->Rows();
+    setEnabled(rows && rows->Enabled());
+}
+
+} // namespace tarvex

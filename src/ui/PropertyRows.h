@@ -1,0 +1,24 @@
+#pragma once
+// What a property grid needs of the rows it shows: keys, values (record text), edit styles, pick lists.
+
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+enum class TPropertyEditStyle { Text, PickList, Color };
+
+class TPropertyRows {
+public:
+    virtual ~TPropertyRows() = default;
+    virtual int RowCount() const = 0;
+    virtual std::string Key(int row) const = 0;
+    virtual std::string Value(int row) const = 0;
+    // Typed text goes into the row at once; the record is written only at the next commit.
+    virtual void SetValue(int row, const std::string& value) = 0;
+    virtual TPropertyEditStyle EditStyle(int row) const = 0;
+    virtual std::vector<std::string> PickList(int row) const = 0;
+    virtual bool Enabled() const = 0;
+};
+
+} // namespace tarvex

@@ -1,0 +1,107 @@
+#include "StyleTemplateUnit.h"
+
+#include "RecordString.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace tarvex {
+
+TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("StyleTemplateForm"));
+    setWindowTitle(QStringLiteral("Style template"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(0, 0, ClientWidth, 241);
+
+    auto* label1 = new QLabel(QStringLiteral("Favorites styles"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->move(8, 8);
+    auto* label2 = new QLabel(QStringLiteral("Preview"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->move(184, 8);
+    label1->adjustSize();
+    label2->adjustSize();
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("StylesListBox"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setGeometry(8, 24, 169, 209);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int) { StylesListBoxClick(); });
+
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_panel->setGeometry(184, 24, 241, 209);
+
+    // Unscaled from the top-left corner; the label clips whatever does not fit.
+    m_preview = new QLabel(m_panel);
+    m_preview->setObjectName(QStringLiteral("PreviewImage"));
+    m_preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_preview->setScaledContents(false);
+    const int frame = m_panel->frameWidth();
+    m_preview->setGeometry(frame, frame, 241 - 2 * frame, 209 - 2 * frame);
+
+    m_insert = new QPushButton(QStringLiteral("Insert"), this);
+    m_insert->setObjectName(QStringLiteral("Button1"));
+    m_insert->setGeometry(264, 248, 75, 25);
+    m_insert->setDefault(true);
+    connect(m_insert, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("Button2"));
+    m_cancel->setGeometry(352, 248, 75, 25);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString TStyleTemplateForm::PreviewPath(const QString& name) const {
+    return QDir(m_applicationFolder).filePath(QStringLiteral("Favorites/") + name + QStringLiteral(".bmp"));
+}
+
+std::optional<int> TStyleTemplateForm::Execute(const std::vector<std::string>& names) {
+    m_list->clear();
+    for (const std::string& name : names) {
+        m_list->addItem(RecordToQString(name));
+    }
+    if (exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= static_cast<int>(names.size()) || !m_list->currentItem()->isSelected()) {
+        return std::nullopt;
+    }
+    return row;
+}
+
+void TStyleTemplateForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_list->count() > 0) {
+        m_list->setCurrentRow(0);
+    }
+    StylesListBoxClick();
+}
+
+void TStyleTemplateForm::StylesListBoxClick() {
+    const QListWidgetItem* item = m_list->currentItem();
+    QPixmap picture;
+    if (item) {
+        const QString path = PreviewPath(item->text());
+        if (QFileInfo(path).isFile()) {
+            picture.load(path);
+        }
+    }
+    m_preview->setPixmap(picture);
+}
+
+} // namespace tarvex

@@ -1,0 +1,165 @@
+#include "TreeModel.h"
+
+#include "RecordString.h"
+#include "TarvexIcons.h"
+
+#include <QMimeData>
+
+namespace tarvex {
+
+const char* const TTreeModel::DragMimeType = "application/x-tarvex-tree-node";
+
+TTreeModel::TTreeModel(TTree& tree, bool dragEnabled, QObject* parent)
+    : QAbstractItemModel(parent), m_tree(tree), m_dragEnabled(dragEnabled) {
+    for (TNodeKind kind :
+         {TNodeKind::MenuGroup, TNodeKind::MenuItem, TNodeKind::MenuOptions, TNodeKind::Style}) {
+        m_icons[static_cast<std::size_t>(kind)] =
+            TTarvexIcons::NodeIcon(NodeImageIndex(kind), NodeSelectedIndex(kind));
+    }
+    m_tree.AddObserver(this);
+}
+
+TTreeModel::~TTreeModel() {
+    m_tree.RemoveObserver(this);
+}
+
+TTreeNode* TTreeModel::NodeOf(const QModelIndex& index) {
+    return index.isValid() ? static_cast<TTreeNode*>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex TTreeModel::IndexOf(const TTreeNode* node) const {
+    if (!node) {
+        return QModelIndex();
+    }
+    return createIndex(node->Index(), 0, const_cast<TTreeNode*>(node));
+}
+
+QModelIndex TTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || row < 0) {
+        return QModelIndex();
+    }
+    const auto& level = m_tree.Level(NodeOf(parent));
+    if (row >= static_cast<int>(level.size())) {
+        return QModelIndex();
+    }
+    return createIndex(row, 0, level[static_cast<std::size_t>(row)].get());
+}
+
+QModelIndex TTreeModel::parent(const QModelIndex& child) const {
+    const TTreeNode* node = NodeOf(child);
+    return node ? IndexOf(node->Parent()) : QModelIndex();
+}
+
+int TTreeModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() && parent.column() != 0) {
+        return 0;
+    }
+    return static_cast<int>(m_tree.Level(NodeOf(parent)).size());
+}
+
+int TTreeModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+QVariant TTreeModel::data(const QModelIndex& index, int role) const {
+    const TTreeNode* node = NodeOf(index);
+    if (!node) {
+        return QVariant();
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return RecordToQString(node->Text());
+    case Qt::DecorationRole:
+        return m_icons[static_cast<std::size_t>(node->Kind())];
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags TTreeModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return m_dragEnabled ? Qt::ItemIsDropEnabled : Qt::NoItemFlags;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_dragEnabled) {
+        flags |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    }
+    return flags;
+}
+
+Qt::DropActions TTreeModel::supportedDropActions() const {
+    return m_dragEnabled ? Qt::MoveAction : Qt::IgnoreAction;
+}
+
+Qt::DropActions TTreeModel::supportedDragActions() const {
+    return m_dragEnabled ? Qt::MoveAction : Qt::IgnoreAction;
+}
+
+QStringList TTreeModel::mimeTypes() const {
+    return {QLatin1String(DragMimeType)};
+}
+
+QMimeData* TTreeModel::mimeData(const QModelIndexList&) const {
+    // The dragged node is always the selected one; the payload only tells where the drag began.
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(DragMimeType), QByteArray::number(reinterpret_cast<quintptr>(this), 16));
+    return data;
+}
+
+bool TTreeModel::IsOwnDrag(const QMimeData* data) const {
+    return data && data->hasFormat(QLatin1String(DragMimeType)) &&
+           data->data(QLatin1String(DragMimeType)) ==
+               QByteArray::number(reinterpret_cast<quintptr>(this), 16);
+}
+
+void TTreeModel::NodeAboutToBeInserted(const TTreeNode* parent, int index) {
+    beginInsertRows(IndexOf(parent), index, index);
+}
+
+void TTreeModel::NodeInserted(TTreeNode*) {
+    endInsertRows();
+}
+
+void TTreeModel::NodeAboutToBeRemoved(TTreeNode* node) {
+    const int row = node->Index();
+    beginRemoveRows(IndexOf(node->Parent()), row, row);
+}
+
+void TTreeModel::NodeRemoved(const TTreeNode*, int) {
+    endRemoveRows();
+}
+
+void TTreeModel::NodeAboutToBeMoved(TTreeNode* node, const TTreeNode* newParent, int newIndex) {
+    const int row = node->Index();
+    const QModelIndex from = IndexOf(node->Parent());
+    if (beginMoveRows(from, row, row, IndexOf(newParent), newIndex)) {
+        m_move = TMove::Rows;
+    } else {
+        beginResetModel();
+        m_move = TMove::Reset;
+    }
+}
+
+void TTreeModel::NodeMoved(TTreeNode*) {
+    if (m_move == TMove::Rows) {
+        endMoveRows();
+    } else if (m_move == TMove::Reset) {
+        endResetModel();
+    }
+    m_move = TMove::None;
+}
+
+void TTreeModel::NodeTextChanged(TTreeNode* node) {
+    const QModelIndex cell = IndexOf(node);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+void TTreeModel::TreeAboutToBeReset() {
+    beginResetModel();
+}
+
+void TTreeModel::TreeReset() {
+    endResetModel();
+}
+
+} // namespace tarvex

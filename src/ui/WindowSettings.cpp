@@ -1,0 +1,97 @@
+#include "WindowSettings.h"
+
+#include <QSettings>
+#include <QVariant>
+#include <limits>
+
+namespace tarvex {
+
+const std::array<TWindowSettingEntry, 14> WindowSettingTable = {{
+    {"Width", 600, &TWindowSettings::Width, true},
+    {"Heigth", 400, &TWindowSettings::Heigth, true},
+    {"Left", 10, &TWindowSettings::Left, true},
+    {"Top", 10, &TWindowSettings::Top, true},
+    {"FileToolBarLeft", 11, &TWindowSettings::FileToolBarLeft, false},
+    {"FileToolBarTop", 2, &TWindowSettings::FileToolBarTop, false},
+    {"FileToolBarVisible", 1, &TWindowSettings::FileToolBarVisible, false},
+    {"CommandsToolBarLeft", 11, &TWindowSettings::CommandsToolBarLeft, false},
+    {"CommandsToolBarTop", 32, &TWindowSettings::CommandsToolBarTop, false},
+    {"CommandsToolBarVisible", 1, &TWindowSettings::CommandsToolBarVisible, false},
+    {"ObjectsTree", 120, &TWindowSettings::ObjectsTree, false},
+    {"MenuStyles", 120, &TWindowSettings::MenuStyles, false},
+    {"LeftPanel", 300, &TWindowSettings::LeftPanel, false},
+    {"WinState", 2, &TWindowSettings::WinState, false},
+}};
+
+TWindowSettings TWindowSettings::Defaults() {
+    TWindowSettings values;
+    for (const TWindowSettingEntry& entry : WindowSettingTable) {
+        values.*entry.Field = entry.Default;
+    }
+    return values;
+}
+
+bool TWindowSettingsStore::ParseDecimal(const QString& text, int& value) {
+    if (text.isEmpty()) {
+        return false;
+    }
+    qsizetype i = 0;
+    bool negative = false;
+    if (text[0] == QLatin1Char('-')) {
+        negative = true;
+        i = 1;
+    }
+    if (i >= text.size()) {
+        return false;
+    }
+    long long result = 0;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return false;
+        }
+        result = result * 10 + (c.unicode() - u'0');
+        if (result > static_cast<long long>(std::numeric_limits<int>::max()) + 1) {
+            return false;
+        }
+    }
+    if (negative) {
+        result = -result;
+    }
+    if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min()) {
+        return false;
+    }
+    value = static_cast<int>(result);
+    return true;
+}
+
+TWindowSettings TWindowSettingsStore::Read(QSettings& settings) {
+    TWindowSettings values;
+    settings.beginGroup(QLatin1String(Group));
+    for (const TWindowSettingEntry& entry : WindowSettingTable) {
+        const QVariant stored = settings.value(QLatin1String(entry.Name));
+        int value = entry.Default;
+        // Only text values count: a number stored under another type is not what we wrote.
+        if (stored.typeId() == QMetaType::QString && ParseDecimal(stored.toString(), value)) {
+            values.*entry.Field = value;
+        } else {
+            values.*entry.Field = entry.Default;
+        }
+    }
+    settings.endGroup();
+    return values;
+}
+
+void TWindowSettingsStore::Write(QSettings& settings, const TWindowSettings& values, bool normalState) {
+    settings.beginGroup(QLatin1String(Group));
+    for (const TWindowSettingEntry& entry : WindowSettingTable) {
+        if (entry.NormalBounds && !normalState) {
+            continue;
+        }
+        settings.setValue(QLatin1String(entry.Name), QString::number(values.*entry.Field));
+    }
+    settings.endGroup();
+    settings.sync();
+}
+
+} // namespace tarvex
