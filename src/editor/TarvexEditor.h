@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -159,21 +160,24 @@ public:
     void SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder);
 
 private:
+    enum class TScriptOutcome { Written, Refused, NotWritten };
+
     TValueEditor& MutableEditor(TValueEditorId id);
+    TScriptOutcome WriteScript();
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
     void SetActionEnabled(TActionId id, bool enabled);
     void CommitMenuOptions(TTreeNode& node);
     void CommitMenuItem(TTreeNode& node);
-    void LoadMenuEditor(const TTreeNode& node);
+    void LoadMenuEditor(TTreeNode& node);
     void CommitStyle(TTreeNode& node);
     void LoadStyleEditor(const TTreeNode& node);
-    void RemoveSelectedNode(TTree& tree, bool objects);
+    void DeleteSelectedObject();
+    void DeleteSelectedStyle();
     TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
                        TMsgButtons buttons = TMsgButtons::Ok);
-    std::optional<std::string> RunDialog(bool save, TFileDialogRequest request);
+    std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);
     void NotifyEditor(TValueEditorId id);
-    void NotifyActions();
     template <typename F> void Notify(F&& f) {
         for (TEditorListener* l : m_listeners) {
             f(*l);
@@ -187,8 +191,9 @@ private:
     TProject m_project;
     TTreeNode* m_selectedObject = nullptr;
     TTreeNode* m_selectedStyle = nullptr;
-    // The node whose record the options editor was last loaded from, for the generator's repairs.
-    TTreeNode* m_optionsEditorNode = nullptr;
+    // The node whose record an objects editor was last loaded from; the generator's repairs of
+    // that record are carried into the options editor so a stale style name is not committed back.
+    TTreeNode* m_loadedObject = nullptr;
     bool m_treeUpdateGuard = false;
     std::string m_projectFileName;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
@@ -203,11 +208,8 @@ private:
     bool m_favoritesUnreadable = false;
     TRecentFilesList m_recentFiles;
 
-    // The names the file dialogs chose last during this run.
-    std::string m_lastProjectOpenName;
-    std::string m_lastProjectSaveName;
-    std::string m_lastPublishName;
-    std::string m_lastHtmlName;
+    // Each file dialog offers the name chosen in it last during this run.
+    std::map<std::string, std::string> m_lastDialogNames;
 
     std::function<std::optional<std::filesystem::path>()> m_findFavoritesFolder;
 };
