@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,10 +32,25 @@ void AppendHeader(std::vector<std::string>& lines) {
 
 // A value between double quotes. A quote or backslash written verbatim would end the string early
 // and make the whole script unparsable, and a line break is not allowed inside a string literal;
-// everything else goes out byte for byte.
-void AppendEscaped(std::string& out, std::string_view value) {
-    for (const char c : value) {
-        switch (c) {
+// everything else goes out byte for byte. `spaces`, when given, stands in for every space.
+void AppendEscaped(std::string& out, std::string_view value, std::optional<std::string_view> spaces = {}) {
+    const bool replaceSpaces = spaces.has_value();
+    std::size_t start = 0;
+    while (true) {
+        // A plain loop: this runs over every text of the design, and the set is tiny.
+        std::size_t at = start;
+        while (at < value.size()) {
+            const char c = value[at];
+            if (c == '"' || c == '\\' || c == '\r' || c == '\n' || (c == ' ' && replaceSpaces)) {
+                break;
+            }
+            ++at;
+        }
+        out.append(value.substr(start, at - start));
+        if (at == value.size()) {
+            return;
+        }
+        switch (value[at]) {
         case '"':
             out += "\\\"";
             break;
@@ -48,8 +64,9 @@ void AppendEscaped(std::string& out, std::string_view value) {
             out += "\\n";
             break;
         default:
-            out += c;
+            out += *spaces;
         }
+        start = at + 1;
     }
 }
 
@@ -61,19 +78,6 @@ std::string Quoted(std::string_view value, std::string_view after = ",") {
     line += '"';
     line += after;
     return line;
-}
-
-std::string ReplaceSpaces(std::string_view text, std::string_view with) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (c == ' ') {
-            out += with;
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 // Zero means "leave it to the engine" for these positions, written as an empty entry.
@@ -112,20 +116,31 @@ void AppendStyle(std::vector<std::string>& lines, const TTreeNode& node) {
     lines.emplace_back("");
 }
 
+// The line of one entry, built in one string: there is one per entry of the design.
 std::string EntryLine(const TTreeNode& node) {
     const TMenuItemRec& item = node.Item();
-    std::string link = item.Address.str();
-    if (!item.Target.empty()) {
-        link += " target=";
-        link += item.Target.view();
-    }
-    std::string line = "," + Quoted(ReplaceSpaces(item.Caption.view(), "&nbsp;"));
+    std::string line;
+    line.reserve(40 + 6 * item.Caption.size() + node.Text().size() + item.Address.size() +
+                 item.Target.size() + item.Hint.size());
+    line += ",\"";
+    AppendEscaped(line, item.Caption, "&nbsp;");
+    line += "\",\"";
     if (node.HasChildren()) {
-        line += Quoted("show-menu=" + MenuName(&node));
-        line += Quoted(link);
-        line += Quoted(item.Hint, ",1");
+        line += "show-menu=";
+        AppendEscaped(line, node.Text(), "");
+        line += "\",\"";
+    }
+    AppendEscaped(line, item.Address);
+    if (!item.Target.empty()) {
+        line += " target=";
+        AppendEscaped(line, item.Target);
+    }
+    if (node.HasChildren()) {
+        line += "\",\"";
+        AppendEscaped(line, item.Hint);
+        line += "\",1";
     } else {
-        line += Quoted(link, ",,,1");
+        line += "\",,,1";
     }
     return line;
 }
@@ -249,7 +264,13 @@ std::string MenuName(const TTreeNode* group) {
     if (!group) {
         return "mainmenu";
     }
-    return ReplaceSpaces(group->Text(), "");
+    std::string name;
+    for (const char c : group->Text()) {
+        if (c != ' ') {
+            name += c;
+        }
+    }
+    return name;
 }
 
 TMenuScript GenerateMenuScript(TProject& project) {
