@@ -240,6 +240,11 @@ TEST(ProjectReader, IntegerValues) {
     };
     EXPECT_EQ(value("-2147483648"), INT32_MIN);
     EXPECT_EQ(value("2147483647"), INT32_MAX);
+    TProject extremes;
+    TMenuOptionsRec options;
+    options.MenuLeft = INT32_MIN;
+    AppendOptionsNode(extremes, nullptr, options);
+    EXPECT_EQ(At(Read(WriteProjectText(extremes))->Objects, {0}).Options().MenuLeft, INT32_MIN);
     EXPECT_EQ(value("+17"), 17);
     EXPECT_EQ(value("-0"), 0);
     EXPECT_EQ(value("007"), 7);

@@ -118,33 +118,6 @@ TEST(ProjectWriter, EmptyDesignIsJustTheSkeleton) {
     EXPECT_EQ(WriteProjectText(TProject{}), expected);
 }
 
-TEST(ProjectWriter, ExtremeIntegersAndEmptyValues) {
-    TProject p;
-    TMenuOptionsRec options = Options(INT32_MIN, INT32_MAX, 0, -1, "", "", "");
-    AppendOptionsNode(p, nullptr, options);
-    const std::string text = WriteProjectText(p);
-    EXPECT_NE(text.find("\r\n<MenuLeft>-2147483648</MenuLeft>\r\n<MenuTop>2147483647</MenuTop>\r\n"
-                        "<MenuWidth>0</MenuWidth>\r\n<MenuBorder>-1</MenuBorder>\r\n"),
-              std::string::npos);
-    EXPECT_NE(text.find("\r\n<MenuStyle></MenuStyle>\r\n"), std::string::npos);
-}
-
-TEST(ProjectWriter, DeeplyNestedDesignIsWrittenWithoutExhaustingTheStack) {
-    TProject p;
-    TTreeNode* parent = nullptr;
-    const int depth = 100000;
-    for (int i = 0; i < depth; ++i) {
-        parent = AppendItemNode(p, parent, TNodeKind::MenuGroup, Entry("g", "", "", ""));
-    }
-    const std::string text = WriteProjectText(p);
-    std::size_t closings = 0;
-    for (std::size_t at = text.find("</MENU_GROUP>"); at != std::string::npos;
-         at = text.find("</MENU_GROUP>", at + 1)) {
-        ++closings;
-    }
-    EXPECT_EQ(closings, static_cast<std::size_t>(depth));
-}
-
 TEST(ProjectSave, WritesTheFileAndLeavesNoTemporaryBehind) {
     TScratchDir dir;
     const fs::path target = dir.Path() / "menu.xml";
