@@ -26,7 +26,7 @@ constexpr int ExitOk = 0;
 constexpr int ExitError = 1;
 constexpr int ExitUsage = 2;
 
-constexpr std::string_view Version = "1.3";
+constexpr std::string_view Version = TARVEX_VERSION;
 
 constexpr std::string_view UsageText = R"(Usage: tarvex-cli COMMAND ARGUMENTS...
 

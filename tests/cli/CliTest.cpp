@@ -202,6 +202,10 @@ TEST_F(CliTest, FormatWritesTheCanonicalForm) {
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Err, "Can't save read-only file locked.xml!\n");
     EXPECT_EQ(Read(WorkDir() / "locked.xml"), "keep me");
+
+    run = Run({"format", "again.xml", "-o", "no/such/folder/out.xml"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "Unable to save no/such/folder/out.xml in the folder " + WorkDir().string() + "!\n");
 }
 
 TEST_F(CliTest, NewTakesItsStyleFromTheFavourites) {
