@@ -1,0 +1,115 @@
+#include "FakeUserInterface.h"
+
+#include <filesystem>
+
+namespace tarvex::test {
+
+TUiCall& TFakeUserInterface::Record(const std::string& kind, const std::string& text) {
+    TUiCall call;
+    call.Kind = kind;
+    call.Text = text;
+    Calls.push_back(std::move(call));
+    return Calls.back();
+}
+
+std::vector<TUiCall> TFakeUserInterface::CallsOf(const std::string& kind) const {
+    std::vector<TUiCall> result;
+    for (const TUiCall& call : Calls) {
+        if (call.Kind == kind) {
+            result.push_back(call);
+        }
+    }
+    return result;
+}
+
+std::vector<std::string> TFakeUserInterface::TextsOf(const std::string& kind) const {
+    std::vector<std::string> result;
+    for (const TUiCall& call : Calls) {
+        if (call.Kind == kind) {
+            result.push_back(call.Text);
+        }
+    }
+    return result;
+}
+
+TMsgResult TFakeUserInterface::ShowMessageBox(const std::string& text, const std::string& caption,
+                                              TMsgIcon icon, TMsgButtons buttons) {
+    TUiCall& call = Record("Message", text);
+    call.Caption = caption;
+    call.Icon = icon;
+    call.Buttons = buttons;
+    if (buttons == TMsgButtons::Ok) {
+        return TMsgResult::Ok;
+    }
+    return Next<TMsgResult>("question \"" + text + "\"").value_or(TMsgResult::Cancel);
+}
+
+std::optional<std::string> TFakeUserInterface::InputQuery(const std::string& caption,
+                                                          const std::string& prompt,
+                                                          const std::string& initialText) {
+    TUiCall& call = Record("Input", prompt);
+    call.Caption = caption;
+    call.Initial = initialText;
+    const std::optional<TInput> answer = Next<TInput>("input prompt \"" + caption + "\"");
+    return answer ? answer->Text : std::nullopt;
+}
+
+std::optional<std::string> TFakeUserInterface::FileAnswer(const std::string& kind,
+                                                          const TFileDialogRequest& request) {
+    TUiCall& call = Record(kind, request.DialogName);
+    call.Request = request;
+    const std::optional<TFile> answer = Next<TFile>(kind + " dialog " + request.DialogName);
+    if (!answer || !answer->Path) {
+        return std::nullopt;
+    }
+    std::string path = *answer->Path;
+    if (!request.DefaultExt.empty() && !std::filesystem::path(path).has_extension()) {
+        path += "." + request.DefaultExt;
+    }
+    return path;
+}
+
+std::optional<std::string> TFakeUserInterface::OpenFileDialog(const TFileDialogRequest& request) {
+    return FileAnswer("Open", request);
+}
+
+std::optional<std::string> TFakeUserInterface::SaveFileDialog(const TFileDialogRequest& request) {
+    return FileAnswer("Save", request);
+}
+
+std::optional<uint32_t> TFakeUserInterface::ChooseColor() {
+    Record("Color", "");
+    const std::optional<TColor> answer = Next<TColor>("colour dialog");
+    return answer ? answer->Color : std::nullopt;
+}
+
+uint32_t TFakeUserInterface::SystemColor(uint32_t index) {
+    const auto it = SystemColors.find(index);
+    if (it == SystemColors.end()) {
+        ADD_FAILURE() << "system colour " << index << " asked for but not set up";
+        return 0;
+    }
+    return it->second;
+}
+
+std::optional<int> TFakeUserInterface::ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) {
+    TUiCall& call = Record("Style", "");
+    call.Entries = entries;
+    const std::optional<TStyle> answer = Next<TStyle>("style template dialog");
+    return answer ? answer->Index : std::nullopt;
+}
+
+TFolderDialogResult TFakeUserInterface::ChooseFavoritesFolder(const TFavoriteEntry* root) {
+    TUiCall& call = Record("Folder", "");
+    call.HadFolderTree = root != nullptr;
+    const std::optional<TFolderPick> pick = Next<TFolderPick>("favourites folder dialog");
+    return pick ? (*pick)(root) : TFolderDialogResult{};
+}
+
+bool TFakeUserInterface::ConfirmReplaceFile(const std::string& path) {
+    Record("Replace", path);
+    const std::optional<TReplace> answer = Next<TReplace>("replace question for " + path);
+    return answer && answer->Replace;
+}
+
+} // namespace tarvex::test

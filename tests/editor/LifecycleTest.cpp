@@ -1,0 +1,314 @@
+// Start-up, New, Open, Save, close and the recent-files list, driven through the editor.
+
+#include "EditorFixture.h"
+
+#include "project/ProjectWriter.h"
+
+namespace tarvex::test {
+namespace {
+
+const std::string SaveQuestion = "Project has changed. Do you want to save changes?";
+
+class LifecycleTest : public TEditorTest {
+protected:
+    // Save as under `path` (the fake dialog adds ".xml" to a name without extension).
+    void SaveAs(const std::filesystem::path& path) {
+        m_ui.AnswerFile(path.string());
+        Editor().SaveAsActionExecute();
+    }
+    void AddGroup(const std::string& name) {
+        m_ui.AnswerInput(name);
+        Editor().NewGroupActionExecute();
+    }
+    bool HasRoot(const std::string& text) const {
+        for (const auto& node : m_editor->Project().Objects.Roots()) {
+            if (node->Text() == text) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+TEST_F(LifecycleTest, StartUpOffersTheFavouritesAndBuildsTheDefaultProject) {
+    Start(0);
+
+    const auto dialogs = m_ui.CallsOf("Style");
+    ASSERT_EQ(dialogs.size(), 1u);
+    ASSERT_EQ(dialogs[0].Entries.size(), 2u);
+    EXPECT_EQ(dialogs[0].Entries[0].Name, "Blue");
+    EXPECT_EQ(dialogs[0].Entries[1].PreviewPath, (App() / "Favorites" / "Grey.bmp").string());
+
+    ASSERT_EQ(Project().Styles.RootCount(), 1);
+    EXPECT_EQ(Style(0)->Text(), "Blue");
+    EXPECT_EQ(Style(0)->Style().MouseOffBackground, "0000FF");
+    ASSERT_NE(Node({1, 0}), nullptr);
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "Blue");
+    EXPECT_EQ(Node({1, 0})->Options().MenuStyle, "Blue");
+    EXPECT_EQ(Node({1})->Text(), "Menu group name");
+    EXPECT_EQ(Node({1, 1})->Text(), "Menu item name");
+
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::SaveAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewMenuItemAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::acHelpGroup));
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::NewGroupAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewStyleAction));
+    EXPECT_FALSE(Editor().TreeUpdateGuard());
+    EXPECT_EQ(Editor().SelectedObject(), nullptr);
+    EXPECT_TRUE(Editor().ProjectFileName().empty());
+
+    EXPECT_NE(ReadText(Temp() / "menu.js").find("dumpmenus()"), std::string::npos);
+    const auto navigations = m_ui.TextsOf("Navigate");
+    ASSERT_GE(navigations.size(), 2u);
+    EXPECT_EQ(navigations.front(), (Temp() / "preview.htm").string());
+    EXPECT_EQ(m_ui.TextsOf("Help").back(), (App() / "help" / "online" / "menu.htm").string());
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+}
+
+TEST_F(LifecycleTest, StartUpWithoutAFavouriteGivesAnEmptyStyleList) {
+    Start(std::nullopt);
+
+    EXPECT_EQ(Project().Styles.RootCount(), 0);
+    EXPECT_TRUE(Node({0})->Options().MenuStyle.empty());
+    EXPECT_TRUE(Node({1, 0})->Options().MenuStyle.empty());
+    const auto refusals = MessagesWithCaption("Warning!");
+    ASSERT_FALSE(refusals.empty());
+    EXPECT_EQ(refusals[0], "Project can not be compiled. You don't have menu styles");
+    EXPECT_FALSE(std::filesystem::exists(Temp() / "menu.js"));
+    // The page is shown all the same, with whatever script an earlier run left.
+    EXPECT_FALSE(m_ui.TextsOf("Navigate").empty());
+}
+
+TEST_F(LifecycleTest, NewAsksEveryTimeAndCancelKeepsTheProject) {
+    Start();
+    AddGroup("Extra");
+    ASSERT_TRUE(HasRoot("Extra"));
+    m_ui.ClearCalls();
+
+    m_ui.AnswerMessage(TMsgResult::Cancel);
+    Editor().NewActionExecute();
+    const auto questions = m_ui.CallsOf("Message");
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_EQ(questions[0].Text, SaveQuestion);
+    EXPECT_EQ(questions[0].Caption, "Confirm");
+    EXPECT_EQ(questions[0].Icon, TMsgIcon::Question);
+    EXPECT_EQ(questions[0].Buttons, TMsgButtons::YesNoCancel);
+    EXPECT_TRUE(HasRoot("Extra"));
+    EXPECT_TRUE(m_ui.CallsOf("Style").empty());
+
+    m_ui.AnswerMessage(TMsgResult::No);
+    m_ui.AnswerStyle(1);
+    Editor().NewActionExecute();
+    EXPECT_FALSE(HasRoot("Extra"));
+    EXPECT_EQ(Style(0)->Text(), "Grey");
+
+    // Nothing was edited since, and the question comes all the same.
+    m_ui.ClearCalls();
+    m_ui.AnswerMessage(TMsgResult::No);
+    m_ui.AnswerStyle(0);
+    Editor().NewActionExecute();
+    EXPECT_EQ(m_ui.TextsOf("Message"), std::vector<std::string>{SaveQuestion});
+}
+
+TEST_F(LifecycleTest, YesForANeverSavedProjectShowsSaveAsAndCancellingItStillGoesAhead) {
+    Start();
+    AddGroup("Extra");
+
+    m_ui.AnswerMessage(TMsgResult::Yes);
+    m_ui.AnswerFile(std::nullopt);
+    m_ui.AnswerStyle(0);
+    Editor().NewActionExecute();
+
+    const auto dialogs = m_ui.CallsOf("Save");
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].Request.DialogName, "SaveProjectDialog");
+    EXPECT_EQ(dialogs[0].Request.Filter, "Tarvex Files (xml)|*.xml|All files|*.*");
+    EXPECT_EQ(dialogs[0].Request.DefaultExt, "xml");
+    EXPECT_TRUE(dialogs[0].Request.OverwritePrompt);
+    EXPECT_TRUE(dialogs[0].Request.HideReadOnly);
+    EXPECT_TRUE(dialogs[0].Request.Resizable);
+    EXPECT_FALSE(HasRoot("Extra"));
+    EXPECT_TRUE(Editor().ProjectFileName().empty());
+}
+
+TEST_F(LifecycleTest, YesAtOpenSavesTheCurrentProjectToItsOwnFileNotTheOneBeingOpened) {
+    Start();
+    SaveAs(Work() / "a");
+    const std::filesystem::path a = Work() / "a.xml";
+    ASSERT_EQ(Editor().ProjectFileName(), a.string());
+    const std::string savedA = ReadText(a);
+    AddGroup("Second");
+    SaveAs(Work() / "b.xml");
+    AddGroup("Third");
+
+    m_ui.AnswerFile(a.string());
+    m_ui.AnswerMessage(TMsgResult::Yes);
+    Editor().OpenActionExecute();
+
+    EXPECT_NE(ReadText(Work() / "b.xml").find("Third"), std::string::npos);
+    EXPECT_EQ(ReadText(a), savedA);
+    EXPECT_EQ(Editor().ProjectFileName(), a.string());
+    EXPECT_FALSE(HasRoot("Second"));
+    EXPECT_EQ(Project().Styles.RootCount(), 1);
+    // a.xml was listed already, so it keeps its place below b.xml.
+    const std::vector<std::string> recent = {(Work() / "b.xml").string(), a.string()};
+    EXPECT_EQ(Editor().RecentFiles().Paths(), recent);
+    // The loaded project's "Menu Style" choices come from its own style list.
+    const TValueRow* styleRow = Editor().MenuValueList().Row(Editor().MenuValueList().FindRow("Menu Style"));
+    EXPECT_EQ(styleRow->PickList, std::vector<std::string>{"Blue"});
+}
+
+TEST_F(LifecycleTest, OpenOfAnUnreadableFileOrACancelledQuestionChangesNothing) {
+    Start();
+    SaveAs(Work() / "a.xml");
+    AddGroup("Extra");
+
+    const std::string missing = (Work() / "missing.xml").string();
+    m_ui.AnswerFile(missing);
+    Editor().OpenActionExecute();
+    const auto errors = m_ui.CallsOf("Message");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].Text, "Can't read file " + missing + "!");
+    EXPECT_EQ(errors[0].Caption, "Error");
+
+    m_ui.AnswerFile((Work() / "a.xml").string());
+    m_ui.AnswerMessage(TMsgResult::Cancel);
+    Editor().OpenActionExecute();
+
+    EXPECT_TRUE(HasRoot("Extra"));
+    EXPECT_EQ(Editor().ProjectFileName(), (Work() / "a.xml").string());
+    EXPECT_EQ(Editor().RecentFiles().Paths().size(), 1u);
+    EXPECT_FALSE(Editor().TreeUpdateGuard());
+}
+
+TEST_F(LifecycleTest, CloseQueryAnswers) {
+    Start();
+    m_ui.AnswerMessage(TMsgResult::Cancel);
+    EXPECT_FALSE(Editor().FormCloseQuery());
+    m_ui.AnswerMessage(TMsgResult::No);
+    EXPECT_TRUE(Editor().FormCloseQuery());
+    // A cancelled Save as does not keep the window open.
+    m_ui.AnswerMessage(TMsgResult::Yes);
+    m_ui.AnswerFile(std::nullopt);
+    EXPECT_TRUE(Editor().FormCloseQuery());
+    EXPECT_EQ(m_ui.TextsOf("Message").size(), 3u);
+
+    Editor().ExitActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Close").size(), 1u);
+}
+
+TEST_F(LifecycleTest, SaveFailuresAreReportedAndSaveAsKeepsTheName) {
+    Start();
+    const std::filesystem::path readOnly = Work() / "ro.xml";
+    WriteText(readOnly, "old");
+    std::filesystem::permissions(readOnly,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+
+    SaveAs(readOnly);
+    EXPECT_EQ(MessagesWithCaption("Error"),
+              std::vector<std::string>{"Can't save read-only file " + readOnly.string() + "!"});
+    EXPECT_EQ(ReadText(readOnly), "old");
+    EXPECT_EQ(Editor().ProjectFileName(), readOnly.string());
+    EXPECT_TRUE(Editor().RecentFiles().Paths().empty());
+
+    m_ui.ClearCalls();
+    const std::filesystem::path nowhere = Work() / "no-such-folder" / "p.xml";
+    SaveAs(nowhere);
+    const std::string expected = "Unable to save " + nowhere.string() + " in the folder " +
+                                 std::filesystem::current_path().string() + "!";
+    EXPECT_EQ(MessagesWithCaption("Error"), std::vector<std::string>{expected});
+    EXPECT_EQ(Editor().ProjectFileName(), nowhere.string());
+
+    // Save goes to the current name without a dialog once there is one.
+    m_ui.ClearCalls();
+    const std::filesystem::path good = Work() / "good.xml";
+    SaveAs(good);
+    Editor().SaveActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Save").size(), 1u);
+    EXPECT_EQ(ReadText(good), WriteProjectText(Project()));
+    EXPECT_EQ(Editor().RecentFiles().Paths(), std::vector<std::string>{good.string()});
+}
+
+TEST_F(LifecycleTest, RecentFilesFollowOpenSaveAndReopenAndSurviveARestart) {
+    Start();
+    std::vector<std::string> files;
+    SaveAs(Work() / "p0.xml");
+    files.push_back((Work() / "p0.xml").string());
+    for (int i = 1; i <= 5; ++i) {
+        const std::filesystem::path copy = Work() / ("p" + std::to_string(i) + ".xml");
+        std::filesystem::copy_file(Work() / "p0.xml", copy);
+        files.push_back(copy.string());
+    }
+    for (int i = 1; i <= 5; ++i) {
+        m_ui.AnswerFile(files[static_cast<std::size_t>(i)]);
+        m_ui.AnswerMessage(TMsgResult::No);
+        Editor().OpenActionExecute();
+    }
+    const std::vector<std::string> newestFirst = {files[5], files[4], files[3], files[2], files[1]};
+    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+
+    // Reopening loads the file and leaves the list as it is.
+    m_ui.AnswerMessage(TMsgResult::No);
+    Editor().ReopenActionExecute(3);
+    EXPECT_EQ(Editor().ProjectFileName(), files[2]);
+    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    // Saving a listed file again changes nothing.
+    Editor().SaveActionExecute();
+    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+
+    // A listed file that has gone away: reported, and the entry stays.
+    std::filesystem::remove(files[4]);
+    m_ui.ClearCalls();
+    Editor().ReopenActionExecute(1);
+    EXPECT_EQ(m_ui.TextsOf("Message"), std::vector<std::string>{"Can't read file " + files[4] + "!"});
+    EXPECT_EQ(Editor().ProjectFileName(), files[2]);
+    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    Editor().ReopenActionExecute(7);
+
+    Editor().FormClose();
+    std::string expected;
+    for (const std::string& path : newestFirst) {
+        expected += path + "\r\n";
+    }
+    EXPECT_EQ(ReadText(App() / "menutarvex.dat"), expected);
+
+    Restart();
+    Start();
+    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    EXPECT_TRUE(Editor().ProjectFileName().empty());
+}
+
+TEST_F(LifecycleTest, ShutdownWritesBothFilesAndReportsFailuresOnce) {
+    Start();
+    Editor().FormClose();
+    EXPECT_EQ(std::filesystem::file_size(App() / "favorites.dat"), 4u + 976u * 2u);
+    EXPECT_EQ(ReadText(App() / "menutarvex.dat"), "");
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+
+    // Folders in the files' places make both writes fail, whoever runs the test.
+    std::filesystem::remove(App() / "favorites.dat");
+    std::filesystem::remove(App() / "menutarvex.dat");
+    std::filesystem::create_directory(App() / "favorites.dat");
+    std::filesystem::create_directory(App() / "menutarvex.dat");
+    Editor().FormClose();
+    const auto errors = m_ui.CallsOf("Message");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].Text,
+              "Unable to save menutarvex.dat and favorites.dat in the folder " + App().string() + "!");
+    EXPECT_EQ(errors[0].Caption, "Error");
+}
+
+TEST_F(LifecycleTest, FavouritesThatCouldNotBeReadAreNotOverwrittenAtClose) {
+    std::filesystem::remove(App() / "favorites.dat");
+    std::filesystem::create_directory(App() / "favorites.dat");
+    Start(std::nullopt);
+    EXPECT_TRUE(Editor().FavoriteStyles().empty());
+    m_ui.ClearCalls();
+
+    Editor().FormClose();
+    EXPECT_TRUE(std::filesystem::is_directory(App() / "favorites.dat"));
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+}
+
+} // namespace
+} // namespace tarvex::test
