@@ -18,6 +18,12 @@ void TTree::DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level) 
     }
 }
 
+void TTree::Renumber(std::vector<std::unique_ptr<TTreeNode>>& level, std::size_t from) {
+    for (std::size_t i = from; i < level.size(); ++i) {
+        level[i]->m_index = static_cast<int>(i);
+    }
+}
+
 TTree::~TTree() { DestroyIteratively(std::move(m_roots)); }
 
 TTreeNode* TTree::Root(int index) const {
@@ -46,6 +52,7 @@ TTreeNode* TTree::Insert(TTreeNode* parent, int index, TNodeKind kind, std::stri
     auto node = std::make_unique<TTreeNode>(this, parent, kind, std::move(text));
     TTreeNode* raw = node.get();
     level.insert(level.begin() + index, std::move(node));
+    Renumber(level, static_cast<std::size_t>(index));
     Notify([&](TTreeObserver& o) { o.NodeInserted(raw); });
     return raw;
 }
@@ -64,6 +71,7 @@ void TTree::Remove(TTreeNode* node) {
     std::vector<std::unique_ptr<TTreeNode>> doomed;
     doomed.push_back(std::move(level[static_cast<std::size_t>(index)]));
     level.erase(level.begin() + index);
+    Renumber(level, static_cast<std::size_t>(index));
     DestroyIteratively(std::move(doomed));
     Notify([&](TTreeObserver& o) { o.NodeRemoved(parent, index); });
 }
@@ -82,7 +90,9 @@ bool TTree::MoveToEnd(TTreeNode* node, TTreeNode* newParent) {
     Notify([&](TTreeObserver& o) { o.NodeAboutToBeMoved(node, newParent, newIndex); });
     std::unique_ptr<TTreeNode> owned = std::move(from[static_cast<std::size_t>(fromIndex)]);
     from.erase(from.begin() + fromIndex);
+    Renumber(from, static_cast<std::size_t>(fromIndex));
     owned->m_parent = newParent;
+    owned->m_index = static_cast<int>(to.size());
     to.push_back(std::move(owned));
     Notify([&](TTreeObserver& o) { o.NodeMoved(node); });
     return true;

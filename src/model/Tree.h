@@ -66,6 +66,7 @@ public:
 private:
     friend class TTreeNode;
     std::vector<std::unique_ptr<TTreeNode>>& MutableLevel(TTreeNode* parent);
+    static void Renumber(std::vector<std::unique_ptr<TTreeNode>>& level, std::size_t from);
     static void DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level);
     template <typename F> void Notify(F&& f) const {
         if (m_updateDepth == 0) {

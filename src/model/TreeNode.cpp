@@ -67,26 +67,15 @@ TTreeNode* TTreeNode::Child(int index) const {
     return m_children[static_cast<std::size_t>(index)].get();
 }
 
-int TTreeNode::Index() const {
-    const auto& level = m_tree->Level(m_parent);
-    for (std::size_t i = 0; i < level.size(); ++i) {
-        if (level[i].get() == this) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 TTreeNode* TTreeNode::NextSibling() const {
     const auto& level = m_tree->Level(m_parent);
-    const int i = Index();
-    return i + 1 < static_cast<int>(level.size()) ? level[static_cast<std::size_t>(i) + 1].get() : nullptr;
+    const auto next = static_cast<std::size_t>(m_index) + 1;
+    return next < level.size() ? level[next].get() : nullptr;
 }
 
 TTreeNode* TTreeNode::PrevSibling() const {
     const auto& level = m_tree->Level(m_parent);
-    const int i = Index();
-    return i > 0 ? level[static_cast<std::size_t>(i) - 1].get() : nullptr;
+    return m_index > 0 ? level[static_cast<std::size_t>(m_index) - 1].get() : nullptr;
 }
 
 int TTreeNode::Level() const {

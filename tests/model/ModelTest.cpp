@@ -213,6 +213,25 @@ TEST(Tree, OperationsNotifyAndKeepStructure) {
                                         "remove a", "insert root 0", "reset"}));
 }
 
+TEST(Tree, IndicesFollowInsertMoveAndRemove) {
+    TTree tree;
+    TTreeNode* g = tree.Append(nullptr, TNodeKind::MenuGroup, "g");
+    TTreeNode* d = tree.Append(nullptr, TNodeKind::MenuItem, "d");
+    TTreeNode* e = tree.Append(nullptr, TNodeKind::MenuItem, "e");
+    TTreeNode* f = tree.Insert(nullptr, 1, TNodeKind::MenuItem, "f");
+    EXPECT_EQ(d->Index(), 2);
+    EXPECT_EQ(e->Index(), 3);
+    EXPECT_EQ(f->NextSibling(), d);
+    tree.Remove(f);
+    EXPECT_EQ(e->Index(), 2);
+    EXPECT_EQ(e->PrevSibling(), d);
+    ASSERT_TRUE(tree.MoveToEnd(d, g));
+    EXPECT_EQ(e->Index(), 1);
+    EXPECT_EQ(d->Index(), 0);
+    EXPECT_EQ(e->NextSibling(), nullptr);
+    EXPECT_EQ(g->NextSibling(), e);
+}
+
 TEST(Tree, DeepNestingIsWalkedAndFreedWithoutRecursion) {
     TTree tree;
     TTreeNode* parent = nullptr;
