@@ -1,0 +1,112 @@
+// Shared set-up of the engine tests: menu scripts come from tarvex-cli, pages are opened
+// from file:// URLs in Debian's Chromium, one browser per test file.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+export const repo = path.resolve(here, '../..');
+export const engineDir = path.join(repo, 'data/help/temp');
+export const projectDir = path.join(repo, 'tests/data/engine');
+export const artifactDir = path.join(here, 'artifacts');
+
+const CHROMIUM_ARGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync', '--no-first-run'];
+
+export function findCli() {
+  if (process.env.TARVEX_CLI) return process.env.TARVEX_CLI;
+  const buildRoot = path.join(repo, 'build');
+  const found = fs.existsSync(buildRoot)
+    ? fs.readdirSync(buildRoot).map((d) => path.join(buildRoot, d, 'bin/tarvex-cli')).filter((p) => fs.existsSync(p))
+    : [];
+  if (!found.length) throw new Error('tarvex-cli not found: build it or set TARVEX_CLI');
+  found.sort((a, b) => fs.statSync(b).mtimeMs - fs.statSync(a).mtimeMs);
+  return found[0];
+}
+
+let workRoot = null;
+let cli = null;
+// A copy of tarvex-cli in an application folder of its own whose help/temp holds the
+// engine of the source tree: the tests judge the engine as committed, copied into each
+// published folder by the program itself, whatever state the build's data copy is in.
+function work() {
+  if (workRoot) return workRoot;
+  workRoot = fs.mkdtempSync(path.join(os.tmpdir(), 'tarvex-engine-'));
+  const app = path.join(workRoot, 'app');
+  fs.mkdirSync(path.join(app, 'help/temp'), { recursive: true });
+  cli = path.join(app, 'tarvex-cli');
+  fs.copyFileSync(findCli(), cli);
+  fs.chmodSync(cli, 0o755);
+  for (const f of ['one.js', 'main.js']) fs.copyFileSync(path.join(engineDir, f), path.join(app, 'help/temp', f));
+  process.on('exit', () => fs.rmSync(workRoot, { recursive: true, force: true }));
+  return workRoot;
+}
+
+// Publishes a project from tests/data/engine with tarvex-cli into a folder of its own and
+// returns that folder.
+export function publish(project, folder = project) {
+  const out = path.join(work(), folder);
+  execFileSync(cli, ['build', path.join(projectDir, `${project}.xml`), '-o', out], { stdio: 'pipe' });
+  return out;
+}
+
+export const SCRIPT_LINES = ['one.js', 'menu.js', 'main.js']
+  .map((f) => `<SCRIPT language=JavaScript src="${f}"></SCRIPT>`).join('\r\n');
+
+// Writes a page into a published folder and returns its file:// URL.
+export function page(folder, name, html) {
+  const file = path.join(folder, name);
+  fs.writeFileSync(file, Buffer.from(html, 'latin1'));
+  return pathToFileURL(file).href;
+}
+
+export function defaultPage(folder) {
+  const file = path.join(folder, 'default.htm');
+  fs.copyFileSync(path.join(engineDir, 'default.htm'), file);
+  return pathToFileURL(file).href;
+}
+
+// A bare page: the body holds only the engine, so coordinates are easy to check.
+export function plainPage(folder, { head = '', body = '', attrs = '' } = {}) {
+  return page(folder, 'plain.htm', `<!DOCTYPE html>\r\n<html${attrs}><head><meta charset="windows-1252">${head}</head>` +
+    `<body style="margin:0">${body}\r\n${SCRIPT_LINES}\r\n</body></html>\r\n`);
+}
+
+export async function launch() {
+  return chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: CHROMIUM_ARGS });
+}
+
+// Opens a page that records every console error and uncaught exception.
+export async function open(context, url) {
+  const p = await context.newPage();
+  p.errors = [];
+  p.on('console', (m) => { if (m.type() === 'error') p.errors.push(m.text()); });
+  p.on('pageerror', (e) => p.errors.push(String(e)));
+  await p.goto(url);
+  return p;
+}
+
+export async function shot(p, name) {
+  fs.mkdirSync(artifactDir, { recursive: true });
+  await p.screenshot({ path: path.join(artifactDir, `${name}.png`) });
+}
+
+// Bounding box of the element (viewport coordinates, rounded).
+export async function box(p, selector) {
+  const b = await p.locator(selector).first().boundingBox();
+  return b && { x: Math.round(b.x), y: Math.round(b.y), width: Math.round(b.width), height: Math.round(b.height) };
+}
+
+// The menu box (div.tvx-m) whose first entry has this caption.
+export function menuOf(caption) {
+  return `.tvx-m:has(> .tvx-l > .tvx-e:first-child > .tvx-i > .tvx-c:text-is("${caption}"))`;
+}
+
+export function entry(caption) {
+  return `.tvx-i:has(> .tvx-c:text-is("${caption}"))`;
+}
+
+export const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
