@@ -1,0 +1,402 @@
+// Editing the objects tree: commit and load across selection changes, the commands, drag and drop.
+
+#include "EditorFixture.h"
+
+#include "model/Records.h"
+
+#include <climits>
+
+namespace tarvex::test {
+namespace {
+
+constexpr TValueEditorId Options = TValueEditorId::MenuValueList;
+constexpr TValueEditorId Item = TValueEditorId::MenuItemValueEditor;
+
+class TRecordingListener : public TEditorListener {
+public:
+    std::vector<TTreeNode*> Selections;
+    std::vector<TTreeNode*> Expanded;
+    void ObjectSelectionChanged(TTreeNode* node) override { Selections.push_back(node); }
+    void ExpandNodeRequested(TTreeNode* group) override { Expanded.push_back(group); }
+};
+
+class ObjectsTreeTest : public TEditorTest {
+protected:
+    void SetUp() override {
+        TEditorTest::SetUp();
+        Start();
+        m_ui.ClearCalls();
+    }
+    void Select(TTreeNode* node) { Editor().SelectObjectNode(node); }
+    void Type(TValueEditorId editor, const std::string& key, const std::string& value) {
+        Editor().SetRowValue(editor, key, value);
+    }
+    TTreeNode* AddGroup(const std::string& name) {
+        m_ui.AnswerInput(name);
+        Editor().NewGroupActionExecute();
+        return Editor().SelectedObject();
+    }
+};
+
+TEST_F(ObjectsTreeTest, IntegerRowsTakeWholeDecimalNumbersOrTheRowDefault) {
+    const std::vector<std::pair<std::string, int32_t>> cases = {
+        {"180", 180},        {"-25", -25}, {"+7", 7},  {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
+        {"2147483648", 100}, {"abc", 100}, {"", 100},  {"12px", 100},           {" 12", 100},
+        {"12 ", 100},        {"+-3", 100}, {"-", 100}, {"0x10", 100},           {"1.5", 100},
+    };
+    for (const auto& [text, expected] : cases) {
+        Select(Node({0}));
+        Type(Options, "Menu Width", text);
+        Select(Node({1}));
+        EXPECT_EQ(Node({0})->Options().MenuWidth, expected) << '"' << text << '"';
+    }
+    Select(Node({0}));
+    Type(Options, "Menu Border", "");
+    Type(Options, "Remain Visible", "x");
+    Type(Options, "Menu Width", "abc");
+    Select(Node({1}));
+    EXPECT_EQ(Node({0})->Options().MenuBorder, 1);
+    EXPECT_EQ(Node({0})->Options().RemainVisible, 100);
+    Select(Node({0}));
+    EXPECT_EQ(Row(Options, "Menu Width"), "100");
+    EXPECT_EQ(Row(Options, "Menu Border"), "1");
+}
+
+TEST_F(ObjectsTreeTest, TextRowsAreCutToTheirFieldsWhileTheCaptionSetsTheWholeNodeText) {
+    Select(Node({1, 1}));
+    const std::string caption(300, 'c');
+    Type(Item, "Caption", caption);
+    Type(Item, "Hint", std::string(260, 'h'));
+    Type(Item, "Address", std::string(300, 'a'));
+    Type(Item, "Target", "_blank");
+    Select(Node({1}));
+
+    const TTreeNode* item = Node({1, 1});
+    EXPECT_EQ(item->Text(), caption);
+    EXPECT_EQ(item->Item().Caption.size(), 250u);
+    EXPECT_EQ(item->Item().Hint.size(), 250u);
+    EXPECT_EQ(item->Item().Address.size(), 255u);
+    EXPECT_EQ(item->Item().Target, "_blank");
+
+    Select(Node({0}));
+    Type(Options, "Screen Position", std::string(60, 's'));
+    Type(Options, "Menu opening", "on mouse click and then some");
+    Select(Node({1}));
+    EXPECT_EQ(Node({0})->Options().ScreenPosition.size(), 50u);
+    EXPECT_EQ(Node({0})->Options().MenuOpening, "on mouse click and t");
+}
+
+TEST_F(ObjectsTreeTest, TypedValuesReachTheRecordOnlyWhenCommitted) {
+    Select(Node({1, 1}));
+    Type(Item, "Caption", "Renamed item");
+    EXPECT_EQ(Node({1, 1})->Item().Caption, "Menu item name");
+    EXPECT_EQ(ReadText(Temp() / "menu.js").find("Renamed"), std::string::npos);
+
+    Type(Item, "Caption", std::string(260, 'r'));
+    Editor().UpdatePreviewActionExecute();
+    EXPECT_EQ(Node({1, 1})->Item().Caption.size(), 250u);
+    // Update Preview reloads at once: the row shows what is stored.
+    EXPECT_EQ(Row(Item, "Caption"), std::string(250, 'r'));
+    EXPECT_NE(ReadText(Temp() / "menu.js").find(std::string(250, 'r')), std::string::npos);
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
+}
+
+TEST_F(ObjectsTreeTest, MovingAMenuMovesItsSubmenusByTheSameAmount) {
+    // An invalid "Menu Left" counts as 100: the main menu moves from 40 by 60.
+    Select(Node({0}));
+    Type(Options, "Menu Left", "left");
+    Select(Node({1}));
+    EXPECT_EQ(Node({0})->Options().MenuLeft, 100);
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 100);
+
+    // A group inside the submenu: moving the submenu moves it, and nothing above.
+    Select(Node({1, 1}));
+    TTreeNode* inner = AddGroup("Inner");
+    ASSERT_EQ(inner, Node({1, 2}));
+    const int32_t innerLeft = Node({1, 2, 0})->Options().MenuLeft;
+    const int32_t innerTop = Node({1, 2, 0})->Options().MenuTop;
+    Select(Node({1, 0}));
+    Type(Options, "Menu Left", std::to_string(Node({1, 0})->Options().MenuLeft + 50));
+    Type(Options, "Menu Top", std::to_string(Node({1, 0})->Options().MenuTop - 5));
+    Select(Node({0}));
+    EXPECT_EQ(Node({1, 2, 0})->Options().MenuLeft, innerLeft + 50);
+    EXPECT_EQ(Node({1, 2, 0})->Options().MenuTop, innerTop - 5);
+    EXPECT_EQ(Node({0})->Options().MenuLeft, 100);
+}
+
+TEST_F(ObjectsTreeTest, OnlyTheMainMenusOrientationReLaysOutTheSubmenus) {
+    TTreeNode* mainOptions = Node({0});
+    Select(mainOptions);
+    Type(Options, "Orientation", "Vertical");
+    Select(Node({1}));
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 190);
+    EXPECT_EQ(Node({1, 0})->Options().MenuTop, 140);
+
+    Select(mainOptions);
+    Type(Options, "Orientation", "Horizontal");
+    Select(Node({1}));
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 40);
+    EXPECT_EQ(Node({1, 0})->Options().MenuTop, 161);
+
+    // Only the exact word selects the horizontal rule.
+    Select(mainOptions);
+    Type(Options, "Orientation", "vertical");
+    Select(Node({1}));
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 190);
+    EXPECT_EQ(mainOptions->Options().Orientation, "vertical");
+
+    // Re-selecting the same orientation keeps a hand-typed position.
+    Select(Node({1, 0}));
+    Type(Options, "Menu Left", "777");
+    Select(mainOptions);
+    Select(Node({1}));
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 777);
+
+    // A submenu's orientation moves nothing.
+    Select(Node({1, 0}));
+    Type(Options, "Orientation", "Horizontal");
+    Select(Node({1}));
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 777);
+    EXPECT_EQ(Node({1, 0})->Options().Orientation, "Horizontal");
+}
+
+TEST_F(ObjectsTreeTest, NewMenuGroupGoesBesideTheSelectionAndIsSelected) {
+    TRecordingListener listener;
+    Editor().AddListener(&listener);
+    Select(Node({1}));
+    Type(Item, "Caption", "First group");
+    TTreeNode* group = AddGroup("Caf\xC3\xA9");
+
+    const auto prompts = m_ui.CallsOf("Input");
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0].Caption, "Create new group");
+    EXPECT_EQ(prompts[0].Text, "Type new group name");
+    EXPECT_EQ(prompts[0].Initial, "New group name");
+
+    ASSERT_EQ(group, Node({2}));
+    EXPECT_EQ(group->Text(), "Caf\xE9");
+    EXPECT_EQ(group->Item().Caption, "Caf\xE9");
+    EXPECT_TRUE(group->Item().Address.empty());
+    ASSERT_EQ(group->ChildCount(), 2);
+    EXPECT_TRUE(Node({2, 0})->IsOptions());
+    EXPECT_EQ(Node({2, 0})->Options().MenuLeft, 191);
+    EXPECT_EQ(Node({2, 0})->Options().MenuTop, 161);
+    EXPECT_EQ(Node({2, 1})->Text(), "Menu item name");
+    // The pending caption went into the group that was left; the new group is loaded.
+    EXPECT_EQ(Node({1})->Text(), "First group");
+    EXPECT_EQ(Row(Item, "Caption"), "Caf\xE9");
+    EXPECT_EQ(listener.Selections.back(), group);
+    EXPECT_FALSE(Editor().TreeUpdateGuard());
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::DelGroupAction));
+
+    m_ui.AnswerInput(std::nullopt);
+    Editor().NewGroupActionExecute();
+    EXPECT_EQ(Project().Objects.RootCount(), 3);
+    Editor().RemoveListener(&listener);
+}
+
+TEST_F(ObjectsTreeTest, NewMenuItemGoesIntoTheSelectedGroupOrBesideAnythingElse) {
+    Select(Node({1}));
+    m_ui.AnswerInput("Inside");
+    Editor().NewMenuItemActionExecute();
+    const auto prompt = m_ui.CallsOf("Input").at(0);
+    EXPECT_EQ(prompt.Caption, "Create new menu item");
+    EXPECT_EQ(prompt.Text, "Type new menu item name");
+    EXPECT_EQ(prompt.Initial, "New menu item name");
+    ASSERT_EQ(Node({1})->ChildCount(), 3);
+    EXPECT_EQ(Node({1, 2})->Text(), "Inside");
+    EXPECT_EQ(Node({1, 2})->Item().Address, KorvaneHomePage);
+    EXPECT_EQ(Editor().SelectedObject(), Node({1}));
+
+    Select(Node({0}));
+    m_ui.AnswerInput("Main");
+    Editor().NewMenuItemActionExecute();
+    EXPECT_EQ(Node({2})->Text(), "Main");
+    EXPECT_TRUE(Node({2})->IsItem());
+
+    m_ui.AnswerInput(std::nullopt);
+    Editor().NewMenuItemActionExecute();
+    EXPECT_EQ(Project().Objects.RootCount(), 3);
+}
+
+TEST_F(ObjectsTreeTest, AGroupOnALevelWithoutMenuOptionsIsPlacedFromTheMainMenuDefaults) {
+    // A hand-edited file without options and without styles: the generator repairs nothing.
+    const std::filesystem::path file = Work() / "bare.xml";
+    WriteText(file, "<MENU_ITEM>\r\n<Caption>Lonely</Caption>\r\n</MENU_ITEM>\r\n");
+    m_ui.AnswerFile(file.string());
+    m_ui.AnswerMessage(TMsgResult::No);
+    Editor().OpenActionExecute();
+    ASSERT_EQ(Project().Objects.RootCount(), 1);
+
+    ASSERT_EQ(FindMenuOptionsNodeOfLevel(Project().Objects, nullptr), nullptr);
+
+    Select(Node({0}));
+    AddGroup("A");
+    TTreeNode* group = AddGroup("B");
+    ASSERT_EQ(group, Node({2}));
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 40);
+    EXPECT_EQ(Node({2, 0})->Options().MenuLeft, 40 + 150 + 1);
+    EXPECT_EQ(Node({2, 0})->Options().MenuTop, 140 + 1 + 20);
+}
+
+TEST_F(ObjectsTreeTest, DeletingAsksFirstAndNeverTouchesMenuOptions) {
+    Select(Node({1, 1}));
+    m_ui.AnswerMessage(TMsgResult::Cancel);
+    Editor().DeleteMenuItemActionExecute();
+    const auto question = m_ui.CallsOf("Message").at(0);
+    EXPECT_EQ(question.Text, "Do you really want to delete \"Menu item name\" menu item?");
+    EXPECT_EQ(question.Caption, "Warning");
+    EXPECT_EQ(question.Icon, TMsgIcon::Information);
+    EXPECT_EQ(question.Buttons, TMsgButtons::OkCancel);
+    EXPECT_EQ(Node({1})->ChildCount(), 2);
+
+    m_ui.AnswerMessage(TMsgResult::Ok);
+    Editor().DeleteMenuItemActionExecute();
+    EXPECT_EQ(Node({1})->ChildCount(), 1);
+    // The selection falls back to a neighbour, which is loaded.
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 0}));
+    EXPECT_TRUE(Editor().MenuValueList().Enabled());
+
+    // A Menu Options node cannot be deleted by either command.
+    m_ui.ClearCalls();
+    Editor().DeleteMenuItemActionExecute();
+    Editor().DelGroupActionExecute();
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+
+    Select(Node({1}));
+    m_ui.AnswerMessage(TMsgResult::Ok);
+    Editor().DelGroupActionExecute();
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu group name\" menu group?");
+    EXPECT_EQ(Project().Objects.RootCount(), 1);
+    EXPECT_EQ(Editor().SelectedObject(), Node({0}));
+}
+
+TEST_F(ObjectsTreeTest, EnablingFollowsTheSelectionAndThePage) {
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewMenuItemAction));
+    Select(Node({1}));
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::NewMenuItemAction));
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::DelGroupAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::DeleteMenuItemAction));
+    Select(Node({1, 1}));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::DelGroupAction));
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::DeleteMenuItemAction));
+
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    for (TActionId off :
+         {TActionId::NewGroupAction, TActionId::NewMenuItemAction, TActionId::ImportWinFavoritAction,
+          TActionId::DeleteMenuItemAction, TActionId::DelGroupAction}) {
+        EXPECT_FALSE(Editor().ActionEnabled(off)) << ActionInfo(off).Name;
+    }
+    for (TActionId on : {TActionId::NewStyleAction, TActionId::StyleTemplateAction, TActionId::DelStyleAction,
+                         TActionId::AddToFavoritesAction}) {
+        EXPECT_TRUE(Editor().ActionEnabled(on)) << ActionInfo(on).Name;
+    }
+    EXPECT_EQ(m_ui.TextsOf("Help").back(), (App() / "help" / "online" / "style.htm").string());
+
+    Editor().SetActivePage(TControlsPage::MenuCreator);
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::DeleteMenuItemAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::StyleTemplateAction));
+    EXPECT_EQ(m_ui.TextsOf("Help").back(), (App() / "help" / "online" / "menu.htm").string());
+}
+
+TEST_F(ObjectsTreeTest, TheSelectedKindPicksTheEditorAndTheHelpPage) {
+    Select(Node({0}));
+    EXPECT_TRUE(Editor().MenuValueList().Visible());
+    EXPECT_FALSE(Editor().MenuItemValueEditor().Visible());
+    EXPECT_EQ(Row(Options, "Menu Left"), "40");
+    Select(Node({1, 1}));
+    EXPECT_FALSE(Editor().MenuValueList().Visible());
+    EXPECT_TRUE(Editor().MenuItemValueEditor().Visible());
+    const std::string online = (App() / "help" / "online").string();
+    EXPECT_EQ(m_ui.TextsOf("Help"),
+              (std::vector<std::string>{online + "/webmenu.htm", online + "/menu.htm"}));
+    // Each selection change regenerates the script and reloads the page.
+    EXPECT_EQ(m_ui.TextsOf("Navigate").size(), 2u);
+
+    // New drops the pending values with the old project and leaves both editors empty and off.
+    Type(Item, "Caption", "Lost");
+    m_ui.AnswerMessage(TMsgResult::No);
+    m_ui.AnswerStyle(0);
+    Editor().NewActionExecute();
+    EXPECT_FALSE(Editor().MenuValueList().Enabled());
+    EXPECT_FALSE(Editor().MenuItemValueEditor().Enabled());
+    EXPECT_EQ(Row(Item, "Caption"), "");
+    EXPECT_EQ(Node({1, 1})->Text(), "Menu item name");
+}
+
+TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
+    TRecordingListener listener;
+    Editor().AddListener(&listener);
+    EXPECT_TRUE(Editor().ObjectsTreeViewDragOver(TDragSource::ObjectsTreeView));
+    EXPECT_FALSE(Editor().ObjectsTreeViewDragOver(TDragSource::Other));
+
+    Select(Node({0}));
+    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({1}));
+    const auto refusal = m_ui.CallsOf("Message");
+    ASSERT_EQ(refusal.size(), 1u);
+    EXPECT_EQ(refusal[0].Text, "You can't drag&drop Menu Options");
+    EXPECT_EQ(refusal[0].Caption, "Error");
+    EXPECT_EQ(refusal[0].Icon, TMsgIcon::Error);
+    EXPECT_TRUE(Node({0})->IsOptions());
+
+    // A second group with its own submenu; the first group's item is dropped onto it.
+    AddGroup("Other");
+    TTreeNode* item = Node({1, 1});
+    Select(item);
+    Type(Item, "Caption", "pending");
+    const std::size_t navigations = m_ui.TextsOf("Navigate").size();
+    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({2, 1}));
+    EXPECT_EQ(Node({2, 2}), item);
+    EXPECT_EQ(Editor().SelectedObject(), item);
+    EXPECT_EQ(item->Item().Caption, "Menu item name");
+    EXPECT_EQ(m_ui.TextsOf("Navigate").size(), navigations);
+    EXPECT_EQ(listener.Expanded.back(), Node({2}));
+
+    // Onto a group: beside it, not into it. Onto empty space: the end of the main menu.
+    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({1}));
+    EXPECT_EQ(Node({3}), item);
+    Select(Node({1, 1}));
+    TTreeNode* group = Node({1});
+    Select(group);
+    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, nullptr);
+    EXPECT_EQ(Node({3}), group);
+
+    // Into its own subtree, onto itself, or from elsewhere: nothing moves.
+    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({3, 0}));
+    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, group);
+    Editor().ObjectsTreeViewDragDrop(TDragSource::Other, nullptr);
+    EXPECT_EQ(Node({3}), group);
+    EXPECT_EQ(group->Parent(), nullptr);
+    Editor().RemoveListener(&listener);
+}
+
+TEST_F(ObjectsTreeTest, AStaleStyleNameInTheOptionsEditorFollowsTheGeneratorsRepair) {
+    m_ui.AnswerInput("Red");
+    Editor().NewStyleActionExecute();
+    Select(Node({0}));
+    Type(Options, "Menu Style", "Red");
+    Editor().UpdatePreviewActionExecute();
+    ASSERT_EQ(Node({0})->Options().MenuStyle, "Red");
+    ASSERT_EQ(Row(Options, "Menu Style"), "Red");
+
+    // Red goes while the options editor shows it; the refresh after the deletion repairs the
+    // record, and the editor must not hand "Red" back at the next commit.
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    Editor().SelectStyleNode(Style(1));
+    m_ui.ClearCalls();
+    m_ui.AnswerMessage(TMsgResult::Ok);
+    Editor().DelStyleActionExecute();
+    EXPECT_EQ(MessagesWithCaption("Warning!"),
+              std::vector<std::string>{
+                  "Menu style in \"Main menu options\" object not found. Used first found menu style"});
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "Blue");
+    EXPECT_EQ(Row(Options, "Menu Style"), "Blue");
+
+    Editor().SetActivePage(TControlsPage::MenuCreator);
+    Select(Node({1}));
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "Blue");
+    EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
+}
+
+} // namespace
+} // namespace tarvex::test
