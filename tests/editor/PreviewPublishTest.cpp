@@ -1,0 +1,204 @@
+// The preview page commands and publishing the three files.
+
+#include "EditorFixture.h"
+
+#include <algorithm>
+
+namespace tarvex::test {
+namespace {
+
+const std::string ScriptLines = "<SCRIPT language=JavaScript src=\"one.js\"></SCRIPT>\r\n"
+                                "<SCRIPT language=JavaScript src=\"menu.js\"></SCRIPT>\r\n"
+                                "<SCRIPT language=JavaScript src=\"main.js\"></SCRIPT>\r\n";
+
+std::string Closing(const std::string& name) {
+    return "Files: one, main.js and " + name +
+           " was saved. Go to help file to lern more about adding menu to your HTML files";
+}
+
+class PreviewTest : public TEditorTest {
+protected:
+    void SetUp() override {
+        TEditorTest::SetUp();
+        Start();
+        m_ui.ClearCalls();
+    }
+    std::filesystem::path Preview() const { return Temp() / "preview.htm"; }
+    void OpenPage(const std::filesystem::path& page) {
+        m_ui.AnswerFile(page.string());
+        Editor().OpenPreviewActionExecute();
+    }
+};
+
+TEST_F(PreviewTest, AUsersPageGetsTheThreeScriptLinesAfterItsLastLine) {
+    const std::filesystem::path page = Work() / "page.htm";
+    WriteText(page, "<html>\n<body>\r\nhi</body></html>");
+    OpenPage(page);
+    const auto dialog = m_ui.CallsOf("Open").at(0).Request;
+    EXPECT_EQ(dialog.DialogName, "OpenHTMLDialog");
+    EXPECT_EQ(dialog.Filter, "HTML files|*.htm;*.html|All files|*.*");
+    EXPECT_EQ(dialog.DefaultExt, "htm");
+    EXPECT_EQ(dialog.InitialName, "");
+    EXPECT_EQ(ReadText(Preview()), "<html>\r\n<body>\r\nhi</body></html>\r\n" + ScriptLines);
+    EXPECT_EQ(m_ui.TextsOf("Navigate"), std::vector<std::string>{Preview().string()});
+
+    // An empty page gives exactly the three lines; the dialog offers the page chosen last.
+    const std::filesystem::path empty = Work() / "empty.htm";
+    WriteText(empty, "");
+    OpenPage(empty);
+    EXPECT_EQ(m_ui.CallsOf("Open").at(1).Request.InitialName, page.string());
+    EXPECT_EQ(ReadText(Preview()), ScriptLines);
+}
+
+TEST_F(PreviewTest, RefreshesKeepTheUsersPageUntilTheDefaultIsChosen) {
+    const std::filesystem::path page = Work() / "mine.htm";
+    WriteText(page, "mine\r\n");
+    OpenPage(page);
+    const std::string preview = ReadText(Preview());
+    Editor().SelectObjectNode(Node({1}));
+    Editor().UpdatePreviewActionExecute();
+    EXPECT_EQ(ReadText(Preview()), preview);
+    Restart();
+    Start();
+    EXPECT_EQ(ReadText(Preview()), preview);
+
+    m_ui.ClearCalls();
+    Editor().DefaultPreviewActionExecute();
+    EXPECT_EQ(ReadText(Preview()), ReadText(Temp() / "default.htm"));
+    EXPECT_EQ(m_ui.TextsOf("Navigate"), std::vector<std::string>{Preview().string()});
+}
+
+TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
+    WriteText(Preview(), "before\r\n");
+    OpenPage(Work() / "missing.htm");
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
+    std::filesystem::remove(Temp() / "default.htm");
+    Editor().DefaultPreviewActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 2u);
+    EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
+    EXPECT_EQ(ReadText(Preview()), "before\r\n");
+
+    m_ui.AnswerFile(std::nullopt);
+    Editor().OpenPreviewActionExecute();
+    EXPECT_EQ(ReadText(Preview()), "before\r\n");
+}
+
+TEST_F(PreviewTest, AMenuScriptThatCannotBeWrittenStopsTheRefresh) {
+    std::filesystem::rename(Temp() / "menu.js", Work() / "saved.js");
+    std::filesystem::create_directory(Temp() / "menu.js");
+    Editor().SelectObjectNode(Node({1}));
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
+    EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
+}
+
+class PublishTest : public PreviewTest {
+protected:
+    std::filesystem::path Site() const { return Work() / "site"; }
+    void SetUp() override {
+        PreviewTest::SetUp();
+        std::filesystem::create_directories(Site());
+    }
+    // `replaces` answers the replace questions, in the order they come.
+    void Publish(const std::string& name, std::initializer_list<bool> replaces = {}) {
+        m_ui.AnswerFile((Site() / name).string());
+        for (bool replace : replaces) {
+            m_ui.AnswerReplace(replace);
+        }
+        Editor().PublishActionExecute();
+    }
+    std::vector<std::string> SiteFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Site())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
+    Editor().SelectObjectNode(Node({1, 1}));
+    Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Fresh");
+    m_ui.ClearCalls();
+    Publish("mymenu.js");
+
+    const auto dialog = m_ui.CallsOf("Save").at(0).Request;
+    EXPECT_EQ(dialog.DialogName, "PublishDialog");
+    EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|All files|*.*");
+    EXPECT_EQ(dialog.DefaultExt, "js");
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
+    // Publishing commits the pending edit first.
+    EXPECT_NE(ReadText(Site() / "mymenu.js").find("Fresh"), std::string::npos);
+    EXPECT_EQ(ReadText(Site() / "mymenu.js"), ReadText(Temp() / "menu.js"));
+    EXPECT_EQ(ReadText(Site() / "one.js"), "// one\r\n");
+    const auto closing = m_ui.CallsOf("Message").back();
+    EXPECT_EQ(closing.Text, Closing("mymenu.js"));
+    EXPECT_EQ(closing.Caption, "Warning");
+    EXPECT_EQ(closing.Icon, TMsgIcon::Information);
+    EXPECT_EQ(m_ui.TextsOf("Busy"), (std::vector<std::string>{"on", "off"}));
+    EXPECT_TRUE(m_ui.CallsOf("Replace").empty());
+}
+
+TEST_F(PublishTest, ExistingFilesAreReplacedOnlyWhenConfirmed) {
+    WriteText(Site() / "one.js", "old one");
+    WriteText(Site() / "main.js", "old main");
+    WriteText(Site() / "menu.js", "someone else's menu");
+    WriteText(Site() / "mymenu.js", "old script");
+
+    Publish("mymenu.js", {false, true, false});
+    EXPECT_EQ(m_ui.TextsOf("Replace"),
+              (std::vector<std::string>{(Site() / "one.js").string(), (Site() / "main.js").string(),
+                                        (Site() / "mymenu.js").string()}));
+    EXPECT_EQ(ReadText(Site() / "one.js"), "old one");
+    EXPECT_EQ(ReadText(Site() / "main.js"), "// main\r\n");
+    EXPECT_EQ(ReadText(Site() / "mymenu.js"), "old script");
+    // A menu.js nobody chose is neither asked about nor touched.
+    EXPECT_EQ(ReadText(Site() / "menu.js"), "someone else's menu");
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
+
+    Publish("mymenu.js", {true, true, true});
+    EXPECT_EQ(ReadText(Site() / "mymenu.js"), ReadText(Temp() / "menu.js"));
+    EXPECT_EQ(ReadText(Site() / "one.js"), "// one\r\n");
+    // The dialog offers the name chosen last.
+    EXPECT_EQ(m_ui.CallsOf("Save").at(1).Request.InitialName, (Site() / "mymenu.js").string());
+}
+
+TEST_F(PublishTest, TheNameMenuJsOrAnEngineFileNameIsAskedAboutOnce) {
+    Publish("menu.js");
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "menu.js", "one.js"}));
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("menu.js"));
+
+    m_ui.ClearCalls();
+    Publish("one.js", {true, true});
+    EXPECT_EQ(m_ui.TextsOf("Replace"),
+              (std::vector<std::string>{(Site() / "main.js").string(), (Site() / "one.js").string()}));
+    EXPECT_EQ(ReadText(Site() / "one.js"), ReadText(Temp() / "menu.js"));
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("one.js"));
+
+    Publish("main.js", {false, false});
+    EXPECT_EQ(ReadText(Site() / "main.js"), "// main\r\n");
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("main.js"));
+}
+
+TEST_F(PublishTest, ANameWithoutExtensionGetsJsAndCancelStopsAfterTheRefresh) {
+    Publish("mymenu");
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
+
+    m_ui.ClearCalls();
+    m_ui.AnswerFile(std::nullopt);
+    Editor().PublishActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Navigate").size(), 1u);
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+}
+
+TEST_F(PublishTest, CopyFailuresAreReportedAndTheClosingMessageStillComes) {
+    std::filesystem::remove(Temp() / "main.js");
+    Publish("mymenu.js");
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"mymenu.js", "one.js"}));
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
+}
+
+} // namespace
+} // namespace tarvex::test
