@@ -2,10 +2,8 @@
 
 #include "RecordString.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QPixmap>
@@ -65,20 +63,17 @@ TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QString TStyleTemplateForm::PreviewPath(const QString& name) const {
-    return QDir(m_applicationFolder).filePath(QStringLiteral("Favorites/") + name + QStringLiteral(".bmp"));
-}
-
-std::optional<int> TStyleTemplateForm::Execute(const std::vector<std::string>& names) {
+std::optional<int> TStyleTemplateForm::Execute(const std::vector<TStyleTemplateEntry>& entries) {
+    m_entries = entries;
     m_list->clear();
-    for (const std::string& name : names) {
-        m_list->addItem(RecordToQString(name));
+    for (const TStyleTemplateEntry& entry : m_entries) {
+        m_list->addItem(Utf8ToQString(entry.Name));
     }
-    if (exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
+    const bool inserted = exec() == QDialog::Accepted;
     const int row = m_list->currentRow();
-    if (row < 0 || row >= static_cast<int>(names.size()) || !m_list->currentItem()->isSelected()) {
+    const bool selected = m_list->currentItem() && m_list->currentItem()->isSelected();
+    m_entries.clear();
+    if (!inserted || !selected || row < 0 || row >= static_cast<int>(entries.size())) {
         return std::nullopt;
     }
     return row;
@@ -93,10 +88,10 @@ void TStyleTemplateForm::showEvent(QShowEvent* event) {
 }
 
 void TStyleTemplateForm::StylesListBoxClick() {
-    const QListWidgetItem* item = m_list->currentItem();
+    const int row = m_list->currentRow();
     QPixmap picture;
-    if (item) {
-        const QString path = PreviewPath(item->text());
+    if (row >= 0 && row < static_cast<int>(m_entries.size())) {
+        const QString path = Utf8ToQString(m_entries[static_cast<std::size_t>(row)].PreviewPath);
         if (QFileInfo(path).isFile()) {
             picture.load(path);
         }

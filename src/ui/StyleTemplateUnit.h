@@ -1,10 +1,11 @@
 #pragma once
 // The "Style template" dialog: pick one favourite style by name, with its preview bitmap.
 
+#include "editor/UserInterface.h"
+
 #include <QDialog>
 #include <QString>
 #include <optional>
-#include <string>
 #include <vector>
 
 class QFrame;
@@ -19,18 +20,14 @@ class TStyleTemplateForm : public QDialog {
 public:
     explicit TStyleTemplateForm(QWidget* parent = nullptr);
 
-    // Where the preview bitmaps live: <application folder>/Favorites/<name>.bmp.
-    void SetApplicationFolder(const QString& folder) { m_applicationFolder = folder; }
-
-    // Lists the favourites' names (record text, in list order), shows the dialog modally and
-    // returns the chosen position; nothing for Cancel, the close box or an empty list.
-    std::optional<int> Execute(const std::vector<std::string>& names);
+    // Lists the favourites (in list order), shows the dialog modally and returns the chosen
+    // position; nothing for Cancel, the close box or an empty list.
+    std::optional<int> Execute(const std::vector<TStyleTemplateEntry>& entries);
 
     QListWidget* StylesListBox() const { return m_list; }
     QLabel* PreviewImage() const { return m_preview; }
     QPushButton* InsertButton() const { return m_insert; }
     QPushButton* CancelButton() const { return m_cancel; }
-    QString PreviewPath(const QString& name) const;
 
     static constexpr int ClientWidth = 434;
     static constexpr int ClientHeight = 278;
@@ -41,7 +38,7 @@ protected:
 private:
     void StylesListBoxClick();
 
-    QString m_applicationFolder;
+    std::vector<TStyleTemplateEntry> m_entries;
     QListWidget* m_list;
     QFrame* m_panel;
     QLabel* m_preview;

@@ -113,23 +113,28 @@ bool TTreeModel::IsOwnDrag(const QMimeData* data) const {
 }
 
 void TTreeModel::NodeAboutToBeInserted(const TTreeNode* parent, int index) {
+    ++m_changing;
     beginInsertRows(IndexOf(parent), index, index);
 }
 
 void TTreeModel::NodeInserted(TTreeNode*) {
     endInsertRows();
+    --m_changing;
 }
 
 void TTreeModel::NodeAboutToBeRemoved(TTreeNode* node) {
+    ++m_changing;
     const int row = node->Index();
     beginRemoveRows(IndexOf(node->Parent()), row, row);
 }
 
 void TTreeModel::NodeRemoved(const TTreeNode*, int) {
     endRemoveRows();
+    --m_changing;
 }
 
 void TTreeModel::NodeAboutToBeMoved(TTreeNode* node, const TTreeNode* newParent, int newIndex) {
+    ++m_changing;
     const int row = node->Index();
     const QModelIndex from = IndexOf(node->Parent());
     if (beginMoveRows(from, row, row, IndexOf(newParent), newIndex)) {
@@ -147,6 +152,7 @@ void TTreeModel::NodeMoved(TTreeNode*) {
         endResetModel();
     }
     m_move = TMove::None;
+    --m_changing;
 }
 
 void TTreeModel::NodeTextChanged(TTreeNode* node) {
@@ -155,11 +161,13 @@ void TTreeModel::NodeTextChanged(TTreeNode* node) {
 }
 
 void TTreeModel::TreeAboutToBeReset() {
+    ++m_changing;
     beginResetModel();
 }
 
 void TTreeModel::TreeReset() {
     endResetModel();
+    --m_changing;
 }
 
 } // namespace tarvex

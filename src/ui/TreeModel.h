@@ -31,6 +31,10 @@ public:
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
+    // True between a begin and an end notification: the view must not forward the selection
+    // moves Qt makes on its own while rows come and go.
+    bool Changing() const { return m_changing > 0; }
+
     // True when `data` is a drag that started in this very model.
     bool IsOwnDrag(const QMimeData* data) const;
     static const char* const DragMimeType;
@@ -50,6 +54,7 @@ private:
     bool m_dragEnabled;
     enum class TMove { None, Rows, Reset };
     TMove m_move = TMove::None;
+    int m_changing = 0;
     std::array<QIcon, 4> m_icons;
 };
 

@@ -1,0 +1,68 @@
+#include "EditorTreeView.h"
+
+#include "TreeModel.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QPalette>
+
+namespace tarvex {
+
+TEditorTreeView::TEditorTreeView(QWidget* parent) : QTreeView(parent) {
+    setHeaderHidden(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUniformRowHeights(true);
+    setIconSize(QSize(16, 16));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+    // The selection stays as visible without focus as with it.
+    QPalette keep = palette();
+    keep.setColor(QPalette::Inactive, QPalette::Highlight, keep.color(QPalette::Active, QPalette::Highlight));
+    keep.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                  keep.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(keep);
+}
+
+void TEditorTreeView::SetTreeModel(TTreeModel* model) {
+    m_model = model;
+    setModel(model);
+}
+
+bool TEditorTreeView::OwnDrag(const QDropEvent* event) const {
+    return m_model && m_model->IsOwnDrag(event->mimeData());
+}
+
+void TEditorTreeView::dragEnterEvent(QDragEnterEvent* event) {
+    if (CanDrop && CanDrop(OwnDrag(event))) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TEditorTreeView::dragMoveEvent(QDragMoveEvent* event) {
+    if (CanDrop && CanDrop(OwnDrag(event))) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TEditorTreeView::dropEvent(QDropEvent* event) {
+    const bool own = OwnDrag(event);
+    if (!Drop || !CanDrop || !CanDrop(own)) {
+        event->ignore();
+        return;
+    }
+    TTreeNode* target = TTreeModel::NodeOf(indexAt(event->position().toPoint()));
+    // The tree moves the node itself; Qt must not remove any row on its side afterwards.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Drop(own, target);
+}
+
+} // namespace tarvex
