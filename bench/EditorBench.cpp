@@ -1,0 +1,88 @@
+// links: tarvex_editor
+// One selection change in a design of about a thousand entries: commit, generate, write, navigate.
+
+#include "editor/TarvexEditor.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace tarvex {
+namespace {
+
+// Answers nothing and shows nothing: the measurement is the editor's own work.
+class TSilentUserInterface : public TUserInterface {
+public:
+    TMsgResult ShowMessageBox(const std::string&, const std::string&, TMsgIcon, TMsgButtons) override {
+        return TMsgResult::Ok;
+    }
+    std::optional<std::string> InputQuery(const std::string&, const std::string&,
+                                          const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> OpenFileDialog(const TFileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileDialog(const TFileDialogRequest&) override { return std::nullopt; }
+    std::optional<uint32_t> ChooseColor() override { return std::nullopt; }
+    uint32_t SystemColor(uint32_t) override { return 0; }
+    std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>&) override {
+        return std::nullopt;
+    }
+    TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry*) override { return {}; }
+    void NavigatePreview(const std::string&) override {}
+    void ShowQuickHelpPage(const std::string&) override {}
+    void OpenWebAddress(const std::string&) override {}
+    bool ConfirmReplaceFile(const std::string&) override { return false; }
+    void SetBusy(bool) override {}
+    void ReportError(const std::string&) override {}
+    void CloseMainWindow() override {}
+};
+
+void SelectionChangeInALargeDesign(benchmark::State& state) {
+    const std::filesystem::path app =
+        std::filesystem::temp_directory_path() / ("tarvex-editor-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(app / "help" / "temp");
+    {
+        TSilentUserInterface ui;
+        TTarvexEditor editor(ui, app);
+        TProject& project = editor.Project();
+        TMenuStyleRec style;
+        FillDefaultStyle(style);
+        AppendStyleNode(project, "Plain", style);
+        TMenuOptionsRec options;
+        FillDefaultMenuOptions(project, options, nullptr);
+        AppendOptionsNode(project, nullptr, options);
+        // 50 groups of 19 items: with their options nodes, 1,051 entries.
+        for (int g = 0; g < 50; ++g) {
+            TMenuItemRec group;
+            FillDefaultMenuItem(group);
+            group.Caption = "Group " + std::to_string(g);
+            TTreeNode* groupNode = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, group);
+            TMenuOptionsRec submenu;
+            FillDefaultMenuOptions(project, submenu, groupNode);
+            AppendOptionsNode(project, groupNode, submenu);
+            for (int i = 0; i < 19; ++i) {
+                TMenuItemRec item;
+                FillDefaultMenuItem(item);
+                item.Caption = "Item " + std::to_string(g) + "." + std::to_string(i);
+                AppendItemNode(project, groupNode, TNodeKind::MenuItem, item);
+            }
+        }
+        TTreeNode* a = project.Objects.Root(0);
+        TTreeNode* b = project.Objects.Root(25)->Child(7);
+        bool toB = true;
+        for (auto _ : state) {
+            editor.SelectObjectNode(toB ? b : a);
+            toB = !toB;
+        }
+        state.counters["nodes"] = static_cast<double>(project.Objects.NodeCount());
+    }
+    std::filesystem::remove_all(app);
+}
+
+BENCHMARK(SelectionChangeInALargeDesign)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace tarvex
+
+BENCHMARK_MAIN();
