@@ -310,5 +310,21 @@ TEST_F(LifecycleTest, FavouritesThatCouldNotBeReadAreNotOverwrittenAtClose) {
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 }
 
+TEST_F(LifecycleTest, WebCommandsOpenTheMakersPagesAndLeaveTheQuickHelpAlone) {
+    Start();
+    m_ui.ClearCalls();
+    Editor().HomePageActionExecute();
+    Editor().EMailToUsActionExecute();
+    Editor().HelpHowUseActionExecute();
+    Editor().acHelpMenuExecute();
+    Editor().acHelpStylesExecute();
+    const std::string web(KorvaneWebAddress);
+    EXPECT_EQ(m_ui.TextsOf("Web"),
+              (std::vector<std::string>{
+                  std::string(KorvaneHomePage), web + "/feedback.php", web + "/products.php?product=6",
+                  web + "/products.php?helpid=38&product=6", web + "/products.php?helpid=39&product=6"}));
+    EXPECT_TRUE(m_ui.CallsOf("Help").empty());
+}
+
 } // namespace
 } // namespace tarvex::test
