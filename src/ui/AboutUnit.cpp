@@ -1,5 +1,7 @@
 #include "AboutUnit.h"
 
+#include "DialogPlacement.h"
+
 #include "TarvexIcons.h"
 
 #include <QFont>
@@ -73,6 +75,11 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     m_ok->setGeometry(ClientWidth - 83, 224, 75, 25);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutForm::showEvent(QShowEvent* event) {
+    CentreOverParent(this);
+    QDialog::showEvent(event);
 }
 
 } // namespace tarvex

@@ -21,6 +21,9 @@ public:
     static constexpr int ClientWidth = 371;
     static constexpr int ClientHeight = 256;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QLabel* m_title;
     QPlainTextEdit* m_note;

@@ -1,5 +1,7 @@
 #include "FoldersScanResultUnit.h"
 
+#include "DialogPlacement.h"
+
 #include "import/FavoritesFolder.h"
 
 #include <QFileIconProvider>
@@ -91,6 +93,11 @@ const TFavoriteEntry* TFoldersScanResultForm::SelectedEntry() const {
         return nullptr;
     }
     return reinterpret_cast<const TFavoriteEntry*>(selected.front()->data(0, Qt::UserRole).value<quintptr>());
+}
+
+void TFoldersScanResultForm::showEvent(QShowEvent* event) {
+    CentreOverParent(this);
+    QDialog::showEvent(event);
 }
 
 } // namespace tarvex

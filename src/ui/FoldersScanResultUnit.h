@@ -30,6 +30,9 @@ public:
     static constexpr int ClientWidth = 409;
     static constexpr int ClientHeight = 271;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void AddChildren(QTreeWidgetItem* parent, const TFavoriteEntry& entry);
 

@@ -1,5 +1,6 @@
 #include "StyleTemplateUnit.h"
 
+#include "DialogPlacement.h"
 #include "RecordString.h"
 
 #include <QFileInfo>
@@ -80,6 +81,7 @@ std::optional<int> TStyleTemplateForm::Execute(const std::vector<TStyleTemplateE
 }
 
 void TStyleTemplateForm::showEvent(QShowEvent* event) {
+    CentreOverParent(this);
     QDialog::showEvent(event);
     if (m_list->count() > 0) {
         m_list->setCurrentRow(0);

@@ -1,0 +1,401 @@
+// The window's building blocks without the main window: settings table, tree model, property grid,
+// icons, application folder.
+
+#include "UiTestSupport.h"
+
+#include "ui/ApplicationFolder.h"
+#include "ui/MainUnit.h"
+#include "ui/PropertyGrid.h"
+#include "ui/TarvexIcons.h"
+#include "ui/TreeModel.h"
+#include "ui/WindowSettings.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tarvex;
+
+namespace {
+
+// Rows kept in memory, to drive the grid without an editor.
+class TFakeRows : public TPropertyRows {
+public:
+    struct TRow {
+        std::string Key, Value;
+        TPropertyEditStyle Style;
+        std::vector<std::string> Picks;
+    };
+    std::vector<TRow> Rows;
+    bool IsEnabled = true;
+    int Writes = 0;
+
+    int RowCount() const override { return static_cast<int>(Rows.size()); }
+    std::string Key(int row) const override { return Rows[static_cast<std::size_t>(row)].Key; }
+    std::string Value(int row) const override { return Rows[static_cast<std::size_t>(row)].Value; }
+    void SetValue(int row, const std::string& value) override {
+        Rows[static_cast<std::size_t>(row)].Value = value;
+        ++Writes;
+    }
+    TPropertyEditStyle EditStyle(int row) const override { return Rows[static_cast<std::size_t>(row)].Style; }
+    std::vector<std::string> PickList(int row) const override {
+        return Rows[static_cast<std::size_t>(row)].Picks;
+    }
+    bool Enabled() const override { return IsEnabled; }
+};
+
+} // namespace
+
+class TWidgetsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void SettingsDefaultsAndNames();
+    void SettingsRoundTripAndBadValues();
+    void SettingsBoundsOnlyInNormalState();
+    void TreeModelFollowsEveryChange();
+    void GridShowsRowsAndWritesTypedText();
+    void GridPickListAndColourCells();
+    void IconsRenderAtSmallAndLargeSizes();
+    void FileFilterConversion();
+    void ApplicationFolderSeedsReadOnlyInstall();
+};
+
+void TWidgetsTest::SettingsDefaultsAndNames() {
+    // The names are the stored ones, misspelling included, in reading order with WinState last.
+    const QStringList expected = {"Width",
+                                  "Heigth",
+                                  "Left",
+                                  "Top",
+                                  "FileToolBarLeft",
+                                  "FileToolBarTop",
+                                  "FileToolBarVisible",
+                                  "CommandsToolBarLeft",
+                                  "CommandsToolBarTop",
+                                  "CommandsToolBarVisible",
+                                  "ObjectsTree",
+                                  "MenuStyles",
+                                  "LeftPanel",
+                                  "WinState"};
+    QStringList names;
+    for (const TWindowSettingEntry& entry : WindowSettingTable) {
+        names << QString::fromLatin1(entry.Name);
+    }
+    QCOMPARE(names, expected);
+
+    const TWindowSettings d = TWindowSettings::Defaults();
+    QCOMPARE(d.Width, 600);
+    QCOMPARE(d.Heigth, 400);
+    QCOMPARE(d.Left, 10);
+    QCOMPARE(d.Top, 10);
+    QCOMPARE(d.FileToolBarLeft, 11);
+    QCOMPARE(d.FileToolBarTop, 2);
+    QCOMPARE(d.FileToolBarVisible, 1);
+    QCOMPARE(d.CommandsToolBarLeft, 11);
+    QCOMPARE(d.CommandsToolBarTop, 32);
+    QCOMPARE(d.CommandsToolBarVisible, 1);
+    QCOMPARE(d.ObjectsTree, 120);
+    QCOMPARE(d.MenuStyles, 120);
+    QCOMPARE(d.LeftPanel, 300);
+    QCOMPARE(d.WinState, 2);
+
+    QTemporaryDir dir;
+    QSettings empty(dir.filePath("empty.ini"), QSettings::IniFormat);
+    QCOMPARE(TWindowSettingsStore::Read(empty), d);
+}
+
+void TWidgetsTest::SettingsRoundTripAndBadValues() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("tarvex.ini");
+    TWindowSettings values = TWindowSettings::Defaults();
+    values.Width = 812;
+    values.Left = -20;
+    values.FileToolBarVisible = 0;
+    values.LeftPanel = 333;
+    values.WinState = 0;
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        TWindowSettingsStore::Write(settings, values, true);
+    }
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        QCOMPARE(TWindowSettingsStore::Read(settings), values);
+        // Every value is a decimal string under the "Option" group.
+        QCOMPARE(settings.value("Option/Left").typeId(), int(QMetaType::QString));
+        QCOMPARE(settings.value("Option/Left").toString(), QString("-20"));
+        QCOMPARE(settings.value("Option/Heigth").toString(), QString("400"));
+    }
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        settings.setValue("Option/Width", "8x0");
+        settings.setValue("Option/Heigth", "");
+        settings.setValue("Option/Top", "99999999999");
+        settings.setValue("Option/WinState", "7");
+        settings.setValue("Option/Left", QStringList{"1", "2"});
+    }
+    QSettings settings(file, QSettings::IniFormat);
+    const TWindowSettings read = TWindowSettingsStore::Read(settings);
+    QCOMPARE(read.Width, 600);
+    QCOMPARE(read.Heigth, 400);
+    QCOMPARE(read.Top, 10);
+    QCOMPARE(read.Left, 10);
+    QCOMPARE(read.WinState, 7);
+    QCOMPARE(read.ValidWinState(), 0);
+    QCOMPARE(read.LeftPanel, 333);
+
+    int v = 0;
+    QVERIFY(TWindowSettingsStore::ParseDecimal("-2147483648", v) && v == std::numeric_limits<int>::min());
+    QVERIFY(!TWindowSettingsStore::ParseDecimal("2147483648", v));
+    QVERIFY(!TWindowSettingsStore::ParseDecimal("-", v));
+    QVERIFY(!TWindowSettingsStore::ParseDecimal("+5", v));
+    QVERIFY(!TWindowSettingsStore::ParseDecimal(" 5", v));
+}
+
+void TWidgetsTest::SettingsBoundsOnlyInNormalState() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("tarvex.ini");
+    TWindowSettings first = TWindowSettings::Defaults();
+    first.Width = 700;
+    first.WinState = 0;
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        TWindowSettingsStore::Write(settings, first, true);
+    }
+    TWindowSettings maximised = first;
+    maximised.Width = 1920;
+    maximised.WinState = 2;
+    maximised.ObjectsTree = 222;
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        TWindowSettingsStore::Write(settings, maximised, false);
+    }
+    QSettings settings(file, QSettings::IniFormat);
+    const TWindowSettings read = TWindowSettingsStore::Read(settings);
+    QCOMPARE(read.Width, 700);
+    QCOMPARE(read.WinState, 2);
+    QCOMPARE(read.ObjectsTree, 222);
+}
+
+void TWidgetsTest::TreeModelFollowsEveryChange() {
+    TProject project;
+    AppendStyleNode(project, "Plain", TMenuStyleRec{});
+    BuildDefaultProject(project);
+    TTreeModel model(project.Objects, true);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    QCOMPARE(model.rowCount(), 2);
+    const QModelIndex group = model.index(1, 0);
+    QCOMPARE(group.data().toString(), QString("Menu group name"));
+    QCOMPARE(model.rowCount(group), 2);
+    QCOMPARE(model.index(1, 0, group).data().toString(), QString("Menu item name"));
+    QVERIFY(!(model.flags(group) & Qt::ItemIsEditable));
+    QVERIFY(model.flags(group) & Qt::ItemIsDragEnabled);
+
+    TTreeNode* groupNode = TTreeModel::NodeOf(group);
+    TTreeNode* item = groupNode->Child(1);
+    // Insert, rename, move out of the group, remove, clear: the tester checks every signal pair.
+    TMenuItemRec rec;
+    FillDefaultMenuItem(rec);
+    rec.Caption = "Second";
+    TTreeNode* second = AppendItemNode(project, groupNode, TNodeKind::MenuItem, rec);
+    QCOMPARE(model.rowCount(group), 3);
+    second->SetText("Renamed \xE9");
+    QCOMPARE(model.IndexOf(second).data().toString(), QString::fromUtf8("Renamed \xC3\xA9"));
+    QVERIFY(project.Objects.MoveToEnd(item, nullptr));
+    QCOMPARE(model.rowCount(), 3);
+    QCOMPARE(model.index(2, 0).data().toString(), QString("Menu item name"));
+    QCOMPARE(TTreeModel::NodeOf(model.index(2, 0)), item);
+    QVERIFY(!project.Objects.MoveToEnd(groupNode, groupNode->Child(0)));
+    project.Objects.Remove(second);
+    QCOMPARE(model.rowCount(group), 1);
+    project.Objects.Clear();
+    QCOMPARE(model.rowCount(), 0);
+
+    // A drag that began in another model is not this tree's own.
+    TTreeModel styles(project.Styles, false);
+    std::unique_ptr<QMimeData> own(model.mimeData({}));
+    std::unique_ptr<QMimeData> foreign(styles.mimeData({}));
+    QVERIFY(model.IsOwnDrag(own.get()));
+    QVERIFY(!model.IsOwnDrag(foreign.get()));
+    QVERIFY(!(styles.flags(styles.index(0, 0)) & Qt::ItemIsDragEnabled));
+}
+
+void TWidgetsTest::GridShowsRowsAndWritesTypedText() {
+    TFakeRows rows;
+    rows.Rows = {{"Caption", "Old", TPropertyEditStyle::Text, {}},
+                 {"Hint", "", TPropertyEditStyle::Text, {}}};
+    TPropertyGrid grid(135);
+    grid.SetRows(&rows);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QString("Properties"));
+    QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("Value"));
+    QCOMPARE(grid.columnWidth(0), 150);
+    QCOMPARE(grid.columnWidth(1), 135);
+    QCOMPARE(grid.rowHeight(0), 18);
+    QVERIFY(!(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable));
+
+    // Clicking the key edits the value; every keystroke reaches the row at once.
+    grid.setCurrentIndex(grid.model()->index(0, 0));
+    QCOMPARE(grid.currentIndex().column(), 1);
+    auto* edit = grid.viewport()->findChild<QLineEdit*>();
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, "New caption");
+    QCOMPARE(rows.Rows[0].Value, std::string("New caption"));
+    QCOMPARE(edit->cursorPosition(), 11);
+
+    // Text outside the 8-bit code page becomes "?" on its way into the row.
+    edit->selectAll();
+    for (const QChar c : QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD")) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QCOMPARE(rows.Rows[0].Value, std::string("caf\xE9 \x80 ?"));
+
+    // Values changed behind the grid's back show up, also in the open cell editor.
+    rows.Rows[0].Value = "Loaded";
+    grid.Reload();
+    QCOMPARE(edit->text(), QString("Loaded"));
+    rows.IsEnabled = false;
+    grid.Reload();
+    QVERIFY(!grid.isEnabled());
+}
+
+void TWidgetsTest::GridPickListAndColourCells() {
+    TFakeRows rows;
+    rows.Rows = {{"Orientation", "Vertical", TPropertyEditStyle::PickList, {"", "Horizontal", "Vertical"}},
+                 {"Mouse Off Font", "FF0000", TPropertyEditStyle::Color, {}},
+                 {"Mouse On Font", "zz", TPropertyEditStyle::Color, {}}};
+    TPropertyGrid grid(118);
+    grid.SetRows(&rows);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+
+    grid.setCurrentIndex(grid.model()->index(0, 1));
+    auto* combo = grid.viewport()->findChild<QComboBox*>();
+    QVERIFY(combo);
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->itemText(0), QString());
+    QCOMPARE(combo->itemText(1), QString("Horizontal"));
+    QCOMPARE(combo->currentText(), QString("Vertical"));
+    combo->setCurrentIndex(1);
+    QCOMPARE(rows.Rows[0].Value, std::string("Horizontal"));
+    combo->setEditText("diagonal");
+    QCOMPARE(rows.Rows[0].Value, std::string("diagonal"));
+
+    // A colour row shows its colour beside the text; an invalid text shows none.
+    QCOMPARE(grid.model()->index(1, 1).data(Qt::DecorationRole).value<QColor>(), QColor(255, 0, 0));
+    QVERIFY(!grid.model()->index(2, 1).data(Qt::DecorationRole).isValid());
+
+    int pressedRow = -1;
+    grid.OnEditButtonClick = [&](int row) {
+        pressedRow = row;
+        rows.Rows[static_cast<std::size_t>(row)].Value = "123456";
+        grid.Reload();
+    };
+    grid.setCurrentIndex(grid.model()->index(1, 1));
+    QToolButton* button = nullptr;
+    for (QToolButton* b : grid.viewport()->findChildren<QToolButton*>()) {
+        if (b->isVisible() && b->text() == "...") {
+            button = b;
+        }
+    }
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(pressedRow, 1);
+    QCOMPARE(grid.model()->index(1, 1).data().toString(), QString("123456"));
+    auto* cellEdit = button->parentWidget()->findChild<QLineEdit*>();
+    QVERIFY(cellEdit);
+    QCOMPARE(cellEdit->text(), QString("123456"));
+}
+
+void TWidgetsTest::IconsRenderAtSmallAndLargeSizes() {
+    const QStringList commands = {
+        "new",       "open",         "save",          "saveas",      "publish",        "exit",
+        "newgroup",  "delgroup",     "newitem",       "delitem",     "newstyle",       "styletemplate",
+        "delstyle",  "addfavorites", "updatepreview", "openpreview", "defaultpreview", "import",
+        "customize", "help",         "helptopic",     "homepage",    "email",          "about"};
+    QCOMPARE(commands.size(), 24);
+    auto painted = [](const QIcon& icon, int size, QIcon::Mode mode = QIcon::Normal) {
+        const QImage image = icon.pixmap(QSize(size, size), 1.0, mode).toImage();
+        if (image.size() != QSize(size, size)) {
+            return false;
+        }
+        int opaque = 0;
+        for (int y = 0; y < size; ++y) {
+            for (int x = 0; x < size; ++x) {
+                opaque += qAlpha(image.pixel(x, y)) > 128 ? 1 : 0;
+            }
+        }
+        return opaque > size * size / 10;
+    };
+    for (const QString& name : commands) {
+        const QIcon icon = TTarvexIcons::Command(name);
+        QVERIFY2(!icon.isNull(), qPrintable(name));
+        QVERIFY2(painted(icon, 16), qPrintable(name));
+        QVERIFY2(painted(icon, 48), qPrintable(name));
+    }
+    for (int i = 0; i < TTarvexIcons::TreeImageCount; ++i) {
+        QVERIFY(painted(TTarvexIcons::TreeImage(i), 16));
+    }
+    QVERIFY(TTarvexIcons::TreeImage(7).isNull());
+    QVERIFY(painted(TTarvexIcons::Program(), 32));
+    // A node icon draws its selected image in the Selected mode.
+    const QIcon group = TTarvexIcons::NodeIcon(0, 1);
+    QVERIFY(group.pixmap(16, QIcon::Normal).toImage() != group.pixmap(16, QIcon::Selected).toImage());
+}
+
+void TWidgetsTest::FileFilterConversion() {
+    QCOMPARE(TTarvexForm::QtFileFilters("Tarvex Files (xml)|*.xml|All files|*.*"),
+             QStringList({"Tarvex Files (xml) (*.xml)", "All files (*.*)"}));
+    QCOMPARE(TTarvexForm::QtFileFilters("HTML files|*.htm;*.html|All files|*.*"),
+             QStringList({"HTML files (*.htm *.html)", "All files (*.*)"}));
+    QCOMPARE(TTarvexForm::QtFileFilters(""), QStringList());
+}
+
+void TWidgetsTest::ApplicationFolderSeedsReadOnlyInstall() {
+    QTemporaryDir root;
+    const QString install = root.filePath("prefix/bin");
+    const QString shared = root.filePath("prefix/share/tarvex");
+    QDir().mkpath(install);
+    QDir().mkpath(shared + "/help/temp");
+    QFile engine(shared + "/help/temp/one.js");
+    QVERIFY(engine.open(QIODevice::WriteOnly));
+    engine.write("// engine\n");
+    engine.close();
+    QFile fav(shared + "/favorites.dat");
+    QVERIFY(fav.open(QIODevice::WriteOnly));
+    fav.write(QByteArray(4, '\0'));
+    fav.close();
+
+    const QString user = root.filePath("user/Tarvex");
+    // The program folder holds no data: the per-user folder is seeded from share/tarvex.
+    QCOMPARE(TApplicationFolder::Resolve(install, user), QDir::cleanPath(user));
+    QVERIFY(QFile::exists(user + "/help/temp/one.js"));
+    QVERIFY(QFile::exists(user + "/favorites.dat"));
+
+    // The user's own favourites are kept on the next start.
+    QFile mine(user + "/favorites.dat");
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    TApplicationFolder::Resolve(install, user);
+    QFile check(user + "/favorites.dat");
+    QVERIFY(check.open(QIODevice::ReadOnly));
+    QCOMPARE(check.readAll(), QByteArray("mine"));
+
+    // A writable folder that holds the data is the application folder itself.
+    QCOMPARE(TApplicationFolder::Resolve(shared, user), QDir::cleanPath(shared));
+}
+
+QTEST_MAIN(TWidgetsTest)
+#include "WidgetsTest.moc"
