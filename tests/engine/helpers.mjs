@@ -50,6 +50,10 @@ function work() {
 export function publish(project, folder = project) {
   const out = path.join(work(), folder);
   execFileSync(cli, ['build', path.join(projectDir, `${project}.xml`), '-o', out], { stdio: 'pipe' });
+  // Small pages for the menus' links to land on.
+  for (const name of ['index', 'products', 'documents', 'themes', 'forum', 'prices']) {
+    fs.writeFileSync(path.join(out, `${name}.htm`), `<!DOCTYPE html><title>${name}</title><p>${name}</p>`);
+  }
   return out;
 }
 
@@ -82,6 +86,7 @@ export async function launch() {
 // Opens a page that records every console error and uncaught exception.
 export async function open(context, url) {
   const p = await context.newPage();
+  p.setDefaultTimeout(5000);
   p.errors = [];
   p.on('console', (m) => { if (m.type() === 'error') p.errors.push(m.text()); });
   p.on('pageerror', (e) => p.errors.push(String(e)));

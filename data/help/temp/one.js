@@ -337,6 +337,7 @@
     '.tvx-nav .tvx-c{display:block;flex:1 1 auto}',
     '.tvx-nav .tvx-imgcenter .tvx-c{flex:0 1 auto}',
     '.tvx-nav .tvx-imgleft .tvx-a{order:-1}',
+    '.tvx-nav.tvx-rtl .tvx-m:not(.tvx-hz)>.tvx-l>.tvx-e>.tvx-i>img.tvx-a{transform:scaleX(-1)}',
     '.tvx-nav .tvx-a{display:block;flex:none}',
     '.tvx-nav .tvx-ad{width:0;height:0;border:0.3em solid transparent;border-inline-start-color:currentColor;border-inline-end-width:0}',
     '.tvx-nav .tvx-hz>.tvx-l>.tvx-e>.tvx-i>.tvx-ad{border:0.3em solid transparent;border-top-color:currentColor;border-bottom-width:0}',
@@ -528,6 +529,7 @@
     // the menus; it would also capture position: fixed, so window-anchored menus go
     // without it.
     if (!anchored) nav.className += ' tvx-boxed';
+    if (page.rtl) nav.className += ' tvx-rtl';
     body.insertBefore(nav, body.firstChild);
 
     var htmlPos = getComputedStyle_(D.documentElement).position;
@@ -659,7 +661,7 @@
     }
     dx = mathRound(left - r.left);
     dy = mathRound(top - r.top);
-    if (dx || dy) setShift(menu, page.rtl ? -dx : dx, dy);
+    if (dx || dy) setShift(menu, dx, dy);
   }
 
   function entryFrom(node) {
