@@ -118,7 +118,13 @@
   of its parent when it fits there, and otherwise pushed inside the window (never
   beyond its top or left edge). Open submenus are placed again on resize. On a
   right-to-left page (dir=rtl) horizontal menus run from the right and every submenu's
-  offset from its parent is mirrored, so menus open towards the left.
+  offset from its parent is mirrored, so menus open towards the left; arrow images of
+  vertical menus are mirrored with them.
+
+  DRAWING. dumpmenus() draws the always-visible menus at once and reads nothing back
+  from the page; each submenu is drawn the first time it opens and kept. The menus
+  live in one box with size and layout containment (when no menu is tied to the
+  window), so opening a submenu lays out the menus only, never the page.
 
   TOUCH. Tapping a group opens it, tapping it again follows its address; entries are
   at least 24 x 24 CSS px on coarse pointers. The only animation (a 0.1 s fade-in of
@@ -357,7 +363,7 @@
 
   var JUSTIFY = { left: 'flex-start', center: 'center', right: 'flex-end' };
 
-  function styleText(style, menu) {
+  function styleText(style, menu, sub) {
     // Built from validated values only, so nothing in a style can add declarations.
     return '--tvx-fg:' + style.offFg + ';--tvx-bg:' + style.offBg +
       ';--tvx-ofg:' + style.onFg + ';--tvx-obg:' + style.onBg +
@@ -366,14 +372,36 @@
       ';--tvx-bw:' + menu.border + 'px;--tvx-pad:' + style.padding + 'px' +
       ';--tvx-w:' + (menu.width > 0 ? menu.width + 'px' : 'auto') +
       ';--tvx-jc:' + JUSTIFY[menu.align] +
-      ';font-size:' + (style.fontSize || page.fontSize) +
-      ';font-family:' + (style.fontFamily || page.fontFamily) +
+      // Always-visible menus inherit the page's font; submenus sit inside other menus
+      // and are given the page's font explicitly.
+      (style.fontSize || sub ? ';font-size:' + (style.fontSize || page.fontSize) : '') +
+      (style.fontFamily || sub ? ';font-family:' + (style.fontFamily || page.fontFamily) : '') +
       ';font-style:' + style.fontStyle + ';font-weight:' + style.fontWeight +
       ';text-align:' + menu.align + ';';
   }
 
-  var page = { fontSize: '16px', fontFamily: 'sans-serif', rtl: false };
+  var page = { fontSize: '16px', fontFamily: 'sans-serif', rtl: false, read: false };
+
+  // What the engine needs to know of the page is read once the page has been styled:
+  // before the first paint, or when a submenu opens, whichever comes first. dumpmenus()
+  // itself reads nothing, so it never forces the browser to style a half-parsed page.
+  function readPage() {
+    if (page.read || !nav) return;
+    page.read = true;
+    var cs = getComputedStyle_(nav);
+    page.fontSize = cs.fontSize || page.fontSize;
+    page.fontFamily = cs.fontFamily || page.fontFamily;
+    page.rtl = cs.direction === 'rtl';
+    if (page.rtl) nav.classList.add('tvx-rtl');
+    var body = D.body;
+    if (getComputedStyle_(body).position !== 'static' || getComputedStyle_(D.documentElement).position !== 'static') {
+      var at = nav.getBoundingClientRect();
+      nav.style.left = -mathRound(at.left + W.scrollX) + 'px';
+      nav.style.top = -mathRound(at.top + W.scrollY) + 'px';
+    }
+  }
   var byName = new MapCtor();
+  var parsed = new MapCtor();
   var menuOf = new WeakMapCtor();
   var entryOf = new WeakMapCtor();
   var nav = null;
@@ -399,7 +427,7 @@
       el: box, def: def, parent: parent, opener: opener, depth: parent ? parent.depth + 1 : 0,
       horizontal: def.horizontal, entries: [], shiftX: 0, shiftY: 0, how: ''
     };
-    var css = styleText(style, def);
+    var css = styleText(style, def, !!parent);
     if (!parent) {
       css += rootPosition(def);
       if (def.screen) box.className += ' tvx-fixed';
@@ -425,7 +453,7 @@
     for (var i = 0; i < defs.length; i++) {
       var e = defs[i];
       budget--;
-      var subDef = e.sub ? byName.get(e.sub) : undefined;
+      var subDef = e.sub ? menuNamed(e.sub) : undefined;
       if (subDef && (isRoot(subDef) || ancestors.indexOf(subDef) >= 0 || budget <= 0)) subDef = undefined;
       var li = el('li', 'tvx-e');
       var ctl;
@@ -449,7 +477,7 @@
       if (!e.caption.trim() && (e.href || subDef)) ctl.setAttribute('aria-label', e.hint || e.href || e.sub);
       li.appendChild(ctl);
       list.appendChild(li);
-      var entry = { li: li, ctl: ctl, menu: menu, sub: null, href: e.href, focusable: !!(e.href || subDef) };
+      var entry = { li: li, ctl: ctl, menu: menu, sub: null, subDef: null, href: e.href, focusable: !!(e.href || subDef) };
       entryOf.set(li, entry);
       menu.entries.push(entry);
       if (subDef) {
@@ -463,14 +491,36 @@
           mark.setAttribute('aria-hidden', 'true');
           ctl.appendChild(mark);
         }
-        var child = drawMenu(subDef, menu, entry, ancestors.concat([subDef]));
-        entry.sub = child;
+        entry.subDef = subDef;
+        entry.ancestors = ancestors.concat([subDef]);
         ctl.setAttribute('aria-expanded', 'false');
-        ctl.setAttribute('aria-controls', child.el.id);
-        li.appendChild(child.el);
       }
     }
     return menu;
+  }
+
+  // Submenus are drawn when they first open: drawing stays proportional to the
+  // always-visible menus, however large the whole menu tree is.
+  function submenu(entry) {
+    if (!entry.sub && entry.subDef) {
+      readPage();
+      var child = drawMenu(entry.subDef, entry.menu, entry, entry.ancestors);
+      entry.sub = child;
+      entry.ctl.setAttribute('aria-controls', child.el.id);
+      entry.li.appendChild(child.el);
+    }
+    return entry.sub;
+  }
+
+  function menuNamed(name) {
+    var raw = byName.get(name);
+    if (raw === undefined) return undefined;
+    var def = parsed.get(raw);
+    if (!def) {
+      def = readMenu(raw);
+      parsed.set(raw, def);
+    }
+    return def;
   }
 
   function rootPosition(def) {
@@ -488,28 +538,22 @@
   }
 
   function draw() {
-    var defs = [];
+    var roots = [];
     var total = 0;
     for (var i = 0; i < added.length; i++) {
-      var def = readMenu(added[i]);
-      total += def.entries.length;
-      if (!byName.has(def.name)) {
-        byName.set(def.name, def);
-        defs.push(def);
-      }
+      var raw = added[i];
+      var name = text(raw[0]);
+      total += mathMax(0, (raw.length - ENTRY_START) / ENTRY_SIZE);
+      if (byName.has(name)) continue;
+      byName.set(name, raw);
+      if (name === 'mainmenu' || flag(raw[7])) roots.push(menuNamed(name));
     }
-    var roots = defs.filter(isRoot);
     if (!roots.length) return;
     // Duplicate names can make one menu reachable from many groups; each group gets
     // its own copy, within a budget so that no script can make the page explode.
     budget = 10 * total + 1000;
 
     var body = D.body;
-    var cs = getComputedStyle_(body);
-    page.fontSize = cs.fontSize || page.fontSize;
-    page.fontFamily = cs.fontFamily || page.fontFamily;
-    page.rtl = cs.direction === 'rtl';
-
     if (!D.getElementById(PREFIX + '-css')) {
       var sheet = el('style');
       sheet.id = PREFIX + '-css';
@@ -529,15 +573,8 @@
     // the menus; it would also capture position: fixed, so window-anchored menus go
     // without it.
     if (!anchored) nav.className += ' tvx-boxed';
-    if (page.rtl) nav.className += ' tvx-rtl';
     body.insertBefore(nav, body.firstChild);
-
-    var htmlPos = getComputedStyle_(D.documentElement).position;
-    if (cs.position !== 'static' || htmlPos !== 'static') {
-      var at = nav.getBoundingClientRect();
-      nav.style.left = -mathRound(at.left + W.scrollX) + 'px';
-      nav.style.top = -mathRound(at.top + W.scrollY) + 'px';
-    }
+    rAF(readPage);
     listen();
   }
 
@@ -572,7 +609,7 @@
   }
 
   function open(entry, how) {
-    var sub = entry.sub;
+    var sub = submenu(entry);
     if (!sub) return;
     var depth = entry.menu.depth;
     if (chain[depth] === sub) {
@@ -682,7 +719,7 @@
     if (!menu || key === lastKey) return;
     lastKey = key;
     clearTimeout_(closeTimer);
-    if (entry && entry.sub && !menu.def.click) {
+    if (entry && entry.subDef && !menu.def.click) {
       open(entry, 'hover');
       return;
     }
@@ -700,7 +737,7 @@
     var entry = entryFrom(e.target);
     if (!entry || !entry.focusable) return;
     if (e.ctrlKey || e.metaKey || e.shiftKey || e.altKey || e.button) return;
-    if (!entry.sub) {
+    if (!entry.subDef) {
       closeAll();
       return;
     }
@@ -751,6 +788,7 @@
     var entry = entryFrom(e.target);
     if (!entry || entry.ctl !== e.target) return;
     var menu = entry.menu;
+    readPage();
     var rtl = page.rtl;
     var next = menu.horizontal ? (rtl ? 'ArrowLeft' : 'ArrowRight') : 'ArrowDown';
     var prev = menu.horizontal ? (rtl ? 'ArrowRight' : 'ArrowLeft') : 'ArrowUp';
@@ -762,7 +800,7 @@
     else if (key === prev) focusStep(entry, -1);
     else if (key === 'Home') focusEdge(menu, false);
     else if (key === 'End') focusEdge(menu, true);
-    else if (key === into && entry.sub) {
+    else if (key === into && entry.subDef) {
       open(entry, 'key');
       focusEdge(entry.sub, false);
     } else if (parent && parent.horizontal && !menu.horizontal &&
@@ -773,7 +811,7 @@
     } else if (key === back && parent) {
       closeFrom(menu.depth - 1);
       menu.opener.ctl.focus();
-    } else if (key === ' ' && entry.sub && entry.ctl.tagName === 'A') {
+    } else if (key === ' ' && entry.subDef && entry.ctl.tagName === 'A') {
       if (chain[menu.depth] === entry.sub) closeFrom(menu.depth);
       else open(entry, 'key');
     } else return;
