@@ -98,9 +98,10 @@
 
   KEYBOARD AND SCREEN READERS: the WAI-ARIA Authoring Practices disclosure navigation
   pattern. The menus sit in <nav aria-label="Site menu">; every menu is a list; a
-  group is a <button> (or a link when it has an address) with aria-expanded and
-  aria-controls naming its submenu, which follows it in document order, so Tab and
-  Shift+Tab walk the open submenus naturally; closed submenus are display: none.
+  group is a <button> (or a link when it has an address) with aria-expanded, and
+  aria-controls naming its submenu from the moment that is drawn (its first opening).
+  The submenu follows the group in document order, so Tab and Shift+Tab walk the open
+  submenus naturally; closed submenus are display: none.
     Enter / Space      open a closed group (second time: follow, or close)
     Arrow keys         move between the entries of a menu along its direction
                        (wrapping); towards the submenu (Down in a horizontal menu,
