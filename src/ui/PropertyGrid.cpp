@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 
 namespace tarvex {
@@ -99,7 +101,16 @@ QVariant TPropertyGridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole && index.column() == 1 &&
         m_rows->EditStyle(row) == TPropertyEditStyle::Color) {
         const QColor color = HexColor(RecordToQString(m_rows->Value(row)));
-        return color.isValid() ? QVariant(color) : QVariant();
+        if (!color.isValid()) {
+            return QVariant();
+        }
+        // Framed, so that white shows on a white cell as well.
+        QPixmap swatch(12, 12);
+        swatch.fill(color);
+        QPainter painter(&swatch);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(0, 0, 11, 11);
+        return swatch;
     }
     return QVariant();
 }

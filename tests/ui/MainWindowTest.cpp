@@ -120,7 +120,7 @@ QString PageText(QWebEngineView* view) {
                                     *html = v.toString();
                                     *done = true;
                                 });
-    QTest::qWaitFor([&] { return *done; }, 10000);
+    (void)QTest::qWaitFor([&] { return *done; }, 10000);
     return *html;
 }
 

@@ -1,0 +1,163 @@
+// Takes the pictures of the window for the documentation and for looking over the layout: the main
+// window with the default project and an open submenu in its preview, and each dialog.
+// Usage: tarvex_screenshot <output folder>   (run under xvfb-run; see tools/screenshot.sh)
+
+#include "UiTestSupport.h"
+
+#include "ui/AboutUnit.h"
+#include "ui/CustomizeDialog.h"
+#include "ui/EditorTreeView.h"
+#include "ui/FoldersScanResultUnit.h"
+#include "ui/MainUnit.h"
+#include "ui/StyleTemplateUnit.h"
+#include "ui/TreeModel.h"
+
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <cstdio>
+
+using namespace tarvex;
+
+namespace {
+
+QPixmap Picture(QWidget* widget) {
+    QScreen* screen = widget->screen();
+    // On a real (or virtual) X display the frame buffer holds what the browser drew.
+    if (QGuiApplication::platformName() == "xcb" && screen) {
+        return screen->grabWindow(widget->winId());
+    }
+    return widget->grab();
+}
+
+bool Save(QWidget* widget, const QString& file) {
+    const bool ok = Picture(widget).save(file, "PNG");
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(file));
+    return ok;
+}
+
+QVariant RunJs(QWebEngineView* view, const QString& script) {
+    auto result = std::make_shared<QVariant>();
+    auto done = std::make_shared<bool>(false);
+    view->page()->runJavaScript(script, [result, done](const QVariant& v) {
+        *result = v;
+        *done = true;
+    });
+    (void)QTest::qWaitFor([&] { return *done; }, 10000);
+    return *result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tarvex_screenshot <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+
+    auto folder = test::MakeAppFolder({"Ocean", "Classic grey"});
+    TTarvexForm form(folder->path());
+    form.CreateSecondaryForms();
+    TStyleTemplateForm* styles = form.StyleTemplateForm();
+    test::OnNextModal([&](QWidget*) {
+        QTest::qWait(300);
+        Save(styles, out + "/style-template.png");
+        styles->InsertButton()->click();
+    });
+    form.show();
+    if (!QTest::qWaitFor([&] { return form.StartupDone(); }, 30000)) {
+        std::fprintf(stderr, "the window did not start\n");
+        return 1;
+    }
+    TWindowSettings place = TWindowSettings::Defaults();
+    place.WinState = 0;
+    place.Width = 980;
+    place.Heigth = 600;
+    place.Left = 0;
+    place.Top = 0;
+    place.ObjectsTree = 150;
+    form.ApplyWindowSettings(place);
+
+    TEditorTreeView* tree = form.ObjectsTreeView();
+    tree->expandAll();
+    const QModelIndex group = tree->model()->index(1, 0);
+    tree->setCurrentIndex(group);
+
+    QWebEngineView* preview = form.PreviewWebBrowser();
+    (void)QTest::qWaitFor(
+        [&] {
+            return RunJs(preview, "document.body ? document.body.textContent : ''")
+                .toString()
+                .contains("Menu");
+        },
+        20000);
+    QTest::qWait(500);
+    // Hover the group's entry so that its submenu is open in the picture.
+    const QVariantList rect =
+        RunJs(preview, "(function(){var all=document.querySelectorAll('a,span,div,td');"
+                       "for(var i=0;i<all.length;i++){var e=all[i];"
+                       "if(e.textContent.replace(/\\u00a0/g,' ').trim()==='Menu group name'){"
+                       "var r=e.getBoundingClientRect();return [r.left+r.width/2,r.top+r.height/2];}}"
+                       "return [];})()")
+            .toList();
+    if (rect.size() == 2) {
+        QWidget* target = preview->focusProxy() ? preview->focusProxy() : preview;
+        const QPoint at(static_cast<int>(rect[0].toDouble()), static_cast<int>(rect[1].toDouble()));
+        QTest::mouseMove(target, at - QPoint(20, 0));
+        QTest::qWait(100);
+        QTest::mouseMove(target, at);
+        QTest::qWait(800);
+    }
+    Save(&form, out + "/main-window.png");
+
+    form.ControlsPageControl()->setCurrentIndex(1);
+    form.MenuStyleTreeView()->setCurrentIndex(form.MenuStyleTreeView()->model()->index(0, 0));
+    QTest::qWait(500);
+    Save(&form, out + "/main-window-styles.png");
+    form.ControlsPageControl()->setCurrentIndex(0);
+
+    form.AboutForm()->show();
+    QTest::qWait(300);
+    Save(form.AboutForm(), out + "/about.png");
+    form.AboutForm()->hide();
+
+    TFavoriteEntry root;
+    root.Text = "Favorities";
+    for (const char* name : {"News", "Tools"}) {
+        TFavoriteEntry f;
+        f.Kind = TFavoriteEntry::TKind::Folder;
+        f.Text = name;
+        f.Path = folder->path().toStdString();
+        TFavoriteEntry link;
+        link.Kind = TFavoriteEntry::TKind::Shortcut;
+        link.Text = std::string(name) + " daily";
+        link.Path = folder->filePath("x.url").toStdString();
+        f.Children.push_back(link);
+        root.Children.push_back(f);
+    }
+    form.FoldersScanResultForm()->Fill(&root);
+    form.FoldersScanResultForm()->show();
+    QTest::qWait(300);
+    Save(form.FoldersScanResultForm(), out + "/folders.png");
+    form.FoldersScanResultForm()->hide();
+
+    form.ShowCustomizeDialog();
+    QTest::qWait(300);
+    Save(form.CustomizeDialog(), out + "/customize.png");
+    form.CustomizeDialog()->hide();
+
+    // Close without the save question getting in the way.
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.close();
+    return 0;
+}
