@@ -1063,7 +1063,12 @@ std::optional<std::string> TTarvexForm::RunFileDialog(const TFileDialogRequest& 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QStringToUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+    const QString chosen = dialog.selectedFiles().front();
+    // A folder is no file to read or write; the dialog hands one back only when no name was given.
+    if (QFileInfo(chosen).isDir()) {
+        return std::nullopt;
+    }
+    return QStringToUtf8(QDir::toNativeSeparators(chosen));
 }
 
 std::optional<std::string> TTarvexForm::OpenFileDialog(const TFileDialogRequest& request) {

@@ -532,8 +532,12 @@ void TMainWindowTest::SaveQuestionOnClose() {
                 saveDialogShown = true;
                 QCOMPARE(dialog->defaultSuffix(), QString("xml"));
                 QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
-                dialog->selectFile(QFileInfo(project).absolutePath() + "/closing");
-                QMetaObject::invokeMethod(dialog, "accept");
+                // Typed as a person would: a name without extension, in the dialog's folder.
+                dialog->setDirectory(QFileInfo(project).absolutePath());
+                auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                QVERIFY(name);
+                name->setText("closing");
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
             });
         }
         test::ButtonWithText(w, answer)->click();

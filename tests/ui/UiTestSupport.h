@@ -52,7 +52,7 @@ inline std::unique_ptr<QTemporaryDir> MakeAppFolder(const std::vector<std::strin
 
 // Runs `handler` on the next modal dialog that opens (within `timeoutMs`). Returns a flag that
 // tells whether it ran; the handler must close the dialog.
-inline std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> handler, int timeoutMs = 15000) {
+inline std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> handler, int timeoutMs = 60000) {
     auto ran = std::make_shared<bool>(false);
     auto* timer = new QTimer;
     auto waited = std::make_shared<int>(0);
