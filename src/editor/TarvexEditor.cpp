@@ -247,10 +247,13 @@ bool TTarvexEditor::FormCloseQuery() {
     }
 }
 
-void TTarvexEditor::FormClose() {
+void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
     std::vector<std::string> failed;
     if (!m_recentFiles.Save(m_appFolder / "menutarvex.dat")) {
         failed.push_back("menutarvex.dat");
+    }
+    if (saveWindowSettings) {
+        saveWindowSettings();
     }
     if (!SaveFavorites()) {
         failed.push_back("favorites.dat");

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -79,8 +80,9 @@ public:
     void FormShow();
     // The close query: asks the save question; false keeps the window open.
     bool FormCloseQuery();
-    // The shutdown sequence's files: menutarvex.dat, then favorites.dat.
-    void FormClose();
+    // The shutdown sequence: menutarvex.dat, then the window's own settings (`saveWindowSettings`,
+    // may be empty), then favorites.dat.
+    void FormClose(const std::function<void()>& saveWindowSettings = {});
 
     // ---- project lifecycle ----
     void NewActionExecute();

@@ -790,8 +790,7 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closed = true;
-    SaveWindowSettings();
-    m_editor->FormClose();
+    m_editor->FormClose([this] { SaveWindowSettings(); });
     if (m_customizeDialog) {
         m_customizeDialog->close();
     }

@@ -280,7 +280,17 @@ TEST_F(LifecycleTest, RecentFilesFollowOpenSaveAndReopenAndSurviveARestart) {
 
 TEST_F(LifecycleTest, ShutdownWritesBothFilesAndReportsFailuresOnce) {
     Start();
-    Editor().FormClose();
+    std::filesystem::remove(App() / "favorites.dat");
+    std::filesystem::remove(App() / "menutarvex.dat");
+    // The window's settings are stored between the recent files and the favourites.
+    bool recentWrittenFirst = false;
+    bool favoritesStillUnwritten = false;
+    Editor().FormClose([&] {
+        recentWrittenFirst = std::filesystem::exists(App() / "menutarvex.dat");
+        favoritesStillUnwritten = !std::filesystem::exists(App() / "favorites.dat");
+    });
+    EXPECT_TRUE(recentWrittenFirst);
+    EXPECT_TRUE(favoritesStillUnwritten);
     EXPECT_EQ(std::filesystem::file_size(App() / "favorites.dat"), 4u + 976u * 2u);
     EXPECT_EQ(ReadText(App() / "menutarvex.dat"), "");
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
