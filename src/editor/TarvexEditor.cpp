@@ -630,26 +630,24 @@ void TTarvexEditor::DeleteSelectedObject() {
     }
 }
 
-void TTarvexEditor::DelGroupActionExecute() {
-    // Menu Options nodes are never deleted by a command, whatever the caller's enabling did.
-    if (!m_selectedObject || !m_selectedObject->IsGroup()) {
-        return;
-    }
-    const std::string text =
-        "Do you really want to delete \"" + RecordTextToUtf8(m_selectedObject->Text()) + "\" menu group?";
+void TTarvexEditor::ConfirmAndDeleteSelectedObject(std::string_view kindWords) {
+    const std::string text = "Do you really want to delete \"" + RecordTextToUtf8(m_selectedObject->Text()) +
+                             "\" " + std::string(kindWords) + "?";
     if (Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
         DeleteSelectedObject();
     }
 }
 
-void TTarvexEditor::DeleteMenuItemActionExecute() {
-    if (!m_selectedObject || !m_selectedObject->IsItem()) {
-        return;
+void TTarvexEditor::DelGroupActionExecute() {
+    // Menu Options nodes are never deleted by a command, whatever the caller's enabling did.
+    if (m_selectedObject && m_selectedObject->IsGroup()) {
+        ConfirmAndDeleteSelectedObject("menu group");
     }
-    const std::string text =
-        "Do you really want to delete \"" + RecordTextToUtf8(m_selectedObject->Text()) + "\" menu item?";
-    if (Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
-        DeleteSelectedObject();
+}
+
+void TTarvexEditor::DeleteMenuItemActionExecute() {
+    if (m_selectedObject && m_selectedObject->IsItem()) {
+        ConfirmAndDeleteSelectedObject("menu item");
     }
 }
 

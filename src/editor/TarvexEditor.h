@@ -174,6 +174,7 @@ private:
     void LoadMenuEditor(TTreeNode& node);
     void CommitStyle(TTreeNode& node);
     void LoadStyleEditor(const TTreeNode& node);
+    void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
     TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
