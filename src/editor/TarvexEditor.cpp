@@ -944,9 +944,13 @@ void TTarvexEditor::OpenPreviewActionExecute() {
     if (!path) {
         return;
     }
-    switch (WritePreviewFromUserPage(PathFromUtf8(*path), PreviewPagePath())) {
+    ShowWrittenPreview(WritePreviewFromUserPage(PathFromUtf8(*path), PreviewPagePath()), *path);
+}
+
+void TTarvexEditor::ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText) {
+    switch (status) {
     case TPreviewStatus::CannotRead:
-        m_ui.ReportError("Cannot open file " + *path + ".");
+        m_ui.ReportError("Cannot open file " + sourceText + ".");
         return;
     case TPreviewStatus::CannotWrite:
         m_ui.ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
@@ -959,17 +963,7 @@ void TTarvexEditor::OpenPreviewActionExecute() {
 
 void TTarvexEditor::DefaultPreviewActionExecute() {
     const std::filesystem::path defaultPage = TempFolder() / "default.htm";
-    switch (CopyDefaultPreviewPage(defaultPage, PreviewPagePath())) {
-    case TPreviewStatus::CannotRead:
-        m_ui.ReportError("Cannot open file " + PathText(defaultPage) + ".");
-        return;
-    case TPreviewStatus::CannotWrite:
-        m_ui.ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
-        return;
-    case TPreviewStatus::Written:
-        m_ui.NavigatePreview(PathText(PreviewPagePath()));
-        return;
-    }
+    ShowWrittenPreview(CopyDefaultPreviewPage(defaultPage, PreviewPagePath()), PathText(defaultPage));
 }
 
 // ---- pages, help and web ----

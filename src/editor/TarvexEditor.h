@@ -9,11 +9,11 @@
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
 #include "model/Project.h"
+#include "preview/PreviewPage.h"
 #include "project/RecentFilesList.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -174,6 +174,8 @@ private:
     void LoadMenuEditor(TTreeNode& node);
     void CommitStyle(TTreeNode& node);
     void LoadStyleEditor(const TTreeNode& node);
+    // Reports a failed preview-page write, or shows the page that was written.
+    void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
