@@ -1,5 +1,6 @@
 #pragma once
-// The browser Favorites folder as a tree of folders and internet shortcuts, and the shortcut files' addresses.
+// The browser Favorites folder as a tree of folders and internet shortcuts, and the shortcut files'
+// addresses.
 
 #include <filesystem>
 #include <optional>

@@ -61,7 +61,8 @@ void FillDefaultMenuOptions(const TProject& project, TMenuOptionsRec& options, c
         options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + p.MenuWidth);
         options.MenuTop = Wrap32(int64_t{p.MenuTop} + 20 * int64_t{i - 1});
     } else if (d == 0) {
-        options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + int64_t{i - 1} * (int64_t{p.MenuWidth} + p.MenuBorder));
+        options.MenuLeft =
+            Wrap32(int64_t{p.MenuLeft} + int64_t{i - 1} * (int64_t{p.MenuWidth} + p.MenuBorder));
         options.MenuTop = Wrap32(int64_t{p.MenuTop} + p.MenuBorder + 20);
     } else {
         options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + int64_t{d} * (int64_t{p.MenuWidth} + p.MenuBorder));

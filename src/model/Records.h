@@ -14,7 +14,9 @@ inline constexpr std::string_view KorvaneWebAddress = "https://www.korvane.examp
 
 // Position arithmetic is done in 64 bits and stored with 32-bit wrap-around, as the 32-bit
 // fields always did: extreme values from hand-edited files must not be undefined behaviour.
-inline int32_t Wrap32(int64_t value) { return static_cast<int32_t>(static_cast<uint32_t>(value)); }
+inline int32_t Wrap32(int64_t value) {
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
 
 struct TMenuOptionsRec {
     int32_t RemainVisible = 0;

@@ -42,10 +42,12 @@ void Layout(TTreeNode* entry, const TTreeNode* options, TLayout layout) {
                         c.MenuTop = Wrap32(int64_t{po.MenuTop} + 20 * (i - 1));
                     } else if (d == 0) {
                         c.MenuTop = Wrap32(int64_t{po.MenuTop} + 20 + po.MenuBorder);
-                        c.MenuLeft = Wrap32(int64_t{po.MenuLeft} + (i - 1) * (int64_t{po.MenuWidth} + po.MenuBorder));
+                        c.MenuLeft =
+                            Wrap32(int64_t{po.MenuLeft} + (i - 1) * (int64_t{po.MenuWidth} + po.MenuBorder));
                     } else {
                         c.MenuTop = Wrap32(int64_t{po.MenuTop} + 18 * (i - 1));
-                        c.MenuLeft = Wrap32(int64_t{po.MenuLeft} + d * (int64_t{po.MenuWidth} + po.MenuBorder));
+                        c.MenuLeft =
+                            Wrap32(int64_t{po.MenuLeft} + d * (int64_t{po.MenuWidth} + po.MenuBorder));
                     }
                 }
                 q = child.get();
@@ -59,11 +61,13 @@ void Layout(TTreeNode* entry, const TTreeNode* options, TLayout layout) {
 } // namespace
 
 void ShiftSubmenusLeft(TTreeNode* node, int32_t delta) {
-    ForEachOptionsBelow(node, [delta](TMenuOptionsRec& o) { o.MenuLeft = Wrap32(int64_t{o.MenuLeft} - delta); });
+    ForEachOptionsBelow(node,
+                        [delta](TMenuOptionsRec& o) { o.MenuLeft = Wrap32(int64_t{o.MenuLeft} - delta); });
 }
 
 void ShiftSubmenusTop(TTreeNode* node, int32_t delta) {
-    ForEachOptionsBelow(node, [delta](TMenuOptionsRec& o) { o.MenuTop = Wrap32(int64_t{o.MenuTop} - delta); });
+    ForEachOptionsBelow(node,
+                        [delta](TMenuOptionsRec& o) { o.MenuTop = Wrap32(int64_t{o.MenuTop} - delta); });
 }
 
 void LayoutSubmenusHorizontal(TTreeNode* entry, const TTreeNode* options) {

@@ -24,7 +24,9 @@ void TTree::Renumber(std::vector<std::unique_ptr<TTreeNode>>& level, std::size_t
     }
 }
 
-TTree::~TTree() { DestroyIteratively(std::move(m_roots)); }
+TTree::~TTree() {
+    DestroyIteratively(std::move(m_roots));
+}
 
 TTreeNode* TTree::Root(int index) const {
     if (index < 0 || index >= RootCount()) {

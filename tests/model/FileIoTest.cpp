@@ -11,8 +11,9 @@ namespace {
 struct TTempDir {
     fs::path path;
     TTempDir() {
-        path = fs::temp_directory_path() / ("tarvex-fileio-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        path = fs::temp_directory_path() /
+               ("tarvex-fileio-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(path);
         fs::create_directories(path);
     }

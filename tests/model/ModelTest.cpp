@@ -173,7 +173,8 @@ namespace {
 struct TRecordingObserver : TTreeObserver {
     std::vector<std::string> events;
     void NodeAboutToBeInserted(const TTreeNode* parent, int index) override {
-        events.push_back("insert " + (parent ? parent->Text() : std::string("root")) + " " + std::to_string(index));
+        events.push_back("insert " + (parent ? parent->Text() : std::string("root")) + " " +
+                         std::to_string(index));
     }
     void NodeAboutToBeRemoved(TTreeNode* node) override { events.push_back("remove " + node->Text()); }
     void NodeAboutToBeMoved(TTreeNode* node, const TTreeNode* parent, int index) override {
@@ -209,8 +210,8 @@ TEST(Tree, OperationsNotifyAndKeepStructure) {
     tree.Append(nullptr, TNodeKind::MenuItem, "d");
     tree.Clear();
     EXPECT_EQ(observer.events,
-              (std::vector<std::string>{"insert root 0", "insert a 0", "insert root 1", "move c to a 1", "text bb",
-                                        "remove a", "insert root 0", "reset"}));
+              (std::vector<std::string>{"insert root 0", "insert a 0", "insert root 1", "move c to a 1",
+                                        "text bb", "remove a", "insert root 0", "reset"}));
 }
 
 TEST(Tree, IndicesFollowInsertMoveAndRemove) {

@@ -12,10 +12,10 @@ TEST(RecordText, RoundTripsWindows1252) {
 }
 
 TEST(RecordText, UnmappableAndMalformedBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToRecordText("\xE6\x97\xA5\xE6\x9C\xAC"), "??");   // CJK
-    EXPECT_EQ(Utf8ToRecordText("\xF0\x9F\x98\x80!"), "?!");          // emoji
-    EXPECT_EQ(Utf8ToRecordText("a\xC3"), "a?");                      // truncated sequence
-    EXPECT_EQ(Utf8ToRecordText("\x80x"), "?x");                      // stray continuation byte
+    EXPECT_EQ(Utf8ToRecordText("\xE6\x97\xA5\xE6\x9C\xAC"), "??"); // CJK
+    EXPECT_EQ(Utf8ToRecordText("\xF0\x9F\x98\x80!"), "?!");        // emoji
+    EXPECT_EQ(Utf8ToRecordText("a\xC3"), "a?");                    // truncated sequence
+    EXPECT_EQ(Utf8ToRecordText("\x80x"), "?x");                    // stray continuation byte
     // Every byte maps to something and back.
     std::string all;
     for (int b = 1; b < 256; ++b) {

@@ -1,5 +1,5 @@
-#include "model/Project.h"
 #include "model/SubmenuLayout.h"
+#include "model/Project.h"
 
 #include <gtest/gtest.h>
 
