@@ -452,9 +452,9 @@ void TTarvexEditor::CommitMenuOptions(TTreeNode& node) {
     rec.MenuStyle = rows.Value("Menu Style");
     rec.TextAlignment = rows.Value("Text Alignment");
 
-    // Compared as it would be stored, so an over-long row does not re-lay out on every commit.
-    const ShortString<20> orientation = rows.Value("Orientation");
-    if (orientation != rec.Orientation && node.Level() == 0) {
+    // The row as typed, not as it will be stored: text past the field's end is still a change.
+    const std::string& orientation = rows.Value("Orientation");
+    if (orientation != rec.Orientation.view() && node.Level() == 0) {
         const bool horizontal = orientation == "Horizontal";
         for (std::size_t i = first; i < level.size(); ++i) {
             if (horizontal) {

@@ -160,6 +160,25 @@ TEST_F(ObjectsTreeTest, OnlyTheMainMenusOrientationReLaysOutTheSubmenus) {
     EXPECT_EQ(Node({1, 0})->Options().Orientation, "Horizontal");
 }
 
+TEST_F(ObjectsTreeTest, AnOverLongOrientationCountsAsAChangeEvenWhenItsStoredPartIsUnchanged) {
+    TTreeNode* mainOptions = Node({0});
+    const std::string twenty = "Vertical layout here";
+    ASSERT_EQ(twenty.size(), 20u);
+    Select(mainOptions);
+    Type(Options, "Orientation", twenty);
+    Select(Node({1}));
+    ASSERT_EQ(mainOptions->Options().Orientation.str(), twenty);
+    ASSERT_EQ(Node({1, 0})->Options().MenuLeft, 190);
+
+    Select(Node({1, 0}));
+    Type(Options, "Menu Left", "777");
+    Select(mainOptions);
+    Type(Options, "Orientation", twenty + "!");
+    Select(Node({1}));
+    EXPECT_EQ(mainOptions->Options().Orientation.str(), twenty);
+    EXPECT_EQ(Node({1, 0})->Options().MenuLeft, 190);
+}
+
 TEST_F(ObjectsTreeTest, NewMenuGroupGoesBesideTheSelectionAndIsSelected) {
     TRecordingListener listener;
     Editor().AddListener(&listener);
