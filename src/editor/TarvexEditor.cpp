@@ -843,15 +843,14 @@ void TTarvexEditor::AddToFavoritesActionExecute() {
     if (!typed) {
         return;
     }
-    // Compared as it will be stored: two names that differ only past the field's end would be one.
-    const ShortString<255> name = Utf8ToRecordText(*typed);
+    const std::string name = Utf8ToRecordText(*typed);
     for (const TFavoriteStyleRec& favorite : m_favoriteStyles) {
-        if (favorite.Name == name) {
+        if (favorite.Name.view() == name) {
             Message("Style with this name already exist. Use another style name", "Error", TMsgIcon::Error);
             return;
         }
     }
-    m_favoriteStyles.push_back(TFavoriteStyleRec{name, m_selectedStyle->Style()});
+    m_favoriteStyles.push_back(TFavoriteStyleRec{ShortString<255>(name), m_selectedStyle->Style()});
     Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
 }
 

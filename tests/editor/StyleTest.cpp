@@ -164,8 +164,6 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
     Editor().AddToFavoritesActionExecute();
     m_ui.AnswerInput(std::string(300, 'n'));
     Editor().AddToFavoritesActionExecute();
-    m_ui.AnswerInput(std::string(255, 'n') + "different tail");
-    Editor().AddToFavoritesActionExecute();
     m_ui.AnswerInput(std::nullopt);
     Editor().AddToFavoritesActionExecute();
 
@@ -187,6 +185,24 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
     Restart();
     Start(std::nullopt);
     EXPECT_EQ(Editor().FavoriteStyles()[3].Name, "DarkBlue");
+}
+
+TEST_F(StyleTest, TheFavouriteNameIsComparedAsTypedAndStoredCut) {
+    Editor().SelectStyleNode(Style(0));
+    const std::string stored(255, 'n');
+    m_ui.AnswerInput(stored);
+    Editor().AddToFavoritesActionExecute();
+    m_ui.AnswerInput(stored + "different tail");
+    Editor().AddToFavoritesActionExecute();
+    EXPECT_TRUE(MessagesWithCaption("Error").empty());
+    m_ui.AnswerInput(stored);
+    Editor().AddToFavoritesActionExecute();
+    EXPECT_EQ(MessagesWithCaption("Error").size(), 1u);
+
+    const auto& favourites = Editor().FavoriteStyles();
+    ASSERT_EQ(favourites.size(), 4u);
+    EXPECT_EQ(favourites[2].Name.str(), stored);
+    EXPECT_EQ(favourites[3].Name.str(), stored);
 }
 
 TEST_F(StyleTest, InsertingAFavouriteTwiceGivesTwoIndependentStyles) {
