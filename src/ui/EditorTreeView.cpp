@@ -5,8 +5,29 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QPalette>
+#include <QStyledItemDelegate>
 
 namespace tarvex {
+
+namespace {
+
+// Not every style marks the row under the mouse; this one does it in all of them, the way a
+// hot-tracking tree does: the node's text underlined in the link colour.
+class THotTrackDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if ((option->state & QStyle::State_MouseOver) && !(option->state & QStyle::State_Selected)) {
+            option->font.setUnderline(true);
+            option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Link));
+        }
+    }
+};
+
+} // namespace
 
 TEditorTreeView::TEditorTreeView(QWidget* parent) : QTreeView(parent) {
     setHeaderHidden(true);
@@ -17,6 +38,7 @@ TEditorTreeView::TEditorTreeView(QWidget* parent) : QTreeView(parent) {
     setIconSize(QSize(16, 16));
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
+    setItemDelegate(new THotTrackDelegate(this));
     // The selection stays as visible without focus as with it.
     QPalette keep = palette();
     keep.setColor(QPalette::Inactive, QPalette::Highlight, keep.color(QPalette::Active, QPalette::Highlight));

@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "ui/ApplicationFolder.h"
+#include "ui/EditorTreeView.h"
 #include "ui/MainUnit.h"
 #include "ui/PropertyGrid.h"
 #include "ui/TarvexIcons.h"
@@ -11,6 +12,7 @@
 #include "ui/WindowSettings.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
@@ -58,6 +60,7 @@ private slots:
     void SettingsRoundTripAndBadValues();
     void SettingsBoundsOnlyInNormalState();
     void TreeModelFollowsEveryChange();
+    void TreeMarksTheNodeUnderTheMouse();
     void GridShowsRowsAndWritesTypedText();
     void GridPickListAndColourCells();
     void IconsRenderAtSmallAndLargeSizes();
@@ -222,6 +225,33 @@ void TWidgetsTest::TreeModelFollowsEveryChange() {
     QVERIFY(model.IsOwnDrag(own.get()));
     QVERIFY(!model.IsOwnDrag(foreign.get()));
     QVERIFY(!(styles.flags(styles.index(0, 0)) & Qt::ItemIsDragEnabled));
+}
+
+void TWidgetsTest::TreeMarksTheNodeUnderTheMouse() {
+    TProject project;
+    BuildDefaultProject(project);
+    TTreeModel model(project.Objects, true);
+    TEditorTreeView view;
+    view.SetTreeModel(&model);
+    view.resize(220, 140);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QRect row = view.visualRect(model.index(1, 0));
+    QVERIFY(row.isValid());
+    auto hoverAt = [&](const QPoint& at) {
+        const QPointF local(at);
+        QHoverEvent event(QEvent::HoverMove, local, QPointF(view.viewport()->mapToGlobal(at)), local);
+        QApplication::sendEvent(view.viewport(), &event);
+    };
+    auto picture = [&] { return view.viewport()->grab(row).toImage(); };
+
+    hoverAt(QPoint(row.center().x(), view.viewport()->height() - 2));
+    const QImage plain = picture();
+    hoverAt(row.center());
+    QVERIFY(picture() != plain);
+    // Leaving the node for empty space takes the mark away again.
+    hoverAt(QPoint(row.center().x(), view.viewport()->height() - 2));
+    QCOMPARE(picture(), plain);
 }
 
 void TWidgetsTest::GridShowsRowsAndWritesTypedText() {
