@@ -1032,9 +1032,15 @@ QStringList TTarvexForm::QtFileFilters(const std::string& filter) {
     const QStringList parts = Text(filter).split(QLatin1Char('|'));
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        result << parts[i] + QStringLiteral(" (") + patterns.simplified() + QLatin1Char(')');
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            // "*.*" means every file, those without an extension too; Qt would read it literally.
+            if (pattern == QLatin1String("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        result << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     if (parts.size() % 2 == 1 && !parts.back().isEmpty()) {
         result << parts.back();
@@ -1050,6 +1056,8 @@ std::optional<std::string> TTarvexForm::RunFileDialog(const TFileDialogRequest& 
 #endif
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The list shows the descriptions as given; the patterns work behind them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(QtFileFilters(request.Filter));
     dialog.setDefaultSuffix(Text(request.DefaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);

@@ -10,10 +10,12 @@
 #include "ui/TreeModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -141,6 +143,7 @@ private slots:
     void SaveQuestionOnClose();
     void WindowSettingsDefaultsAndRoundTrip();
     void HintsGoToTheStatusBar();
+    void FileDialogListsDescriptionsAndAllFiles();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -644,4 +647,57 @@ void TMainWindowTest::HintsGoToTheStatusBar() {
 }
 
 QTEST_MAIN(TMainWindowTest)
+void TMainWindowTest::FileDialogListsDescriptionsAndAllFiles() {
+    auto folder = test::MakeAppFolder();
+    TTarvexForm form(folder->path());
+    QTemporaryDir files;
+    for (const char* name : {"menu.xml", "notes.txt", "README"}) {
+        QFile f(files.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    TFileDialogRequest request;
+    request.DialogName = "OpenProjectDialog";
+    request.Filter = "Tarvex Files (xml)|*.xml|All files|*.*";
+    request.DefaultExt = "xml";
+    request.InitialName = files.filePath("menu.xml").toStdString();
+
+    QStringList choices;
+    auto listed = [](QFileDialog* dialog) {
+        QStringList names;
+        auto* view = dialog->findChild<QListView*>("listView");
+        if (!view || !view->model()) {
+            return names;
+        }
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row) {
+            names << view->model()->index(row, 0, root).data().toString();
+        }
+        names.sort();
+        return names;
+    };
+    QStringList withProjectFilter, withAllFiles;
+    test::OnNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) {
+            w->close();
+            return;
+        }
+        auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");
+        for (int i = 0; combo && i < combo->count(); ++i) {
+            choices << combo->itemText(i);
+        }
+        (void)QTest::qWaitFor([&] { return !listed(dialog).isEmpty(); }, 5000);
+        withProjectFilter = listed(dialog);
+        dialog->selectNameFilter(dialog->nameFilters().value(1));
+        (void)QTest::qWaitFor([&] { return listed(dialog).size() == 3; }, 5000);
+        withAllFiles = listed(dialog);
+        dialog->reject();
+    });
+    QCOMPARE(form.OpenFileDialog(request), std::nullopt);
+    // The person sees the descriptions as given, and "All files" means every file.
+    QCOMPARE(choices, QStringList({"Tarvex Files (xml)", "All files"}));
+    QCOMPARE(withProjectFilter, QStringList({"menu.xml"}));
+    QCOMPARE(withAllFiles, QStringList({"README", "menu.xml", "notes.txt"}));
+}
+
 #include "MainWindowTest.moc"

@@ -387,9 +387,9 @@ void TWidgetsTest::IconsRenderAtSmallAndLargeSizes() {
 
 void TWidgetsTest::FileFilterConversion() {
     QCOMPARE(TTarvexForm::QtFileFilters("Tarvex Files (xml)|*.xml|All files|*.*"),
-             QStringList({"Tarvex Files (xml) (*.xml)", "All files (*.*)"}));
+             QStringList({"Tarvex Files (xml) (*.xml)", "All files (*)"}));
     QCOMPARE(TTarvexForm::QtFileFilters("HTML files|*.htm;*.html|All files|*.*"),
-             QStringList({"HTML files (*.htm *.html)", "All files (*.*)"}));
+             QStringList({"HTML files (*.htm *.html)", "All files (*)"}));
     QCOMPARE(TTarvexForm::QtFileFilters(""), QStringList());
 }
 
