@@ -306,7 +306,10 @@ void TTarvexEditor::NewActionExecute() {
     m_treeUpdateGuard = false;
     SetActionEnabled(TActionId::SaveAction, true);
     ControlsPageControlChange();
-    GenerateMenuScript();
+    // A script that cannot be written ends the command, as any unhandled file error does.
+    if (WriteScript() == TScriptOutcome::NotWritten) {
+        return;
+    }
     UpdatePreviewActionExecute();
 }
 
@@ -377,6 +380,10 @@ void TTarvexEditor::SaveAsActionExecute() {
 
 void TTarvexEditor::PublishActionExecute() {
     UpdatePreviewActionExecute();
+    // Publishing now would hand out an older menu.js under the new name, or none at all.
+    if (m_scriptNotWritten) {
+        return;
+    }
     const std::optional<std::string> path =
         RunFileDialog(true, DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js"));
     if (!path || path->empty()) {
@@ -921,18 +928,27 @@ bool TTarvexEditor::GenerateMenuScript() {
 }
 
 void TTarvexEditor::RefreshPreview() {
+    m_scriptNotWritten = WriteScript() == TScriptOutcome::NotWritten;
     // After a refusal the page still shows, with whatever menu.js an earlier run left.
-    if (WriteScript() != TScriptOutcome::NotWritten) {
+    if (!m_scriptNotWritten) {
         m_ui.NavigatePreview(PathText(PreviewPagePath()));
     }
 }
 
 void TTarvexEditor::UpdatePreviewActionExecute() {
+    // The first script that cannot be written ends the command: one error report, not three.
+    m_scriptNotWritten = false;
     if (m_selectedObject) {
         ObjectsTreeViewChanging(m_selectedObject);
+        if (m_scriptNotWritten) {
+            return;
+        }
     }
     if (m_selectedStyle) {
         MenuStyleTreeViewChanging(m_selectedStyle);
+        if (m_scriptNotWritten) {
+            return;
+        }
     }
     RefreshPreview();
 }

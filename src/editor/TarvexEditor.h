@@ -200,6 +200,8 @@ private:
     // that record are carried into the options editor so a stale style name is not committed back.
     TTreeNode* m_loadedObject = nullptr;
     bool m_treeUpdateGuard = false;
+    // The last RefreshPreview could not write menu.js; the commands that called it stop there.
+    bool m_scriptNotWritten = false;
     std::string m_projectFileName;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     std::array<bool, ActionCount> m_actionEnabled{};

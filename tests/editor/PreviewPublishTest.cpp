@@ -91,6 +91,28 @@ TEST_F(PreviewTest, AMenuScriptThatCannotBeWrittenStopsTheRefresh) {
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
 }
 
+TEST_F(PreviewTest, AnUnwritableScriptEndsUpdatePreviewAndNewAfterTheFirstReport) {
+    std::filesystem::remove(Temp() / "menu.js");
+    std::filesystem::create_directory(Temp() / "menu.js");
+    Editor().SelectObjectNode(Node({1}));
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    Editor().SelectStyleNode(Style(0));
+    Editor().SetRowValue(TValueEditorId::MenuStyleValueEditor, "Font Name", "Verdana");
+    m_ui.ClearCalls();
+
+    Editor().UpdatePreviewActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
+    EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
+    EXPECT_NE(Style(0)->Style().FontName, "Verdana");
+
+    m_ui.ClearCalls();
+    m_ui.AnswerMessage(TMsgResult::No);
+    m_ui.AnswerStyle(0);
+    Editor().NewActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
+    EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
+}
+
 class PublishTest : public PreviewTest {
 protected:
     std::filesystem::path Site() const { return Work() / "site"; }
@@ -198,6 +220,16 @@ TEST_F(PublishTest, CopyFailuresAreReportedAndTheClosingMessageStillComes) {
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"mymenu.js", "one.js"}));
     EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
+}
+
+TEST_F(PublishTest, AScriptThatCannotBeWrittenEndsPublishBeforeTheDialog) {
+    std::filesystem::remove(Temp() / "menu.js");
+    std::filesystem::create_directory(Temp() / "menu.js");
+    Editor().PublishActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
+    EXPECT_TRUE(m_ui.CallsOf("Save").empty());
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+    EXPECT_TRUE(SiteFiles().empty());
 }
 
 } // namespace
