@@ -4,6 +4,7 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QStyledItemDelegate>
 
@@ -50,6 +51,26 @@ TEditorTreeView::TEditorTreeView(QWidget* parent) : QTreeView(parent) {
 void TEditorTreeView::SetTreeModel(TTreeModel* model) {
     m_model = model;
     setModel(model);
+}
+
+void TEditorTreeView::mousePressEvent(QMouseEvent* event) {
+    QTreeView::mousePressEvent(event);
+    const bool onNode = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    m_pressPosition = event->position().toPoint();
+    m_pressIndex = onNode ? QPersistentModelIndex(indexAt(m_pressPosition)) : QPersistentModelIndex();
+}
+
+void TEditorTreeView::mouseMoveEvent(QMouseEvent* event) {
+    // The drag begins with the first move of the held button, not after the toolkit's usual distance.
+    if (dragEnabled() && m_pressIndex.isValid() && (event->buttons() & Qt::LeftButton) &&
+        event->position().toPoint() != m_pressPosition && state() != DraggingState) {
+        m_pressIndex = QPersistentModelIndex();
+        setState(DraggingState);
+        startDrag(model()->supportedDragActions());
+        setState(NoState);
+        return;
+    }
+    QTreeView::mouseMoveEvent(event);
 }
 
 bool TEditorTreeView::OwnDrag(const QDropEvent* event) const {

@@ -23,6 +23,8 @@ public:
     std::function<void(bool ownDrag, TTreeNode* target)> Drop;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -31,6 +33,9 @@ private:
     bool OwnDrag(const QDropEvent* event) const;
 
     TTreeModel* m_model = nullptr;
+    // Where the left button went down on a node; null when it did not.
+    QPoint m_pressPosition;
+    QPersistentModelIndex m_pressIndex;
 };
 
 } // namespace tarvex

@@ -61,6 +61,7 @@ private slots:
     void SettingsBoundsOnlyInNormalState();
     void TreeModelFollowsEveryChange();
     void TreeMarksTheNodeUnderTheMouse();
+    void ObjectsTreeDragStartsWithTheFirstMove();
     void GridShowsRowsAndWritesTypedText();
     void GridPickListAndColourCells();
     void IconsRenderAtSmallAndLargeSizes();
@@ -252,6 +253,57 @@ void TWidgetsTest::TreeMarksTheNodeUnderTheMouse() {
     // Leaving the node for empty space takes the mark away again.
     hoverAt(QPoint(row.center().x(), view.viewport()->height() - 2));
     QCOMPARE(picture(), plain);
+}
+
+namespace {
+
+// Counts the drags the view starts instead of running them.
+class TDragCountingView : public TEditorTreeView {
+public:
+    int Drags = 0;
+
+protected:
+    void startDrag(Qt::DropActions) override { ++Drags; }
+};
+
+} // namespace
+
+void TWidgetsTest::ObjectsTreeDragStartsWithTheFirstMove() {
+    TProject project;
+    AppendStyleNode(project, "Plain", TMenuStyleRec{});
+    BuildDefaultProject(project);
+    TTreeModel objects(project.Objects, true);
+    TTreeModel styles(project.Styles, false);
+    TDragCountingView objectsView;
+    objectsView.SetTreeModel(&objects);
+    objectsView.setDragEnabled(true);
+    TDragCountingView stylesView;
+    stylesView.SetTreeModel(&styles);
+    for (TDragCountingView* view : {&objectsView, &stylesView}) {
+        view->resize(220, 140);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+    }
+    auto pressAndMove = [](TDragCountingView& view, const QPoint& at, int distance) {
+        QWidget* port = view.viewport();
+        QTest::mousePress(port, Qt::LeftButton, Qt::NoModifier, at);
+        QMouseEvent move(QEvent::MouseMove, QPointF(at + QPoint(distance, 0)),
+                         QPointF(port->mapToGlobal(at + QPoint(distance, 0))), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(port, &move);
+        QTest::mouseRelease(port, Qt::LeftButton, Qt::NoModifier, at + QPoint(distance, 0));
+    };
+    const QPoint onGroup = objectsView.visualRect(objects.index(1, 0)).center();
+    QVERIFY(2 < QApplication::startDragDistance());
+    pressAndMove(objectsView, onGroup, 2);
+    QCOMPARE(objectsView.Drags, 1);
+    // Pressed on empty space, nothing is dragged.
+    pressAndMove(objectsView, QPoint(onGroup.x(), objectsView.viewport()->height() - 3), 2);
+    QCOMPARE(objectsView.Drags, 1);
+    // The style list has no drag and drop at all.
+    QCOMPARE(styles.rowCount(), 1);
+    pressAndMove(stylesView, stylesView.visualRect(styles.index(0, 0)).center(), 20);
+    QCOMPARE(stylesView.Drags, 0);
 }
 
 void TWidgetsTest::GridShowsRowsAndWritesTypedText() {
