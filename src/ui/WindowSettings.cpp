@@ -82,13 +82,29 @@ TWindowSettings TWindowSettingsStore::Read(QSettings& settings) {
     return values;
 }
 
+std::vector<const TWindowSettingEntry*> TWindowSettingsStore::WriteOrder(bool normalState) {
+    // "WinState" ends the table only so that reading applies it after the bounds; it is stored
+    // right behind them.
+    const TWindowSettingEntry* state = &WindowSettingTable.back();
+    std::vector<const TWindowSettingEntry*> order;
+    for (const TWindowSettingEntry& entry : WindowSettingTable) {
+        if (entry.NormalBounds && normalState) {
+            order.push_back(&entry);
+        }
+    }
+    order.push_back(state);
+    for (const TWindowSettingEntry& entry : WindowSettingTable) {
+        if (!entry.NormalBounds && &entry != state) {
+            order.push_back(&entry);
+        }
+    }
+    return order;
+}
+
 void TWindowSettingsStore::Write(QSettings& settings, const TWindowSettings& values, bool normalState) {
     settings.beginGroup(QLatin1String(Group));
-    for (const TWindowSettingEntry& entry : WindowSettingTable) {
-        if (entry.NormalBounds && !normalState) {
-            continue;
-        }
-        settings.setValue(QLatin1String(entry.Name), QString::number(values.*entry.Field));
+    for (const TWindowSettingEntry* entry : WriteOrder(normalState)) {
+        settings.setValue(QLatin1String(entry->Name), QString::number(values.*entry->Field));
     }
     settings.endGroup();
     settings.sync();

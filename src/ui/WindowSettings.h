@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <array>
+#include <vector>
 
 class QSettings;
 
@@ -57,6 +58,9 @@ public:
     static TWindowSettings Read(QSettings& settings);
     // `normalState`: whether the window is neither maximised nor minimised.
     static void Write(QSettings& settings, const TWindowSettings& values, bool normalState);
+    // The entries Write stores, in the order it stores them: the bounds (only in the normal state),
+    // then "WinState", then the toolbars, trees and panel.
+    static std::vector<const TWindowSettingEntry*> WriteOrder(bool normalState);
 
     // Strict decimal: optional "-", digits only, within 32 bits.
     static bool ParseDecimal(const QString& text, int& value);

@@ -58,6 +58,7 @@ class TWidgetsTest : public QObject {
 private slots:
     void SettingsDefaultsAndNames();
     void SettingsRoundTripAndBadValues();
+    void SettingsWrittenBoundsFirstThenState();
     void SettingsBoundsOnlyInNormalState();
     void TreeModelFollowsEveryChange();
     void TreeMarksTheNodeUnderTheMouse();
@@ -157,6 +158,28 @@ void TWidgetsTest::SettingsRoundTripAndBadValues() {
     QVERIFY(!TWindowSettingsStore::ParseDecimal("-", v));
     QVERIFY(!TWindowSettingsStore::ParseDecimal("+5", v));
     QVERIFY(!TWindowSettingsStore::ParseDecimal(" 5", v));
+}
+
+void TWidgetsTest::SettingsWrittenBoundsFirstThenState() {
+    auto names = [](bool normal) {
+        QStringList list;
+        for (const TWindowSettingEntry* entry : TWindowSettingsStore::WriteOrder(normal)) {
+            list << entry->Name;
+        }
+        return list;
+    };
+    const QStringList rest = {"WinState",
+                              "FileToolBarLeft",
+                              "FileToolBarTop",
+                              "FileToolBarVisible",
+                              "CommandsToolBarLeft",
+                              "CommandsToolBarTop",
+                              "CommandsToolBarVisible",
+                              "ObjectsTree",
+                              "MenuStyles",
+                              "LeftPanel"};
+    QCOMPARE(names(true), QStringList({"Width", "Heigth", "Left", "Top"}) + rest);
+    QCOMPARE(names(false), rest);
 }
 
 void TWidgetsTest::SettingsBoundsOnlyInNormalState() {
