@@ -1055,7 +1055,9 @@ std::optional<std::string> TTarvexForm::RunFileDialog(const TFileDialogRequest& 
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
 #endif
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The open dialogs do not insist on an existing file either: a name typed in is handed back,
+    // and the command that reads it reports a file it cannot read.
+    dialog.setFileMode(QFileDialog::AnyFile);
     // The list shows the descriptions as given; the patterns work behind them.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
     dialog.setNameFilters(QtFileFilters(request.Filter));

@@ -12,6 +12,7 @@
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -698,6 +699,33 @@ void TMainWindowTest::FileDialogListsDescriptionsAndAllFiles() {
     QCOMPARE(choices, QStringList({"Tarvex Files (xml)", "All files"}));
     QCOMPARE(withProjectFilter, QStringList({"menu.xml"}));
     QCOMPARE(withAllFiles, QStringList({"README", "menu.xml", "notes.txt"}));
+
+    // A name typed into the open dialog comes back even when no such file exists, with the
+    // default extension added; reading it is the command's business.
+    test::OnNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog) {
+            w->close();
+            return;
+        }
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (name) {
+            name->setText("missing");
+        }
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        // Should the dialog refuse the name, it must not stay open.
+        QTimer::singleShot(2000, dialog, [dialog] {
+            if (QWidget* refusal = QApplication::activeModalWidget(); refusal && refusal != dialog) {
+                refusal->close();
+            }
+            dialog->reject();
+        });
+    });
+    const std::optional<std::string> typed = form.OpenFileDialog(request);
+    QVERIFY(typed.has_value());
+    QCOMPARE(QFileInfo(QString::fromStdString(*typed)).fileName(), QString("missing.xml"));
+    QCOMPARE(QFileInfo(QString::fromStdString(*typed)).absolutePath(),
+             QFileInfo(files.path()).absoluteFilePath());
 }
 
 #include "MainWindowTest.moc"
