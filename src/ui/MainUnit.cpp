@@ -316,6 +316,9 @@ void TTarvexForm::CreateToolBars() {
     m_commandsToolBar->setObjectName(QStringLiteral("CommandsToolBar"));
     for (QToolBar* bar : {m_fileToolBar, m_commandsToolBar}) {
         bar->setMovable(true);
+        // The bars move within the band across the top; the stored positions are band positions.
+        bar->setAllowedAreas(Qt::TopToolBarArea);
+        bar->setFloatable(false);
         bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
         bar->setIconSize(QSize(16, 16));
         bar->setFixedHeight(ToolBarRowHeight);

@@ -258,7 +258,13 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
                      "-", "AddToFavoritesAction", "-", "OpenPreviewAction", "DefaultPreviewAction"}));
     QCOMPARE(form.FileToolBar()->windowTitle(), QString("File"));
     QCOMPARE(form.CommandsToolBar()->windowTitle(), QString("Commands"));
-    QVERIFY(form.FileToolBar()->isMovable());
+    for (QToolBar* toolBar : {form.FileToolBar(), form.CommandsToolBar()}) {
+        QVERIFY(toolBar->isMovable());
+        // Moved only within the band across the top, never to another side or out of the window.
+        QCOMPARE(toolBar->allowedAreas(), Qt::ToolBarAreas(Qt::TopToolBarArea));
+        QVERIFY(!toolBar->isFloatable());
+        QCOMPARE(form.toolBarArea(toolBar), Qt::TopToolBarArea);
+    }
     auto* button = qobject_cast<QToolButton*>(
         form.CommandsToolBar()->widgetForAction(form.Action(TActionId::NewGroupAction)));
     QVERIFY(button);
