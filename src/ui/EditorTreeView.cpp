@@ -55,9 +55,12 @@ void TEditorTreeView::SetTreeModel(TTreeModel* model) {
 
 void TEditorTreeView::mousePressEvent(QMouseEvent* event) {
     QTreeView::mousePressEvent(event);
-    const bool onNode = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
     m_pressPosition = event->position().toPoint();
-    m_pressIndex = onNode ? QPersistentModelIndex(indexAt(m_pressPosition)) : QPersistentModelIndex();
+    const QModelIndex pressed = indexAt(m_pressPosition);
+    // Only a node the press made (or left) the selected one is dragged: a press on a group's
+    // expand button leaves the selection elsewhere.
+    const bool onNode = event->button() == Qt::LeftButton && pressed.isValid() && pressed == currentIndex();
+    m_pressIndex = onNode ? QPersistentModelIndex(pressed) : QPersistentModelIndex();
 }
 
 void TEditorTreeView::mouseMoveEvent(QMouseEvent* event) {

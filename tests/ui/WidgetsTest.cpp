@@ -318,6 +318,11 @@ void TWidgetsTest::ObjectsTreeDragStartsWithTheFirstMove() {
     };
     const QPoint onGroup = objectsView.visualRect(objects.index(1, 0)).center();
     QVERIFY(2 < QApplication::startDragDistance());
+    // A press on the group's expand button does not pick up the group (nor anything else).
+    QVERIFY(objectsView.rootIsDecorated());
+    pressAndMove(objectsView, QPoint(objectsView.indentation() / 2, onGroup.y()), 2);
+    QCOMPARE(objectsView.Drags, 0);
+    QVERIFY(objectsView.currentIndex() != objects.index(1, 0));
     pressAndMove(objectsView, onGroup, 2);
     QCOMPARE(objectsView.Drags, 1);
     // Pressed on empty space, nothing is dragged.
