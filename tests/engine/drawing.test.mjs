@@ -36,7 +36,7 @@ describe('the worked example', () => {
     const main = await styles(p, h.menuOf('Our\u00a0products'), ['border-top-width', 'border-top-color', 'font-size', 'font-family', 'font-style', 'text-align']);
     assert.deepEqual(main, {
       'border-top-width': '1px', 'border-top-color': rgb('000000'), 'font-size': '10px',
-      'font-family': 'Verdana, Arial', 'font-style': 'normal', 'text-align': 'left',
+      'font-family': 'Verdana, Arial, sans-serif', 'font-style': 'normal', 'text-align': 'left',
     });
     const item = await styles(p, h.entry('Our\u00a0products'), ['color', 'background-color', 'padding-left', 'padding-top']);
     assert.deepEqual(item, { color: rgb('000000'), 'background-color': rgb('C0C0C0'), 'padding-left': '3px', 'padding-top': '3px' });
@@ -62,6 +62,21 @@ describe('the worked example', () => {
   });
 
   it('reports nothing on the console', () => assert.deepEqual(p.errors, []));
+});
+
+describe('font families', () => {
+  let p;
+  before(async () => { p = await h.open(context, h.plainPage(h.publish('font-kinds'))); });
+  after(() => p.close());
+
+  it('close a list of named fonts with a generic family of their kind', async () => {
+    const family = (caption) => styles(p, h.entry(caption), ['font-family']).then((s) => s['font-family']);
+    assert.equal(await family('Serif\u00a0entry'), 'Georgia, serif');
+    await p.hover(h.entry('Mono\u00a0group'));
+    assert.equal(await family('Mono\u00a0entry'), '"Courier New", monospace');
+    await p.hover(h.entry('Generic\u00a0group'));
+    assert.equal(await family('Generic\u00a0entry'), 'Arial, sans-serif');
+  });
 });
 
 describe('the default preview page', () => {

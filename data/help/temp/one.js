@@ -270,7 +270,7 @@
       fontSize: size > 0 ? size + 'px' : '',
       fontStyle: /^(normal|italic|oblique)$/.test(fontStyle) ? fontStyle : 'normal',
       fontWeight: /^(normal|bold|bolder|lighter|[1-9]00)$/.test(weight) ? weight : 'normal',
-      fontFamily: family && /^[^;{}<>!\\]+$/.test(family) && cssSupports('font-family', family) ? family : '',
+      fontFamily: family && /^[^;{}<>!\\]+$/.test(family) && cssSupports('font-family', family) ? withGeneric(family) : '',
       padding: mathMax(0, number(s[9], 0)),
       arrow: text(s[10]).trim(),
       bevel: flag(s[11]),
@@ -379,6 +379,16 @@
       (style.fontFamily || sub ? ';font-family:' + (style.fontFamily || page.fontFamily) : '') +
       ';font-style:' + style.fontStyle + ';font-weight:' + style.fontWeight +
       ';text-align:' + menu.align + ';';
+  }
+
+  // Styles usually name Windows fonts only ("Verdana, Arial"); where none of them is installed the
+  // browser would fall back to its serif default, so a generic family of the same kind closes the list.
+  function withGeneric(family) {
+    if (/(^|,)\s*(serif|sans-serif|monospace|cursive|fantasy|system-ui)\s*$/i.test(family)) return family;
+    var kind = /courier|mono|consolas|lucida console/i.test(family) ? 'monospace'
+      : /times|georgia|garamond|palatino|book|(^|[^-])serif/i.test(family) && !/sans/i.test(family) ? 'serif'
+      : 'sans-serif';
+    return family + ', ' + kind;
   }
 
   var page = { fontSize: '16px', fontFamily: 'sans-serif', rtl: false, read: false };
