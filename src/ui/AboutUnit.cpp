@@ -31,11 +31,8 @@ const char* const MakerNote =
 } // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About Korvane Product"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
+    SetUpFixedDialog(this, QStringLiteral("AboutForm"), QStringLiteral("About Korvane Product"), ClientWidth,
+                     ClientHeight);
 
     auto* whiteArea = new QWidget(this);
     whiteArea->setObjectName(QStringLiteral("Panel1"));

@@ -22,11 +22,8 @@ QString PlatformText(const std::string& text) {
 } // namespace
 
 TFoldersScanResultForm::TFoldersScanResultForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FoldersScanResultForm"));
-    setWindowTitle(QStringLiteral("Select Favorities Folder"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
+    SetUpFixedDialog(this, QStringLiteral("FoldersScanResultForm"),
+                     QStringLiteral("Select Favorities Folder"), ClientWidth, ClientHeight);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel1"));

@@ -13,11 +13,8 @@
 namespace tarvex {
 
 TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("StyleTemplateForm"));
-    setWindowTitle(QStringLiteral("Style template"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
+    SetUpFixedDialog(this, QStringLiteral("StyleTemplateForm"), QStringLiteral("Style template"), ClientWidth,
+                     ClientHeight);
 
     auto* bevel = new QFrame(this);
     bevel->setObjectName(QStringLiteral("Bevel1"));
