@@ -25,7 +25,7 @@ describe('the menu landmark', () => {
     const nav = p.locator('nav');
     assert.equal(await nav.count(), 1);
     assert.equal(await nav.getAttribute('aria-label'), 'Site menu');
-    const before = await p.locator('.tvx-nav [aria-expanded]').evaluateAll((els) => els.map((e) => [e.textContent.trim(), e.tagName, e.getAttribute('aria-expanded')]));
+    const before = await p.locator('.tvx-ms [aria-expanded]').evaluateAll((els) => els.map((e) => [e.textContent.trim(), e.tagName, e.getAttribute('aria-expanded')]));
     assert.deepEqual(before, [['Products', 'A', 'false'], ['Services', 'BUTTON', 'false']]);
     // Activating a group opens it; its aria-controls then names the list that follows it.
     const controlled = async (caption) => p.locator(h.entry(caption)).evaluate((e) => {

@@ -26,9 +26,10 @@
   default shown.
     [0]  menu name. "show-menu=NAME" entries open the menu of that name. When two
          menus share a name, the FIRST one added wins; later ones are not drawn.
-    [1]  top, [2] left: page coordinates in CSS px of the menu's outer (border) edge.
-         A submenu keeps the offset between its own coordinates and its parent's, so it
-         moves with its parent when that is anchored to the window (see [5]).
+    [1]  top, [2] left: page coordinates in CSS px of the main menu's outer (border)
+         edge, or its offset inside the page's mount point (see MOUNT POINT). Read
+         for always-visible menus only: a submenu is always drawn against the entry
+         that opens it (see PLACEMENT).
     [3]  entry width in px: each entry is at least this wide (a caption that does not
          fit widens it). Hole or 0: as wide as the content.
     [4]  border width in px, also the width of the line between entries (default 0).
@@ -49,7 +50,8 @@
     [11] 1: entries side by side; otherwise one below the other.
     [12] unused.
     [13] where the submenu arrow sits on a group entry: left (before the caption),
-         right (at the far end; also the default) or center (just after the caption).
+         right (at the far end) or center (just after the caption). Hole: just after
+         the caption, or at the far end in a style with the 3D look.
     [14], [15]  unused.
     [16] 1: this menu's groups open on click (or tap); otherwise on hover.
     [17]..[21]  unused.
@@ -114,18 +116,41 @@
   The focused entry shows the highlight colours with an outline in the highlight
   text colour.
 
-  PLACEMENT. An opening submenu that would cover the entry that opened it is moved
-  just past that entry. One that would leave the window is flipped to the other side
-  of its parent when it fits there, and otherwise pushed inside the window (never
-  beyond its top or left edge). Open submenus are placed again on resize. On a
-  right-to-left page (dir=rtl) horizontal menus run from the right and every submenu's
-  offset from its parent is mirrored, so menus open towards the left; arrow images of
-  vertical menus are mirrored with them.
+  PLACEMENT. A submenu opens touching the entry that opens it, whatever the fonts,
+  padding and borders: below an entry of a horizontal menu (left borders in line),
+  beside an entry of a vertical menu (first entries in line), its border over its
+  parent's. One that would leave the window is flipped to the other side of its
+  entry when it fits there, and otherwise pushed inside the window (never beyond its
+  top or left edge); one taller than the window scrolls inside itself (wheel, touch,
+  and the focused entry is scrolled into view). Open submenus are placed again on
+  resize and when the list holding their entry scrolls. On a right-to-left page
+  (dir=rtl) horizontal menus run from the right and every submenu opens towards the
+  left; arrow images of vertical menus are mirrored with them.
+
+  SMALL WINDOWS. When the always-visible menus do not fit across the window, a
+  button labelled "Menu" (aria-expanded, aria-controls) takes their place at the
+  main menu's height, across the whole window, and opens them as one full-width list
+  with submenus as nested disclosures, rows at least 44 CSS px high, captions
+  wrapping. Opening rules are those of click menus whatever [16] says (first
+  activation opens a group, the second follows its address); the keyboard is that of
+  vertical menus. Escape closes the innermost submenu, then the list; a click or tap
+  outside closes the list. The side-by-side menus come back when the window is wide
+  enough again. Neither mode makes the page wider than the window.
+
+  MOUNT POINT. A page element with the id tarvex-menu receives the menus in the
+  page's flow: [1] and [2] are then offsets inside that element, the menu takes the
+  room it needs there and the keyboard reaches it where it stands in the page.
+  Without one, the menus are placed at page coordinates over the page.
+
+  FORCED COLOURS (high contrast modes). The menus draw themselves in the system
+  colours: entries in Canvas / CanvasText, links in LinkText, open, hovered and
+  focused entries in Highlight / HighlightText, borders and lines in CanvasText; the
+  drawn arrows stay arrows.
 
   DRAWING. dumpmenus() draws the always-visible menus at once and reads nothing back
-  from the page; each submenu is drawn the first time it opens and kept. The menus
-  live in one box with size and layout containment (when no menu is tied to the
-  window), so opening a submenu lays out the menus only, never the page.
+  from the page; each submenu is drawn the first time it opens and kept. Flat styles
+  (no 3D look) give open submenus a soft shadow. Nothing clips the menus, so the page
+  scrolls to any part of them.
 
   TOUCH. Tapping a group opens it, tapping it again follows its address; entries are
   at least 24 x 24 CSS px on coarse pointers. The only animation (a 0.1 s fade-in of
@@ -301,7 +326,7 @@
       permanent: flag(a[7]),
       align: align === 'right' || align === 'center' ? align : 'left',
       horizontal: flag(a[11]),
-      imagePos: imagePos === 'left' || imagePos === 'center' ? imagePos : 'right',
+      imagePos: imagePos === 'left' || imagePos === 'center' || imagePos === 'right' ? imagePos : '',
       click: flag(a[16]),
       entries: []
     };
@@ -329,11 +354,16 @@
     '.tvx-nav,.tvx-nav *{all:unset}',
     '.tvx-nav{display:block;position:absolute;left:0;top:0;width:0;height:0;z-index:1000;',
     'line-height:1.4;white-space:nowrap;text-transform:none;letter-spacing:normal;word-spacing:normal;text-indent:0}',
-    '.tvx-nav.tvx-boxed{contain:size layout style}',
+    '.tvx-nav .tvx-ms{display:block}',
+    '.tvx-nav .tvx-tg{display:none}',
     '.tvx-nav .tvx-m{display:block;position:absolute;box-sizing:border-box;width:max-content;border-style:solid;',
     'border-width:var(--tvx-bw);border-color:var(--tvx-bc);background:var(--tvx-bc);color:var(--tvx-fg);contain:layout style}',
     '.tvx-nav .tvx-fixed{position:fixed}',
-    '.tvx-nav .tvx-sub{z-index:1}',
+    // A submenu never grows past the window: its list scrolls instead. Nested submenus
+    // are positioned against the menu box, outside the scrolling list, so it never clips them.
+    '.tvx-nav .tvx-sub{z-index:1;display:flex;flex-direction:column;max-height:100vh}',
+    '.tvx-nav .tvx-sub>.tvx-l{flex:0 1 auto;min-height:0;overflow-x:hidden;overflow-y:auto;overscroll-behavior:contain}',
+    '.tvx-nav .tvx-sub:not(.tvx-3d){box-shadow:0 6px 18px rgba(0,0,0,0.16),0 1px 4px rgba(0,0,0,0.1)}',
     '.tvx-nav .tvx-sub:not(.tvx-show){display:none}',
     '.tvx-nav .tvx-top{display:block}',
     '.tvx-nav .tvx-l{display:flex;flex-direction:column;gap:var(--tvx-bw)}',
@@ -359,7 +389,36 @@
     '.tvx-nav .tvx-3d.tvx-hz>.tvx-l>.tvx-e+.tvx-e>.tvx-i{border-inline-start:1px solid var(--tvx-hi)}',
     '@media (pointer:coarse){.tvx-nav .tvx-i{min-height:24px;min-width:24px}}',
     '@media (prefers-reduced-motion:no-preference){.tvx-nav .tvx-sub.tvx-show{animation:tvx-in 0.1s ease-out}}',
-    '@keyframes tvx-in{from{opacity:0}to{opacity:1}}'
+    '@keyframes tvx-in{from{opacity:0}to{opacity:1}}',
+    // In the page's own flow the menu takes the room it needs, offset by its coordinates.
+    '.tvx-nav.tvx-mounted{position:relative;left:auto;top:auto;width:auto;height:auto;display:flow-root}',
+    '.tvx-nav.tvx-mounted .tvx-root:not(.tvx-fixed){position:relative;left:auto!important;top:auto!important;right:auto!important}',
+    // Narrow windows: one full-width list behind a menu button, submenus as nested disclosures.
+    '.tvx-nav.tvx-compact{width:100%;height:auto;white-space:normal}',
+    '.tvx-nav.tvx-compact:not(.tvx-mounted){padding-top:var(--tvx-top)}',
+    '.tvx-nav.tvx-compact .tvx-tg{display:flex;align-items:center;gap:0.6em;box-sizing:border-box;width:100%;min-height:44px;',
+    'padding:0 16px;font-weight:600;cursor:pointer}',
+    '.tvx-nav .tvx-tgi{display:block;width:18px;height:2px;background:currentColor;box-shadow:0 -6px 0 currentColor,0 6px 0 currentColor}',
+    '.tvx-nav.tvx-compact .tvx-tg:focus-visible{outline:2px solid currentColor;outline-offset:-4px}',
+    '.tvx-nav.tvx-compact:not(.tvx-opened) .tvx-ms{display:none}',
+    '.tvx-nav.tvx-compact .tvx-m{position:static;width:auto;max-height:none;margin:0!important;box-shadow:none;animation:none}',
+    '.tvx-nav.tvx-compact .tvx-sub{margin-inline-start:16px!important;border-inline-end-width:0}',
+    '.tvx-nav.tvx-compact .tvx-m>.tvx-l{flex-direction:column;overflow:visible}',
+    '.tvx-nav.tvx-compact .tvx-e{flex-direction:column;min-width:0}',
+    '.tvx-nav.tvx-compact .tvx-i{min-height:44px;overflow-wrap:anywhere}',
+    '.tvx-nav.tvx-compact .tvx-3d .tvx-e+.tvx-e{border-inline-start:0}',
+    '.tvx-nav.tvx-compact .tvx-ad,.tvx-nav.tvx-compact .tvx-hz>.tvx-l>.tvx-e>.tvx-i>.tvx-ad{border:0.3em solid transparent;',
+    'border-top-color:currentColor;border-bottom-width:0}',
+    '.tvx-nav.tvx-compact .tvx-open>.tvx-i>.tvx-ad{transform:rotate(180deg)}',
+    // Forced colours would blank the highlight and turn the drawn arrows into squares;
+    // the menus draw themselves in system colours instead.
+    '@media (forced-colors:active){.tvx-nav{forced-color-adjust:none}',
+    '.tvx-nav .tvx-m,.tvx-nav .tvx-3d{background:CanvasText;border-color:CanvasText}',
+    '.tvx-nav .tvx-e,.tvx-nav .tvx-i,.tvx-nav .tvx-hd,.tvx-nav .tvx-tg{color:CanvasText;background:Canvas;border-color:CanvasText}',
+    '.tvx-nav a.tvx-i{color:LinkText}',
+    '.tvx-nav .tvx-i:not(.tvx-hd):hover,.tvx-nav .tvx-open>.tvx-i,.tvx-nav .tvx-i:focus-visible{color:HighlightText;background:Highlight}',
+    '.tvx-nav .tvx-i:focus-visible,.tvx-nav .tvx-tg:focus-visible{outline:2px solid CanvasText}',
+    '.tvx-nav .tvx-sub{box-shadow:none}}'
   ].join('\n');
 
   var JUSTIFY = { left: 'flex-start', center: 'center', right: 'flex-end' };
@@ -405,17 +464,24 @@
     page.rtl = cs.direction === 'rtl';
     if (page.rtl) nav.classList.add('tvx-rtl');
     var body = D.body;
-    if (getComputedStyle_(body).position !== 'static' || getComputedStyle_(D.documentElement).position !== 'static') {
+    if (!mount && (getComputedStyle_(body).position !== 'static' || getComputedStyle_(D.documentElement).position !== 'static')) {
       var at = nav.getBoundingClientRect();
       nav.style.left = -mathRound(at.left + W.scrollX) + 'px';
       nav.style.top = -mathRound(at.top + W.scrollY) + 'px';
     }
+    fit();
   }
   var byName = new MapCtor();
   var parsed = new MapCtor();
   var menuOf = new WeakMapCtor();
   var entryOf = new WeakMapCtor();
   var nav = null;
+  var menus = null;        // the box of the always-visible menus, what the menu button controls
+  var toggle = null;
+  var mount = null;        // the page's #tarvex-menu, when it has one
+  var rootMenus = [];
+  var compact = false;
+  var desktopExtent = 0;   // right edge of the always-visible menus, measured side by side
   var serial = 0;
   var budget = 0;
 
@@ -431,8 +497,11 @@
 
   function drawMenu(def, parent, opener, ancestors) {
     var style = def.style;
-    var box = el('div', 'tvx-m' + (def.horizontal ? ' tvx-hz' : '') + (parent ? ' tvx-sub' : '') +
-      (style.bevel ? ' tvx-3d' : '') + ' tvx-img' + def.imagePos);
+    // Without a position given, flat styles keep the arrow beside the caption; the 3D look
+    // keeps it at the far end, as desktop menus of that look do.
+    var imagePos = def.imagePos || (style.bevel ? 'right' : 'center');
+    var box = el('div', 'tvx-m' + (def.horizontal ? ' tvx-hz' : '') + (parent ? ' tvx-sub' : ' tvx-root') +
+      (style.bevel ? ' tvx-3d' : '') + ' tvx-img' + imagePos);
     box.id = PREFIX + '-' + (++serial);
     var menu = {
       el: box, def: def, parent: parent, opener: opener, depth: parent ? parent.depth + 1 : 0,
@@ -443,9 +512,9 @@
       css += rootPosition(def);
       if (def.screen) box.className += ' tvx-fixed';
     } else {
-      menu.baseX = def.left - parent.def.left - parent.def.border;
-      menu.baseY = def.top - parent.def.top - parent.def.border;
-      css += (page.rtl ? 'right:' : 'left:') + menu.baseX + 'px;top:' + menu.baseY + 'px;';
+      // Placed against the entry that opens it when it opens (see place).
+      menu.baseX = 0;
+      menu.baseY = 0;
     }
     box.style.cssText = css;
     menuOf.set(box, menu);
@@ -537,6 +606,7 @@
   function rootPosition(def) {
     var x = 'left:' + def.left + 'px;';
     var y = 'top:' + def.top + 'px;';
+    if (mount && !def.screen) return 'margin-left:' + def.left + 'px;margin-top:' + def.top + 'px;';
     switch (def.screen) {
       case 'left': x = 'left:0;'; break;
       case 'right': x = 'right:0;'; break;
@@ -574,19 +644,52 @@
 
     nav = el('nav', 'tvx-nav');
     nav.setAttribute('aria-label', 'Site menu');
-    var anchored = false;
+    menus = el('div', 'tvx-ms');
+    menus.id = PREFIX + '-menus';
+    toggle = el('button', 'tvx-tg');
+    toggle.type = 'button';
+    toggle.setAttribute('aria-expanded', 'false');
+    toggle.setAttribute('aria-controls', menus.id);
+    var bars = el('span', 'tvx-tgi');
+    bars.setAttribute('aria-hidden', 'true');
+    toggle.appendChild(bars);
+    toggle.appendChild(D.createTextNode('Menu'));
+    var first = roots[0].style;
+    toggle.style.cssText = 'color:' + first.offFg + ';background:' + first.offBg +
+      (first.fontSize ? ';font-size:' + first.fontSize : '') + (first.fontFamily ? ';font-family:' + first.fontFamily : '');
+    nav.style.setProperty('--tvx-top', (roots[0].screen === 'top' || roots[0].screen === 'bottom' ||
+      roots[0].screen === 'middle' ? 0 : mathMax(0, roots[0].top)) + 'px');
+    nav.appendChild(toggle);
+    nav.appendChild(menus);
+    mount = D.getElementById('tarvex-menu');
+    if (mount) nav.className += ' tvx-mounted';
     for (var r = 0; r < roots.length; r++) {
       var root = drawMenu(roots[r], null, null, [roots[r]]);
-      if (roots[r].screen) anchored = true;
-      nav.appendChild(root.el);
+      rootMenus.push(root);
+      menus.appendChild(root.el);
     }
-    // A box of size and layout containment keeps the work of opening a submenu inside
-    // the menus; it would also capture position: fixed, so window-anchored menus go
-    // without it.
-    if (!anchored) nav.className += ' tvx-boxed';
-    body.insertBefore(nav, body.firstChild);
+    if (mount) mount.appendChild(nav);
+    else body.insertBefore(nav, body.firstChild);
+    // A page that names its mount point below the menu script gets the menu moved there
+    // once the page is parsed.
+    if (!mount && D.readyState === 'loading') D.addEventListener('DOMContentLoaded', lateMount, { once: true });
     rAF(readPage);
     listen();
+  }
+
+  function lateMount() {
+    var target = D.getElementById('tarvex-menu');
+    if (!target || target.contains(nav) || nav.contains(target)) return;
+    mount = target;
+    nav.classList.add('tvx-mounted');
+    nav.style.left = '';
+    nav.style.top = '';
+    for (var i = 0; i < rootMenus.length; i++) {
+      var m = rootMenus[i];
+      m.el.style.cssText = styleText(m.def.style, m.def, false) + rootPosition(m.def);
+    }
+    mount.appendChild(nav);
+    fit();
   }
 
   // ---- behaviour ----------------------------------------------------------------
@@ -657,40 +760,40 @@
     s.top = (menu.baseY + y) + 'px';
   }
 
-  function overlaps(a, b) {
-    return mathMin(a.right, b.right) - mathMax(a.left, b.left) > 0.5 &&
-      mathMin(a.bottom, b.bottom) - mathMax(a.top, b.top) > 0.5;
-  }
-
+  // Every submenu starts touching the entry that opens it, whatever the fonts, padding
+  // and borders made of the entries' sizes: below an entry of a horizontal menu, beside
+  // one of a vertical menu. Only then is it kept inside the window.
   function place(menu) {
+    if (compact) return;
+    var parent = menu.parent;
+    var p = parent.el.getBoundingClientRect();
+    var o = menu.opener.li.getBoundingClientRect();
+    var pb = parent.def.border;
+    var sb = menu.def.border;
+    var sideways = !parent.horizontal;
+    if (page.rtl) menu.baseX = mathRound(sideways ? p.right - pb - o.left : p.right - pb - o.right - sb);
+    else menu.baseX = mathRound(sideways ? o.right - p.left - pb : o.left - p.left - pb - sb);
+    menu.baseY = mathRound(sideways ? o.top - p.top - pb - sb : o.bottom - p.top - pb);
     setShift(menu, 0, 0);
     var r = menu.el.getBoundingClientRect();
-    var p = menu.parent.el.getBoundingClientRect();
-    var o = menu.opener.li.getBoundingClientRect();
     var root = D.documentElement;
     var vw = root.clientWidth || W.innerWidth;
     var vh = root.clientHeight || W.innerHeight;
-    var sideways = !menu.parent.horizontal;
     var dx = 0;
     var dy = 0;
     var screen = menu.def.screen;
-    if (screen) {
-      if (screen === 'left') dx = -r.left;
-      else if (screen === 'right') dx = vw - r.right;
-      else if (screen === 'center') dx = (vw - r.width) / 2 - r.left;
-      else if (screen === 'top') dy = -r.top;
-      else if (screen === 'bottom') dy = vh - r.bottom;
-      else if (screen === 'middle') dy = (vh - r.height) / 2 - r.top;
-    } else if (overlaps(r, o)) {
-      if (!sideways) dy = o.bottom - r.top;
-      else dx = page.rtl ? o.left - r.right : o.right - r.left;
-    }
+    if (screen === 'left') dx = -r.left;
+    else if (screen === 'right') dx = vw - r.right;
+    else if (screen === 'center') dx = (vw - r.width) / 2 - r.left;
+    else if (screen === 'top') dy = -r.top;
+    else if (screen === 'bottom') dy = vh - r.bottom;
+    else if (screen === 'middle') dy = (vh - r.height) / 2 - r.top;
     var left = r.left + dx;
     var top = r.top + dy;
     if (left + r.width > vw || left < 0) {
       var flipped = NaN;
       if (sideways && !screen) {
-        flipped = left >= p.left ? p.left - (left - p.right) - r.width : p.right + (p.left - (left + r.width));
+        flipped = left >= o.left ? o.left - r.width : o.right;
       }
       if (flipped >= 0 && flipped + r.width <= vw) left = flipped;
       else {
@@ -700,7 +803,7 @@
     }
     if (top + r.height > vh || top < 0) {
       var up = NaN;
-      if (!sideways && !screen && top >= p.bottom - 1) up = p.top - (top - p.bottom) - r.height;
+      if (!sideways && !screen && top >= o.bottom - 1) up = o.top - r.height;
       if (up >= 0) top = up;
       else {
         if (top + r.height > vh) top = vh - r.height;
@@ -710,6 +813,46 @@
     dx = mathRound(left - r.left);
     dy = mathRound(top - r.top);
     if (dx || dy) setShift(menu, dx, dy);
+  }
+
+  // Side by side when the always-visible menus fit across the window, otherwise behind
+  // the menu button. The side-by-side width is remembered from the last time it was
+  // measured, so switching back needs no trial layout.
+  function fit() {
+    if (!nav) return;
+    var vw = D.documentElement.clientWidth || W.innerWidth;
+    if (!compact) {
+      var extent = 0;
+      for (var i = 0; i < rootMenus.length; i++) {
+        var r = rootMenus[i].el.getBoundingClientRect();
+        var fixed = rootMenus[i].def.screen !== '';
+        extent = mathMax(extent, fixed ? r.right : r.right + W.scrollX, r.left < 0 && !fixed ? vw + 1 : 0);
+      }
+      desktopExtent = extent;
+    }
+    setCompact(desktopExtent > vw + 0.5);
+  }
+
+  function setCompact(on) {
+    if (on === compact) return;
+    closeAll();
+    compact = on;
+    if (on) nav.classList.add('tvx-compact');
+    else {
+      setOpened(false);
+      nav.classList.remove('tvx-compact');
+    }
+  }
+
+  function setOpened(on) {
+    if (!on) closeAll();
+    if (on) nav.classList.add('tvx-opened');
+    else nav.classList.remove('tvx-opened');
+    toggle.setAttribute('aria-expanded', on ? 'true' : 'false');
+  }
+
+  function horizontal(menu) {
+    return menu.horizontal && !compact;
   }
 
   function entryFrom(node) {
@@ -723,7 +866,9 @@
   }
 
   function onPointerOver(e) {
-    if (e.pointerType === 'touch') return;
+    // The list behind the menu button opens by activation only: hovering would fold
+    // it up and down under the pointer.
+    if (e.pointerType === 'touch' || compact) return;
     var entry = entryFrom(e.target);
     var menu = entry ? entry.menu : menuFrom(e.target);
     var key = entry || menu;
@@ -739,12 +884,16 @@
   }
 
   function onPointerLeave(e) {
-    if (e.pointerType === 'touch') return;
+    if (e.pointerType === 'touch' || compact) return;
     lastKey = null;
     if (chain.length) scheduleClose(0);
   }
 
   function onClick(e) {
+    if (e.target === toggle || toggle.contains(e.target)) {
+      setOpened(!nav.classList.contains('tvx-opened'));
+      return;
+    }
     var entry = entryFrom(e.target);
     if (!entry || !entry.focusable) return;
     if (e.ctrlKey || e.metaKey || e.shiftKey || e.altKey || e.button) return;
@@ -754,7 +903,7 @@
     }
     var how = e.detail === 0 ? 'key' : (lastPointer === 'touch' ? 'touch' : 'click');
     var isOpen = chain[entry.menu.depth] === entry.sub;
-    if (how === 'click' && !entry.menu.def.click) {
+    if (how === 'click' && !entry.menu.def.click && !compact) {
       if (entry.href) {
         closeAll();
         return;
@@ -801,10 +950,11 @@
     var menu = entry.menu;
     readPage();
     var rtl = page.rtl;
-    var next = menu.horizontal ? (rtl ? 'ArrowLeft' : 'ArrowRight') : 'ArrowDown';
-    var prev = menu.horizontal ? (rtl ? 'ArrowRight' : 'ArrowLeft') : 'ArrowUp';
-    var into = menu.horizontal ? 'ArrowDown' : (rtl ? 'ArrowLeft' : 'ArrowRight');
-    var back = menu.horizontal ? 'ArrowUp' : (rtl ? 'ArrowRight' : 'ArrowLeft');
+    var across = horizontal(menu);
+    var next = across ? (rtl ? 'ArrowLeft' : 'ArrowRight') : 'ArrowDown';
+    var prev = across ? (rtl ? 'ArrowRight' : 'ArrowLeft') : 'ArrowUp';
+    var into = across ? 'ArrowDown' : (rtl ? 'ArrowLeft' : 'ArrowRight');
+    var back = across ? 'ArrowUp' : (rtl ? 'ArrowRight' : 'ArrowLeft');
     var parent = menu.parent;
     var key = e.key;
     if (key === next) focusStep(entry, 1);
@@ -814,7 +964,7 @@
     else if (key === into && entry.subDef) {
       open(entry, 'key');
       focusEdge(entry.sub, false);
-    } else if (parent && parent.horizontal && !menu.horizontal &&
+    } else if (parent && horizontal(parent) && !menu.horizontal &&
       (key === 'ArrowLeft' || key === 'ArrowRight')) {
       var opener = menu.opener;
       closeFrom(menu.depth - 1);
@@ -831,6 +981,13 @@
 
   function onDocKeyDown(e) {
     if (e.key !== 'Escape' && e.key !== 'Esc') return;
+    if (!chain.length && compact && nav.classList.contains('tvx-opened')) {
+      var was = D.activeElement;
+      setOpened(false);
+      if (was && nav.contains(was)) toggle.focus();
+      e.preventDefault();
+      return;
+    }
     if (!chain.length) return;
     var last = chain[chain.length - 1];
     var active = D.activeElement;
@@ -859,14 +1016,31 @@
     closeFrom(chain[depth] === entry.sub ? depth + 1 : depth);
   }
 
+  function onDocClick(e) {
+    if (compact && nav.classList.contains('tvx-opened') && !nav.contains(e.target)) setOpened(false);
+  }
+
+  function placeFrom(k) {
+    for (var i = k; i < chain.length; i++) place(chain[i]);
+  }
+
+  // The mode follows the window at once, so that a resize never shows a frame of the
+  // wrong one; open submenus are placed again with the next frame.
   var resizePending = false;
   function onResize() {
+    if (page.read) fit();
     if (resizePending) return;
     resizePending = true;
     rAF(function () {
       resizePending = false;
-      for (var i = 0; i < chain.length; i++) place(chain[i]);
+      placeFrom(0);
     });
+  }
+
+  // A scrolled submenu takes its open submenu along.
+  function onScroll(e) {
+    var menu = menuFrom(e.target);
+    if (menu && !compact && chain.length > menu.depth) placeFrom(menu.depth);
   }
 
   function listen() {
@@ -879,6 +1053,9 @@
     D.addEventListener('keydown', onDocKeyDown);
     D.addEventListener('pointerdown', onDocPointerDown, true);
     D.addEventListener('focusin', onFocusIn);
+    nav.addEventListener('scroll', onScroll, true);
+    D.addEventListener('click', onDocClick, true);
     W.addEventListener('resize', onResize);
+    if (D.fonts && D.fonts.addEventListener) D.fonts.addEventListener('loadingdone', onResize);
   }
 })();
