@@ -1,7 +1,8 @@
 // Renders data/Favorites/<name>.bmp for every style of tools/favorites.json with our own
 // generator and engine: each style goes into a small project, tarvex-cli publishes it,
 // headless Chromium (Debian's, through tests/engine's playwright-core) shows the menu
-// with a submenu open, and ImageMagick turns the 241 x 209 screenshot into a 24-bit BMP.
+// with a submenu open, and ImageMagick scales the screenshot down to a 24-bit 241 x 209 BMP
+// (today's type and rows would not leave room for a submenu at full size).
 // Usage: node tools/render-favorites.mjs   (TARVEX_CLI may name the tarvex-cli to use)
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -15,6 +16,7 @@ const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const { chromium } = createRequire(path.join(repo, 'tests/engine/package.json'))('playwright-core');
 const WIDTH = 241;
 const HEIGHT = 209;
+const SCALE = 1.5;
 
 function findCli() {
   if (process.env.TARVEX_CLI) return process.env.TARVEX_CLI;
@@ -35,11 +37,11 @@ const entry = (tag, caption, address) => ['', `<${tag}>`, `<Caption>${caption}</
 // A main bar of two entries; the second one's submenu holds a link, a nested group,
 // a header and another link.
 function project(style) {
-  const lines = ['<?xml version="1.0" encoding="iso-8859-1"?>', '<PROJECT>', '<MENU>', ...options(8, 8, 'Horizontal', 104),
+  const lines = ['<?xml version="1.0" encoding="iso-8859-1"?>', '<PROJECT>', '<MENU>', ...options(12, 12, 'Horizontal', 150),
     ...entry('MENU_ITEM', 'Home', 'index.htm'), '</MENU_ITEM>',
-    ...entry('MENU_GROUP', 'Products', 'products.htm'), ...options(113, 29, 'Vertical', 118),
+    ...entry('MENU_GROUP', 'Products', 'products.htm'), ...options(163, 33, 'Vertical', 170),
     ...entry('MENU_ITEM', 'Overview', 'overview.htm'), '</MENU_ITEM>',
-    ...entry('MENU_GROUP', 'Downloads', ''), ...options(232, 47, 'Vertical', 118),
+    ...entry('MENU_GROUP', 'Downloads', ''), ...options(334, 51, 'Vertical', 170),
     ...entry('MENU_ITEM', 'Latest', 'latest.htm'), '</MENU_ITEM>', '</MENU_GROUP>',
     ...entry('MENU_ITEM', 'Support', ''), '</MENU_ITEM>',
     ...entry('MENU_ITEM', 'Contact us', 'contact.htm'), '</MENU_ITEM>',
@@ -50,9 +52,9 @@ function project(style) {
 
 const PAGE = `<!DOCTYPE html><html><head><meta charset="windows-1252"><style>
   html { background: #f3f5f8; } body { margin: 0; }
-  .line { position: absolute; left: 8px; height: 6px; border-radius: 3px; background: #dde2e8; }
+  .line { position: absolute; left: 12px; height: 8px; border-radius: 4px; background: #dde2e8; }
 </style></head><body>
-${[150, 164, 178, 192].map((y, i) => `<div class="line" style="top:${y}px;width:${[200, 170, 190, 120][i]}px"></div>`).join('')}
+${[236, 256, 276, 296].map((y, i) => `<div class="line" style="top:${y}px;width:${[300, 250, 280, 180][i]}px"></div>`).join('')}
 <SCRIPT language=JavaScript src="one.js"></SCRIPT>
 <SCRIPT language=JavaScript src="menu.js"></SCRIPT>
 <SCRIPT language=JavaScript src="main.js"></SCRIPT>
@@ -66,7 +68,9 @@ const browser = await chromium.launch({
   args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update', '--disable-sync', '--no-first-run'],
 });
 try {
-  const context = await browser.newContext({ viewport: { width: WIDTH, height: HEIGHT }, reducedMotion: 'reduce' });
+  const context = await browser.newContext({
+    viewport: { width: Math.round(WIDTH * SCALE), height: Math.round(HEIGHT * SCALE) }, reducedMotion: 'reduce',
+  });
   for (const style of loadStyles()) {
     const dir = path.join(work, style.Name.replace(/ /g, '_'));
     fs.mkdirSync(dir);
@@ -78,14 +82,14 @@ try {
     const errors = [];
     page.on('pageerror', (e) => errors.push(String(e)));
     await page.goto(pathToFileURL(path.join(dir, 'page.htm')).href);
-    await page.hover('.tvx-nav [aria-expanded]');
+    await page.hover('.tvx-ms [aria-expanded]');
     await page.hover('.tvx-sub .tvx-i[href="overview.htm"]');
     const png = path.join(dir, 'preview.png');
     await page.screenshot({ path: png });
     if (errors.length) throw new Error(`${style.Name}: ${errors.join('; ')}`);
     await page.close();
     const bmp = path.join(outDir, `${style.Name}.bmp`);
-    execFileSync('convert', [png, '-alpha', 'off', '-type', 'TrueColor', `BMP3:${bmp}`]);
+    execFileSync('convert', [png, '-alpha', 'off', '-filter', 'Lanczos', '-resize', `${WIDTH}x${HEIGHT}!`, '-type', 'TrueColor', `BMP3:${bmp}`]);
     if (process.env.KEEP_PNG) fs.copyFileSync(png, path.join(process.env.KEEP_PNG, `${style.Name}.png`));
     console.log(`${bmp}`);
   }

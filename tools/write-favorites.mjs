@@ -2,8 +2,8 @@
 // one 976-byte record per style (short strings are a length byte and the characters,
 // Windows-1252, zero-filled; integers 32-bit little-endian on 4-byte boundaries).
 // Refuses names with "-" (the program drops them on loading) or that make no script
-// identifier once their spaces are gone (the menu script's name for the style), and colour pairs whose
-// contrast is below 4.5:1, so every shipped style stays readable.
+// identifier once their spaces are gone (the menu script's name for the style), colour pairs whose
+// contrast is below 4.5:1 and text outside 14..16 px, so every shipped style stays readable.
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -41,6 +41,8 @@ export function check(style) {
     const ratio = contrast(style[fg], style[bg]);
     if (ratio < 4.5) problems.push(`${fg}/${bg} contrast ${ratio.toFixed(2)}`);
   }
+  // Text today's readers can read without zooming.
+  if (!(style.FontSize >= 14 && style.FontSize <= 16)) problems.push(`font size ${style.FontSize} outside 14..16 px`);
   for (const [field, , kind] of LAYOUT) {
     const v = style[field] ?? (kind === 'int' ? 0 : '');
     if (kind !== 'int' && Buffer.from(String(v), 'latin1').length > kind) problems.push(`${field} longer than ${kind}`);

@@ -66,7 +66,7 @@ try {
     const drawn = await p.locator('.tvx-nav .tvx-e').count();
     // Submenus are drawn when they first open: the cost of opening every one of them once.
     const openAll = await p.evaluate(() => {
-      const groups = [...document.querySelectorAll('.tvx-nav [aria-expanded]')];
+      const groups = [...document.querySelectorAll('.tvx-ms [aria-expanded]')];
       const t0 = performance.now();
       for (const g of groups) g.click();
       document.body.offsetHeight;
@@ -81,7 +81,7 @@ try {
     const done = new Promise((resolve) => cdp.once('Tracing.tracingComplete', resolve));
     await p.mouse.move(1, 1);
     await cdp.send('Tracing.start', { categories: 'devtools.timeline', transferMode: 'ReportEvents' });
-    await p.hover('.tvx-nav [aria-expanded]');
+    await p.hover('.tvx-ms [aria-expanded]');
     await p.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
     await cdp.send('Tracing.end');
     await done;

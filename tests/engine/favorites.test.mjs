@@ -29,11 +29,11 @@ describe('shipped favourites', () => {
     assert.equal(str(968), styles[1].MenuHeaderBackground);
   });
 
-  it('every style is readable, named without "-", and close to the defaults first', () => {
+  it('every style is readable and named without "-"; New starts flat, a classic grey 3D one comes later', () => {
     for (const s of styles) assert.deepEqual(check(s), [], s.Name);
     assert.deepEqual(new Set(styles.map((s) => s.Name)).size, styles.length);
-    const first = styles[0];
-    assert.deepEqual([first.MouseOffFont, first.MouseOffBackground, first.FontName, first.FontSize], ['000000', 'C0C0C0', 'Verdana, Arial', 10]);
+    assert.equal(styles[0].BorderSeparatorbar, '');
+    assert.ok(styles.slice(1).some((s) => s.BorderSeparatorbar === 'Yes' && /grey/i.test(s.Name)));
   });
 
   it('has a 24-bit picture of at most 241 x 209 pixels for each favourite', () => {
