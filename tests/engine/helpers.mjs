@@ -57,6 +57,20 @@ export function publish(project, folder = project) {
   return out;
 }
 
+// Publishes a project of tests/data/engine with its first style's values replaced by those
+// of a favourite of tools/favorites.json (its name kept, so the menus still find it).
+export function publishStyled(project, style, folder) {
+  const xml = fs.readFileSync(path.join(projectDir, `${project}.xml`), 'latin1').replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
+    const fields = Object.entries(style).filter(([k]) => k !== 'Name').map(([k, v]) => `<${k}>${v}</${k}>`);
+    return ['<STYLE>', body.match(/<Name>.*<\/Name>/)[0], ...fields, '</STYLE>'].join('\r\n');
+  });
+  const source = path.join(work(), `${folder}.xml`);
+  fs.writeFileSync(source, Buffer.from(xml, 'latin1'));
+  const out = path.join(work(), folder);
+  execFileSync(cli, ['build', source, '-o', out], { stdio: 'pipe' });
+  return out;
+}
+
 export const SCRIPT_LINES = ['one.js', 'menu.js', 'main.js']
   .map((f) => `<SCRIPT language=JavaScript src="${f}"></SCRIPT>`).join('\r\n');
 

@@ -731,11 +731,17 @@
       return;
     }
     if (depth > 0 && chain[depth - 1] !== entry.menu) depth = 0;
+    // In the list, closing a disclosure above the entry would pull the entry away from
+    // under the finger: the page is scrolled so that it stays where it was.
+    var before = compact ? entry.ctl.getBoundingClientRect().top : 0;
     closeFrom(depth);
     chain.push(sub);
     sub.how = how;
     setExpanded(sub, true);
-    place(sub);
+    if (compact) {
+      var moved = entry.ctl.getBoundingClientRect().top - before;
+      if (moved) W.scrollBy(0, moved);
+    } else place(sub);
   }
 
   function closeHoverFrom(depth) {
@@ -774,6 +780,7 @@
     if (page.rtl) menu.baseX = mathRound(sideways ? p.right - pb - o.left : p.right - pb - o.right - sb);
     else menu.baseX = mathRound(sideways ? o.right - p.left - pb : o.left - p.left - pb - sb);
     menu.baseY = mathRound(sideways ? o.top - p.top - pb - sb : o.bottom - p.top - pb);
+    menu.el.style.maxHeight = '';
     setShift(menu, 0, 0);
     var r = menu.el.getBoundingClientRect();
     var root = D.documentElement;
@@ -801,14 +808,20 @@
         if (left < 0) left = 0;
       }
     }
-    if (top + r.height > vh || top < 0) {
-      var up = NaN;
-      if (!sideways && !screen && top >= o.bottom - 1) up = o.top - r.height;
-      if (up >= 0) top = up;
-      else {
-        if (top + r.height > vh) top = vh - r.height;
-        if (top < 0) top = 0;
+    var height = r.height;
+    if (!sideways && !screen && top + height > vh) {
+      // A drop-down never covers its own entry: it goes above when it fits there, and
+      // otherwise scrolls on whichever side has more room.
+      var below = vh - o.bottom;
+      var above = o.top;
+      if (height > above && height > below) {
+        height = mathMax(0, mathRound(mathMax(above, below)));
+        menu.el.style.maxHeight = height + 'px';
       }
+      if (height > below) top = o.top - height;
+    } else {
+      if (top + height > vh) top = vh - height;
+      if (top < 0) top = 0;
     }
     dx = mathRound(left - r.left);
     dy = mathRound(top - r.top);
@@ -1009,6 +1022,9 @@
       closeAll();
       return;
     }
+    // Folding the list up under a pointer that is about to release would move what it
+    // pressed; in the list, disclosures close only when another one opens.
+    if (compact) return;
     var entry = entryFrom(e.target);
     if (!entry) return;
     var depth = entry.menu.depth;
