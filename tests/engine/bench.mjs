@@ -1,7 +1,10 @@
 // Benchmark of the menu engine (run by hand: `node bench.mjs`; ctest does not run it).
 // Builds large projects with tarvex-cli, then in headless Chromium measures
 //  - dumpmenus(): the call that draws the always-visible menus, median of several page loads;
+//  - the first opening of one submenu on a freshly loaded page, median of several loads;
 //  - the first opening of every submenu (they are drawn then);
+//  - switching between the side-by-side menus and the menu button when the window is
+//    resized, with every submenu drawn: from the resize event to the layout that follows;
 //  - the layout work that opening a submenu causes on a long page: how many layout
 //    objects the browser had to lay out, against all objects of the page.
 // It prints figures and asserts nothing.
@@ -53,15 +56,28 @@ try {
       .replace(/dumpmenus\(\)\s*$/, 'var t0 = performance.now(); dumpmenus(); window.dumpTime = performance.now() - t0;\r\n');
     fs.writeFileSync(path.join(dir, 'timed.js'), script, 'latin1');
     const filler = Array.from({ length: 3000 }, (_, i) => `<p>Paragraph ${i} of a long page.</p>`).join('');
-    fs.writeFileSync(path.join(dir, 'bench.htm'), `<!DOCTYPE html><html><head><meta charset="windows-1252"></head><body>${filler}` +
+    // The first resize listener of the page notes when the event came; one added after
+    // the engine's (see below) flushes the layout and notes the time taken.
+    const head = '<script>addEventListener("resize", () => { window.resizeStart = performance.now(); });</script>';
+    fs.writeFileSync(path.join(dir, 'bench.htm'), `<!DOCTYPE html><html><head><meta charset="windows-1252">${head}</head><body>${filler}` +
       '<script src="one.js"></script><script src="timed.js"></script><script src="main.js"></script></body></html>');
     const url = pathToFileURL(path.join(dir, 'bench.htm')).href;
 
     const times = [];
+    const firstOpen = [];
     const p = await context.newPage();
     for (let i = 0; i < LOADS; i++) {
       await p.goto(url);
       times.push(await p.evaluate(() => window.dumpTime));
+      firstOpen.push(await p.evaluate(() => {
+        const group = document.querySelector('.tvx-ms [aria-expanded]');
+        const t0 = performance.now();
+        group.click();
+        document.getElementById(group.getAttribute('aria-controls')).getBoundingClientRect();
+        const took = performance.now() - t0;
+        document.dispatchEvent(new KeyboardEvent('keydown', { key: 'Escape' }));
+        return took;
+      }));
     }
     const drawn = await p.locator('.tvx-nav .tvx-e').count();
     // Submenus are drawn when they first open: the cost of opening every one of them once.
@@ -73,6 +89,21 @@ try {
       return [groups.length, performance.now() - t0];
     });
     await p.keyboard.press('Escape');
+
+    await p.evaluate(() => addEventListener('resize', () => {
+      document.querySelector('.tvx-nav').getBoundingClientRect();
+      document.body.offsetHeight;
+      window.resizeTimes.push(performance.now() - window.resizeStart);
+    }));
+    await p.evaluate(() => { window.resizeTimes = []; });
+    const modes = [];
+    for (let i = 0; i < LOADS; i++) {
+      await p.setViewportSize({ width: 150, height: 800 });
+      await p.waitForFunction(() => document.querySelector('.tvx-nav').classList.contains('tvx-compact'));
+      await p.setViewportSize({ width: 1280, height: 800 });
+      await p.waitForFunction(() => !document.querySelector('.tvx-nav').classList.contains('tvx-compact'));
+    }
+    modes.push(...await p.evaluate(() => window.resizeTimes));
 
     // Layout caused by opening one submenu, read from Chromium's own trace.
     const cdp = await context.newCDPSession(p);
@@ -90,7 +121,10 @@ try {
       .reduce((a, b) => (b.dirtyObjects > (a?.dirtyObjects ?? -1) ? b : a), null);
     console.log(`${entries} entries in ${menus} menus (${drawn} drawn): dumpmenus() median ${median(times).toFixed(1)} ms` +
       ` (min ${Math.min(...times).toFixed(1)}, max ${Math.max(...times).toFixed(1)}, ${LOADS} loads)`);
+    console.log(`  first opening of one submenu on a fresh page: median ${median(firstOpen).toFixed(1)} ms (max ${Math.max(...firstOpen).toFixed(1)})`);
     console.log(`  first opening of all ${openAll[0]} submenus, one after the other: ${openAll[1].toFixed(1)} ms`);
+    console.log(`  switching modes on resize, ${await p.locator('.tvx-nav .tvx-e').count()} entries drawn: median ${median(modes).toFixed(1)} ms` +
+      ` (max ${Math.max(...modes).toFixed(1)}, ${modes.length} switches)`);
     console.log(`  opening a submenu: ${layouts.length} layout(s); largest laid out ${worst ? `${worst.dirtyObjects} of ${worst.totalObjects} objects, partial: ${worst.partialLayout}` : 'none'}`);
     await p.close();
   }
