@@ -361,7 +361,8 @@
     '.tvx-nav .tvx-fixed{position:fixed}',
     // A submenu never grows past the window: its list scrolls instead. Nested submenus
     // are positioned against the menu box, outside the scrolling list, so it never clips them.
-    '.tvx-nav .tvx-sub{z-index:1;display:flex;flex-direction:column;max-height:100vh}',
+    '.tvx-nav .tvx-sub{z-index:1;display:flex;flex-direction:column;max-height:100vh;max-width:100vw}',
+    '.tvx-nav .tvx-sub .tvx-c{white-space:normal;overflow-wrap:anywhere}',
     '.tvx-nav .tvx-sub>.tvx-l{flex:0 1 auto;min-height:0;overflow-x:hidden;overflow-y:auto;overscroll-behavior:contain}',
     '.tvx-nav .tvx-sub:not(.tvx-3d){box-shadow:0 6px 18px rgba(0,0,0,0.16),0 1px 4px rgba(0,0,0,0.1)}',
     '.tvx-nav .tvx-sub:not(.tvx-show){display:none}',
@@ -397,7 +398,9 @@
     '.tvx-nav.tvx-compact{width:100%;height:auto;white-space:normal}',
     '.tvx-nav.tvx-compact:not(.tvx-mounted){padding-top:var(--tvx-top)}',
     '.tvx-nav.tvx-compact .tvx-tg{display:flex;align-items:center;gap:0.6em;box-sizing:border-box;width:100%;min-height:44px;',
-    'padding:0 16px;font-weight:600;cursor:pointer}',
+    'padding:0 16px;font-weight:600;cursor:pointer;color:var(--tvx-fg);background:var(--tvx-bg)}',
+    '.tvx-nav .tvx-tg:hover,.tvx-nav.tvx-opened .tvx-tg{color:var(--tvx-ofg);background:var(--tvx-obg)}',
+    '.tvx-nav.tvx-compact.tvx-opened:not(.tvx-mounted) .tvx-ms{box-shadow:0 8px 18px rgba(0,0,0,0.16)}',
     '.tvx-nav .tvx-tgi{display:block;width:18px;height:2px;background:currentColor;box-shadow:0 -6px 0 currentColor,0 6px 0 currentColor}',
     '.tvx-nav.tvx-compact .tvx-tg:focus-visible{outline:2px solid currentColor;outline-offset:-4px}',
     '.tvx-nav.tvx-compact:not(.tvx-opened) .tvx-ms{display:none}',
@@ -416,9 +419,10 @@
     '.tvx-nav .tvx-m,.tvx-nav .tvx-3d{background:CanvasText;border-color:CanvasText}',
     '.tvx-nav .tvx-e,.tvx-nav .tvx-i,.tvx-nav .tvx-hd,.tvx-nav .tvx-tg{color:CanvasText;background:Canvas;border-color:CanvasText}',
     '.tvx-nav a.tvx-i{color:LinkText}',
-    '.tvx-nav .tvx-i:not(.tvx-hd):hover,.tvx-nav .tvx-open>.tvx-i,.tvx-nav .tvx-i:focus-visible{color:HighlightText;background:Highlight}',
+    '.tvx-nav .tvx-i:not(.tvx-hd):hover,.tvx-nav .tvx-open>.tvx-i,.tvx-nav .tvx-i:focus-visible,.tvx-nav .tvx-tg:hover,',
+    '.tvx-nav.tvx-opened .tvx-tg{color:HighlightText;background:Highlight}',
     '.tvx-nav .tvx-i:focus-visible,.tvx-nav .tvx-tg:focus-visible{outline:2px solid CanvasText}',
-    '.tvx-nav .tvx-sub{box-shadow:none}}'
+    '.tvx-nav .tvx-sub,.tvx-nav .tvx-ms{box-shadow:none}}'
   ].join('\n');
 
   var JUSTIFY = { left: 'flex-start', center: 'center', right: 'flex-end' };
@@ -655,8 +659,9 @@
     toggle.appendChild(bars);
     toggle.appendChild(D.createTextNode('Menu'));
     var first = roots[0].style;
-    toggle.style.cssText = 'color:' + first.offFg + ';background:' + first.offBg +
-      (first.fontSize ? ';font-size:' + first.fontSize : '') + (first.fontFamily ? ';font-family:' + first.fontFamily : '');
+    toggle.style.cssText = '--tvx-fg:' + first.offFg + ';--tvx-bg:' + first.offBg + ';--tvx-ofg:' + first.onFg +
+      ';--tvx-obg:' + first.onBg + (first.fontSize ? ';font-size:' + first.fontSize : '') +
+      (first.fontFamily ? ';font-family:' + first.fontFamily : '');
     nav.style.setProperty('--tvx-top', (roots[0].screen === 'top' || roots[0].screen === 'bottom' ||
       roots[0].screen === 'middle' ? 0 : mathMax(0, roots[0].top)) + 'px');
     nav.appendChild(toggle);
