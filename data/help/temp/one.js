@@ -119,7 +119,7 @@
   PLACEMENT. A submenu opens touching the entry that opens it, whatever the fonts,
   padding and borders: below an entry of a horizontal menu (left borders in line),
   beside an entry of a vertical menu (first entries in line), its border over its
-  parent's. One that would leave the window is flipped to the other side of its
+  parent's; a drop-down is at least as wide as its entry. One that would leave the window is flipped to the other side of its
   entry when it fits there, and otherwise pushed inside the window (never beyond its
   top or left edge); one taller than the window scrolls inside itself (wheel, touch,
   and the focused entry is scrolled into view). Open submenus are placed again on
@@ -786,6 +786,8 @@
     else menu.baseX = mathRound(sideways ? o.right - p.left - pb : o.left - p.left - pb - sb);
     menu.baseY = mathRound(sideways ? o.top - p.top - pb - sb : o.bottom - p.top - pb);
     menu.el.style.maxHeight = '';
+    // A drop-down is at least as wide as the entry above it, so their edges line up.
+    menu.el.style.minWidth = sideways ? '' : mathRound(o.width + 2 * sb) + 'px';
     setShift(menu, 0, 0);
     var r = menu.el.getBoundingClientRect();
     var root = D.documentElement;
