@@ -771,9 +771,9 @@
     s.top = (menu.baseY + y) + 'px';
   }
 
-  // Every submenu starts touching the entry that opens it, whatever the fonts, padding
-  // and borders made of the entries' sizes: below an entry of a horizontal menu, beside
-  // one of a vertical menu. Only then is it kept inside the window.
+  // Measured, not computed from the menu script's coordinates: those assume rows of a
+  // fixed height, and any other font, padding or border would leave the submenu adrift
+  // of its entry. Only once it touches its entry is it kept inside the window.
   function place(menu) {
     if (compact) return;
     var parent = menu.parent;
