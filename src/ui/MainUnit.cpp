@@ -1067,6 +1067,9 @@ std::optional<std::string> TTarvexForm::RunFileDialog(const TFileDialogRequest& 
     dialog.setDefaultSuffix(Text(request.DefaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
     dialog.setSizeGripEnabled(request.Resizable);
+    if (!request.Title.empty()) {
+        dialog.setWindowTitle(Text(request.Title));
+    }
     if (!request.InitialName.empty()) {
         const QFileInfo initial(Text(request.InitialName));
         dialog.setDirectory(initial.absolutePath());

@@ -308,16 +308,40 @@ TEST_F(LifecycleTest, ShutdownWritesBothFilesAndReportsFailuresOnce) {
     EXPECT_EQ(errors[0].Caption, "Error");
 }
 
-TEST_F(LifecycleTest, FavouritesThatCouldNotBeReadAreNotOverwrittenAtClose) {
-    std::filesystem::remove(App() / "favorites.dat");
-    std::filesystem::create_directory(App() / "favorites.dat");
-    Start(std::nullopt);
-    EXPECT_TRUE(Editor().FavoriteStyles().empty());
-    m_ui.ClearCalls();
+TEST_F(LifecycleTest, FavouritesThatDidNotReadCleanlyAreKeptAsABackupAtClose) {
+    const std::string shipped = ReadText(App() / "favorites.dat");
+    ASSERT_GT(shipped.size(), 4u + 976u);
+    std::string zeroCount = shipped;
+    zeroCount.replace(0, 4, std::string(4, '\0'));
+    const std::size_t records = (shipped.size() - 4) / 976;
 
-    Editor().FormClose();
-    EXPECT_TRUE(std::filesystem::is_directory(App() / "favorites.dat"));
-    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+    // A wrong count, and something that cannot be read at all.
+    for (const bool folder : {false, true}) {
+        std::filesystem::remove_all(App() / "favorites.dat");
+        std::filesystem::remove_all(App() / "favorites.dat.bak");
+        if (folder) {
+            std::filesystem::create_directory(App() / "favorites.dat");
+        } else {
+            WriteText(App() / "favorites.dat", zeroCount);
+        }
+        Restart();
+        Start(std::nullopt);
+        EXPECT_EQ(Editor().FavoriteStyles().size(), folder ? 0u : records);
+        m_ui.ClearCalls();
+
+        Editor().FormClose();
+        if (folder) {
+            EXPECT_TRUE(std::filesystem::is_directory(App() / "favorites.dat.bak"));
+        } else {
+            EXPECT_EQ(ReadText(App() / "favorites.dat.bak"), zeroCount);
+            EXPECT_EQ(ReadText(App() / "favorites.dat"), shipped);
+        }
+        EXPECT_TRUE(std::filesystem::is_regular_file(App() / "favorites.dat"));
+        const auto warnings = MessagesWithCaption("Warning");
+        ASSERT_EQ(warnings.size(), 1u) << folder;
+        EXPECT_NE(warnings[0].find((App() / "favorites.dat.bak").string()), std::string::npos);
+        EXPECT_TRUE(MessagesWithCaption("Error").empty());
+    }
 }
 
 TEST_F(LifecycleTest, WebCommandsOpenTheMakersPagesAndLeaveTheQuickHelpAlone) {
