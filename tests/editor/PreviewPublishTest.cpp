@@ -151,8 +151,9 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
     EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|All files|*.*");
     EXPECT_EQ(dialog.DefaultExt, "js");
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
-    // Publishing commits the pending edit first.
+    // Publishing commits the pending edit first, and shows the preview once.
     EXPECT_NE(ReadText(Site() / "mymenu.js").find("Fresh"), std::string::npos);
+    EXPECT_EQ(m_ui.CallsOf("Navigate").size(), 1u);
     EXPECT_EQ(ReadText(Site() / "mymenu.js"), ReadText(Temp() / "menu.js"));
     EXPECT_EQ(ReadText(Site() / "one.js"), "// one\r\n");
     const auto closing = m_ui.CallsOf("Message").back();
