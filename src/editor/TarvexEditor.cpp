@@ -281,9 +281,9 @@ void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
         failed.push_back("favorites.dat");
     }
     if (m_favoritesBackup) {
-        Message("favorites.dat could not be read completely when Tarvex started. It has been kept as " +
+        Message("favorites.dat could not be read completely at start-up. It has been kept as " +
                     PathText(*m_favoritesBackup) +
-                    ", and a new favorites.dat holds the favourite styles of this run.",
+                    ", and a new favorites.dat holds the favorite styles of this run.",
                 "Warning", TMsgIcon::Information);
     }
     if (failed.empty()) {

@@ -343,8 +343,10 @@ private:
 } // namespace
 
 bool HoldsProject(std::string_view bytes) {
-    static constexpr std::string_view Tags[] = {"<PROJECT>",   "<MENU>",   "<MENU_OPTIONS>", "<MENU_GROUP>",
-                                                "<MENU_ITEM>", "<STYLES>", "<STYLE>"};
+    // The tags the reader builds from, and the one that opens every written project; an HTML
+    // page's lone "<menu>" line does not make it a project.
+    static constexpr std::string_view Tags[] = {"<PROJECT>", "<MENU_OPTIONS>", "<MENU_GROUP>", "<MENU_ITEM>",
+                                                "<STYLE>"};
     TLineReader in(bytes);
     while (!in.AtEnd()) {
         const std::string_view line = in.ReadLine();

@@ -282,7 +282,7 @@ TEST_F(CliTest, InputsThatAreNoRegularFileAreRefusedAtOnce) {
 }
 
 TEST_F(CliTest, AFileWithoutProjectTagsIsNeitherReadNorOverwritten) {
-    const std::string notes = "shopping list\r\nmilk\r\n";
+    const std::string notes = "<html>\r\n<menu>\r\n<li>milk</li>\r\n</menu>\r\n";
     ASSERT_EQ(WriteFileAtomically(WorkDir() / "notes.txt", notes), TWriteStatus::Written);
     const TRun run = Run({"format", "notes.txt", "-o", "notes.txt"});
     EXPECT_EQ(run.ExitCode, 1);
