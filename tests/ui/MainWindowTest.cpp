@@ -745,6 +745,25 @@ void TMainWindowTest::FileDialogListsDescriptionsAndAllFiles() {
     QCOMPARE(QFileInfo(QString::fromStdString(*typed)).fileName(), QString("missing.xml"));
     QCOMPARE(QFileInfo(QString::fromStdString(*typed)).absolutePath(),
              QFileInfo(files.path()).absoluteFilePath());
+
+    // The publish dialog carries its own title and opens in the folder published to last.
+    TFileDialogRequest publish;
+    publish.DialogName = "PublishDialog";
+    publish.Filter = "JavaScript files (js)|*.js|All files|*.*";
+    publish.Title = "Publish menu";
+    publish.InitialName = files.filePath("site.js").toStdString();
+    QString title, folderShown;
+    test::OnNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (dialog) {
+            title = dialog->windowTitle();
+            folderShown = dialog->directory().absolutePath();
+        }
+        w->close();
+    });
+    QCOMPARE(form.SaveFileDialog(publish), std::nullopt);
+    QCOMPARE(title, QString("Publish menu"));
+    QCOMPARE(folderShown, QFileInfo(files.path()).absoluteFilePath());
 }
 
 #include "MainWindowTest.moc"
