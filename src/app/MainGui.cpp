@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 int main(int argc, char** argv) {
     // The embedded browsers share their graphics context with the widgets.
@@ -14,8 +15,12 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Tarvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
 
+    QString problem;
     const QString applicationFolder =
-        tarvex::TApplicationFolder::Resolve(QCoreApplication::applicationDirPath());
+        tarvex::TApplicationFolder::Resolve(QCoreApplication::applicationDirPath(), &problem);
+    if (!problem.isEmpty()) {
+        QMessageBox::information(nullptr, QStringLiteral("Error"), problem);
+    }
 
     tarvex::TTarvexForm form(applicationFolder);
     form.setWindowTitle(QStringLiteral("Korvane Tarvex"));
