@@ -202,6 +202,8 @@ private:
     bool m_treeUpdateGuard = false;
     // The last RefreshPreview could not write menu.js; the commands that called it stop there.
     bool m_scriptNotWritten = false;
+    // The script warnings the window lists now, so it is told only when they change.
+    std::vector<std::string> m_listedWarnings;
     std::string m_projectFileName;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     std::array<bool, ActionCount> m_actionEnabled{};

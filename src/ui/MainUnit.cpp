@@ -6,6 +6,7 @@
 #include "FoldersScanResultUnit.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
+#include "ScriptWarningsUnit.h"
 #include "StyleTemplateUnit.h"
 #include "TarvexIcons.h"
 #include "TreeModel.h"
@@ -32,6 +33,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -456,6 +458,18 @@ void TTarvexForm::CreateControls() {
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     status->addWidget(firstPanel);
     status->addWidget(m_hintPanel, 1);
+    m_scriptWarningsButton = new QPushButton;
+    m_scriptWarningsButton->setObjectName(QStringLiteral("ScriptWarningsButton"));
+    m_scriptWarningsButton->setFlat(true);
+    m_scriptWarningsButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    m_scriptWarningsButton->setToolTip(QStringLiteral("Show the menu script warnings"));
+    m_scriptWarningsButton->hide();
+    m_scriptWarningsForm = new TScriptWarningsForm(this);
+    connect(m_scriptWarningsButton, &QPushButton::clicked, this, [this] {
+        m_scriptWarningsForm->show();
+        m_scriptWarningsForm->raise();
+    });
+    status->addPermanentWidget(m_scriptWarningsButton);
 }
 
 void TTarvexForm::CreateBrowsers() {
@@ -1206,6 +1220,21 @@ void TTarvexForm::ShowQuickHelpPage(const std::string& path) {
 
 void TTarvexForm::OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(Text(address)));
+}
+
+void TTarvexForm::ShowScriptWarnings(const std::vector<std::string>& warnings) {
+    QStringList texts;
+    for (const std::string& warning : warnings) {
+        texts << Text(warning);
+    }
+    m_scriptWarningsForm->SetWarnings(texts);
+    m_scriptWarningsButton->setText(texts.size() == 1
+                                        ? QStringLiteral("Menu script: 1 warning")
+                                        : QStringLiteral("Menu script: %1 warnings").arg(texts.size()));
+    m_scriptWarningsButton->setVisible(!texts.isEmpty());
+    if (texts.isEmpty()) {
+        m_scriptWarningsForm->hide();
+    }
 }
 
 bool TTarvexForm::ConfirmReplaceFile(const std::string& path) {

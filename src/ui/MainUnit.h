@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QMenu;
 class QSplitter;
 class QTabWidget;
@@ -27,6 +28,7 @@ class TCustomizeDialog;
 class TEditorTreeView;
 class TFoldersScanResultForm;
 class TPropertyGrid;
+class TScriptWarningsForm;
 class TStyleTemplateForm;
 class TTreeModel;
 class TValueEditorRows;
@@ -65,6 +67,8 @@ public:
     QWebEngineView* PreviewWebBrowser() const { return m_previewWebBrowser; }
     QWebEngineView* HelpBrowser() const { return m_helpBrowser; }
     QLabel* HintPanel() const { return m_hintPanel; }
+    QPushButton* ScriptWarningsButton() const { return m_scriptWarningsButton; }
+    TScriptWarningsForm* ScriptWarningsForm() const { return m_scriptWarningsForm; }
     TAboutForm* AboutForm() const { return m_aboutForm; }
     TStyleTemplateForm* StyleTemplateForm() const { return m_styleTemplateForm; }
     TFoldersScanResultForm* FoldersScanResultForm() const { return m_foldersScanResultForm; }
@@ -97,6 +101,7 @@ public:
     void NavigatePreview(const std::string& path) override;
     void ShowQuickHelpPage(const std::string& path) override;
     void OpenWebAddress(const std::string& address) override;
+    void ShowScriptWarnings(const std::vector<std::string>& warnings) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override;
     void ReportError(const std::string& text) override;
@@ -171,6 +176,8 @@ private:
     QWebEngineView* m_previewWebBrowser = nullptr;
     QWebEngineView* m_helpBrowser = nullptr;
     QLabel* m_hintPanel = nullptr;
+    QPushButton* m_scriptWarningsButton = nullptr;
+    TScriptWarningsForm* m_scriptWarningsForm = nullptr;
 
     TAboutForm* m_aboutForm = nullptr;
     TStyleTemplateForm* m_styleTemplateForm = nullptr;
