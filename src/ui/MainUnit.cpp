@@ -4,6 +4,7 @@
 #include "CustomizeDialog.h"
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
+#include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
 #include "ScriptWarningsUnit.h"
@@ -214,6 +215,7 @@ TTarvexForm::~TTarvexForm() {
     delete m_previewWebBrowser;
     delete m_helpBrowser;
     delete m_browserProfile;
+    delete m_helpProfile;
     // The views go before the models they show.
     delete m_objectsTreeView;
     delete m_menuStyleTreeView;
@@ -477,14 +479,21 @@ void TTarvexForm::CreateBrowsers() {
     // that was just written, never a copy from an earlier refresh.
     m_browserProfile = new QWebEngineProfile;
     m_browserProfile->setHttpCacheType(QWebEngineProfile::NoCache);
-    m_browserProfile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The help pages are our own and keep file access, so they get a profile of their own.
+    m_helpProfile = new QWebEngineProfile;
+    m_helpProfile->setHttpCacheType(QWebEngineProfile::NoCache);
+    m_helpProfile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 
     m_previewWebBrowser = new QWebEngineView;
     m_previewWebBrowser->setObjectName(QStringLiteral("PreviewWebBrowser"));
-    m_previewWebBrowser->setPage(new QWebEnginePage(m_browserProfile, m_previewWebBrowser));
+    m_previewPage = new TPreviewWebPage(m_browserProfile, QDir(m_applicationFolder).filePath("help/temp"),
+                                        m_previewWebBrowser);
+    connect(m_previewPage, &TPreviewWebPage::LinkFollowed, this,
+            [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    m_previewWebBrowser->setPage(m_previewPage);
     m_helpBrowser = new QWebEngineView;
     m_helpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
-    m_helpBrowser->setPage(new QWebEnginePage(m_browserProfile, m_helpBrowser));
+    m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
     m_pageControl1->addTab(m_previewWebBrowser, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
 }
@@ -1201,7 +1210,8 @@ TFolderDialogResult TTarvexForm::ChooseFavoritesFolder(const TFavoriteEntry* roo
 }
 
 void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
-    const QUrl url = QUrl::fromLocalFile(Text(path));
+    const QUrl url =
+        view == m_previewWebBrowser ? m_previewPage->UrlOfFile(Text(path)) : QUrl::fromLocalFile(Text(path));
     if (view->url() == url) {
         // The same page again: its scripts were rewritten, so nothing may come from a cache.
         view->page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
@@ -1211,6 +1221,7 @@ void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
 }
 
 void TTarvexForm::NavigatePreview(const std::string& path) {
+    m_previewPage->AllowPage(m_previewPage->UrlOfFile(Text(path)));
     Navigate(m_previewWebBrowser, path);
 }
 

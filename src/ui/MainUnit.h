@@ -27,6 +27,7 @@ class TAboutForm;
 class TCustomizeDialog;
 class TEditorTreeView;
 class TFoldersScanResultForm;
+class TPreviewWebPage;
 class TPropertyGrid;
 class TScriptWarningsForm;
 class TStyleTemplateForm;
@@ -173,7 +174,9 @@ private:
     TPropertyGrid* m_menuItemValueEditor = nullptr;
     TPropertyGrid* m_menuStyleValueEditor = nullptr;
     QWebEngineProfile* m_browserProfile = nullptr;
+    QWebEngineProfile* m_helpProfile = nullptr;
     QWebEngineView* m_previewWebBrowser = nullptr;
+    TPreviewWebPage* m_previewPage = nullptr;
     QWebEngineView* m_helpBrowser = nullptr;
     QLabel* m_hintPanel = nullptr;
     QPushButton* m_scriptWarningsButton = nullptr;
