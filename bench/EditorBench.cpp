@@ -32,6 +32,7 @@ public:
     void NavigatePreview(const std::string&) override {}
     void ShowQuickHelpPage(const std::string&) override {}
     void OpenWebAddress(const std::string&) override {}
+    void ShowScriptWarnings(const std::vector<std::string>&) override {}
     bool ConfirmReplaceFile(const std::string&) override { return false; }
     void SetBusy(bool) override {}
     void ReportError(const std::string&) override {}

@@ -32,12 +32,15 @@ constexpr std::string_view Version = TARVEX_VERSION;
 constexpr std::string_view UsageText = R"(Usage: tarvex-cli COMMAND ARGUMENTS...
 
 Commands:
-  build PROJECT.xml [-o DIR] [-n NAME]
+  build PROJECT.xml [-o DIR] [-n NAME] [--strict]
       Generate the menu script of a project and publish it: NAME (default
       menu.js) is written into DIR (default the current folder, created when
       missing) together with the menu engine files one.js and main.js, copied
       from help/temp/ beside this program. NAME is a plain file name and may
-      not be one.js or main.js. A project without styles is refused.
+      not be one.js or main.js. A project without styles is refused. Warnings
+      about the design (a missing style, a renamed style variable or menu, a
+      dropped image position, a javascript: address) go to standard error;
+      with --strict any warning is an error and nothing is written.
 
   new PROJECT.xml [--style NAME | --no-style] [--force]
       Write the default project (one group holding one item). Its one style is
@@ -192,7 +195,7 @@ bool WriteOrReport(const fs::path& path, std::string_view bytes) {
 }
 
 int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
-    const TArguments parsed(args, {"-o", "-n"}, {});
+    const TArguments parsed(args, {"-o", "-n"}, {"--strict"});
     const std::string& projectPath = parsed.Single("project file");
     const fs::path outFolder = parsed.Value("-o").value_or(".");
     const std::string name = parsed.Value("-n").value_or("menu.js");
@@ -213,8 +216,12 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
         PrintError(NoStylesMessage);
         return ExitError;
     }
-    for (const std::string& warning : script.Warnings) {
-        PrintError(std::string(ScriptWarningCaption) + " " + RecordTextToUtf8(warning));
+    for (const TScriptWarning& warning : script.Warnings) {
+        PrintError(std::string(ScriptWarningCaption) + " " + warning.Text);
+    }
+    // A site's build pipeline asks for this: a design that needed any repair publishes nothing.
+    if (parsed.Flag("--strict") && !script.Warnings.empty()) {
+        return ExitError;
     }
 
     // Everything is read before anything is written, so a missing engine leaves the folder alone.

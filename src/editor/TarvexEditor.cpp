@@ -975,8 +975,19 @@ TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
         Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption), TMsgIcon::Information);
         return TScriptOutcome::Refused;
     }
-    for (const std::string& warning : script.Warnings) {
-        Message(RecordTextToUtf8(warning), std::string(ScriptWarningCaption), TMsgIcon::Information);
+    // A missing style changed the design and keeps its box; the rest wait in a list, since a
+    // box for each at every refresh would stop the author at every click.
+    std::vector<std::string> listed;
+    for (const TScriptWarning& warning : script.Warnings) {
+        if (warning.Kind == TScriptWarningKind::MissingStyle) {
+            Message(warning.Text, std::string(ScriptWarningCaption), TMsgIcon::Information);
+        } else {
+            listed.push_back(warning.Text);
+        }
+    }
+    if (listed != m_listedWarnings) {
+        m_listedWarnings = std::move(listed);
+        m_ui.ShowScriptWarnings(m_listedWarnings);
     }
     // The generator may have pointed the shown menu at the first style; the editor must not
     // hand the missing name back at the next commit.

@@ -212,6 +212,8 @@ private:
     bool m_scriptNotWritten = false;
     // The last RefreshPreview's generator refused (no style): there is no script to publish.
     bool m_scriptRefused = false;
+    // The script warnings the window lists now, so it is told only when they change.
+    std::vector<std::string> m_listedWarnings;
     std::string m_projectFileName;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     std::array<bool, ActionCount> m_actionEnabled{};

@@ -76,6 +76,9 @@ public:
     virtual void NavigatePreview(const std::string& path) = 0;
     virtual void ShowQuickHelpPage(const std::string& path) = 0;
     virtual void OpenWebAddress(const std::string& address) = 0;
+    // The menu script's warnings that need no answer, replacing those shown before (none: the
+    // script is clean again). Shown without a modal box: the author opens the list when ready.
+    virtual void ShowScriptWarnings(const std::vector<std::string>& warnings) = 0;
 
     // Asked before a published file replaces an existing one; true replaces it.
     virtual bool ConfirmReplaceFile(const std::string& path) = 0;

@@ -1,9 +1,14 @@
 #include "MenuScript.h"
 
+#include "ScriptNames.h"
+#include "model/RecordText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace tarvex {
@@ -30,10 +35,70 @@ void AppendHeader(std::vector<std::string>& lines) {
     lines.emplace_back("");
 }
 
-// A value between double quotes. A quote or backslash written verbatim would end the string early
-// and make the whole script unparsable, and a line break is not allowed inside a string literal;
-// everything else goes out byte for byte. `spaces`, when given, stands in for every space.
-void AppendEscaped(std::string& out, std::string_view value, std::optional<std::string_view> spaces = {}) {
+// Record text as UTF-8; ASCII, by far the most common text, is taken as it is. The one place
+// where record text meets the script's Unicode escaping.
+std::string_view AsUtf8(std::string_view recordText, std::string& buffer) {
+    for (const char c : recordText) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            buffer = RecordTextToUtf8(recordText);
+            return buffer;
+        }
+    }
+    return recordText;
+}
+
+// The code point starting at `at`, which moves past it; malformed UTF-8 gives U+FFFD for one byte.
+char32_t NextCodePoint(std::string_view text, std::size_t& at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = lead < 0x80                   ? 1
+                         : lead >= 0xC2 && lead < 0xE0 ? 2
+                         : lead >= 0xE0 && lead < 0xF0 ? 3
+                         : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                       : 0;
+    if (length == 0 || at + length > text.size()) {
+        ++at;
+        return length == 1 ? lead : 0xFFFD;
+    }
+    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            ++at;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (byte(at + i) & 0x3F);
+    }
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        ++at;
+        return 0xFFFD;
+    }
+    at += length;
+    return cp;
+}
+
+void AppendUnicodeEscape(std::string& out, char32_t cp) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    const auto unit = [&](char32_t u) {
+        out += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            out += hex[(u >> shift) & 0xF];
+        }
+    };
+    if (cp > 0xFFFF) {
+        cp -= 0x10000;
+        unit(0xD800 + (cp >> 10));
+        unit(0xDC00 + (cp & 0x3FF));
+    } else {
+        unit(cp);
+    }
+}
+
+// A value between double quotes, as UTF-8. A quote or backslash written verbatim would end the
+// string early and a line break is not allowed inside a string literal; "</" would end an inline
+// script block; anything above ASCII would be read in whatever encoding the page declares.
+// Everything else goes out byte for byte. `spaces`, when given, stands in for every space.
+void AppendEscapedUtf8(std::string& out, std::string_view value, std::optional<std::string_view> spaces) {
     const bool replaceSpaces = spaces.has_value();
     std::size_t start = 0;
     while (true) {
@@ -41,7 +106,8 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
         std::size_t at = start;
         while (at < value.size()) {
             const char c = value[at];
-            if (c == '"' || c == '\\' || c == '\r' || c == '\n' || (c == ' ' && replaceSpaces)) {
+            if (c == '"' || c == '\\' || c == '\r' || c == '\n' || c == '/' || (c == ' ' && replaceSpaces) ||
+                static_cast<unsigned char>(c) >= 0x80) {
                 break;
             }
             ++at;
@@ -50,6 +116,7 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
         if (at == value.size()) {
             return;
         }
+        start = at + 1;
         switch (value[at]) {
         case '"':
             out += "\\\"";
@@ -63,11 +130,44 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
         case '\n':
             out += "\\n";
             break;
-        default:
+        case '/':
+            out += (!out.empty() && out.back() == '<') ? "\\/" : "/";
+            break;
+        case ' ':
             out += *spaces;
+            break;
+        default:
+            AppendUnicodeEscape(out, NextCodePoint(value, at));
+            start = at;
         }
-        start = at + 1;
     }
+}
+
+void AppendEscaped(std::string& out, std::string_view recordText,
+                   std::optional<std::string_view> spaces = {}) {
+    std::string buffer;
+    AppendEscapedUtf8(out, AsUtf8(recordText, buffer), spaces);
+}
+
+// A comment line ends at a line break, so one inside a name would turn the rest of the name into
+// code; "</" would end an inline script block. The comment stays ASCII like the rest of the file.
+std::string CommentLine(std::string_view recordText) {
+    std::string buffer;
+    const std::string_view text = AsUtf8(recordText, buffer);
+    std::string comment = "//";
+    for (std::size_t at = 0; at < text.size();) {
+        const char32_t cp = NextCodePoint(text, at);
+        if (cp == '\r' || cp == '\n') {
+            comment += ' ';
+        } else if (cp >= 0x80) {
+            comment += '?';
+        } else if (cp == '/' && comment.size() > 2 && comment.back() == '<') {
+            comment += "\\/";
+        } else {
+            comment += static_cast<char>(cp);
+        }
+    }
+    return comment;
 }
 
 std::string Quoted(std::string_view value, std::string_view after = ",") {
@@ -85,15 +185,23 @@ std::string NumberOrEmpty(int32_t value) {
     return value == 0 ? std::string(",") : std::to_string(value) + ",";
 }
 
-void AppendStyle(std::vector<std::string>& lines, const TTreeNode& node) {
+std::string Utf8(std::string_view recordText) {
+    std::string buffer;
+    return std::string(AsUtf8(recordText, buffer));
+}
+
+void AppendStyle(TMenuScript& script, const TTreeNode& node) {
+    auto& lines = script.Lines;
     const TMenuStyleRec& s = node.Style();
-    // The comment ends at a line break; one inside a name would turn the rest of the name into code.
-    std::string comment = "//";
-    for (const char c : node.Text()) {
-        comment += (c == '\r' || c == '\n') ? ' ' : c;
+    lines.push_back(CommentLine(node.Text()));
+    const std::string variable = StyleVariableName(node.Text());
+    if (variable.starts_with(DerivedStyleNamePrefix)) {
+        script.Warnings.push_back({TScriptWarningKind::RenamedStyleVariable,
+                                   "Style name \"" + Utf8(node.Text()) +
+                                       "\" can not be used as a script variable; menu.js calls it " +
+                                       variable});
     }
-    lines.push_back(std::move(comment));
-    lines.push_back(StyleVariableName(node.Text()) + "=[");
+    lines.push_back(variable + "=[");
     lines.push_back(Quoted(s.MouseOffFont));
     lines.push_back(Quoted(s.MouseOffBackground));
     lines.push_back(Quoted(s.MouseOnFont));
@@ -116,18 +224,19 @@ void AppendStyle(std::vector<std::string>& lines, const TTreeNode& node) {
     lines.emplace_back("");
 }
 
-// The line of one entry, built in one string: there is one per entry of the design.
-std::string EntryLine(const TTreeNode& node) {
+// The line of one entry, built in one string: there is one per entry of the design. `menuName`
+// is the unique name of a group's submenu.
+std::string EntryLine(const TTreeNode& node, std::string_view menuName) {
     const TMenuItemRec& item = node.Item();
     std::string line;
-    line.reserve(40 + item.Caption.size() + node.Text().size() + item.Address.size() +
-                 item.Target.size() + item.Hint.size());
+    line.reserve(40 + item.Caption.size() + node.Text().size() + item.Address.size() + item.Target.size() +
+                 item.Hint.size());
     line += ",\"";
     AppendEscaped(line, item.Caption, "&nbsp;");
     line += "\",\"";
     if (node.HasChildren()) {
         line += "show-menu=";
-        AppendEscaped(line, node.Text(), "");
+        AppendEscaped(line, menuName);
         line += "\",\"";
     }
     AppendEscaped(line, item.Address);
@@ -154,7 +263,14 @@ public:
     // depth-first pre-order, each followed at once by the submenus of the groups inside it. The
     // walk keeps its own stack because a file decides how deep groups nest.
     void WriteMenus() {
+        AssignMenuNames();
         WriteMenu(nullptr);
+        ForEachGroup([this](TTreeNode* group) { WriteMenu(group); });
+    }
+
+private:
+    // Every group in depth-first pre-order, the order of the menus in the file.
+    template <class TVisit> void ForEachGroup(TVisit visit) {
         struct TFrame {
             const TLevel* level;
             std::size_t next;
@@ -170,12 +286,79 @@ public:
             if (node->IsOptions() || !node->HasChildren()) {
                 continue;
             }
-            WriteMenu(node);
+            visit(node);
             stack.push_back({&node->Children(), 0});
         }
     }
 
-private:
+    // Two menus of one name open each other's submenus, so a later menu whose name is taken gets
+    // a new one; the suffix skips every name the design itself uses, so no other menu moves.
+    void AssignMenuNames() {
+        std::unordered_set<std::string> natural{MenuName(nullptr)};
+        ForEachGroup([&](TTreeNode* group) { natural.insert(MenuName(group)); });
+        std::unordered_set<std::string> taken{MenuName(nullptr)};
+        std::unordered_map<std::string, int> nextSuffix;
+        ForEachGroup([&](TTreeNode* group) {
+            std::string name = MenuName(group);
+            if (taken.contains(name)) {
+                int& suffix = nextSuffix.try_emplace(name, 2).first->second;
+                std::string unique;
+                do {
+                    unique = name + "_" + std::to_string(suffix++);
+                } while (taken.contains(unique) || natural.contains(unique));
+                m_script.Warnings.push_back({TScriptWarningKind::RenamedMenu,
+                                             "Menu name \"" + Utf8(name) + "\" of \"" + Utf8(group->Text()) +
+                                                 "\" object is already used; menu.js names this menu \"" +
+                                                 Utf8(unique) + "\""});
+                name = std::move(unique);
+            }
+            taken.insert(name);
+            m_menuNames.emplace(group, std::move(name));
+        });
+    }
+
+    // The image position goes out without quotes, so only the engine's own keywords may.
+    std::string ImagePositionLine(const TMenuOptionsRec& options, std::string_view objectName) {
+        std::string word;
+        for (const char c : options.ImagePosition.str()) {
+            if (c != ' ') {
+                word += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            }
+        }
+        if (word == "left" || word == "right" || word == "center") {
+            return word + ",";
+        }
+        if (!word.empty()) {
+            m_script.Warnings.push_back({TScriptWarningKind::DroppedImagePosition,
+                                         "Image position \"" + Utf8(options.ImagePosition.str()) +
+                                             "\" in \"" + Utf8(objectName) +
+                                             "\" object is not left, right or center; none is used"});
+        }
+        return ",";
+    }
+
+    // Written as typed, since an author may mean it, but a site's owner should know.
+    void CheckAddress(const TTreeNode& node) {
+        std::string scheme;
+        for (const char c : node.Item().Address.str()) {
+            // Browsers skip leading blanks and controls and drop tabs and line breaks anywhere.
+            if (static_cast<unsigned char>(c) <= ' ' &&
+                (scheme.empty() || c == '\t' || c == '\r' || c == '\n')) {
+                continue;
+            }
+            scheme += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            if (scheme.size() == 11) {
+                break;
+            }
+        }
+        if (scheme == "javascript:") {
+            m_script.Warnings.push_back(
+                {TScriptWarningKind::ScriptAddress,
+                 "Address of \"" + Utf8(node.Text()) +
+                     "\" object is a javascript: address; it runs script on your pages"});
+        }
+    }
+
     // The menu of the level below `group` (nullptr: the root level).
     //
     // A level's entries are all its nodes other than Menu Options nodes, and its options are the
@@ -206,17 +389,18 @@ private:
             optionsNode->Options() = defaults;
         }
         TMenuOptionsRec& options = optionsNode->Options();
+        const std::string objectName = group ? group->Text() : std::string(MainMenuOptionsText);
 
         if (!StyleExists(m_project, options.MenuStyle)) {
-            m_script.Warnings.push_back("Menu style in \"" +
-                                        (group ? group->Text() : std::string(MainMenuOptionsText)) +
-                                        "\" object not found. Used first found menu style");
+            m_script.Warnings.push_back(
+                {TScriptWarningKind::MissingStyle,
+                 "Menu style in \"" + Utf8(objectName) + "\" object not found. Used first found menu style"});
             // Stored, so the design itself names a real style and the next run does not warn again.
             options.MenuStyle = m_project.Styles.FirstRoot()->Text();
         }
 
         auto& lines = m_script.Lines;
-        lines.push_back("addmenu(menu=[" + Quoted(MenuName(group)));
+        lines.push_back("addmenu(menu=[" + Quoted(group ? m_menuNames.at(group) : MenuName(nullptr)));
         lines.push_back(std::to_string(options.MenuTop) + ",");
         // Submenus have always gone out one pixel right of their stored place, and published pages
         // are laid out for that. Summed in 64 bits so the largest stored value cannot overflow.
@@ -230,13 +414,16 @@ private:
         lines.emplace_back(",,");
         lines.emplace_back(options.Orientation == "Horizontal" ? "1," : "0,");
         lines.emplace_back(",");
-        lines.push_back(options.ImagePosition.str() + ",");
+        lines.push_back(ImagePositionLine(options, objectName));
         lines.emplace_back(",,");
         lines.emplace_back(options.MenuOpening == "on mouse click" ? "1," : "0,");
         lines.emplace_back(",,,,");
         for (const auto& node : level) {
             if (!node->IsOptions()) {
-                lines.push_back(EntryLine(*node));
+                CheckAddress(*node);
+                const auto name = m_menuNames.find(node.get());
+                lines.push_back(
+                    EntryLine(*node, name == m_menuNames.end() ? std::string_view() : name->second));
             }
         }
         lines.emplace_back("])");
@@ -244,6 +431,7 @@ private:
 
     TProject& m_project;
     TMenuScript& m_script;
+    std::unordered_map<const TTreeNode*, std::string> m_menuNames;
 };
 
 } // namespace
@@ -257,7 +445,25 @@ std::string StyleVariableName(std::string_view styleName) {
             name += c;
         }
     }
-    return name;
+    if (IsSafeGlobalName(name)) {
+        return name;
+    }
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string buffer;
+    std::string derived(DerivedStyleNamePrefix);
+    for (const char c : AsUtf8(name, buffer)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '$') {
+            derived += c;
+        } else if (c == '_') {
+            derived += "__";
+        } else {
+            derived += '_';
+            derived += hex[byte >> 4];
+            derived += hex[byte & 0xF];
+        }
+    }
+    return derived;
 }
 
 std::string MenuName(const TTreeNode* group) {
@@ -281,7 +487,7 @@ TMenuScript GenerateMenuScript(TProject& project) {
     }
     AppendHeader(script.Lines);
     for (const auto& style : project.Styles.Roots()) {
-        AppendStyle(script.Lines, *style);
+        AppendStyle(script, *style);
     }
     TScriptBuilder(project, script).WriteMenus();
     script.Lines.emplace_back("");

@@ -1,5 +1,23 @@
 #pragma once
 // GenerateMenuScript: turns a design into menu.js, the configuration our menu engine reads.
+//
+// menu.js is pure ASCII and no text of the author's is ever written outside a string literal, so
+// no design can break the script or run code of its own:
+// - Inside string literals a quote, a backslash, CR and LF are escaped, "</" is written "<\/" (the
+//   script may be pasted into an inline <script> block), and every character above 0x7F is a
+//   \uXXXX escape of its Unicode code point (a surrogate pair above U+FFFF), so the page's
+//   encoding does not matter. Comment lines carry "?" for such characters.
+// - A style's variable is its name without spaces when that is a safe global name (see
+//   IsSafeGlobalName). Any other name is derived: "tvxStyle_" followed by the name without
+//   spaces, taken as UTF-8 bytes, with A-Z, a-z, 0-9 and "$" kept, "_" doubled and every other
+//   byte written "_" plus two upper-case hex digits ("3D look" -> tvxStyle_3Dlook, "Dark-blue" ->
+//   tvxStyle_Dark_2Dblue, "my_top" stays, "top" -> tvxStyle_top). The encoding can be read back,
+//   so two names get one variable only when they are equal without their spaces, as plain names
+//   always did; and since a typed name beginning with the prefix is itself derived, derived
+//   names never meet typed ones.
+// - The image position is one of the engine's keywords left, right, center or nothing.
+// - Menu names are unique: the first menu of a name (main menu first, then depth-first) keeps
+//   it, a later one gets "_2", "_3"... added, skipping every name the design uses.
 
 #include "model/FileIo.h"
 #include "model/Project.h"
@@ -14,13 +32,28 @@ namespace tarvex {
 inline constexpr std::string_view NoStylesMessage = "Project can not be compiled. You don't have menu styles";
 inline constexpr std::string_view ScriptWarningCaption = "Warning!";
 
+enum class TScriptWarningKind {
+    MissingStyle,         // a menu's style does not exist; the first style is used and stored
+    RenamedStyleVariable, // a style's name cannot be a variable as it is; a derived name is used
+    DroppedImagePosition, // an image position other than left, right or center is left out
+    RenamedMenu,          // a menu name already taken; the menu gets a unique one
+    ScriptAddress,        // an entry's address is a javascript: address
+};
+
+struct TScriptWarning {
+    TScriptWarningKind Kind;
+    std::string Text; // UTF-8
+
+    bool operator==(const TScriptWarning&) const = default;
+};
+
 struct TMenuScript {
     // True when the style list is empty: no lines, and nothing may be written.
     bool Refused = false;
     // The file's lines, without line ends.
     std::vector<std::string> Lines;
-    // Message texts to show with the caption "Warning!", in the order they arose (record text).
-    std::vector<std::string> Warnings;
+    // In the order they arose.
+    std::vector<TScriptWarning> Warnings;
 };
 
 // Builds the whole script in memory. Its only changes to the design are the two repairs: a menu
@@ -28,9 +61,9 @@ struct TMenuScript {
 // node gets one (main-menu defaults) as its first node.
 TMenuScript GenerateMenuScript(TProject& project);
 
-// The style's name without spaces; nothing else changes.
+// The variable of a style (record text): its name without spaces, or the derived name.
 std::string StyleVariableName(std::string_view styleName);
-// "mainmenu" for nullptr, otherwise the group's text without spaces.
+// "mainmenu" for nullptr, otherwise the group's text without spaces, before it is made unique.
 std::string MenuName(const TTreeNode* group);
 
 // Writes the lines with CR LF endings, replacing the file whole.

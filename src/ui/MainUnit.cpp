@@ -4,8 +4,10 @@
 #include "CustomizeDialog.h"
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
+#include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
+#include "ScriptWarningsUnit.h"
 #include "StyleTemplateUnit.h"
 #include "TarvexIcons.h"
 #include "TreeModel.h"
@@ -32,6 +34,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -212,6 +215,7 @@ TTarvexForm::~TTarvexForm() {
     delete m_previewWebBrowser;
     delete m_helpBrowser;
     delete m_browserProfile;
+    delete m_helpProfile;
     // The views go before the models they show.
     delete m_objectsTreeView;
     delete m_menuStyleTreeView;
@@ -457,6 +461,18 @@ void TTarvexForm::CreateControls() {
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     status->addWidget(firstPanel);
     status->addWidget(m_hintPanel, 1);
+    m_scriptWarningsButton = new QPushButton;
+    m_scriptWarningsButton->setObjectName(QStringLiteral("ScriptWarningsButton"));
+    m_scriptWarningsButton->setFlat(true);
+    m_scriptWarningsButton->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+    m_scriptWarningsButton->setToolTip(QStringLiteral("Show the menu script warnings"));
+    m_scriptWarningsButton->hide();
+    m_scriptWarningsForm = new TScriptWarningsForm(this);
+    connect(m_scriptWarningsButton, &QPushButton::clicked, this, [this] {
+        m_scriptWarningsForm->show();
+        m_scriptWarningsForm->raise();
+    });
+    status->addPermanentWidget(m_scriptWarningsButton);
 }
 
 void TTarvexForm::CreateBrowsers() {
@@ -464,14 +480,21 @@ void TTarvexForm::CreateBrowsers() {
     // that was just written, never a copy from an earlier refresh.
     m_browserProfile = new QWebEngineProfile;
     m_browserProfile->setHttpCacheType(QWebEngineProfile::NoCache);
-    m_browserProfile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The help pages are our own and keep file access, so they get a profile of their own.
+    m_helpProfile = new QWebEngineProfile;
+    m_helpProfile->setHttpCacheType(QWebEngineProfile::NoCache);
+    m_helpProfile->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 
     m_previewWebBrowser = new QWebEngineView;
     m_previewWebBrowser->setObjectName(QStringLiteral("PreviewWebBrowser"));
-    m_previewWebBrowser->setPage(new QWebEnginePage(m_browserProfile, m_previewWebBrowser));
+    m_previewPage = new TPreviewWebPage(m_browserProfile, QDir(m_applicationFolder).filePath("help/temp"),
+                                        m_previewWebBrowser);
+    connect(m_previewPage, &TPreviewWebPage::LinkFollowed, this,
+            [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    m_previewWebBrowser->setPage(m_previewPage);
     m_helpBrowser = new QWebEngineView;
     m_helpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
-    m_helpBrowser->setPage(new QWebEnginePage(m_browserProfile, m_helpBrowser));
+    m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
     m_pageControl1->addTab(m_previewWebBrowser, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
 }
@@ -1200,7 +1223,8 @@ TFolderDialogResult TTarvexForm::ChooseFavoritesFolder(const TFavoriteEntry* roo
 }
 
 void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
-    const QUrl url = QUrl::fromLocalFile(Text(path));
+    const QUrl url =
+        view == m_previewWebBrowser ? m_previewPage->UrlOfFile(Text(path)) : QUrl::fromLocalFile(Text(path));
     if (view->url() == url) {
         // The same page again: its scripts were rewritten, so nothing may come from a cache.
         view->page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
@@ -1210,6 +1234,7 @@ void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
 }
 
 void TTarvexForm::NavigatePreview(const std::string& path) {
+    m_previewPage->AllowPage(m_previewPage->UrlOfFile(Text(path)));
     Navigate(m_previewWebBrowser, path);
 }
 
@@ -1219,6 +1244,21 @@ void TTarvexForm::ShowQuickHelpPage(const std::string& path) {
 
 void TTarvexForm::OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(Text(address)));
+}
+
+void TTarvexForm::ShowScriptWarnings(const std::vector<std::string>& warnings) {
+    QStringList texts;
+    for (const std::string& warning : warnings) {
+        texts << Text(warning);
+    }
+    m_scriptWarningsForm->SetWarnings(texts);
+    m_scriptWarningsButton->setText(texts.size() == 1
+                                        ? QStringLiteral("Menu script: 1 warning")
+                                        : QStringLiteral("Menu script: %1 warnings").arg(texts.size()));
+    m_scriptWarningsButton->setVisible(!texts.isEmpty());
+    if (texts.isEmpty()) {
+        m_scriptWarningsForm->hide();
+    }
 }
 
 bool TTarvexForm::ConfirmReplaceFile(const std::string& path) {

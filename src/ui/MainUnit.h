@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QPushButton;
 class QMenu;
 class QSplitter;
 class QTabWidget;
@@ -26,7 +27,9 @@ class TAboutForm;
 class TCustomizeDialog;
 class TEditorTreeView;
 class TFoldersScanResultForm;
+class TPreviewWebPage;
 class TPropertyGrid;
+class TScriptWarningsForm;
 class TStyleTemplateForm;
 class TTreeModel;
 class TValueEditorRows;
@@ -65,6 +68,8 @@ public:
     QWebEngineView* PreviewWebBrowser() const { return m_previewWebBrowser; }
     QWebEngineView* HelpBrowser() const { return m_helpBrowser; }
     QLabel* HintPanel() const { return m_hintPanel; }
+    QPushButton* ScriptWarningsButton() const { return m_scriptWarningsButton; }
+    TScriptWarningsForm* ScriptWarningsForm() const { return m_scriptWarningsForm; }
     TAboutForm* AboutForm() const { return m_aboutForm; }
     TStyleTemplateForm* StyleTemplateForm() const { return m_styleTemplateForm; }
     TFoldersScanResultForm* FoldersScanResultForm() const { return m_foldersScanResultForm; }
@@ -97,6 +102,7 @@ public:
     void NavigatePreview(const std::string& path) override;
     void ShowQuickHelpPage(const std::string& path) override;
     void OpenWebAddress(const std::string& address) override;
+    void ShowScriptWarnings(const std::vector<std::string>& warnings) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override;
     void ReportError(const std::string& text) override;
@@ -170,9 +176,13 @@ private:
     TPropertyGrid* m_menuItemValueEditor = nullptr;
     TPropertyGrid* m_menuStyleValueEditor = nullptr;
     QWebEngineProfile* m_browserProfile = nullptr;
+    QWebEngineProfile* m_helpProfile = nullptr;
     QWebEngineView* m_previewWebBrowser = nullptr;
+    TPreviewWebPage* m_previewPage = nullptr;
     QWebEngineView* m_helpBrowser = nullptr;
     QLabel* m_hintPanel = nullptr;
+    QPushButton* m_scriptWarningsButton = nullptr;
+    TScriptWarningsForm* m_scriptWarningsForm = nullptr;
 
     TAboutForm* m_aboutForm = nullptr;
     TStyleTemplateForm* m_styleTemplateForm = nullptr;

@@ -136,6 +136,18 @@ TEST_F(CliTest, BuildReportsRepairedStyleAndStillSucceeds) {
     EXPECT_EQ(Read(WorkDir() / "out" / "menu.js"), Read(ScriptGolden));
 }
 
+TEST_F(CliTest, StrictBuildTurnsAnyWarningIntoAnErrorAndWritesNothing) {
+    TRun run = Run({"build", (DataDir / "missing-style.xml").string(), "-o", "out", "--strict"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err,
+              "Warning! Menu style in \"Our products\" object not found. Used first found menu style\n");
+    EXPECT_FALSE(fs::exists(WorkDir() / "out"));
+
+    run = Run({"build", "--strict", (DataDir / "worked-example.xml").string(), "-o", "out"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(Read(WorkDir() / "out" / "menu.js"), Read(ScriptGolden));
+}
+
 TEST_F(CliTest, BuildRefusalsWriteNothing) {
     TRun run = Run({"build", (DataDir / "no-styles.xml").string(), "-o", "out"});
     EXPECT_EQ(run.ExitCode, 1);

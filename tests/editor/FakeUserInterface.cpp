@@ -112,4 +112,12 @@ bool TFakeUserInterface::ConfirmReplaceFile(const std::string& path) {
     return answer && answer->Replace;
 }
 
+void TFakeUserInterface::ShowScriptWarnings(const std::vector<std::string>& warnings) {
+    std::string text;
+    for (const std::string& warning : warnings) {
+        text += (text.empty() ? "" : "\n") + warning;
+    }
+    Record("Warnings", text);
+}
+
 } // namespace tarvex::test

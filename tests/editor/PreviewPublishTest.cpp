@@ -83,6 +83,28 @@ TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
     EXPECT_EQ(ReadText(Preview()), "before\r\n");
 }
 
+// A missing style keeps its box; the other warnings go to the window's list, once per change,
+// and an empty list clears it when the design is clean again.
+TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
+    Style(0)->SetText("3D look");
+    Node({0})->Options().MenuStyle = "3D look";
+    Node({1, 0})->Options().MenuStyle = "3D look";
+    Editor().UpdatePreviewActionExecute();
+    Editor().UpdatePreviewActionExecute();
+    EXPECT_EQ(
+        m_ui.TextsOf("Warnings"),
+        std::vector<std::string>{
+            R"(Style name "3D look" can not be used as a script variable; menu.js calls it tvxStyle_3Dlook)"});
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+
+    Node({1, 0})->Options().MenuStyle = "Gone";
+    Style(0)->SetText("Look");
+    Node({0})->Options().MenuStyle = "Look";
+    Editor().UpdatePreviewActionExecute();
+    EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
+    EXPECT_EQ(m_ui.TextsOf("Warnings").back(), "");
+}
+
 TEST_F(PreviewTest, AMenuScriptThatCannotBeWrittenStopsTheRefresh) {
     std::filesystem::rename(Temp() / "menu.js", Work() / "saved.js");
     std::filesystem::create_directory(Temp() / "menu.js");

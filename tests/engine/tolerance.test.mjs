@@ -1,6 +1,8 @@
 // Whatever the generator writes and wherever a page puts the three lines, the engine
 // draws what it can and never throws.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import * as h from './helpers.mjs';
 
@@ -16,7 +18,13 @@ const rgb = (hex) => `rgb(${[0, 2, 4].map((i) => parseInt(hex.slice(i, i + 2), 1
 
 describe('an odd but possible menu script', () => {
   let p;
-  before(async () => { p = await h.open(context, h.plainPage(h.publish('tolerance'))); });
+  // As earlier versions wrote it (the generator now renames clashing names): published sites
+  // still carry such scripts.
+  before(async () => {
+    const dir = h.publish('tolerance');
+    fs.copyFileSync(path.join(h.projectDir, 'tolerance-legacy.js'), path.join(dir, 'menu.js'));
+    p = await h.open(context, h.plainPage(dir));
+  });
   after(() => p.close());
 
   it('draws the main menu without a single console error', async () => {

@@ -232,9 +232,11 @@ TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
 
     TMenuScript script = GenerateMenuScript(p);
     EXPECT_EQ(script.Warnings,
-              (std::vector<std::string>{
-                  R"(Menu style in "Main menu options" object not found. Used first found menu style)",
-                  R"(Menu style in "Our  products" object not found. Used first found menu style)"}));
+              (std::vector<TScriptWarning>{
+                  {TScriptWarningKind::MissingStyle,
+                   R"(Menu style in "Main menu options" object not found. Used first found menu style)"},
+                  {TScriptWarningKind::MissingStyle,
+                   R"(Menu style in "Our  products" object not found. Used first found menu style)"}}));
     EXPECT_EQ(Menu(script, "mainmenu").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Ourproducts").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Fine").at(6), "Second,");
@@ -374,6 +376,123 @@ TEST(MenuScript, HundredThousandDeepChainIsWrittenWithoutRecursion) {
     EXPECT_EQ(order[depth / 2 + 1], "G" + std::to_string(depth / 2));
     EXPECT_EQ(order.back(), "G" + std::to_string(depth - 1));
     EXPECT_EQ(script.Lines[script.Lines.size() - 4], R"(,"bottom","a.htm",,,1)");
+}
+
+// Every kind of name that cannot be a global of its own gets a derived one that is still an
+// identifier, distinct from every other style's, and that the menus name too.
+TEST(MenuScript, UnsafeStyleNamesGetDerivedVariables) {
+    const struct {
+        std::string name;
+        std::string variable;
+    } cases[] = {
+        {"Blue sky", "Bluesky"},        // plain names keep their bytes
+        {"my_top", "my_top"},           // ...also with "_" and a browser global inside
+        {"3D look", "tvxStyle_3Dlook"}, // not an identifier
+        {"Dark-blue", "tvxStyle_Dark_2Dblue"},
+        {"Dark_2Dblue", "Dark_2Dblue"},    // the derived spelling of another name is no clash
+        {"default", "tvxStyle_default"},   // reserved word
+        {"location", "tvxStyle_location"}, // browser globals
+        {"top", "tvxStyle_top"},
+        {"toString", "tvxStyle_toString"},
+        {"menu", "tvxStyle_menu"}, // engine and menu script globals
+        {"timegap", "tvxStyle_timegap"},
+        {"tvxStyle_top", "tvxStyle_tvxStyle__top"}, // the prefix itself is never typed through
+        {"Caf\xE9", "tvxStyle_Caf_C3_A9"},          // record text, encoded as UTF-8 bytes
+        {"x=alert(1)//", "tvxStyle_x_3Dalert_281_29_2F_2F"},
+    };
+    TProject p;
+    for (const auto& c : cases) {
+        DefaultStyle(p, c.name);
+    }
+    AppendOptionsNode(p, nullptr, Options(40, 140, "location", "Horizontal"));
+    Entry(p, nullptr, TNodeKind::MenuItem, "Home");
+    const TMenuScript script = GenerateMenuScript(p);
+
+    std::vector<std::string> renamed;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(script.Lines[12 + 22 * i + 1], cases[i].variable + "=[") << cases[i].name;
+    }
+    for (const TScriptWarning& w : script.Warnings) {
+        EXPECT_EQ(w.Kind, TScriptWarningKind::RenamedStyleVariable);
+        renamed.push_back(w.Text);
+    }
+    EXPECT_EQ(renamed.size(), std::size(cases) - 3);
+    EXPECT_EQ(
+        renamed.at(0),
+        R"(Style name "3D look" can not be used as a script variable; menu.js calls it tvxStyle_3Dlook)");
+    EXPECT_EQ(script.Lines[12 + 22 * 12], "//Caf?");
+    EXPECT_EQ(script.Lines[12 + 22 * 13], "//x=alert(1)//");
+    EXPECT_EQ(Menu(script, "mainmenu").at(6), "tvxStyle_location,");
+}
+
+// Everything the author types stays inside string literals or becomes a keyword, and the file is
+// ASCII whatever the text holds.
+TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
+    TProject p;
+    DefaultStyle(p, "Style </script>");
+    TMenuOptionsRec o = Options(40, 140, "Style </script>", "Horizontal");
+    o.ImagePosition = " Left";
+    AppendOptionsNode(p, nullptr, o);
+    TTreeNode* g = Group(p, nullptr, "</SCRIPT><script>alert(1)</script>");
+    g->Children()[0]->Options().MenuStyle = "Style </script>";
+    g->Children()[0]->Options().ImagePosition = "alert(1)";
+    g->Item().Address = " JavaScript:alert(1)";
+    Entry(p, g, TNodeKind::MenuItem,
+          "Caf\xE9 \x96 B\xFC"
+          "cher \x80",
+          "java\tscript:x()");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_EQ(script.Lines[12], R"(//Style <\/script>)");
+    const auto main = Menu(script, "mainmenu");
+    ASSERT_EQ(main.size(), 18u);
+    EXPECT_EQ(main[12], "left,");
+    EXPECT_EQ(main[16],
+              R"(,"<\/SCRIPT><script>alert(1)<\/script>","show-menu=<\/SCRIPT><script>alert(1)<\/script>",)"
+              R"x(" JavaScript:alert(1)","",1)x");
+    const auto sub = Menu(script, R"(<\/SCRIPT><script>alert(1)<\/script>)");
+    ASSERT_EQ(sub.size(), 18u);
+    EXPECT_EQ(sub[12], ",");
+    EXPECT_EQ(sub[16], R"x(,"Caf\u00E9&nbsp;\u2013&nbsp;B\u00FCcher&nbsp;\u20AC","java	script:x()",,,1)x");
+    for (const std::string& line : script.Lines) {
+        EXPECT_TRUE(std::all_of(line.begin(), line.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x80;
+        })) << line;
+    }
+    std::vector<TScriptWarningKind> kinds;
+    for (const TScriptWarning& w : script.Warnings) {
+        kinds.push_back(w.Kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<TScriptWarningKind>{
+                         TScriptWarningKind::RenamedStyleVariable, TScriptWarningKind::ScriptAddress,
+                         TScriptWarningKind::DroppedImagePosition, TScriptWarningKind::ScriptAddress}));
+    EXPECT_EQ(script.Warnings[2].Text,
+              "Image position \"alert(1)\" in \"</SCRIPT><script>alert(1)</script>\" object "
+              "is not left, right or center; none is used");
+}
+
+// Later menus whose names are taken get a new one, skipping names the design uses, and the
+// group entries open the renamed menu.
+TEST(MenuScript, CollidingMenuNamesAreMadeUnique) {
+    TProject p;
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    for (const char* caption : {"Add ons", "Addons", "main menu", "Addons_2"}) {
+        Entry(p, Group(p, nullptr, caption), TNodeKind::MenuItem, caption);
+    }
+    TTreeNode* inner = Group(p, p.Objects.Level(nullptr)[1].get(), "Add ons");
+    Entry(p, inner, TNodeKind::MenuItem, "deep");
+
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_EQ(MenuOrder(script), (std::vector<std::string>{"mainmenu", "Addons", "Addons_3", "Addons_4",
+                                                           "mainmenu_2", "Addons_2"}));
+    EXPECT_EQ(Menu(script, "mainmenu").at(17), R"(,"Addons","show-menu=Addons_4","a.htm","",1)");
+    EXPECT_EQ(Menu(script, "Addons").at(17), R"(,"Add&nbsp;ons","show-menu=Addons_3","a.htm","",1)");
+    ASSERT_EQ(script.Warnings.size(), 3u);
+    EXPECT_EQ(script.Warnings[0].Kind, TScriptWarningKind::RenamedMenu);
+    EXPECT_EQ(
+        script.Warnings[0].Text,
+        R"(Menu name "Addons" of "Add ons" object is already used; menu.js names this menu "Addons_3")");
 }
 
 } // namespace

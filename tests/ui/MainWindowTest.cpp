@@ -3,20 +3,24 @@
 
 #include "UiTestSupport.h"
 
+#include "project/ProjectWriter.h"
 #include "ui/EditorTreeView.h"
 #include "ui/MainUnit.h"
 #include "ui/PropertyGrid.h"
+#include "ui/ScriptWarningsUnit.h"
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TreeModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -127,7 +131,34 @@ QString PageText(QWebEngineView* view) {
     return *html;
 }
 
+// Result of a script the preview runs: `script` leaves its answer in window.tvxResult.
+QString PageResult(QWebEngineView* view, const QString& script) {
+    view->page()->runJavaScript(QStringLiteral("window.tvxResult = 'pending';") + script);
+    QString result = QStringLiteral("pending");
+    (void)QTest::qWaitFor(
+        [&] {
+            bool done = false;
+            view->page()->runJavaScript("window.tvxResult", [&](const QVariant& v) {
+                result = v.toString();
+                done = true;
+            });
+            (void)QTest::qWaitFor([&] { return done; }, 5000);
+            return result != QLatin1String("pending");
+        },
+        10000);
+    return result;
+}
+
 } // namespace
+
+// Stands in for the system's browser.
+class TOpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Urls;
+public slots:
+    void Open(const QUrl& url) { Urls << url; }
+};
 
 class TMainWindowTest : public QObject {
     Q_OBJECT
@@ -145,6 +176,7 @@ private slots:
     void WindowSettingsDefaultsAndRoundTrip();
     void HintsGoToTheStatusBar();
     void FileDialogListsDescriptionsAndAllFiles();
+    void PreviewReadsNoLocalFileAndNeverNavigatesAway();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -664,6 +696,76 @@ void TMainWindowTest::HintsGoToTheStatusBar() {
     QVERIFY(first);
     QCOMPARE(first->width(), 50);
     QVERIFY(first->text().isEmpty());
+}
+
+// A project sent by someone else whose style name is script that reads a file of the author's:
+// the generator keeps it a name, and the preview's page could not read the file anyway, while
+// still loading the engine and menu.js beside it. A followed link leaves the preview alone.
+void TMainWindowTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    if (!QFile::exists(s.Folder->filePath("help/temp/one.js"))) {
+        QSKIP("The menu engine (help/temp/one.js) is not in the build yet");
+    }
+    QFile secret(s.Folder->filePath("secret.txt"));
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("TOP SECRET");
+    secret.close();
+    const QString secretUrl = QUrl::fromLocalFile(secret.fileName()).toString();
+    const std::string reader =
+        "x=fetch('" + secretUrl.toStdString() + "').then(r=>r.text()).then(t=>document.title=t)//";
+
+    TProject project;
+    TMenuStyleRec style;
+    FillDefaultStyle(style);
+    AppendStyleNode(project, reader, style);
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(project, options, nullptr);
+    options.MenuStyle = reader;
+    AppendOptionsNode(project, nullptr, options);
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = "Secret keeper";
+    item.Address = "elsewhere.htm";
+    AppendItemNode(project, nullptr, TNodeKind::MenuItem, item);
+    const QString projectPath = s.Folder->filePath("sent.xml");
+    QCOMPARE(SaveProjectFile(project, projectPath.toStdString()), TSaveStatus::Written);
+    // The design New made at start-up is not kept.
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    QVERIFY(form.Editor().LoadProject(projectPath.toStdString()));
+
+    // The engine and menu.js beside the page loaded: the menu is drawn.
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Secret keeper"), 20000);
+    QVERIFY(form.ScriptWarningsButton()->isVisible());
+    QCOMPARE(form.ScriptWarningsForm()->WarningsList()->count(), 1);
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    const QString fetchFile =
+        QStringLiteral("fetch('%1').then(r => r.text()).then(t => { tvxResult = 'read ' + t; },"
+                       " () => { tvxResult = 'blocked'; });")
+            .arg(secretUrl);
+    QCOMPARE(PageResult(form.PreviewWebBrowser(), fetchFile), QString("blocked"));
+    const QString xhrFile =
+        QStringLiteral("try { const x = new XMLHttpRequest(); x.open('GET', '%1', false); x.send();"
+                       " tvxResult = 'read ' + x.responseText; } catch (e) { tvxResult = 'blocked'; }")
+            .arg(secretUrl);
+    QCOMPARE(PageResult(form.PreviewWebBrowser(), xhrFile), QString("blocked"));
+    QVERIFY(form.PreviewWebBrowser()->title() != QLatin1String("TOP SECRET"));
+
+    TOpenedUrls opened;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
+    const QUrl previewUrl = form.PreviewWebBrowser()->url();
+    form.PreviewWebBrowser()->page()->runJavaScript(
+        "document.querySelector('a[href$=\"elsewhere.htm\"]').click()");
+    QTRY_COMPARE_WITH_TIMEOUT(opened.Urls.size(), 1, 10000);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QVERIFY(opened.Urls.front().toString().endsWith("/help/temp/elsewhere.htm"));
+    QCOMPARE(form.PreviewWebBrowser()->url(), previewUrl);
+    QVERIFY(PageText(form.PreviewWebBrowser()).contains("Secret keeper"));
+
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.close();
 }
 
 QTEST_MAIN(TMainWindowTest)

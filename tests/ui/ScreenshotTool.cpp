@@ -4,11 +4,14 @@
 
 #include "UiTestSupport.h"
 
+#include "project/ProjectWriter.h"
+
 #include "ui/AboutUnit.h"
 #include "ui/CustomizeDialog.h"
 #include "ui/EditorTreeView.h"
 #include "ui/FoldersScanResultUnit.h"
 #include "ui/MainUnit.h"
+#include "ui/ScriptWarningsUnit.h"
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TreeModel.h"
 
@@ -155,6 +158,34 @@ int main(int argc, char** argv) {
     QTest::qWait(300);
     Save(form.CustomizeDialog(), out + "/customize.png");
     form.CustomizeDialog()->hide();
+
+    // A design whose style names cannot be script names: the status bar offers the warnings.
+    {
+        TProject project;
+        TMenuStyleRec style;
+        FillDefaultStyle(style);
+        AppendStyleNode(project, "3D look", style);
+        AppendStyleNode(project, "location", style);
+        TMenuOptionsRec options;
+        FillDefaultMenuOptions(project, options, nullptr);
+        options.MenuStyle = "3D look";
+        options.ImagePosition = "above";
+        AppendOptionsNode(project, nullptr, options);
+        TMenuItemRec item;
+        FillDefaultMenuItem(item);
+        item.Caption = "Home";
+        AppendItemNode(project, nullptr, TNodeKind::MenuItem, item);
+        const QString path = folder->filePath("warnings.xml");
+        SaveProjectFile(project, path.toStdString());
+        test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+        form.Editor().LoadProject(path.toStdString());
+        QTest::qWait(500);
+        form.ScriptWarningsButton()->click();
+        QTest::qWait(300);
+        Save(&form, out + "/main-window-warnings.png");
+        Save(form.ScriptWarningsForm(), out + "/script-warnings.png");
+        form.ScriptWarningsForm()->hide();
+    }
 
     // Close without the save question getting in the way.
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });

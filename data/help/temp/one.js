@@ -1,11 +1,10 @@
 /*
   Tarvex menu engine, file 1 of 2 (one.js, then menu.js, then main.js).
 
-  Pages load it with
-    <SCRIPT language=JavaScript src="one.js"></SCRIPT>
-    <SCRIPT language=JavaScript src="menu.js"></SCRIPT>
-    <SCRIPT language=JavaScript src="main.js"></SCRIPT>
-  anywhere in the page, even after </html>. No other file, no build step.
+  Pages load it with one SCRIPT element per file, in this order:
+    src="one.js", then src="menu.js", then src="main.js"
+  anywhere in the page, even after </html>. No other file, no build step. All three may
+  also be pasted into inline script blocks: none holds the end tag of one.
 
   GLOBALS. The engine creates only addmenu(array) and dumpmenus(), both read-only so
   that a style whose name happens to be "addmenu" cannot break the script, plus the
