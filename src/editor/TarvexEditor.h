@@ -90,6 +90,8 @@ public:
     // True when the load went ahead.
     bool LoadProject(const std::string& path);
     void OpenActionExecute();
+    // Opens `path` as Open does once a file is chosen (the program's command line).
+    void OpenProjectFile(const std::string& path);
     void SaveActionExecute();
     void SaveAsActionExecute();
     void PublishActionExecute();
@@ -101,12 +103,18 @@ public:
     bool ObjectsTreeViewDragOver(TDragSource source) const;
     // `target` is the node under the mouse at the drop point, nullptr for empty space.
     void ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target);
+    // Whether a drop of the selected node on `target` (null: below every node) would move it;
+    // the view shows the refusal cursor before the drop otherwise.
+    bool ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const;
     // The new group, which is then selected.
     TTreeNode* AddMenuGroup(const std::string& name, const std::string& address);
-    void AddMenuItem(const std::string& name, const std::string& address);
+    TTreeNode* AddMenuItem(const std::string& name, const std::string& address);
     void NewGroupActionExecute();
     void DelGroupActionExecute();
     void DelGroupActionUpdate();
+    // The Delete key in the objects tree: the group or item command for the selected node, with
+    // its confirmation; a Menu Options node stays.
+    void DeleteSelectedObjectExecute();
     void NewMenuItemActionExecute();
     void DeleteMenuItemActionExecute();
     void DeleteMenuItemActionUpdate();
