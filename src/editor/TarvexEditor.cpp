@@ -282,8 +282,8 @@ void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
 
 // ---- project lifecycle ----
 
-bool TTarvexEditor::ConfirmAndClearProject() {
-    if (ActionEnabled(TActionId::SaveAction)) {
+bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
+    if (askToSave && ActionEnabled(TActionId::SaveAction)) {
         const TMsgResult answer =
             Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
         if (answer == TMsgResult::Yes) {
@@ -323,14 +323,14 @@ void TTarvexEditor::NewActionExecute() {
     UpdatePreviewActionExecute();
 }
 
-bool TTarvexEditor::LoadProject(const std::string& path) {
+bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
     const std::filesystem::path file = PathFromUtf8(path);
     std::optional<std::string> bytes = ReadWholeFile(file);
     if (!bytes) {
         Message("Can't read file " + path + "!", "Error", TMsgIcon::Information);
         return false;
     }
-    if (!ConfirmAndClearProject()) {
+    if (!ConfirmAndClearProject(askToSave)) {
         return false;
     }
     // A Yes at the question may just have saved this very file: read what is there now.
@@ -353,8 +353,8 @@ void TTarvexEditor::OpenActionExecute() {
     }
 }
 
-void TTarvexEditor::OpenProjectFile(const std::string& path) {
-    if (LoadProject(path)) {
+void TTarvexEditor::OpenProjectFile(const std::string& path, bool askToSave) {
+    if (LoadProject(path, askToSave)) {
         AddRecentFile();
     }
 }

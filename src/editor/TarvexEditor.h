@@ -86,12 +86,13 @@ public:
 
     // ---- project lifecycle ----
     void NewActionExecute();
-    bool ConfirmAndClearProject();
+    bool ConfirmAndClearProject(bool askToSave = true);
     // True when the load went ahead.
-    bool LoadProject(const std::string& path);
+    bool LoadProject(const std::string& path, bool askToSave = true);
     void OpenActionExecute();
-    // Opens `path` as Open does once a file is chosen (the program's command line).
-    void OpenProjectFile(const std::string& path);
+    // Opens `path` as Open does once a file is chosen. `askToSave` false: the design in the
+    // window is the untouched one of the start-up, replaced without the save question.
+    void OpenProjectFile(const std::string& path, bool askToSave = true);
     void SaveActionExecute();
     void SaveAsActionExecute();
     void PublishActionExecute();

@@ -528,6 +528,7 @@ void TTarvexForm::CreateBrowsers() {
 
     // A refresh of the same page comes back to where the person had scrolled it.
     connect(m_previewWebBrowser, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        m_previewLoading = false;
         if (ok && !m_previewScroll.isNull()) {
             m_previewWebBrowser->page()->runJavaScript(
                 QStringLiteral("window.scrollTo(%1, %2)").arg(m_previewScroll.x()).arg(m_previewScroll.y()));
@@ -846,8 +847,10 @@ void TTarvexForm::RunStartup() {
     SyncTreeSelection(true);
     SyncTreeSelection(false);
     if (!m_startupFile.isEmpty()) {
-        RunCommand([this] { m_editor->OpenProjectFile(QStringToUtf8(m_startupFile)); });
+        RunCommand([this] { m_editor->OpenProjectFile(QStringToUtf8(m_startupFile), false); });
     }
+    // The keyboard starts in the design, so that the arrows walk the tree at once.
+    m_objectsTreeView->setFocus(Qt::OtherFocusReason);
     m_startupDone = true;
     emit Started();
 }
@@ -1339,7 +1342,14 @@ void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
 
 void TTarvexForm::NavigatePreview(const std::string& path) {
     const bool samePage = m_previewWebBrowser->url() == QUrl::fromLocalFile(Text(path));
-    m_previewScroll = samePage ? m_previewWebBrowser->page()->scrollPosition() : QPointF();
+    // A refresh while the last one still loads keeps the position taken before that one: the
+    // half-loaded page is at its top.
+    if (!samePage) {
+        m_previewScroll = QPointF();
+    } else if (!m_previewLoading) {
+        m_previewScroll = m_previewWebBrowser->page()->scrollPosition();
+    }
+    m_previewLoading = true;
     Navigate(m_previewWebBrowser, path);
 }
 

@@ -195,6 +195,7 @@ private:
     QString m_startupFile;
     // Where the preview page was scrolled when it was refreshed; null when it is a new page.
     QPointF m_previewScroll;
+    bool m_previewLoading = false;
     int m_syncing = 0;
     int m_stateRequest = 0;
     int m_busy = 0;

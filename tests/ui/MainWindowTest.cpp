@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -144,6 +145,10 @@ private slots:
     void SaveQuestionOnClose();
     void WindowSettingsDefaultsAndRoundTrip();
     void HintsGoToTheStatusBar();
+    void TreeKeysKeepTheSelectionAndReachTheCaption();
+    void EveryControlHasAnAccessibleName();
+    void AProjectNamedAtStartOpensAfterStartup();
+    void PreviewKeepsItsScrollPositionAcrossRefreshes();
     void FileDialogListsDescriptionsAndAllFiles();
 
 private:
@@ -633,6 +638,122 @@ void TMainWindowTest::WindowSettingsDefaultsAndRoundTrip() {
     QVERIFY(bytes.contains("[FileToolBar]"));
     QVERIFY(bytes.contains("Item=UpdatePreviewAction"));
     QVERIFY(bytes.contains("Item=Recent files..."));
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.close();
+}
+
+void TMainWindowTest::TreeKeysKeepTheSelectionAndReachTheCaption() {
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    TEditorTreeView* view = form.ObjectsTreeView();
+    auto* model = view->TreeModel();
+    const QModelIndex group = Find(model, "Menu group name");
+    ClickNode(view, group);
+
+    // Neither empty space nor a Ctrl+click on the node takes the selection away.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(5, view->viewport()->height() - 3));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      view->visualRect(group).center());
+    QTRY_VERIFY(view->selectionModel()->isSelected(group));
+    QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
+
+    // F2, Enter and a double-click put the keyboard in the Caption value, its text selected.
+    TPropertyGrid* grid = form.MenuItemValueEditor();
+    auto typeOverCaption = [&] {
+        QTRY_VERIFY(grid->IsEditing());
+        QCOMPARE(grid->currentIndex().row(), RowOf(grid, "Caption"));
+        QLineEdit* edit = nullptr;
+        for (QLineEdit* e : grid->viewport()->findChildren<QLineEdit*>()) {
+            edit = e->isVisible() ? e : edit;
+        }
+        QVERIFY(edit);
+        QCOMPARE(edit->selectedText(), QString("Menu group name"));
+        QTest::keyClicks(edit, "Shop");
+        QCOMPARE(grid->model()->index(RowOf(grid, "Caption"), 1).data().toString(), QString("Shop"));
+        QTest::keyClick(edit, Qt::Key_Escape);
+        view->setFocus();
+    };
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_F2);
+    typeOverCaption();
+    QTest::keyClick(view, Qt::Key_Return);
+    typeOverCaption();
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(group).center());
+    typeOverCaption();
+
+    // Delete asks the group command's question; Cancel keeps the group.
+    QString question;
+    test::OnNextModal([&](QWidget* w) {
+        question = qobject_cast<QMessageBox*>(w)->text();
+        test::ButtonWithText(w, "Cancel")->click();
+    });
+    QTest::keyClick(view, Qt::Key_Delete);
+    QCOMPARE(question, QString("Do you really want to delete \"Menu group name\" menu group?"));
+    QVERIFY(Find(model, "Menu group name").isValid());
+
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.close();
+}
+
+void TMainWindowTest::EveryControlHasAnAccessibleName() {
+    auto folder = test::MakeAppFolder();
+    TTarvexForm form(folder->path());
+    QStringList unnamed;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractItemView*>(w) || qobject_cast<QWebEngineView*>(w) ||
+                             qobject_cast<QToolBar*>(w) || qobject_cast<QTabWidget*>(w) ||
+                             qobject_cast<QMenuBar*>(w) || qobject_cast<QSplitter*>(w);
+        // Views Qt builds inside its own widgets (a combo box's list) are named by their owner.
+        if (control && !qobject_cast<QAbstractItemView*>(w->parentWidget()) &&
+            w->accessibleName().isEmpty() && w->window() == &form && !w->objectName().startsWith("qt_")) {
+            unnamed << w->metaObject()->className() + QString(" ") + w->objectName();
+        }
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+}
+
+void TMainWindowTest::AProjectNamedAtStartOpensAfterStartup() {
+    auto folder = test::MakeAppFolder();
+    const QString project = QStringLiteral(TARVEX_APP_DIR) + "/samples/sample.xml";
+    TTarvexForm form(folder->path());
+    form.CreateSecondaryForms();
+    form.SetStartupFile(project);
+    // The start-up steps come first: the first New's style question.
+    const auto asked = test::OnNextModal([&](QWidget* w) {
+        form.StyleTemplateForm()->InsertButton()->click();
+        (void)w;
+    });
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QVERIFY(*asked);
+    QCOMPARE(QString::fromStdString(form.Editor().ProjectFileName()), project);
+    QVERIFY(form.ObjectsTreeView()->TreeModel()->rowCount() > 2);
+    QCOMPARE(QString::fromStdString(form.Editor().RecentFiles().Paths().front()), project);
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.close();
+}
+
+void TMainWindowTest::PreviewKeepsItsScrollPositionAcrossRefreshes() {
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QWebEnginePage* page = form.PreviewWebBrowser()->page();
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
+    // Scrolled to its end, the page's own height whatever the pane's size.
+    page->runJavaScript("window.scrollTo(0, document.documentElement.scrollHeight);");
+    QTRY_VERIFY_WITH_TIMEOUT(page->scrollPosition().y() > 20, 10000);
+    const int scrolled = qRound(page->scrollPosition().y());
+
+    // Refreshes in quick succession (a person walking the tree): the second starts while the
+    // first still loads.
+    QSignalSpy loaded(form.PreviewWebBrowser(), &QWebEngineView::loadFinished);
+    form.Action(TActionId::UpdatePreviewAction)->trigger();
+    form.Action(TActionId::UpdatePreviewAction)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(qRound(page->scrollPosition().y()), scrolled, 10000);
+
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
     form.close();
 }
