@@ -2,6 +2,7 @@
 
 #include "AboutUnit.h"
 #include "CustomizeDialog.h"
+#include "DialogPlacement.h"
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "PropertyGrid.h"
@@ -24,6 +25,7 @@
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -1101,6 +1103,7 @@ QWidget* TTarvexForm::DialogParent() {
 TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
                                        TMsgButtons buttons) {
     QMessageBox box(DialogParent());
+    SetFixedDialogFrame(&box);
     box.setWindowTitle(Text(caption));
     box.setText(Text(text));
     box.setTextFormat(Qt::PlainText);
@@ -1165,10 +1168,16 @@ std::optional<std::string> TTarvexForm::InputQuery(const std::string& caption, c
     dialog.setLabelText(Text(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(Text(initialText));
-    // Wide enough for its title (drawn by the window manager, beside its buttons) and its prompt.
+    SetFixedDialogFrame(&dialog);
+    // Wide enough for its title (drawn by the window manager beside its buttons, in a font we do
+    // not know, hence the room to spare) and its prompt. The dialog sizes itself from its
+    // contents, so the width goes to the text field.
     const QFontMetrics metrics(dialog.font());
-    const int titleRoom = metrics.horizontalAdvance(dialog.windowTitle()) * 5 / 4 + 140;
-    dialog.setMinimumWidth(std::max({titleRoom, metrics.horizontalAdvance(dialog.labelText()) + 40, 320}));
+    const int wanted = std::max({metrics.horizontalAdvance(dialog.windowTitle()) * 3 / 2 + 120,
+                                 metrics.horizontalAdvance(dialog.labelText()), 300});
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        field->setMinimumWidth(wanted);
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -1373,6 +1382,7 @@ bool TTarvexForm::ConfirmReplaceFile(const std::string& path) {
                        "the existing file?")
             .arg(QFileInfo(Text(path)).fileName()),
         QMessageBox::NoButton, DialogParent());
+    SetFixedDialogFrame(&box);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -1395,6 +1405,7 @@ void TTarvexForm::SetBusy(bool busy) {
 void TTarvexForm::ReportError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), Text(text), QMessageBox::Ok,
                     DialogParent());
+    SetFixedDialogFrame(&box);
     box.exec();
 }
 

@@ -398,8 +398,8 @@ void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     if (tab && (mods & Qt::ControlModifier)) {
-        // Ctrl+Tab always leaves the grid, as it leaves any control that takes Tab itself.
-        QWidget::focusNextPrevChild(!(mods & Qt::ShiftModifier) && event->key() == Qt::Key_Tab);
+        // Ctrl+Tab is never the grid's: it goes on to the page holding the grid, which turns the page.
+        event->ignore();
         return;
     }
     if (tab) {

@@ -425,6 +425,9 @@ void TMainWindowTest::NewGroupKeepsSelectionAndOpenGroups() {
         QCOMPARE(input->windowTitle(), QString("Create new group"));
         QCOMPARE(input->labelText(), QString("Type new group name"));
         QCOMPARE(input->textValue(), QString("New group name"));
+        // Room for the title beside the frame's buttons, none of which maximises.
+        QVERIFY(input->width() >= input->fontMetrics().horizontalAdvance(input->windowTitle()) + 100);
+        QVERIFY(!(input->windowFlags() & Qt::WindowMaximizeButtonHint));
         input->setTextValue("Inner");
         input->accept();
     });

@@ -476,9 +476,10 @@ void TWidgetsTest::GridKeyboardLeavesChoosesAndUndoes() {
     grid->setCurrentIndex(grid->model()->index(0, 1));
     QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
     QTRY_COMPARE(focused(), before);
-    grid->setFocus();
-    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
-    QTRY_VERIFY(focused() != grid && !grid->isAncestorOf(focused()));
+    // Ctrl+Tab is left to the page holding the grid.
+    QKeyEvent ctrlTab(QEvent::KeyPress, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::sendEvent(grid, &ctrlTab);
+    QVERIFY(!ctrlTab.isAccepted());
 
     // F4, Alt+Down and Space open the colour dialog of a colour row and the list of a pick-list row.
     struct TKey {
