@@ -128,6 +128,12 @@ QString PageText(QWebEngineView* view) {
     return *html;
 }
 
+// Closes the window; the save question is answered No.
+void CloseAnsweringNo(TTarvexForm& form) {
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.close();
+}
+
 } // namespace
 
 class TMainWindowTest : public QObject {
@@ -696,8 +702,7 @@ void TMainWindowTest::TreeKeysKeepTheSelectionAndReachTheCaption() {
     QCOMPARE(question, QString("Do you really want to delete \"Menu group name\" menu group?"));
     QVERIFY(Find(model, "Menu group name").isValid());
 
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-    form.close();
+    CloseAnsweringNo(form);
 }
 
 void TMainWindowTest::EveryControlHasAnAccessibleName() {
@@ -734,8 +739,7 @@ void TMainWindowTest::AProjectNamedAtStartOpensAfterStartup() {
     QCOMPARE(QString::fromStdString(form.Editor().ProjectFileName()), project);
     QVERIFY(form.ObjectsTreeView()->TreeModel()->rowCount() > 2);
     QCOMPARE(QString::fromStdString(form.Editor().RecentFiles().Paths().front()), project);
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-    form.close();
+    CloseAnsweringNo(form);
 }
 
 void TMainWindowTest::PreviewKeepsItsScrollPositionAcrossRefreshes() {
@@ -757,8 +761,7 @@ void TMainWindowTest::PreviewKeepsItsScrollPositionAcrossRefreshes() {
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(qRound(page->scrollPosition().y()), scrolled, 10000);
 
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-    form.close();
+    CloseAnsweringNo(form);
 }
 
 void TMainWindowTest::HintsGoToTheStatusBar() {

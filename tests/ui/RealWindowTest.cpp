@@ -168,7 +168,7 @@ void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
              "--delay", "15", "About us"});
     QTRY_COMPARE(caption.data().toString(), QString("About us"));
 
-    // Tab from the grid's last row leaves the grid; Escape undoes an edit.
+    // Escape brings back the value the edit started from.
     XdoTool({"key", "Escape"});
     QTRY_COMPARE(caption.data().toString(), QString("Menu group name"));
     Close(run);
