@@ -167,6 +167,12 @@ std::optional<std::string> TTarvexEditor::RunFileDialog(bool save, TFileDialogRe
 // ---- view input ----
 
 void TTarvexEditor::SelectObjectNode(TTreeNode* node) {
+    if (!node && m_selectedObject) {
+        // The commands act on the selected node, so the view may not hide it: a click on empty
+        // space keeps the selection, and the view is told to show it again.
+        Notify([this](TEditorListener& l) { l.ObjectSelectionChanged(m_selectedObject); });
+        return;
+    }
     if (node == m_selectedObject || (node && node->Tree() != &m_project.Objects)) {
         return;
     }
@@ -176,6 +182,10 @@ void TTarvexEditor::SelectObjectNode(TTreeNode* node) {
 }
 
 void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
+    if (!node && m_selectedStyle) {
+        Notify([this](TEditorListener& l) { l.StyleSelectionChanged(m_selectedStyle); });
+        return;
+    }
     if (node == m_selectedStyle || (node && node->Tree() != &m_project.Styles)) {
         return;
     }
@@ -300,8 +310,8 @@ void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
 
 // ---- project lifecycle ----
 
-bool TTarvexEditor::ConfirmAndClearProject() {
-    if (ActionEnabled(TActionId::SaveAction)) {
+bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
+    if (askToSave && ActionEnabled(TActionId::SaveAction)) {
         const TMsgResult answer =
             Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
         if (answer == TMsgResult::Yes) {
@@ -340,7 +350,7 @@ void TTarvexEditor::NewActionExecute() {
     UpdatePreviewActionExecute();
 }
 
-bool TTarvexEditor::LoadProject(const std::string& path) {
+bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
     CommitValueEditors();
     const std::filesystem::path file = PathFromUtf8(path);
     std::optional<std::string> bytes = ReadWholeFile(file, ProjectFileCeiling);
@@ -353,7 +363,7 @@ bool TTarvexEditor::LoadProject(const std::string& path) {
         Message("The file " + path + " is not a Tarvex project!", "Error", TMsgIcon::Information);
         return false;
     }
-    if (!ConfirmAndClearProject()) {
+    if (!ConfirmAndClearProject(askToSave)) {
         return false;
     }
     // A Yes at the question may just have saved this very file: read what is there now.
@@ -372,7 +382,13 @@ bool TTarvexEditor::LoadProject(const std::string& path) {
 void TTarvexEditor::OpenActionExecute() {
     const std::optional<std::string> path =
         RunFileDialog(false, DialogRequest("OpenProjectDialog", ProjectFilter, "xml"));
-    if (path && LoadProject(*path)) {
+    if (path) {
+        OpenProjectFile(*path);
+    }
+}
+
+void TTarvexEditor::OpenProjectFile(const std::string& path, bool askToSave) {
+    if (LoadProject(path, askToSave)) {
         AddRecentFile();
     }
 }
@@ -618,6 +634,16 @@ void TTarvexEditor::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* targe
     if (newParent) {
         Notify([newParent](TEditorListener& l) { l.ExpandNodeRequested(newParent); });
     }
+    RefreshPreview();
+}
+
+bool TTarvexEditor::ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const {
+    const TTreeNode* dragged = m_selectedObject;
+    if (!ObjectsTreeViewDragOver(source) || !dragged || dragged->IsOptions()) {
+        return false;
+    }
+    return !target ||
+           (target->Tree() == &m_project.Objects && target != dragged && !dragged->IsAncestorOf(target));
 }
 
 TTreeNode* TTarvexEditor::AddMenuGroup(const std::string& name, const std::string& address) {
@@ -630,6 +656,9 @@ TTreeNode* TTarvexEditor::AddMenuGroup(const std::string& name, const std::strin
     item.Address = address;
     TTreeNode* group = m_project.Objects.Append(parent, TNodeKind::MenuGroup, name);
     group->Item() = item;
+    if (parent) {
+        Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+    }
 
     TMenuOptionsRec options;
     FillDefaultMenuOptions(m_project, options, group);
@@ -646,7 +675,7 @@ TTreeNode* TTarvexEditor::AddMenuGroup(const std::string& name, const std::strin
     return group;
 }
 
-void TTarvexEditor::AddMenuItem(const std::string& name, const std::string& address) {
+TTreeNode* TTarvexEditor::AddMenuItem(const std::string& name, const std::string& address) {
     m_treeUpdateGuard = true;
     TTreeNode* parent = nullptr;
     if (m_selectedObject) {
@@ -659,6 +688,7 @@ void TTarvexEditor::AddMenuItem(const std::string& name, const std::string& addr
     TTreeNode* node = m_project.Objects.Append(parent, TNodeKind::MenuItem, name);
     node->Item() = item;
     m_treeUpdateGuard = false;
+    return node;
 }
 
 void TTarvexEditor::NewGroupActionExecute() {
@@ -673,7 +703,12 @@ void TTarvexEditor::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
     if (name) {
-        AddMenuItem(OneLine(Utf8ToRecordText(*name)), std::string(KorvaneHomePage));
+        TTreeNode* item = AddMenuItem(OneLine(Utf8ToRecordText(*name)), std::string(KorvaneHomePage));
+        // The new entry is where the person continues: shown, selected, and in the preview.
+        if (TTreeNode* holder = item->Parent()) {
+            Notify([holder](TEditorListener& l) { l.ExpandNodeRequested(holder); });
+        }
+        SelectObjectNode(item);
     }
 }
 
@@ -696,6 +731,7 @@ void TTarvexEditor::DeleteSelectedObject() {
         ObjectsTreeViewChanging(nullptr);
         SetObjectSelection(nullptr);
         ObjectsTreeViewChange(nullptr);
+        RefreshPreview();
     }
 }
 
@@ -717,6 +753,17 @@ void TTarvexEditor::DelGroupActionExecute() {
 void TTarvexEditor::DeleteMenuItemActionExecute() {
     if (m_selectedObject && m_selectedObject->IsItem()) {
         ConfirmAndDeleteSelectedObject("menu item");
+    }
+}
+
+void TTarvexEditor::DeleteSelectedObjectExecute() {
+    if (m_activePage != TControlsPage::MenuCreator || !m_selectedObject) {
+        return;
+    }
+    if (m_selectedObject->IsGroup()) {
+        DelGroupActionExecute();
+    } else if (m_selectedObject->IsItem()) {
+        DeleteMenuItemActionExecute();
     }
 }
 
@@ -1172,10 +1219,12 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         const std::optional<std::string> address = ReadInternetShortcut(std::filesystem::path(child.Path));
         if (!address) {
             Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
-            return;
+            break;
         }
         AddMenuItem(OneLine(Utf8ToRecordText(child.Text)), OneLine(*address));
     }
+    // The group's preview was drawn before its items came.
+    RefreshPreview();
 }
 
 } // namespace tarvex

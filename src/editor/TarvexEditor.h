@@ -91,10 +91,13 @@ public:
 
     // ---- project lifecycle ----
     void NewActionExecute();
-    bool ConfirmAndClearProject();
+    bool ConfirmAndClearProject(bool askToSave = true);
     // True when the load went ahead.
-    bool LoadProject(const std::string& path);
+    bool LoadProject(const std::string& path, bool askToSave = true);
     void OpenActionExecute();
+    // Opens `path` as Open does once a file is chosen. `askToSave` false: the design in the
+    // window is the untouched one of the start-up, replaced without the save question.
+    void OpenProjectFile(const std::string& path, bool askToSave = true);
     void SaveActionExecute();
     void SaveAsActionExecute();
     void PublishActionExecute();
@@ -106,12 +109,18 @@ public:
     bool ObjectsTreeViewDragOver(TDragSource source) const;
     // `target` is the node under the mouse at the drop point, nullptr for empty space.
     void ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target);
+    // Whether a drop of the selected node on `target` (null: below every node) would move it;
+    // the view shows the refusal cursor before the drop otherwise.
+    bool ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const;
     // The new group, which is then selected.
     TTreeNode* AddMenuGroup(const std::string& name, const std::string& address);
-    void AddMenuItem(const std::string& name, const std::string& address);
+    TTreeNode* AddMenuItem(const std::string& name, const std::string& address);
     void NewGroupActionExecute();
     void DelGroupActionExecute();
     void DelGroupActionUpdate();
+    // The Delete key in the objects tree: the group or item command for the selected node, with
+    // its confirmation; a Menu Options node stays.
+    void DeleteSelectedObjectExecute();
     void NewMenuItemActionExecute();
     void DeleteMenuItemActionExecute();
     void DeleteMenuItemActionUpdate();

@@ -8,13 +8,18 @@
 
 namespace tarvex {
 
+// The frame of a dialog that is not resized: title, system menu and close button, and no
+// maximise button (which the window manager would offer unless told the buttons one by one).
+inline void SetFixedDialogFrame(QWidget* dialog, Qt::WindowFlags extra = {}) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | extra);
+}
+
 inline void SetUpFixedDialog(QDialog* dialog, const QString& objectName, const QString& caption,
                              int clientWidth, int clientHeight) {
     dialog->setObjectName(objectName);
     dialog->setWindowTitle(caption);
-    dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint);
+    SetFixedDialogFrame(dialog, Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint);
     dialog->setFixedSize(clientWidth, clientHeight);
 }
 

@@ -4,7 +4,9 @@
 
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QStyledItemDelegate>
 
@@ -80,9 +82,49 @@ bool TEditorTreeView::OwnDrag(const QDropEvent* event) const {
     return m_model && m_model->IsOwnDrag(event->mimeData());
 }
 
-void TEditorTreeView::dragEnterEvent(QDragEnterEvent* event) {
-    if (CanDrop && CanDrop(OwnDrag(event))) {
+QRect TEditorTreeView::IndicatorFor(const QModelIndex& target) const {
+    // A drop moves the node to the end of the target's holder: the line goes under the holder's
+    // last visible row, at the indentation of its entries.
+    const QModelIndex holder = target.isValid() ? target.parent() : QModelIndex();
+    const int count = model()->rowCount(holder);
+    if (count == 0) {
+        return QRect();
+    }
+    QModelIndex last = model()->index(count - 1, 0, holder);
+    while (isExpanded(last) && model()->rowCount(last) > 0) {
+        last = model()->index(model()->rowCount(last) - 1, 0, last);
+    }
+    const QRect lastRow = visualRect(last);
+    const QRect entry = visualRect(model()->index(count - 1, 0, holder));
+    if (!lastRow.isValid() || !entry.isValid()) {
+        return QRect();
+    }
+    return QRect(entry.left(), lastRow.bottom() - 1, viewport()->width() - entry.left(), 3);
+}
+
+bool TEditorTreeView::AcceptDragAt(QDropEvent* event) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    const QRect before = m_dropIndicator;
+    const bool accepted = CanDrop && CanDrop(OwnDrag(event), TTreeModel::NodeOf(at));
+    m_dropIndicator = accepted ? IndicatorFor(at) : QRect();
+    if (before != m_dropIndicator) {
+        viewport()->update();
+    }
+    if (accepted) {
         event->setDropAction(Qt::MoveAction);
+        event->accept();
+    } else {
+        // The refusal cursor shows while the mouse is here.
+        event->ignore();
+    }
+    return accepted;
+}
+
+void TEditorTreeView::dragEnterEvent(QDragEnterEvent* event) {
+    // Entering is accepted for any drag of our own, so that moves over refused nodes still reach
+    // dragMoveEvent and show the refusal there.
+    if (CanDrop && OwnDrag(event)) {
+        AcceptDragAt(event);
         event->accept();
     } else {
         event->ignore();
@@ -90,25 +132,79 @@ void TEditorTreeView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TEditorTreeView::dragMoveEvent(QDragMoveEvent* event) {
-    if (CanDrop && CanDrop(OwnDrag(event))) {
-        event->setDropAction(Qt::MoveAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    AcceptDragAt(event);
+}
+
+void TEditorTreeView::dragLeaveEvent(QDragLeaveEvent* event) {
+    m_dropIndicator = QRect();
+    viewport()->update();
+    QTreeView::dragLeaveEvent(event);
 }
 
 void TEditorTreeView::dropEvent(QDropEvent* event) {
+    m_dropIndicator = QRect();
+    viewport()->update();
     const bool own = OwnDrag(event);
-    if (!Drop || !CanDrop || !CanDrop(own)) {
+    TTreeNode* target = TTreeModel::NodeOf(indexAt(event->position().toPoint()));
+    if (!Drop || !CanDrop || !CanDrop(own, target)) {
         event->ignore();
         return;
     }
-    TTreeNode* target = TTreeModel::NodeOf(indexAt(event->position().toPoint()));
     // The tree moves the node itself; Qt must not remove any row on its side afterwards.
     event->setDropAction(Qt::CopyAction);
     event->accept();
     Drop(own, target);
+}
+
+void TEditorTreeView::paintEvent(QPaintEvent* event) {
+    QTreeView::paintEvent(event);
+    if (m_dropIndicator.isValid()) {
+        QPainter painter(viewport());
+        painter.fillRect(m_dropIndicator, palette().color(QPalette::Highlight));
+    }
+}
+
+void TEditorTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid() && EditRequested) {
+        if (index != currentIndex()) {
+            setCurrentIndex(index);
+        }
+        EditRequested();
+        event->accept();
+        return;
+    }
+    QTreeView::mouseDoubleClickEvent(event);
+}
+
+void TEditorTreeView::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Delete && DeleteRequested) {
+        DeleteRequested();
+        event->accept();
+        return;
+    }
+    if (plain &&
+        (event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        EditRequested && currentIndex().isValid()) {
+        EditRequested();
+        event->accept();
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+QItemSelectionModel::SelectionFlags TEditorTreeView::selectionCommand(const QModelIndex& index,
+                                                                      const QEvent* event) const {
+    // Neither empty space nor Ctrl+click takes the selection away: the commands act on it.
+    if (!index.isValid()) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    QItemSelectionModel::SelectionFlags flags = QTreeView::selectionCommand(index, event);
+    if (flags & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
+        flags = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    }
+    return flags;
 }
 
 } // namespace tarvex

@@ -18,9 +18,16 @@ public:
     void SetTreeModel(TTreeModel* model);
     TTreeModel* TreeModel() const { return m_model; }
 
-    // Set both to allow drops. `ownDrag`: the drag began in this view's own tree.
-    std::function<bool(bool ownDrag)> CanDrop;
+    // Set both to allow drops. `ownDrag`: the drag began in this view's own tree; `target`: the
+    // node under the mouse, null below the last one.
+    std::function<bool(bool ownDrag, TTreeNode* target)> CanDrop;
     std::function<void(bool ownDrag, TTreeNode* target)> Drop;
+    // Delete on the selected node.
+    std::function<void()> DeleteRequested;
+    // F2, Enter or a double-click on the selected node: edit its caption.
+    std::function<void()> EditRequested;
+    // Where the last accepted drag move would put the node; empty when no drop is under way.
+    QRect DropIndicator() const { return m_dropIndicator; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -28,14 +35,24 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
+                                                         const QEvent* event = nullptr) const override;
 
 private:
     bool OwnDrag(const QDropEvent* event) const;
+    bool AcceptDragAt(QDropEvent* event);
+    // The line under the last row of the holder a drop on `target` moves the node into.
+    QRect IndicatorFor(const QModelIndex& target) const;
 
     TTreeModel* m_model = nullptr;
     // Where the left button went down on a node; null when it did not.
     QPoint m_pressPosition;
     QPersistentModelIndex m_pressIndex;
+    QRect m_dropIndicator;
 };
 
 } // namespace tarvex

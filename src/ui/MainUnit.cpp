@@ -2,6 +2,7 @@
 
 #include "AboutUnit.h"
 #include "CustomizeDialog.h"
+#include "DialogPlacement.h"
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "PreviewWebPage.h"
@@ -26,10 +27,12 @@
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -44,8 +47,11 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QWindow>
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace tarvex {
 
@@ -378,7 +384,8 @@ void TTarvexForm::CreateControls() {
     editorLayout->addWidget(m_menuItemValueEditor);
     m_objectsSplitter->addWidget(m_objectsTreeView);
     m_objectsSplitter->addWidget(editorArea);
-    m_objectsSplitter->setStretchFactor(0, 0);
+    // A taller pane gives the tree room as well as the grids.
+    m_objectsSplitter->setStretchFactor(0, 1);
     m_objectsSplitter->setStretchFactor(1, 1);
     m_controlsPageControl->addTab(m_objectsSplitter, QStringLiteral("Menu creator"));
 
@@ -393,7 +400,7 @@ void TTarvexForm::CreateControls() {
     m_menuStyleValueEditor->setObjectName(QStringLiteral("MenuStyleValueEditor"));
     m_stylesSplitter->addWidget(m_menuStyleTreeView);
     m_stylesSplitter->addWidget(m_menuStyleValueEditor);
-    m_stylesSplitter->setStretchFactor(0, 0);
+    m_stylesSplitter->setStretchFactor(0, 1);
     m_stylesSplitter->setStretchFactor(1, 1);
     m_controlsPageControl->addTab(m_stylesSplitter, QStringLiteral("Menu styles"));
 
@@ -413,6 +420,13 @@ void TTarvexForm::CreateControls() {
     m_menuItemValueEditor->SetRows(m_menuItemRows.get());
     m_menuStyleValueEditor->SetRows(m_styleRows.get());
     m_menuStyleValueEditor->OnEditButtonClick = [this](int row) {
+        // The colour dialog opens on the cell's colour.
+        const QColor cell = TPropertyGridModel::HexColor(
+            m_menuStyleValueEditor->model()->index(row, 1).data(Qt::EditRole).toString());
+        if (cell.isValid()) {
+            m_lastColor = static_cast<uint32_t>(cell.red()) | (static_cast<uint32_t>(cell.green()) << 8) |
+                          (static_cast<uint32_t>(cell.blue()) << 16);
+        }
         m_editor->MenuStyleValueEditorEditButtonClick(row);
         SyncGrid(TValueEditorId::MenuStyleValueEditor);
     };
@@ -424,12 +438,30 @@ void TTarvexForm::CreateControls() {
     m_objectsTreeView->setDropIndicatorShown(false);
     m_objectsTreeView->setDragDropMode(QAbstractItemView::DragDrop);
     m_objectsTreeView->setDefaultDropAction(Qt::MoveAction);
-    m_objectsTreeView->CanDrop = [this](bool own) {
-        return m_editor->ObjectsTreeViewDragOver(own ? TDragSource::ObjectsTreeView : TDragSource::Other);
+    m_objectsTreeView->CanDrop = [this](bool own, TTreeNode* target) {
+        return m_editor->ObjectsTreeViewMayDrop(own ? TDragSource::ObjectsTreeView : TDragSource::Other,
+                                                target);
     };
     m_objectsTreeView->Drop = [this](bool own, TTreeNode* target) {
         m_editor->ObjectsTreeViewDragDrop(own ? TDragSource::ObjectsTreeView : TDragSource::Other, target);
         ScheduleSelectionSync();
+    };
+    m_objectsTreeView->DeleteRequested = [this] {
+        RunCommand([this] { m_editor->DeleteSelectedObjectExecute(); });
+    };
+    m_menuStyleTreeView->DeleteRequested = [this] { Execute(A::DelStyleAction); };
+    m_objectsTreeView->EditRequested = [this] {
+        const TTreeNode* node = m_editor->SelectedObject();
+        if (!node) {
+            return;
+        }
+        TPropertyGrid* grid = node->IsOptions() ? m_menuValueList : m_menuItemValueEditor;
+        grid->EditRow(node->IsOptions() ? 0 : grid->RowOf(QStringLiteral("Caption")));
+    };
+    m_menuStyleTreeView->EditRequested = [this] {
+        if (m_editor->SelectedStyle()) {
+            m_menuStyleValueEditor->EditRow(0);
+        }
     };
 
     m_objectsTreeView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -473,6 +505,26 @@ void TTarvexForm::CreateControls() {
         m_scriptWarningsForm->raise();
     });
     status->addPermanentWidget(m_scriptWarningsButton);
+
+    // Screen readers and other assistive tools find the controls by these names.
+    const std::pair<QWidget*, const char*> names[] = {{m_controlsPageControl, "Design pages"},
+                                                      {m_objectsTreeView, "Menu objects"},
+                                                      {m_menuValueList, "Menu options"},
+                                                      {m_menuItemValueEditor, "Menu item properties"},
+                                                      {m_menuStyleTreeView, "Menu styles"},
+                                                      {m_menuStyleValueEditor, "Style properties"},
+                                                      {m_pageControl1, "Preview and help pages"},
+                                                      {m_fileToolBar, "File toolbar"},
+                                                      {m_commandsToolBar, "Commands toolbar"},
+                                                      {menuBar(), "Main menu"},
+                                                      {status, "Status bar"},
+                                                      {m_hintPanel, "Hint"},
+                                                      {m_mainSplitter, "Design and preview divider"},
+                                                      {m_objectsSplitter, "Objects and properties divider"},
+                                                      {m_stylesSplitter, "Styles and properties divider"}};
+    for (const auto& [widget, name] : names) {
+        widget->setAccessibleName(QString::fromLatin1(name));
+    }
 }
 
 void TTarvexForm::CreateBrowsers() {
@@ -497,6 +549,18 @@ void TTarvexForm::CreateBrowsers() {
     m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
     m_pageControl1->addTab(m_previewWebBrowser, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
+    m_previewWebBrowser->setAccessibleName(QStringLiteral("Menu preview"));
+    m_helpBrowser->setAccessibleName(QStringLiteral("Quick help"));
+
+    // A refresh of the same page comes back to where the person had scrolled it.
+    connect(m_previewWebBrowser, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        m_previewLoading = false;
+        if (ok && !m_previewScroll.isNull()) {
+            m_previewWebBrowser->page()->runJavaScript(
+                QStringLiteral("window.scrollTo(%1, %2)").arg(m_previewScroll.x()).arg(m_previewScroll.y()));
+        }
+        m_previewScroll = QPointF();
+    });
 }
 
 void TTarvexForm::ConnectTree(TEditorTreeView* view, TTreeModel* model, bool objects) {
@@ -617,9 +681,24 @@ void TTarvexForm::CommitOpenCellEditors() {
     }
 }
 
-void TTarvexForm::Execute(TActionId id) {
+void TTarvexForm::RunCommand(const std::function<void()>& command) {
     CommitOpenCellEditors();
     ++m_busy;
+    command();
+    --m_busy;
+    // The grids show what the command left in the editor (typed values may have been committed).
+    for (TValueEditorId grid : {TValueEditorId::MenuValueList, TValueEditorId::MenuItemValueEditor,
+                                TValueEditorId::MenuStyleValueEditor}) {
+        SyncGrid(grid);
+    }
+    ScheduleSelectionSync();
+}
+
+void TTarvexForm::Execute(TActionId id) {
+    RunCommand([this, id] { ExecuteCommand(id); });
+}
+
+void TTarvexForm::ExecuteCommand(TActionId id) {
     TTarvexEditor& e = *m_editor;
     switch (id) {
     case A::NewAction:
@@ -701,13 +780,6 @@ void TTarvexForm::Execute(TActionId id) {
         m_aboutForm->exec();
         break;
     }
-    --m_busy;
-    // The grids show what the command left in the editor (typed values may have been committed).
-    for (TValueEditorId grid : {TValueEditorId::MenuValueList, TValueEditorId::MenuItemValueEditor,
-                                TValueEditorId::MenuStyleValueEditor}) {
-        SyncGrid(grid);
-    }
-    ScheduleSelectionSync();
 }
 
 void TTarvexForm::ShowCustomizeDialog() {
@@ -808,6 +880,11 @@ void TTarvexForm::RunStartup() {
     }
     SyncTreeSelection(true);
     SyncTreeSelection(false);
+    if (!m_startupFile.isEmpty()) {
+        RunCommand([this] { m_editor->OpenProjectFile(QStringToUtf8(m_startupFile), false); });
+    }
+    // The keyboard starts in the design, so that the arrows walk the tree at once.
+    m_objectsTreeView->setFocus(Qt::OtherFocusReason);
     m_startupDone = true;
     emit Started();
 }
@@ -859,26 +936,90 @@ void TTarvexForm::SaveWindowSettings() {
     TWindowSettingsStore::Write(settings, CurrentWindowSettings(), normal);
 }
 
+QRect TTarvexForm::FitOnScreens(const QRect& bounds, const QMargins& frame) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty()) {
+        return bounds;
+    }
+    // The screen the window overlaps most, else the one nearest to it (a monitor that is gone).
+    const QRect outer = bounds.marginsAdded(frame);
+    QScreen* best = nullptr;
+    long long bestOverlap = 0;
+    long long bestDistance = std::numeric_limits<long long>::max();
+    for (QScreen* screen : screens) {
+        const QRect area = screen->availableGeometry();
+        const QRect overlap = area.intersected(outer);
+        const long long size =
+            overlap.isEmpty() ? 0 : static_cast<long long>(overlap.width()) * overlap.height();
+        const QPoint d = area.center() - outer.center();
+        const long long distance =
+            static_cast<long long>(d.x()) * d.x() + static_cast<long long>(d.y()) * d.y();
+        if (size > bestOverlap || (bestOverlap == 0 && size == 0 && distance < bestDistance)) {
+            best = screen;
+            bestOverlap = size;
+            bestDistance = distance;
+        }
+    }
+    const QRect area = best->availableGeometry().marginsRemoved(frame);
+    QRect fitted = bounds;
+    fitted.setWidth(std::min(bounds.width(), area.width()));
+    fitted.setHeight(std::min(bounds.height(), area.height()));
+    fitted.moveLeft(std::clamp(bounds.left(), area.left(), area.right() - fitted.width() + 1));
+    fitted.moveTop(std::clamp(bounds.top(), area.top(), area.bottom() - fitted.height() + 1));
+    return fitted;
+}
+
+QMargins TTarvexForm::FrameMargins() const {
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins known(client.left() - frame.left(), client.top() - frame.top(),
+                         frame.right() - client.right(), frame.bottom() - client.bottom());
+    // Before the window manager has framed the window, room for a usual title bar and border.
+    return known.isNull() ? QMargins(4, 30, 4, 4) : known;
+}
+
 void TTarvexForm::ApplyWindowSettings(const TWindowSettings& settings) {
     m_loadedSettings = settings;
     setWindowState(Qt::WindowNoState);
-    resize(std::max(settings.Width, 100), std::max(settings.Heigth, 100));
-    move(settings.Left, settings.Top);
+    // The bounds are the client area's: what the window manager adds around it is not ours to
+    // store, so a restored window sits exactly where it was left.
+    const QRect stored(settings.Left, settings.Top, std::max(settings.Width, 100),
+                       std::max(settings.Heigth, 100));
+    setGeometry(FitOnScreens(stored, FrameMargins()));
     PlaceToolBars(settings);
     SetFirstPaneSize(m_objectsSplitter, settings.ObjectsTree);
     SetFirstPaneSize(m_stylesSplitter, settings.MenuStyles);
     SetFirstPaneSize(m_mainSplitter, settings.LeftPanel);
     // Last, so that leaving the maximised or minimised state returns to the bounds above.
-    switch (settings.ValidWinState()) {
-    case 1:
-        setWindowState(Qt::WindowMinimized);
-        break;
-    case 2:
-        setWindowState(Qt::WindowMaximized);
-        break;
-    default:
-        break;
+    const Qt::WindowState state = settings.ValidWinState() == 1   ? Qt::WindowMinimized
+                                  : settings.ValidWinState() == 2 ? Qt::WindowMaximized
+                                                                  : Qt::WindowNoState;
+    setWindowState(state);
+    ++m_stateRequest;
+    if (state != Qt::WindowNoState) {
+        RequestStateWhenMapped(state, 100);
     }
+}
+
+void TTarvexForm::RequestStateWhenMapped(Qt::WindowState state, int triesLeft) {
+    // Asked again once the window manager shows the window: the state set before the window was
+    // mapped gives way to the stored bounds under some window managers.
+    const int request = m_stateRequest;
+    QTimer::singleShot(20, this, [this, state, triesLeft, request] {
+        // Not when newer settings were applied since, nor when the person chose another state.
+        if (request != m_stateRequest || !isVisible() ||
+            (windowState() != state && windowState() != Qt::WindowNoState)) {
+            return;
+        }
+        if (!windowHandle() || !windowHandle()->isExposed()) {
+            if (triesLeft > 0) {
+                RequestStateWhenMapped(state, triesLeft - 1);
+            }
+            return;
+        }
+        setWindowState(Qt::WindowNoState);
+        setWindowState(state);
+    });
 }
 
 void TTarvexForm::PlaceToolBars(const TWindowSettings& settings) {
@@ -912,11 +1053,12 @@ void TTarvexForm::PlaceToolBars(const TWindowSettings& settings) {
 
 TWindowSettings TTarvexForm::CurrentWindowSettings() const {
     TWindowSettings s = m_loadedSettings;
-    const QRect frame = frameGeometry();
-    s.Width = width();
-    s.Heigth = height();
-    s.Left = frame.x();
-    s.Top = frame.y();
+    // The normal (restored) client area, whatever state the window is in.
+    const QRect bounds = isMaximized() || isMinimized() || isFullScreen() ? normalGeometry() : geometry();
+    s.Width = bounds.width();
+    s.Heigth = bounds.height();
+    s.Left = bounds.x();
+    s.Top = bounds.y();
     const int bandTop = menuBar()->isVisible() ? menuBar()->geometry().bottom() + 1 : 0;
     s.FileToolBarLeft = m_fileToolBar->x() + BandLeftOffset;
     s.FileToolBarTop = m_fileToolBar->y() - bandTop + BandTopOffset;
@@ -994,6 +1136,7 @@ QWidget* TTarvexForm::DialogParent() {
 TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
                                        TMsgButtons buttons) {
     QMessageBox box(DialogParent());
+    SetFixedDialogFrame(&box);
     box.setWindowTitle(Text(caption));
     box.setText(Text(text));
     box.setTextFormat(Qt::PlainText);
@@ -1058,6 +1201,16 @@ std::optional<std::string> TTarvexForm::InputQuery(const std::string& caption, c
     dialog.setLabelText(Text(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(Text(initialText));
+    SetFixedDialogFrame(&dialog);
+    // Wide enough for its title (drawn by the window manager beside its buttons, in a font we do
+    // not know, hence the room to spare) and its prompt. The dialog sizes itself from its
+    // contents, so the width goes to the text field.
+    const QFontMetrics metrics(dialog.font());
+    const int wanted = std::max({metrics.horizontalAdvance(dialog.windowTitle()) * 3 / 2 + 120,
+                                 metrics.horizontalAdvance(dialog.labelText()), 300});
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        field->setMinimumWidth(wanted);
+    }
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -1234,7 +1387,17 @@ void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
 }
 
 void TTarvexForm::NavigatePreview(const std::string& path) {
-    m_previewPage->AllowPage(m_previewPage->UrlOfFile(Text(path)));
+    const QUrl url = m_previewPage->UrlOfFile(Text(path));
+    m_previewPage->AllowPage(url);
+    const bool samePage = m_previewWebBrowser->url() == url;
+    // A refresh while the last one still loads keeps the position taken before that one: the
+    // half-loaded page is at its top.
+    if (!samePage) {
+        m_previewScroll = QPointF();
+    } else if (!m_previewLoading) {
+        m_previewScroll = m_previewWebBrowser->page()->scrollPosition();
+    }
+    m_previewLoading = true;
     Navigate(m_previewWebBrowser, path);
 }
 
@@ -1273,6 +1436,7 @@ bool TTarvexForm::ConfirmReplaceFile(const std::string& path) {
                        "the existing file?")
             .arg(QFileInfo(Text(path)).fileName()),
         QMessageBox::NoButton, DialogParent());
+    SetFixedDialogFrame(&box);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
@@ -1295,6 +1459,7 @@ void TTarvexForm::SetBusy(bool busy) {
 void TTarvexForm::ReportError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), Text(text), QMessageBox::Ok,
                     DialogParent());
+    SetFixedDialogFrame(&box);
     box.exec();
 }
 

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -47,6 +48,8 @@ public:
 
     TTarvexEditor& Editor() { return *m_editor; }
     QString ApplicationFolder() const { return m_applicationFolder; }
+    // A project to open once the start-up sequence has run (the program's command line).
+    void SetStartupFile(const QString& path) { m_startupFile = path; }
     // True once the start-up sequence (first show) has run to its end.
     bool StartupDone() const { return m_startupDone; }
 
@@ -81,6 +84,9 @@ public:
     void SaveWindowSettings();
     void ApplyWindowSettings(const TWindowSettings& settings);
     TWindowSettings CurrentWindowSettings() const;
+    // `bounds` (a client area) moved and, if need be, shrunk onto the available screen it overlaps
+    // most, or the nearest one, with room for the window frame `frame` around it.
+    static QRect FitOnScreens(const QRect& bounds, const QMargins& frame);
 
     // The command-bar layout file, written once while the program ends; shows "Unable to save
     // settings" and returns false when it cannot be written.
@@ -139,12 +145,17 @@ private:
     void Execute(TActionId id);
     // Pushes the text of every grid cell still being edited into the editor's rows.
     void CommitOpenCellEditors();
+    void ExecuteCommand(TActionId id);
+    // Runs an editor command as the busy one, then shows what it left.
+    void RunCommand(const std::function<void()>& command);
     void IdleUpdate();
     void SyncActions();
     void SyncTreeSelection(bool objects);
     void ScheduleSelectionSync();
     void SyncGrid(TValueEditorId id);
     void RebuildRecentFiles();
+    QMargins FrameMargins() const;
+    void RequestStateWhenMapped(Qt::WindowState state, int triesLeft);
     void PlaceToolBars(const TWindowSettings& settings);
     void Navigate(QWebEngineView* view, const std::string& path);
     std::optional<std::string> RunFileDialog(const TFileDialogRequest& request, bool save);
@@ -193,7 +204,12 @@ private:
     TWindowSettings m_loadedSettings = TWindowSettings::Defaults();
     std::set<const TTreeNode*> m_expandedBeforeReset;
     uint32_t m_lastColor = 0;
+    QString m_startupFile;
+    // Where the preview page was scrolled when it was refreshed; null when it is a new page.
+    QPointF m_previewScroll;
+    bool m_previewLoading = false;
     int m_syncing = 0;
+    int m_stateRequest = 0;
     int m_busy = 0;
     bool m_shown = false;
     bool m_startupDone = false;

@@ -3,12 +3,17 @@
 #include "RecordString.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace tarvex {
 
@@ -31,10 +36,48 @@ public:
         layout->addWidget(m_edit, 1);
         layout->addWidget(m_button);
         setFocusProxy(m_edit);
+        m_edit->installEventFilter(this);
     }
     QLineEdit* Edit() const { return m_edit; }
     QToolButton* Button() const { return m_button; }
     static constexpr int PropertyGridButtonWidth = 18;
+
+protected:
+    // The grid's delegate watches this cell, not the line edit inside it: the keys that end or
+    // leave the edit are handed to the cell, where the delegate sees them.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_edit && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            switch (key->key()) {
+            case Qt::Key_Tab:
+            case Qt::Key_Backtab:
+            case Qt::Key_Escape:
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                QCoreApplication::sendEvent(this, event);
+                return true;
+            default:
+                break;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // The line edit leaves these keys to its holder.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (IsChooserKey(event, false)) {
+            m_button->click();
+            return;
+        }
+        QWidget::keyPressEvent(event);
+    }
+
+public:
+    static bool IsChooserKey(const QKeyEvent* event, bool spaceToo) {
+        const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+        return (event->key() == Qt::Key_F4 && mods == Qt::NoModifier) ||
+               (event->key() == Qt::Key_Down && mods == Qt::AltModifier) ||
+               (spaceToo && event->key() == Qt::Key_Space && mods == Qt::NoModifier);
+    }
 
 private:
     QLineEdit* m_edit;
@@ -164,6 +207,7 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setFrame(false);
+        combo->setAccessibleName(index.sibling(row, 0).data().toString());
         for (const std::string& entry : rows->PickList(row)) {
             combo->addItem(RecordToQString(entry));
         }
@@ -172,6 +216,8 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
     }
     case TPropertyEditStyle::Color: {
         auto* cell = new TColorCellEditor(parent);
+        cell->Edit()->setAccessibleName(index.sibling(row, 0).data().toString());
+        cell->Button()->setAccessibleName(QStringLiteral("Choose colour"));
         connect(cell->Edit(), &QLineEdit::textEdited, self, [self, cell] { emit self->commitData(cell); });
         connect(cell->Button(), &QToolButton::clicked, self,
                 [self, row] { emit self->EditButtonClicked(row); });
@@ -182,6 +228,7 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
     }
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
+    edit->setAccessibleName(index.sibling(row, 0).data().toString());
     connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
     return edit;
 }
@@ -224,7 +271,10 @@ TPropertyGrid::TPropertyGrid(int valueColumnWidth, QWidget* parent) : QTableView
     setItemDelegate(m_delegate);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // A click on the current cell opens its editor at once (mousePressEvent), not after the
+    // double-click interval, so keys typed straight after the click reach the editor.
+    setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(true);
     setWordWrap(false);
     setIconSize(QSize(12, 12));
@@ -232,9 +282,10 @@ TPropertyGrid::TPropertyGrid(int valueColumnWidth, QWidget* parent) : QTableView
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(RowHeight);
     verticalHeader()->setMinimumSectionSize(RowHeight);
-    horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    // Keys and values share the pane's width; the starting widths only size the first layout.
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setMinimumSectionSize(40);
     setColumnWidth(0, KeyColumnWidth);
     setColumnWidth(1, valueColumnWidth);
 
@@ -256,6 +307,142 @@ void TPropertyGrid::currentChanged(const QModelIndex& current, const QModelIndex
         return;
     }
     QTableView::currentChanged(current, previous);
+}
+
+int TPropertyGrid::RowOf(const QString& key) const {
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (m_model->index(row, 0).data().toString() == key) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void TPropertyGrid::EditRow(int row) {
+    if (row < 0 || row >= m_model->rowCount() || !isEnabled()) {
+        return;
+    }
+    setFocus(Qt::OtherFocusReason);
+    const QModelIndex cell = m_model->index(row, 1);
+    if (currentIndex() != cell) {
+        setCurrentIndex(cell);
+    }
+    edit(cell);
+    for (QLineEdit* line : viewport()->findChildren<QLineEdit*>()) {
+        if (line->isVisible() && line->hasFocus()) {
+            line->selectAll();
+        }
+    }
+}
+
+bool TPropertyGrid::LeavesGrid(int row, bool forward) const {
+    return forward ? row >= m_model->rowCount() - 1 : row <= 0;
+}
+
+bool TPropertyGrid::OpenChooser(int row) {
+    TPropertyRows* rows = m_model->Rows();
+    if (!rows || row < 0 || row >= m_model->rowCount() || !rows->Enabled()) {
+        return false;
+    }
+    switch (rows->EditStyle(row)) {
+    case TPropertyEditStyle::Color:
+        if (OnEditButtonClick) {
+            OnEditButtonClick(row);
+        }
+        return true;
+    case TPropertyEditStyle::PickList: {
+        const QModelIndex cell = m_model->index(row, 1);
+        edit(cell);
+        for (QComboBox* combo : viewport()->findChildren<QComboBox*>()) {
+            if (combo->isVisible()) {
+                combo->showPopup();
+            }
+        }
+        return true;
+    }
+    case TPropertyEditStyle::Text:
+        break;
+    }
+    return false;
+}
+
+bool TPropertyGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // Taken before a typed key reaches the editor, which writes every key into the row.
+    const QString before = index.data(Qt::EditRole).toString();
+    const bool editing = QTableView::edit(index, trigger, event);
+    if (editing && state() == EditingState && m_editIndex != index) {
+        m_editIndex = index;
+        m_editStartValue = before;
+    }
+    return editing;
+}
+
+void TPropertyGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const QPersistentModelIndex edited = m_editIndex;
+    m_editIndex = QPersistentModelIndex();
+    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid()) {
+        // Escape: the value the edit started from comes back, into the row as well.
+        m_model->setData(edited, m_editStartValue, Qt::EditRole);
+    }
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    if ((forward || hint == QAbstractItemDelegate::EditPreviousItem) &&
+        LeavesGrid(currentIndex().row(), forward)) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(forward);
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
+void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (mods & Qt::ControlModifier)) {
+        // Ctrl+Tab is never the grid's: it goes on to the page holding the grid, which turns the page.
+        event->ignore();
+        return;
+    }
+    if (tab) {
+        const bool forward = event->key() == Qt::Key_Tab && !(mods & Qt::ShiftModifier);
+        if (LeavesGrid(currentIndex().row(), forward)) {
+            // Ignored: focusNextPrevChild then passes the focus on to the next control.
+            event->ignore();
+            return;
+        }
+    }
+    if (state() != EditingState && currentIndex().isValid() && TColorCellEditor::IsChooserKey(event, true) &&
+        OpenChooser(currentIndex().row())) {
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TPropertyGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex before = currentIndex();
+    QTableView::mousePressEvent(event);
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid() && at.column() == 1 && at == before &&
+        state() != EditingState) {
+        edit(at);
+    }
+}
+
+bool TPropertyGrid::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // Only a text the cell cuts gets a tooltip: the whole text.
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex at = indexAt(help->pos());
+        const QString text = at.data(Qt::DisplayRole).toString();
+        const int room =
+            visualRect(at).width() - 8 - (at.data(Qt::DecorationRole).isValid() ? iconSize().width() + 4 : 0);
+        if (!at.isValid() || text.isEmpty() || fontMetrics().horizontalAdvance(text) <= room) {
+            QToolTip::hideText();
+            event->ignore();
+            return true;
+        }
+    }
+    return QTableView::viewportEvent(event);
 }
 
 void TPropertyGrid::Reload() {

@@ -71,16 +71,36 @@ public:
     // Called for the "..." button of a colour row; the handler writes the row, then Reload().
     std::function<void(int row)> OnEditButtonClick;
 
+    // The row whose key is `key`, or -1.
+    int RowOf(const QString& key) const;
+    bool IsEditing() const { return state() == EditingState; }
+    using QTableView::edit;
+    // Puts the keyboard in the value of `row`, its text selected for typing over.
+    void EditRow(int row);
+
     static constexpr int KeyColumnWidth = 150;
     static constexpr int RowHeight = 18;
 
 protected:
     // Keys are not editable: a click on a key edits that row's value.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
+    // F4, Alt+Down or Space on a row: its pick list, or the colour dialog for a colour row.
+    bool OpenChooser(int row);
+    // Whether Tab (`forward`) or Shift+Tab from `row` goes past the grid's end.
+    bool LeavesGrid(int row, bool forward) const;
+
     TPropertyGridModel* m_model;
     TPropertyGridDelegate* m_delegate;
+    // The cell being edited and the value it had when the edit began, for Escape.
+    QPersistentModelIndex m_editIndex;
+    QString m_editStartValue;
 };
 
 } // namespace tarvex

@@ -225,7 +225,9 @@ TEST_F(ObjectsTreeTest, NewMenuItemGoesIntoTheSelectedGroupOrBesideAnythingElse)
     ASSERT_EQ(Node({1})->ChildCount(), 3);
     EXPECT_EQ(Node({1, 2})->Text(), "Inside");
     EXPECT_EQ(Node({1, 2})->Item().Address, KorvaneHomePage);
-    EXPECT_EQ(Editor().SelectedObject(), Node({1}));
+    // The new item is selected, so the person goes on with it, and the preview shows it.
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 2}));
+    EXPECT_EQ(Row(Item, "Caption"), "Inside");
 
     Select(Node({0}));
     m_ui.AnswerInput("Main");
@@ -288,6 +290,42 @@ TEST_F(ObjectsTreeTest, DeletingAsksFirstAndNeverTouchesMenuOptions) {
     EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu group name\" menu group?");
     EXPECT_EQ(Project().Objects.RootCount(), 1);
     EXPECT_EQ(Editor().SelectedObject(), Node({0}));
+}
+
+TEST_F(ObjectsTreeTest, TheDeleteKeyAndTheViewCannotLoseTheSelection) {
+    // The key asks the command of the selected kind, with its question.
+    Select(Node({1, 1}));
+    m_ui.AnswerMessage(TMsgResult::Ok);
+    Editor().DeleteSelectedObjectExecute();
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu item name\" menu item?");
+    EXPECT_EQ(Node({1})->ChildCount(), 1);
+    Select(Node({1}));
+    m_ui.AnswerMessage(TMsgResult::Cancel);
+    Editor().DeleteSelectedObjectExecute();
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu group name\" menu group?");
+    EXPECT_EQ(Project().Objects.RootCount(), 2);
+    m_ui.ClearCalls();
+    Select(Node({0}));
+    Editor().DeleteSelectedObjectExecute();
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+
+    // A click on empty space or a Ctrl+click keeps the selection, and the view is told to show it.
+    TRecordingListener listener;
+    Editor().AddListener(&listener);
+    Editor().SelectObjectNode(nullptr);
+    EXPECT_EQ(Editor().SelectedObject(), Node({0}));
+    ASSERT_FALSE(listener.Selections.empty());
+    EXPECT_EQ(listener.Selections.back(), Node({0}));
+    Editor().RemoveListener(&listener);
+
+    // Drops the view refuses up front: a Menu Options node, a node onto itself or into its submenu.
+    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
+    Select(Node({1}));
+    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
+    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1, 0})));
+    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::Other, Node({0})));
+    EXPECT_TRUE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({0})));
+    EXPECT_TRUE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, nullptr));
 }
 
 TEST_F(ObjectsTreeTest, EnablingFollowsTheSelectionAndThePage) {
@@ -368,7 +406,8 @@ TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
     EXPECT_EQ(Node({2, 2}), item);
     EXPECT_EQ(Editor().SelectedObject(), item);
     EXPECT_EQ(item->Item().Caption, "Menu item name");
-    EXPECT_EQ(m_ui.TextsOf("Navigate").size(), navigations);
+    // The preview follows the move at once.
+    EXPECT_EQ(m_ui.TextsOf("Navigate").size(), navigations + 1);
     EXPECT_EQ(listener.Expanded.back(), Node({2}));
 
     // Onto a group: beside it, not into it. Onto empty space: the end of the main menu.

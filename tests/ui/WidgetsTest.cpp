@@ -12,14 +12,17 @@
 #include "ui/WindowSettings.h"
 
 #include <QAbstractItemModelTester>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 using namespace tarvex;
 
@@ -65,6 +68,8 @@ private slots:
     void ObjectsTreeDragStartsWithTheFirstMove();
     void GridShowsRowsAndWritesTypedText();
     void GridPickListAndColourCells();
+    void GridKeyboardLeavesChoosesAndUndoes();
+    void WindowBoundsAreBroughtOntoTheScreen();
     void IconsRenderAtSmallAndLargeSizes();
     void FileFilterConversion();
     void ApplicationFolderSeedsReadOnlyInstall();
@@ -347,8 +352,9 @@ void TWidgetsTest::GridShowsRowsAndWritesTypedText() {
 
     QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QString("Properties"));
     QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("Value"));
-    QCOMPARE(grid.columnWidth(0), 150);
-    QCOMPARE(grid.columnWidth(1), 135);
+    // Keys and values share the width, so neither is cut while the other has room to spare.
+    QCOMPARE(grid.columnWidth(0) + grid.columnWidth(1), grid.viewport()->width());
+    QVERIFY(qAbs(grid.columnWidth(0) - grid.columnWidth(1)) <= 1);
     QCOMPARE(grid.rowHeight(0), 18);
     QVERIFY(!(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable));
 
@@ -427,6 +433,103 @@ void TWidgetsTest::GridPickListAndColourCells() {
     auto* cellEdit = button->parentWidget()->findChild<QLineEdit*>();
     QVERIFY(cellEdit);
     QCOMPARE(cellEdit->text(), QString("123456"));
+}
+
+void TWidgetsTest::GridKeyboardLeavesChoosesAndUndoes() {
+    TFakeRows rows;
+    rows.Rows = {{"Caption", "Old", TPropertyEditStyle::Text, {}},
+                 {"Align", "left", TPropertyEditStyle::PickList, {"left", "right"}},
+                 {"Back", "336699", TPropertyEditStyle::Color, {}}};
+    QWidget pane;
+    auto* before = new QLineEdit(&pane);
+    auto* grid = new TPropertyGrid(135, &pane);
+    auto* after = new QLineEdit(&pane);
+    auto* layout = new QVBoxLayout(&pane);
+    layout->addWidget(before);
+    layout->addWidget(grid);
+    layout->addWidget(after);
+    grid->SetRows(&rows);
+    std::vector<int> chooserRows;
+    grid->OnEditButtonClick = [&](int row) { chooserRows.push_back(row); };
+    pane.resize(320, 260);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    auto focused = [] { return QApplication::focusWidget(); };
+
+    // Escape brings back the value the edit started from, in the row too.
+    grid->EditRow(0);
+    QTRY_VERIFY(grid->IsEditing());
+    QTest::keyClicks(focused(), "New");
+    QCOMPARE(rows.Rows[0].Value, std::string("New"));
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QCOMPARE(rows.Rows[0].Value, std::string("Old"));
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QString("Old"));
+
+    // Tab walks the rows, then leaves after the last one, editing or not; Shift+Tab leaves at the first.
+    for (int row : {1, 2}) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QTRY_COMPARE(grid->currentIndex().row(), row);
+    }
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QTRY_COMPARE(focused(), after);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(focused(), before);
+    // Ctrl+Tab is left to the page holding the grid.
+    QKeyEvent ctrlTab(QEvent::KeyPress, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::sendEvent(grid, &ctrlTab);
+    QVERIFY(!ctrlTab.isAccepted());
+
+    // F4, Alt+Down and Space open the colour dialog of a colour row and the list of a pick-list row.
+    struct TKey {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+    };
+    for (const TKey& key : {TKey{Qt::Key_F4, Qt::NoModifier}, TKey{Qt::Key_Down, Qt::AltModifier},
+                            TKey{Qt::Key_Space, Qt::NoModifier}}) {
+        chooserRows.clear();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(2, 1));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTest::keyClick(grid, key.Key, key.Modifiers);
+        QCOMPARE(chooserRows, std::vector<int>{2});
+
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTest::keyClick(grid, key.Key, key.Modifiers);
+        QComboBox* combo = nullptr;
+        for (QComboBox* c : grid->viewport()->findChildren<QComboBox*>()) {
+            combo = c->isVisible() ? c : combo;
+        }
+        QVERIFY(combo);
+        QVERIFY(combo->view()->isVisible());
+        combo->hidePopup();
+    }
+}
+
+void TWidgetsTest::WindowBoundsAreBroughtOntoTheScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const QMargins frame(4, 30, 4, 4);
+    const QRect inner = screen.marginsRemoved(frame);
+    const QRect fits(inner.left() + 20, inner.top() + 20, inner.width() / 2, inner.height() / 2);
+    struct TCase {
+        const char* Name;
+        QRect Stored;
+        QRect Expected;
+    };
+    const TCase cases[] = {
+        {"fits: unchanged", fits, fits},
+        {"on a monitor that is gone", fits.translated(5000, 3000),
+         QRect(inner.right() - fits.width() + 1, inner.bottom() - fits.height() + 1, fits.width(),
+               fits.height())},
+        {"title bar above the screen", QRect(fits.left(), screen.top() - 200, fits.width(), fits.height()),
+         QRect(fits.left(), inner.top(), fits.width(), fits.height())},
+        {"larger than the screen", QRect(-50, -50, screen.width() * 3, screen.height() * 2), inner},
+    };
+    for (const TCase& c : cases) {
+        QCOMPARE(TTarvexForm::FitOnScreens(c.Stored, frame), c.Expected);
+    }
 }
 
 void TWidgetsTest::IconsRenderAtSmallAndLargeSizes() {

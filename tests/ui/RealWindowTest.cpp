@@ -1,0 +1,178 @@
+// The main window on a real X display under a window manager, driven by real input events: what
+// the offscreen platform cannot show (frames added by the window manager, typing straight after a
+// click). Run by with-window-manager.sh.
+
+#include "UiTestSupport.h"
+
+#include "ui/EditorTreeView.h"
+#include "ui/MainUnit.h"
+#include "ui/PropertyGrid.h"
+#include "ui/StyleTemplateUnit.h"
+#include "ui/TreeModel.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTest>
+
+using namespace tarvex;
+
+namespace {
+
+struct TRun {
+    std::unique_ptr<QTemporaryDir> Folder;
+    std::unique_ptr<TTarvexForm> Form;
+};
+
+TRun Start() {
+    TRun run;
+    run.Folder = test::MakeAppFolder();
+    run.Form = std::make_unique<TTarvexForm>(run.Folder->path());
+    run.Form->CreateSecondaryForms();
+    TStyleTemplateForm* dialog = run.Form->StyleTemplateForm();
+    test::OnNextModal([dialog](QWidget*) { dialog->InsertButton()->click(); });
+    run.Form->show();
+    return run;
+}
+
+// Closes as a person does; a save question is answered No.
+void Close(TRun& run) {
+    test::OnNextModal([](QWidget* w) {
+        if (QAbstractButton* no = test::ButtonWithText(w, "&No")) {
+            no->click();
+        }
+    });
+    run.Form->close();
+}
+
+void XdoTool(const QStringList& args) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), args);
+    QVERIFY2(tool.waitForFinished(20000) && tool.exitCode() == 0, qPrintable(args.join(' ')));
+}
+
+QSettings Settings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
+}
+
+void Store(const std::map<QString, int>& values) {
+    QSettings settings = Settings();
+    settings.clear();
+    for (const auto& [name, value] : values) {
+        settings.setValue("Option/" + name, QString::number(value));
+    }
+    settings.sync();
+}
+
+int Stored(const char* name) {
+    return Settings().value(QStringLiteral("Option/") + name).toString().toInt();
+}
+
+} // namespace
+
+class TRealWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void GeometryIsRestoredAsStored();
+    void KeysTypedRightAfterAClickReachTheCell();
+
+private:
+    QTemporaryDir m_settingsDir;
+};
+
+void TRealWindowTest::initTestCase() {
+    QVERIFY2(QGuiApplication::platformName() == "xcb", "needs a real X display (with-window-manager.sh)");
+    QApplication::setQuitOnLastWindowClosed(false);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+}
+
+void TRealWindowTest::GeometryIsRestoredAsStored() {
+    // Normal state: three starts in a row leave the bounds exactly as they were.
+    Store({{"Left", 100}, {"Top", 120}, {"Width", 900}, {"Heigth", 600}, {"WinState", 0}});
+    for (int start = 0; start < 3; ++start) {
+        TRun run = Start();
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->StartupDone(), 30000);
+        // Framed by the window manager: the title bar lies above the client area, on screen.
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->frameGeometry().top() < run.Form->geometry().top(), 10000);
+        QCOMPARE(run.Form->geometry(), QRect(100, 120, 900, 600));
+        QVERIFY(run.Form->frameGeometry().top() >= 0);
+        Close(run);
+        QCOMPARE(Stored("Left"), 100);
+        QCOMPARE(Stored("Top"), 120);
+        QCOMPARE(Stored("Width"), 900);
+        QCOMPARE(Stored("Heigth"), 600);
+    }
+
+    // Maximised comes back maximised, and going back to normal gives the stored bounds.
+    Store({{"Left", 100}, {"Top", 120}, {"Width", 900}, {"Heigth", 600}, {"WinState", 2}});
+    {
+        TRun run = Start();
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->StartupDone(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->isMaximized(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->width() > 1200, 10000);
+        run.Form->showNormal();
+        QTRY_COMPARE_WITH_TIMEOUT(run.Form->geometry(), QRect(100, 120, 900, 600), 10000);
+        run.Form->showMaximized();
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->isMaximized(), 10000);
+        Close(run);
+        QCOMPARE(Stored("WinState"), 2);
+        QCOMPARE(Stored("Width"), 900);
+    }
+
+    // A monitor that is gone, and a size larger than the screen: brought whole onto the screen.
+    Store({{"Left", 5000}, {"Top", -3000}, {"Width", 4000}, {"Heigth", 700}, {"WinState", 0}});
+    {
+        TRun run = Start();
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->StartupDone(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(run.Form->frameGeometry().top() < run.Form->geometry().top(), 10000);
+        const QRect screen = run.Form->screen()->availableGeometry();
+        QTRY_VERIFY2_WITH_TIMEOUT(screen.contains(run.Form->frameGeometry()),
+                                  qPrintable(QString("%1,%2 %3x%4")
+                                                 .arg(run.Form->frameGeometry().x())
+                                                 .arg(run.Form->frameGeometry().y())
+                                                 .arg(run.Form->frameGeometry().width())
+                                                 .arg(run.Form->frameGeometry().height())),
+                                  10000);
+        QCOMPARE(run.Form->height(), 700);
+        Close(run);
+    }
+}
+
+void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
+    Store({{"Left", 40}, {"Top", 60}, {"Width", 1000}, {"Heigth", 700}, {"WinState", 0}});
+    TRun run = Start();
+    TTarvexForm& form = *run.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
+    TEditorTreeView* tree = form.ObjectsTreeView();
+    TTreeModel* model = tree->TreeModel();
+    // The default design's main menu: Menu Options, then its first group.
+    const QModelIndex group = model->index(1, 0);
+    tree->setCurrentIndex(group);
+    QTRY_COMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
+
+    // The Caption cell is the grid's current cell, but the keyboard is back in the tree.
+    TPropertyGrid* grid = form.MenuItemValueEditor();
+    const QModelIndex caption = grid->model()->index(grid->RowOf("Caption"), 1);
+    grid->setFocus();
+    grid->setCurrentIndex(caption);
+    tree->setFocus();
+    QTRY_VERIFY(tree->hasFocus());
+    QTRY_VERIFY(!grid->IsEditing());
+
+    const QPoint at = grid->viewport()->mapToGlobal(grid->visualRect(caption).center());
+    XdoTool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1", "type",
+             "--delay", "15", "About us"});
+    QTRY_COMPARE(caption.data().toString(), QString("About us"));
+
+    // Escape brings back the value the edit started from.
+    XdoTool({"key", "Escape"});
+    QTRY_COMPARE(caption.data().toString(), QString("Menu group name"));
+    Close(run);
+}
+
+QTEST_MAIN(TRealWindowTest)
+#include "RealWindowTest.moc"
