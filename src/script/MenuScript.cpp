@@ -120,8 +120,8 @@ void AppendStyle(std::vector<std::string>& lines, const TTreeNode& node) {
 std::string EntryLine(const TTreeNode& node) {
     const TMenuItemRec& item = node.Item();
     std::string line;
-    line.reserve(40 + item.Caption.size() + node.Text().size() + item.Address.size() +
-                 item.Target.size() + item.Hint.size());
+    line.reserve(40 + item.Caption.size() + node.Text().size() + item.Address.size() + item.Target.size() +
+                 item.Hint.size());
     line += ",\"";
     AppendEscaped(line, item.Caption, "&nbsp;");
     line += "\",\"";
