@@ -6,12 +6,21 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv) {
+    // Answered before Qt asks for a display, so scripts and package checks can ask it anywhere.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("tarvex " TARVEX_VERSION);
+        return 0;
+    }
     // The embedded browsers share their graphics context with the widgets.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Korvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarvex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
 
     const QString applicationFolder =
