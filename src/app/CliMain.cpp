@@ -5,6 +5,7 @@
 #include "model/FilePlatform.h"
 #include "model/Project.h"
 #include "model/RecordText.h"
+#include "model/ShippedData.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "script/MenuScript.h"
@@ -36,7 +37,7 @@ Commands:
       Generate the menu script of a project and publish it: NAME (default
       menu.js) is written into DIR (default the current folder, created when
       missing) together with the menu engine files one.js and main.js, copied
-      from help/temp/ beside this program. NAME is a plain file name and may
+      from help/temp/ of the shipped data. NAME is a plain file name and may
       not be one.js or main.js. A project without styles is refused. Warnings
       about the design (a missing style, a renamed style variable or menu, a
       dropped image position, a javascript: address) go to standard error;
@@ -44,7 +45,7 @@ Commands:
 
   new PROJECT.xml [--style NAME | --no-style] [--force]
       Write the default project (one group holding one item). Its one style is
-      the favourite style NAME from favorites.dat beside this program; without
+      the favourite style NAME from the shipped favorites.dat; without
       --style it is the first favourite there, the one the New command offers
       first. --no-style writes a project without any style, which build
       refuses until a style is added. An existing file is replaced only with
@@ -60,6 +61,7 @@ Options:
   --          End the options: every later argument is a file name, also
               one that begins with "-".
 
+The shipped data lies beside this program, or in ../share/tarvex from it.
 Exit status: 0 on success, 1 on an error, 2 on bad usage.
 )";
 
@@ -365,7 +367,10 @@ int Run(int argc, char** argv) {
         return ExitOk;
     }
     try {
-        const fs::path appFolder = ApplicationFolder(argc > 0 ? argv[0] : nullptr);
+        const fs::path executableFolder = ApplicationFolder(argc > 0 ? argv[0] : nullptr);
+        const fs::path shipped = ShippedDataFolder(executableFolder);
+        // Without data anywhere, the messages name the files missing beside the program.
+        const fs::path appFolder = shipped.empty() ? executableFolder : shipped;
         if (command == "build") {
             return Build(appFolder, args);
         }

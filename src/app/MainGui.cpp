@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Korvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarvex"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
 
     QString problem;

@@ -47,7 +47,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     icon->setGeometry(8, 8, 32, 32);
     icon->setPixmap(TTarvexIcons::Program().pixmap(32, 32));
 
-    m_title = new QLabel(QStringLiteral("Korvane Tarvex 1.3"), whiteArea);
+    m_title = new QLabel(QStringLiteral("Korvane Tarvex " TARVEX_VERSION), whiteArea);
     m_title->setObjectName(QStringLiteral("Label1"));
     QFont titleFont(QStringLiteral("Times New Roman"));
     titleFont.setPixelSize(19);

@@ -1,5 +1,7 @@
 #include "ApplicationFolder.h"
 
+#include "model/ShippedData.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -25,11 +27,10 @@ bool CanWriteIn(const QString& folder) {
 } // namespace
 
 QString TApplicationFolder::ShippedDataFolder(const QString& executableFolder) {
-    if (HasData(executableFolder)) {
-        return QDir::cleanPath(executableFolder);
-    }
-    const QString shared = QDir::cleanPath(executableFolder + QStringLiteral("/../share/tarvex"));
-    return HasData(shared) ? shared : QString();
+    // The command-line tool looks in the same places, so both programs read the same data.
+    const std::filesystem::path found =
+        tarvex::ShippedDataFolder(std::filesystem::path(executableFolder.toStdU16String()));
+    return found.empty() ? QString() : QDir::cleanPath(QString::fromStdU16String(found.u16string()));
 }
 
 bool TApplicationFolder::Seed(const QString& from, const QString& to) {

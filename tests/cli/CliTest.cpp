@@ -312,5 +312,16 @@ TEST_F(CliTest, DoubleDashEndsTheOptions) {
     EXPECT_TRUE(fs::exists(WorkDir() / "--help"));
 }
 
+TEST_F(CliTest, InstalledToolReadsTheDataInTheShareFolder) {
+    // As installed: nothing beside the program, the data in ../share/tarvex from its folder.
+    const fs::path shared = m_root / "share" / "tarvex";
+    fs::create_directories(shared);
+    fs::rename(AppDir() / "help", shared / "help");
+    const TRun run = Run({"build", (DataDir / "worked-example.xml").string(), "-o", "out"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(Read(WorkDir() / "out" / "one.js"), OneJs);
+    EXPECT_EQ(Read(WorkDir() / "out" / "main.js"), MainJs);
+}
+
 } // namespace
 } // namespace tarvex
