@@ -953,9 +953,11 @@ void TMainWindowTest::FileDialogListsDescriptionsAndAllFiles() {
             w->close();
             return;
         }
-        // The dialog selects the initial file once the folder has loaded, which would overwrite a
-        // name typed before that.
-        (void)QTest::qWaitFor([&] { return !listed(dialog).isEmpty(); }, 5000);
+        // The dialog selects the initial file once the folder has loaded, and a selected row wins
+        // over a name typed before that: type once the selection is there, as a person would.
+        auto* view = dialog->findChild<QListView*>("listView");
+        (void)QTest::qWaitFor(
+            [&] { return view && view->selectionModel() && view->selectionModel()->hasSelection(); }, 5000);
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
         if (name) {
             name->setText("missing");
