@@ -953,15 +953,26 @@ void TMainWindowTest::FileDialogListsDescriptionsAndAllFiles() {
             w->close();
             return;
         }
-        // The dialog selects the initial file once the folder has loaded, and a selected row wins
-        // over a name typed before that: type once the selection is there, as a person would.
+        // While the folder loads, the dialog may still select the initial file, and a selected row
+        // wins over a typed name. Type the name and accept once nothing takes it back any more.
         auto* view = dialog->findChild<QListView*>("listView");
-        (void)QTest::qWaitFor(
-            [&] { return view && view->selectionModel() && view->selectionModel()->hasSelection(); }, 5000);
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        if (name) {
-            name->setText("missing");
-        }
+        int quietRounds = 0;
+        (void)QTest::qWaitFor(
+            [&] {
+                if (!view || !name) {
+                    return true;
+                }
+                const bool selected = view->selectionModel() && view->selectionModel()->hasSelection();
+                if (name->text() != QLatin1String("missing") || selected) {
+                    view->clearSelection();
+                    name->setText("missing");
+                    quietRounds = 0;
+                    return false;
+                }
+                return ++quietRounds >= 10;
+            },
+            5000);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         // Should the dialog refuse the name, it must not stay open.
         QTimer::singleShot(2000, dialog, [dialog] {
