@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace tarvex {
@@ -202,9 +203,25 @@ std::u32string ToNfc(const std::u32string& text) {
 
 } // namespace
 
+bool IsAscii(std::string_view bytes) {
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        uint64_t word;
+        std::memcpy(&word, bytes.data() + i, 8);
+        if (word & 0x8080808080808080u) {
+            return false;
+        }
+    }
+    for (; i < bytes.size(); ++i) {
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string CleanText(std::string_view bytes) {
-    if (std::all_of(bytes.begin(), bytes.end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (IsAscii(bytes)) {
         return std::string(bytes);
     }
     std::u32string decoded;
@@ -254,6 +271,10 @@ std::string Utf8ToWindows1252(std::string_view utf8, std::string* lost) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+            out += utf8[i++];
+            continue;
+        }
         const std::size_t at = i;
         const char32_t cp = DecodeAt(utf8, i);
         const int byte = CodePointToByte(cp);
@@ -268,17 +289,6 @@ std::string Utf8ToWindows1252(std::string_view utf8, std::string* lost) {
         }
     }
     return out;
-}
-
-bool FitsWindows1252(std::string_view utf8) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-            ++i;
-        } else if (CodePointToByte(DecodeAt(utf8, i)) < 0) {
-            return false;
-        }
-    }
-    return true;
 }
 
 std::size_t Utf8PrefixSize(std::string_view utf8, std::size_t count) {

@@ -13,12 +13,13 @@ namespace tarvex {
 // maximal ill-formed part, never another character; the result is in NFC.
 std::string CleanText(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
+// Checked a word at a time: most text is ASCII, and then nothing needs converting.
+bool IsAscii(std::string_view bytes);
 // Every byte has a meaning; the five bytes Windows-1252 leaves undefined map to the C1 controls.
 std::string Windows1252ToUtf8(std::string_view bytes);
 // Valid UTF-8 only. Characters Windows-1252 cannot hold become "?"; each such character is added
 // to `lost` once, in order of appearance, when it is given.
 std::string Utf8ToWindows1252(std::string_view utf8, std::string* lost = nullptr);
-bool FitsWindows1252(std::string_view utf8);
 // The length in bytes of the first `count` characters: where a text of at most `count`
 // characters can be cut without splitting one.
 std::size_t Utf8PrefixSize(std::string_view utf8, std::size_t count);

@@ -408,8 +408,7 @@ void ReadProjectText(std::string_view bytes, TProject& project) {
         return;
     }
     // Every other file is Windows-1252, converted once; a file of ASCII alone needs no copy.
-    const bool ascii =
-        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii = IsAscii(bytes);
     const std::string converted = ascii ? std::string() : Windows1252ToUtf8(bytes);
     TProjectParser(ascii ? bytes : std::string_view(converted), false, project).Run();
 }

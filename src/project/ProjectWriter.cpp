@@ -3,8 +3,6 @@
 #include "model/FileIo.h"
 #include "model/RecordText.h"
 
-#include <algorithm>
-
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -154,13 +152,12 @@ std::string WriteProjectText(const TProject& project) {
     std::string text = out.Take();
     // A design that Windows-1252 can hold is written in it, as every earlier version did, so
     // those files stay readable by older tools; any other is UTF-8 throughout and says so.
-    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (IsAscii(text)) {
         return text;
     }
-    if (FitsWindows1252(text)) {
-        return Utf8ToWindows1252(text);
-    }
-    return text.replace(0, Latin1.size(), Utf8);
+    std::string lost;
+    std::string bytes = Utf8ToWindows1252(text, &lost);
+    return lost.empty() ? bytes : text.replace(0, Latin1.size(), Utf8);
 }
 
 TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path) {

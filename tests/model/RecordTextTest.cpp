@@ -41,8 +41,11 @@ TEST(RecordText, Windows1252RoundTripsAndNamesWhatItLoses) {
     std::string lost;
     EXPECT_EQ(Utf8ToWindows1252(Utf8(U"\u00E9\u65E5\u65E5\U0001F600\u20AC"), &lost), "\xE9???\x80");
     EXPECT_EQ(lost, Utf8(U"\u65E5\U0001F600"));
-    EXPECT_TRUE(FitsWindows1252(Utf8(U"Caf\u00E9 \u20AC \u2122")));
-    EXPECT_FALSE(FitsWindows1252(Utf8(U"\u041F")));
+    // Whole words and the tail after them.
+    EXPECT_TRUE(IsAscii("seventeen bytes!!"));
+    EXPECT_FALSE(IsAscii("ab\xC3\xA9"
+                         "cdefghij"));
+    EXPECT_FALSE(IsAscii("abcdefgh\x80"));
 }
 
 TEST(RecordText, MalformedUtf8BecomesReplacementCharactersOnly) {
