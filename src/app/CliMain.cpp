@@ -287,7 +287,7 @@ int New(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TFavoriteStyleRec* chosen = nullptr;
     if (styleName) {
         // Listed names have lost their dashes, so a name typed with them still matches.
-        const std::string wanted = WithoutDashes(Utf8ToRecordText(*styleName));
+        const std::string wanted = WithoutDashes(CleanText(*styleName));
         for (const TFavoriteStyleRec& favorite : favorites) {
             if (favorite.Name.view() == wanted) {
                 chosen = &favorite;
@@ -301,7 +301,7 @@ int New(const fs::path& appFolder, const std::vector<std::string>& args) {
             } else {
                 PrintError("Favourite styles there:");
                 for (const TFavoriteStyleRec& favorite : favorites) {
-                    PrintError("  " + RecordTextToUtf8(favorite.Name.view()));
+                    PrintError("  " + favorite.Name.str());
                 }
             }
             return ExitError;

@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "model/FileIo.h"
+#include "model/PathText.h"
 #include "model/RecordText.h"
 #include "model/SubmenuLayout.h"
 #include "preview/PreviewPage.h"
@@ -46,21 +47,12 @@ const std::vector<std::string> StyleKeys = {
 const std::string SaveQuestion = "Project has changed. Do you want to save changes?";
 const std::string ProjectFilter = "Tarvex Files (xml)|*.xml|All files|*.*";
 
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 TFileDialogRequest DialogRequest(std::string name, std::string filter, std::string defaultExt) {
     TFileDialogRequest request;
     request.DialogName = std::move(name);
     request.Filter = std::move(filter);
     request.DefaultExt = std::move(defaultExt);
     return request;
-}
-
-std::filesystem::path PathFromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
 // A whole signed decimal 32-bit integer, nothing around it; anything else is the row's default.
@@ -206,12 +198,12 @@ void TTarvexEditor::SetStyleSelection(TTreeNode* node) {
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
-    MutableEditor(editor).SetValue(row, OneLine(value));
+    MutableEditor(editor).SetValue(row, EnteredText(value));
     NotifyEditor(editor);
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, std::string_view key, std::string value) {
-    MutableEditor(editor).SetValue(key, OneLine(value));
+    MutableEditor(editor).SetValue(key, EnteredText(value));
     NotifyEditor(editor);
 }
 
@@ -695,7 +687,7 @@ void TTarvexEditor::NewGroupActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new group", "Type new group name", "New group name");
     if (name) {
-        AddMenuGroup(OneLine(Utf8ToRecordText(*name)), std::string());
+        AddMenuGroup(EnteredText(*name), std::string());
     }
 }
 
@@ -703,7 +695,7 @@ void TTarvexEditor::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
     if (name) {
-        TTreeNode* item = AddMenuItem(OneLine(Utf8ToRecordText(*name)), std::string(KorvaneHomePage));
+        TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
         // The new entry is where the person continues: shown, selected, and in the preview.
         if (TTreeNode* holder = item->Parent()) {
             Notify([holder](TEditorListener& l) { l.ExpandNodeRequested(holder); });
@@ -736,7 +728,7 @@ void TTarvexEditor::DeleteSelectedObject() {
 }
 
 void TTarvexEditor::ConfirmAndDeleteSelectedObject(std::string_view kindWords) {
-    const std::string text = "Do you really want to delete \"" + RecordTextToUtf8(m_selectedObject->Text()) +
+    const std::string text = "Do you really want to delete \"" + std::string(m_selectedObject->Text()) +
                              "\" " + std::string(kindWords) + "?";
     if (Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
         DeleteSelectedObject();
@@ -918,7 +910,7 @@ void TTarvexEditor::NewStyleActionExecute() {
     }
     TMenuStyleRec style;
     FillDefaultStyle(style);
-    AppendStyleNode(m_project, OneLine(Utf8ToRecordText(*name)), style);
+    AppendStyleNode(m_project, EnteredText(*name), style);
 }
 
 void TTarvexEditor::DeleteSelectedStyle() {
@@ -942,7 +934,7 @@ void TTarvexEditor::DelStyleActionExecute() {
         return;
     }
     const std::string text =
-        "Do you really want to delete \"" + RecordTextToUtf8(m_selectedStyle->Text()) + "\" style?";
+        "Do you really want to delete \"" + std::string(m_selectedStyle->Text()) + "\" style?";
     if (Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
         DeleteSelectedStyle();
     }
@@ -961,14 +953,26 @@ void TTarvexEditor::AddToFavoritesActionExecute() {
     if (!typed) {
         return;
     }
-    const std::string name = OneLine(Utf8ToRecordText(*typed));
-    for (const TFavoriteStyleRec& favorite : m_favoriteStyles) {
-        if (favorite.Name.view() == name) {
+    const std::string name = EnteredText(*typed);
+    const TFavoriteStyleRec wanted{ShortString<255>(name), m_selectedStyle->Style()};
+    // The list shows the favourite as the file will hold it; the name is compared as typed.
+    TFavoriteStyleRec favorite = DecodeFavoriteRecord(EncodeFavoriteRecord(wanted));
+    const std::string nameAsStored = Windows1252ToUtf8(Utf8ToWindows1252(name));
+    for (const TFavoriteStyleRec& other : m_favoriteStyles) {
+        if (other.Name.view() == nameAsStored) {
             Message("Style with this name already exist. Use another style name", "Error", TMsgIcon::Error);
             return;
         }
     }
-    m_favoriteStyles.push_back(TFavoriteStyleRec{ShortString<255>(name), m_selectedStyle->Style()});
+    const std::string lost = FavoriteCharactersLost(wanted);
+    if (!lost.empty() &&
+        Message("The favorites file cannot hold these characters, so they become \"?\" in the favorite "
+                "(the project keeps them): " +
+                    lost + "\n\nAdd to favorites anyway?",
+                "Confirm", TMsgIcon::Question, TMsgButtons::OkCancel) != TMsgResult::Ok) {
+        return;
+    }
+    m_favoriteStyles.push_back(std::move(favorite));
     Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
 }
 
@@ -976,7 +980,7 @@ void TTarvexEditor::StyleTemplateActionExecute() {
     std::vector<TStyleTemplateEntry> entries;
     entries.reserve(m_favoriteStyles.size());
     for (const TFavoriteStyleRec& favorite : m_favoriteStyles) {
-        const std::string name = RecordTextToUtf8(favorite.Name.view());
+        const std::string& name = favorite.Name.str();
         entries.push_back({name, PathText(m_appFolder / "Favorites" / PathFromUtf8(name + ".bmp"))});
     }
     const std::optional<int> chosen = m_ui.ChooseFavoriteStyle(entries);
@@ -1210,18 +1214,18 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     }
-    AddMenuGroup(OneLine(Utf8ToRecordText(entry.Text)), " ");
+    AddMenuGroup(EnteredText(entry.Text), " ");
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
     for (const TFavoriteEntry& child : entry.Children) {
         if (child.Kind != TFavoriteEntry::TKind::Shortcut) {
             continue;
         }
-        const std::optional<std::string> address = ReadInternetShortcut(std::filesystem::path(child.Path));
+        const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(child.Path));
         if (!address) {
             Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
             break;
         }
-        AddMenuItem(OneLine(Utf8ToRecordText(child.Text)), OneLine(*address));
+        AddMenuItem(EnteredText(child.Text), EnteredText(*address));
     }
     // The group's preview was drawn before its items came.
     RefreshPreview();

@@ -27,8 +27,9 @@ namespace tarvex {
 // Where a drag comes from; only the objects tree itself may drop onto the objects tree.
 enum class TDragSource { ObjectsTreeView, Other };
 
-// Node texts and row values are record text (Windows-1252); paths and everything that reaches
-// the UserInterface are UTF-8. Nothing here blocks: every command runs to its end and returns.
+// Node texts, row values, paths and everything that reaches the UserInterface are UTF-8; typed
+// text is cleaned (see EnteredText) as it comes in. Nothing here blocks: every command runs to its end and
+// returns.
 //
 // A view drives it like this: the user's click on a node calls SelectObjectNode / SelectStyleNode
 // (which run the Changing and Change handlers around the selection move); typed text goes into

@@ -12,7 +12,7 @@
 namespace tarvex {
 
 // Every text crossing this interface (messages, captions, prompts, answers, paths, addresses)
-// is UTF-8. Record text is converted by the editor before it gets here.
+// is UTF-8, as record text is.
 
 enum class TMsgIcon { Information, Question, Warning, Error };
 enum class TMsgButtons { Ok, OkCancel, YesNoCancel };

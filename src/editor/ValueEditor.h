@@ -15,7 +15,7 @@ enum class TEditStyle {
     Ellipsis, // a "..." button in the value cell (the colour rows); text may be typed as well
 };
 
-// One row of a grid. Key and PickList entries are ASCII; Value is record text (Windows-1252).
+// One row of a grid. Key and PickList entries are ASCII; Value is UTF-8.
 struct TValueRow {
     std::string Key;
     std::string Value;

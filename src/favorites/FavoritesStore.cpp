@@ -17,11 +17,13 @@ class TRecordWriter {
 public:
     explicit TRecordWriter(std::string& out) : m_out(out) {}
 
+    // The file keeps Windows-1252, one byte per character: other tools read it so.
     template <std::size_t N> void String(const ShortString<N>& text) {
-        m_out.push_back(static_cast<char>(static_cast<unsigned char>(text.size())));
-        m_out.append(text.view());
+        const std::string bytes = Utf8ToWindows1252(text.view());
+        m_out.push_back(static_cast<char>(static_cast<unsigned char>(bytes.size())));
+        m_out.append(bytes);
         // The unused tail of the field is written as zero so the file is the same on every save.
-        m_out.append(N - text.size(), '\0');
+        m_out.append(N - bytes.size(), '\0');
     }
 
     void Int32(int32_t value) {
@@ -50,7 +52,7 @@ public:
         }
         // A length byte larger than the field would read into the next field: clamp it.
         const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(field[0]), N);
-        text = field.substr(1, std::min(length, field.size() - 1));
+        text = Windows1252ToUtf8(field.substr(1, std::min(length, field.size() - 1)));
     }
 
     void Int32(int32_t& value) {
@@ -73,6 +75,16 @@ private:
 
     std::string_view m_bytes;
     std::size_t m_pos = 0;
+};
+
+class TLossCollector {
+public:
+    template <std::size_t N> void String(const ShortString<N>& text) {
+        Utf8ToWindows1252(text.view(), &m_lost);
+    }
+    void Int32(int32_t) {}
+    void Padding(std::size_t) {}
+    std::string m_lost;
 };
 
 // The one description of the layout: both directions go through it.
@@ -129,6 +141,12 @@ TFavoriteStyleRec DecodeFavoriteRecord(std::string_view bytes) {
     TRecordReader reader(bytes.substr(0, FavoriteRecordSize));
     VisitFavoriteRecord(reader, record);
     return record;
+}
+
+std::string FavoriteCharactersLost(const TFavoriteStyleRec& record) {
+    TLossCollector collector;
+    VisitFavoriteRecord(collector, record);
+    return collector.m_lost;
 }
 
 std::vector<TFavoriteStyleRec> ParseFavorites(std::string_view bytes) {

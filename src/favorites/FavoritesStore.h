@@ -27,6 +27,10 @@ std::string EncodeFavoriteRecord(const TFavoriteStyleRec& record);
 // Reads one record from exactly FavoriteRecordSize bytes; a length byte larger than its field is clamped.
 TFavoriteStyleRec DecodeFavoriteRecord(std::string_view bytes);
 
+// The characters of the record that the file's Windows-1252 cannot hold, each once: they are
+// stored as "?".
+std::string FavoriteCharactersLost(const TFavoriteStyleRec& record);
+
 // The whole file: count, then the records. The records are taken by the file's length, whatever
 // the count claims, so a wrong count costs no favourite. Every "-" is removed from the names and
 // a line break in a name becomes a space.

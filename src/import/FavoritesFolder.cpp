@@ -1,10 +1,11 @@
 #include "FavoritesFolder.h"
 
 #include "model/FileIo.h"
+#include "model/PathText.h"
+#include "model/RecordText.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <exception>
 #include <system_error>
 
 namespace tarvex {
@@ -69,18 +70,14 @@ std::vector<TFolderItem> ListFolder(const fs::path& folder) {
         if (ec) {
             break;
         }
-        try {
-            TFolderItem item;
-            item.Path = it->path();
-            item.Name = item.Path.filename().string();
-            item.PathText = item.Path.string();
-            std::error_code typeEc;
-            // Links count as what they point to, as shortcuts to folders do in the shell.
-            item.IsFolder = it->is_directory(typeEc);
-            items.push_back(std::move(item));
-        } catch (const std::exception&) {
-            // A name the narrow encoding cannot hold could not be opened by its text either.
-        }
+        TFolderItem item;
+        item.Path = it->path();
+        item.Name = PathText(item.Path.filename());
+        item.PathText = PathText(item.Path);
+        std::error_code typeEc;
+        // Links count as what they point to, as shortcuts to folders do in the shell.
+        item.IsFolder = it->is_directory(typeEc);
+        items.push_back(std::move(item));
     }
     std::sort(items.begin(), items.end(),
               [](const TFolderItem& a, const TFolderItem& b) { return NameLess(a.Name, b.Name); });
@@ -140,21 +137,23 @@ TFavoriteEntry ScanFavoritesFolder(const fs::path& favorites) {
     TFavoriteEntry root;
     root.Kind = TFavoriteEntry::TKind::Root;
     root.Text = RootText;
-    root.Path = favorites.string();
+    root.Path = PathText(favorites);
     ScanFolder(favorites, root, 1);
     return root;
 }
 
 std::string ParseInternetShortcut(std::string_view bytes) {
+    // Shortcuts written by older systems are in the Windows code page, newer ones in UTF-8.
+    const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
     std::string address;
-    for (const std::string& line : SplitLines(bytes)) {
+    for (const std::string& line : SplitLines(text)) {
         if (StartsWithUpperCased(line, "BASEURL=")) {
-            address = line.substr(8, AddressSize);
+            address = line.substr(8);
         } else if (StartsWithUpperCased(line, "URL=")) {
-            address = line.substr(4, AddressSize);
+            address = line.substr(4);
         }
     }
-    return address;
+    return CleanText(std::string_view(address).substr(0, Utf8PrefixSize(address, AddressSize)));
 }
 
 std::optional<std::string> ReadInternetShortcut(const fs::path& file) {

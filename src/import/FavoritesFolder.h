@@ -13,7 +13,7 @@ namespace tarvex {
 struct TFavoriteEntry {
     enum class TKind { Root, Folder, Shortcut };
     TKind Kind = TKind::Root;
-    // Shown text (file-system encoding): "Favorities" for the root, the folder's name, or the
+    // Shown text (UTF-8, as the file system gives it): "Favorities" for the root, the folder's name, or the
     // shortcut's file name without its extension.
     std::string Text;
     // The entry's full path, uncut: a shortcut is read through it, however deep it lies.
@@ -30,7 +30,8 @@ std::optional<std::filesystem::path> FindFavoritesFolder();
 TFavoriteEntry ScanFavoritesFolder(const std::filesystem::path& favorites);
 
 // The last "URL=" or "BASEURL=" line's address (prefix compared in upper case, nothing trimmed,
-// cut to 255); empty when there is none.
+// cut to 255 characters) as UTF-8: the bytes are read as UTF-8 when they are valid UTF-8, else as
+// Windows-1252. Empty when there is none.
 std::string ParseInternetShortcut(std::string_view bytes);
 // Nothing when the file cannot be read.
 std::optional<std::string> ReadInternetShortcut(const std::filesystem::path& file);

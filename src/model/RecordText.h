@@ -1,17 +1,32 @@
 #pragma once
-// The one conversion between UTF-8 (what Qt and the terminal speak) and record text (Windows-1252 bytes).
+// Record text is UTF-8 in normalisation form C. Text entering the program (typed, imported or read
+// from a file) passes through CleanText once at its boundary; the 8-bit formats that outlive us
+// (older project files, favourites) are converted here and nowhere else.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace tarvex {
 
-// Characters outside Windows-1252, and malformed UTF-8 sequences, become "?".
-std::string Utf8ToRecordText(std::string_view utf8);
+// Malformed UTF-8 (overlong forms, surrogates, stray or truncated sequences) becomes U+FFFD, one per
+// maximal ill-formed part, never another character; the result is in NFC.
+std::string CleanText(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
+// Checked a word at a time: most text is ASCII, and then nothing needs converting.
+bool IsAscii(std::string_view bytes);
 // Every byte has a meaning; the five bytes Windows-1252 leaves undefined map to the C1 controls.
-std::string RecordTextToUtf8(std::string_view text);
+std::string Windows1252ToUtf8(std::string_view bytes);
+// Valid UTF-8 only. Characters Windows-1252 cannot hold become "?"; each such character is added
+// to `lost` once, in order of appearance, when it is given.
+std::string Utf8ToWindows1252(std::string_view utf8, std::string* lost = nullptr);
+// The length in bytes of the first `count` characters: where a text of at most `count`
+// characters can be cut without splitting one.
+std::size_t Utf8PrefixSize(std::string_view utf8, std::size_t count);
 // CR LF, LF and a lone CR each become one space: a record field is one line of a project file,
 // and a break inside one would shift every line read after it.
 std::string OneLine(std::string_view text);
+// Text the author types, pastes or imports into a record field: CleanText on one line.
+std::string EnteredText(std::string_view text);
 
 } // namespace tarvex

@@ -1,5 +1,8 @@
 #pragma once
-// Fixed-capacity 8-bit text: a record field that keeps at most N bytes of whatever is stored into it.
+// Fixed-capacity text: a record field that keeps at most N characters (code points) of the UTF-8
+// stored into it.
+
+#include "model/RecordText.h"
 
 #include <cstddef>
 #include <string>
@@ -23,8 +26,11 @@ public:
     ShortString& operator=(const char* text) { return *this = std::string_view(text ? text : ""); }
     ShortString& operator=(const std::string& text) { return *this = std::string_view(text); }
 
-    // Longer input is cut without a word: the fields mirror fixed-size records on disk.
-    void Assign(std::string_view text) { m_text.assign(text.substr(0, N)); }
+    // Longer input is cut without a word, between characters: the fields mirror fixed-size
+    // records on disk.
+    void Assign(std::string_view text) {
+        m_text.assign(text.size() <= N ? text : text.substr(0, Utf8PrefixSize(text, N)));
+    }
 
     const std::string& str() const { return m_text; }
     std::string_view view() const { return m_text; }

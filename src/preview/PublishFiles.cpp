@@ -1,6 +1,7 @@
 #include "PublishFiles.h"
 
 #include "model/FileIo.h"
+#include "model/PathText.h"
 
 #include <optional>
 #include <system_error>
@@ -8,11 +9,6 @@
 namespace tarvex {
 
 namespace {
-
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 struct TCopyJob {
     std::filesystem::path Source;

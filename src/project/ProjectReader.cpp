@@ -1,5 +1,8 @@
 #include "ProjectReader.h"
 
+#include "model/RecordText.h"
+
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -150,7 +153,8 @@ private:
 
 class TProjectParser {
 public:
-    TProjectParser(std::string_view bytes, TProject& project) : m_in(bytes), m_project(project) {}
+    TProjectParser(std::string_view text, bool utf8, TProject& project)
+        : m_in(text), m_project(project), m_utf8(utf8) {}
 
     void Run() {
         while (!m_in.AtEnd()) {
@@ -188,6 +192,16 @@ public:
 private:
     bool IsTag(std::string_view tag) const { return EqualsIgnoringCase(m_line, tag); }
 
+    // A UTF-8 file is checked and normalised value by value: the markup is ASCII, and a mark at
+    // the start of a value must not combine with the tag's ">" before it.
+    std::string_view Text(std::string_view value) {
+        if (!m_utf8) {
+            return value;
+        }
+        m_text = CleanText(value);
+        return m_text;
+    }
+
     // Reads the lines of a block up to its closing tag or the end, handing each to `take`.
     template <typename F> void ReadBlock(std::string_view closing, F&& take) {
         while (!m_in.AtEnd()) {
@@ -220,17 +234,17 @@ private:
             } else if (auto v = GetElementValue(line, "MenuBorder")) {
                 StoreInteger(options.MenuBorder, *v);
             } else if (auto v = GetElementValue(line, "ScreenPosition")) {
-                options.ScreenPosition = *v;
+                options.ScreenPosition = Text(*v);
             } else if (auto v = GetElementValue(line, "MenuStyle")) {
-                options.MenuStyle = *v;
+                options.MenuStyle = Text(*v);
             } else if (auto v = GetElementValue(line, "TextAlignment")) {
-                options.TextAlignment = *v;
+                options.TextAlignment = Text(*v);
             } else if (auto v = GetElementValue(line, "Orientation")) {
-                options.Orientation = *v;
+                options.Orientation = Text(*v);
             } else if (auto v = GetElementValue(line, "ImagePosition")) {
-                options.ImagePosition = *v;
+                options.ImagePosition = Text(*v);
             } else if (auto v = GetElementValue(line, "MenuOpening")) {
-                options.MenuOpening = *v;
+                options.MenuOpening = Text(*v);
             }
         });
         AppendOptionsNode(m_project, m_group, options);
@@ -241,13 +255,13 @@ private:
         FillDefaultMenuItem(item);
         ReadBlock("</MENU_ITEM>", [&](std::string_view line) {
             if (auto v = GetElementValue(line, "Caption")) {
-                item.Caption = *v;
+                item.Caption = Text(*v);
             } else if (auto v = GetElementValue(line, "Image")) {
-                item.Hint = *v;
+                item.Hint = Text(*v);
             } else if (auto v = GetElementValue(line, "Address")) {
-                item.Address = *v;
+                item.Address = Text(*v);
             } else if (auto v = GetElementValue(line, "Target")) {
-                item.Target = *v;
+                item.Target = Text(*v);
             }
         });
         AppendItemNode(m_project, m_group, TNodeKind::MenuItem, item);
@@ -259,7 +273,7 @@ private:
         const auto readField = [&](auto& field, std::string_view name) {
             if (!m_in.AtEnd()) {
                 m_line = m_in.ReadLine();
-                field = GetGroupFieldValue(m_line, name);
+                field = Text(GetGroupFieldValue(m_line, name));
             }
         };
         readField(group.Caption, "Caption");
@@ -274,41 +288,41 @@ private:
         FillDefaultStyle(style);
         ReadBlock("</STYLE>", [&](std::string_view line) {
             if (auto v = GetElementValue(line, "Name")) {
-                m_pendingStyleName = *v;
+                m_pendingStyleName = Text(*v);
             } else if (auto v = GetElementValue(line, "MouseOffFont")) {
-                style.MouseOffFont = *v;
+                style.MouseOffFont = Text(*v);
             } else if (auto v = GetElementValue(line, "MouseOffBackground")) {
-                style.MouseOffBackground = *v;
+                style.MouseOffBackground = Text(*v);
             } else if (auto v = GetElementValue(line, "MouseOnFont")) {
-                style.MouseOnFont = *v;
+                style.MouseOnFont = Text(*v);
             } else if (auto v = GetElementValue(line, "MouseOnBackground")) {
-                style.MouseOnBackground = *v;
+                style.MouseOnBackground = Text(*v);
             } else if (auto v = GetElementValue(line, "MenuBorderColor")) {
-                style.MenuBorderColor = *v;
+                style.MenuBorderColor = Text(*v);
             } else if (auto v = GetElementValue(line, "FontSize")) {
                 StoreInteger(style.FontSize, *v);
             } else if (auto v = GetElementValue(line, "FontStyle")) {
-                style.FontStyle = *v;
+                style.FontStyle = Text(*v);
             } else if (auto v = GetElementValue(line, "FontWeight")) {
-                style.FontWeight = *v;
+                style.FontWeight = Text(*v);
             } else if (auto v = GetElementValue(line, "FontName")) {
-                style.FontName = *v;
+                style.FontName = Text(*v);
             } else if (auto v = GetElementValue(line, "MenuItemPadding")) {
                 StoreInteger(style.MenuItemPadding, *v);
             } else if (auto v = GetElementValue(line, "SubMenuImage")) {
-                style.SubMenuImage = *v;
+                style.SubMenuImage = Text(*v);
             } else if (auto v = GetElementValue(line, "BorderSeparatorbar")) {
-                style.BorderSeparatorbar = *v;
+                style.BorderSeparatorbar = Text(*v);
             } else if (auto v = GetElementValue(line, "HighColor")) {
-                style.HighColor = *v;
+                style.HighColor = Text(*v);
             } else if (auto v = GetElementValue(line, "LowColor")) {
-                style.LowColor = *v;
+                style.LowColor = Text(*v);
             } else if (auto v = GetElementValue(line, "TopBarImage")) {
-                style.TopBarImage = *v;
+                style.TopBarImage = Text(*v);
             } else if (auto v = GetElementValue(line, "MenuHeaderFontColor")) {
-                style.MenuHeaderFontColor = *v;
+                style.MenuHeaderFontColor = Text(*v);
             } else if (auto v = GetElementValue(line, "MenuHeaderBackground")) {
-                style.MenuHeaderBackground = *v;
+                style.MenuHeaderBackground = Text(*v);
             }
         });
         // A block without a name takes the one read before it.
@@ -320,7 +334,35 @@ private:
     std::string_view m_line;
     TTreeNode* m_group = nullptr;
     std::string m_pendingStyleName;
+    bool m_utf8;
+    std::string m_text;
 };
+
+// The first line's encoding="utf-8" (any letter case, either quote) or a UTF-8 byte-order mark.
+bool DeclaresUtf8(std::string_view& bytes) {
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, Bom.size()) == Bom) {
+        bytes.remove_prefix(Bom.size());
+        return true;
+    }
+    std::string_view first = bytes.substr(0, bytes.find_first_of("\r\n"));
+    const std::size_t at = FindIgnoringCase(first, "encoding");
+    if (at == std::string_view::npos) {
+        return false;
+    }
+    first.remove_prefix(at + 8);
+    first = Trim(first);
+    if (first.empty() || first.front() != '=') {
+        return false;
+    }
+    first = Trim(first.substr(1));
+    if (first.empty() || (first.front() != '"' && first.front() != '\'')) {
+        return false;
+    }
+    const std::size_t close = first.find(first.front(), 1);
+    const std::string_view name = first.substr(1, close == std::string_view::npos ? 0 : close - 1);
+    return EqualsIgnoringCase(name, "utf-8") || EqualsIgnoringCase(name, "utf8");
+}
 
 // Keeps both trees in an update for the whole read, also if an allocation fails half way.
 class TTreeUpdateScope {
@@ -361,7 +403,14 @@ bool HoldsProject(std::string_view bytes) {
 
 void ReadProjectText(std::string_view bytes, TProject& project) {
     TTreeUpdateScope update(project);
-    TProjectParser(bytes, project).Run();
+    if (DeclaresUtf8(bytes)) {
+        TProjectParser(bytes, true, project).Run();
+        return;
+    }
+    // Every other file is Windows-1252, converted once; a file of ASCII alone needs no copy.
+    const bool ascii = IsAscii(bytes);
+    const std::string converted = ascii ? std::string() : Windows1252ToUtf8(bytes);
+    TProjectParser(ascii ? bytes : std::string_view(converted), false, project).Run();
 }
 
 } // namespace tarvex

@@ -7,7 +7,8 @@
 
 namespace tarvex {
 
-// Appends the nodes found in `bytes` to the project's trees (normally both empty). A total
+// Appends the nodes found in `bytes` to the project's trees (normally both empty), reading them as
+// UTF-8 when the first line declares it or a byte-order mark opens them, else as Windows-1252. A total
 // function: any bytes give some (possibly empty) design, never a crash or a read past the end.
 // The trees are in an update (BeginUpdate/EndUpdate) while it runs.
 void ReadProjectText(std::string_view bytes, TProject& project);

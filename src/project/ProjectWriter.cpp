@@ -1,6 +1,7 @@
 #include "ProjectWriter.h"
 
 #include "model/FileIo.h"
+#include "model/RecordText.h"
 
 #include <string_view>
 #include <utility>
@@ -125,8 +126,10 @@ void WriteObjects(TProjectLines& out, const TTree& objects) {
 } // namespace
 
 std::string WriteProjectText(const TProject& project) {
+    static constexpr std::string_view Latin1 = R"(<?xml version="1.0" encoding="iso-8859-1"?>)";
+    static constexpr std::string_view Utf8 = R"(<?xml version="1.0" encoding="utf-8"?>)";
     TProjectLines out;
-    out.Line(R"(<?xml version="1.0" encoding="iso-8859-1"?>)");
+    out.Line(Latin1);
     out.Line();
     out.Line("<!-- Created by Korvane Tarvex (" + std::string(KorvaneHomePage) + ") -->");
     out.Line();
@@ -146,7 +149,15 @@ std::string WriteProjectText(const TProject& project) {
     }
     out.Line("</STYLES>");
     out.Line("</PROJECT>");
-    return out.Take();
+    std::string text = out.Take();
+    // A design that Windows-1252 can hold is written in it, as every earlier version did, so
+    // those files stay readable by older tools; any other is UTF-8 throughout and says so.
+    if (IsAscii(text)) {
+        return text;
+    }
+    std::string lost;
+    std::string bytes = Utf8ToWindows1252(text, &lost);
+    return lost.empty() ? bytes : text.replace(0, Latin1.size(), Utf8);
 }
 
 TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path) {

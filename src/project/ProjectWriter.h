@@ -14,7 +14,8 @@ enum class TSaveStatus {
     CannotCreate, // the file could not be created or replaced: the old content is kept
 };
 
-// The file's exact bytes (8-bit text, no escaping, CR LF after every line).
+// The file's exact bytes (Windows-1252 when the design fits it, else UTF-8; no escaping, CR LF
+// after every line).
 std::string WriteProjectText(const TProject& project);
 
 // Checks the read-only case, then writes the whole file through a temporary file beside it.

@@ -35,18 +35,6 @@ void AppendHeader(std::vector<std::string>& lines) {
     lines.emplace_back("");
 }
 
-// Record text as UTF-8; ASCII, by far the most common text, is taken as it is. The one place
-// where record text meets the script's Unicode escaping.
-std::string_view AsUtf8(std::string_view recordText, std::string& buffer) {
-    for (const char c : recordText) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            buffer = RecordTextToUtf8(recordText);
-            return buffer;
-        }
-    }
-    return recordText;
-}
-
 // The code point starting at `at`, which moves past it; malformed UTF-8 gives U+FFFD for one byte.
 char32_t NextCodePoint(std::string_view text, std::size_t& at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -98,7 +86,7 @@ void AppendUnicodeEscape(std::string& out, char32_t cp) {
 // string early and a line break is not allowed inside a string literal; "</" would end an inline
 // script block; anything above ASCII would be read in whatever encoding the page declares.
 // Everything else goes out byte for byte. `spaces`, when given, stands in for every space.
-void AppendEscapedUtf8(std::string& out, std::string_view value, std::optional<std::string_view> spaces) {
+void AppendEscaped(std::string& out, std::string_view value, std::optional<std::string_view> spaces = {}) {
     const bool replaceSpaces = spaces.has_value();
     std::size_t start = 0;
     while (true) {
@@ -143,17 +131,9 @@ void AppendEscapedUtf8(std::string& out, std::string_view value, std::optional<s
     }
 }
 
-void AppendEscaped(std::string& out, std::string_view recordText,
-                   std::optional<std::string_view> spaces = {}) {
-    std::string buffer;
-    AppendEscapedUtf8(out, AsUtf8(recordText, buffer), spaces);
-}
-
 // A comment line ends at a line break, so one inside a name would turn the rest of the name into
 // code; "</" would end an inline script block. The comment stays ASCII like the rest of the file.
-std::string CommentLine(std::string_view recordText) {
-    std::string buffer;
-    const std::string_view text = AsUtf8(recordText, buffer);
+std::string CommentLine(std::string_view text) {
     std::string comment = "//";
     for (std::size_t at = 0; at < text.size();) {
         const char32_t cp = NextCodePoint(text, at);
@@ -185,11 +165,6 @@ std::string NumberOrEmpty(int32_t value) {
     return value == 0 ? std::string(",") : std::to_string(value) + ",";
 }
 
-std::string Utf8(std::string_view recordText) {
-    std::string buffer;
-    return std::string(AsUtf8(recordText, buffer));
-}
-
 void AppendStyle(TMenuScript& script, const TTreeNode& node) {
     auto& lines = script.Lines;
     const TMenuStyleRec& s = node.Style();
@@ -197,7 +172,7 @@ void AppendStyle(TMenuScript& script, const TTreeNode& node) {
     const std::string variable = StyleVariableName(node.Text());
     if (variable.starts_with(DerivedStyleNamePrefix)) {
         script.Warnings.push_back({TScriptWarningKind::RenamedStyleVariable,
-                                   "Style name \"" + Utf8(node.Text()) +
+                                   "Style name \"" + std::string(node.Text()) +
                                        "\" can not be used as a script variable; menu.js calls it " +
                                        variable});
     }
@@ -306,10 +281,10 @@ private:
                 do {
                     unique = name + "_" + std::to_string(suffix++);
                 } while (taken.contains(unique) || natural.contains(unique));
-                m_script.Warnings.push_back({TScriptWarningKind::RenamedMenu,
-                                             "Menu name \"" + Utf8(name) + "\" of \"" + Utf8(group->Text()) +
-                                                 "\" object is already used; menu.js names this menu \"" +
-                                                 Utf8(unique) + "\""});
+                m_script.Warnings.push_back(
+                    {TScriptWarningKind::RenamedMenu,
+                     "Menu name \"" + std::string(name) + "\" of \"" + std::string(group->Text()) +
+                         "\" object is already used; menu.js names this menu \"" + unique + "\""});
                 name = std::move(unique);
             }
             taken.insert(name);
@@ -330,8 +305,8 @@ private:
         }
         if (!word.empty()) {
             m_script.Warnings.push_back({TScriptWarningKind::DroppedImagePosition,
-                                         "Image position \"" + Utf8(options.ImagePosition.str()) +
-                                             "\" in \"" + Utf8(objectName) +
+                                         "Image position \"" + options.ImagePosition.str() + "\" in \"" +
+                                             std::string(objectName) +
                                              "\" object is not left, right or center; none is used"});
         }
         return ",";
@@ -354,7 +329,7 @@ private:
         if (scheme == "javascript:") {
             m_script.Warnings.push_back(
                 {TScriptWarningKind::ScriptAddress,
-                 "Address of \"" + Utf8(node.Text()) +
+                 "Address of \"" + std::string(node.Text()) +
                      "\" object is a javascript: address; it runs script on your pages"});
         }
     }
@@ -393,8 +368,8 @@ private:
 
         if (!StyleExists(m_project, options.MenuStyle)) {
             m_script.Warnings.push_back(
-                {TScriptWarningKind::MissingStyle,
-                 "Menu style in \"" + Utf8(objectName) + "\" object not found. Used first found menu style"});
+                {TScriptWarningKind::MissingStyle, "Menu style in \"" + std::string(objectName) +
+                                                       "\" object not found. Used first found menu style"});
             // Stored, so the design itself names a real style and the next run does not warn again.
             options.MenuStyle = m_project.Styles.FirstRoot()->Text();
         }
@@ -449,9 +424,8 @@ std::string StyleVariableName(std::string_view styleName) {
         return name;
     }
     static constexpr char hex[] = "0123456789ABCDEF";
-    std::string buffer;
     std::string derived(DerivedStyleNamePrefix);
-    for (const char c : AsUtf8(name, buffer)) {
+    for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
         if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '$') {
             derived += c;

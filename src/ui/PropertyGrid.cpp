@@ -139,11 +139,11 @@ QVariant TPropertyGridModel::data(const QModelIndex& index, int role) const {
     }
     const int row = index.row();
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::ToolTipRole) {
-        return RecordToQString(index.column() == 0 ? m_rows->Key(row) : m_rows->Value(row));
+        return Utf8ToQString(index.column() == 0 ? m_rows->Key(row) : m_rows->Value(row));
     }
     if (role == Qt::DecorationRole && index.column() == 1 &&
         m_rows->EditStyle(row) == TPropertyEditStyle::Color) {
-        const QColor color = HexColor(RecordToQString(m_rows->Value(row)));
+        const QColor color = HexColor(Utf8ToQString(m_rows->Value(row)));
         if (!color.isValid()) {
             return QVariant();
         }
@@ -162,7 +162,7 @@ bool TPropertyGridModel::setData(const QModelIndex& index, const QVariant& value
     if (!m_rows || role != Qt::EditRole || index.column() != 1 || index.row() >= m_rowCount) {
         return false;
     }
-    const std::string text = QStringToRecord(value.toString());
+    const std::string text = QStringToUtf8(value.toString());
     if (m_rows->Value(index.row()) == text) {
         return true;
     }
@@ -209,7 +209,7 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
         combo->setFrame(false);
         combo->setAccessibleName(index.sibling(row, 0).data().toString());
         for (const std::string& entry : rows->PickList(row)) {
-            combo->addItem(RecordToQString(entry));
+            combo->addItem(Utf8ToQString(entry));
         }
         connect(combo, &QComboBox::currentTextChanged, self, [self, combo] { emit self->commitData(combo); });
         return combo;

@@ -1,7 +1,5 @@
 #pragma once
-// The one place where record text (Windows-1252 bytes) and UTF-8 strings meet Qt's QString.
-
-#include "model/RecordText.h"
+// The one place where the program's UTF-8 strings meet Qt's QString.
 
 #include <QString>
 #include <string>
@@ -9,17 +7,6 @@
 
 namespace tarvex {
 
-inline QString RecordToQString(std::string_view recordText) {
-    const std::string utf8 = RecordTextToUtf8(recordText);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-inline std::string QStringToRecord(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return Utf8ToRecordText(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
-
-// Messages, captions and paths that cross the editor's UserInterface are UTF-8 already.
 inline QString Utf8ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }

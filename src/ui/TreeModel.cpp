@@ -68,7 +68,7 @@ QVariant TTreeModel::data(const QModelIndex& index, int role) const {
     }
     switch (role) {
     case Qt::DisplayRole:
-        return RecordToQString(node->Text());
+        return Utf8ToQString(node->Text());
     case Qt::DecorationRole:
         return m_icons[static_cast<std::size_t>(node->Kind())];
     default:

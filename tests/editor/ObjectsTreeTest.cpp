@@ -193,8 +193,8 @@ TEST_F(ObjectsTreeTest, NewMenuGroupGoesBesideTheSelectionAndIsSelected) {
     EXPECT_EQ(prompts[0].Initial, "New group name");
 
     ASSERT_EQ(group, Node({2}));
-    EXPECT_EQ(group->Text(), "Caf\xE9");
-    EXPECT_EQ(group->Item().Caption, "Caf\xE9");
+    EXPECT_EQ(group->Text(), "Caf\xC3\xA9");
+    EXPECT_EQ(group->Item().Caption, "Caf\xC3\xA9");
     EXPECT_TRUE(group->Item().Address.empty());
     ASSERT_EQ(group->ChildCount(), 2);
     EXPECT_TRUE(Node({2, 0})->IsOptions());
@@ -203,7 +203,7 @@ TEST_F(ObjectsTreeTest, NewMenuGroupGoesBesideTheSelectionAndIsSelected) {
     EXPECT_EQ(Node({2, 1})->Text(), "Menu item name");
     // The pending caption went into the group that was left; the new group is loaded.
     EXPECT_EQ(Node({1})->Text(), "First group");
-    EXPECT_EQ(Row(Item, "Caption"), "Caf\xE9");
+    EXPECT_EQ(Row(Item, "Caption"), "Caf\xC3\xA9");
     EXPECT_EQ(listener.Selections.back(), group);
     EXPECT_FALSE(Editor().TreeUpdateGuard());
     EXPECT_TRUE(Editor().ActionEnabled(TActionId::DelGroupAction));

@@ -187,6 +187,27 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
     EXPECT_EQ(Editor().FavoriteStyles()[3].Name, "DarkBlue");
 }
 
+TEST_F(StyleTest, FavouritesAskBeforeCharactersBecomeQuestionMarks) {
+    const std::string cyrillic = "\xD0\x9C\xD0\xBE\xD0\xB9"; // its first letter is in the font name too
+    Editor().SelectStyleNode(Style(0));
+    Type("Font Name", "Caf\xC3\xA9 \xD0\x9C\xD0\x9C");
+    const std::size_t before = Editor().FavoriteStyles().size();
+    for (const TMsgResult answer : {TMsgResult::Cancel, TMsgResult::Ok}) {
+        m_ui.ClearCalls();
+        m_ui.AnswerInput(cyrillic);
+        m_ui.AnswerMessage(answer);
+        Editor().AddToFavoritesActionExecute();
+        const auto asked = MessagesWithCaption("Confirm");
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_NE(asked[0].find(": " + cyrillic + "\n"), std::string::npos) << asked[0];
+    }
+    const auto& favourites = Editor().FavoriteStyles();
+    ASSERT_EQ(favourites.size(), before + 1);
+    EXPECT_EQ(favourites.back().Name, "???");
+    EXPECT_EQ(favourites.back().Style.FontName, "Caf\xC3\xA9 ??");
+    EXPECT_EQ(Style(0)->Style().FontName, "Caf\xC3\xA9 \xD0\x9C\xD0\x9C");
+}
+
 TEST_F(StyleTest, TheFavouriteNameIsComparedAsTypedAndStoredCut) {
     Editor().SelectStyleNode(Style(0));
     const std::string stored(255, 'n');

@@ -125,3 +125,28 @@ describe('captions beyond ASCII', () => {
     });
   }
 });
+
+describe('captions in any script', () => {
+  // The project is UTF-8; its last caption holds "e" and a combining accent, read as "é".
+  const groups = ['\u041f\u0440\u043e\u0434\u0443\u043a\u0442\u044b', '\u041f\u0440\u043e\u0434\u0430\u0436\u0438'];
+  const entries = [['\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac', nb('\u88fd\u54c1 \u{1f600}')],
+    ['\u0639\u0631\u0628\u064a', '\u05e2\u05d1\u05e8\u05d9\u05ea', 'Caf\u00e9']];
+  for (const [label, meta] of [['UTF-8', '<meta charset="utf-8">'], ['windows-1252', '<meta charset="windows-1252">'],
+    ['undeclared', '']]) {
+    it(`shows Cyrillic, Greek, CJK, Arabic, Hebrew and emoji on a ${label} page, each group its own submenu`, async () => {
+      const dir = h.publish('any-script', `any-script-${label}`);
+      assert.ok(fs.readFileSync(path.join(dir, 'menu.js')).every((b) => b < 0x80), 'menu.js is ASCII');
+      const url = h.page(dir, 'page.htm', `<!DOCTYPE html>\r\n<html><head>${meta}</head><body style="margin:0">\r\n` +
+        `${h.SCRIPT_LINES}\r\n</body></html>\r\n`);
+      const p = await openGuarded(url);
+      assert.equal(await p.locator(h.entry(groups[0])).getAttribute('title'), '\u041a\u0430\u0442\u0430\u043b\u043e\u0433');
+      for (const [i, group] of groups.entries()) {
+        const sub = await openGroup(p, group, entries[i][0]);
+        assert.deepEqual(await sub.locator('.tvx-c').allTextContents(), entries[i]);
+      }
+      if (label === 'undeclared') await h.shot(p, 'any-script');
+      assertQuiet(p, url);
+      await p.close();
+    });
+  }
+});

@@ -65,7 +65,10 @@ TFavoriteStyleRec FullRecord(std::string name) {
     s.FontWeight = "lighter";
     s.FontName = std::string(50, 'f');
     s.MenuItemPadding = 65536 + 2;
-    s.SubMenuImage = std::string(255, '\xE9');
+    // Full width in characters: two bytes each in memory, one in the file.
+    for (int i = 0; i < 255; ++i) {
+        s.SubMenuImage = s.SubMenuImage.str() + "\xC3\xA9";
+    }
     s.BorderSeparatorbar = "sep";
     s.HighColor = "111111";
     s.LowColor = "222222";
@@ -97,7 +100,7 @@ TEST(FavoritesStore, GoldenFileLoadsFieldByFieldAndSavesBackByteForByte) {
     EXPECT_TRUE(a.SubMenuImage.empty() && a.BorderSeparatorbar.empty() && a.TopBarImage.empty());
 
     const TMenuStyleRec& b = favorites[1].Style;
-    EXPECT_EQ(favorites[1].Name, "Caf\xE9 Nuit");
+    EXPECT_EQ(favorites[1].Name, "Caf\xC3\xA9 Nuit"); // Windows-1252 on disk
     EXPECT_EQ(b.MouseOffFont, "FFFF00");
     EXPECT_EQ(b.MouseOffBackground, "000080");
     EXPECT_EQ(b.MouseOnFont, "000080");

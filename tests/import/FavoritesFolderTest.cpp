@@ -1,4 +1,5 @@
 #include "import/FavoritesFolder.h"
+#include "model/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -197,6 +198,30 @@ TEST(InternetShortcut, LastUrlOrBaseUrlLineWins) {
     EXPECT_EQ(ParseInternetShortcut("[InternetShortcut]\rurl=http://lower.example\rIconIndex=0"),
               "http://lower.example");
     EXPECT_EQ(ParseInternetShortcut("BaseUrl=x\nURL="), "") << "an empty address still replaces";
+}
+
+TEST(InternetShortcut, AddressIsUtf8WhenValidElseWindows1252) {
+    const struct {
+        std::string bytes, address;
+    } cases[] = {
+        {"URL=https://example.org/\xD0\xBA\xD0\xBE\xD1\x82", "https://example.org/\xD0\xBA\xD0\xBE\xD1\x82"},
+        {"URL=https://example.org/caf\xE9", "https://example.org/caf\xC3\xA9"},
+        {"URL=https://example.org/e\xCC\x81", "https://example.org/\xC3\xA9"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseInternetShortcut(c.bytes), c.address) << c.bytes;
+    }
+}
+
+TEST(FavoritesFolder, NamesInAnyScriptAreListedAndReadable) {
+    TTempDir dir;
+    const fs::path fav = dir.path / "Favorites";
+    const std::string folder = "\xE8\xA3\xBD\xE5\x93\x81", shortcut = "\xD7\xA9\xD7\x9C\xF0\x9F\x98\x80";
+    Touch(PathFromUtf8(PathText(fav) + "/" + folder + "/" + shortcut + ".url"));
+    const TFavoriteEntry root = ScanFavoritesFolder(fav);
+    ASSERT_EQ(Texts(root), std::vector<std::string>{folder});
+    ASSERT_EQ(Texts(root.Children[0]), std::vector<std::string>{shortcut});
+    EXPECT_TRUE(ReadInternetShortcut(PathFromUtf8(root.Children[0].Children[0].Path)).has_value());
 }
 
 TEST(InternetShortcut, NothingMatchingGivesEmptyAddress) {

@@ -397,7 +397,7 @@ TEST(MenuScript, UnsafeStyleNamesGetDerivedVariables) {
         {"menu", "tvxStyle_menu"}, // engine and menu script globals
         {"timegap", "tvxStyle_timegap"},
         {"tvxStyle_top", "tvxStyle_tvxStyle__top"}, // the prefix itself is never typed through
-        {"Caf\xE9", "tvxStyle_Caf_C3_A9"},          // record text, encoded as UTF-8 bytes
+        {"Caf\xC3\xA9", "tvxStyle_Caf_C3_A9"},      // named by its UTF-8 bytes
         {"x=alert(1)//", "tvxStyle_x_3Dalert_281_29_2F_2F"},
     };
     TProject p;
@@ -438,8 +438,8 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
     g->Children()[0]->Options().ImagePosition = "alert(1)";
     g->Item().Address = " JavaScript:alert(1)";
     Entry(p, g, TNodeKind::MenuItem,
-          "Caf\xE9 \x96 B\xFC"
-          "cher \x80",
+          "Caf\xC3\xA9 \xE2\x80\x93 B\xC3\xBC"
+          "cher \xE2\x82\xAC",
           "java\tscript:x()");
 
     const TMenuScript script = GenerateMenuScript(p);
@@ -493,6 +493,25 @@ TEST(MenuScript, CollidingMenuNamesAreMadeUnique) {
     EXPECT_EQ(
         script.Warnings[0].Text,
         R"(Menu name "Addons" of "Add ons" object is already used; menu.js names this menu "Addons_3")");
+}
+
+TEST(MenuScript, NonLatinGroupsGetTheirOwnMenusInEscapedNames) {
+    TProject p;
+    DefaultStyle(p);
+    AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
+    // Cyrillic, Greek, CJK, Hebrew, and an emoji outside the Basic Multilingual Plane.
+    for (const char* caption : {"\xD0\x9F\xD1\x80\xD0\xBE", "\xD0\x9F\xD1\x80\xD0\xB0", "\xCE\x95\xCE\xBB",
+                                "\xE8\xA3\xBD \xE5\x93\x81", "\xD7\xA9\xD7\x9C", "\xF0\x9F\x98\x80"}) {
+        Entry(p, Group(p, nullptr, caption), TNodeKind::MenuItem, caption);
+    }
+    const TMenuScript script = GenerateMenuScript(p);
+    EXPECT_TRUE(script.Warnings.empty());
+    EXPECT_EQ(MenuOrder(script),
+              (std::vector<std::string>{"mainmenu", R"(\u041F\u0440\u043E)", R"(\u041F\u0440\u0430)",
+                                        R"(\u0395\u03BB)", R"(\u88FD\u54C1)", R"(\u05E9\u05DC)",
+                                        R"(\uD83D\uDE00)"}));
+    EXPECT_EQ(Menu(script, R"(\u88FD\u54C1)").at(16), R"(,"\u88FD&nbsp;\u54C1","a.htm",,,1)");
+    EXPECT_EQ(Menu(script, "mainmenu").at(21), R"(,"\uD83D\uDE00","show-menu=\uD83D\uDE00","a.htm","",1)");
 }
 
 } // namespace
