@@ -17,6 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     tarvex::TProject second;
     tarvex::ReadProjectText(written, second);
+    // Whatever was read, what is written is a project that Open accepts again.
+    if (!tarvex::HoldsProject(written)) {
+        std::fprintf(stderr, "a written project is not recognised as one\n");
+        std::abort();
+    }
     if (tarvex::WriteProjectText(second) != written) {
         std::fprintf(stderr, "project file does not survive a save and load\n");
         std::abort();

@@ -2,6 +2,7 @@
 
 #include "favorites/FavoritesStore.h"
 #include "model/FileIo.h"
+#include "model/FilePlatform.h"
 #include "model/Project.h"
 #include "model/RecordText.h"
 #include "model/ShippedData.h"
@@ -54,6 +55,8 @@ Commands:
 Options:
   --help      Show this help and exit.
   --version   Show the version and exit.
+  --          End the options: every later argument is a file name, also
+              one that begins with "-".
 
 The shipped data lies beside this program, or in ../share/tarvex from it.
 Exit status: 0 on success, 1 on an error, 2 on bad usage.
@@ -70,11 +73,10 @@ void PrintError(std::string_view message) {
 
 // The folder that holds the running executable: its data files lie beside it, wherever it was copied.
 fs::path ApplicationFolder(const char* argv0) {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && !self.empty()) {
-        return self.parent_path();
+    if (const std::optional<fs::path> self = platform::RunningExecutable()) {
+        return self->parent_path();
     }
+    std::error_code ec;
     const fs::path fromArgs = fs::weakly_canonical(fs::absolute(argv0 ? argv0 : "", ec), ec);
     return fromArgs.parent_path();
 }
@@ -84,9 +86,15 @@ class TArguments {
 public:
     TArguments(std::vector<std::string> args, std::vector<std::string_view> valueOptions,
                std::vector<std::string_view> flags) {
+        bool optionsEnded = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string& arg = args[i];
-            if (arg.size() > 1 && arg[0] == '-') {
+            // After "--" every argument is a name, also one that begins with "-".
+            if (!optionsEnded && arg == "--") {
+                optionsEnded = true;
+                continue;
+            }
+            if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
                 if (Contains(flags, arg)) {
                     m_flags.push_back(arg);
                     continue;
@@ -146,9 +154,13 @@ private:
 };
 
 bool LoadProjectFile(const std::string& path, TProject& project) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    const std::optional<std::string> bytes = ReadWholeFile(path, ProjectFileCeiling);
     if (!bytes) {
         PrintError("Can't read file " + path + "!");
+        return false;
+    }
+    if (!HoldsProject(*bytes)) {
+        PrintError("The file " + path + " is not a Tarvex project!");
         return false;
     }
     ReadProjectText(*bytes, project);
@@ -163,9 +175,10 @@ bool ReportSave(TSaveStatus status, const fs::path& path) {
         PrintError("Can't save read-only file " + path.string() + "!");
         return false;
     case TSaveStatus::CannotCreate: {
+        // The folder the file was to go into, which is what the person has to look at.
         std::error_code ec;
-        PrintError("Unable to save " + path.string() + " in the folder " + fs::current_path(ec).string() +
-                   "!");
+        const fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
+        PrintError("Unable to save " + path.string() + " in the folder " + folder.string() + "!");
         return false;
     }
     }
@@ -336,8 +349,9 @@ int Run(int argc, char** argv) {
     }
     const std::string command = args.front();
     args.erase(args.begin());
+    const auto optionsEnd = std::find(args.begin(), args.end(), "--");
     if (command == "--help" || command == "-h" ||
-        std::find(args.begin(), args.end(), "--help") != args.end()) {
+        std::find(args.begin(), optionsEnd, "--help") != optionsEnd) {
         std::cout << UsageText;
         return ExitOk;
     }

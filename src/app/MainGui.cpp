@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstring>
@@ -23,8 +24,12 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
 
+    QString problem;
     const QString applicationFolder =
-        tarvex::TApplicationFolder::Resolve(QCoreApplication::applicationDirPath());
+        tarvex::TApplicationFolder::Resolve(QCoreApplication::applicationDirPath(), &problem);
+    if (!problem.isEmpty()) {
+        QMessageBox::information(nullptr, QStringLiteral("Error"), problem);
+    }
 
     tarvex::TTarvexForm form(applicationFolder);
     form.setWindowTitle(QStringLiteral("Korvane Tarvex"));

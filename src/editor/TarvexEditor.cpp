@@ -196,12 +196,12 @@ void TTarvexEditor::SetStyleSelection(TTreeNode* node) {
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
-    MutableEditor(editor).SetValue(row, std::move(value));
+    MutableEditor(editor).SetValue(row, OneLine(value));
     NotifyEditor(editor);
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, std::string_view key, std::string value) {
-    MutableEditor(editor).SetValue(key, std::move(value));
+    MutableEditor(editor).SetValue(key, OneLine(value));
     NotifyEditor(editor);
 }
 
@@ -209,8 +209,28 @@ void TTarvexEditor::SetActivePage(TControlsPage page) {
     if (page == m_activePage) {
         return;
     }
+    CommitValueEditors();
     m_activePage = page;
     ControlsPageControlChange();
+}
+
+void TTarvexEditor::CommitValueEditors() {
+    if (m_treeUpdateGuard) {
+        return;
+    }
+    // Only an editor that holds the selected node's values may be written into it.
+    if (m_selectedObject && m_loadedObject == m_selectedObject) {
+        if (m_selectedObject->IsOptions()) {
+            CommitMenuOptions(*m_selectedObject);
+        } else {
+            CommitMenuItem(*m_selectedObject);
+        }
+        LoadMenuEditor(*m_selectedObject);
+    }
+    if (m_selectedStyle) {
+        CommitStyle(*m_selectedStyle);
+        LoadStyleEditor(*m_selectedStyle);
+    }
 }
 
 // ---- start-up and shutdown ----
@@ -236,6 +256,7 @@ void TTarvexEditor::FormShow() {
 }
 
 bool TTarvexEditor::FormCloseQuery() {
+    CommitValueEditors();
     switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
         SaveActionExecute();
@@ -248,6 +269,7 @@ bool TTarvexEditor::FormCloseQuery() {
 }
 
 void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
+    m_favoritesBackup.reset();
     std::vector<std::string> failed;
     if (!m_recentFiles.Save(m_appFolder / "menutarvex.dat")) {
         failed.push_back("menutarvex.dat");
@@ -257,6 +279,12 @@ void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
     }
     if (!SaveFavorites()) {
         failed.push_back("favorites.dat");
+    }
+    if (m_favoritesBackup) {
+        Message("favorites.dat could not be read completely when Tarvex started. It has been kept as " +
+                    PathText(*m_favoritesBackup) +
+                    ", and a new favorites.dat holds the favourite styles of this run.",
+                "Warning", TMsgIcon::Information);
     }
     if (failed.empty()) {
         return;
@@ -296,6 +324,7 @@ bool TTarvexEditor::ConfirmAndClearProject() {
 }
 
 void TTarvexEditor::NewActionExecute() {
+    CommitValueEditors();
     if (!ConfirmAndClearProject()) {
         return;
     }
@@ -306,25 +335,30 @@ void TTarvexEditor::NewActionExecute() {
     m_treeUpdateGuard = false;
     SetActionEnabled(TActionId::SaveAction, true);
     ControlsPageControlChange();
-    // A script that cannot be written ends the command, as any unhandled file error does.
-    if (WriteScript() == TScriptOutcome::NotWritten) {
-        return;
-    }
+    // Update Preview generates the script itself: running the generator before it as well would
+    // only say every refusal and warning twice.
     UpdatePreviewActionExecute();
 }
 
 bool TTarvexEditor::LoadProject(const std::string& path) {
+    CommitValueEditors();
     const std::filesystem::path file = PathFromUtf8(path);
-    std::optional<std::string> bytes = ReadWholeFile(file);
+    std::optional<std::string> bytes = ReadWholeFile(file, ProjectFileCeiling);
     if (!bytes) {
         Message("Can't read file " + path + "!", "Error", TMsgIcon::Information);
+        return false;
+    }
+    // Taken for an empty design, any other file would be overwritten by the next Save.
+    if (!HoldsProject(*bytes)) {
+        Message("The file " + path + " is not a Tarvex project!", "Error", TMsgIcon::Information);
         return false;
     }
     if (!ConfirmAndClearProject()) {
         return false;
     }
     // A Yes at the question may just have saved this very file: read what is there now.
-    if (std::optional<std::string> current = ReadWholeFile(file)) {
+    std::optional<std::string> current = ReadWholeFile(file, ProjectFileCeiling);
+    if (current && HoldsProject(*current)) {
         bytes = std::move(current);
     }
     m_projectFileName = path;
@@ -344,6 +378,7 @@ void TTarvexEditor::OpenActionExecute() {
 }
 
 void TTarvexEditor::SaveActionExecute() {
+    CommitValueEditors();
     if (m_projectFileName.empty()) {
         SaveAsActionExecute();
         return;
@@ -366,6 +401,7 @@ void TTarvexEditor::SaveActionExecute() {
 }
 
 void TTarvexEditor::SaveAsActionExecute() {
+    CommitValueEditors();
     TFileDialogRequest request = DialogRequest("SaveProjectDialog", ProjectFilter, "xml");
     request.OverwritePrompt = true;
     request.HideReadOnly = true;
@@ -380,12 +416,14 @@ void TTarvexEditor::SaveAsActionExecute() {
 
 void TTarvexEditor::PublishActionExecute() {
     UpdatePreviewActionExecute();
-    // Publishing now would hand out an older menu.js under the new name, or none at all.
-    if (m_scriptNotWritten) {
+    // Publishing now would hand out an older design's menu.js under the new name, or none at all.
+    if (m_scriptNotWritten || m_scriptRefused) {
         return;
     }
-    const std::optional<std::string> path =
-        RunFileDialog(true, DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js"));
+    TFileDialogRequest request =
+        DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js");
+    request.Title = "Publish menu";
+    const std::optional<std::string> path = RunFileDialog(true, request);
     if (!path || path->empty()) {
         return;
     }
@@ -396,12 +434,36 @@ void TTarvexEditor::PublishActionExecute() {
             return m_ui.ConfirmReplaceFile(PathText(file));
         });
     m_ui.SetBusy(false);
-    for (const std::string& error : result.Errors) {
-        m_ui.ReportError(error);
+    if (result.Errors.empty() && result.Declined.empty()) {
+        Message("Files: one, main.js and " + PathText(target.filename()) +
+                    " was saved. Go to help file to lern more about adding menu to your HTML files",
+                "Warning", TMsgIcon::Information);
+        return;
     }
-    Message("Files: one, main.js and " + PathText(target.filename()) +
-                " was saved. Go to help file to lern more about adding menu to your HTML files",
-            "Warning", TMsgIcon::Information);
+    Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
+            TMsgIcon::Information);
+}
+
+std::string TTarvexEditor::PublishReport(const std::filesystem::path& target,
+                                         const TPublishResult& result) const {
+    const auto names = [](const std::vector<std::filesystem::path>& files) {
+        std::string text;
+        for (const std::filesystem::path& file : files) {
+            text += (text.empty() ? "" : ", ") + PathText(file.filename());
+        }
+        return text;
+    };
+    std::string report = "Not all files were published to the folder " + PathText(target.parent_path()) + ".";
+    if (!result.Written.empty()) {
+        report += "\nWritten: " + names(result.Written) + ".";
+    }
+    if (!result.Declined.empty()) {
+        report += "\nKept as they were, as you chose: " + names(result.Declined) + ".";
+    }
+    for (const std::string& error : result.Errors) {
+        report += "\n" + error;
+    }
+    return report;
 }
 
 void TTarvexEditor::ExitActionExecute() {
@@ -603,7 +665,7 @@ void TTarvexEditor::NewGroupActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new group", "Type new group name", "New group name");
     if (name) {
-        AddMenuGroup(Utf8ToRecordText(*name), std::string());
+        AddMenuGroup(OneLine(Utf8ToRecordText(*name)), std::string());
     }
 }
 
@@ -611,7 +673,7 @@ void TTarvexEditor::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
     if (name) {
-        AddMenuItem(Utf8ToRecordText(*name), std::string(KorvaneHomePage));
+        AddMenuItem(OneLine(Utf8ToRecordText(*name)), std::string(KorvaneHomePage));
     }
 }
 
@@ -809,7 +871,7 @@ void TTarvexEditor::NewStyleActionExecute() {
     }
     TMenuStyleRec style;
     FillDefaultStyle(style);
-    AppendStyleNode(m_project, Utf8ToRecordText(*name), style);
+    AppendStyleNode(m_project, OneLine(Utf8ToRecordText(*name)), style);
 }
 
 void TTarvexEditor::DeleteSelectedStyle() {
@@ -846,11 +908,13 @@ void TTarvexEditor::AddToFavoritesActionExecute() {
         Message("Select menu style which you want add to favorites", "Warning", TMsgIcon::Information);
         return;
     }
+    // The favourite takes the style as the editor shows it, typed values included.
+    CommitValueEditors();
     const std::optional<std::string> typed = m_ui.InputQuery("Favotite style name", "Type favorite name", "");
     if (!typed) {
         return;
     }
-    const std::string name = Utf8ToRecordText(*typed);
+    const std::string name = OneLine(Utf8ToRecordText(*typed));
     for (const TFavoriteStyleRec& favorite : m_favoriteStyles) {
         if (favorite.Name.view() == name) {
             Message("Style with this name already exist. Use another style name", "Error", TMsgIcon::Error);
@@ -880,18 +944,24 @@ void TTarvexEditor::StyleTemplateActionExecute() {
 }
 
 void TTarvexEditor::LoadFavorites() {
-    std::optional<std::vector<TFavoriteStyleRec>> loaded = ReadFavoritesFile(m_appFolder / "favorites.dat");
-    m_favoritesUnreadable = !loaded;
-    m_favoriteStyles = loaded ? std::move(*loaded) : std::vector<TFavoriteStyleRec>();
+    TFavoritesFile read = ReadFavoritesFileState(m_appFolder / "favorites.dat");
+    m_favoritesState = read.State;
+    m_favoriteStyles = std::move(read.Favorites);
     Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
 }
 
 bool TTarvexEditor::SaveFavorites() {
-    if (m_favoritesUnreadable) {
-        // Writing would replace favourites that were only out of reach with this run's few.
-        return m_favoriteStyles.empty();
+    const std::filesystem::path file = m_appFolder / "favorites.dat";
+    if (m_favoritesState == TFavoritesFileState::Damaged ||
+        m_favoritesState == TFavoritesFileState::Unreadable) {
+        // What this run could not read may still be worth something to the author: keep it.
+        m_favoritesBackup = KeepFavoritesBackup(file);
+        if (!m_favoritesBackup) {
+            return false;
+        }
+        m_favoritesState = TFavoritesFileState::Missing;
     }
-    return SaveFavoritesFile(m_appFolder / "favorites.dat", m_favoriteStyles) == TWriteStatus::Written;
+    return SaveFavoritesFile(file, m_favoriteStyles) == TWriteStatus::Written;
 }
 
 // ---- preview ----
@@ -928,7 +998,9 @@ bool TTarvexEditor::GenerateMenuScript() {
 }
 
 void TTarvexEditor::RefreshPreview() {
-    m_scriptNotWritten = WriteScript() == TScriptOutcome::NotWritten;
+    const TScriptOutcome outcome = WriteScript();
+    m_scriptNotWritten = outcome == TScriptOutcome::NotWritten;
+    m_scriptRefused = outcome == TScriptOutcome::Refused;
     // After a refusal the page still shows, with whatever menu.js an earlier run left.
     if (!m_scriptNotWritten) {
         m_ui.NavigatePreview(PathText(PreviewPagePath()));
@@ -936,20 +1008,8 @@ void TTarvexEditor::RefreshPreview() {
 }
 
 void TTarvexEditor::UpdatePreviewActionExecute() {
-    // The first script that cannot be written ends the command: one error report, not three.
-    m_scriptNotWritten = false;
-    if (m_selectedObject) {
-        ObjectsTreeViewChanging(m_selectedObject);
-        if (m_scriptNotWritten) {
-            return;
-        }
-    }
-    if (m_selectedStyle) {
-        MenuStyleTreeViewChanging(m_selectedStyle);
-        if (m_scriptNotWritten) {
-            return;
-        }
-    }
+    // Both editors are committed first, so the preview is generated and shown once.
+    CommitValueEditors();
     RefreshPreview();
 }
 
@@ -1092,7 +1152,7 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     }
-    AddMenuGroup(Utf8ToRecordText(entry.Text), " ");
+    AddMenuGroup(OneLine(Utf8ToRecordText(entry.Text)), " ");
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
     for (const TFavoriteEntry& child : entry.Children) {
         if (child.Kind != TFavoriteEntry::TKind::Shortcut) {
@@ -1103,7 +1163,7 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
             Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
             return;
         }
-        AddMenuItem(Utf8ToRecordText(child.Text), *address);
+        AddMenuItem(OneLine(Utf8ToRecordText(child.Text)), OneLine(*address));
     }
 }
 

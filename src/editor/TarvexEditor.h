@@ -10,6 +10,7 @@
 #include "import/FavoritesFolder.h"
 #include "model/Project.h"
 #include "preview/PreviewPage.h"
+#include "preview/PublishFiles.h"
 #include "project/RecentFilesList.h"
 
 #include <array>
@@ -73,6 +74,10 @@ public:
     void SetRowValue(TValueEditorId editor, std::string_view key, std::string value);
     // The user switches the left page control; runs ControlsPageControlChange when it changes.
     void SetActivePage(TControlsPage page);
+    // Puts what the value editors hold into the records of the selected node and style and
+    // reloads them, without moving a selection or refreshing the preview. Every command that
+    // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
+    void CommitValueEditors();
 
     // ---- start-up and shutdown ----
     // The start-up sequence's steps that are not window work: favourites and recent files read,
@@ -164,6 +169,9 @@ public:
 private:
     enum class TScriptOutcome { Written, Refused, NotWritten };
 
+    // The sentences of Publish's closing report when not all three files were written.
+    std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) const;
+
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
     void SetObjectSelection(TTreeNode* node);
@@ -202,6 +210,8 @@ private:
     bool m_treeUpdateGuard = false;
     // The last RefreshPreview could not write menu.js; the commands that called it stop there.
     bool m_scriptNotWritten = false;
+    // The last RefreshPreview's generator refused (no style): there is no script to publish.
+    bool m_scriptRefused = false;
     std::string m_projectFileName;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     std::array<bool, ActionCount> m_actionEnabled{};
@@ -211,8 +221,10 @@ private:
     TValueEditor m_menuStyleValueEditor;
 
     std::vector<TFavoriteStyleRec> m_favoriteStyles;
-    // favorites.dat existed but could not be read: it is not overwritten at close.
-    bool m_favoritesUnreadable = false;
+    // How favorites.dat read at start-up: one that did not read cleanly is kept as a backup
+    // before the close writes a new one.
+    TFavoritesFileState m_favoritesState = TFavoritesFileState::Missing;
+    std::optional<std::filesystem::path> m_favoritesBackup;
     TRecentFilesList m_recentFiles;
 
     // Each file dialog offers the name chosen in it last during this run.

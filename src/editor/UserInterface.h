@@ -25,6 +25,7 @@ struct TFileDialogRequest {
     std::string Filter;      // "Description|patterns|Description|patterns", patterns separated by ';'
     std::string DefaultExt;  // without the dot; added to a chosen name that has no extension
     std::string InitialName; // full path or empty
+    std::string Title;       // the dialog's caption; empty for the toolkit's own
     bool OverwritePrompt = false;
     bool HideReadOnly = false;
     bool Resizable = false;

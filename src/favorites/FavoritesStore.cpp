@@ -1,5 +1,7 @@
 #include "FavoritesStore.h"
 
+#include "model/RecordText.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <system_error>
@@ -134,21 +136,23 @@ std::vector<TFavoriteStyleRec> ParseFavorites(std::string_view bytes) {
     if (bytes.size() < CountSize) {
         return favorites;
     }
-    const int32_t count = ReadCount(bytes);
-    if (count <= 0) {
-        return favorites;
-    }
-    // The count is only a claim: the bytes that are really there bound what is read and reserved.
-    const std::size_t complete = (bytes.size() - CountSize) / FavoriteRecordSize;
-    const std::size_t records = std::min(static_cast<std::size_t>(count), complete);
+    const std::size_t records = (bytes.size() - CountSize) / FavoriteRecordSize;
     favorites.reserve(records);
     for (std::size_t i = 0; i < records; ++i) {
         TFavoriteStyleRec record =
             DecodeFavoriteRecord(bytes.substr(CountSize + i * FavoriteRecordSize, FavoriteRecordSize));
-        record.Name = WithoutDashes(record.Name.view());
+        record.Name = OneLine(WithoutDashes(record.Name.view()));
         favorites.push_back(std::move(record));
     }
     return favorites;
+}
+
+bool FavoritesFileIsClean(std::string_view bytes) {
+    if (bytes.size() < CountSize || (bytes.size() - CountSize) % FavoriteRecordSize != 0) {
+        return false;
+    }
+    const int32_t count = ReadCount(bytes);
+    return count >= 0 && static_cast<std::size_t>(count) == (bytes.size() - CountSize) / FavoriteRecordSize;
 }
 
 std::string SerializeFavorites(const std::vector<TFavoriteStyleRec>& favorites) {
@@ -162,20 +166,49 @@ std::string SerializeFavorites(const std::vector<TFavoriteStyleRec>& favorites) 
     return out;
 }
 
-std::optional<std::vector<TFavoriteStyleRec>> ReadFavoritesFile(const std::filesystem::path& file) {
+TFavoritesFile ReadFavoritesFileState(const std::filesystem::path& file) {
+    TFavoritesFile result;
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec) && !ec) {
-        return std::vector<TFavoriteStyleRec>{};
+    if (std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found) {
+        return result;
     }
-    const std::optional<std::string> bytes = ReadWholeFile(file);
+    const std::optional<std::string> bytes = ReadWholeFile(file, FavoritesFileCeiling);
     if (!bytes) {
+        result.State = TFavoritesFileState::Unreadable;
+        return result;
+    }
+    result.State = FavoritesFileIsClean(*bytes) ? TFavoritesFileState::Clean : TFavoritesFileState::Damaged;
+    result.Favorites = ParseFavorites(*bytes);
+    return result;
+}
+
+std::optional<std::vector<TFavoriteStyleRec>> ReadFavoritesFile(const std::filesystem::path& file) {
+    TFavoritesFile read = ReadFavoritesFileState(file);
+    if (read.State == TFavoritesFileState::Unreadable) {
         return std::nullopt;
     }
-    return ParseFavorites(*bytes);
+    return std::move(read.Favorites);
 }
 
 std::vector<TFavoriteStyleRec> LoadFavoritesFile(const std::filesystem::path& file) {
     return ReadFavoritesFile(file).value_or(std::vector<TFavoriteStyleRec>{});
+}
+
+std::optional<std::filesystem::path> KeepFavoritesBackup(const std::filesystem::path& file) {
+    for (int n = 1; n < 100; ++n) {
+        std::filesystem::path backup = file;
+        backup += n == 1 ? std::string(".bak") : ".bak" + std::to_string(n);
+        std::error_code ec;
+        if (std::filesystem::symlink_status(backup, ec).type() != std::filesystem::file_type::not_found) {
+            continue;
+        }
+        std::filesystem::rename(file, backup, ec);
+        if (ec) {
+            return std::nullopt;
+        }
+        return backup;
+    }
+    return std::nullopt;
 }
 
 TWriteStatus SaveFavoritesFile(const std::filesystem::path& file,

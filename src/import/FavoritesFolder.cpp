@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view RootText = "Favorities";
-constexpr std::size_t ShortcutDataSize = 255;
 constexpr std::size_t AddressSize = 255;
 // Folders of depth 1 and 2 are listed; the entries of depth 3 are scanned for shortcuts only.
 constexpr int DeepestListedFolder = 2;
@@ -111,7 +110,7 @@ void ScanFolder(const fs::path& folder, TFavoriteEntry& parent, int depth) {
             TFavoriteEntry entry;
             entry.Kind = TFavoriteEntry::TKind::Shortcut;
             entry.Text = item.Name.substr(0, item.Name.rfind('.'));
-            entry.Path = item.PathText.substr(0, ShortcutDataSize);
+            entry.Path = item.PathText;
             parent.Children.push_back(std::move(entry));
         }
     }
@@ -159,7 +158,7 @@ std::string ParseInternetShortcut(std::string_view bytes) {
 }
 
 std::optional<std::string> ReadInternetShortcut(const fs::path& file) {
-    const std::optional<std::string> bytes = ReadWholeFile(file);
+    const std::optional<std::string> bytes = ReadWholeFile(file, ShortcutFileCeiling);
     if (!bytes) {
         return std::nullopt;
     }

@@ -16,7 +16,7 @@ struct TFavoriteEntry {
     // Shown text (file-system encoding): "Favorities" for the root, the folder's name, or the
     // shortcut's file name without its extension.
     std::string Text;
-    // The entry's full path (for icons); for a shortcut this is its data: cut to 255 bytes.
+    // The entry's full path, uncut: a shortcut is read through it, however deep it lies.
     std::string Path;
     std::vector<TFavoriteEntry> Children;
 };

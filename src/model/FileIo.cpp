@@ -1,8 +1,8 @@
 #include "FileIo.h"
 
-#include <atomic>
-#include <chrono>
-#include <fstream>
+#include "FilePlatform.h"
+
+#include <algorithm>
 #include <system_error>
 
 namespace tarvex {
@@ -10,49 +10,123 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool WriteAll(const fs::path& path, std::string_view bytes, std::ios::openmode mode) {
-    std::ofstream out(path, mode);
-    if (!out) {
+std::optional<TWriteFaultPlan> g_writeFault;
+
+// Writes everything or reports failure; the fault seam cuts the write short where a test says.
+bool WriteAll(platform::TFileHandle file, std::string_view bytes) {
+    platform::TIoError error = platform::TIoError::None;
+    if (g_writeFault && g_writeFault->AtByte < bytes.size()) {
+        platform::WriteSome(file, bytes.substr(0, static_cast<std::size_t>(g_writeFault->AtByte)), error);
         return false;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    return platform::WriteSome(file, bytes, error) == bytes.size();
 }
 
-fs::path TemporaryBeside(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temp = target;
-    temp += ".tmp" + std::to_string(stamp % 1000000007) + "-" + std::to_string(counter++);
-    return temp;
+// Follows a chain of symbolic links to the file a save must replace, so the link itself stays.
+fs::path FinalTarget(const fs::path& path) {
+    fs::path current = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) {
+            return current;
+        }
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec) {
+            return current;
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
+}
+
+std::uint64_t Fnv1a(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    return hash;
+}
+
+bool RewriteInPlace(const fs::path& target, std::string_view bytes) {
+    const platform::TFileHandle file = platform::OpenForRewrite(target);
+    if (file == platform::NoFile) {
+        return false;
+    }
+    // Nothing is overwritten until the new content is known to fit.
+    bool ok = platform::Reserve(file, bytes.size());
+    ok = ok && WriteAll(file, bytes) && platform::Truncate(file, bytes.size()) && platform::SyncFile(file);
+    return platform::CloseFile(file) && ok;
 }
 
 } // namespace
 
+void SetWriteFaultForTesting(std::optional<TWriteFaultPlan> plan) {
+    g_writeFault = plan;
+}
+
+fs::path TemporaryFileFor(const fs::path& target) {
+    const std::u8string name8 = target.filename().u8string();
+    const std::string name(name8.begin(), name8.end());
+    const std::string suffix = ".tvxtmp";
+    const fs::path folder = target.parent_path();
+    const std::size_t limit = platform::FileNameLimit(folder.empty() ? fs::path(".") : folder);
+    std::string temp = "." + name + suffix;
+    if (temp.size() > limit) {
+        // Cut the name and tell cut names apart by a hash of the whole one.
+        char hash[17];
+        static const char digits[] = "0123456789abcdef";
+        std::uint64_t value = Fnv1a(name);
+        for (int i = 15; i >= 0; --i, value >>= 4) {
+            hash[i] = digits[value & 15];
+        }
+        hash[16] = '\0';
+        const std::string tail = std::string("~") + hash + suffix;
+        std::size_t keep = limit > tail.size() + 1 ? limit - tail.size() - 1 : 0;
+        keep = std::min(keep, name.size());
+        // Never split a UTF-8 sequence.
+        while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
+            --keep;
+        }
+        temp = "." + name.substr(0, keep) + tail;
+    }
+    return folder / fs::path(std::u8string(temp.begin(), temp.end()));
+}
+
 TWriteStatus WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path target = FinalTarget(path);
     std::error_code ec;
-    const bool targetExists = fs::exists(path, ec);
-    if (targetExists && fs::is_directory(path, ec)) {
+    const fs::file_status status = fs::status(target, ec);
+    const bool targetExists = fs::exists(status);
+    if (targetExists && !fs::is_regular_file(status)) {
         return TWriteStatus::CannotCreate;
     }
-    const fs::path temp = TemporaryBeside(path);
-    if (WriteAll(temp, bytes, std::ios::binary | std::ios::trunc)) {
-        if (targetExists) {
+    if (targetExists && !platform::UserMayWrite(target)) {
+        return TWriteStatus::NotWritable;
+    }
+    const fs::path temp = TemporaryFileFor(target);
+    fs::remove(temp, ec);
+    platform::TIoError createError = platform::TIoError::None;
+    const platform::TFileHandle file = platform::CreateNewFile(temp, createError);
+    if (file != platform::NoFile) {
+        bool ok = WriteAll(file, bytes);
+        if (ok && targetExists) {
             // Keep the permission bits the person gave the file.
-            const auto perms = fs::status(path, ec).permissions();
+            platform::CopyPermissions(file, target);
+        }
+        ok = ok && platform::SyncFile(file);
+        ok = platform::CloseFile(file) && ok;
+        if (ok) {
+            fs::rename(temp, target, ec);
             if (!ec) {
-                fs::permissions(temp, perms, ec);
+                platform::SyncFolder(target.parent_path());
+                return TWriteStatus::Written;
             }
         }
-        fs::rename(temp, path, ec);
-        if (!ec) {
-            return TWriteStatus::Written;
-        }
+        // A write that failed never falls back to rewriting the target: the old file stays whole.
+        fs::remove(temp, ec);
+        return TWriteStatus::CannotCreate;
     }
-    fs::remove(temp, ec);
-    // The folder may refuse new files while the file itself is writable: rewrite it in place.
-    if (targetExists && WriteAll(path, bytes, std::ios::binary | std::ios::trunc)) {
+    if (targetExists && createError == platform::TIoError::Denied && RewriteInPlace(target, bytes)) {
         return TWriteStatus::Written;
     }
     return TWriteStatus::CannotCreate;
@@ -68,20 +142,12 @@ bool IsReadOnlyFile(const fs::path& path) {
     return (status.permissions() & writeBits) == fs::perms::none;
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
+std::optional<std::string> ReadWholeFile(const fs::path& path, std::uint64_t ceiling) {
+    platform::TReadResult result = platform::ReadRegularFile(path, ceiling);
+    if (result.Status != platform::TReadStatus::Read) {
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes;
+    return std::move(result.Bytes);
 }
 
 std::vector<std::string> SplitLines(std::string_view text) {

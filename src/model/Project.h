@@ -27,7 +27,11 @@ bool StyleExists(const TProject& project, std::string_view name);
 // Appends the default project to an empty objects tree (after the style list got its first style, if any).
 void BuildDefaultProject(TProject& project);
 
-// Convenience constructors for the four node kinds, each filled with its defaults.
+// The longest style name: what a menu's MenuStyle field can hold.
+inline constexpr std::size_t StyleNameCapacity = 255;
+
+// Convenience constructors for the four node kinds, each filled with its defaults. A style's
+// name is cut to StyleNameCapacity.
 TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyleRec& style);
 TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item);
 TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options);

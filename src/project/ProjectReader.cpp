@@ -125,16 +125,21 @@ public:
 
     bool AtEnd() const { return m_pos >= m_bytes.size(); }
 
-    // A line ends at LF only; a CR before it, like any other blank or control character at either
-    // end, is trimmed away. Reading at the end gives an empty line.
+    // A line ends at CR LF, LF or a lone CR; blanks and control characters at either end are
+    // trimmed away. Reading at the end gives an empty line.
     std::string_view ReadLine() {
         if (AtEnd()) {
             return {};
         }
-        const std::size_t lf = m_bytes.find('\n', m_pos);
-        const std::size_t end = lf == std::string_view::npos ? m_bytes.size() : lf;
+        const std::size_t brk = m_bytes.find_first_of("\r\n", m_pos);
+        const std::size_t end = brk == std::string_view::npos ? m_bytes.size() : brk;
         const std::string_view line = m_bytes.substr(m_pos, end - m_pos);
-        m_pos = lf == std::string_view::npos ? m_bytes.size() : lf + 1;
+        m_pos = end;
+        if (m_pos < m_bytes.size()) {
+            const bool crlf =
+                m_bytes[m_pos] == '\r' && m_pos + 1 < m_bytes.size() && m_bytes[m_pos + 1] == '\n';
+            m_pos += crlf ? 2 : 1;
+        }
         return Trim(line);
     }
 
@@ -336,6 +341,21 @@ private:
 };
 
 } // namespace
+
+bool HoldsProject(std::string_view bytes) {
+    static constexpr std::string_view Tags[] = {"<PROJECT>",   "<MENU>",   "<MENU_OPTIONS>", "<MENU_GROUP>",
+                                                "<MENU_ITEM>", "<STYLES>", "<STYLE>"};
+    TLineReader in(bytes);
+    while (!in.AtEnd()) {
+        const std::string_view line = in.ReadLine();
+        for (const std::string_view tag : Tags) {
+            if (EqualsIgnoringCase(line, tag)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
 
 void ReadProjectText(std::string_view bytes, TProject& project) {
     TTreeUpdateScope update(project);

@@ -12,4 +12,8 @@ namespace tarvex {
 // The trees are in an update (BeginUpdate/EndUpdate) while it runs.
 void ReadProjectText(std::string_view bytes, TProject& project);
 
+// Whether any line is a tag of the project format. A file without one is no project at all, and
+// taking it for an empty design would invite saving that design over it.
+bool HoldsProject(std::string_view bytes);
+
 } // namespace tarvex

@@ -155,8 +155,16 @@ TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path
     }
     // Built whole and swapped in, so a failure while writing never costs the previous project.
     const std::string bytes = WriteProjectText(project);
-    return WriteFileAtomically(path, bytes) == TWriteStatus::Written ? TSaveStatus::Written
-                                                                     : TSaveStatus::CannotCreate;
+    switch (WriteFileAtomically(path, bytes)) {
+    case TWriteStatus::Written:
+        return TSaveStatus::Written;
+    case TWriteStatus::NotWritable:
+        // Another user's file in a folder we may write to: refused as a read-only file is.
+        return TSaveStatus::ReadOnly;
+    case TWriteStatus::CannotCreate:
+        break;
+    }
+    return TSaveStatus::CannotCreate;
 }
 
 } // namespace tarvex

@@ -47,7 +47,7 @@ std::string TRecentFilesList::MenuCaption(int position, const std::string& path)
 
 void TRecentFilesList::Load(const std::filesystem::path& file) {
     m_paths.clear();
-    const auto bytes = ReadWholeFile(file);
+    const auto bytes = ReadWholeFile(file, RecentFilesCeiling);
     if (!bytes) {
         return;
     }

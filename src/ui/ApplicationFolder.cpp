@@ -36,9 +36,20 @@ QString TApplicationFolder::ShippedDataFolder(const QString& executableFolder) {
 bool TApplicationFolder::Seed(const QString& from, const QString& to) {
     bool ok = QDir().mkpath(to);
     const QDir source(from);
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
+    // Only what ships as data: beside an executable lie the programs too, which are no user's copy.
+    QStringList files;
+    for (const QString& entry : DataEntries()) {
+        const QString path = source.filePath(entry);
+        if (QFileInfo(path).isDir()) {
+            QDirIterator it(path, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                files << it.next();
+            }
+        } else if (QFileInfo(path).isFile()) {
+            files << path;
+        }
+    }
+    for (const QString& file : files) {
         const QString relative = source.relativeFilePath(file);
         const QString target = QDir(to).filePath(relative);
         if (QFileInfo::exists(target)) {
@@ -55,7 +66,13 @@ bool TApplicationFolder::Seed(const QString& from, const QString& to) {
     return ok;
 }
 
-QString TApplicationFolder::Resolve(const QString& executableFolder, const QString& userFolder) {
+QStringList TApplicationFolder::DataEntries() {
+    return {QStringLiteral("help"), QStringLiteral("Favorites"), QStringLiteral("favorites.dat"),
+            QStringLiteral("samples")};
+}
+
+QString TApplicationFolder::Resolve(const QString& executableFolder, const QString& userFolder,
+                                    QString* problem) {
     const QString folder = QDir::cleanPath(executableFolder);
     if (HasData(folder) && CanWriteIn(folder)) {
         return folder;
@@ -63,14 +80,24 @@ QString TApplicationFolder::Resolve(const QString& executableFolder, const QStri
     const QString shipped = ShippedDataFolder(folder);
     if (!shipped.isEmpty()) {
         Seed(shipped, userFolder);
-    } else {
-        QDir().mkpath(userFolder);
+        return QDir::cleanPath(userFolder);
     }
+    // No data anywhere: an empty per-user folder would only hide that the installation is broken.
+    if (problem) {
+        *problem = QStringLiteral("The folder %1 is missing: without it there is no menu engine, no preview "
+                                  "page and no help. Install Korvane Tarvex again.")
+                       .arg(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("help"))));
+    }
+    if (CanWriteIn(folder)) {
+        return folder;
+    }
+    QDir().mkpath(userFolder);
     return QDir::cleanPath(userFolder);
 }
 
-QString TApplicationFolder::Resolve(const QString& executableFolder) {
-    return Resolve(executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+QString TApplicationFolder::Resolve(const QString& executableFolder, QString* problem) {
+    return Resolve(executableFolder, QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation),
+                   problem);
 }
 
 } // namespace tarvex

@@ -439,6 +439,7 @@ void TTarvexForm::CreateControls() {
 
     connect(m_controlsPageControl, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_syncing == 0) {
+            CommitOpenCellEditors();
             m_editor->SetActivePage(index == 0 ? TControlsPage::MenuCreator : TControlsPage::MenuStyles);
         }
     });
@@ -587,7 +588,14 @@ void TTarvexForm::IdleUpdate() {
     SyncActions();
 }
 
+void TTarvexForm::CommitOpenCellEditors() {
+    for (TPropertyGrid* grid : {m_menuValueList, m_menuItemValueEditor, m_menuStyleValueEditor}) {
+        grid->CommitOpenEditor();
+    }
+}
+
 void TTarvexForm::Execute(TActionId id) {
+    CommitOpenCellEditors();
     ++m_busy;
     TTarvexEditor& e = *m_editor;
     switch (id) {
@@ -733,6 +741,7 @@ void TTarvexForm::RebuildRecentFiles() {
         QAction* entry = m_recentFilesMenu->addAction(QStringLiteral("&%1: %2").arg(i).arg(path));
         entry->setObjectName(QStringLiteral("Action%1").arg(i + 1));
         connect(entry, &QAction::triggered, this, [this, i] {
+            CommitOpenCellEditors();
             ++m_busy;
             m_editor->ReopenActionExecute(i);
             --m_busy;
@@ -785,6 +794,7 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    CommitOpenCellEditors();
     ++m_busy;
     const bool mayClose = m_editor->FormCloseQuery();
     --m_busy;
@@ -1067,6 +1077,9 @@ std::optional<std::string> TTarvexForm::RunFileDialog(const TFileDialogRequest& 
     dialog.setDefaultSuffix(Text(request.DefaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
     dialog.setSizeGripEnabled(request.Resizable);
+    if (!request.Title.empty()) {
+        dialog.setWindowTitle(Text(request.Title));
+    }
     if (!request.InitialName.empty()) {
         const QFileInfo initial(Text(request.InitialName));
         dialog.setDirectory(initial.absolutePath());

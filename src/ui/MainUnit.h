@@ -131,6 +131,8 @@ private:
     void ConnectTree(TEditorTreeView* view, TTreeModel* model, bool objects);
     void RunStartup();
     void Execute(TActionId id);
+    // Pushes the text of every grid cell still being edited into the editor's rows.
+    void CommitOpenCellEditors();
     void IdleUpdate();
     void SyncActions();
     void SyncTreeSelection(bool objects);

@@ -264,4 +264,14 @@ void TPropertyGrid::Reload() {
     setEnabled(rows && rows->Enabled());
 }
 
+void TPropertyGrid::CommitOpenEditor() {
+    const QModelIndex index = currentIndex();
+    if (state() != QAbstractItemView::EditingState || !index.isValid()) {
+        return;
+    }
+    if (QWidget* editor = indexWidget(index)) {
+        m_delegate->setModelData(editor, m_model, index);
+    }
+}
+
 } // namespace tarvex

@@ -63,6 +63,9 @@ public:
     TPropertyRows* Rows() const { return m_model->Rows(); }
     // Re-reads every value and the enabled state from the rows.
     void Reload();
+    // Hands the text of a cell still being edited to the rows, as typed, so a command that
+    // runs now sees it.
+    void CommitOpenEditor();
     TPropertyGridModel* GridModel() const { return m_model; }
 
     // Called for the "..." button of a colour row; the handler writes the row, then Reload().

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -85,9 +86,11 @@ protected:
     fs::path WorkDir() const { return m_root / "work"; }
 
     // Runs the copied executable with WorkDir() as its current folder.
-    TRun Run(const std::vector<std::string>& args) const {
-        std::string command =
-            "cd " + ShellQuote(WorkDir().string()) + " && " + ShellQuote((AppDir() / "tarvex-cli").string());
+    // With `withinASecond`, a run that has not ended after one second is killed (exit code -1 or 137).
+    TRun Run(const std::vector<std::string>& args, bool withinASecond = false) const {
+        std::string command = "cd " + ShellQuote(WorkDir().string()) + " && " +
+                              (withinASecond ? "timeout -s KILL 1 " : "") +
+                              ShellQuote((AppDir() / "tarvex-cli").string());
         for (const std::string& arg : args) {
             command += " " + ShellQuote(arg);
         }
@@ -205,7 +208,8 @@ TEST_F(CliTest, FormatWritesTheCanonicalForm) {
 
     run = Run({"format", "again.xml", "-o", "no/such/folder/out.xml"});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_EQ(run.Err, "Unable to save no/such/folder/out.xml in the folder " + WorkDir().string() + "!\n");
+    EXPECT_EQ(run.Err, "Unable to save no/such/folder/out.xml in the folder " +
+                           (WorkDir() / "no/such/folder").string() + "!\n");
 }
 
 TEST_F(CliTest, NewTakesItsStyleFromTheFavourites) {
@@ -275,6 +279,36 @@ TEST_F(CliTest, InstalledToolReadsTheDataInTheShareFolder) {
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(Read(WorkDir() / "out" / "one.js"), OneJs);
     EXPECT_EQ(Read(WorkDir() / "out" / "main.js"), MainJs);
+}
+
+TEST_F(CliTest, InputsThatAreNoRegularFileAreRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo((WorkDir() / "pipe.xml").c_str(), 0600), 0);
+    for (const std::string input : {"pipe.xml", "/dev/zero", "."}) {
+        for (const std::string command : {"build", "format"}) {
+            const TRun run = Run({command, input}, true);
+            EXPECT_EQ(run.ExitCode, 1) << command << " " << input;
+            EXPECT_EQ(run.Err, "Can't read file " + input + "!\n") << command << " " << input;
+        }
+    }
+}
+
+TEST_F(CliTest, AFileWithoutProjectTagsIsNeitherReadNorOverwritten) {
+    const std::string notes = "shopping list\r\nmilk\r\n";
+    ASSERT_EQ(WriteFileAtomically(WorkDir() / "notes.txt", notes), TWriteStatus::Written);
+    const TRun run = Run({"format", "notes.txt", "-o", "notes.txt"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err, "The file notes.txt is not a Tarvex project!\n");
+    EXPECT_EQ(Read(WorkDir() / "notes.txt"), notes);
+}
+
+TEST_F(CliTest, DoubleDashEndsTheOptions) {
+    fs::copy_file(DataDir / "worked-example.xml", WorkDir() / "-menu.xml");
+    EXPECT_EQ(Run({"format", "-menu.xml"}).ExitCode, 2);
+    const TRun run = Run({"format", "-o", "out.xml", "--", "-menu.xml"});
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    EXPECT_EQ(Read(WorkDir() / "out.xml"), Read(DataDir / "worked-example.xml"));
+    EXPECT_EQ(Run({"new", "--", "--help"}).ExitCode, 0);
+    EXPECT_TRUE(fs::exists(WorkDir() / "--help"));
 }
 
 } // namespace

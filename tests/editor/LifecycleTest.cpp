@@ -4,6 +4,8 @@
 
 #include "project/ProjectWriter.h"
 
+#include <functional>
+
 namespace tarvex::test {
 namespace {
 
@@ -181,6 +183,116 @@ TEST_F(LifecycleTest, OpenOfAnUnreadableFileOrACancelledQuestionChangesNothing) 
     EXPECT_FALSE(Editor().TreeUpdateGuard());
 }
 
+TEST_F(LifecycleTest, AFileThatHoldsNoProjectIsNotOpenedAndALoneCrProjectIs) {
+    Start();
+    SaveAs(Work() / "a.xml");
+    AddGroup("Extra");
+    const std::string notes = "Dear diary,\r\n<p>not a menu</p>\r\n";
+    WriteText(Work() / "notes.txt", notes);
+
+    m_ui.AnswerFile((Work() / "notes.txt").string());
+    Editor().OpenActionExecute();
+    EXPECT_EQ(MessagesWithCaption("Error"),
+              std::vector<std::string>{"The file " + (Work() / "notes.txt").string() +
+                                       " is not a Tarvex project!"});
+    EXPECT_TRUE(HasRoot("Extra"));
+    EXPECT_EQ(Editor().ProjectFileName(), (Work() / "a.xml").string());
+    EXPECT_EQ(Editor().RecentFiles().Paths().size(), 1u);
+    EXPECT_EQ(ReadText(Work() / "notes.txt"), notes);
+
+    // A project whose lines end with a lone CR opens with its content.
+    Editor().SaveActionExecute();
+    std::string crOnly = ReadText(Work() / "a.xml");
+    std::erase(crOnly, '\n');
+    WriteText(Work() / "cr.xml", crOnly);
+    m_ui.AnswerFile((Work() / "cr.xml").string());
+    m_ui.AnswerMessage(TMsgResult::No);
+    Editor().OpenActionExecute();
+    EXPECT_TRUE(HasRoot("Extra"));
+    EXPECT_EQ(Editor().ProjectFileName(), (Work() / "cr.xml").string());
+}
+
+TEST_F(LifecycleTest, EveryCommandThatWritesTheDesignFirstCommitsWhatIsTyped) {
+    const std::filesystem::path file = Work() / "typed.xml";
+    const std::vector<std::pair<std::string, std::function<void()>>> commands = {
+        {"Save", [&] { Editor().SaveActionExecute(); }},
+        {"Save as", [&] { SaveAs(file); }},
+        {"Yes at New",
+         [&] {
+             m_ui.AnswerMessage(TMsgResult::Yes);
+             m_ui.AnswerStyle(std::nullopt);
+             Editor().NewActionExecute();
+         }},
+        {"Yes at Open",
+         [&] {
+             m_ui.AnswerFile((Work() / "other.xml").string());
+             m_ui.AnswerMessage(TMsgResult::Yes);
+             Editor().OpenActionExecute();
+         }},
+        {"Yes at close",
+         [&] {
+             m_ui.AnswerMessage(TMsgResult::Yes);
+             Editor().FormCloseQuery();
+         }},
+    };
+    for (const auto& [name, run] : commands) {
+        Restart();
+        Start();
+        SaveAs(Work() / "other.xml");
+        SaveAs(file);
+        // Typed into both editors, a cell still open in each: nothing has left the nodes yet.
+        Editor().SelectObjectNode(Node({1}));
+        Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Typed\r\ncaption");
+        Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Address", "http://typed.example/");
+        Editor().SetActivePage(TControlsPage::MenuStyles);
+        Editor().SelectStyleNode(Style(0));
+        Editor().SetRowValue(TValueEditorId::MenuStyleValueEditor, "Font Name", "Typed font");
+        TTreeNode* selected = Editor().SelectedObject();
+        m_ui.ClearCalls();
+
+        run();
+        const std::string saved = ReadText(file);
+        EXPECT_NE(
+            saved.find(
+                "<Caption>Typed caption</Caption>\r\n<Image></Image>\r\n<Address>http://typed.example/"),
+            std::string::npos)
+            << name;
+        EXPECT_NE(saved.find("<FontName>Typed font</FontName>"), std::string::npos) << name;
+        if (name == "Save" || name == "Save as" || name == "Yes at close") {
+            EXPECT_EQ(Editor().SelectedObject(), selected) << name;
+            EXPECT_TRUE(m_ui.CallsOf("Navigate").empty()) << name;
+        }
+    }
+}
+
+TEST_F(LifecycleTest, LineBreaksInNamesBecomeSpacesAndLongStyleNamesAreCut) {
+    Start();
+    AddGroup("Two\nlines");
+    EXPECT_TRUE(HasRoot("Two lines"));
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    const std::string longName(300, 'S');
+    m_ui.AnswerInput(longName);
+    Editor().NewStyleActionExecute();
+    ASSERT_EQ(Project().Styles.RootCount(), 2);
+    EXPECT_EQ(Style(1)->Text(), longName.substr(0, 255));
+
+    // A menu that names the long style finds it: no warning on every selection change.
+    Editor().SetActivePage(TControlsPage::MenuCreator);
+    Editor().SelectObjectNode(Node({0}));
+    Editor().SetRowValue(TValueEditorId::MenuValueList, "Menu Style", longName);
+    m_ui.ClearCalls();
+    Editor().SelectObjectNode(Node({1}));
+    Editor().SelectObjectNode(Node({0}));
+    EXPECT_TRUE(MessagesWithCaption("Warning!").empty());
+    EXPECT_EQ(Node({0})->Options().MenuStyle.str(), longName.substr(0, 255));
+
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    Editor().SelectStyleNode(Style(0));
+    m_ui.AnswerInput("Fav\r\nourite");
+    Editor().AddToFavoritesActionExecute();
+    EXPECT_EQ(Editor().FavoriteStyles().back().Name, "Fav ourite");
+}
+
 TEST_F(LifecycleTest, CloseQueryAnswers) {
     Start();
     m_ui.AnswerMessage(TMsgResult::Cancel);
@@ -308,16 +420,40 @@ TEST_F(LifecycleTest, ShutdownWritesBothFilesAndReportsFailuresOnce) {
     EXPECT_EQ(errors[0].Caption, "Error");
 }
 
-TEST_F(LifecycleTest, FavouritesThatCouldNotBeReadAreNotOverwrittenAtClose) {
-    std::filesystem::remove(App() / "favorites.dat");
-    std::filesystem::create_directory(App() / "favorites.dat");
-    Start(std::nullopt);
-    EXPECT_TRUE(Editor().FavoriteStyles().empty());
-    m_ui.ClearCalls();
+TEST_F(LifecycleTest, FavouritesThatDidNotReadCleanlyAreKeptAsABackupAtClose) {
+    const std::string shipped = ReadText(App() / "favorites.dat");
+    ASSERT_GT(shipped.size(), 4u + 976u);
+    std::string zeroCount = shipped;
+    zeroCount.replace(0, 4, std::string(4, '\0'));
+    const std::size_t records = (shipped.size() - 4) / 976;
 
-    Editor().FormClose();
-    EXPECT_TRUE(std::filesystem::is_directory(App() / "favorites.dat"));
-    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+    // A wrong count, and something that cannot be read at all.
+    for (const bool folder : {false, true}) {
+        std::filesystem::remove_all(App() / "favorites.dat");
+        std::filesystem::remove_all(App() / "favorites.dat.bak");
+        if (folder) {
+            std::filesystem::create_directory(App() / "favorites.dat");
+        } else {
+            WriteText(App() / "favorites.dat", zeroCount);
+        }
+        Restart();
+        Start(std::nullopt);
+        EXPECT_EQ(Editor().FavoriteStyles().size(), folder ? 0u : records);
+        m_ui.ClearCalls();
+
+        Editor().FormClose();
+        if (folder) {
+            EXPECT_TRUE(std::filesystem::is_directory(App() / "favorites.dat.bak"));
+        } else {
+            EXPECT_EQ(ReadText(App() / "favorites.dat.bak"), zeroCount);
+            EXPECT_EQ(ReadText(App() / "favorites.dat"), shipped);
+        }
+        EXPECT_TRUE(std::filesystem::is_regular_file(App() / "favorites.dat"));
+        const auto warnings = MessagesWithCaption("Warning");
+        ASSERT_EQ(warnings.size(), 1u) << folder;
+        EXPECT_NE(warnings[0].find((App() / "favorites.dat.bak").string()), std::string::npos);
+        EXPECT_TRUE(MessagesWithCaption("Error").empty());
+    }
 }
 
 TEST_F(LifecycleTest, WebCommandsOpenTheMakersPagesAndLeaveTheQuickHelpAlone) {

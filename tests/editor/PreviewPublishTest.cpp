@@ -103,7 +103,8 @@ TEST_F(PreviewTest, AnUnwritableScriptEndsUpdatePreviewAndNewAfterTheFirstReport
     Editor().UpdatePreviewActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
-    EXPECT_NE(Style(0)->Style().FontName, "Verdana");
+    // The typed value is committed all the same: a script that cannot be written costs no edit.
+    EXPECT_EQ(Style(0)->Style().FontName, "Verdana");
 
     m_ui.ClearCalls();
     m_ui.AnswerMessage(TMsgResult::No);
@@ -146,11 +147,13 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
 
     const auto dialog = m_ui.CallsOf("Save").at(0).Request;
     EXPECT_EQ(dialog.DialogName, "PublishDialog");
+    EXPECT_EQ(dialog.Title, "Publish menu");
     EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|All files|*.*");
     EXPECT_EQ(dialog.DefaultExt, "js");
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
-    // Publishing commits the pending edit first.
+    // Publishing commits the pending edit first, and shows the preview once.
     EXPECT_NE(ReadText(Site() / "mymenu.js").find("Fresh"), std::string::npos);
+    EXPECT_EQ(m_ui.CallsOf("Navigate").size(), 1u);
     EXPECT_EQ(ReadText(Site() / "mymenu.js"), ReadText(Temp() / "menu.js"));
     EXPECT_EQ(ReadText(Site() / "one.js"), "// one\r\n");
     const auto closing = m_ui.CallsOf("Message").back();
@@ -176,7 +179,12 @@ TEST_F(PublishTest, ExistingFilesAreReplacedOnlyWhenConfirmed) {
     EXPECT_EQ(ReadText(Site() / "mymenu.js"), "old script");
     // A menu.js nobody chose is neither asked about nor touched.
     EXPECT_EQ(ReadText(Site() / "menu.js"), "someone else's menu");
-    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
+    // Not "was saved": the report says which files are new and which were kept.
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), "Not all files were published to the folder " +
+                                                  Site().string() +
+                                                  ".\nWritten: main.js.\nKept as they were, as you chose: "
+                                                  "one.js, mymenu.js.");
+    EXPECT_EQ(m_ui.CallsOf("Message").back().Caption, "Warning");
 
     Publish("mymenu.js", {true, true, true});
     EXPECT_EQ(ReadText(Site() / "mymenu.js"), ReadText(Temp() / "menu.js"));
@@ -199,7 +207,7 @@ TEST_F(PublishTest, TheNameMenuJsOrAnEngineFileNameIsAskedAboutOnce) {
 
     Publish("main.js", {false, false});
     EXPECT_EQ(ReadText(Site() / "main.js"), "// main\r\n");
-    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("main.js"));
+    EXPECT_NE(m_ui.TextsOf("Message").back(), Closing("main.js"));
 }
 
 TEST_F(PublishTest, ANameWithoutExtensionGetsJsAndCancelStopsAfterTheRefresh) {
@@ -214,12 +222,29 @@ TEST_F(PublishTest, ANameWithoutExtensionGetsJsAndCancelStopsAfterTheRefresh) {
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 }
 
-TEST_F(PublishTest, CopyFailuresAreReportedAndTheClosingMessageStillComes) {
+TEST_F(PublishTest, ACopyFailureIsReportedInsteadOfTheClosingMessage) {
     std::filesystem::remove(Temp() / "main.js");
     Publish("mymenu.js");
-    EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"mymenu.js", "one.js"}));
-    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
+    const auto report = m_ui.CallsOf("Message").back();
+    EXPECT_EQ(report.Caption, "Error");
+    EXPECT_EQ(report.Text, "Not all files were published to the folder " + Site().string() +
+                               ".\nWritten: one.js, mymenu.js.\nCannot read file " +
+                               (Temp() / "main.js").string() + ".");
+}
+
+TEST_F(PublishTest, ADesignTheGeneratorRefusesPublishesNothing) {
+    // menu.js of an earlier design is still in the temp folder: it must not go out.
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    Editor().SelectStyleNode(Style(0));
+    m_ui.AnswerMessage(TMsgResult::Ok);
+    Editor().DelStyleActionExecute();
+    ASSERT_EQ(Project().Styles.RootCount(), 0);
+    m_ui.ClearCalls();
+
+    Editor().PublishActionExecute();
+    EXPECT_TRUE(m_ui.CallsOf("Save").empty());
+    EXPECT_TRUE(SiteFiles().empty());
 }
 
 TEST_F(PublishTest, AScriptThatCannotBeWrittenEndsPublishBeforeTheDialog) {

@@ -208,26 +208,20 @@ TEST(FavoritesStore, ShortFileKeepsOnlyItsCompleteRecords) {
     EXPECT_TRUE(ParseFavorites(file.bytes.substr(0, 4 + 975)).empty());
 }
 
-TEST(FavoritesStore, CountIsNeverTrustedBeyondTheBytes) {
-    TRawFile huge(INT32_MAX, 0);
-    EXPECT_TRUE(ParseFavorites(huge.bytes).empty());
-
-    TRawFile hugeWithOne(INT32_MAX, 1);
-    hugeWithOne.Str(TRawFile::At(0, 0), "Only");
-    const auto favorites = ParseFavorites(hugeWithOne.bytes);
-    ASSERT_EQ(favorites.size(), 1u);
-    EXPECT_EQ(favorites[0].Name, "Only");
-
-    // Records after a zero or negative count are not read.
-    for (int32_t count : {0, -1, INT32_MIN}) {
+TEST(FavoritesStore, RecordsAreTakenByLengthWhateverTheCountSays) {
+    // Two whole records behind every kind of wrong count: none of them may be lost.
+    for (int32_t count : {0, -1, INT32_MIN, 1, 3, INT32_MAX}) {
         TRawFile file(count, 2);
-        file.Str(TRawFile::At(0, 0), "Ignored");
-        EXPECT_TRUE(ParseFavorites(file.bytes).empty()) << count;
+        file.Str(TRawFile::At(0, 0), "First");
+        file.Str(TRawFile::At(1, 0), "Second");
+        const auto favorites = ParseFavorites(file.bytes);
+        ASSERT_EQ(favorites.size(), 2u) << count;
+        EXPECT_EQ(favorites[1].Name, "Second") << count;
+        EXPECT_FALSE(FavoritesFileIsClean(file.bytes)) << count;
     }
-
-    // Extra bytes beyond the count are not records either.
-    TRawFile extra(1, 2);
-    EXPECT_EQ(ParseFavorites(extra.bytes).size(), 1u);
+    TRawFile clean(2, 2);
+    EXPECT_TRUE(FavoritesFileIsClean(clean.bytes));
+    EXPECT_FALSE(FavoritesFileIsClean(clean.bytes + "x"));
 }
 
 TEST(FavoritesStore, OverlongLengthBytesAreClampedToTheirField) {

@@ -134,18 +134,17 @@ TEST(FavoritesFolder, EntriesAreSortedByNameIgnoringCaseWithFoldersAndShortcutsM
     EXPECT_EQ(Texts(root), (std::vector<std::string>{"A", "a", "Alpha", "beta", "Delta", "Gamma", "zeta"}));
 }
 
-TEST(FavoritesFolder, LongShortcutPathIsCutTo255Bytes) {
+TEST(FavoritesFolder, ALongShortcutPathIsKeptWholeSoTheShortcutCanBeRead) {
     TTempDir dir;
     const fs::path fav = dir.path / "Favorites";
     const std::string name = std::string(240, 'x') + ".url";
-    Touch(fav / name);
+    Touch(fav / name, "[InternetShortcut]\r\nURL=http://long.example/\r\n");
 
     const TFavoriteEntry root = ScanFavoritesFolder(fav);
     ASSERT_EQ(root.Children.size(), 1u);
     EXPECT_EQ(root.Children[0].Text, std::string(240, 'x'));
-    const std::string full = (fav / name).string();
-    ASSERT_GT(full.size(), 255u);
-    EXPECT_EQ(root.Children[0].Path, full.substr(0, 255));
+    ASSERT_GT(root.Children[0].Path.size(), 255u);
+    EXPECT_EQ(ReadInternetShortcut(fs::path(root.Children[0].Path)), "http://long.example/");
 }
 
 TEST(FavoritesFolder, UnlistableFoldersAddNothingAndLinkLoopsEnd) {

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tarvex;
 namespace fs = std::filesystem;
@@ -54,4 +58,108 @@ TEST(FileIo, ReadOnlyIsTheAbsenceOfWriteBits) {
     fs::permissions(target, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_TRUE(IsReadOnlyFile(target));
     EXPECT_FALSE(IsReadOnlyFile(dir.path / "absent"));
+}
+
+namespace {
+std::size_t EntriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+// Turns the write-fault seam off again whatever the test's outcome.
+struct TFaultScope {
+    explicit TFaultScope(TWriteFaultPlan plan) { SetWriteFaultForTesting(plan); }
+    ~TFaultScope() { SetWriteFaultForTesting(std::nullopt); }
+};
+} // namespace
+
+TEST(FileIo, AWriteThatFailsPartWayLeavesTheOldFileWholeAndNoTemporary) {
+    TTempDir dir;
+    const fs::path target = dir.path / "p.xml";
+    const std::string old(70000, 'o');
+    ASSERT_EQ(WriteFileAtomically(target, old), TWriteStatus::Written);
+    const std::string fresh(100000, 'n');
+    for (const TWriteFault fault : {TWriteFault::NoSpace, TWriteFault::IoError}) {
+        for (const std::uint64_t at : {std::uint64_t{0}, std::uint64_t{65536}, std::uint64_t{99999}}) {
+            TFaultScope scope({at, fault});
+            EXPECT_EQ(WriteFileAtomically(target, fresh), TWriteStatus::CannotCreate) << at;
+            EXPECT_EQ(ReadWholeFile(target), old) << at;
+            EXPECT_EQ(EntriesIn(dir.path), 1u) << at;
+        }
+    }
+    // The next save that can complete does.
+    EXPECT_EQ(WriteFileAtomically(target, fresh), TWriteStatus::Written);
+    EXPECT_EQ(ReadWholeFile(target), fresh);
+}
+
+TEST(FileIo, AFullDiskNeverCostsTheOldFile) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "mounting a small tmpfs needs root; the full-disk trial is skipped";
+    }
+    TTempDir dir;
+    const fs::path mount = dir.path / "small";
+    fs::create_directories(mount);
+    const std::string command = "mount -t tmpfs -o size=256k tmpfs '" + mount.string() + "' 2>/dev/null";
+    if (std::system(command.c_str()) != 0) {
+        GTEST_SKIP() << "tmpfs could not be mounted here (no mount permission in this container)";
+    }
+    struct TUnmount {
+        std::string point;
+        ~TUnmount() { std::system(("umount '" + point + "'").c_str()); }
+    } unmount{mount.string()};
+
+    const fs::path target = mount / "p.xml";
+    const std::string old(100 * 1024, 'o');
+    ASSERT_EQ(WriteFileAtomically(target, old), TWriteStatus::Written);
+    // Fill what is left, so a new copy of the project cannot fit beside the old one.
+    {
+        std::ofstream filler(mount / "filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+        }
+    }
+    EXPECT_EQ(WriteFileAtomically(target, std::string(120 * 1024, 'n')), TWriteStatus::CannotCreate);
+    EXPECT_EQ(ReadWholeFile(target), old);
+    EXPECT_FALSE(fs::exists(TemporaryFileFor(target)));
+}
+
+TEST(FileIo, SavesGoThroughLinksAndKeepNamesAndPermissions) {
+    TTempDir dir;
+    // Through a link: the target changes, the link stays a link.
+    const fs::path real = dir.path / "real.xml";
+    const fs::path link = dir.path / "link.xml";
+    ASSERT_EQ(WriteFileAtomically(real, "old"), TWriteStatus::Written);
+    fs::create_symlink("real.xml", link);
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(WriteFileAtomically(link, "new"), TWriteStatus::Written);
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+    EXPECT_EQ(ReadWholeFile(real), "new");
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::mask,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    // A legal name of 250 characters saves the first time: the temporary name must fit too.
+    const fs::path longName = dir.path / (std::string(246, 'n') + ".xml");
+    EXPECT_EQ(WriteFileAtomically(longName, "x"), TWriteStatus::Written);
+    EXPECT_LE(TemporaryFileFor(longName).filename().string().size(), 255u);
+    EXPECT_NE(TemporaryFileFor(longName), TemporaryFileFor(dir.path / (std::string(246, 'n') + ".xmk")));
+
+    // A killed save's leftover is cleared by the next save of the same target.
+    { std::ofstream(TemporaryFileFor(real)) << "half"; }
+    ASSERT_EQ(WriteFileAtomically(real, "again"), TWriteStatus::Written);
+    EXPECT_FALSE(fs::exists(TemporaryFileFor(real)));
+}
+
+TEST(FileIo, OnlyRegularFilesWithinTheCeilingAreRead) {
+    TTempDir dir;
+    const fs::path fifo = dir.path / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadWholeFile(fifo).has_value());
+    EXPECT_FALSE(ReadWholeFile("/dev/zero", 1 << 20).has_value());
+    EXPECT_FALSE(ReadWholeFile(dir.path).has_value());
+
+    const fs::path file = dir.path / "f";
+    ASSERT_EQ(WriteFileAtomically(file, "12345"), TWriteStatus::Written);
+    EXPECT_EQ(ReadWholeFile(file, 5), "12345");
+    EXPECT_FALSE(ReadWholeFile(file, 4).has_value());
+    fs::create_symlink(file, dir.path / "l");
+    EXPECT_EQ(ReadWholeFile(dir.path / "l"), "12345");
 }

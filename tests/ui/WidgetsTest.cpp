@@ -505,7 +505,25 @@ void TWidgetsTest::ApplicationFolderSeedsReadOnlyInstall() {
     QCOMPARE(check.readAll(), QByteArray("mine"));
 
     // A writable folder that holds the data is the application folder itself.
-    QCOMPARE(TApplicationFolder::Resolve(shared, user), QDir::cleanPath(shared));
+    QString problem;
+    QCOMPARE(TApplicationFolder::Resolve(shared, user, &problem), QDir::cleanPath(shared));
+    QVERIFY(problem.isEmpty());
+
+    // Seeding copies the data, never the programs that lie beside it.
+    QFile program(shared + "/tarvex");
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.close();
+    const QString other = root.filePath("other");
+    QVERIFY(TApplicationFolder::Seed(shared, other));
+    QVERIFY(QFile::exists(other + "/help/temp/one.js"));
+    QVERIFY(!QFile::exists(other + "/tarvex"));
+
+    // No data anywhere: said, not hidden behind an empty per-user folder.
+    const QString bare = root.filePath("bare/bin");
+    QDir().mkpath(bare);
+    QCOMPARE(TApplicationFolder::Resolve(bare, root.filePath("user2"), &problem), QDir::cleanPath(bare));
+    QVERIFY(problem.contains(QDir::toNativeSeparators(bare + "/help")));
+    QVERIFY(!QFileInfo::exists(root.filePath("user2")));
 }
 
 QTEST_MAIN(TWidgetsTest)

@@ -1,0 +1,185 @@
+#include "FilePlatform.h"
+
+// Everything POSIX-only lives here; a Windows port adds its branch to this file alone.
+#if defined(_WIN32)
+#error "FilePlatform.cpp has no Windows branch yet"
+#endif
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvex::platform {
+
+namespace {
+
+int Fd(TFileHandle file) {
+    return static_cast<int>(file);
+}
+
+TIoError FromErrno(int code) {
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return TIoError::NoSpace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return TIoError::Denied;
+    default:
+        return TIoError::Other;
+    }
+}
+
+} // namespace
+
+TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    error = fd < 0 ? FromErrno(errno) : TIoError::None;
+    return fd < 0 ? NoFile : fd;
+}
+
+TFileHandle OpenForRewrite(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return NoFile;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return NoFile;
+    }
+    return fd;
+}
+
+std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error) {
+    std::size_t done = 0;
+    error = TIoError::None;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(Fd(file), bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = FromErrno(errno);
+            break;
+        }
+        if (n == 0) {
+            error = TIoError::Other;
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+bool Reserve(TFileHandle file, std::uint64_t size) {
+    if (size == 0) {
+        return true;
+    }
+    return ::posix_fallocate(Fd(file), 0, static_cast<off_t>(size)) == 0;
+}
+
+bool Truncate(TFileHandle file, std::uint64_t size) {
+    return ::ftruncate(Fd(file), static_cast<off_t>(size)) == 0;
+}
+
+bool SyncFile(TFileHandle file) {
+    return ::fsync(Fd(file)) == 0;
+}
+
+bool CloseFile(TFileHandle file) {
+    return ::close(Fd(file)) == 0;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool CopyPermissions(TFileHandle file, const std::filesystem::path& model) {
+    struct stat info {};
+    if (::stat(model.c_str(), &info) != 0) {
+        return false;
+    }
+    return ::fchmod(Fd(file), info.st_mode & 07777) == 0;
+}
+
+bool UserMayWrite(const std::filesystem::path& path) {
+    return ::access(path.c_str(), W_OK) == 0;
+}
+
+std::size_t FileNameLimit(const std::filesystem::path& folder) {
+    const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+std::optional<std::filesystem::path> RunningExecutable() {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || self.empty()) {
+        return std::nullopt;
+    }
+    return self;
+}
+
+TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {
+    TReadResult result;
+    // Non-blocking, so opening a FIFO without a writer returns instead of waiting for one.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        return result;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return result;
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > ceiling) {
+        ::close(fd);
+        result.Status = TReadStatus::TooLarge;
+        return result;
+    }
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    // The file may grow while it is read: one byte past the ceiling is enough to tell.
+    while (true) {
+        if (done == bytes.size()) {
+            if (bytes.size() > ceiling) {
+                ::close(fd);
+                result.Status = TReadStatus::TooLarge;
+                return result;
+            }
+            bytes.resize(bytes.size() + 4096);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            ::close(fd);
+            return result;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (done > ceiling) {
+        result.Status = TReadStatus::TooLarge;
+        return result;
+    }
+    bytes.resize(done);
+    result.Bytes = std::move(bytes);
+    result.Status = TReadStatus::Read;
+    return result;
+}
+
+} // namespace tarvex::platform
