@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "model/FileIo.h"
+#include "model/FilePlatform.h"
 #include "model/RecordText.h"
 #include "model/SubmenuLayout.h"
 #include "preview/PreviewPage.h"
@@ -47,8 +48,7 @@ const std::string SaveQuestion = "Project has changed. Do you want to save chang
 const std::string ProjectFilter = "Tarvex Files (xml)|*.xml|All files|*.*";
 
 std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return platform::PathToUtf8(path);
 }
 
 TFileDialogRequest DialogRequest(std::string name, std::string filter, std::string defaultExt) {
@@ -59,9 +59,7 @@ TFileDialogRequest DialogRequest(std::string name, std::string filter, std::stri
     return request;
 }
 
-std::filesystem::path PathFromUtf8(const std::string& text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
+using platform::PathFromUtf8;
 
 // A whole signed decimal 32-bit integer, nothing around it; anything else is the row's default.
 int32_t ParseRowInteger(std::string_view text, int32_t fallback) {
@@ -1158,7 +1156,7 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         if (child.Kind != TFavoriteEntry::TKind::Shortcut) {
             continue;
         }
-        const std::optional<std::string> address = ReadInternetShortcut(std::filesystem::path(child.Path));
+        const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(child.Path));
         if (!address) {
             Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
             return;

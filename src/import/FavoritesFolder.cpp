@@ -1,6 +1,7 @@
 #include "FavoritesFolder.h"
 
 #include "model/FileIo.h"
+#include "model/FilePlatform.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -72,8 +73,8 @@ std::vector<TFolderItem> ListFolder(const fs::path& folder) {
         try {
             TFolderItem item;
             item.Path = it->path();
-            item.Name = item.Path.filename().string();
-            item.PathText = item.Path.string();
+            item.Name = platform::PathToUtf8(item.Path.filename());
+            item.PathText = platform::PathToUtf8(item.Path);
             std::error_code typeEc;
             // Links count as what they point to, as shortcuts to folders do in the shell.
             item.IsFolder = it->is_directory(typeEc);
@@ -119,16 +120,12 @@ void ScanFolder(const fs::path& folder, TFavoriteEntry& parent, int depth) {
 } // namespace
 
 std::optional<fs::path> FindFavoritesFolder() {
-#ifdef _WIN32
-    // The profile's Favorites folder is where the shell's Favorites known folder lies unless moved.
-    const char* home = std::getenv("USERPROFILE");
-#else
-    const char* home = std::getenv("HOME");
-#endif
-    if (home == nullptr || *home == '\0') {
+    // On Windows the profile's Favorites folder is where the shell's known folder lies unless moved.
+    const std::optional<fs::path> home = platform::HomeFolder();
+    if (!home) {
         return std::nullopt;
     }
-    const fs::path folder = fs::path(home) / "Favorites";
+    const fs::path folder = *home / "Favorites";
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         return std::nullopt;
@@ -140,7 +137,7 @@ TFavoriteEntry ScanFavoritesFolder(const fs::path& favorites) {
     TFavoriteEntry root;
     root.Kind = TFavoriteEntry::TKind::Root;
     root.Text = RootText;
-    root.Path = favorites.string();
+    root.Path = platform::PathToUtf8(favorites);
     ScanFolder(favorites, root, 1);
     return root;
 }

@@ -1,12 +1,11 @@
 #include "FilePlatform.h"
 
-// Everything POSIX-only lives here; a Windows port adds its branch to this file alone.
-#if defined(_WIN32)
-#error "FilePlatform.cpp has no Windows branch yet"
-#endif
+// Everything POSIX-only lives here; FilePlatformWin.cpp is the Windows side of the same interface.
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -118,6 +117,36 @@ bool UserMayWrite(const std::filesystem::path& path) {
 std::size_t FileNameLimit(const std::filesystem::path& folder) {
     const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
     return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+bool ReplaceByTemporary(const std::filesystem::path& temp, const std::filesystem::path& target) {
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    return !ec;
+}
+
+std::optional<std::filesystem::path> HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        return std::nullopt;
+    }
+    return std::filesystem::path(home);
+}
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    return std::filesystem::path(text);
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) {
+    return path.string();
+}
+
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + std::max(argc, 0));
+}
+
+void UseBinaryStandardStreams() {
+    // Streams carry bytes here already.
 }
 
 std::optional<std::filesystem::path> RunningExecutable() {

@@ -1,6 +1,7 @@
 #include "PublishFiles.h"
 
 #include "model/FileIo.h"
+#include "model/FilePlatform.h"
 
 #include <optional>
 #include <system_error>
@@ -10,8 +11,7 @@ namespace tarvex {
 namespace {
 
 std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return platform::PathToUtf8(path);
 }
 
 struct TCopyJob {
