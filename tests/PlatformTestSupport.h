@@ -75,4 +75,18 @@ inline bool MakeSymlink(const std::filesystem::path& to, const std::filesystem::
     return !ec;
 }
 
+// Removes a test's folder whatever it holds. Write permission is given back first: on Windows a
+// read-only file cannot be removed, and its folder would be in the way of the next run.
+inline void RemoveTree(const std::filesystem::path& root) {
+    std::error_code ec;
+    std::filesystem::permissions(root, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ec);
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+    }
+    std::filesystem::remove_all(root, ec);
+}
+
 } // namespace tarvex::test

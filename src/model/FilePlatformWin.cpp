@@ -1,4 +1,5 @@
 #include "FilePlatform.h"
+#include "FilePlatformRead.h"
 
 // The Windows side of the file-system interface: wide-character calls only, so every name the
 // file system holds can be reached whatever the ANSI code page is.
@@ -241,54 +242,24 @@ void UseBinaryStandardStreams() {
 }
 
 TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {
-    TReadResult result;
     const HANDLE handle =
         ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        return result;
+        return {};
     }
     LARGE_INTEGER size{};
     if (!IsDiskFile(handle) || !::GetFileSizeEx(handle, &size) || size.QuadPart < 0) {
         ::CloseHandle(handle);
-        return result;
+        return {};
     }
-    if (static_cast<std::uint64_t>(size.QuadPart) > ceiling) {
-        ::CloseHandle(handle);
-        result.Status = TReadStatus::TooLarge;
-        return result;
-    }
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    // The file may grow while it is read: one byte past the ceiling is enough to tell.
-    while (true) {
-        if (done == bytes.size()) {
-            if (bytes.size() > ceiling) {
-                ::CloseHandle(handle);
-                result.Status = TReadStatus::TooLarge;
-                return result;
-            }
-            bytes.resize(bytes.size() + 4096);
-        }
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-        DWORD read = 0;
-        if (!::ReadFile(handle, bytes.data() + done, chunk, &read, nullptr)) {
-            ::CloseHandle(handle);
-            return result;
-        }
-        if (read == 0) {
-            break;
-        }
-        done += read;
-    }
+    TReadResult result = detail::ReadWithCeiling(
+        static_cast<std::uint64_t>(size.QuadPart), ceiling, [handle](char* into, std::size_t n) -> long long {
+            DWORD got = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n, 1u << 30));
+            return ::ReadFile(handle, into, chunk, &got, nullptr) ? static_cast<long long>(got) : -1;
+        });
     ::CloseHandle(handle);
-    if (done > ceiling) {
-        result.Status = TReadStatus::TooLarge;
-        return result;
-    }
-    bytes.resize(done);
-    result.Bytes = std::move(bytes);
-    result.Status = TReadStatus::Read;
     return result;
 }
 

@@ -144,7 +144,7 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_root = fs::temp_directory_path() /
                  ("tarvex-cli-" + std::to_string(test::ProcessId()) + "-" + std::string(info->name()));
-        fs::remove_all(m_root);
+        test::RemoveTree(m_root);
         fs::create_directories(AppDir() / "help" / "temp");
         fs::create_directories(WorkDir());
         // The executable is copied away from the build folder: its data must be found beside the copy.
@@ -152,10 +152,7 @@ protected:
         ASSERT_EQ(WriteFileAtomically(AppDir() / "help" / "temp" / "one.js", OneJs), TWriteStatus::Written);
         ASSERT_EQ(WriteFileAtomically(AppDir() / "help" / "temp" / "main.js", MainJs), TWriteStatus::Written);
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_root, ec);
-    }
+    void TearDown() override { test::RemoveTree(m_root); }
 
     fs::path AppDir() const { return m_root / "app"; }
     fs::path WorkDir() const { return m_root / "work"; }

@@ -24,14 +24,10 @@ struct TTempDir {
         path = fs::temp_directory_path() /
                ("tarvex-fileio-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(path);
+        test::RemoveTree(path);
         fs::create_directories(path);
     }
-    ~TTempDir() {
-        std::error_code ec;
-        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(path, ec);
-    }
+    ~TTempDir() { test::RemoveTree(path); }
 };
 } // namespace
 
