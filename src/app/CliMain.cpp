@@ -11,6 +11,7 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -82,6 +83,34 @@ fs::path ApplicationFolder(const char* argv0) {
     std::error_code ec;
     const fs::path fromArgs = fs::weakly_canonical(fs::absolute(argv0 ? argv0 : "", ec), ec);
     return fromArgs.parent_path();
+}
+
+// A name that stays inside the output folder on every system: no folder part, no drive, none of
+// the characters or device names Windows reserves, no trailing dot or space it would drop.
+bool IsPlainFileName(std::string_view name) {
+    if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ') {
+        return false;
+    }
+    for (const char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20 ||
+            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) {
+            return false;
+        }
+    }
+    std::string stem(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.pop_back();
+    }
+    for (char& c : stem) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (stem == device) {
+            return false;
+        }
+    }
+    return !(stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
+             stem[3] <= '9');
 }
 
 // Arguments after the command name, split into plain arguments and the options the command knows.
@@ -157,7 +186,7 @@ private:
 };
 
 bool LoadProjectFile(const std::string& path, TProject& project) {
-    const std::optional<std::string> bytes = ReadWholeFile(path, ProjectFileCeiling);
+    const std::optional<std::string> bytes = ReadWholeFile(platform::PathFromUtf8(path), ProjectFileCeiling);
     if (!bytes) {
         PrintError("Can't read file " + path + "!");
         return false;
@@ -175,13 +204,14 @@ bool ReportSave(TSaveStatus status, const fs::path& path) {
     case TSaveStatus::Written:
         return true;
     case TSaveStatus::ReadOnly:
-        PrintError("Can't save read-only file " + path.string() + "!");
+        PrintError("Can't save read-only file " + platform::PathToUtf8(path) + "!");
         return false;
     case TSaveStatus::CannotCreate: {
         // The folder the file was to go into, which is what the person has to look at.
         std::error_code ec;
         const fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
-        PrintError("Unable to save " + path.string() + " in the folder " + folder.string() + "!");
+        PrintError("Unable to save " + platform::PathToUtf8(path) + " in the folder " +
+                   platform::PathToUtf8(folder) + "!");
         return false;
     }
     }
@@ -192,16 +222,16 @@ bool WriteOrReport(const fs::path& path, std::string_view bytes) {
     if (WriteFileAtomically(path, bytes) == TWriteStatus::Written) {
         return true;
     }
-    PrintError("Can't write file " + path.string() + "!");
+    PrintError("Can't write file " + platform::PathToUtf8(path) + "!");
     return false;
 }
 
 int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"-o", "-n"}, {"--strict"});
     const std::string& projectPath = parsed.Single("project file");
-    const fs::path outFolder = parsed.Value("-o").value_or(".");
+    const fs::path outFolder = platform::PathFromUtf8(parsed.Value("-o").value_or("."));
     const std::string name = parsed.Value("-n").value_or("menu.js");
-    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
+    if (!IsPlainFileName(name)) {
         throw TUsageError{"-n takes a plain file name, not '" + name + "'"};
     }
     // Either would replace a file of the engine by the menu script and leave a page with no engine.
@@ -232,7 +262,8 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     for (const char* file : {"one.js", "main.js"}) {
         const std::optional<std::string> bytes = ReadWholeFile(engineFolder / file);
         if (!bytes) {
-            PrintError("Menu engine file " + (engineFolder / file).string() + " is missing or unreadable.");
+            PrintError("Menu engine file " + platform::PathToUtf8(engineFolder / file) +
+                       " is missing or unreadable.");
             return ExitError;
         }
         engine.emplace_back(file, *bytes);
@@ -241,7 +272,7 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     std::error_code ec;
     fs::create_directories(outFolder, ec);
     if (ec || !fs::is_directory(outFolder, ec)) {
-        PrintError("Can't create folder " + outFolder.string() + "!");
+        PrintError("Can't create folder " + platform::PathToUtf8(outFolder) + "!");
         return ExitError;
     }
     for (const auto& [file, bytes] : engine) {
@@ -249,8 +280,9 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
             return ExitError;
         }
     }
-    if (WriteMenuScript(script, outFolder / name) != TWriteStatus::Written) {
-        PrintError("Can't write file " + (outFolder / name).string() + "!");
+    if (WriteMenuScript(script, outFolder / platform::PathFromUtf8(name)) != TWriteStatus::Written) {
+        PrintError("Can't write file " + platform::PathToUtf8(outFolder / platform::PathFromUtf8(name)) +
+                   "!");
         return ExitError;
     }
     return ExitOk;
@@ -268,7 +300,7 @@ std::string WithoutDashes(std::string_view text) {
 
 int New(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"--style"}, {"--no-style", "--force"});
-    const fs::path projectPath = parsed.Single("project file");
+    const fs::path projectPath = platform::PathFromUtf8(parsed.Single("project file"));
     const std::optional<std::string> styleName = parsed.Value("--style");
     const bool noStyle = parsed.Flag("--no-style");
     if (styleName && noStyle) {
@@ -277,7 +309,7 @@ int New(const fs::path& appFolder, const std::vector<std::string>& args) {
 
     std::error_code ec;
     if (fs::exists(projectPath, ec) && !parsed.Flag("--force")) {
-        PrintError(projectPath.string() + " already exists; use --force to replace it.");
+        PrintError(platform::PathToUtf8(projectPath) + " already exists; use --force to replace it.");
         return ExitError;
     }
 
@@ -295,7 +327,8 @@ int New(const fs::path& appFolder, const std::vector<std::string>& args) {
             }
         }
         if (!chosen) {
-            PrintError("No favourite style named \"" + *styleName + "\" in " + favoritesPath.string() + ".");
+            PrintError("No favourite style named \"" + *styleName + "\" in " +
+                       platform::PathToUtf8(favoritesPath) + ".");
             if (favorites.empty()) {
                 PrintError("There are no favourite styles there.");
             } else {
@@ -308,7 +341,7 @@ int New(const fs::path& appFolder, const std::vector<std::string>& args) {
         }
     } else if (!noStyle) {
         if (favorites.empty()) {
-            PrintError("No favourite styles in " + favoritesPath.string() +
+            PrintError("No favourite styles in " + platform::PathToUtf8(favoritesPath) +
                        ": the project has no style, and build refuses it until one is added.");
         } else {
             chosen = &favorites.front();
@@ -336,7 +369,8 @@ int Format(const std::vector<std::string>& args) {
         return ExitError;
     }
     if (outPath) {
-        return ReportSave(SaveProjectFile(project, *outPath), *outPath) ? ExitOk : ExitError;
+        const fs::path out = platform::PathFromUtf8(*outPath);
+        return ReportSave(SaveProjectFile(project, out), out) ? ExitOk : ExitError;
     }
     const std::string text = WriteProjectText(project);
     std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
@@ -349,7 +383,11 @@ int Format(const std::vector<std::string>& args) {
 }
 
 int Run(int argc, char** argv) {
-    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    platform::UseBinaryStandardStreams();
+    std::vector<std::string> args = platform::CommandLineArguments(argc, argv);
+    if (!args.empty()) {
+        args.erase(args.begin());
+    }
     if (args.empty()) {
         std::cerr << UsageText;
         return ExitUsage;

@@ -1,6 +1,7 @@
 #include "FavoritesFolder.h"
 
 #include "model/FileIo.h"
+#include "model/FilePlatform.h"
 #include "model/PathText.h"
 #include "model/RecordText.h"
 
@@ -116,16 +117,12 @@ void ScanFolder(const fs::path& folder, TFavoriteEntry& parent, int depth) {
 } // namespace
 
 std::optional<fs::path> FindFavoritesFolder() {
-#ifdef _WIN32
-    // The profile's Favorites folder is where the shell's Favorites known folder lies unless moved.
-    const char* home = std::getenv("USERPROFILE");
-#else
-    const char* home = std::getenv("HOME");
-#endif
-    if (home == nullptr || *home == '\0') {
+    // On Windows the profile's Favorites folder is where the shell's known folder lies unless moved.
+    const std::optional<fs::path> home = platform::HomeFolder();
+    if (!home) {
         return std::nullopt;
     }
-    const fs::path folder = fs::path(home) / "Favorites";
+    const fs::path folder = *home / "Favorites";
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         return std::nullopt;

@@ -116,8 +116,7 @@ TWriteStatus WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         ok = ok && platform::SyncFile(file);
         ok = platform::CloseFile(file) && ok;
         if (ok) {
-            fs::rename(temp, target, ec);
-            if (!ec) {
+            if (platform::ReplaceByTemporary(temp, target)) {
                 platform::SyncFolder(target.parent_path());
                 return TWriteStatus::Written;
             }

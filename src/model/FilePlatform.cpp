@@ -1,12 +1,12 @@
 #include "FilePlatform.h"
+#include "FilePlatformRead.h"
 
-// Everything POSIX-only lives here; a Windows port adds its branch to this file alone.
-#if defined(_WIN32)
-#error "FilePlatform.cpp has no Windows branch yet"
-#endif
+// Everything POSIX-only lives here; FilePlatformWin.cpp is the Windows side of the same interface.
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,6 +120,36 @@ std::size_t FileNameLimit(const std::filesystem::path& folder) {
     return limit > 0 ? static_cast<std::size_t>(limit) : 255;
 }
 
+bool ReplaceByTemporary(const std::filesystem::path& temp, const std::filesystem::path& target) {
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    return !ec;
+}
+
+std::optional<std::filesystem::path> HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        return std::nullopt;
+    }
+    return std::filesystem::path(home);
+}
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    return std::filesystem::path(text);
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) {
+    return path.string();
+}
+
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + std::max(argc, 0));
+}
+
+void UseBinaryStandardStreams() {
+    // Streams carry bytes here already.
+}
+
 std::optional<std::filesystem::path> RunningExecutable() {
     std::error_code ec;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -130,55 +160,25 @@ std::optional<std::filesystem::path> RunningExecutable() {
 }
 
 TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {
-    TReadResult result;
     // Non-blocking, so opening a FIFO without a writer returns instead of waiting for one.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return result;
+        return {};
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return result;
+        return {};
     }
-    if (static_cast<std::uint64_t>(info.st_size) > ceiling) {
-        ::close(fd);
-        result.Status = TReadStatus::TooLarge;
-        return result;
-    }
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t done = 0;
-    // The file may grow while it is read: one byte past the ceiling is enough to tell.
-    while (true) {
-        if (done == bytes.size()) {
-            if (bytes.size() > ceiling) {
-                ::close(fd);
-                result.Status = TReadStatus::TooLarge;
-                return result;
-            }
-            bytes.resize(bytes.size() + 4096);
-        }
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ::close(fd);
-            return result;
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    TReadResult result = detail::ReadWithCeiling(static_cast<std::uint64_t>(info.st_size), ceiling,
+                                                 [fd](char* into, std::size_t n) {
+                                                     ssize_t got = 0;
+                                                     do {
+                                                         got = ::read(fd, into, n);
+                                                     } while (got < 0 && errno == EINTR);
+                                                     return got;
+                                                 });
     ::close(fd);
-    if (done > ceiling) {
-        result.Status = TReadStatus::TooLarge;
-        return result;
-    }
-    bytes.resize(done);
-    result.Bytes = std::move(bytes);
-    result.Status = TReadStatus::Read;
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvex::platform {
 
@@ -38,8 +39,26 @@ bool UserMayWrite(const std::filesystem::path& path);
 // The longest file name, in bytes, that the folder's file system accepts.
 std::size_t FileNameLimit(const std::filesystem::path& folder);
 
+// Replaces `target` (or creates it) by the finished temporary file `temp` in the same folder, in one
+// step. Where the system keeps a file's attributes apart from its content, the target's survive.
+bool ReplaceByTemporary(const std::filesystem::path& temp, const std::filesystem::path& target);
+
 // The running program's own file, when the system tells it.
 std::optional<std::filesystem::path> RunningExecutable();
+// The person's home folder (profile folder on Windows), when the environment names one.
+std::optional<std::filesystem::path> HomeFolder();
+
+// Paths cross this program as UTF-8 text. A path built straight from a narrow string is read in
+// the ANSI code page on Windows, which mangles or refuses every other character.
+std::filesystem::path PathFromUtf8(std::string_view text);
+std::string PathToUtf8(const std::filesystem::path& path);
+
+// The program's arguments as UTF-8, the program name first. Windows hands `main` only what the
+// ANSI code page can hold, so there they are read again from the wide command line.
+std::vector<std::string> CommandLineArguments(int argc, char** argv);
+// Standard output and error pass bytes unchanged (no LF to CR LF on Windows) and a console shows
+// them as UTF-8.
+void UseBinaryStandardStreams();
 
 enum class TReadStatus { Read, CannotRead, TooLarge };
 struct TReadResult {

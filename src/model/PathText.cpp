@@ -1,14 +1,15 @@
 #include "PathText.h"
 
+#include "FilePlatform.h"
+
 namespace tarvex {
 
 std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return platform::PathToUtf8(path);
 }
 
 std::filesystem::path PathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+    return platform::PathFromUtf8(text);
 }
 
 } // namespace tarvex

@@ -1,22 +1,23 @@
 #include "EditorFixture.h"
 
+#include "PlatformTestSupport.h"
+
 #include "favorites/FavoritesStore.h"
 #include "model/Project.h"
 
 #include <atomic>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace tarvex::test {
 
 void TEditorTest::SetUp() {
     static std::atomic<int> counter{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = std::string("tarvex-editor-") + std::to_string(getpid()) + "-" +
+    const std::string name = std::string("tarvex-editor-") + std::to_string(ProcessId()) + "-" +
                              std::to_string(counter++) + "-" + info->name();
     const std::filesystem::path root = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(root);
+    RemoveTree(root);
     m_app = root / "app";
     m_work = root / "work";
     std::filesystem::create_directories(m_app / "help" / "temp");
@@ -42,10 +43,7 @@ void TEditorTest::SetUp() {
 void TEditorTest::TearDown() {
     EXPECT_TRUE(m_ui.AllAnswersUsed()) << "scripted answers left over";
     m_editor.reset();
-    std::error_code error;
-    std::filesystem::permissions(m_app, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 error);
-    std::filesystem::remove_all(m_app.parent_path(), error);
+    RemoveTree(m_app.parent_path());
 }
 
 void TEditorTest::Start(std::optional<int> favourite) {

@@ -364,9 +364,9 @@ TEST_F(ObjectsTreeTest, TheSelectedKindPicksTheEditorAndTheHelpPage) {
     Select(Node({1, 1}));
     EXPECT_FALSE(Editor().MenuValueList().Visible());
     EXPECT_TRUE(Editor().MenuItemValueEditor().Visible());
-    const std::string online = (App() / "help" / "online").string();
+    const std::filesystem::path online = App() / "help" / "online";
     EXPECT_EQ(m_ui.TextsOf("Help"),
-              (std::vector<std::string>{online + "/webmenu.htm", online + "/menu.htm"}));
+              (std::vector<std::string>{(online / "webmenu.htm").string(), (online / "menu.htm").string()}));
     // Each selection change regenerates the script and reloads the page.
     EXPECT_EQ(m_ui.TextsOf("Navigate").size(), 2u);
 

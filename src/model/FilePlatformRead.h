@@ -1,0 +1,51 @@
+#pragma once
+// The reading loop both platform files share; only the platform files include this.
+
+#include "FilePlatform.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tarvex::platform::detail {
+
+// Reads an open regular file of `size` bytes (as the system reported it) through `readSome`,
+// which fills at most `n` bytes at `into` and returns how many, 0 at the end, or a negative
+// number on failure. The file may grow while it is read: one byte past the ceiling is enough
+// to tell.
+template <typename ReadSome>
+TReadResult ReadWithCeiling(std::uint64_t size, std::uint64_t ceiling, ReadSome readSome) {
+    TReadResult result;
+    if (size > ceiling) {
+        result.Status = TReadStatus::TooLarge;
+        return result;
+    }
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    std::size_t done = 0;
+    while (true) {
+        if (done == bytes.size()) {
+            if (bytes.size() > ceiling) {
+                result.Status = TReadStatus::TooLarge;
+                return result;
+            }
+            bytes.resize(bytes.size() + 4096);
+        }
+        const auto n = readSome(bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            return result;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (done > ceiling) {
+        result.Status = TReadStatus::TooLarge;
+        return result;
+    }
+    bytes.resize(done);
+    result.Bytes = std::move(bytes);
+    result.Status = TReadStatus::Read;
+    return result;
+}
+
+} // namespace tarvex::platform::detail

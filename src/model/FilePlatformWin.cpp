@@ -1,0 +1,266 @@
+#include "FilePlatform.h"
+#include "FilePlatformRead.h"
+
+// The Windows side of the file-system interface: wide-character calls only, so every name the
+// file system holds can be reached whatever the ANSI code page is.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <shellapi.h>
+#include <stdio.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace tarvex::platform {
+
+namespace {
+
+HANDLE Handle(TFileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+TFileHandle FromHandle(HANDLE handle) {
+    return handle == INVALID_HANDLE_VALUE ? NoFile : reinterpret_cast<TFileHandle>(handle);
+}
+
+TIoError FromLastError(DWORD code) {
+    switch (code) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_FILE_TOO_LARGE:
+        return TIoError::NoSpace;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION:
+        return TIoError::Denied;
+    default:
+        return TIoError::Other;
+    }
+}
+
+// Only files on a disk count: a console, a pipe or a device must never be read or rewritten.
+bool IsDiskFile(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return ::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileInformationByHandle(handle, &info) &&
+           (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Invalid sequences (a lone surrogate in a file name) become U+FFFD instead of an exception.
+std::string Utf8FromWide(std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr,
+                          nullptr);
+    return out;
+}
+
+std::wstring WideFromUtf8(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
+    return out;
+}
+
+bool SeekTo(HANDLE handle, std::uint64_t offset) {
+    LARGE_INTEGER where{};
+    where.QuadPart = static_cast<LONGLONG>(offset);
+    return ::SetFilePointerEx(handle, where, nullptr, FILE_BEGIN) != 0;
+}
+
+} // namespace
+
+TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error) {
+    const HANDLE handle =
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    error = handle == INVALID_HANDLE_VALUE ? FromLastError(::GetLastError()) : TIoError::None;
+    return FromHandle(handle);
+}
+
+TFileHandle OpenForRewrite(const std::filesystem::path& path) {
+    const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return NoFile;
+    }
+    if (!IsDiskFile(handle)) {
+        ::CloseHandle(handle);
+        return NoFile;
+    }
+    return FromHandle(handle);
+}
+
+std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error) {
+    std::size_t done = 0;
+    error = TIoError::None;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(Handle(file), bytes.data() + done, chunk, &written, nullptr)) {
+            error = FromLastError(::GetLastError());
+            break;
+        }
+        if (written == 0) {
+            error = TIoError::Other;
+            break;
+        }
+        done += written;
+    }
+    return done;
+}
+
+bool Reserve(TFileHandle file, std::uint64_t size) {
+    if (size == 0) {
+        return true;
+    }
+    FILE_ALLOCATION_INFO allocation{};
+    allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
+    return ::SetFileInformationByHandle(Handle(file), FileAllocationInfo, &allocation, sizeof allocation) !=
+           0;
+}
+
+bool Truncate(TFileHandle file, std::uint64_t size) {
+    return SeekTo(Handle(file), size) && ::SetEndOfFile(Handle(file)) != 0;
+}
+
+bool SyncFile(TFileHandle file) {
+    return ::FlushFileBuffers(Handle(file)) != 0;
+}
+
+bool CloseFile(TFileHandle file) {
+    return ::CloseHandle(Handle(file)) != 0;
+}
+
+void SyncFolder(const std::filesystem::path&) {
+    // A folder cannot be flushed on its own here: the file system journals the replacement.
+}
+
+bool CopyPermissions(TFileHandle, const std::filesystem::path&) {
+    // The target's attributes and security pass to the new content in ReplaceByTemporary.
+    return true;
+}
+
+bool UserMayWrite(const std::filesystem::path& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+}
+
+std::size_t FileNameLimit(const std::filesystem::path&) {
+    // Every Windows file system takes 255 UTF-16 units, never fewer than the name's UTF-8 bytes.
+    return 255;
+}
+
+bool ReplaceByTemporary(const std::filesystem::path& temp, const std::filesystem::path& target) {
+    // Replacing keeps the target's security and creation time, and its hidden and system
+    // attributes, which a plain rename would take from the temporary file instead. They are set
+    // again afterwards too, since not every implementation of the call carries them over.
+    constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD before = ::GetFileAttributesW(target.c_str());
+    if (before == INVALID_FILE_ATTRIBUTES) {
+        return ::MoveFileExW(temp.c_str(), target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    if (!::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                        nullptr) &&
+        !::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return false;
+    }
+    const DWORD after = ::GetFileAttributesW(target.c_str());
+    if (after != INVALID_FILE_ATTRIBUTES && (after & kept) != (before & kept)) {
+        ::SetFileAttributesW(target.c_str(), (after & ~kept) | (before & kept));
+    }
+    return true;
+}
+
+std::optional<std::filesystem::path> RunningExecutable() {
+    // Not argv[0]: a program started by bare name from PATH sees only that name there.
+    std::vector<wchar_t> buffer(MAX_PATH);
+    while (buffer.size() <= 32768) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return std::nullopt;
+        }
+        if (length < buffer.size()) {
+            return std::filesystem::path(std::wstring(buffer.data(), length));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> HomeFolder() {
+    const wchar_t* home = ::_wgetenv(L"USERPROFILE");
+    if (home == nullptr || *home == L'\0') {
+        return std::nullopt;
+    }
+    return std::filesystem::path(home);
+}
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    return std::filesystem::path(WideFromUtf8(text));
+}
+
+std::string PathToUtf8(const std::filesystem::path& path) {
+    return Utf8FromWide(path.native());
+}
+
+std::vector<std::string> CommandLineArguments(int, char**) {
+    std::vector<std::string> args;
+    int count = 0;
+    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (wide == nullptr) {
+        return args;
+    }
+    for (int i = 0; i < count; ++i) {
+        args.push_back(Utf8FromWide(wide[i]));
+    }
+    ::LocalFree(wide);
+    return args;
+}
+
+void UseBinaryStandardStreams() {
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+    ::_setmode(::_fileno(stderr), _O_BINARY);
+    ::SetConsoleOutputCP(CP_UTF8);
+}
+
+TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {
+    const HANDLE handle =
+        ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return {};
+    }
+    LARGE_INTEGER size{};
+    if (!IsDiskFile(handle) || !::GetFileSizeEx(handle, &size) || size.QuadPart < 0) {
+        ::CloseHandle(handle);
+        return {};
+    }
+    TReadResult result = detail::ReadWithCeiling(
+        static_cast<std::uint64_t>(size.QuadPart), ceiling, [handle](char* into, std::size_t n) -> long long {
+            DWORD got = 0;
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(n, 1u << 30));
+            return ::ReadFile(handle, into, chunk, &got, nullptr) ? static_cast<long long>(got) : -1;
+        });
+    ::CloseHandle(handle);
+    return result;
+}
+
+} // namespace tarvex::platform
