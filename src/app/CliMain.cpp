@@ -280,9 +280,9 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
             return ExitError;
         }
     }
-    if (WriteMenuScript(script, outFolder / platform::PathFromUtf8(name)) != TWriteStatus::Written) {
-        PrintError("Can't write file " + platform::PathToUtf8(outFolder / platform::PathFromUtf8(name)) +
-                   "!");
+    const fs::path target = outFolder / platform::PathFromUtf8(name);
+    if (WriteMenuScript(script, target) != TWriteStatus::Written) {
+        PrintError("Can't write file " + platform::PathToUtf8(target) + "!");
         return ExitError;
     }
     return ExitOk;

@@ -1,5 +1,7 @@
 #include "Project.h"
 
+#include "RecordText.h"
+
 namespace tarvex {
 
 void FillDefaultStyle(TMenuStyleRec& style) {
@@ -97,9 +99,7 @@ bool StyleExists(const TProject& project, std::string_view name) {
 
 TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyleRec& style) {
     // A menu names its style in a 255-character field: a longer name could never be found again.
-    if (name.size() > StyleNameCapacity) {
-        name.resize(StyleNameCapacity);
-    }
+    name.resize(Utf8PrefixSize(name, StyleNameCapacity));
     TTreeNode* node = project.Styles.Append(nullptr, TNodeKind::Style, std::move(name));
     node->Style() = style;
     return node;

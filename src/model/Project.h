@@ -27,7 +27,7 @@ bool StyleExists(const TProject& project, std::string_view name);
 // Appends the default project to an empty objects tree (after the style list got its first style, if any).
 void BuildDefaultProject(TProject& project);
 
-// The longest style name: what a menu's MenuStyle field can hold.
+// The longest style name, in characters: what a menu's MenuStyle field can hold.
 inline constexpr std::size_t StyleNameCapacity = 255;
 
 // Convenience constructors for the four node kinds, each filled with its defaults. A style's

@@ -25,8 +25,6 @@ struct TComposition {
 };
 #include "UnicodeTables.inc"
 
-constexpr char32_t Replacement = 0xFFFD;
-
 // Hangul syllables decompose and compose by arithmetic rather than by table.
 constexpr char32_t SBase = 0xAC00, LBase = 0x1100, VBase = 0x1161, TBase = 0x11A7;
 constexpr char32_t LCount = 19, VCount = 21, TCount = 28, NCount = VCount * TCount, SCount = LCount * NCount;
@@ -61,47 +59,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
-}
-
-// Decodes one character at `i` and moves past it. A malformed sequence gives U+FFFD and moves past
-// its longest valid-looking beginning only, so the byte that broke it is read afresh: C0 AF is two
-// replacement characters, never "/".
-char32_t DecodeAt(std::string_view bytes, std::size_t& i) {
-    const auto lead = static_cast<unsigned char>(bytes[i++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    int length = 0;
-    unsigned char low = 0x80, high = 0xBF; // range of the second byte
-    char32_t cp = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-        low = lead == 0xE0 ? 0xA0 : 0x80;  // overlong
-        high = lead == 0xED ? 0x9F : 0xBF; // surrogates
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-        low = lead == 0xF0 ? 0x90 : 0x80;  // overlong
-        high = lead == 0xF4 ? 0x8F : 0xBF; // beyond U+10FFFF
-    } else {
-        return Replacement;
-    }
-    for (int k = 1; k < length; ++k) {
-        if (i >= bytes.size()) {
-            return Replacement;
-        }
-        const auto next = static_cast<unsigned char>(bytes[i]);
-        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
-            return Replacement;
-        }
-        cp = (cp << 6) | (next & 0x3F);
-        ++i;
-    }
-    return cp;
 }
 
 uint8_t CombiningClass(char32_t cp) {
@@ -203,6 +160,44 @@ std::u32string ToNfc(const std::u32string& text) {
 
 } // namespace
 
+char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(bytes[i++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    int length = 0;
+    unsigned char low = 0x80, high = 0xBF; // range of the second byte
+    char32_t cp = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;  // overlong
+        high = lead == 0xED ? 0x9F : 0xBF; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        cp = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;  // overlong
+        high = lead == 0xF4 ? 0x8F : 0xBF; // beyond U+10FFFF
+    } else {
+        return ReplacementCharacter;
+    }
+    for (int k = 1; k < length; ++k) {
+        if (i >= bytes.size()) {
+            return ReplacementCharacter;
+        }
+        const auto next = static_cast<unsigned char>(bytes[i]);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
+            return ReplacementCharacter;
+        }
+        cp = (cp << 6) | (next & 0x3F);
+        ++i;
+    }
+    return cp;
+}
+
 bool IsAscii(std::string_view bytes) {
     std::size_t i = 0;
     for (; i + 8 <= bytes.size(); i += 8) {
@@ -228,7 +223,7 @@ std::string CleanText(std::string_view bytes) {
     decoded.reserve(bytes.size());
     bool simple = true; // below the combining marks nothing changes under NFC
     for (std::size_t i = 0; i < bytes.size();) {
-        const char32_t cp = DecodeAt(bytes, i);
+        const char32_t cp = DecodeUtf8At(bytes, i);
         simple = simple && cp < 0x300;
         decoded += cp;
     }
@@ -246,7 +241,7 @@ std::string CleanText(std::string_view bytes) {
 bool IsValidUtf8(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t at = i;
-        if (DecodeAt(bytes, i) == Replacement && bytes.substr(at, i - at) != "\xEF\xBF\xBD") {
+        if (DecodeUtf8At(bytes, i) == ReplacementCharacter && bytes.substr(at, i - at) != "\xEF\xBF\xBD") {
             return false;
         }
     }
@@ -276,7 +271,7 @@ std::string Utf8ToWindows1252(std::string_view utf8, std::string* lost) {
             continue;
         }
         const std::size_t at = i;
-        const char32_t cp = DecodeAt(utf8, i);
+        const char32_t cp = DecodeUtf8At(utf8, i);
         const int byte = CodePointToByte(cp);
         if (byte >= 0) {
             out += static_cast<char>(byte);

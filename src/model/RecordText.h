@@ -13,6 +13,11 @@ namespace tarvex {
 // maximal ill-formed part, never another character; the result is in NFC.
 std::string CleanText(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
+inline constexpr char32_t ReplacementCharacter = 0xFFFD;
+// The character starting at `i`, which moves past it. A malformed sequence gives U+FFFD and moves
+// past its longest valid-looking beginning only, so the byte that broke it is read afresh: C0 AF is
+// two replacement characters, never "/".
+char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i);
 // Checked a word at a time: most text is ASCII, and then nothing needs converting.
 bool IsAscii(std::string_view bytes);
 // Every byte has a meaning; the five bytes Windows-1252 leaves undefined map to the C1 controls.

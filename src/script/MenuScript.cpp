@@ -35,36 +35,6 @@ void AppendHeader(std::vector<std::string>& lines) {
     lines.emplace_back("");
 }
 
-// The code point starting at `at`, which moves past it; malformed UTF-8 gives U+FFFD for one byte.
-char32_t NextCodePoint(std::string_view text, std::size_t& at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = lead < 0x80                   ? 1
-                         : lead >= 0xC2 && lead < 0xE0 ? 2
-                         : lead >= 0xE0 && lead < 0xF0 ? 3
-                         : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                       : 0;
-    if (length == 0 || at + length > text.size()) {
-        ++at;
-        return length == 1 ? lead : 0xFFFD;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) {
-            ++at;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (byte(at + i) & 0x3F);
-    }
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < smallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++at;
-        return 0xFFFD;
-    }
-    at += length;
-    return cp;
-}
-
 void AppendUnicodeEscape(std::string& out, char32_t cp) {
     static constexpr char hex[] = "0123456789ABCDEF";
     const auto unit = [&](char32_t u) {
@@ -125,7 +95,7 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
             out += *spaces;
             break;
         default:
-            AppendUnicodeEscape(out, NextCodePoint(value, at));
+            AppendUnicodeEscape(out, DecodeUtf8At(value, at));
             start = at;
         }
     }
@@ -136,7 +106,7 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
 std::string CommentLine(std::string_view text) {
     std::string comment = "//";
     for (std::size_t at = 0; at < text.size();) {
-        const char32_t cp = NextCodePoint(text, at);
+        const char32_t cp = DecodeUtf8At(text, at);
         if (cp == '\r' || cp == '\n') {
             comment += ' ';
         } else if (cp >= 0x80) {

@@ -455,8 +455,11 @@ void TTarvexForm::CreateControls() {
         if (!node) {
             return;
         }
-        TPropertyGrid* grid = node->IsOptions() ? m_menuValueList : m_menuItemValueEditor;
-        grid->EditRow(node->IsOptions() ? 0 : grid->RowOf(QStringLiteral("Caption")));
+        if (node->IsOptions()) {
+            m_menuValueList->EditRow(0);
+        } else {
+            m_menuItemValueEditor->EditRow(m_editor->MenuItemValueEditor().FindRow("Caption"));
+        }
     };
     m_menuStyleTreeView->EditRequested = [this] {
         if (m_editor->SelectedStyle()) {

@@ -309,15 +309,6 @@ void TPropertyGrid::currentChanged(const QModelIndex& current, const QModelIndex
     QTableView::currentChanged(current, previous);
 }
 
-int TPropertyGrid::RowOf(const QString& key) const {
-    for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (m_model->index(row, 0).data().toString() == key) {
-            return row;
-        }
-    }
-    return -1;
-}
-
 void TPropertyGrid::EditRow(int row) {
     if (row < 0 || row >= m_model->rowCount() || !isEnabled()) {
         return;

@@ -71,8 +71,6 @@ public:
     // Called for the "..." button of a colour row; the handler writes the row, then Reload().
     std::function<void(int row)> OnEditButtonClick;
 
-    // The row whose key is `key`, or -1.
-    int RowOf(const QString& key) const;
     bool IsEditing() const { return state() == EditingState; }
     using QTableView::edit;
     // Puts the keyboard in the value of `row`, its text selected for typing over.

@@ -167,6 +167,17 @@ TEST(Lookup, FindMenuOptionsNodeAndStyleExists) {
     EXPECT_FALSE(StyleExists(p, "Mainstyle"));
     AppendStyleNode(p, "Main style", DefaultStyle());
     EXPECT_TRUE(StyleExists(p, "Main style"));
+
+    // A long name is cut between characters, to what a menu's style field holds, so it is found.
+    std::string longName;
+    for (int i = 0; i < 300; ++i) {
+        longName += "\xC3\xA9";
+    }
+    TTreeNode* style = AppendStyleNode(p, longName, DefaultStyle());
+    EXPECT_EQ(style->Text(), longName.substr(0, 2 * StyleNameCapacity));
+    TMenuOptionsRec menu;
+    menu.MenuStyle = longName;
+    EXPECT_TRUE(StyleExists(p, menu.MenuStyle));
 }
 
 namespace {

@@ -156,7 +156,8 @@ void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
 
     // The Caption cell is the grid's current cell, but the keyboard is back in the tree.
     TPropertyGrid* grid = form.MenuItemValueEditor();
-    const QModelIndex caption = grid->model()->index(grid->RowOf("Caption"), 1);
+    const QModelIndex caption =
+        grid->model()->index(form.Editor().MenuItemValueEditor().FindRow("Caption"), 1);
     grid->setFocus();
     grid->setCurrentIndex(caption);
     tree->setFocus();
