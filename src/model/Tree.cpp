@@ -1,6 +1,7 @@
 #include "Tree.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tarvex {
 
@@ -56,47 +57,90 @@ TTreeNode* TTree::Insert(TTreeNode* parent, int index, TNodeKind kind, std::stri
     level.insert(level.begin() + index, std::move(node));
     Renumber(level, static_cast<std::size_t>(index));
     Notify([&](TTreeObserver& o) { o.NodeInserted(raw); });
+    if (m_journal) {
+        m_journal->NodeInserted(*raw);
+    }
     return raw;
 }
 
-void TTree::Remove(TTreeNode* node) {
+TDetachedNode TTree::Detach(TTreeNode* node) {
     if (!node || node->m_tree != this) {
-        return;
+        return nullptr;
     }
     TTreeNode* parent = node->m_parent;
     auto& level = MutableLevel(parent);
     const int index = node->Index();
-    if (index < 0) {
-        return;
+    if (index < 0 || index >= static_cast<int>(level.size()) ||
+        level[static_cast<std::size_t>(index)].get() != node) {
+        return nullptr;
     }
     Notify([&](TTreeObserver& o) { o.NodeAboutToBeRemoved(node); });
-    std::vector<std::unique_ptr<TTreeNode>> doomed;
-    doomed.push_back(std::move(level[static_cast<std::size_t>(index)]));
+    TDetachedNode detached(level[static_cast<std::size_t>(index)].release());
     level.erase(level.begin() + index);
     Renumber(level, static_cast<std::size_t>(index));
-    DestroyIteratively(std::move(doomed));
     Notify([&](TTreeObserver& o) { o.NodeRemoved(parent, index); });
+    return detached;
+}
+
+TTreeNode* TTree::Attach(TTreeNode* parent, int index, TDetachedNode node) {
+    if (!node || node->m_tree != this || (parent && parent->m_tree != this)) {
+        return nullptr;
+    }
+    auto& level = MutableLevel(parent);
+    index = std::clamp(index, 0, static_cast<int>(level.size()));
+    Notify([&](TTreeObserver& o) { o.NodeAboutToBeInserted(parent, index); });
+    TTreeNode* raw = node.get();
+    raw->m_parent = parent;
+    level.insert(level.begin() + index, std::unique_ptr<TTreeNode>(node.release()));
+    Renumber(level, static_cast<std::size_t>(index));
+    Notify([&](TTreeObserver& o) { o.NodeInserted(raw); });
+    return raw;
+}
+
+void TTree::Remove(TTreeNode* node) {
+    TTreeNode* parent = node ? node->m_parent : nullptr;
+    const int index = node ? node->Index() : -1;
+    TDetachedNode detached = Detach(node);
+    if (detached && m_journal) {
+        // Freed here (without recursion) unless the journal keeps it for an undo.
+        detached = m_journal->NodeRemoved(parent, index, std::move(detached));
+    }
 }
 
 bool TTree::MoveToEnd(TTreeNode* node, TTreeNode* newParent) {
-    if (!node || node->m_tree != this || node == newParent || node->IsAncestorOf(newParent)) {
+    return MoveTo(node, newParent, std::numeric_limits<int>::max());
+}
+
+bool TTree::MoveTo(TTreeNode* node, TTreeNode* newParent, int index) {
+    if (!node || node->m_tree != this || node == newParent || node->IsAncestorOf(newParent) ||
+        (newParent && newParent->m_tree != this)) {
         return false;
     }
-    auto& from = MutableLevel(node->m_parent);
+    TTreeNode* oldParent = node->m_parent;
+    auto& from = MutableLevel(oldParent);
     auto& to = MutableLevel(newParent);
     const int fromIndex = node->Index();
-    const int newIndex = static_cast<int>(to.size());
-    if (&from == &to && fromIndex == newIndex - 1) {
+    const bool sameLevel = &from == &to;
+    // The place counts the level as it is once the node has left it.
+    index = std::clamp(index, 0, static_cast<int>(to.size()) - (sameLevel ? 1 : 0));
+    if (sameLevel && index == fromIndex) {
         return true;
     }
-    Notify([&](TTreeObserver& o) { o.NodeAboutToBeMoved(node, newParent, newIndex); });
+    // Observers are told the place in the level as it is before the move.
+    const int beforeMove = sameLevel && index > fromIndex ? index + 1 : index;
+    Notify([&](TTreeObserver& o) { o.NodeAboutToBeMoved(node, newParent, beforeMove); });
     std::unique_ptr<TTreeNode> owned = std::move(from[static_cast<std::size_t>(fromIndex)]);
     from.erase(from.begin() + fromIndex);
-    Renumber(from, static_cast<std::size_t>(fromIndex));
     owned->m_parent = newParent;
-    owned->m_index = static_cast<int>(to.size());
-    to.push_back(std::move(owned));
+    to.insert(to.begin() + index, std::move(owned));
+    Renumber(from, static_cast<std::size_t>(sameLevel ? std::min(fromIndex, index) : fromIndex));
+    if (!sameLevel) {
+        Renumber(to, static_cast<std::size_t>(index));
+    }
     Notify([&](TTreeObserver& o) { o.NodeMoved(node); });
+    if (m_journal) {
+        m_journal->NodeMoved(*node, oldParent, fromIndex);
+    }
     return true;
 }
 
@@ -105,6 +149,15 @@ void TTree::Clear() {
     DestroyIteratively(std::move(m_roots));
     m_roots.clear();
     EndUpdate();
+    if (m_journal) {
+        m_journal->TreeCleared(*this);
+    }
+}
+
+void TSubtreeDeleter::operator()(TTreeNode* node) const {
+    std::vector<std::unique_ptr<TTreeNode>> level;
+    level.emplace_back(node);
+    TTree::DestroyIteratively(std::move(level));
 }
 
 void TTree::BeginUpdate() {

@@ -25,6 +25,31 @@ public:
     virtual void TreeReset() {}
 };
 
+// Frees a subtree that is out of any tree without recursion (see TTree::Detach).
+struct TSubtreeDeleter {
+    void operator()(TTreeNode* node) const;
+};
+// A node with its subtree taken out of its tree; it keeps its tree and can go back into it.
+using TDetachedNode = std::unique_ptr<TTreeNode, TSubtreeDeleter>;
+
+// Hears every change of a tree's content as it happens, also between BeginUpdate and EndUpdate,
+// so that a history can take each one back. The record of a node may change after any non-const
+// record access; the journal hears of the access before the write.
+class TTreeJournal {
+public:
+    virtual ~TTreeJournal() = default;
+    virtual void RecordAboutToChange(TTreeNode& node) = 0;
+    virtual void TextChanged(TTreeNode& node, const std::string& oldText) = 0;
+    // A node created by Insert/Append, now in the tree.
+    virtual void NodeInserted(TTreeNode& node) = 0;
+    // `node` left the level of `parent` at `index`. The journal may keep the subtree; what it
+    // hands back is freed.
+    virtual TDetachedNode NodeRemoved(TTreeNode* parent, int index, TDetachedNode node) = 0;
+    virtual void NodeMoved(TTreeNode& node, TTreeNode* oldParent, int oldIndex) = 0;
+    // Every node of `tree` is gone.
+    virtual void TreeCleared(TTree& tree) = 0;
+};
+
 class TTree {
 public:
     TTree() = default;
@@ -49,7 +74,20 @@ public:
     // Makes `node` the last node of the level of `newParent`; refused (false) when that would put it
     // inside its own subtree.
     bool MoveToEnd(TTreeNode* node, TTreeNode* newParent);
+    // Moves `node` so that it ends up at `index` of the level of `newParent`; refused (false) as
+    // MoveToEnd is.
+    bool MoveTo(TTreeNode* node, TTreeNode* newParent, int index);
     void Clear();
+
+    // Takes `node` with its subtree out of the tree and hands it to the caller, and puts such a
+    // node back (at `index` of the level of `parent`). Observers hear of both as a removal and an
+    // insertion; the journal hears of neither: these are how a history replays its changes.
+    TDetachedNode Detach(TTreeNode* node);
+    TTreeNode* Attach(TTreeNode* parent, int index, TDetachedNode node);
+
+    // At most one journal; nullptr detaches it.
+    void SetJournal(TTreeJournal* journal) { m_journal = journal; }
+    TTreeJournal* Journal() const { return m_journal; }
 
     // While an update runs no per-node notification is sent; the last EndUpdate announces a reset.
     void BeginUpdate();
@@ -65,6 +103,7 @@ public:
 
 private:
     friend class TTreeNode;
+    friend struct TSubtreeDeleter;
     std::vector<std::unique_ptr<TTreeNode>>& MutableLevel(TTreeNode* parent);
     static void Renumber(std::vector<std::unique_ptr<TTreeNode>>& level, std::size_t from);
     static void DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level);
@@ -78,6 +117,7 @@ private:
 
     std::vector<std::unique_ptr<TTreeNode>> m_roots;
     std::vector<TTreeObserver*> m_observers;
+    TTreeJournal* m_journal = nullptr;
     int m_updateDepth = 0;
 };
 

@@ -54,10 +54,25 @@ void TTreeNode::SetText(std::string text) {
     if (text == m_text) {
         return;
     }
+    std::string old = std::move(m_text);
+    SetTextUnrecorded(std::move(text));
+    if (m_tree && m_tree->m_journal) {
+        m_tree->m_journal->TextChanged(*this, old);
+    }
+}
+
+void TTreeNode::SetTextUnrecorded(std::string text) {
     m_text = std::move(text);
     if (m_tree) {
         m_tree->Notify([this](TTreeObserver& o) { o.NodeTextChanged(this); });
     }
+}
+
+TTreeNode::TRecord& TTreeNode::WritableRecord() {
+    if (m_tree && m_tree->m_journal) {
+        m_tree->m_journal->RecordAboutToChange(*this);
+    }
+    return m_record;
 }
 
 TTreeNode* TTreeNode::Child(int index) const {

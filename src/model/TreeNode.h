@@ -51,21 +51,32 @@ public:
     bool IsAncestorOf(const TTreeNode* other) const;
 
     // The record matching the node kind; asking for another kind's record is a programming error.
-    TMenuItemRec& Item() { return std::get<TMenuItemRec>(m_record); }
+    // The non-const forms are the only way to write a record, so they tell the tree's journal
+    // first: no change of a record can pass by the undo history. Read through a const node.
+    TMenuItemRec& Item() { return std::get<TMenuItemRec>(WritableRecord()); }
     const TMenuItemRec& Item() const { return std::get<TMenuItemRec>(m_record); }
-    TMenuOptionsRec& Options() { return std::get<TMenuOptionsRec>(m_record); }
+    TMenuOptionsRec& Options() { return std::get<TMenuOptionsRec>(WritableRecord()); }
     const TMenuOptionsRec& Options() const { return std::get<TMenuOptionsRec>(m_record); }
-    TMenuStyleRec& Style() { return std::get<TMenuStyleRec>(m_record); }
+    TMenuStyleRec& Style() { return std::get<TMenuStyleRec>(WritableRecord()); }
     const TMenuStyleRec& Style() const { return std::get<TMenuStyleRec>(m_record); }
+
+    using TRecord = std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec>;
+    const TRecord& Record() const { return m_record; }
+    // Exchanges the record with `other` (of the node's own record type) without telling the
+    // journal: a history uses it to take a change back and to bring it again.
+    template <typename R> void SwapRecordUnrecorded(R& other) { std::swap(std::get<R>(m_record), other); }
+    // Sets the text without telling the journal; observers hear of it as usual.
+    void SetTextUnrecorded(std::string text);
 
 private:
     friend class TTree;
+    TRecord& WritableRecord();
 
     TTree* m_tree;
     TTreeNode* m_parent;
     TNodeKind m_kind;
     std::string m_text;
-    std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec> m_record;
+    TRecord m_record;
     std::vector<std::unique_ptr<TTreeNode>> m_children;
     // Kept up to date by TTree so that sibling steps stay O(1) in wide menus.
     int m_index = 0;

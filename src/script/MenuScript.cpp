@@ -9,6 +9,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace tarvex {
@@ -333,7 +334,8 @@ private:
                 m_project.Objects.Insert(group, 0, TNodeKind::MenuOptions, std::string(MenuOptionsText));
             optionsNode->Options() = defaults;
         }
-        TMenuOptionsRec& options = optionsNode->Options();
+        // Read through a const view: a write access is what the undo history records.
+        const TMenuOptionsRec& options = std::as_const(*optionsNode).Options();
         const std::string objectName = group ? group->Text() : std::string(MainMenuOptionsText);
 
         if (!StyleExists(m_project, options.MenuStyle)) {
@@ -341,7 +343,7 @@ private:
                 {TScriptWarningKind::MissingStyle, "Menu style in \"" + std::string(objectName) +
                                                        "\" object not found. Used first found menu style"});
             // Stored, so the design itself names a real style and the next run does not warn again.
-            options.MenuStyle = m_project.Styles.FirstRoot()->Text();
+            optionsNode->Options().MenuStyle = m_project.Styles.FirstRoot()->Text();
         }
 
         auto& lines = m_script.Lines;

@@ -1,0 +1,397 @@
+#include "DesignHistory.h"
+
+#include <utility>
+
+namespace tarvex {
+
+namespace {
+
+// What a string holds beyond its own object; short strings live inside it.
+std::size_t HeapBytes(const std::string& text) {
+    static const std::size_t inPlace = std::string().capacity();
+    return text.capacity() > inPlace ? text.capacity() + 1 : 0;
+}
+
+template <typename... S> std::size_t HeapBytesOf(const S&... texts) {
+    return (HeapBytes(texts.str()) + ...);
+}
+
+std::size_t RecordBytes(const TMenuItemRec& r) {
+    return sizeof r + HeapBytesOf(r.Caption, r.Target, r.Hint, r.Address);
+}
+
+std::size_t RecordBytes(const TMenuOptionsRec& r) {
+    return sizeof r + HeapBytesOf(r.ScreenPosition, r.MenuStyle, r.TextAlignment, r.Orientation,
+                                  r.ImagePosition, r.MenuOpening);
+}
+
+std::size_t RecordBytes(const TMenuStyleRec& r) {
+    return sizeof r + HeapBytesOf(r.MouseOffFont, r.MouseOffBackground, r.MouseOnFont, r.MouseOnBackground,
+                                  r.MenuBorderColor, r.FontStyle, r.FontWeight, r.FontName, r.SubMenuImage,
+                                  r.BorderSeparatorbar, r.HighColor, r.LowColor, r.TopBarImage,
+                                  r.MenuHeaderFontColor, r.MenuHeaderBackground);
+}
+
+std::size_t NodeBytes(const TTreeNode& node) {
+    return sizeof node + HeapBytes(node.Text()) + node.Children().capacity() * sizeof(void*) +
+           std::visit([](const auto& record) { return RecordBytes(record) - sizeof record; }, node.Record());
+}
+
+std::size_t SubtreeBytes(const TTreeNode& root) {
+    std::size_t bytes = 0;
+    std::vector<const TTreeNode*> stack{&root};
+    while (!stack.empty()) {
+        const TTreeNode* node = stack.back();
+        stack.pop_back();
+        bytes += NodeBytes(*node);
+        for (const auto& child : node->Children()) {
+            stack.push_back(child.get());
+        }
+    }
+    return bytes;
+}
+
+template <typename R> void SwapAll(std::vector<R>& changes) {
+    for (auto& change : changes) {
+        change.Node->SwapRecordUnrecorded(change.Other);
+    }
+}
+
+template <typename R> std::size_t ChangeBytes(const std::vector<R>& changes) {
+    std::size_t bytes = changes.capacity() * sizeof(R);
+    for (const auto& change : changes) {
+        bytes += RecordBytes(change.Other) - sizeof change.Other;
+    }
+    return bytes;
+}
+
+} // namespace
+
+TDesignHistory::TDesignHistory(TProject& project) : m_project(project) {
+    m_baseId = m_nextId++;
+    m_savedId = m_baseId;
+    m_project.Objects.SetJournal(this);
+    m_project.Styles.SetJournal(this);
+}
+
+TDesignHistory::~TDesignHistory() {
+    for (TTree* tree : {&m_project.Objects, &m_project.Styles}) {
+        if (tree->Journal() == this) {
+            tree->SetJournal(nullptr);
+        }
+    }
+}
+
+// ---- recording ----
+
+TDesignHistory::TOpenStep& TDesignHistory::OpenStepFor() {
+    if (!m_open) {
+        m_open.emplace();
+        m_open->Implicit = m_depth == 0;
+    }
+    return *m_open;
+}
+
+void TDesignHistory::RecordAboutToChange(TTreeNode& node) {
+    if (!Recording()) {
+        return;
+    }
+    TOpenStep& open = OpenStepFor();
+    if (open.Records.try_emplace(&node, node.Record()).second) {
+        open.RecordOrder.push_back(&node);
+    }
+}
+
+void TDesignHistory::TextChanged(TTreeNode& node, const std::string& oldText) {
+    if (!Recording()) {
+        return;
+    }
+    TOp op;
+    op.Kind = TOpKind::Text;
+    op.Node = &node;
+    op.Text = oldText;
+    OpenStepFor().Ops.push_back(std::move(op));
+}
+
+void TDesignHistory::NodeInserted(TTreeNode& node) {
+    if (!Recording()) {
+        return;
+    }
+    TOpenStep& open = OpenStepFor();
+    TOp op;
+    op.Kind = TOpKind::Insert;
+    op.Node = &node;
+    op.Parent = node.Parent();
+    op.Index = node.Index();
+    open.Ops.push_back(std::move(op));
+    // Undoing the creation takes the node away whole; its record needs no copy of its own.
+    open.Records.try_emplace(&node, std::nullopt);
+}
+
+TDetachedNode TDesignHistory::NodeRemoved(TTreeNode* parent, int index, TDetachedNode node) {
+    if (!Recording()) {
+        return node;
+    }
+    TOp op;
+    op.Kind = TOpKind::Remove;
+    op.Node = node.get();
+    op.Parent = parent;
+    op.Index = index;
+    op.Owned = std::move(node);
+    OpenStepFor().Ops.push_back(std::move(op));
+    return nullptr;
+}
+
+void TDesignHistory::NodeMoved(TTreeNode& node, TTreeNode* oldParent, int oldIndex) {
+    if (!Recording()) {
+        return;
+    }
+    TOp op;
+    op.Kind = TOpKind::Move;
+    op.Node = &node;
+    op.Parent = oldParent;
+    op.Index = oldIndex;
+    op.NewParent = node.Parent();
+    op.NewIndex = node.Index();
+    OpenStepFor().Ops.push_back(std::move(op));
+}
+
+void TDesignHistory::TreeCleared(TTree&) {
+    // Every step may name a node that is gone now.
+    m_steps.clear();
+    m_done = 0;
+    m_bytes = 0;
+    m_baseId = m_nextId++;
+    m_open.reset();
+    if (m_depth > 0) {
+        m_open.emplace();
+    }
+}
+
+// ---- steps ----
+
+void TDesignHistory::BeginStep(TSelection before) {
+    if (m_depth++ == 0) {
+        CloseImplicitStep();
+        m_open.emplace();
+        m_open->Before = before;
+    }
+}
+
+bool TDesignHistory::EndStep(const std::string& name, TSelection after) {
+    if (m_depth == 0 || --m_depth > 0 || !m_open) {
+        return false;
+    }
+    TOpenStep open = std::move(*m_open);
+    m_open.reset();
+    return Keep(std::move(open), name, after);
+}
+
+void TDesignHistory::CloseImplicitStep() {
+    if (m_open && m_open->Implicit) {
+        TOpenStep open = std::move(*m_open);
+        m_open.reset();
+        const TSelection selection = open.Before;
+        Keep(std::move(open), UnnamedStepName, selection);
+    }
+}
+
+bool TDesignHistory::OpenStepChanged() const {
+    if (!m_open) {
+        return false;
+    }
+    if (!m_open->Ops.empty()) {
+        return true;
+    }
+    for (TTreeNode* node : m_open->RecordOrder) {
+        if (!(*m_open->Records.at(node) == node->Record())) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TDesignHistory::Keep(TOpenStep&& open, const std::string& name, TSelection after) {
+    TStep step;
+    step.Name = name;
+    step.Before = open.Before;
+    step.After = after;
+    step.Ops = std::move(open.Ops);
+    for (TTreeNode* node : open.RecordOrder) {
+        std::optional<TTreeNode::TRecord>& earlier = open.Records.at(node);
+        if (!earlier || *earlier == node->Record()) {
+            continue;
+        }
+        if (auto* item = std::get_if<TMenuItemRec>(&*earlier)) {
+            step.Items.push_back({node, std::move(*item)});
+        } else if (auto* options = std::get_if<TMenuOptionsRec>(&*earlier)) {
+            step.Options.push_back({node, std::move(*options)});
+        } else {
+            step.Styles.push_back({node, std::move(std::get<TMenuStyleRec>(*earlier))});
+        }
+    }
+    if (step.Ops.empty() && step.Items.empty() && step.Options.empty() && step.Styles.empty()) {
+        return false;
+    }
+    step.Bytes = sizeof step + HeapBytes(step.Name) + step.Ops.capacity() * sizeof(TOp) +
+                 ChangeBytes(step.Items) + ChangeBytes(step.Options) + ChangeBytes(step.Styles);
+    for (const TOp& op : step.Ops) {
+        step.Bytes += HeapBytes(op.Text);
+        if (op.Kind == TOpKind::Remove) {
+            step.Bytes += SubtreeBytes(*op.Node);
+        } else if (op.Kind == TOpKind::Insert) {
+            // Held here once the insertion is undone.
+            step.Bytes += NodeBytes(*op.Node);
+        }
+    }
+    // A new change ends what could have been redone.
+    while (m_steps.size() > m_done) {
+        m_bytes -= m_steps.back().Bytes;
+        m_steps.pop_back();
+    }
+    step.Id = m_nextId++;
+    m_bytes += step.Bytes;
+    m_steps.push_back(std::move(step));
+    ++m_done;
+    Trim();
+    return true;
+}
+
+void TDesignHistory::SetLimits(std::size_t maxBytes, std::size_t maxSteps) {
+    m_maxBytes = maxBytes;
+    m_maxSteps = maxSteps;
+    Trim();
+}
+
+void TDesignHistory::Trim() {
+    while (m_steps.size() > 1 && m_done > 0 && (m_steps.size() > m_maxSteps || m_bytes > m_maxBytes)) {
+        DropOldest();
+    }
+}
+
+void TDesignHistory::DropOldest() {
+    // The state after the dropped step is now the oldest one undo can reach.
+    m_baseId = m_steps.front().Id;
+    m_bytes -= m_steps.front().Bytes;
+    m_steps.pop_front();
+    --m_done;
+}
+
+// ---- undo and redo ----
+
+void TDesignHistory::Apply(TStep& step, bool undo) {
+    m_replaying = true;
+    const auto applyOp = [undo](TOp& op) {
+        TTree& tree = *op.Node->Tree();
+        const bool attach = (op.Kind == TOpKind::Remove) == undo;
+        switch (op.Kind) {
+        case TOpKind::Insert:
+        case TOpKind::Remove:
+            if (attach) {
+                tree.Attach(op.Parent, op.Index, std::move(op.Owned));
+            } else {
+                op.Owned = tree.Detach(op.Node);
+            }
+            break;
+        case TOpKind::Move:
+            if (undo) {
+                tree.MoveTo(op.Node, op.Parent, op.Index);
+            } else {
+                tree.MoveTo(op.Node, op.NewParent, op.NewIndex);
+            }
+            break;
+        case TOpKind::Text: {
+            std::string current = op.Node->Text();
+            op.Node->SetTextUnrecorded(std::move(op.Text));
+            op.Text = std::move(current);
+            break;
+        }
+        }
+    };
+    if (undo) {
+        for (auto it = step.Ops.rbegin(); it != step.Ops.rend(); ++it) {
+            applyOp(*it);
+        }
+    } else {
+        for (TOp& op : step.Ops) {
+            applyOp(op);
+        }
+    }
+    // Records belong to their nodes wherever those are, so their order against the ops is free.
+    SwapAll(step.Items);
+    SwapAll(step.Options);
+    SwapAll(step.Styles);
+    m_replaying = false;
+}
+
+std::optional<TDesignHistory::TSelection> TDesignHistory::Undo() {
+    CloseImplicitStep();
+    if (m_depth > 0 || m_done == 0) {
+        return std::nullopt;
+    }
+    TStep& step = m_steps[m_done - 1];
+    Apply(step, true);
+    --m_done;
+    return step.Before;
+}
+
+std::optional<TDesignHistory::TSelection> TDesignHistory::Redo() {
+    CloseImplicitStep();
+    if (m_depth > 0 || m_done == m_steps.size()) {
+        return std::nullopt;
+    }
+    TStep& step = m_steps[m_done];
+    Apply(step, false);
+    ++m_done;
+    return step.After;
+}
+
+bool TDesignHistory::CanUndo() const {
+    return m_depth == 0 && (m_done > 0 || OpenStepChanged());
+}
+
+bool TDesignHistory::CanRedo() const {
+    // Closing a pending implicit step would end what could be redone.
+    return m_depth == 0 && m_done < m_steps.size() && !OpenStepChanged();
+}
+
+std::string TDesignHistory::UndoName() const {
+    if (!CanUndo()) {
+        return {};
+    }
+    return OpenStepChanged() ? std::string(UnnamedStepName) : m_steps[m_done - 1].Name;
+}
+
+std::string TDesignHistory::RedoName() const {
+    return CanRedo() ? m_steps[m_done].Name : std::string();
+}
+
+// ---- saved point ----
+
+std::uint64_t TDesignHistory::StateId() const {
+    return m_done == 0 ? m_baseId : m_steps[m_done - 1].Id;
+}
+
+void TDesignHistory::Clear() {
+    m_steps.clear();
+    m_done = 0;
+    m_bytes = 0;
+    if (m_depth == 0) {
+        m_open.reset();
+    } else if (m_open) {
+        m_open.emplace();
+    }
+    m_baseId = m_nextId++;
+    m_savedId = m_baseId;
+}
+
+void TDesignHistory::MarkSaved() {
+    CloseImplicitStep();
+    m_savedId = StateId();
+}
+
+bool TDesignHistory::Modified() const {
+    return StateId() != m_savedId || OpenStepChanged();
+}
+
+} // namespace tarvex
