@@ -14,6 +14,8 @@ constexpr std::array<TActionInfo, ActionCount> Actions = {{
     {"SaveAsAction", "File", "Save as ...", "Save project as", ""},
     {"PublishAction", "File", "Publish menu", "Create necessary files to publish menu", "Ctrl+W"},
     {"ExitAction", "File", "Exit", "Exit", "Alt+F4"},
+    {"UndoAction", "Edit", "Undo", "Undo the last change", "Ctrl+Z"},
+    {"RedoAction", "Edit", "Redo", "Redo the last change undone", "Ctrl+Shift+Z", "Ctrl+Y"},
     {"NewGroupAction", "Menu", "New menu group", "Create new menu group", "Ctrl+G"},
     {"DelGroupAction", "Menu", "Delete menu group", "Delete selected menu group", ""},
     {"acHelpGroup", "Menu", "How to use groups", "How to use groups", ""},

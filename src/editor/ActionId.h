@@ -5,7 +5,8 @@
 
 namespace tarvex {
 
-// The names are the commands' own; the order is the order of the command table.
+// The names are the commands' own; the order is the order of the command table. Stored toolbar
+// and shortcut settings name the commands, so the order may grow in the middle.
 enum class TActionId {
     NewAction,
     OpenAction,
@@ -13,6 +14,8 @@ enum class TActionId {
     SaveAsAction,
     PublishAction,
     ExitAction,
+    UndoAction,
+    RedoAction,
     NewGroupAction,
     DelGroupAction,
     acHelpGroup,
@@ -44,6 +47,8 @@ struct TActionInfo {
     std::string_view Caption;
     std::string_view Hint;
     std::string_view Shortcut;
+    // A second key for the same command, empty for none.
+    std::string_view AlternateShortcut = {};
 };
 
 const TActionInfo& ActionInfo(TActionId id);

@@ -68,6 +68,7 @@ void TTarvexEditor::StyleTemplateActionExecute() {
         return;
     }
     const TFavoriteStyleRec& favorite = m_favoriteStyles[static_cast<std::size_t>(*chosen)];
+    TEditStep step(*this, "Insert Favorite Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);
     style = favorite.Style;
@@ -132,6 +133,7 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     }
+    TEditStep step(*this, "Import Favorites", TCommitFirst::Yes);
     AddMenuGroup(EnteredText(entry.Text), " ");
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
     for (const TFavoriteEntry& child : entry.Children) {

@@ -31,6 +31,8 @@ public:
     // A group should be expanded so that a node moved into it stays visible.
     virtual void ExpandNodeRequested(TTreeNode* /*group*/) {}
     virtual void RecentFilesChanged() {}
+    // The design's changed state or the project's file name changed: the window title.
+    virtual void DocumentStateChanged() {}
     virtual void FavoriteStylesChanged() {}
 };
 

@@ -30,12 +30,10 @@ void TTarvexEditor::ObjectsTreeViewChanging(TTreeNode* newNode) {
     if (m_treeUpdateGuard || newNode->IsStyle()) {
         return;
     }
+    // The commit and whatever the refresh repairs are one step.
+    TEditStep step(*this, {});
     if (m_selectedObject) {
-        if (m_selectedObject->IsOptions()) {
-            CommitMenuOptions(*m_selectedObject);
-        } else {
-            CommitMenuItem(*m_selectedObject);
-        }
+        CommitRecord(*m_selectedObject);
     }
     LoadMenuEditor(*newNode);
     RefreshPreview();
@@ -162,6 +160,7 @@ void TTarvexEditor::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* targe
         return;
     }
     TTreeNode* newParent = target ? target->Parent() : nullptr;
+    TEditStep step(*this, dragged->IsGroup() ? "Move Group" : "Move Item");
     if (!m_project.Objects.MoveToEnd(dragged, newParent)) {
         return;
     }
@@ -181,6 +180,7 @@ bool TTarvexEditor::ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* 
 }
 
 TTreeNode* TTarvexEditor::AddMenuGroup(const std::string& name, const std::string& address) {
+    TEditStep step(*this, "Add Group", TCommitFirst::Yes);
     m_treeUpdateGuard = true;
     TTreeNode* parent = m_selectedObject ? m_selectedObject->Parent() : nullptr;
 
@@ -210,6 +210,7 @@ TTreeNode* TTarvexEditor::AddMenuGroup(const std::string& name, const std::strin
 }
 
 TTreeNode* TTarvexEditor::AddMenuItem(const std::string& name, const std::string& address) {
+    TEditStep step(*this, "Add Item", TCommitFirst::Yes);
     m_treeUpdateGuard = true;
     TTreeNode* parent = nullptr;
     if (m_selectedObject) {
@@ -237,6 +238,7 @@ void TTarvexEditor::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
     if (name) {
+        TEditStep step(*this, "Add Item", TCommitFirst::Yes);
         TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
         // The new entry is where the person continues: shown, selected, and in the preview.
         if (TTreeNode* holder = item->Parent()) {
@@ -248,6 +250,7 @@ void TTarvexEditor::NewMenuItemActionExecute() {
 
 void TTarvexEditor::DeleteSelectedObject() {
     TTreeNode* node = m_selectedObject;
+    TEditStep step(*this, node->IsGroup() ? "Delete Group" : "Delete Item");
     TTreeNode* next = node->NextSibling();
     if (!next) {
         next = node->PrevSibling();

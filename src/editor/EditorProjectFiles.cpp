@@ -23,7 +23,7 @@ using namespace editor_internal;
 // ---- project lifecycle ----
 
 bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
-    if (askToSave && ActionEnabled(TActionId::SaveAction)) {
+    if (askToSave && ActionEnabled(TActionId::SaveAction) && Modified()) {
         const TMsgResult answer =
             Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
         if (answer == TMsgResult::Yes) {
@@ -51,15 +51,21 @@ void TTarvexEditor::NewActionExecute() {
         return;
     }
     m_projectFileName.clear();
-    StyleTemplateActionExecute();
-    BuildDefaultProject(m_project);
-    ObjectsTreeViewChange(m_selectedObject);
-    m_treeUpdateGuard = false;
-    SetActionEnabled(TActionId::SaveAction, true);
-    ControlsPageControlChange();
-    // Update Preview generates the script itself: running the generator before it as well would
-    // only say every refusal and warning twice.
-    UpdatePreviewActionExecute();
+    {
+        // Building the new design is no step: it is where the history starts.
+        TDesignHistory::TPause pause(m_history);
+        StyleTemplateActionExecute();
+        BuildDefaultProject(m_project);
+        ObjectsTreeViewChange(m_selectedObject);
+        m_treeUpdateGuard = false;
+        SetActionEnabled(TActionId::SaveAction, true);
+        ControlsPageControlChange();
+        // Update Preview generates the script itself: running the generator before it as well would
+        // only say every refusal and warning twice.
+        UpdatePreviewActionExecute();
+    }
+    m_history.Clear();
+    HistoryChanged();
 }
 
 bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
@@ -84,10 +90,16 @@ bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
         bytes = std::move(current);
     }
     m_projectFileName = path;
-    ReadProjectText(*bytes, m_project);
-    m_treeUpdateGuard = false;
-    ControlsPageControlChange();
-    RefreshPreview();
+    {
+        // The design as read, with whatever the first preview repairs, is the unchanged one.
+        TDesignHistory::TPause pause(m_history);
+        ReadProjectText(*bytes, m_project);
+        m_treeUpdateGuard = false;
+        ControlsPageControlChange();
+        RefreshPreview();
+    }
+    m_history.Clear();
+    HistoryChanged();
     return true;
 }
 
@@ -123,6 +135,8 @@ void TTarvexEditor::SaveActionExecute() {
         return;
     }
     case TSaveStatus::Written:
+        m_history.MarkSaved();
+        HistoryChanged();
         AddRecentFile();
         return;
     }
@@ -139,6 +153,7 @@ void TTarvexEditor::SaveAsActionExecute() {
         return;
     }
     m_projectFileName = *path;
+    HistoryChanged();
     SaveActionExecute();
 }
 

@@ -39,8 +39,9 @@ void TTarvexEditor::MenuStyleTreeViewChanging(TTreeNode* newNode) {
         SetActionEnabled(TActionId::AddToFavoritesAction, true);
     }
     m_menuStyleValueEditor.SetEnabled(true);
+    TEditStep step(*this, {});
     if (m_selectedStyle) {
-        CommitStyle(*m_selectedStyle);
+        CommitRecord(*m_selectedStyle);
     }
     LoadStyleEditor(*newNode);
     RefreshPreview();
@@ -124,6 +125,7 @@ void TTarvexEditor::NewStyleActionExecute() {
     if (!name) {
         return;
     }
+    TEditStep step(*this, "New Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);
     AppendStyleNode(m_project, EnteredText(*name), style);
@@ -131,6 +133,7 @@ void TTarvexEditor::NewStyleActionExecute() {
 
 void TTarvexEditor::DeleteSelectedStyle() {
     TTreeNode* node = m_selectedStyle;
+    TEditStep step(*this, "Delete Style");
     TTreeNode* next = node->NextSibling();
     if (!next) {
         next = node->PrevSibling();

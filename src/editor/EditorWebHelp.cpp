@@ -23,6 +23,9 @@ using namespace editor_internal;
 // ---- preview ----
 
 TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
+    // The generator repairs what it cannot write (a missing style, a missing Menu Options node);
+    // those repairs are changes of the design like any other.
+    TEditStep step(*this, {});
     TTreeNode* shown = m_loadedObject && m_loadedObject->IsOptions() ? m_loadedObject : nullptr;
     const std::string styleBefore = shown ? shown->Options().MenuStyle.str() : std::string();
 
@@ -75,6 +78,7 @@ void TTarvexEditor::RefreshPreview() {
 }
 
 void TTarvexEditor::UpdatePreviewActionExecute() {
+    TEditStep step(*this, {});
     // Both editors are committed first, so the preview is generated and shown once.
     CommitValueEditors();
     RefreshPreview();

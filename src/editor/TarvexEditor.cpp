@@ -57,6 +57,8 @@ TTarvexEditor::TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder
     // Save doubles as the project-open indicator: off until the first New.
     m_actionEnabled[static_cast<std::size_t>(TActionId::SaveAction)] = false;
     m_actionEnabled[static_cast<std::size_t>(TActionId::acHelpGroup)] = false;
+    m_actionEnabled[static_cast<std::size_t>(TActionId::UndoAction)] = false;
+    m_actionEnabled[static_cast<std::size_t>(TActionId::RedoAction)] = false;
     for (TActionId id :
          {TActionId::DelGroupAction, TActionId::DeleteMenuItemAction, TActionId::NewStyleAction,
           TActionId::StyleTemplateAction, TActionId::DelStyleAction, TActionId::AddToFavoritesAction}) {
@@ -106,6 +108,9 @@ std::filesystem::path TTarvexEditor::HelpPagePath(const std::string& page) const
 }
 
 void TTarvexEditor::NotifyEditor(TValueEditorId id) {
+    if (m_quietEditors > 0) {
+        return;
+    }
     Notify([id](TEditorListener& l) { l.ValueEditorChanged(id); });
 }
 
@@ -143,6 +148,7 @@ void TTarvexEditor::SelectObjectNode(TTreeNode* node) {
     if (node == m_selectedObject || (node && node->Tree() != &m_project.Objects)) {
         return;
     }
+    TEditStep step(*this, {});
     ObjectsTreeViewChanging(node);
     SetObjectSelection(node);
     ObjectsTreeViewChange(node);
@@ -156,6 +162,7 @@ void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
     if (node == m_selectedStyle || (node && node->Tree() != &m_project.Styles)) {
         return;
     }
+    TEditStep step(*this, {});
     MenuStyleTreeViewChanging(node);
     SetStyleSelection(node);
 }
@@ -186,6 +193,7 @@ void TTarvexEditor::SetActivePage(TControlsPage page) {
     if (page == m_activePage) {
         return;
     }
+    TEditStep step(*this, {});
     CommitValueEditors();
     m_activePage = page;
     ControlsPageControlChange();
@@ -195,17 +203,14 @@ void TTarvexEditor::CommitValueEditors() {
     if (m_treeUpdateGuard) {
         return;
     }
+    TEditStep step(*this, {});
     // Only an editor that holds the selected node's values may be written into it.
     if (m_selectedObject && m_loadedObject == m_selectedObject) {
-        if (m_selectedObject->IsOptions()) {
-            CommitMenuOptions(*m_selectedObject);
-        } else {
-            CommitMenuItem(*m_selectedObject);
-        }
+        CommitRecord(*m_selectedObject);
         LoadMenuEditor(*m_selectedObject);
     }
     if (m_selectedStyle) {
-        CommitStyle(*m_selectedStyle);
+        CommitRecord(*m_selectedStyle);
         LoadStyleEditor(*m_selectedStyle);
     }
 }
@@ -232,6 +237,12 @@ void TTarvexEditor::Execute(TActionId id) {
         break;
     case A::ExitAction:
         ExitActionExecute();
+        break;
+    case A::UndoAction:
+        UndoActionExecute();
+        break;
+    case A::RedoAction:
+        RedoActionExecute();
         break;
     case A::NewGroupAction:
         NewGroupActionExecute();
@@ -320,6 +331,9 @@ void TTarvexEditor::FormShow() {
 
 bool TTarvexEditor::FormCloseQuery() {
     CommitValueEditors();
+    if (!Modified()) {
+        return true;
+    }
     switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
         SaveActionExecute();

@@ -8,6 +8,7 @@
 
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
+#include "model/DesignHistory.h"
 #include "model/Project.h"
 #include "preview/PreviewPage.h"
 #include "preview/PublishFiles.h"
@@ -85,6 +86,20 @@ public:
     // Runs the command `id` as its menu entry, toolbar button or shortcut does; the two that are
     // window work (the Customize dialog, the About box) go to the UserInterface.
     void Execute(TActionId id);
+
+    // ---- undo and redo ----
+    // Whether the design differs from the one opened, created or last saved.
+    bool Modified() const { return m_history.Modified(); }
+    // "Undo Change Caption", or plain "Undo" when there is nothing to take back; Redo the same.
+    std::string UndoCaption() const;
+    std::string RedoCaption() const;
+    // "site.xml* — Korvane Tarvex": the project's file name ("Untitled" before the first save),
+    // marked with "*" while the design has changed.
+    std::string WindowTitle() const;
+    // Both first commit what the value editors hold, so typed values are a step of their own.
+    void UndoActionExecute();
+    void RedoActionExecute();
+    const TDesignHistory& History() const { return m_history; }
 
     // ---- start-up and shutdown ----
     // The start-up sequence's steps that are not window work: favourites and recent files read,
@@ -184,6 +199,22 @@ public:
 
 private:
     enum class TScriptOutcome { Written, Refused, NotWritten };
+    enum class TCommitFirst { No, Yes };
+
+    // One undo step around a change of the design, for as long as it lives. Steps nest: the
+    // outermost one is the step, named by the first non-empty name, or else by the value rows its
+    // commits changed ("Change Caption", "Change 3 values"). With TCommitFirst::Yes the typed
+    // values are committed before, as a step of their own.
+    class TEditStep {
+    public:
+        TEditStep(TTarvexEditor& editor, std::string_view name, TCommitFirst commitFirst = TCommitFirst::No);
+        TEditStep(const TEditStep&) = delete;
+        TEditStep& operator=(const TEditStep&) = delete;
+        ~TEditStep();
+
+    private:
+        TTarvexEditor& m_editor;
+    };
 
     // The sentences of Publish's closing report when not all three files were written.
     std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) const;
@@ -193,6 +224,8 @@ private:
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
     void SetActionEnabled(TActionId id, bool enabled);
+    // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed.
+    void CommitRecord(TTreeNode& node);
     void CommitMenuOptions(TTreeNode& node);
     void CommitMenuItem(TTreeNode& node);
     void LoadMenuEditor(TTreeNode& node);
@@ -203,6 +236,12 @@ private:
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
+    void UndoOrRedo(bool undo);
+    // Selects what a step says without committing the editors (they hold what the step replaced)
+    // and loads both editors from the records.
+    void ShowHistorySelection(TDesignHistory::TSelection selection);
+    // Tells the window about the Undo and Redo commands, the changed state and the title.
+    void HistoryChanged();
     TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
                        TMsgButtons buttons = TMsgButtons::Ok);
     std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);
@@ -218,6 +257,17 @@ private:
     std::vector<TEditorListener*> m_listeners;
 
     TProject m_project;
+    // Declared after the project: it listens to the project's trees and lets go of them first.
+    TDesignHistory m_history{m_project};
+    int m_editDepth = 0;
+    std::string m_editName;
+    std::vector<std::string> m_changedRows;
+    // While set, a value editor's reload is not announced: a commit is measuring what it changes.
+    int m_quietEditors = 0;
+    // What the window was last told, so it hears only of changes.
+    std::string m_shownUndo;
+    std::string m_shownRedo;
+    std::string m_shownTitle;
     TTreeNode* m_selectedObject = nullptr;
     TTreeNode* m_selectedStyle = nullptr;
     // The node whose record an objects editor was last loaded from; the generator's repairs of

@@ -39,8 +39,18 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
     auto cancel = [this] { m_ui.AnswerMessage(TMsgResult::Cancel); };
     auto noText = [this] { m_ui.AnswerInput(std::nullopt); };
     auto noFile = [this] { m_ui.AnswerFile(std::nullopt); };
+    auto addGroup = [this] {
+        m_ui.AnswerInput("Extra");
+        Editor().NewGroupActionExecute();
+    };
+    const std::string preview = Editor().PreviewPagePath().string();
     const std::vector<TDispatchCase> cases = {
-        {A::NewAction, cancel, "Message", "Project has changed. Do you want to save changes?"},
+        {A::NewAction,
+         [&] {
+             addGroup();
+             cancel();
+         },
+         "Message", "Project has changed. Do you want to save changes?"},
         {A::OpenAction, noFile, "Open", "OpenProjectDialog"},
         // Save with a file name writes without a dialog; a folder in the file's place makes it speak.
         {A::SaveAction,
@@ -54,6 +64,14 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
         {A::SaveAsAction, noFile, "Save", "SaveProjectDialog"},
         {A::PublishAction, noFile, "Save", "PublishDialog"},
         {A::ExitAction, nullptr, "Close", ""},
+        // Undo and redo show the design they return to.
+        {A::UndoAction, addGroup, "Navigate", preview},
+        {A::RedoAction,
+         [&] {
+             addGroup();
+             Editor().UndoActionExecute();
+         },
+         "Navigate", preview},
         {A::NewGroupAction, noText, "Input", "Type new group name"},
         {A::DelGroupAction,
          [&] {
@@ -86,7 +104,7 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
          },
          "Input", "Type favorite name"},
         {A::acHelpStyles, nullptr, "Web", web + "/products.php?helpid=39&product=6"},
-        {A::UpdatePreviewAction, nullptr, "Navigate", Editor().PreviewPagePath().string()},
+        {A::UpdatePreviewAction, nullptr, "Navigate", preview},
         {A::OpenPreviewAction, noFile, "Open", "OpenHTMLDialog"},
         // Without its page the default preview reports the page by name.
         {A::DefaultPreviewAction, [&] { std::filesystem::remove(Temp() / "default.htm"); }, "Error",

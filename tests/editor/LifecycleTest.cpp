@@ -81,7 +81,7 @@ TEST_F(LifecycleTest, StartUpWithoutAFavouriteGivesAnEmptyStyleList) {
     EXPECT_FALSE(m_ui.TextsOf("Navigate").empty());
 }
 
-TEST_F(LifecycleTest, NewAsksEveryTimeAndCancelKeepsTheProject) {
+TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
     Start();
     AddGroup("Extra");
     ASSERT_TRUE(HasRoot("Extra"));
@@ -104,12 +104,15 @@ TEST_F(LifecycleTest, NewAsksEveryTimeAndCancelKeepsTheProject) {
     EXPECT_FALSE(HasRoot("Extra"));
     EXPECT_EQ(Style(0)->Text(), "Grey");
 
-    // Nothing was edited since, and the question comes all the same.
+    // Nothing was edited since: no question. A change undone is no change either.
     m_ui.ClearCalls();
-    m_ui.AnswerMessage(TMsgResult::No);
     m_ui.AnswerStyle(0);
     Editor().NewActionExecute();
-    EXPECT_EQ(m_ui.TextsOf("Message"), std::vector<std::string>{SaveQuestion});
+    AddGroup("Undone");
+    Editor().UndoActionExecute();
+    m_ui.AnswerStyle(0);
+    Editor().NewActionExecute();
+    EXPECT_TRUE(m_ui.TextsOf("Message").empty());
 }
 
 TEST_F(LifecycleTest, YesForANeverSavedProjectShowsSaveAsAndCancellingItStillGoesAhead) {
@@ -206,7 +209,6 @@ TEST_F(LifecycleTest, AFileThatHoldsNoProjectIsNotOpenedAndALoneCrProjectIs) {
     std::erase(crOnly, '\n');
     WriteText(Work() / "cr.xml", crOnly);
     m_ui.AnswerFile((Work() / "cr.xml").string());
-    m_ui.AnswerMessage(TMsgResult::No);
     Editor().OpenActionExecute();
     EXPECT_TRUE(HasRoot("Extra"));
     EXPECT_EQ(Editor().ProjectFileName(), (Work() / "cr.xml").string());
@@ -295,6 +297,10 @@ TEST_F(LifecycleTest, LineBreaksInNamesBecomeSpacesAndLongStyleNamesAreCut) {
 
 TEST_F(LifecycleTest, CloseQueryAnswers) {
     Start();
+    // Nothing changed since the start: no question.
+    EXPECT_TRUE(Editor().FormCloseQuery());
+    EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+    AddGroup("Extra");
     m_ui.AnswerMessage(TMsgResult::Cancel);
     EXPECT_FALSE(Editor().FormCloseQuery());
     m_ui.AnswerMessage(TMsgResult::No);
@@ -353,14 +359,12 @@ TEST_F(LifecycleTest, RecentFilesFollowOpenSaveAndReopenAndSurviveARestart) {
     }
     for (int i = 1; i <= 5; ++i) {
         m_ui.AnswerFile(files[static_cast<std::size_t>(i)]);
-        m_ui.AnswerMessage(TMsgResult::No);
         Editor().OpenActionExecute();
     }
     const std::vector<std::string> newestFirst = {files[5], files[4], files[3], files[2], files[1]};
     EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
 
     // Reopening loads the file and leaves the list as it is.
-    m_ui.AnswerMessage(TMsgResult::No);
     Editor().ReopenActionExecute(3);
     EXPECT_EQ(Editor().ProjectFileName(), files[2]);
     EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);

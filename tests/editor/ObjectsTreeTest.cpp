@@ -245,7 +245,6 @@ TEST_F(ObjectsTreeTest, AGroupOnALevelWithoutMenuOptionsIsPlacedFromTheMainMenuD
     const std::filesystem::path file = Work() / "bare.xml";
     WriteText(file, "<MENU_ITEM>\r\n<Caption>Lonely</Caption>\r\n</MENU_ITEM>\r\n");
     m_ui.AnswerFile(file.string());
-    m_ui.AnswerMessage(TMsgResult::No);
     Editor().OpenActionExecute();
     ASSERT_EQ(Project().Objects.RootCount(), 1);
 

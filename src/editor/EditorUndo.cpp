@@ -1,0 +1,179 @@
+#include "TarvexEditor.h"
+
+#include "model/PathText.h"
+
+#include <algorithm>
+
+namespace tarvex {
+
+namespace {
+
+// Whether `node` hangs in `tree` now (a node taken out by a step keeps its tree).
+bool InTree(const TTree& tree, const TTreeNode* node) {
+    if (!node || node->Tree() != &tree) {
+        return false;
+    }
+    const TTreeNode* top = node;
+    for (const TTreeNode* up = node; up; up = up->Parent()) {
+        if (up->Parent() && up->Parent()->Child(up->Index()) != up) {
+            return false;
+        }
+        top = up;
+    }
+    return tree.Root(top->Index()) == top;
+}
+
+} // namespace
+
+// ---- steps ----
+
+TTarvexEditor::TEditStep::TEditStep(TTarvexEditor& editor, std::string_view name, TCommitFirst commitFirst)
+    : m_editor(editor) {
+    if (editor.m_editDepth == 0) {
+        if (commitFirst == TCommitFirst::Yes) {
+            editor.CommitValueEditors();
+        }
+        editor.m_editName = name;
+        editor.m_changedRows.clear();
+    } else if (editor.m_editName.empty()) {
+        editor.m_editName = name;
+    }
+    ++editor.m_editDepth;
+    editor.m_history.BeginStep({editor.m_selectedObject, editor.m_selectedStyle});
+}
+
+TTarvexEditor::TEditStep::~TEditStep() {
+    TTarvexEditor& e = m_editor;
+    std::string name = e.m_editName;
+    if (name.empty()) {
+        const std::size_t rows = e.m_changedRows.size();
+        name = rows == 1  ? "Change " + e.m_changedRows.front()
+               : rows > 1 ? "Change " + std::to_string(rows) + " values"
+                          : std::string(TDesignHistory::UnnamedStepName);
+    }
+    e.m_history.EndStep(name, {e.m_selectedObject, e.m_selectedStyle});
+    if (--e.m_editDepth == 0) {
+        e.HistoryChanged();
+    }
+}
+
+void TTarvexEditor::CommitRecord(TTreeNode& node) {
+    TEditStep step(*this, {});
+    const TValueEditorId id = node.IsStyle()     ? TValueEditorId::MenuStyleValueEditor
+                              : node.IsOptions() ? TValueEditorId::MenuValueList
+                                                 : TValueEditorId::MenuItemValueEditor;
+    TValueEditor& rows = MutableEditor(id);
+    const auto load = [this, &node] {
+        if (node.IsStyle()) {
+            LoadStyleEditor(node);
+        } else {
+            LoadMenuEditor(node);
+        }
+    };
+    // The rows as loaded before and after the commit name what changed, in the editor's own words.
+    const TValueEditor typed = rows;
+    const std::string textBefore = node.Text();
+    ++m_quietEditors;
+    load();
+    const TValueEditor before = rows;
+    rows = typed;
+    if (node.IsStyle()) {
+        CommitStyle(node);
+    } else if (node.IsOptions()) {
+        CommitMenuOptions(node);
+    } else {
+        CommitMenuItem(node);
+    }
+    load();
+    for (int i = 0; i < rows.RowCount(); ++i) {
+        const TValueRow& row = *rows.Row(i);
+        if (before.Row(i)->Value != row.Value ||
+            (row.Key == "Caption" && node.Text() != textBefore && !node.IsOptions())) {
+            m_changedRows.push_back(row.Key);
+        }
+    }
+    rows = typed;
+    --m_quietEditors;
+}
+
+// ---- undo and redo ----
+
+std::string TTarvexEditor::UndoCaption() const {
+    const std::string name = m_history.UndoName();
+    return name.empty() ? "Undo" : "Undo " + name;
+}
+
+std::string TTarvexEditor::RedoCaption() const {
+    const std::string name = m_history.RedoName();
+    return name.empty() ? "Redo" : "Redo " + name;
+}
+
+std::string TTarvexEditor::WindowTitle() const {
+    const std::string file =
+        m_projectFileName.empty() ? "Untitled" : PathText(PathFromUtf8(m_projectFileName).filename());
+    return file + (Modified() ? "*" : "") + " \u2014 Korvane Tarvex";
+}
+
+void TTarvexEditor::UndoActionExecute() {
+    UndoOrRedo(true);
+}
+
+void TTarvexEditor::RedoActionExecute() {
+    UndoOrRedo(false);
+}
+
+void TTarvexEditor::UndoOrRedo(bool undo) {
+    CommitValueEditors();
+    const std::optional<TDesignHistory::TSelection> selection = undo ? m_history.Undo() : m_history.Redo();
+    if (selection) {
+        ShowHistorySelection(*selection);
+        // A step only returns to a state the generator has seen, so nothing should need repair;
+        // if something does, the repair is a step of its own.
+        TEditStep step(*this, {});
+        RefreshPreview();
+    }
+    HistoryChanged();
+}
+
+void TTarvexEditor::ShowHistorySelection(TDesignHistory::TSelection selection) {
+    TTreeNode* object = InTree(m_project.Objects, selection.Object) ? selection.Object : nullptr;
+    TTreeNode* style = InTree(m_project.Styles, selection.Style) ? selection.Style : nullptr;
+
+    SetObjectSelection(object);
+    if (object) {
+        LoadMenuEditor(*object);
+    } else {
+        ClearMenuEditors();
+    }
+    ObjectsTreeViewChange(object);
+
+    SetStyleSelection(style);
+    if (style) {
+        m_menuStyleValueEditor.SetEnabled(true);
+        LoadStyleEditor(*style);
+    } else {
+        ClearStyleEditor();
+    }
+    const bool styleCommands = style && m_activePage == TControlsPage::MenuStyles;
+    SetActionEnabled(TActionId::DelStyleAction, styleCommands);
+    SetActionEnabled(TActionId::AddToFavoritesAction, styleCommands);
+}
+
+void TTarvexEditor::HistoryChanged() {
+    SetActionEnabled(TActionId::UndoAction, m_history.CanUndo());
+    SetActionEnabled(TActionId::RedoAction, m_history.CanRedo());
+    std::string undo = UndoCaption();
+    std::string redo = RedoCaption();
+    if (undo != m_shownUndo || redo != m_shownRedo) {
+        m_shownUndo = std::move(undo);
+        m_shownRedo = std::move(redo);
+        Notify([](TEditorListener& l) { l.ActionsChanged(); });
+    }
+    std::string title = WindowTitle();
+    if (title != m_shownTitle) {
+        m_shownTitle = std::move(title);
+        Notify([](TEditorListener& l) { l.DocumentStateChanged(); });
+    }
+}
+
+} // namespace tarvex
