@@ -1,0 +1,236 @@
+// Undo and redo of every kind of change, the selection they bring back, and the changed state.
+
+#include "EditorFixture.h"
+
+#include "project/ProjectWriter.h"
+
+#include <functional>
+
+namespace tarvex::test {
+namespace {
+
+constexpr TValueEditorId Options = TValueEditorId::MenuValueList;
+constexpr TValueEditorId Item = TValueEditorId::MenuItemValueEditor;
+constexpr TValueEditorId StyleRows = TValueEditorId::MenuStyleValueEditor;
+
+class UndoTest : public TEditorTest {
+protected:
+    void AddGroup(const std::string& name) {
+        m_ui.AnswerInput(name);
+        Editor().NewGroupActionExecute();
+    }
+    void OnStylesPage(TTreeNode* style) {
+        Editor().SetActivePage(TControlsPage::MenuStyles);
+        Editor().SelectStyleNode(style);
+    }
+    std::string Design() const { return WriteProjectText(m_editor->Project()); }
+};
+
+struct TUndoCase {
+    std::string StepName;
+    // Brings the design to where the change starts; not part of the step.
+    std::function<void()> Prepare;
+    std::function<void()> Change;
+};
+
+TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
+    TFavoriteEntry folder{TFavoriteEntry::TKind::Folder, "Links", "", {}};
+    const std::filesystem::path shortcut = Work() / "a.url";
+    WriteText(shortcut, "[InternetShortcut]\r\nURL=http://a.example/\r\n");
+    folder.Children.push_back({TFavoriteEntry::TKind::Shortcut, "A", shortcut.string(), {}});
+
+    const auto select = [this](std::initializer_list<int> path) { Editor().SelectObjectNode(Node(path)); };
+    const std::vector<TUndoCase> cases = {
+        {"Add Group",
+         [&] {
+             select({1, 1});
+         },
+         [&] { AddGroup("Extra"); }},
+        {"Delete Group", [&] { select({1}); },
+         [&] {
+             m_ui.AnswerMessage(TMsgResult::Ok);
+             Editor().DelGroupActionExecute();
+         }},
+        {"Add Item", [&] { select({1}); },
+         [&] {
+             m_ui.AnswerInput("Extra item");
+             Editor().NewMenuItemActionExecute();
+         }},
+        {"Delete Item",
+         [&] {
+             select({1, 1});
+         },
+         [&] {
+             m_ui.AnswerMessage(TMsgResult::Ok);
+             Editor().DeleteMenuItemActionExecute();
+         }},
+        {"Move Item",
+         [&] {
+             select({1, 1});
+         },
+         [&] { Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({0})); }},
+        {"Move Group",
+         [&] {
+             AddGroup("Second");
+             select({1});
+         },
+         [&] { Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({0})); }},
+        {"Change Caption", [&] { select({1}); },
+         [&] {
+             Editor().SetRowValue(Item, "Caption", "Products");
+             select({0});
+         }},
+        // The submenus move with their menu, and move back with the undo.
+        {"Change Menu Left", [&] { select({0}); },
+         [&] {
+             Editor().SetRowValue(Options, "Menu Left", "70");
+             select({1});
+         }},
+        {"Change Orientation", [&] { select({0}); },
+         [&] {
+             Editor().SetRowValue(Options, "Orientation", "Vertical");
+             Editor().UpdatePreviewActionExecute();
+         }},
+        {"Change 2 values", [&] { OnStylesPage(Style(0)); },
+         [&] {
+             Editor().SetRowValue(StyleRows, "Font Name", "Georgia");
+             Editor().SetRowValue(StyleRows, "Font Size", "14");
+             Editor().UpdatePreviewActionExecute();
+         }},
+        {"New Style", [&] { OnStylesPage(Style(0)); },
+         [&] {
+             m_ui.AnswerInput("Fresh");
+             Editor().NewStyleActionExecute();
+         }},
+        // The menus that named the deleted style are pointed at the one left, inside the step.
+        {"Delete Style",
+         [&] {
+             Editor().SetActivePage(TControlsPage::MenuStyles);
+             m_ui.AnswerStyle(1);
+             Editor().StyleTemplateActionExecute();
+             Editor().SelectStyleNode(Style(0));
+         },
+         [&] {
+             m_ui.AnswerMessage(TMsgResult::Ok);
+             Editor().DelStyleActionExecute();
+         }},
+        {"Insert Favorite Style", [&] { Editor().SetActivePage(TControlsPage::MenuStyles); },
+         [&] {
+             m_ui.AnswerStyle(1);
+             Editor().StyleTemplateActionExecute();
+         }},
+        {"Import Favorites",
+         [&] {
+             select({1, 1});
+         },
+         [&] { Editor().ImportFavoritesFolder(folder); }},
+    };
+    for (const TUndoCase& c : cases) {
+        SCOPED_TRACE(c.StepName);
+        Restart();
+        Start();
+        c.Prepare();
+        TTreeNode* selectedObject = Editor().SelectedObject();
+        TTreeNode* selectedStyle = Editor().SelectedStyle();
+        const std::string before = Design();
+
+        c.Change();
+        const std::string after = Design();
+        ASSERT_NE(after, before);
+        EXPECT_EQ(Editor().UndoCaption(), "Undo " + c.StepName);
+
+        Editor().UndoActionExecute();
+        EXPECT_EQ(Design(), before);
+        EXPECT_EQ(Editor().RedoCaption(), "Redo " + c.StepName);
+        // The selection of before the change, with its editor showing the record as it is now.
+        EXPECT_EQ(Editor().SelectedObject(), selectedObject);
+        EXPECT_EQ(Editor().SelectedStyle(), selectedStyle);
+        if (selectedObject && !selectedObject->IsOptions()) {
+            EXPECT_EQ(Row(Item, "Caption"), selectedObject->Item().Caption.str());
+        } else if (selectedObject) {
+            EXPECT_EQ(Row(Options, "Menu Left"), std::to_string(selectedObject->Options().MenuLeft));
+        }
+        if (selectedStyle) {
+            EXPECT_EQ(Row(StyleRows, "Font Name"), selectedStyle->Style().FontName.str());
+        }
+
+        Editor().RedoActionExecute();
+        EXPECT_EQ(Design(), after);
+        Editor().UndoActionExecute();
+        EXPECT_EQ(Design(), before);
+    }
+}
+
+TEST_F(UndoTest, TypedValuesAreAStepOfTheirOwnAndUnchangedCommitsMakeNone) {
+    Start();
+    Editor().SelectObjectNode(Node({1}));
+    Editor().SetRowValue(Item, "Caption", "Menu group name");
+    Editor().SelectObjectNode(Node({0}));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
+    EXPECT_EQ(Editor().UndoCaption(), "Undo");
+
+    // Undo with a typed value pending takes back the typed value, not the step before it.
+    Editor().SetRowValue(Options, "Menu Width", "180");
+    Editor().UndoActionExecute();
+    EXPECT_EQ(Node({0})->Options().MenuWidth, 150);
+    EXPECT_EQ(Row(Options, "Menu Width"), "150");
+    EXPECT_EQ(Editor().RedoCaption(), "Redo Change Menu Width");
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::RedoAction));
+}
+
+TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
+    Start();
+    AddGroup("Extra");
+    m_ui.AnswerFile((Work() / "site.xml").string());
+    Editor().SaveAsActionExecute();
+    EXPECT_FALSE(Editor().Modified());
+    EXPECT_EQ(Editor().WindowTitle(), "site.xml \u2014 Korvane Tarvex");
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Add Group");
+
+    Editor().UndoActionExecute();
+    EXPECT_TRUE(Editor().Modified());
+    EXPECT_EQ(Editor().WindowTitle(), "site.xml* \u2014 Korvane Tarvex");
+    // Back at the saved design: unchanged, and closing asks nothing.
+    Editor().RedoActionExecute();
+    EXPECT_FALSE(Editor().Modified());
+    EXPECT_TRUE(Editor().FormCloseQuery());
+
+    m_ui.AnswerStyle(0);
+    Editor().NewActionExecute();
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
+    EXPECT_EQ(Editor().WindowTitle(), "Untitled \u2014 Korvane Tarvex");
+    AddGroup("Other");
+    m_ui.AnswerFile((Work() / "site.xml").string());
+    m_ui.AnswerMessage(TMsgResult::No);
+    Editor().OpenActionExecute();
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
+    EXPECT_FALSE(Editor().Modified());
+    EXPECT_EQ(m_ui.TextsOf("Message").size(), 1u) << "asked once, for the changed new design";
+}
+
+// Re-laying out every submenu of a large design is the heaviest step a commit makes.
+TEST_F(UndoTest, ALargeDesignKeepsAHundredStepsWithinTheBudget) {
+    Start();
+    TProject& project = Project();
+    // 1,000 groups of nine items: 10,000 entries.
+    for (int g = 0; g < 1000; ++g) {
+        TTreeNode* group = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, {"Group"});
+        TMenuOptionsRec options;
+        FillDefaultMenuOptions(project, options, group);
+        AppendOptionsNode(project, group, options);
+        for (int i = 0; i < 9; ++i) {
+            AppendItemNode(project, group, TNodeKind::MenuItem, {"An item with a longer caption"});
+        }
+    }
+    Editor().SelectObjectNode(Node({0}));
+    for (int step = 0; step < 150; ++step) {
+        Editor().SetRowValue(Options, "Orientation", step % 2 ? "Horizontal" : "Vertical");
+        Editor().UpdatePreviewActionExecute();
+    }
+    EXPECT_LT(Editor().History().ByteEstimate(), TDesignHistory::DefaultMaxBytes);
+    EXPECT_GE(Editor().History().UndoCount(), 100);
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Change Orientation");
+}
+
+} // namespace
+} // namespace tarvex::test
