@@ -111,6 +111,12 @@ void TTarvexForm::SyncActions() {
         m_actions[static_cast<std::size_t>(i)]->setEnabled(
             m_editor->ActionEnabled(static_cast<TActionId>(i)));
     }
+    // "Undo Change 3D Border & Separator bar": the "&" is text, not an access key.
+    const auto caption = [](const std::string& text) {
+        return Text(text).replace('&', QStringLiteral("&&"));
+    };
+    Action(TActionId::UndoAction)->setText(caption(m_editor->UndoCaption()));
+    Action(TActionId::RedoAction)->setText(caption(m_editor->RedoCaption()));
 }
 
 void TTarvexForm::IdleUpdate() {
@@ -145,6 +151,25 @@ void TTarvexForm::RunCommand(const std::function<void()>& command) {
 }
 
 void TTarvexForm::Execute(TActionId id) {
+    // While a value cell is being edited, Undo and Redo take back its typing first, as in any
+    // text field (Ctrl+Z and Ctrl+Shift+Z reach the field itself; Ctrl+Y, the menu and the
+    // buttons come here). With nothing left to take back there, they act on the design.
+    if (id == TActionId::UndoAction || id == TActionId::RedoAction) {
+        const bool undo = id == TActionId::UndoAction;
+        auto* cell = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        for (TPropertyGrid* grid : {m_menuValueList, m_menuItemValueEditor, m_menuStyleValueEditor}) {
+            if (cell && grid->isAncestorOf(cell) &&
+                (undo ? cell->isUndoAvailable() : cell->isRedoAvailable())) {
+                if (undo) {
+                    cell->undo();
+                } else {
+                    cell->redo();
+                }
+                grid->CommitOpenEditor();
+                return;
+            }
+        }
+    }
     RunCommand([this, id] { m_editor->Execute(id); });
 }
 

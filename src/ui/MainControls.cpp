@@ -62,11 +62,11 @@ namespace {
 
 // The icon file of each command, in the order of TActionId. The three topic help commands share one.
 constexpr std::array<const char*, ActionCount> ActionIcons = {
-    "new",         "open",           "save",      "saveas",       "publish",   "exit",
-    "newgroup",    "delgroup",       "helptopic", "newitem",      "delitem",   "helptopic",
-    "newstyle",    "styletemplate",  "delstyle",  "addfavorites", "helptopic", "updatepreview",
-    "openpreview", "defaultpreview", "import",    "customize",    "help",      "homepage",
-    "email",       "about"};
+    "new",       "open",          "save",        "saveas",         "publish",   "exit",
+    "undo",      "redo",          "newgroup",    "delgroup",       "helptopic", "newitem",
+    "delitem",   "helptopic",     "newstyle",    "styletemplate",  "delstyle",  "addfavorites",
+    "helptopic", "updatepreview", "openpreview", "defaultpreview", "import",    "customize",
+    "help",      "homepage",      "email",       "about"};
 
 // A menu-bar entry: a command with the menu's own access key, a separator (Id unset, no text),
 // or the recent-files submenu.
@@ -92,6 +92,8 @@ const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayou
           {std::nullopt, RecentFilesCaption},
           {std::nullopt, nullptr},
           {A::ExitAction, "&Exit"}}},
+        // Its entries follow their commands' captions ("&Undo Change Caption").
+        {"&Edit", {{A::UndoAction, "&Undo"}, {A::RedoAction, "&Redo"}}},
         {"&Menu",
          {{A::NewGroupAction, "&New menu group"},
           {A::DelGroupAction, "&Delete menu group"},
@@ -126,10 +128,10 @@ const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayou
 
 // Toolbars and context menus: a command, or a separator.
 const std::vector<std::optional<TActionId>> FileToolBarLayout = {
-    A::NewAction,        A::OpenAction,     A::SaveAction,           std::nullopt,
-    A::PublishAction,    std::nullopt,      A::CustomizeActionBars1, std::nullopt,
-    A::HelpHowUseAction, A::HomePageAction, A::EMailToUsAction,      std::nullopt,
-    A::ExitAction};
+    A::NewAction,      A::OpenAction,           A::SaveAction, std::nullopt,
+    A::UndoAction,     A::RedoAction,           std::nullopt,  A::PublishAction,
+    std::nullopt,      A::CustomizeActionBars1, std::nullopt,  A::HelpHowUseAction,
+    A::HomePageAction, A::EMailToUsAction,      std::nullopt,  A::ExitAction};
 
 const std::vector<std::optional<TActionId>> CommandsToolBarLayout = {
     A::UpdatePreviewAction,  std::nullopt,      A::NewGroupAction,
@@ -167,7 +169,11 @@ void TTarvexForm::CreateActions() {
         action->setToolTip(Text(info.Hint));
         action->setStatusTip(Text(info.Hint));
         if (!info.Shortcut.empty()) {
-            action->setShortcut(QKeySequence(Text(info.Shortcut), QKeySequence::PortableText));
+            QList<QKeySequence> keys = {QKeySequence(Text(info.Shortcut), QKeySequence::PortableText)};
+            if (!info.AlternateShortcut.empty()) {
+                keys << QKeySequence(Text(info.AlternateShortcut), QKeySequence::PortableText);
+            }
+            action->setShortcuts(keys);
         }
         // Captions such as "&Customize" carry an access key that must not clip the tooltip text.
         action->setIconText(Text(info.Caption).remove(QLatin1Char('&')));
@@ -210,9 +216,13 @@ void TTarvexForm::CreateMenus() {
             // The command itself owns the key; the entry only shows it.
             item->setShortcutContext(Qt::WidgetShortcut);
             item->setEnabled(command->isEnabled());
-            connect(command, &QAction::changed, item, [item, command] {
+            const bool followsCaption = *entry.Id == A::UndoAction || *entry.Id == A::RedoAction;
+            connect(command, &QAction::changed, item, [item, command, followsCaption] {
                 item->setEnabled(command->isEnabled());
                 item->setVisible(command->isVisible());
+                if (followsCaption) {
+                    item->setText(QStringLiteral("&") + command->text());
+                }
             });
             connect(item, &QAction::triggered, command, &QAction::trigger);
             menu->addAction(item);

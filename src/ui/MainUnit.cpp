@@ -153,6 +153,10 @@ void TTarvexForm::RecentFilesChanged() {
     RebuildRecentFiles();
 }
 
+void TTarvexForm::DocumentStateChanged() {
+    setWindowTitle(Text(m_editor->WindowTitle()));
+}
+
 void TTarvexForm::RebuildRecentFiles() {
     m_recentFilesMenu->clear();
     const std::vector<std::string>& paths = m_editor->RecentFiles().Paths();

@@ -135,6 +135,7 @@ private:
     void ActivePageChanged(TControlsPage page) override;
     void ExpandNodeRequested(TTreeNode* group) override;
     void RecentFilesChanged() override;
+    void DocumentStateChanged() override;
 
     void CreateActions();
     void CreateMenus();

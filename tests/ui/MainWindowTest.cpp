@@ -15,6 +15,7 @@ private slots:
     void MenusToolbarsAndPopupsInOrder();
     void PageSwitchingEnablesTheirCommands();
     void GridEditReachesRecordAndPreviewOnSelectionChange();
+    void CtrlZTakesBackAGridEditInTheTreeAndThePreview();
     void NewGroupKeepsSelectionAndOpenGroups();
     void DragAndDropInTheObjectsTree();
     void TreeKeysKeepTheSelectionAndReachTheCaption();
@@ -46,6 +47,8 @@ void TMainWindowTest::ActionTable() {
         {"SaveAsAction", "File", "Save as ...", "Save project as", ""},
         {"PublishAction", "File", "Publish menu", "Create necessary files to publish menu", "Ctrl+W"},
         {"ExitAction", "File", "Exit", "Exit", "Alt+F4"},
+        {"UndoAction", "Edit", "Undo", "Undo the last change", "Ctrl+Z"},
+        {"RedoAction", "Edit", "Redo", "Redo the last change undone", "Ctrl+Shift+Z"},
         {"NewGroupAction", "Menu", "New menu group", "Create new menu group", "Ctrl+G"},
         {"DelGroupAction", "Menu", "Delete menu group", "Delete selected menu group", ""},
         {"acHelpGroup", "Menu", "How to use groups", "How to use groups", ""},
@@ -73,8 +76,8 @@ void TMainWindowTest::ActionTable() {
     TTarvexForm form(folder->path());
     QCOMPARE(form.windowTitle(), QString("Korvane Tarvex"));
     QCOMPARE(form.objectName(), QString("TarvexForm"));
-    QCOMPARE(int(form.Actions().size()), 26);
-    QCOMPARE(int(expected.size()), 26);
+    QCOMPARE(int(form.Actions().size()), 28);
+    QCOMPARE(int(expected.size()), 28);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const QAction* a = form.Actions()[i];
         const TExpected& e = expected[i];
@@ -86,6 +89,8 @@ void TMainWindowTest::ActionTable() {
         QCOMPARE(a->shortcut(), QKeySequence(QString(e.Shortcut)));
         QVERIFY2(!a->icon().isNull(), e.Name);
     }
+    QCOMPARE(form.Action(TActionId::RedoAction)->shortcuts(),
+             QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     // Before the first New there is no project to save; the group help has no command at all.
     QVERIFY(!form.Action(TActionId::SaveAction)->isEnabled());
     QVERIFY(!form.Action(TActionId::acHelpGroup)->isEnabled());
@@ -96,10 +101,11 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     TTarvexForm form(folder->path());
     QMenuBar* bar = form.ActionMainMenuBar1();
     QCOMPARE(EntryTexts(bar->actions()),
-             QStringList({"&File", "&Menu", "&Styles", "&Preview", "&Tools", "&Help"}));
+             QStringList({"&File", "&Edit", "&Menu", "&Styles", "&Preview", "&Tools", "&Help"}));
     const QList<QStringList> menus = {
         {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "-", "Recent files...", "-",
          "&Exit"},
+        {"&Undo", "&Redo"},
         {"&New menu group", "&Delete menu group", "H&ow to use groups", "-", "N&ew menu item",
          "De&lete menu item", "&How to use menu item"},
         {"&New style", "&Delete style", "How to use styles", "-", "&Insert favorete style",
@@ -123,9 +129,9 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     QCOMPARE(saveEntry->statusTip(), QString("Save current project"));
 
     QCOMPARE(EntryTexts(form.FileToolBar()->actions(), true),
-             QStringList({"NewAction", "OpenAction", "SaveAction", "-", "PublishAction", "-",
-                          "CustomizeActionBars1", "-", "HelpHowUseAction", "HomePageAction",
-                          "EMailToUsAction", "-", "ExitAction"}));
+             QStringList({"NewAction", "OpenAction", "SaveAction", "-", "UndoAction", "RedoAction", "-",
+                          "PublishAction", "-", "CustomizeActionBars1", "-", "HelpHowUseAction",
+                          "HomePageAction", "EMailToUsAction", "-", "ExitAction"}));
     QCOMPARE(
         EntryTexts(form.CommandsToolBar()->actions(), true),
         QStringList({"UpdatePreviewAction", "-", "NewGroupAction", "DelGroupAction", "-", "NewMenuItemAction",
@@ -277,6 +283,53 @@ void TMainWindowTest::GridEditReachesRecordAndPreviewOnSelectionChange() {
 
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
     form.close();
+}
+
+void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    const bool engine = QFile::exists(s.Folder->filePath("help/temp/one.js"));
+    auto* model = form.ObjectsTreeView()->TreeModel();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    // Shortcuts reach only the active window.
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QPersistentModelIndex group = Find(model, "Menu group name");
+    ClickNode(form.ObjectsTreeView(), group);
+    QCOMPARE(form.windowTitle(), QString("Untitled \u2014 Korvane Tarvex"));
+
+    // In an open cell, Ctrl+Z belongs to the cell's own typing.
+    TypeInto(form.MenuItemValueEditor(), "Caption", "Products");
+    auto* cell = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(cell);
+    QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cell->text(), QString("Menu group name"));
+    QVERIFY(!form.Action(TActionId::UndoAction)->isEnabled());
+
+    cell->selectAll();
+    QTest::keyClicks(cell, "Products");
+    ClickNode(form.ObjectsTreeView(), model->index(0, 0));
+    QCOMPARE(group.data().toString(), QString("Products"));
+    QCOMPARE(form.Action(TActionId::UndoAction)->text(), QString("Undo Change Caption"));
+    QCOMPARE(form.windowTitle(), QString("Untitled* \u2014 Korvane Tarvex"));
+    if (engine) {
+        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Products"), 20000);
+    }
+
+    QTest::keyClick(form.ObjectsTreeView(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(group.data().toString(), QString("Menu group name"));
+    QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
+    QTRY_COMPARE(form.ObjectsTreeView()->currentIndex(), QModelIndex(group));
+    QCOMPARE(form.windowTitle(), QString("Untitled \u2014 Korvane Tarvex"));
+    QCOMPARE(form.Action(TActionId::RedoAction)->text(), QString("Redo Change Caption"));
+    if (engine) {
+        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
+        QVERIFY(!PageText(form.PreviewWebBrowser()).contains("Products"));
+    }
+    // Unchanged again: the window closes without the save question.
+    form.close();
+    QVERIFY(!form.isVisible());
 }
 
 void TMainWindowTest::NewGroupKeepsSelectionAndOpenGroups() {
