@@ -1,7 +1,9 @@
 // links: tarvex_editor
-// One selection change in a design of about a thousand entries: commit, generate, write, navigate.
+// One selection change in a design of about a thousand entries: commit, generate, write, navigate;
+// and one undo or redo of a value commit and of a group deletion on 1,000 and 10,000 entries.
 
 #include "editor/TarvexEditor.h"
+#include "project/ProjectWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,6 +86,88 @@ void SelectionChangeInALargeDesign(benchmark::State& state) {
 }
 
 BENCHMARK(SelectionChangeInALargeDesign)->Unit(benchmark::kMillisecond);
+
+// Groups of nine items and a nested group, three deep, until `entries` groups and items exist.
+void BuildDesign(TProject& project, int entries) {
+    TMenuStyleRec style;
+    FillDefaultStyle(style);
+    AppendStyleNode(project, "Plain", style);
+    BuildDefaultProject(project);
+    int made = 2;
+    while (made < entries) {
+        TTreeNode* parent = nullptr;
+        for (int depth = 0; depth < 3 && made < entries; ++depth) {
+            TMenuItemRec group;
+            FillDefaultMenuItem(group);
+            group.Caption = "Group " + std::to_string(made++);
+            TTreeNode* groupNode = AppendItemNode(project, parent, TNodeKind::MenuGroup, group);
+            TMenuOptionsRec submenu;
+            FillDefaultMenuOptions(project, submenu, groupNode);
+            AppendOptionsNode(project, groupNode, submenu);
+            for (int i = 0; i < 9 && made < entries; ++i) {
+                TMenuItemRec item;
+                FillDefaultMenuItem(item);
+                item.Caption = "Item number " + std::to_string(made++);
+                AppendItemNode(project, groupNode, TNodeKind::MenuItem, item);
+            }
+            parent = groupNode;
+        }
+    }
+}
+
+enum class TUndoneChange { MenuLeft, GroupDeletion };
+
+// Opens a design of `entries` entries as a file, makes one change, then alternates undo and redo:
+// each iteration is one of them, with the selection, the editors and the preview brought back.
+void UndoRedo(benchmark::State& state, TUndoneChange change) {
+    const int entries = static_cast<int>(state.range(0));
+    const std::filesystem::path app =
+        std::filesystem::temp_directory_path() / ("tarvex-undo-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(app / "help" / "temp");
+    {
+        TProject design;
+        BuildDesign(design, entries);
+        const std::filesystem::path file = app / "design.xml";
+        if (SaveProjectFile(design, file) != TSaveStatus::Written) {
+            state.SkipWithError("cannot write the design");
+            return;
+        }
+        TSilentUserInterface ui;
+        TTarvexEditor editor(ui, app);
+        editor.OpenProjectFile(file.string(), false);
+        TProject& project = editor.Project();
+        if (change == TUndoneChange::MenuLeft) {
+            // Every submenu of the design moves with the main menu.
+            editor.SelectObjectNode(project.Objects.Root(0));
+            editor.SetRowValue(TValueEditorId::MenuValueList, "Menu Left", "75");
+            editor.SelectObjectNode(project.Objects.Root(1));
+        } else {
+            editor.SelectObjectNode(project.Objects.Root(project.Objects.RootCount() / 2));
+            editor.DelGroupActionExecute();
+        }
+        bool undo = true;
+        for (auto _ : state) {
+            if (undo) {
+                editor.UndoActionExecute();
+            } else {
+                editor.RedoActionExecute();
+            }
+            undo = !undo;
+        }
+        state.counters["nodes"] = static_cast<double>(project.Objects.NodeCount());
+        state.counters["history_KiB"] = static_cast<double>(editor.History().ByteEstimate()) / 1024.0;
+    }
+    std::filesystem::remove_all(app);
+}
+
+BENCHMARK_CAPTURE(UndoRedo, ValueCommit, TUndoneChange::MenuLeft)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(UndoRedo, GroupDeletion, TUndoneChange::GroupDeletion)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvex

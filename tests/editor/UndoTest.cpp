@@ -213,13 +213,16 @@ TEST_F(UndoTest, ALargeDesignKeepsAHundredStepsWithinTheBudget) {
     Start();
     TProject& project = Project();
     // 1,000 groups of nine items: 10,000 entries.
+    TMenuItemRec entry;
+    FillDefaultMenuItem(entry);
+    entry.Caption = "An entry with a longer caption";
     for (int g = 0; g < 1000; ++g) {
-        TTreeNode* group = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, {"Group"});
+        TTreeNode* group = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, entry);
         TMenuOptionsRec options;
         FillDefaultMenuOptions(project, options, group);
         AppendOptionsNode(project, group, options);
         for (int i = 0; i < 9; ++i) {
-            AppendItemNode(project, group, TNodeKind::MenuItem, {"An item with a longer caption"});
+            AppendItemNode(project, group, TNodeKind::MenuItem, entry);
         }
     }
     Editor().SelectObjectNode(Node({0}));

@@ -24,17 +24,23 @@ TFlat Flatten(const TProject& project) {
     return flat;
 }
 
+TMenuItemRec Entry(const char* caption) {
+    TMenuItemRec item;
+    item.Caption = caption;
+    return item;
+}
+
 // A style, the main menu's options, and two groups with an item each.
 void BuildSmallDesign(TProject& project) {
     TMenuStyleRec style;
     FillDefaultStyle(style);
     AppendStyleNode(project, "Plain", style);
     BuildDefaultProject(project);
-    TTreeNode* second = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, TMenuItemRec{"Second"});
+    TTreeNode* second = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, Entry("Second"));
     TMenuOptionsRec options;
     FillDefaultMenuOptions(project, options, second);
     AppendOptionsNode(project, second, options);
-    AppendItemNode(project, second, TNodeKind::MenuItem, TMenuItemRec{"Inner"});
+    AppendItemNode(project, second, TNodeKind::MenuItem, Entry("Inner"));
 }
 
 TDesignHistory::TSelection NoSelection() {
@@ -46,7 +52,8 @@ TDesignHistory::TSelection NoSelection() {
 // Each kind of change is taken back to the design before it and brought again to the one after.
 TEST(DesignHistory, UndoAndRedoRestoreEveryKindOfChange) {
     const std::vector<std::pair<const char*, std::function<void(TProject&)>>> changes = {
-        {"insert", [](TProject& p) { AppendItemNode(p, p.Objects.Root(1), TNodeKind::MenuItem, {"New"}); }},
+        {"insert",
+         [](TProject& p) { AppendItemNode(p, p.Objects.Root(1), TNodeKind::MenuItem, Entry("New")); }},
         {"remove subtree", [](TProject& p) { p.Objects.Remove(p.Objects.Root(1)); }},
         {"move to end", [](TProject& p) { p.Objects.MoveToEnd(p.Objects.Root(1)->Child(1), nullptr); }},
         {"move within level", [](TProject& p) { p.Objects.MoveTo(p.Objects.Root(2), nullptr, 1); }},

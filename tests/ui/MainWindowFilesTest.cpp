@@ -152,8 +152,7 @@ void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
         QCOMPARE(now.CommandsToolBarVisible, 1);
         QCOMPARE(now.ObjectsTree, 150);
         QCOMPARE(now.LeftPanel, 320);
-        test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-        form.close();
+        CloseAnsweringNo(form);
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
     QCOMPARE(settings.value("Option/Width").toString(), QString("700"));
@@ -183,8 +182,7 @@ void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
     QVERIFY(bytes.contains("[FileToolBar]"));
     QVERIFY(bytes.contains("Item=UpdatePreviewAction"));
     QVERIFY(bytes.contains("Item=Recent files..."));
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-    form.close();
+    CloseAnsweringNo(form);
 }
 
 void TMainWindowFilesTest::AProjectNamedAtStartOpensAfterStartup() {
@@ -262,8 +260,7 @@ void TMainWindowFilesTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
     AppendItemNode(project, nullptr, TNodeKind::MenuItem, item);
     const QString projectPath = s.Folder->filePath("sent.xml");
     QCOMPARE(SaveProjectFile(project, projectPath.toStdString()), TSaveStatus::Written);
-    // The design New made at start-up is not kept.
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    // The design New made at start-up is unchanged: it goes without the save question.
     QVERIFY(form.Editor().LoadProject(projectPath.toStdString()));
 
     // The engine and menu.js beside the page loaded: the menu is drawn.
@@ -295,8 +292,7 @@ void TMainWindowFilesTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
     QCOMPARE(form.PreviewWebBrowser()->url(), previewUrl);
     QVERIFY(PageText(form.PreviewWebBrowser()).contains("Secret keeper"));
 
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-    form.close();
+    CloseAnsweringNo(form);
 }
 
 void TMainWindowFilesTest::FileDialogListsDescriptionsAndAllFiles() {
@@ -461,8 +457,7 @@ void TMainWindowFilesTest::AnyScriptTypedSavedReopenedAndPreviewed() {
         QSKIP("The menu engine (help/temp/one.js) is not in the build yet");
     }
     QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains(stored), 20000);
-    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-    form.close();
+    CloseAnsweringNo(form);
 }
 
 QTEST_MAIN(TMainWindowFilesTest)

@@ -327,6 +327,18 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
         QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
         QVERIFY(!PageText(form.PreviewWebBrowser()).contains("Products"));
     }
+
+    // A deleted group comes back whole, in its place, as the same node.
+    TTreeNode* groupNode = TTreeModel::NodeOf(group);
+    const int rows = model->rowCount();
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "OK")->click(); });
+    form.Action(TActionId::DelGroupAction)->trigger();
+    QCOMPARE(model->rowCount(), rows - 1);
+    form.Action(TActionId::UndoAction)->trigger();
+    QCOMPARE(model->rowCount(), rows);
+    QCOMPARE(TTreeModel::NodeOf(model->index(1, 0)), groupNode);
+    QCOMPARE(model->rowCount(model->index(1, 0)), 2);
+    QTRY_COMPARE(TTreeModel::NodeOf(form.ObjectsTreeView()->currentIndex()), groupNode);
     // Unchanged again: the window closes without the save question.
     form.close();
     QVERIFY(!form.isVisible());

@@ -156,9 +156,11 @@ inline QString PageResult(QWebEngineView* view, const QString& script) {
     return result;
 }
 
-// Closes the window; the save question is answered No.
+// Closes the window; the save question, which only a changed design asks, is answered No.
 inline void CloseAnsweringNo(TTarvexForm& form) {
-    OnNextModal([](QWidget* w) { ButtonWithText(w, "&No")->click(); });
+    if (form.Editor().Modified()) {
+        OnNextModal([](QWidget* w) { ButtonWithText(w, "&No")->click(); });
+    }
     form.close();
 }
 

@@ -37,13 +37,15 @@ TRun Start() {
     return run;
 }
 
-// Closes as a person does; a save question is answered No.
+// Closes as a person does; the save question a changed design asks is answered No.
 void Close(TRun& run) {
-    test::OnNextModal([](QWidget* w) {
-        if (QAbstractButton* no = test::ButtonWithText(w, "&No")) {
-            no->click();
-        }
-    });
+    if (run.Form->Editor().Modified()) {
+        test::OnNextModal([](QWidget* w) {
+            if (QAbstractButton* no = test::ButtonWithText(w, "&No")) {
+                no->click();
+            }
+        });
+    }
     run.Form->close();
 }
 
