@@ -2,8 +2,6 @@
 
 #include "model/PathText.h"
 
-#include <algorithm>
-
 namespace tarvex {
 
 namespace {
@@ -127,9 +125,8 @@ void TTarvexEditor::UndoOrRedo(bool undo) {
     const std::optional<TDesignHistory::TSelection> selection = undo ? m_history.Undo() : m_history.Redo();
     if (selection) {
         ShowHistorySelection(*selection);
-        // A step only returns to a state the generator has seen, so nothing should need repair;
-        // if something does, the repair is a step of its own.
-        TEditStep step(*this, {});
+        // A step returns to a design the generator has seen, so nothing should need repair; if
+        // something does, the repair is a step of its own (the script is written in one).
         RefreshPreview();
     }
     HistoryChanged();

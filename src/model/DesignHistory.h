@@ -111,6 +111,8 @@ private:
     };
     // What the open step has heard so far.
     struct TOpenStep {
+        // Declared, so that std::optional sees it before the members' initialisers are read.
+        TOpenStep() {}
         std::vector<TOp> Ops;
         // The record as it was at the first write access in this step, by node; nodes created in
         // the step are marked with no record, since taking back their creation is enough.
