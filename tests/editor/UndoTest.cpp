@@ -210,21 +210,31 @@ TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
 
 // Re-laying out every submenu of a large design is the heaviest step a commit makes.
 TEST_F(UndoTest, ALargeDesignKeepsAHundredStepsWithinTheBudget) {
-    Start();
-    TProject& project = Project();
-    // 1,000 groups of nine items: 10,000 entries.
-    TMenuItemRec entry;
-    FillDefaultMenuItem(entry);
-    entry.Caption = "An entry with a longer caption";
-    for (int g = 0; g < 1000; ++g) {
-        TTreeNode* group = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, entry);
-        TMenuOptionsRec options;
-        FillDefaultMenuOptions(project, options, group);
-        AppendOptionsNode(project, group, options);
-        for (int i = 0; i < 9; ++i) {
-            AppendItemNode(project, group, TNodeKind::MenuItem, entry);
+    // 1,000 groups of nine items, 10,000 entries, opened as a file.
+    {
+        TProject project;
+        TMenuStyleRec style;
+        FillDefaultStyle(style);
+        AppendStyleNode(project, "Plain", style);
+        TMenuOptionsRec main;
+        FillDefaultMenuOptions(project, main, nullptr);
+        AppendOptionsNode(project, nullptr, main);
+        TMenuItemRec entry;
+        FillDefaultMenuItem(entry);
+        entry.Caption = "An entry with a longer caption";
+        for (int g = 0; g < 1000; ++g) {
+            TTreeNode* group = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, entry);
+            TMenuOptionsRec options;
+            FillDefaultMenuOptions(project, options, group);
+            AppendOptionsNode(project, group, options);
+            for (int i = 0; i < 9; ++i) {
+                AppendItemNode(project, group, TNodeKind::MenuItem, entry);
+            }
         }
+        ASSERT_EQ(SaveProjectFile(project, Work() / "large.xml"), TSaveStatus::Written);
     }
+    Start();
+    ASSERT_TRUE(Editor().LoadProject((Work() / "large.xml").string()));
     Editor().SelectObjectNode(Node({0}));
     for (int step = 0; step < 150; ++step) {
         Editor().SetRowValue(Options, "Orientation", step % 2 ? "Horizontal" : "Vertical");

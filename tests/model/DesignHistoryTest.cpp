@@ -93,19 +93,6 @@ TEST(DesignHistory, UndoAndRedoRestoreEveryKindOfChange) {
     }
 }
 
-TEST(DesignHistory, StepsThatChangeNothingAreNotKept) {
-    TProject project;
-    BuildSmallDesign(project);
-    TDesignHistory history(project);
-    history.BeginStep(NoSelection());
-    // A write access that writes back the same value, as a commit of unchanged rows does.
-    TMenuItemRec& item = project.Objects.Root(1)->Item();
-    item.Caption = std::string(item.Caption.view());
-    EXPECT_FALSE(history.EndStep("Change Caption", NoSelection()));
-    EXPECT_FALSE(history.CanUndo());
-    EXPECT_FALSE(history.Modified());
-}
-
 TEST(DesignHistory, ModifiedFollowsTheSavedPoint) {
     TProject project;
     BuildSmallDesign(project);
