@@ -197,8 +197,9 @@ private:
         ReadBlock(closing, [&](std::string_view line) { StoreField(line, record); });
     }
 
-    // Whether `line` is a value element of a field of the record; if so, its value is stored.
-    template <typename TRecord> bool StoreField(std::string_view line, TRecord& record) {
+    // A line that is a value element of a field of the record stores its value there; any other
+    // line is ignored.
+    template <typename TRecord> void StoreField(std::string_view line, TRecord& record) {
         for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
             if (const auto value = GetElementValue(line, field.Tag)) {
                 if (field.IsInteger()) {
@@ -206,10 +207,9 @@ private:
                 } else {
                     field.SetText(record, Text(*value));
                 }
-                return true;
+                return;
             }
         }
-        return false;
     }
 
     void ReadOptions() {

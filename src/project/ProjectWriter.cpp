@@ -38,7 +38,11 @@ private:
 // Every field of the record, in the table's order, each as one value element.
 template <typename TRecord> void WriteFields(TProjectLines& out, const TRecord& record) {
     for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
-        out.Element(field.Tag, field.Text(record));
+        if (field.IsInteger()) {
+            out.Element(field.Tag, std::to_string(record.*field.Integer));
+        } else {
+            out.Element(field.Tag, field.GetText(record));
+        }
     }
 }
 

@@ -201,7 +201,8 @@ TEST_F(CliTest, BuildPublishesEngineAndScriptIntoANewFolder) {
 
 TEST_F(CliTest, BuildNamesTheScriptAndDefaultsToTheCurrentFolder) {
     // A loosely written project (lower-case tags, indentation, LF lines) gives the same menu.
-    const TRun run = Run({"build", (DataDir / "products-menu-loose-layout.xml").string(), "-n", "site menu.js"});
+    const TRun run =
+        Run({"build", (DataDir / "products-menu-loose-layout.xml").string(), "-n", "site menu.js"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(FilesIn(WorkDir()), (std::vector<std::string>{"main.js", "one.js", "site menu.js"}));
     EXPECT_EQ(Read(WorkDir() / "site menu.js"), Read(ScriptGolden));
