@@ -1,13 +1,12 @@
 #pragma once
-// What the editor's source files share: the save question, the file-dialog request and the row parser.
+// What the editor's source files share: the save question, the file-dialog request, the style row.
 
 #include "UserInterface.h"
 
-#include <charconv>
-#include <cstdint>
+#include "model/RecordFields.h"
+
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace tarvex::editor_internal {
 
@@ -22,21 +21,9 @@ inline TFileDialogRequest DialogRequest(std::string name, std::string filter, st
     return request;
 }
 
-// A whole signed decimal 32-bit integer, nothing around it; anything else is the row's default.
-inline int32_t ParseRowInteger(std::string_view text, int32_t fallback) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') {
-            return fallback;
-        }
-    }
-    int32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || ptr != end) {
-        return fallback;
-    }
-    return value;
+// The row whose drop-down lists the style list's names.
+inline std::string_view MenuStyleRow() {
+    return OptionsField("MenuStyle").Caption;
 }
 
 } // namespace tarvex::editor_internal

@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
+#include "RecordRows.h"
 #include "model/FileIo.h"
 #include "model/PathText.h"
 #include "model/RecordText.h"
@@ -12,7 +13,6 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <system_error>
 
@@ -42,36 +42,30 @@ void TTarvexEditor::ObjectsTreeViewChanging(TTreeNode* newNode) {
 void TTarvexEditor::CommitMenuOptions(TTreeNode& node) {
     const TValueEditor& rows = m_menuValueList;
     TMenuOptionsRec& rec = node.Options();
-    TTreeNode* parent = node.Parent();
-    const auto& level = m_project.Objects.Level(parent);
+    TMenuOptionsRec typed = rec;
+    CommitRows(rows, typed);
+    const auto& level = m_project.Objects.Level(node.Parent());
     const std::size_t first = static_cast<std::size_t>(node.Index()) + 1;
 
-    rec.RemainVisible = ParseRowInteger(rows.Value("Remain Visible"), 100);
-    const int32_t left = ParseRowInteger(rows.Value("Menu Left"), 100);
-    if (left != rec.MenuLeft) {
-        const int32_t delta = Wrap32(int64_t{rec.MenuLeft} - left);
-        rec.MenuLeft = left;
+    // A menu that moves takes every submenu below its entries along.
+    if (typed.MenuLeft != rec.MenuLeft) {
+        const int32_t delta = Wrap32(int64_t{rec.MenuLeft} - typed.MenuLeft);
         for (std::size_t i = first; i < level.size(); ++i) {
             ShiftSubmenusLeft(level[i].get(), delta);
         }
     }
-    const int32_t top = ParseRowInteger(rows.Value("Menu Top"), 100);
-    if (top != rec.MenuTop) {
-        const int32_t delta = Wrap32(int64_t{rec.MenuTop} - top);
-        rec.MenuTop = top;
+    if (typed.MenuTop != rec.MenuTop) {
+        const int32_t delta = Wrap32(int64_t{rec.MenuTop} - typed.MenuTop);
         for (std::size_t i = first; i < level.size(); ++i) {
             ShiftSubmenusTop(level[i].get(), delta);
         }
     }
-    rec.MenuWidth = ParseRowInteger(rows.Value("Menu Width"), 100);
-    rec.MenuBorder = ParseRowInteger(rows.Value("Menu Border"), 1);
-    rec.ScreenPosition = rows.Value("Screen Position");
-    rec.MenuStyle = rows.Value("Menu Style");
-    rec.TextAlignment = rows.Value("Text Alignment");
-
     // The row as typed, not as it will be stored: text past the field's end is still a change.
-    const std::string& orientation = rows.Value("Orientation");
-    if (orientation != rec.Orientation.view() && node.Level() == 0) {
+    const std::string& orientation = rows.Value(OptionsField("Orientation").Caption);
+    const bool turned = orientation != rec.Orientation.view() && node.Level() == 0;
+    // The layout reads the menu's new position, width and border.
+    rec = typed;
+    if (turned) {
         const bool horizontal = orientation == "Horizontal";
         for (std::size_t i = first; i < level.size(); ++i) {
             if (horizontal) {
@@ -81,48 +75,24 @@ void TTarvexEditor::CommitMenuOptions(TTreeNode& node) {
             }
         }
     }
-    rec.Orientation = orientation;
-    rec.ImagePosition = rows.Value("Image position");
-    rec.MenuOpening = rows.Value("Menu opening");
 }
 
 void TTarvexEditor::CommitMenuItem(TTreeNode& node) {
-    const TValueEditor& rows = m_menuItemValueEditor;
-    node.SetText(rows.Value("Caption"));
-    TMenuItemRec& rec = node.Item();
-    rec.Caption = rows.Value("Caption");
-    rec.Hint = rows.Value("Hint");
-    rec.Address = rows.Value("Address");
-    rec.Target = rows.Value("Target");
+    // The node shows the whole caption row; the record keeps what fits.
+    node.SetText(m_menuItemValueEditor.Value(ItemField("Caption").Caption));
+    CommitRows(m_menuItemValueEditor, node.Item());
 }
 
 void TTarvexEditor::LoadMenuEditor(TTreeNode& node) {
     m_loadedObject = &node;
     if (node.IsOptions()) {
-        const TMenuOptionsRec& rec = node.Options();
-        TValueEditor& rows = m_menuValueList;
-        rows.SetValue("Remain Visible", std::to_string(rec.RemainVisible));
-        rows.SetValue("Menu Left", std::to_string(rec.MenuLeft));
-        rows.SetValue("Menu Top", std::to_string(rec.MenuTop));
-        rows.SetValue("Menu Width", std::to_string(rec.MenuWidth));
-        rows.SetValue("Menu Border", std::to_string(rec.MenuBorder));
-        rows.SetValue("Screen Position", rec.ScreenPosition.str());
-        rows.SetValue("Menu Style", rec.MenuStyle.str());
-        rows.SetValue("Text Alignment", rec.TextAlignment.str());
-        rows.SetValue("Orientation", rec.Orientation.str());
-        rows.SetValue("Image position", rec.ImagePosition.str());
-        rows.SetValue("Menu opening", rec.MenuOpening.str());
-        rows.SetEnabled(true);
+        LoadRows(m_menuValueList, node.Options());
+        m_menuValueList.SetEnabled(true);
         NotifyEditor(TValueEditorId::MenuValueList);
         return;
     }
-    const TMenuItemRec& rec = node.Item();
-    TValueEditor& rows = m_menuItemValueEditor;
-    rows.SetValue("Caption", rec.Caption.str());
-    rows.SetValue("Hint", rec.Hint.str());
-    rows.SetValue("Address", rec.Address.str());
-    rows.SetValue("Target", rec.Target.str());
-    rows.SetEnabled(true);
+    LoadRows(m_menuItemValueEditor, node.Item());
+    m_menuItemValueEditor.SetEnabled(true);
     NotifyEditor(TValueEditorId::MenuItemValueEditor);
 }
 
@@ -325,25 +295,9 @@ void TTarvexEditor::ClearMenuEditors() {
 }
 
 void TTarvexEditor::SetupValueEditors() {
-    TValueEditor& options = m_menuValueList;
-    options.SetEditStyle("Screen Position", TEditStyle::PickList,
-                         {"", "center", "left", "right", "middle", "top", "bottom"});
-    options.SetEditStyle("Menu Style", TEditStyle::PickList, {});
-    options.SetEditStyle("Text Alignment", TEditStyle::PickList, {"", "left", "right", "center"});
-    options.SetEditStyle("Orientation", TEditStyle::PickList, {"", "Horizontal", "Vertical"});
-    options.SetEditStyle("Image position", TEditStyle::PickList, {"", "left", "right", "center"});
-    options.SetEditStyle("Menu opening", TEditStyle::PickList, {"on mouse click", "on mouse over"});
-
-    TValueEditor& style = m_menuStyleValueEditor;
-    for (const char* key : {"Mouse Off Font", "Mouse Off Background", "Mouse On Font", "Mouse On Background",
-                            "Menu Border Color", "3D High Color", "3D Low Color", "Menu Header Font Color",
-                            "Menu Header Background"}) {
-        style.SetEditStyle(key, TEditStyle::Ellipsis);
-    }
-    style.SetEditStyle("Font Style", TEditStyle::PickList, {"", "italic", "normal"});
-    style.SetEditStyle("Font Weight", TEditStyle::PickList, {"", "bold", "normal"});
-    style.SetEditStyle("3D Border & Separator bar", TEditStyle::PickList, {"", "Yes", "No"});
-
+    SetupRows<TMenuOptionsRec>(m_menuValueList);
+    SetupRows<TMenuItemRec>(m_menuItemValueEditor);
+    SetupRows<TMenuStyleRec>(m_menuStyleValueEditor);
     NotifyEditor(TValueEditorId::MenuValueList);
     NotifyEditor(TValueEditorId::MenuItemValueEditor);
     NotifyEditor(TValueEditorId::MenuStyleValueEditor);

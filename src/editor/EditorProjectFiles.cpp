@@ -12,7 +12,6 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <system_error>
 

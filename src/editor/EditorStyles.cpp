@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
+#include "RecordRows.h"
 #include "model/FileIo.h"
 #include "model/PathText.h"
 #include "model/RecordText.h"
@@ -12,7 +13,6 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <system_error>
 
@@ -48,47 +48,11 @@ void TTarvexEditor::MenuStyleTreeViewChanging(TTreeNode* newNode) {
 }
 
 void TTarvexEditor::CommitStyle(TTreeNode& node) {
-    const TValueEditor& rows = m_menuStyleValueEditor;
-    TMenuStyleRec& rec = node.Style();
-    rec.MouseOffFont = rows.Value("Mouse Off Font");
-    rec.MouseOffBackground = rows.Value("Mouse Off Background");
-    rec.MouseOnFont = rows.Value("Mouse On Font");
-    rec.MouseOnBackground = rows.Value("Mouse On Background");
-    rec.MenuBorderColor = rows.Value("Menu Border Color");
-    rec.FontSize = ParseRowInteger(rows.Value("Font Size"), 0);
-    rec.FontStyle = rows.Value("Font Style");
-    rec.FontWeight = rows.Value("Font Weight");
-    rec.FontName = rows.Value("Font Name");
-    rec.MenuItemPadding = ParseRowInteger(rows.Value("Menu Item Padding"), 0);
-    rec.SubMenuImage = rows.Value("Sub Menu Image");
-    rec.BorderSeparatorbar = rows.Value("3D Border & Separator bar");
-    rec.HighColor = rows.Value("3D High Color");
-    rec.LowColor = rows.Value("3D Low Color");
-    rec.TopBarImage = rows.Value("Top Bar Image");
-    rec.MenuHeaderFontColor = rows.Value("Menu Header Font Color");
-    rec.MenuHeaderBackground = rows.Value("Menu Header Background");
+    CommitRows(m_menuStyleValueEditor, node.Style());
 }
 
 void TTarvexEditor::LoadStyleEditor(const TTreeNode& node) {
-    const TMenuStyleRec& rec = node.Style();
-    TValueEditor& rows = m_menuStyleValueEditor;
-    rows.SetValue("Mouse Off Font", rec.MouseOffFont.str());
-    rows.SetValue("Mouse Off Background", rec.MouseOffBackground.str());
-    rows.SetValue("Mouse On Font", rec.MouseOnFont.str());
-    rows.SetValue("Mouse On Background", rec.MouseOnBackground.str());
-    rows.SetValue("Menu Border Color", rec.MenuBorderColor.str());
-    rows.SetValue("Font Size", std::to_string(rec.FontSize));
-    rows.SetValue("Font Style", rec.FontStyle.str());
-    rows.SetValue("Font Weight", rec.FontWeight.str());
-    rows.SetValue("Font Name", rec.FontName.str());
-    rows.SetValue("Menu Item Padding", std::to_string(rec.MenuItemPadding));
-    rows.SetValue("Sub Menu Image", rec.SubMenuImage.str());
-    rows.SetValue("3D Border & Separator bar", rec.BorderSeparatorbar.str());
-    rows.SetValue("3D High Color", rec.HighColor.str());
-    rows.SetValue("3D Low Color", rec.LowColor.str());
-    rows.SetValue("Top Bar Image", rec.TopBarImage.str());
-    rows.SetValue("Menu Header Font Color", rec.MenuHeaderFontColor.str());
-    rows.SetValue("Menu Header Background", rec.MenuHeaderBackground.str());
+    LoadRows(m_menuStyleValueEditor, node.Style());
     NotifyEditor(TValueEditorId::MenuStyleValueEditor);
 }
 

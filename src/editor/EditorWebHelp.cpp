@@ -12,7 +12,6 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <system_error>
 
@@ -51,8 +50,8 @@ TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
     // The generator may have pointed the shown menu at the first style; the editor must not
     // hand the missing name back at the next commit.
     if (shown && shown->Options().MenuStyle.str() != styleBefore &&
-        m_menuValueList.Value("Menu Style") == styleBefore) {
-        m_menuValueList.SetValue("Menu Style", shown->Options().MenuStyle.str());
+        m_menuValueList.Value(MenuStyleRow()) == styleBefore) {
+        m_menuValueList.SetValue(MenuStyleRow(), shown->Options().MenuStyle.str());
         NotifyEditor(TValueEditorId::MenuValueList);
     }
     const std::filesystem::path file = TempFolder() / "menu.js";
@@ -119,7 +118,7 @@ void TTarvexEditor::ControlsPageControlChange() {
     for (const auto& style : m_project.Styles.Roots()) {
         styleNames.push_back(style->Text());
     }
-    m_menuValueList.SetPickList("Menu Style", std::move(styleNames));
+    m_menuValueList.SetPickList(MenuStyleRow(), std::move(styleNames));
     NotifyEditor(TValueEditorId::MenuValueList);
 
     const bool creator = m_activePage == TControlsPage::MenuCreator;

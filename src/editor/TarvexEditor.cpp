@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
+#include "RecordRows.h"
 #include "model/FileIo.h"
 #include "model/PathText.h"
 #include "model/RecordText.h"
@@ -12,46 +13,16 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <system_error>
 
 namespace tarvex {
 
-namespace {
-
-const std::vector<std::string> OptionsKeys = {
-    "Remain Visible", "Menu Left",      "Menu Top",    "Menu Width",     "Menu Border",  "Screen Position",
-    "Menu Style",     "Text Alignment", "Orientation", "Image position", "Menu opening",
-};
-const std::vector<std::string> ItemKeys = {"Caption", "Hint", "Address", "Target"};
-const std::vector<std::string> StyleKeys = {
-    "Mouse Off Font",
-    "Mouse Off Background",
-    "Mouse On Font",
-    "Mouse On Background",
-    "Menu Border Color",
-    "Font Size",
-    "Font Style",
-    "Font Weight",
-    "Font Name",
-    "Menu Item Padding",
-    "Sub Menu Image",
-    "3D Border & Separator bar",
-    "3D High Color",
-    "3D Low Color",
-    "Top Bar Image",
-    "Menu Header Font Color",
-    "Menu Header Background",
-};
-
-} // namespace
-
 using namespace editor_internal;
 
 TTarvexEditor::TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder)
-    : m_ui(ui), m_appFolder(std::move(appFolder)), m_menuValueList(OptionsKeys),
-      m_menuItemValueEditor(ItemKeys), m_menuStyleValueEditor(StyleKeys),
+    : m_ui(ui), m_appFolder(std::move(appFolder)), m_menuValueList(RowKeys<TMenuOptionsRec>()),
+      m_menuItemValueEditor(RowKeys<TMenuItemRec>()), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()),
       m_findFavoritesFolder(&FindFavoritesFolder) {
     m_actionEnabled.fill(true);
     // Save doubles as the project-open indicator: off until the first New.

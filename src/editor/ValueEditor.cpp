@@ -1,5 +1,7 @@
 #include "ValueEditor.h"
 
+#include <stdexcept>
+
 namespace tarvex {
 
 TValueEditor::TValueEditor(const std::vector<std::string>& keys) {
@@ -22,18 +24,16 @@ int TValueEditor::FindRow(std::string_view key) const {
             return i;
         }
     }
-    return -1;
+    // A misspelt key once blanked a field on every commit without a sound: now it cannot pass.
+    throw std::logic_error("the value editor has no row \"" + std::string(key) + "\"");
 }
 
 const std::string& TValueEditor::Value(std::string_view key) const {
-    static const std::string empty;
-    const TValueRow* row = Row(FindRow(key));
-    return row ? row->Value : empty;
+    return m_rows[static_cast<std::size_t>(FindRow(key))].Value;
 }
 
-TValueRow* TValueEditor::MutableRow(std::string_view key) {
-    const int index = FindRow(key);
-    return index < 0 ? nullptr : &m_rows[static_cast<std::size_t>(index)];
+TValueRow& TValueEditor::MutableRow(std::string_view key) {
+    return m_rows[static_cast<std::size_t>(FindRow(key))];
 }
 
 void TValueEditor::SetValue(int row, std::string value) {
@@ -43,22 +43,17 @@ void TValueEditor::SetValue(int row, std::string value) {
 }
 
 void TValueEditor::SetValue(std::string_view key, std::string value) {
-    if (TValueRow* row = MutableRow(key)) {
-        row->Value = std::move(value);
-    }
+    MutableRow(key).Value = std::move(value);
 }
 
 void TValueEditor::SetEditStyle(std::string_view key, TEditStyle style, std::vector<std::string> pickList) {
-    if (TValueRow* row = MutableRow(key)) {
-        row->EditStyle = style;
-        row->PickList = std::move(pickList);
-    }
+    TValueRow& row = MutableRow(key);
+    row.EditStyle = style;
+    row.PickList = std::move(pickList);
 }
 
 void TValueEditor::SetPickList(std::string_view key, std::vector<std::string> pickList) {
-    if (TValueRow* row = MutableRow(key)) {
-        row->PickList = std::move(pickList);
-    }
+    MutableRow(key).PickList = std::move(pickList);
 }
 
 void TValueEditor::ClearValues() {

@@ -33,12 +33,12 @@ public:
     const std::vector<TValueRow>& Rows() const { return m_rows; }
     // nullptr for a row number out of range.
     const TValueRow* Row(int row) const;
-    // -1 when no row has this key.
+    // Every access by key refuses a key no row has with std::logic_error, in every build: a
+    // misspelt key is a programming error that must not pass for an empty row.
     int FindRow(std::string_view key) const;
-    // The value of the row with this key; empty for an unknown key.
     const std::string& Value(std::string_view key) const;
 
-    // Out-of-range rows and unknown keys are ignored.
+    // Out-of-range row numbers (from a grid) are ignored.
     void SetValue(int row, std::string value);
     void SetValue(std::string_view key, std::string value);
     void SetEditStyle(std::string_view key, TEditStyle style, std::vector<std::string> pickList = {});
@@ -52,7 +52,7 @@ public:
     void SetVisible(bool visible) { m_visible = visible; }
 
 private:
-    TValueRow* MutableRow(std::string_view key);
+    TValueRow& MutableRow(std::string_view key);
 
     std::vector<TValueRow> m_rows;
     bool m_enabled = false;

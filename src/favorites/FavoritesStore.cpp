@@ -1,8 +1,10 @@
 #include "FavoritesStore.h"
 
+#include "model/RecordFields.h"
 #include "model/RecordText.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <system_error>
 
@@ -12,112 +14,75 @@ namespace {
 
 constexpr std::size_t CountSize = 4;
 
-// Walks the fixed record image field by field, so encoder and decoder share one list of offsets.
-class TRecordWriter {
-public:
-    explicit TRecordWriter(std::string& out) : m_out(out) {}
+constexpr std::size_t NameSize = 256;
+constexpr std::size_t IntegerSize = 4;
 
-    // The file keeps Windows-1252, one byte per character: other tools read it so.
-    template <std::size_t N> void String(const ShortString<N>& text) {
-        const std::string bytes = Utf8ToWindows1252(text.view());
-        m_out.push_back(static_cast<char>(static_cast<unsigned char>(bytes.size())));
-        m_out.append(bytes);
-        // The unused tail of the field is written as zero so the file is the same on every save.
-        m_out.append(N - bytes.size(), '\0');
-    }
-
-    void Int32(int32_t value) {
-        const auto bits = static_cast<uint32_t>(value);
-        for (int shift = 0; shift < 32; shift += 8) {
-            m_out.push_back(static_cast<char>((bits >> shift) & 0xFFu));
-        }
-    }
-
-    void Padding(std::size_t count) { m_out.append(count, '\0'); }
-
-private:
-    std::string& m_out;
+// Where each style field lies in the record: after the name, in the table's order, a text of
+// capacity N taking a length byte and N characters, an integer aligned on 4 bytes. The record's
+// size is a multiple of 4, so the last field is followed by padding as well.
+struct TStyleLayout {
+    std::array<std::size_t, MenuStyleFields.size()> Offsets{};
+    std::size_t Size = 0;
 };
 
-// Reads the same image; never looks past the span it was given.
-class TRecordReader {
-public:
-    explicit TRecordReader(std::string_view bytes) : m_bytes(bytes) {}
-
-    template <std::size_t N> void String(ShortString<N>& text) {
-        const std::string_view field = Take(N + 1);
-        if (field.empty()) {
-            text = std::string_view();
-            return;
+constexpr TStyleLayout ComputeStyleLayout() {
+    TStyleLayout layout;
+    std::size_t offset = NameSize;
+    for (std::size_t i = 0; i < MenuStyleFields.size(); ++i) {
+        if (MenuStyleFields[i].IsInteger()) {
+            offset = (offset + IntegerSize - 1) / IntegerSize * IntegerSize;
+            layout.Offsets[i] = offset;
+            offset += IntegerSize;
+        } else {
+            layout.Offsets[i] = offset;
+            offset += MenuStyleFields[i].Capacity + 1;
         }
-        // A length byte larger than the field would read into the next field: clamp it.
-        const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(field[0]), N);
-        text = Windows1252ToUtf8(field.substr(1, std::min(length, field.size() - 1)));
     }
+    layout.Size = (offset + IntegerSize - 1) / IntegerSize * IntegerSize;
+    return layout;
+}
 
-    void Int32(int32_t& value) {
-        const std::string_view field = Take(4);
-        uint32_t bits = 0;
-        for (std::size_t i = 0; i < field.size(); ++i) {
-            bits |= static_cast<uint32_t>(static_cast<unsigned char>(field[i])) << (8 * i);
-        }
-        value = static_cast<int32_t>(bits);
+constexpr TStyleLayout StyleLayout = ComputeStyleLayout();
+static_assert(StyleLayout.Size == FavoriteRecordSize, "the style table must keep the 976-byte record");
+
+// The file keeps Windows-1252, one byte per character: other tools read it so. The unused tail of
+// the field stays zero, so the file is the same on every save.
+void PutString(std::string& record, std::size_t offset, std::size_t capacity, std::string_view text) {
+    const std::string bytes = Utf8ToWindows1252(text);
+    const std::size_t length = std::min(bytes.size(), capacity);
+    record[offset] = static_cast<char>(static_cast<unsigned char>(length));
+    record.replace(offset + 1, length, bytes, 0, length);
+}
+
+void PutInt32(std::string& out, std::size_t offset, int32_t value) {
+    const auto bits = static_cast<uint32_t>(value);
+    for (std::size_t i = 0; i < IntegerSize; ++i) {
+        out[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFFu);
     }
+}
 
-    void Padding(std::size_t count) { Take(count); }
-
-private:
-    std::string_view Take(std::size_t count) {
-        const std::string_view field = m_bytes.substr(std::min(m_pos, m_bytes.size()), count);
-        m_pos += count;
-        return field;
+// Never looks past `record`: a field cut short by the end reads as far as it goes.
+std::string GetString(std::string_view record, std::size_t offset, std::size_t capacity) {
+    const std::string_view field = record.substr(std::min(offset, record.size()), capacity + 1);
+    if (field.empty()) {
+        return {};
     }
+    // A length byte larger than the field would read into the next field: clamp it.
+    const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(field[0]), capacity);
+    return Windows1252ToUtf8(field.substr(1, std::min(length, field.size() - 1)));
+}
 
-    std::string_view m_bytes;
-    std::size_t m_pos = 0;
-};
-
-class TLossCollector {
-public:
-    template <std::size_t N> void String(const ShortString<N>& text) {
-        Utf8ToWindows1252(text.view(), &m_lost);
+int32_t GetInt32(std::string_view record, std::size_t offset) {
+    const std::string_view field = record.substr(std::min(offset, record.size()), IntegerSize);
+    uint32_t bits = 0;
+    for (std::size_t i = 0; i < field.size(); ++i) {
+        bits |= static_cast<uint32_t>(static_cast<unsigned char>(field[i])) << (8 * i);
     }
-    void Int32(int32_t) {}
-    void Padding(std::size_t) {}
-    std::string m_lost;
-};
-
-// The one description of the layout: both directions go through it.
-template <typename TVisitor, typename TRecord> void VisitFavoriteRecord(TVisitor& visitor, TRecord& record) {
-    auto& style = record.Style;
-    visitor.String(record.Name);
-    visitor.String(style.MouseOffFont);
-    visitor.String(style.MouseOffBackground);
-    visitor.String(style.MouseOnFont);
-    visitor.String(style.MouseOnBackground);
-    visitor.String(style.MenuBorderColor);
-    visitor.Padding(1);
-    visitor.Int32(style.FontSize);
-    visitor.String(style.FontStyle);
-    visitor.String(style.FontWeight);
-    visitor.String(style.FontName);
-    visitor.Padding(1);
-    visitor.Int32(style.MenuItemPadding);
-    visitor.String(style.SubMenuImage);
-    visitor.String(style.BorderSeparatorbar);
-    visitor.String(style.HighColor);
-    visitor.String(style.LowColor);
-    visitor.String(style.TopBarImage);
-    visitor.String(style.MenuHeaderFontColor);
-    visitor.String(style.MenuHeaderBackground);
-    visitor.Padding(1);
+    return static_cast<int32_t>(bits);
 }
 
 int32_t ReadCount(std::string_view bytes) {
-    int32_t count = 0;
-    TRecordReader reader(bytes.substr(0, CountSize));
-    reader.Int32(count);
-    return count;
+    return GetInt32(bytes.substr(0, CountSize), 0);
 }
 
 std::string WithoutDashes(std::string_view name) {
@@ -129,24 +94,43 @@ std::string WithoutDashes(std::string_view name) {
 } // namespace
 
 std::string EncodeFavoriteRecord(const TFavoriteStyleRec& record) {
-    std::string out;
-    out.reserve(FavoriteRecordSize);
-    TRecordWriter writer(out);
-    VisitFavoriteRecord(writer, record);
+    std::string out(FavoriteRecordSize, '\0');
+    PutString(out, 0, NameSize - 1, record.Name.view());
+    for (std::size_t i = 0; i < MenuStyleFields.size(); ++i) {
+        const TRecordField<TMenuStyleRec>& field = MenuStyleFields[i];
+        if (field.IsInteger()) {
+            PutInt32(out, StyleLayout.Offsets[i], record.Style.*field.Integer);
+        } else {
+            PutString(out, StyleLayout.Offsets[i], field.Capacity, field.GetText(record.Style));
+        }
+    }
     return out;
 }
 
 TFavoriteStyleRec DecodeFavoriteRecord(std::string_view bytes) {
+    const std::string_view image = bytes.substr(0, FavoriteRecordSize);
     TFavoriteStyleRec record;
-    TRecordReader reader(bytes.substr(0, FavoriteRecordSize));
-    VisitFavoriteRecord(reader, record);
+    record.Name = GetString(image, 0, NameSize - 1);
+    for (std::size_t i = 0; i < MenuStyleFields.size(); ++i) {
+        const TRecordField<TMenuStyleRec>& field = MenuStyleFields[i];
+        if (field.IsInteger()) {
+            record.Style.*field.Integer = GetInt32(image, StyleLayout.Offsets[i]);
+        } else {
+            field.SetText(record.Style, GetString(image, StyleLayout.Offsets[i], field.Capacity));
+        }
+    }
     return record;
 }
 
 std::string FavoriteCharactersLost(const TFavoriteStyleRec& record) {
-    TLossCollector collector;
-    VisitFavoriteRecord(collector, record);
-    return collector.m_lost;
+    std::string lost;
+    Utf8ToWindows1252(record.Name.view(), &lost);
+    for (const TRecordField<TMenuStyleRec>& field : MenuStyleFields) {
+        if (!field.IsInteger()) {
+            Utf8ToWindows1252(field.GetText(record.Style), &lost);
+        }
+    }
+    return lost;
 }
 
 std::vector<TFavoriteStyleRec> ParseFavorites(std::string_view bytes) {
@@ -174,10 +158,9 @@ bool FavoritesFileIsClean(std::string_view bytes) {
 }
 
 std::string SerializeFavorites(const std::vector<TFavoriteStyleRec>& favorites) {
-    std::string out;
+    std::string out(CountSize, '\0');
     out.reserve(CountSize + favorites.size() * FavoriteRecordSize);
-    TRecordWriter writer(out);
-    writer.Int32(static_cast<int32_t>(favorites.size()));
+    PutInt32(out, 0, static_cast<int32_t>(favorites.size()));
     for (const TFavoriteStyleRec& record : favorites) {
         out += EncodeFavoriteRecord(record);
     }

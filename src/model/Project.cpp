@@ -1,40 +1,22 @@
 #include "Project.h"
 
+#include "RecordFields.h"
 #include "RecordText.h"
 
 namespace tarvex {
 
 void FillDefaultStyle(TMenuStyleRec& style) {
-    style = TMenuStyleRec{};
-    style.MouseOffFont = "000000";
-    style.MouseOffBackground = "C0C0C0";
-    style.MouseOnFont = "FFFFFF";
-    style.MouseOnBackground = "808080";
-    style.MenuBorderColor = "000000";
-    style.FontSize = 10;
-    style.FontStyle = "normal";
-    style.FontName = "Verdana, Arial";
-    style.MenuItemPadding = 3;
+    FillFieldDefaults(style);
 }
 
 void FillDefaultMenuItem(TMenuItemRec& item) {
-    item = TMenuItemRec{};
-    item.Caption = "Menu Item Name";
-    item.Address = KorvaneHomePage;
+    FillFieldDefaults(item);
 }
 
 namespace {
 
 void FillMainMenuOptions(const TProject& project, TMenuOptionsRec& options) {
-    options = TMenuOptionsRec{};
-    options.RemainVisible = 100;
-    options.MenuLeft = 40;
-    options.MenuTop = 140;
-    options.MenuWidth = 150;
-    options.MenuBorder = 1;
-    options.TextAlignment = "left";
-    options.Orientation = "Horizontal";
-    options.MenuOpening = "on mouse over";
+    FillFieldDefaults(options);
     if (const TTreeNode* first = project.Styles.FirstRoot()) {
         options.MenuStyle = first->Text();
     }

@@ -191,20 +191,7 @@ void TTree::RemoveObserver(TTreeObserver* observer) {
 }
 
 void TTree::ForEach(const std::function<void(TTreeNode&)>& visit) const {
-    // Explicit stack: depth is whatever a file made it.
-    std::vector<TTreeNode*> stack;
-    for (auto it = m_roots.rbegin(); it != m_roots.rend(); ++it) {
-        stack.push_back(it->get());
-    }
-    while (!stack.empty()) {
-        TTreeNode* node = stack.back();
-        stack.pop_back();
-        visit(*node);
-        const auto& children = node->Children();
-        for (auto it = children.rbegin(); it != children.rend(); ++it) {
-            stack.push_back(it->get());
-        }
-    }
+    Walk(visit, [](const TTreeNode&) {});
 }
 
 std::size_t TTree::NodeCount() const {

@@ -97,6 +97,10 @@ public:
     void AddObserver(TTreeObserver* observer);
     void RemoveObserver(TTreeObserver* observer);
 
+    // Depth first in tree order: `enter(node)` before the node's children, `leave(node)` after
+    // them. An explicit stack, not recursion: a file decides how deep groups nest. The tree's shape
+    // must not change during the walk.
+    template <typename TEnter, typename TLeave> void Walk(TEnter&& enter, TLeave&& leave) const;
     // Depth-first pre-order walk over every node.
     void ForEach(const std::function<void(TTreeNode&)>& visit) const;
     std::size_t NodeCount() const;
@@ -120,5 +124,29 @@ private:
     TTreeJournal* m_journal = nullptr;
     int m_updateDepth = 0;
 };
+
+template <typename TEnter, typename TLeave> void TTree::Walk(TEnter&& enter, TLeave&& leave) const {
+    struct TFrame {
+        const std::vector<std::unique_ptr<TTreeNode>>* level;
+        std::size_t next;
+    };
+    std::vector<TFrame> stack{{&m_roots, 0}};
+    while (!stack.empty()) {
+        TFrame& frame = stack.back();
+        if (frame.next == frame.level->size()) {
+            stack.pop_back();
+            if (!stack.empty()) {
+                // The frame below is the parent's level, its cursor just past the parent.
+                const TFrame& parentFrame = stack.back();
+                leave(*(*parentFrame.level)[parentFrame.next - 1]);
+            }
+            continue;
+        }
+        TTreeNode& node = *(*frame.level)[frame.next++];
+        enter(node);
+        // `frame` is not used past this point: the push may move it.
+        stack.push_back({&node.Children(), 0});
+    }
+}
 
 } // namespace tarvex

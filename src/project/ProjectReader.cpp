@@ -1,5 +1,7 @@
 #include "ProjectReader.h"
 
+#include "model/IntegerText.h"
+#include "model/RecordFields.h"
 #include "model/RecordText.h"
 
 #include <algorithm>
@@ -86,37 +88,9 @@ std::string_view GetGroupFieldValue(std::string_view line, std::string_view name
     return at == std::string_view::npos ? std::string_view() : rest.substr(0, at);
 }
 
-// Whole decimal numbers with an optional sign that fit 32 bits; anything else is no number.
-std::optional<int32_t> ParseInteger(std::string_view text) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    if (i == text.size()) {
-        return std::nullopt;
-    }
-    int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return std::nullopt;
-        }
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > int64_t{INT32_MAX} + 1) {
-            return std::nullopt;
-        }
-    }
-    const int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX || value < INT32_MIN) {
-        return std::nullopt;
-    }
-    return static_cast<int32_t>(value);
-}
-
 // A value that is not a number leaves the field as it was (its default unless set before).
 void StoreInteger(int32_t& field, std::string_view value) {
-    if (const auto number = ParseInteger(value)) {
+    if (const auto number = ParseInt32(value, TPlusSign::Allowed)) {
         field = *number;
     }
 }
@@ -217,69 +191,53 @@ private:
         ReadBlock("</HEADER>", [](std::string_view) {});
     }
 
+    // The block's lines up to its closing tag: each value element of a field of the record is
+    // stored into that field.
+    template <typename TRecord> void ReadFields(std::string_view closing, TRecord& record) {
+        ReadBlock(closing, [&](std::string_view line) { StoreField(line, record); });
+    }
+
+    // A line that is a value element of a field of the record stores its value there; any other
+    // line is ignored.
+    template <typename TRecord> void StoreField(std::string_view line, TRecord& record) {
+        for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
+            if (const auto value = GetElementValue(line, field.Tag)) {
+                if (field.IsInteger()) {
+                    StoreInteger(record.*field.Integer, *value);
+                } else {
+                    field.SetText(record, Text(*value));
+                }
+                return;
+            }
+        }
+    }
+
     void ReadOptions() {
         TMenuOptionsRec options;
         // The main menu's defaults whatever the level: a submenu block that leaves out its
         // orientation or position reads as "Horizontal" at 40, 140.
         FillDefaultMenuOptions(m_project, options, nullptr);
-        ReadBlock("</MENU_OPTIONS>", [&](std::string_view line) {
-            if (auto v = GetElementValue(line, "RemainVisible")) {
-                StoreInteger(options.RemainVisible, *v);
-            } else if (auto v = GetElementValue(line, "MenuLeft")) {
-                StoreInteger(options.MenuLeft, *v);
-            } else if (auto v = GetElementValue(line, "MenuTop")) {
-                StoreInteger(options.MenuTop, *v);
-            } else if (auto v = GetElementValue(line, "MenuWidth")) {
-                StoreInteger(options.MenuWidth, *v);
-            } else if (auto v = GetElementValue(line, "MenuBorder")) {
-                StoreInteger(options.MenuBorder, *v);
-            } else if (auto v = GetElementValue(line, "ScreenPosition")) {
-                options.ScreenPosition = Text(*v);
-            } else if (auto v = GetElementValue(line, "MenuStyle")) {
-                options.MenuStyle = Text(*v);
-            } else if (auto v = GetElementValue(line, "TextAlignment")) {
-                options.TextAlignment = Text(*v);
-            } else if (auto v = GetElementValue(line, "Orientation")) {
-                options.Orientation = Text(*v);
-            } else if (auto v = GetElementValue(line, "ImagePosition")) {
-                options.ImagePosition = Text(*v);
-            } else if (auto v = GetElementValue(line, "MenuOpening")) {
-                options.MenuOpening = Text(*v);
-            }
-        });
+        ReadFields("</MENU_OPTIONS>", options);
         AppendOptionsNode(m_project, m_group, options);
     }
 
     void ReadItem() {
         TMenuItemRec item;
         FillDefaultMenuItem(item);
-        ReadBlock("</MENU_ITEM>", [&](std::string_view line) {
-            if (auto v = GetElementValue(line, "Caption")) {
-                item.Caption = Text(*v);
-            } else if (auto v = GetElementValue(line, "Image")) {
-                item.Hint = Text(*v);
-            } else if (auto v = GetElementValue(line, "Address")) {
-                item.Address = Text(*v);
-            } else if (auto v = GetElementValue(line, "Target")) {
-                item.Target = Text(*v);
-            }
-        });
+        ReadFields("</MENU_ITEM>", item);
         AppendItemNode(m_project, m_group, TNodeKind::MenuItem, item);
     }
 
+    // The four value lines are taken by position, in the order the writer puts them.
     void ReadGroup() {
         TMenuItemRec group;
         FillDefaultMenuItem(group);
-        const auto readField = [&](auto& field, std::string_view name) {
+        for (const TRecordField<TMenuItemRec>& field : MenuItemFields) {
             if (!m_in.AtEnd()) {
                 m_line = m_in.ReadLine();
-                field = Text(GetGroupFieldValue(m_line, name));
+                field.SetText(group, Text(GetGroupFieldValue(m_line, field.Tag)));
             }
-        };
-        readField(group.Caption, "Caption");
-        readField(group.Hint, "Image");
-        readField(group.Address, "Address");
-        readField(group.Target, "Target");
+        }
         m_group = AppendItemNode(m_project, m_group, TNodeKind::MenuGroup, group);
     }
 
@@ -289,40 +247,8 @@ private:
         ReadBlock("</STYLE>", [&](std::string_view line) {
             if (auto v = GetElementValue(line, "Name")) {
                 m_pendingStyleName = Text(*v);
-            } else if (auto v = GetElementValue(line, "MouseOffFont")) {
-                style.MouseOffFont = Text(*v);
-            } else if (auto v = GetElementValue(line, "MouseOffBackground")) {
-                style.MouseOffBackground = Text(*v);
-            } else if (auto v = GetElementValue(line, "MouseOnFont")) {
-                style.MouseOnFont = Text(*v);
-            } else if (auto v = GetElementValue(line, "MouseOnBackground")) {
-                style.MouseOnBackground = Text(*v);
-            } else if (auto v = GetElementValue(line, "MenuBorderColor")) {
-                style.MenuBorderColor = Text(*v);
-            } else if (auto v = GetElementValue(line, "FontSize")) {
-                StoreInteger(style.FontSize, *v);
-            } else if (auto v = GetElementValue(line, "FontStyle")) {
-                style.FontStyle = Text(*v);
-            } else if (auto v = GetElementValue(line, "FontWeight")) {
-                style.FontWeight = Text(*v);
-            } else if (auto v = GetElementValue(line, "FontName")) {
-                style.FontName = Text(*v);
-            } else if (auto v = GetElementValue(line, "MenuItemPadding")) {
-                StoreInteger(style.MenuItemPadding, *v);
-            } else if (auto v = GetElementValue(line, "SubMenuImage")) {
-                style.SubMenuImage = Text(*v);
-            } else if (auto v = GetElementValue(line, "BorderSeparatorbar")) {
-                style.BorderSeparatorbar = Text(*v);
-            } else if (auto v = GetElementValue(line, "HighColor")) {
-                style.HighColor = Text(*v);
-            } else if (auto v = GetElementValue(line, "LowColor")) {
-                style.LowColor = Text(*v);
-            } else if (auto v = GetElementValue(line, "TopBarImage")) {
-                style.TopBarImage = Text(*v);
-            } else if (auto v = GetElementValue(line, "MenuHeaderFontColor")) {
-                style.MenuHeaderFontColor = Text(*v);
-            } else if (auto v = GetElementValue(line, "MenuHeaderBackground")) {
-                style.MenuHeaderBackground = Text(*v);
+            } else {
+                StoreField(line, style);
             }
         });
         // A block without a name takes the one read before it.

@@ -1,11 +1,11 @@
 #include "ProjectWriter.h"
 
 #include "model/FileIo.h"
+#include "model/RecordFields.h"
 #include "model/RecordText.h"
 
 #include <string_view>
 #include <utility>
-#include <vector>
 
 namespace tarvex {
 
@@ -28,7 +28,6 @@ public:
         m_bytes += name;
         m_bytes += ">\r\n";
     }
-    void Element(std::string_view name, int32_t value) { Element(name, std::to_string(value)); }
 
     std::string Take() { return std::move(m_bytes); }
 
@@ -36,91 +35,52 @@ private:
     std::string m_bytes;
 };
 
-void WriteOptions(TProjectLines& out, const TMenuOptionsRec& options) {
-    out.Line();
-    out.Line("<MENU_OPTIONS>");
-    out.Element("RemainVisible", options.RemainVisible);
-    out.Element("MenuLeft", options.MenuLeft);
-    out.Element("MenuTop", options.MenuTop);
-    out.Element("MenuWidth", options.MenuWidth);
-    out.Element("MenuBorder", options.MenuBorder);
-    out.Element("ScreenPosition", options.ScreenPosition);
-    out.Element("MenuStyle", options.MenuStyle);
-    out.Element("TextAlignment", options.TextAlignment);
-    out.Element("Orientation", options.Orientation);
-    out.Element("ImagePosition", options.ImagePosition);
-    out.Element("MenuOpening", options.MenuOpening);
-    out.Line("</MENU_OPTIONS>");
-}
-
-// The group's four value lines come first and in this order: the reader takes them by position.
-void WriteEntryHead(TProjectLines& out, std::string_view tag, const TMenuItemRec& item) {
-    out.Line();
-    out.Line(tag);
-    out.Element("Caption", item.Caption);
-    out.Element("Image", item.Hint);
-    out.Element("Address", item.Address);
-    out.Element("Target", item.Target);
+// Every field of the record, in the table's order, each as one value element.
+template <typename TRecord> void WriteFields(TProjectLines& out, const TRecord& record) {
+    for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
+        if (field.IsInteger()) {
+            out.Element(field.Tag, std::to_string(record.*field.Integer));
+        } else {
+            out.Element(field.Tag, field.GetText(record));
+        }
+    }
 }
 
 void WriteStyle(TProjectLines& out, const TTreeNode& node) {
-    const TMenuStyleRec& style = node.Style();
     out.Line("<STYLE>");
     out.Element("Name", node.Text());
-    out.Element("MouseOffFont", style.MouseOffFont);
-    out.Element("MouseOffBackground", style.MouseOffBackground);
-    out.Element("MouseOnFont", style.MouseOnFont);
-    out.Element("MouseOnBackground", style.MouseOnBackground);
-    out.Element("MenuBorderColor", style.MenuBorderColor);
-    out.Element("FontSize", style.FontSize);
-    out.Element("FontStyle", style.FontStyle);
-    out.Element("FontWeight", style.FontWeight);
-    out.Element("FontName", style.FontName);
-    out.Element("MenuItemPadding", style.MenuItemPadding);
-    out.Element("SubMenuImage", style.SubMenuImage);
-    out.Element("BorderSeparatorbar", style.BorderSeparatorbar);
-    out.Element("HighColor", style.HighColor);
-    out.Element("LowColor", style.LowColor);
-    out.Element("TopBarImage", style.TopBarImage);
-    out.Element("MenuHeaderFontColor", style.MenuHeaderFontColor);
-    out.Element("MenuHeaderBackground", style.MenuHeaderBackground);
+    WriteFields(out, node.Style());
     out.Line("</STYLE>");
 }
 
-// Depth first with an explicit stack: a design read from a hostile file may nest groups far
-// deeper than the call stack could follow.
+// A group's four value lines come first, in the table's order: the reader takes them by position.
 void WriteObjects(TProjectLines& out, const TTree& objects) {
-    struct TFrame {
-        const std::vector<std::unique_ptr<TTreeNode>>* level;
-        std::size_t next;
-    };
-    std::vector<TFrame> stack{{&objects.Roots(), 0}};
-    while (!stack.empty()) {
-        TFrame& frame = stack.back();
-        if (frame.next == frame.level->size()) {
-            stack.pop_back();
-            if (!stack.empty()) {
-                out.Line("</MENU_GROUP>");
+    objects.Walk(
+        [&](const TTreeNode& node) {
+            switch (node.Kind()) {
+            case TNodeKind::MenuOptions:
+                out.Line();
+                out.Line("<MENU_OPTIONS>");
+                WriteFields(out, node.Options());
+                out.Line("</MENU_OPTIONS>");
+                break;
+            case TNodeKind::MenuItem:
+            case TNodeKind::MenuGroup:
+                out.Line();
+                out.Line(node.IsGroup() ? "<MENU_GROUP>" : "<MENU_ITEM>");
+                WriteFields(out, node.Item());
+                break;
+            case TNodeKind::Style:
+                break;
             }
-            continue;
-        }
-        const TTreeNode& node = *(*frame.level)[frame.next++];
-        switch (node.Kind()) {
-        case TNodeKind::MenuOptions:
-            WriteOptions(out, node.Options());
-            break;
-        case TNodeKind::MenuItem:
-            WriteEntryHead(out, "<MENU_ITEM>", node.Item());
-            out.Line("</MENU_ITEM>");
-            break;
-        case TNodeKind::MenuGroup:
-            WriteEntryHead(out, "<MENU_GROUP>", node.Item());
-            stack.push_back({&node.Children(), 0}); // `frame` is not used past this point
-            break;
-        case TNodeKind::Style:
-            break;
-        }
-    }
+        },
+        [&](const TTreeNode& node) {
+            if (node.IsGroup()) {
+                out.Line("</MENU_GROUP>");
+            } else if (node.IsItem()) {
+                out.Line("</MENU_ITEM>");
+            }
+        });
 }
 
 } // namespace

@@ -206,8 +206,7 @@ public:
     TScriptBuilder(TProject& project, TMenuScript& script) : m_project(project), m_script(script) {}
 
     // One menu per level that has entries: the main menu first, then every group's submenu in
-    // depth-first pre-order, each followed at once by the submenus of the groups inside it. The
-    // walk keeps its own stack because a file decides how deep groups nest.
+    // depth-first pre-order, each followed at once by the submenus of the groups inside it.
     void WriteMenus() {
         AssignMenuNames();
         WriteMenu(nullptr);
@@ -217,24 +216,13 @@ public:
 private:
     // Every group in depth-first pre-order, the order of the menus in the file.
     template <class TVisit> void ForEachGroup(TVisit visit) {
-        struct TFrame {
-            const TLevel* level;
-            std::size_t next;
-        };
-        std::vector<TFrame> stack{{&m_project.Objects.Level(nullptr), 0}};
-        while (!stack.empty()) {
-            TFrame& frame = stack.back();
-            if (frame.next >= frame.level->size()) {
-                stack.pop_back();
-                continue;
-            }
-            TTreeNode* node = (*frame.level)[frame.next++].get();
-            if (node->IsOptions() || !node->HasChildren()) {
-                continue;
-            }
-            visit(node);
-            stack.push_back({&node->Children(), 0});
-        }
+        m_project.Objects.Walk(
+            [&](TTreeNode& node) {
+                if (!node.IsOptions() && node.HasChildren()) {
+                    visit(&node);
+                }
+            },
+            [](const TTreeNode&) {});
     }
 
     // Two menus of one name open each other's submenus, so a later menu whose name is taken gets

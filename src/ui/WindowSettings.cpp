@@ -1,8 +1,9 @@
 #include "WindowSettings.h"
 
+#include "model/IntegerText.h"
+
 #include <QSettings>
 #include <QVariant>
-#include <limits>
 
 namespace tarvex {
 
@@ -32,37 +33,12 @@ TWindowSettings TWindowSettings::Defaults() {
 }
 
 bool TWindowSettingsStore::ParseDecimal(const QString& text, int& value) {
-    if (text.isEmpty()) {
-        return false;
+    // No "+": these values were only ever written by us, as plain decimal numbers.
+    const std::optional<int32_t> number = ParseInt32(text.toStdString(), TPlusSign::Refused);
+    if (number) {
+        value = *number;
     }
-    qsizetype i = 0;
-    bool negative = false;
-    if (text[0] == QLatin1Char('-')) {
-        negative = true;
-        i = 1;
-    }
-    if (i >= text.size()) {
-        return false;
-    }
-    long long result = 0;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-        result = result * 10 + (c.unicode() - u'0');
-        if (result > static_cast<long long>(std::numeric_limits<int>::max()) + 1) {
-            return false;
-        }
-    }
-    if (negative) {
-        result = -result;
-    }
-    if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min()) {
-        return false;
-    }
-    value = static_cast<int>(result);
-    return true;
+    return number.has_value();
 }
 
 TWindowSettings TWindowSettingsStore::Read(QSettings& settings) {

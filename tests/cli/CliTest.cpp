@@ -30,7 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path DataDir = fs::path(TARVEX_TEST_DATA) / "cli";
-const fs::path ScriptGolden = fs::path(TARVEX_TEST_DATA) / "script" / "worked-example.js";
+const fs::path ScriptGolden = fs::path(TARVEX_TEST_DATA) / "script" / "products-menu.js";
 
 constexpr std::string_view OneJs = "// stand-in for one.js\r\n";
 constexpr std::string_view MainJs = "// stand-in for main.js\n";
@@ -189,7 +189,7 @@ protected:
 };
 
 TEST_F(CliTest, BuildPublishesEngineAndScriptIntoANewFolder) {
-    const TRun run = Run({"build", (DataDir / "worked-example.xml").string(), "-o", "site/js"});
+    const TRun run = Run({"build", (DataDir / "products-menu.xml").string(), "-o", "site/js"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
     const fs::path out = WorkDir() / "site" / "js";
@@ -201,7 +201,8 @@ TEST_F(CliTest, BuildPublishesEngineAndScriptIntoANewFolder) {
 
 TEST_F(CliTest, BuildNamesTheScriptAndDefaultsToTheCurrentFolder) {
     // A loosely written project (lower-case tags, indentation, LF lines) gives the same menu.
-    const TRun run = Run({"build", (DataDir / "loose-worked-example.xml").string(), "-n", "site menu.js"});
+    const TRun run =
+        Run({"build", (DataDir / "products-menu-loose-layout.xml").string(), "-n", "site menu.js"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(FilesIn(WorkDir()), (std::vector<std::string>{"main.js", "one.js", "site menu.js"}));
     EXPECT_EQ(Read(WorkDir() / "site menu.js"), Read(ScriptGolden));
@@ -223,7 +224,7 @@ TEST_F(CliTest, StrictBuildTurnsAnyWarningIntoAnErrorAndWritesNothing) {
               "Warning! Menu style in \"Our products\" object not found. Used first found menu style\n");
     EXPECT_FALSE(fs::exists(WorkDir() / "out"));
 
-    run = Run({"build", "--strict", (DataDir / "worked-example.xml").string(), "-o", "out"});
+    run = Run({"build", "--strict", (DataDir / "products-menu.xml").string(), "-o", "out"});
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(Read(WorkDir() / "out" / "menu.js"), Read(ScriptGolden));
 }
@@ -240,14 +241,14 @@ TEST_F(CliTest, BuildRefusalsWriteNothing) {
     EXPECT_FALSE(fs::exists(WorkDir() / "out"));
 
     fs::remove(AppDir() / "help" / "temp" / "main.js");
-    run = Run({"build", (DataDir / "worked-example.xml").string(), "-o", "out"});
+    run = Run({"build", (DataDir / "products-menu.xml").string(), "-o", "out"});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_NE(run.Err.find((AppDir() / "help" / "temp" / "main.js").string()), std::string::npos) << run.Err;
     EXPECT_FALSE(fs::exists(WorkDir() / "out"));
 }
 
 TEST_F(CliTest, BadUsageExitsWithTwo) {
-    const std::string project = (DataDir / "worked-example.xml").string();
+    const std::string project = (DataDir / "products-menu.xml").string();
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"compile", project},
@@ -283,12 +284,12 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
 }
 
 TEST_F(CliTest, FormatWritesTheCanonicalForm) {
-    const std::string canonical = Read(DataDir / "worked-example.xml");
-    TRun run = Run({"format", (DataDir / "loose-worked-example.xml").string()});
+    const std::string canonical = Read(DataDir / "products-menu.xml");
+    TRun run = Run({"format", (DataDir / "products-menu-loose-layout.xml").string()});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Out, canonical);
 
-    run = Run({"format", (DataDir / "worked-example.xml").string(), "-o", "again.xml"});
+    run = Run({"format", (DataDir / "products-menu.xml").string(), "-o", "again.xml"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(Read(WorkDir() / "again.xml"), canonical);
 
@@ -397,11 +398,11 @@ TEST_F(CliTest, AFileWithoutProjectTagsIsNeitherReadNorOverwritten) {
 }
 
 TEST_F(CliTest, DoubleDashEndsTheOptions) {
-    fs::copy_file(DataDir / "worked-example.xml", WorkDir() / "-menu.xml");
+    fs::copy_file(DataDir / "products-menu.xml", WorkDir() / "-menu.xml");
     EXPECT_EQ(Run({"format", "-menu.xml"}).ExitCode, 2);
     const TRun run = Run({"format", "-o", "out.xml", "--", "-menu.xml"});
     EXPECT_EQ(run.ExitCode, 0) << run.Err;
-    EXPECT_EQ(Read(WorkDir() / "out.xml"), Read(DataDir / "worked-example.xml"));
+    EXPECT_EQ(Read(WorkDir() / "out.xml"), Read(DataDir / "products-menu.xml"));
     EXPECT_EQ(Run({"new", "--", "--help"}).ExitCode, 0);
     EXPECT_TRUE(fs::exists(WorkDir() / "--help"));
 }
@@ -411,7 +412,7 @@ TEST_F(CliTest, InstalledToolReadsTheDataInTheShareFolder) {
     const fs::path shared = m_root / "share" / "tarvex";
     fs::create_directories(shared);
     fs::rename(AppDir() / "help", shared / "help");
-    const TRun run = Run({"build", (DataDir / "worked-example.xml").string(), "-o", "out"});
+    const TRun run = Run({"build", (DataDir / "products-menu.xml").string(), "-o", "out"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(Read(WorkDir() / "out" / "one.js"), OneJs);
     EXPECT_EQ(Read(WorkDir() / "out" / "main.js"), MainJs);
@@ -420,7 +421,7 @@ TEST_F(CliTest, InstalledToolReadsTheDataInTheShareFolder) {
 TEST_F(CliTest, NamesOutsideAnyCodePageAndAToolFoundOnPathWork) {
     // Started by bare name the tool still finds its data beside itself, not beside the name it was given.
     const std::string folder = "Menüs 日本 \xF0\x9F\x8D\x8A";
-    fs::copy_file(DataDir / "worked-example.xml", WorkDir() / PathFromUtf8("Projekt ✓.xml"));
+    fs::copy_file(DataDir / "products-menu.xml", WorkDir() / PathFromUtf8("Projekt ✓.xml"));
     TRun run = Run({"build", "Projekt ✓.xml", "-o", folder, "-n", "menü.js"}, false, true);
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(FilesIn(WorkDir() / PathFromUtf8(folder)),
@@ -430,7 +431,7 @@ TEST_F(CliTest, NamesOutsideAnyCodePageAndAToolFoundOnPathWork) {
     run = Run({"format", "Projekt ✓.xml", "-o", folder + "/Kopie ✓.xml"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(Read(WorkDir() / PathFromUtf8(folder) / PathFromUtf8("Kopie ✓.xml")),
-              Read(DataDir / "worked-example.xml"));
+              Read(DataDir / "products-menu.xml"));
     run = Run({"format", "fehlt ✓.xml"});
     EXPECT_EQ(run.Err, "Can't read file fehlt ✓.xml!\n");
 }

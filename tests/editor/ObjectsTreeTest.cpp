@@ -1,6 +1,7 @@
 // Editing the objects tree: commit and load across selection changes, the commands, drag and drop.
 
 #include "EditorFixture.h"
+#include "IntegerTextCases.h"
 
 #include "model/Records.h"
 
@@ -39,16 +40,11 @@ protected:
 };
 
 TEST_F(ObjectsTreeTest, IntegerRowsTakeWholeDecimalNumbersOrTheRowDefault) {
-    const std::vector<std::pair<std::string, int32_t>> cases = {
-        {"180", 180},        {"-25", -25}, {"+7", 7},  {"2147483647", INT_MAX}, {"-2147483648", INT_MIN},
-        {"2147483648", 100}, {"abc", 100}, {"", 100},  {"12px", 100},           {" 12", 100},
-        {"12 ", 100},        {"+-3", 100}, {"-", 100}, {"0x10", 100},           {"1.5", 100},
-    };
-    for (const auto& [text, expected] : cases) {
+    for (const TIntegerTextCase& c : IntegerTextCases) {
         Select(Node({0}));
-        Type(Options, "Menu Width", text);
+        Type(Options, "Menu Width", std::string(c.Text));
         Select(Node({1}));
-        EXPECT_EQ(Node({0})->Options().MenuWidth, expected) << '"' << text << '"';
+        EXPECT_EQ(Node({0})->Options().MenuWidth, c.PlusAllowed.value_or(100)) << '"' << c.Text << '"';
     }
     Select(Node({0}));
     Type(Options, "Menu Border", "");

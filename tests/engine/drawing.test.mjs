@@ -21,9 +21,9 @@ async function styles(p, selector, props) {
   }, props);
 }
 
-describe('the worked example', () => {
+describe('the products menu', () => {
   let p;
-  before(async () => { p = await h.open(context, h.plainPage(h.publish('worked-example'))); });
+  before(async () => { p = await h.open(context, h.plainPage(h.publish('products-menu'))); });
   after(() => p.close());
 
   it('draws the main menu at its page coordinates and keeps the submenu hidden', async () => {
@@ -47,7 +47,7 @@ describe('the worked example', () => {
     assert.deepEqual(await h.box(p, h.menuOf('Price\u00a0list')), { x: 40, y: 161, width: 152, height: 22 });
     const group = await styles(p, h.entry('Our\u00a0products'), ['color', 'background-color']);
     assert.deepEqual(group, { color: rgb('FFFFFF'), 'background-color': rgb('808080') });
-    await h.shot(p, 'worked-example-open');
+    await h.shot(p, 'products-menu-open');
   });
 
   it('turns the link strings into links, targets and hints', async () => {

@@ -210,7 +210,7 @@ describe('forced colours', () => {
 
 describe('the page\'s mount point', () => {
   it('takes the menu into the page\'s flow: offsets inside it, room below it, and the keyboard order of the page', async () => {
-    const dir = h.publish('worked-example', 'mounted');
+    const dir = h.publish('products-menu', 'mounted');
     const p = await openIn({ viewport: { width: 800, height: 600 } }, h.page(dir, 'mounted.htm',
       '<!DOCTYPE html><html><body style="margin:0"><a href="#" id="before">before</a>' +
       '<div id="tarvex-menu" style="margin:30px 0 0 10px"></div><p id="after"><a href="#">after</a></p>' +

@@ -109,7 +109,7 @@ describe('a menu script with no addmenu', () => {
 
 describe('pages', () => {
   let dir;
-  before(() => { dir = h.publish('worked-example'); });
+  before(() => { dir = h.publish('products-menu'); });
 
   const variants = {
     'without a doctype, the lines after </html>': `<html><head><title>x</title></head><body style="margin:0"><p>text</p></body></html>\r\n${h.SCRIPT_LINES}\r\n`,

@@ -244,6 +244,19 @@ TEST(Tree, IndicesFollowInsertMoveAndRemove) {
     EXPECT_EQ(g->NextSibling(), e);
 }
 
+TEST(Tree, WalkEntersANodeBeforeItsChildrenAndLeavesItAfterThem) {
+    TTree tree;
+    TTreeNode* g = tree.Append(nullptr, TNodeKind::MenuGroup, "g");
+    tree.Append(g, TNodeKind::MenuOptions, "o");
+    TTreeNode* h = tree.Append(g, TNodeKind::MenuGroup, "h");
+    tree.Append(h, TNodeKind::MenuItem, "i");
+    tree.Append(nullptr, TNodeKind::MenuItem, "j");
+    std::string order;
+    tree.Walk([&](TTreeNode& node) { order += "+" + node.Text(); },
+              [&](const TTreeNode& node) { order += "-" + node.Text(); });
+    EXPECT_EQ(order, "+g+o-o+h+i-i-h-g+j-j");
+}
+
 TEST(Tree, DeepNestingIsWalkedAndFreedWithoutRecursion) {
     TTree tree;
     TTreeNode* parent = nullptr;
@@ -251,6 +264,9 @@ TEST(Tree, DeepNestingIsWalkedAndFreedWithoutRecursion) {
         parent = tree.Append(parent, TNodeKind::MenuGroup, "g");
     }
     EXPECT_EQ(tree.NodeCount(), 200000u);
+    std::size_t left = 0;
+    tree.Walk([](TTreeNode&) {}, [&](const TTreeNode& node) { left += node.HasChildren() ? 0 : 1; });
+    EXPECT_EQ(left, 1u);
     tree.Clear();
     EXPECT_TRUE(tree.Empty());
 }

@@ -48,7 +48,7 @@ struct TExampleDesign {
 
 } // namespace
 
-TEST(SubmenuLayout, WorkedExampleVerticalAndBack) {
+TEST(SubmenuLayout, TwoGroupsAndANestedOneTurnVerticalAndBack) {
     TExampleDesign d;
     // The item was appended before G11's options, so G1's options stay its first child.
     d.Relayout(false);

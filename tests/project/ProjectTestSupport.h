@@ -78,41 +78,31 @@ inline std::vector<TFlatNode> Flatten(const TTree& tree) {
 // The objects tree as text, e.g. "O G:Menu group name{O I:Menu item name}".
 inline std::string Shape(const TTree& tree) {
     std::string out;
-    struct TFrame {
-        const std::vector<std::unique_ptr<TTreeNode>>* level;
-        std::size_t next;
-    };
-    std::vector<TFrame> stack{{&tree.Roots(), 0}};
-    while (!stack.empty()) {
-        auto& frame = stack.back();
-        if (frame.next == frame.level->size()) {
-            stack.pop_back();
-            if (!stack.empty()) {
+    tree.Walk(
+        [&](const TTreeNode& node) {
+            if (node.Index() > 0) {
+                out += ' ';
+            }
+            switch (node.Kind()) {
+            case TNodeKind::MenuOptions:
+                out += 'O';
+                break;
+            case TNodeKind::MenuItem:
+                out += "I:" + node.Text();
+                break;
+            case TNodeKind::MenuGroup:
+                out += "G:" + node.Text() + '{';
+                break;
+            case TNodeKind::Style:
+                out += "S:" + node.Text();
+                break;
+            }
+        },
+        [&](const TTreeNode& node) {
+            if (node.IsGroup()) {
                 out += '}';
             }
-            continue;
-        }
-        const bool first = frame.next == 0;
-        const TTreeNode& node = *(*frame.level)[frame.next++];
-        if (!first) {
-            out += ' ';
-        }
-        switch (node.Kind()) {
-        case TNodeKind::MenuOptions:
-            out += 'O';
-            break;
-        case TNodeKind::MenuItem:
-            out += "I:" + node.Text();
-            break;
-        case TNodeKind::MenuGroup:
-            out += "G:" + node.Text() + '{';
-            stack.push_back({&node.Children(), 0});
-            break;
-        case TNodeKind::Style:
-            out += "S:" + node.Text();
-            break;
-        }
-    }
+        });
     return out;
 }
 

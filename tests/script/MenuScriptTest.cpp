@@ -50,8 +50,8 @@ TTreeNode* DefaultStyle(TProject& p, std::string name = "Main style") {
     return AppendStyleNode(p, std::move(name), s);
 }
 
-// The design of the worked example: one style, one group holding one item.
-void BuildWorkedExample(TProject& p) {
+// A products menu: one style, a group "Our products" holding its price list.
+void BuildProductsMenu(TProject& p) {
     DefaultStyle(p);
     AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
     TTreeNode* group =
@@ -87,13 +87,13 @@ std::string ReadFile(const fs::path& path) {
     return bytes.value_or("");
 }
 
-TEST(MenuScript, WorkedExampleMatchesGoldenFileByteForByte) {
+TEST(MenuScript, ProductsMenuMatchesGoldenFileByteForByte) {
     TProject p;
-    BuildWorkedExample(p);
+    BuildProductsMenu(p);
     const TMenuScript script = GenerateMenuScript(p);
     ASSERT_FALSE(script.Refused);
     EXPECT_TRUE(script.Warnings.empty());
-    const std::string golden = ReadFile(fs::path(TARVEX_TEST_DATA) / "script" / "worked-example.js");
+    const std::string golden = ReadFile(fs::path(TARVEX_TEST_DATA) / "script" / "products-menu.js");
     EXPECT_EQ(JoinLinesCrLf(script.Lines), golden);
 
     const fs::path out = fs::temp_directory_path() / ("tarvex-script-" + std::to_string(::getpid()) + ".js");

@@ -1,6 +1,7 @@
 // The window's building blocks without the main window: settings table, tree model, icons,
 // application folder.
 
+#include "IntegerTextCases.h"
 #include "UiTestSupport.h"
 
 #include "ui/ApplicationFolder.h"
@@ -124,12 +125,12 @@ void TWidgetsTest::SettingsRoundTripAndBadValues() {
     QCOMPARE(read.ValidWinState(), 0);
     QCOMPARE(read.LeftPanel, 333);
 
-    int v = 0;
-    QVERIFY(TWindowSettingsStore::ParseDecimal("-2147483648", v) && v == std::numeric_limits<int>::min());
-    QVERIFY(!TWindowSettingsStore::ParseDecimal("2147483648", v));
-    QVERIFY(!TWindowSettingsStore::ParseDecimal("-", v));
-    QVERIFY(!TWindowSettingsStore::ParseDecimal("+5", v));
-    QVERIFY(!TWindowSettingsStore::ParseDecimal(" 5", v));
+    for (const test::TIntegerTextCase& c : test::IntegerTextCases) {
+        int v = -1;
+        const QString text = QString::fromUtf8(c.Text.data(), static_cast<qsizetype>(c.Text.size()));
+        const bool parsed = TWindowSettingsStore::ParseDecimal(text, v);
+        QVERIFY2(parsed == c.MinusOnly.has_value() && (!parsed || v == *c.MinusOnly), c.Text.data());
+    }
 }
 
 void TWidgetsTest::SettingsWrittenBoundsFirstThenState() {
