@@ -1,6 +1,9 @@
 #include "TarvexEditor.h"
 
 #include "model/PathText.h"
+#include "model/RecordFields.h"
+
+#include <utility>
 
 namespace tarvex {
 
@@ -19,6 +22,16 @@ bool InTree(const TTree& tree, const TTreeNode* node) {
         top = up;
     }
     return tree.Root(top->Index()) == top;
+}
+
+// The rows of the fields whose stored value differs.
+template <typename R>
+void NoteChangedFields(const R& before, const R& after, std::vector<std::string>& rows) {
+    for (const TRecordField<R>& field : FieldsOf<R>()) {
+        if (field.Text(before) != field.Text(after)) {
+            rows.emplace_back(field.Caption);
+        }
+    }
 }
 
 } // namespace
@@ -57,41 +70,23 @@ TTarvexEditor::TEditStep::~TEditStep() {
 
 void TTarvexEditor::CommitRecord(TTreeNode& node) {
     TEditStep step(*this, {});
-    const TValueEditorId id = node.IsStyle()     ? TValueEditorId::MenuStyleValueEditor
-                              : node.IsOptions() ? TValueEditorId::MenuValueList
-                                                 : TValueEditorId::MenuItemValueEditor;
-    TValueEditor& rows = MutableEditor(id);
-    const auto load = [this, &node] {
-        if (node.IsStyle()) {
-            LoadStyleEditor(node);
-        } else {
-            LoadMenuEditor(node);
-        }
-    };
-    // The rows as loaded before and after the commit name what changed, in the editor's own words.
-    const TValueEditor typed = rows;
+    const TTreeNode::TRecord before = node.Record();
     const std::string textBefore = node.Text();
-    ++m_quietEditors;
-    load();
-    const TValueEditor before = rows;
-    rows = typed;
+    const std::size_t noted = m_changedRows.size();
     if (node.IsStyle()) {
         CommitStyle(node);
+        NoteChangedFields(std::get<TMenuStyleRec>(before), std::as_const(node).Style(), m_changedRows);
     } else if (node.IsOptions()) {
         CommitMenuOptions(node);
+        NoteChangedFields(std::get<TMenuOptionsRec>(before), std::as_const(node).Options(), m_changedRows);
     } else {
         CommitMenuItem(node);
-    }
-    load();
-    for (int i = 0; i < rows.RowCount(); ++i) {
-        const TValueRow& row = *rows.Row(i);
-        if (before.Row(i)->Value != row.Value ||
-            (row.Key == "Caption" && node.Text() != textBefore && !node.IsOptions())) {
-            m_changedRows.push_back(row.Key);
+        NoteChangedFields(std::get<TMenuItemRec>(before), std::as_const(node).Item(), m_changedRows);
+        // The node shows the whole caption: a change past the field's end is a change too.
+        if (node.Text() != textBefore && m_changedRows.size() == noted) {
+            m_changedRows.emplace_back(ItemField("Caption").Caption);
         }
     }
-    rows = typed;
-    --m_quietEditors;
 }
 
 // ---- undo and redo ----

@@ -79,9 +79,6 @@ std::filesystem::path TTarvexEditor::HelpPagePath(const std::string& page) const
 }
 
 void TTarvexEditor::NotifyEditor(TValueEditorId id) {
-    if (m_quietEditors > 0) {
-        return;
-    }
     Notify([id](TEditorListener& l) { l.ValueEditorChanged(id); });
 }
 

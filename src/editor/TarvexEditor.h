@@ -224,7 +224,8 @@ private:
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
     void SetActionEnabled(TActionId id, bool enabled);
-    // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed.
+    // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed
+    // for the step's name.
     void CommitRecord(TTreeNode& node);
     void CommitMenuOptions(TTreeNode& node);
     void CommitMenuItem(TTreeNode& node);
@@ -262,8 +263,6 @@ private:
     int m_editDepth = 0;
     std::string m_editName;
     std::vector<std::string> m_changedRows;
-    // While set, a value editor's reload is not announced: a commit is measuring what it changes.
-    int m_quietEditors = 0;
     // What the window was last told, so it hears only of changes.
     std::string m_shownUndo;
     std::string m_shownRedo;

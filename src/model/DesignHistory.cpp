@@ -1,5 +1,7 @@
 #include "DesignHistory.h"
 
+#include "RecordFields.h"
+
 #include <utility>
 
 namespace tarvex {
@@ -12,24 +14,17 @@ std::size_t HeapBytes(const std::string& text) {
     return text.capacity() > inPlace ? text.capacity() + 1 : 0;
 }
 
-template <typename... S> std::size_t HeapBytesOf(const S&... texts) {
-    return (HeapBytes(texts.str()) + ...);
-}
-
-std::size_t RecordBytes(const TMenuItemRec& r) {
-    return sizeof r + HeapBytesOf(r.Caption, r.Target, r.Hint, r.Address);
-}
-
-std::size_t RecordBytes(const TMenuOptionsRec& r) {
-    return sizeof r + HeapBytesOf(r.ScreenPosition, r.MenuStyle, r.TextAlignment, r.Orientation,
-                                  r.ImagePosition, r.MenuOpening);
-}
-
-std::size_t RecordBytes(const TMenuStyleRec& r) {
-    return sizeof r + HeapBytesOf(r.MouseOffFont, r.MouseOffBackground, r.MouseOnFont, r.MouseOnBackground,
-                                  r.MenuBorderColor, r.FontStyle, r.FontWeight, r.FontName, r.SubMenuImage,
-                                  r.BorderSeparatorbar, r.HighColor, r.LowColor, r.TopBarImage,
-                                  r.MenuHeaderFontColor, r.MenuHeaderBackground);
+// A record with the texts its fields hold beyond their own objects.
+template <typename R> std::size_t RecordBytes(const R& record) {
+    static const std::size_t inPlace = std::string().capacity();
+    std::size_t bytes = sizeof record;
+    for (const TRecordField<R>& field : FieldsOf<R>()) {
+        if (!field.IsInteger()) {
+            const std::size_t size = field.GetText(record).size();
+            bytes += size > inPlace ? size + 1 : 0;
+        }
+    }
+    return bytes;
 }
 
 std::size_t NodeBytes(const TTreeNode& node) {
