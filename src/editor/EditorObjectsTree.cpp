@@ -85,13 +85,15 @@ void TTarvexEditor::CommitMenuItem(TTreeNode& node) {
 
 void TTarvexEditor::LoadMenuEditor(TTreeNode& node) {
     m_loadedObject = &node;
+    // Read through the const node: the non-const record accessors tell the undo history of a write.
+    const TTreeNode& loaded = node;
     if (node.IsOptions()) {
-        LoadRows(m_menuValueList, node.Options());
+        LoadRows(m_menuValueList, loaded.Options());
         m_menuValueList.SetEnabled(true);
         NotifyEditor(TValueEditorId::MenuValueList);
         return;
     }
-    LoadRows(m_menuItemValueEditor, node.Item());
+    LoadRows(m_menuItemValueEditor, loaded.Item());
     m_menuItemValueEditor.SetEnabled(true);
     NotifyEditor(TValueEditorId::MenuItemValueEditor);
 }
