@@ -45,7 +45,7 @@ std::string TextOf(const GumboNode* node);
 const GumboNode* FindFirst(const GumboNode* node, GumboTag tag);
 
 // Pages larger than this many elements or nested deeper than this are refused before parsing.
-inline constexpr std::size_t HtmlElementLimit = 400000;
+inline constexpr std::size_t HtmlElementLimit = 100000;
 inline constexpr std::size_t HtmlNestingLimit = 512;
 
 } // namespace tarvex

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tarvex {
@@ -35,6 +37,35 @@ template <std::size_t N> bool In(const std::array<std::string_view, N>& set, std
     return std::find(set.begin(), set.end(), name) != set.end();
 }
 
+constexpr auto ParagraphBarriers =
+    std::to_array<std::string_view>({"button", "table", "td", "th", "caption", "object", "marquee", "applet",
+                                     "template", "html", "svg", "math"});
+// Start tags that close an open paragraph first.
+constexpr auto ParagraphClosers = std::to_array<std::string_view>(
+    {"address", "article",   "aside",      "blockquote", "center",  "details", "dialog", "dir",  "div",
+     "dl",      "fieldset",  "figcaption", "figure",     "footer",  "header",  "hgroup", "main", "menu",
+     "nav",     "ol",        "p",          "search",     "section", "summary", "ul",     "h1",   "h2",
+     "h3",      "h4",        "h5",         "h6",         "pre",     "listing", "form",   "li",   "dd",
+     "dt",      "plaintext", "hr",         "xmp",        "table"});
+constexpr auto TableBarriers = std::to_array<std::string_view>({"table", "template", "html"});
+
+// What the scan needs to know of an element, worked out once per name.
+enum TFlag : std::uint8_t {
+    Void = 1,
+    Formatting = 2,
+    RawText = 4,
+    ListBarrier = 8,
+    ParagraphBarrier = 16,
+    TableBarrier = 32,
+    Foreign = 64,
+    ClosesParagraph = 128,
+};
+
+struct TOpen {
+    std::uint32_t Id;
+    std::uint8_t Flags;
+};
+
 bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
@@ -47,10 +78,14 @@ char Lower(char c) {
 
 class TShapeScanner {
 public:
-    explicit TShapeScanner(std::string_view bytes) : m_bytes(bytes) {}
+    TShapeScanner(std::string_view bytes, std::size_t stopAbove) : m_bytes(bytes), m_stopAbove(stopAbove) {
+        for (const std::string_view name : {"li", "dt", "dd", "p", "td", "th", "tr", "option"}) {
+            Intern(std::string(name));
+        }
+    }
 
     THtmlShape Scan() {
-        while (m_at < m_bytes.size()) {
+        while (m_at < m_bytes.size() && m_shape.DeepestNesting <= m_stopAbove) {
             const std::size_t lt = m_bytes.find('<', m_at);
             if (lt == std::string_view::npos) {
                 break;
@@ -62,6 +97,27 @@ public:
     }
 
 private:
+    // Names become small numbers so that the searches through the open elements compare numbers.
+    std::uint32_t Intern(const std::string& name) {
+        const auto found = m_ids.find(name);
+        if (found != m_ids.end()) {
+            return found->second.first;
+        }
+        std::uint8_t flags = 0;
+        flags |= In(VoidElements, name) ? Void : 0;
+        flags |= In(FormattingElements, name) ? Formatting : 0;
+        flags |= In(RawTextElements, name) ? RawText : 0;
+        flags |= In(ListItemBarriers, name) ? ListBarrier : 0;
+        flags |= In(ParagraphBarriers, name) ? ParagraphBarrier : 0;
+        flags |= In(TableBarriers, name) ? TableBarrier : 0;
+        flags |= (name == "svg" || name == "math") ? Foreign : 0;
+        flags |= In(ParagraphClosers, name) ? ClosesParagraph : 0;
+        const auto id = static_cast<std::uint32_t>(m_ids.size());
+        m_ids.emplace(name, std::make_pair(id, flags));
+        return id;
+    }
+    std::uint32_t Id(std::string_view name) const { return m_ids.find(std::string(name))->second.first; }
+
     char At(std::size_t i) const { return i < m_bytes.size() ? m_bytes[i] : '\0'; }
 
     void Tag() {
@@ -91,10 +147,11 @@ private:
             name += Lower(m_bytes[i++]);
         }
         const bool selfClosing = SkipToTagEnd(i);
+        const std::uint32_t id = Intern(name);
         if (endTag) {
-            Close(name);
+            Close(id);
         } else {
-            Open(name, selfClosing);
+            Open(name, id, selfClosing);
         }
     }
 
@@ -127,34 +184,32 @@ private:
         return false;
     }
 
-    bool InForeignContent() const { return m_foreign > 0; }
-
-    void Open(const std::string& name, bool selfClosing) {
+    void Open(const std::string& name, std::uint32_t id, bool selfClosing) {
         ++m_shape.StartTags;
-        if (In(VoidElements, name) || (selfClosing && InForeignContent())) {
+        const std::uint8_t flags = m_ids.find(name)->second.second;
+        if (m_foreign == 0 && (flags & ClosesParagraph)) {
+            CloseSibling(Id("p"), Id("p"), ParagraphBarrier);
+        }
+        if ((flags & Void) || (selfClosing && m_foreign > 0)) {
             return;
         }
         if (name == "li") {
-            CloseSibling({"li"}, ListItemBarriers);
+            CloseSibling(Id("li"), Id("li"), ListBarrier);
         } else if (name == "dt" || name == "dd") {
-            CloseSibling({"dt", "dd"}, ListItemBarriers);
-        } else if (name == "p") {
-            CloseSibling({"p"}, std::to_array<std::string_view>({"button", "table", "td", "th", "caption",
-                                                                 "object", "marquee", "applet", "template",
-                                                                 "html", "svg", "math"}));
+            CloseSibling(Id("dt"), Id("dd"), ListBarrier);
         } else if (name == "td" || name == "th") {
-            CloseSibling({"td", "th"}, std::to_array<std::string_view>({"table", "template", "html"}));
+            CloseSibling(Id("td"), Id("th"), TableBarrier);
         } else if (name == "tr") {
-            CloseSibling({"tr"}, std::to_array<std::string_view>({"table", "template", "html"}));
-        } else if (name == "option" && !m_open.empty() && m_open.back() == "option") {
+            CloseSibling(Id("tr"), Id("tr"), TableBarrier);
+        } else if (name == "option" && !m_open.empty() && m_open.back().Id == Id("option")) {
             PopTo(m_open.size() - 1);
         }
-        m_open.push_back(name);
-        if (name == "svg" || name == "math") {
+        m_open.push_back({id, flags});
+        if (flags & Foreign) {
             ++m_foreign;
         }
         m_shape.DeepestNesting = std::max(m_shape.DeepestNesting, m_open.size() + m_lostFormatting);
-        if (!InForeignContent() && In(RawTextElements, name)) {
+        if (m_foreign == 0 && (flags & RawText)) {
             SkipRawText(name);
         }
     }
@@ -181,26 +236,23 @@ private:
         }
     }
 
-    // A new `name` closes an open sibling of the same kind when only elements that do not stop the
-    // search stand above it.
-    template <std::size_t N>
-    void CloseSibling(std::initializer_list<std::string_view> kinds,
-                      const std::array<std::string_view, N>& barriers) {
+    // A new element closes an open sibling of kind `a` or `b` when only elements that do not stop
+    // the search stand above it.
+    void CloseSibling(std::uint32_t a, std::uint32_t b, std::uint8_t barrier) {
         for (std::size_t k = m_open.size(); k-- > 0;) {
-            const std::string& open = m_open[k];
-            if (std::find(kinds.begin(), kinds.end(), open) != kinds.end()) {
+            if (m_open[k].Id == a || m_open[k].Id == b) {
                 PopTo(k);
                 return;
             }
-            if (In(barriers, open) && open != "address" && open != "div" && open != "p") {
+            if (m_open[k].Flags & barrier) {
                 return;
             }
         }
     }
 
-    void Close(const std::string& name) {
+    void Close(std::uint32_t id) {
         for (std::size_t k = m_open.size(); k-- > 0;) {
-            if (m_open[k] == name) {
+            if (m_open[k].Id == id) {
                 PopTo(k);
                 return;
             }
@@ -210,13 +262,11 @@ private:
     // Pops the element at `k` and everything above it. Formatting elements closed this way stay
     // on the parser's list and may be opened again anywhere later, so they keep counting.
     void PopTo(std::size_t k) {
-        for (std::size_t j = k + 1; j < m_open.size(); ++j) {
-            if (In(FormattingElements, m_open[j])) {
+        for (std::size_t j = k; j < m_open.size(); ++j) {
+            if (j > k && (m_open[j].Flags & Formatting)) {
                 ++m_lostFormatting;
             }
-        }
-        for (std::size_t j = k; j < m_open.size(); ++j) {
-            if (m_open[j] == "svg" || m_open[j] == "math") {
+            if (m_open[j].Flags & Foreign) {
                 --m_foreign;
             }
         }
@@ -224,8 +274,10 @@ private:
     }
 
     std::string_view m_bytes;
+    std::size_t m_stopAbove;
     std::size_t m_at = 0;
-    std::vector<std::string> m_open;
+    std::unordered_map<std::string, std::pair<std::uint32_t, std::uint8_t>> m_ids;
+    std::vector<TOpen> m_open;
     std::size_t m_lostFormatting = 0;
     int m_foreign = 0;
     THtmlShape m_shape;
@@ -233,8 +285,8 @@ private:
 
 } // namespace
 
-THtmlShape MeasureHtml(std::string_view bytes) {
-    return TShapeScanner(bytes).Scan();
+THtmlShape MeasureHtml(std::string_view bytes, std::size_t stopAbove) {
+    return TShapeScanner(bytes, stopAbove).Scan();
 }
 
 } // namespace tarvex

@@ -4,6 +4,7 @@
 // the limits are refused before they cost seconds.
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace tarvex {
@@ -16,7 +17,9 @@ struct THtmlShape {
     std::size_t DeepestNesting = 0;
 };
 
-THtmlShape MeasureHtml(std::string_view bytes);
+// Stops early once the nesting passes `stopAbove` (the page is refused then anyway); the search
+// through the open elements stays that short.
+THtmlShape MeasureHtml(std::string_view bytes, std::size_t stopAbove = SIZE_MAX);
 
 // Tree depth the parser may add on its own (html, body, a table's body, ...), allowed beyond
 // DeepestNesting.
