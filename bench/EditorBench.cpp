@@ -37,6 +37,8 @@ public:
     void SetBusy(bool) override {}
     void ReportError(const std::string&) override {}
     void CloseMainWindow() override {}
+    void ShowCustomizeDialog() override {}
+    void ShowAboutBox() override {}
 };
 
 void SelectionChangeInALargeDesign(benchmark::State& state) {

@@ -33,7 +33,8 @@ enum class TDragSource { ObjectsTreeView, Other };
 //
 // A view drives it like this: the user's click on a node calls SelectObjectNode / SelectStyleNode
 // (which run the Changing and Change handlers around the selection move); typed text goes into
-// SetRowValue; a page switch calls SetActivePage; each command calls its ...Execute method.
+// SetRowValue; a page switch calls SetActivePage; a menu entry, toolbar button or shortcut calls
+// Execute with its command's id.
 class TTarvexEditor {
 public:
     // `appFolder` holds favorites.dat, menutarvex.dat, help/temp/ and help/online/.
@@ -79,6 +80,11 @@ public:
     // reloads them, without moving a selection or refreshing the preview. Every command that
     // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
     void CommitValueEditors();
+
+    // ---- commands ----
+    // Runs the command `id` as its menu entry, toolbar button or shortcut does; the two that are
+    // window work (the Customize dialog, the About box) go to the UserInterface.
+    void Execute(TActionId id);
 
     // ---- start-up and shutdown ----
     // The start-up sequence's steps that are not window work: favourites and recent files read,

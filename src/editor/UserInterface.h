@@ -86,6 +86,10 @@ public:
     virtual void SetBusy(bool busy) = 0;
     // The application's general error report: a message box with the error's text.
     virtual void ReportError(const std::string& text) = 0;
+    // The Customize dialog over the window's command bars; it stays open beside the window.
+    virtual void ShowCustomizeDialog() = 0;
+    // The modal About box.
+    virtual void ShowAboutBox() = 0;
     // Closes the main window through its ordinary close sequence (FormCloseQuery, then FormClose).
     virtual void CloseMainWindow() = 0;
 };

@@ -77,7 +77,6 @@ public:
     TStyleTemplateForm* StyleTemplateForm() const { return m_styleTemplateForm; }
     TFoldersScanResultForm* FoldersScanResultForm() const { return m_foldersScanResultForm; }
     TCustomizeDialog* CustomizeDialog() const { return m_customizeDialog; }
-    void ShowCustomizeDialog();
 
     // ---- window settings ----
     void LoadWindowSettings();
@@ -113,6 +112,8 @@ public:
     void SetBusy(bool busy) override;
     void ReportError(const std::string& text) override;
     void CloseMainWindow() override;
+    void ShowCustomizeDialog() override;
+    void ShowAboutBox() override;
 
     // "Desc|*.a;*.b|All|*.*" in the form Qt's file dialogs take.
     static QStringList QtFileFilters(const std::string& filter);
@@ -145,7 +146,6 @@ private:
     void Execute(TActionId id);
     // Pushes the text of every grid cell still being edited into the editor's rows.
     void CommitOpenCellEditors();
-    void ExecuteCommand(TActionId id);
     // Runs an editor command as the busy one, then shows what it left.
     void RunCommand(const std::function<void()>& command);
     void IdleUpdate();

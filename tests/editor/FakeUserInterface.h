@@ -18,7 +18,8 @@ namespace tarvex::test {
 // One recorded call: its kind and the texts it carried.
 struct TUiCall {
     std::string Kind; // "Message", "Input", "Open", "Save", "Color", "Style", "Folder", "Navigate",
-                      // "Help", "Web", "Warnings", "Replace", "Busy", "Error", "Close"
+                      // "Help", "Web", "Warnings", "Replace", "Busy", "Error", "Close", "Customize",
+                      // "About"
     std::string Text; // message text, prompt, path or address
     std::string Caption;
     std::string Initial;
@@ -71,6 +72,8 @@ public:
     void SetBusy(bool busy) override { Record("Busy", busy ? "on" : "off"); }
     void ReportError(const std::string& text) override { Record("Error", text); }
     void CloseMainWindow() override { Record("Close", ""); }
+    void ShowCustomizeDialog() override { Record("Customize", ""); }
+    void ShowAboutBox() override { Record("About", ""); }
 
 private:
     struct TInput {

@@ -1,0 +1,223 @@
+#include "TarvexEditor.h"
+
+#include "EditorInternal.h"
+#include "model/FileIo.h"
+#include "model/PathText.h"
+#include "model/RecordText.h"
+#include "model/SubmenuLayout.h"
+#include "preview/PreviewPage.h"
+#include "preview/PublishFiles.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "script/MenuScript.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <system_error>
+
+namespace tarvex {
+
+using namespace editor_internal;
+
+// ---- project lifecycle ----
+
+bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
+    if (askToSave && ActionEnabled(TActionId::SaveAction)) {
+        const TMsgResult answer =
+            Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+        if (answer == TMsgResult::Yes) {
+            // Whatever came of the save, the caller goes ahead.
+            SaveActionExecute();
+        } else if (answer != TMsgResult::No) {
+            return false;
+        }
+    }
+    m_treeUpdateGuard = true;
+    ObjectsTreeViewChanging(nullptr);
+    SetObjectSelection(nullptr);
+    ObjectsTreeViewChange(nullptr);
+    MenuStyleTreeViewChanging(nullptr);
+    SetStyleSelection(nullptr);
+    m_loadedObject = nullptr;
+    m_project.Objects.Clear();
+    m_project.Styles.Clear();
+    return true;
+}
+
+void TTarvexEditor::NewActionExecute() {
+    CommitValueEditors();
+    if (!ConfirmAndClearProject()) {
+        return;
+    }
+    m_projectFileName.clear();
+    StyleTemplateActionExecute();
+    BuildDefaultProject(m_project);
+    ObjectsTreeViewChange(m_selectedObject);
+    m_treeUpdateGuard = false;
+    SetActionEnabled(TActionId::SaveAction, true);
+    ControlsPageControlChange();
+    // Update Preview generates the script itself: running the generator before it as well would
+    // only say every refusal and warning twice.
+    UpdatePreviewActionExecute();
+}
+
+bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
+    CommitValueEditors();
+    const std::filesystem::path file = PathFromUtf8(path);
+    std::optional<std::string> bytes = ReadWholeFile(file, ProjectFileCeiling);
+    if (!bytes) {
+        Message("Can't read file " + path + "!", "Error", TMsgIcon::Information);
+        return false;
+    }
+    // Taken for an empty design, any other file would be overwritten by the next Save.
+    if (!HoldsProject(*bytes)) {
+        Message("The file " + path + " is not a Tarvex project!", "Error", TMsgIcon::Information);
+        return false;
+    }
+    if (!ConfirmAndClearProject(askToSave)) {
+        return false;
+    }
+    // A Yes at the question may just have saved this very file: read what is there now.
+    std::optional<std::string> current = ReadWholeFile(file, ProjectFileCeiling);
+    if (current && HoldsProject(*current)) {
+        bytes = std::move(current);
+    }
+    m_projectFileName = path;
+    ReadProjectText(*bytes, m_project);
+    m_treeUpdateGuard = false;
+    ControlsPageControlChange();
+    RefreshPreview();
+    return true;
+}
+
+void TTarvexEditor::OpenActionExecute() {
+    const std::optional<std::string> path =
+        RunFileDialog(false, DialogRequest("OpenProjectDialog", ProjectFilter, "xml"));
+    if (path) {
+        OpenProjectFile(*path);
+    }
+}
+
+void TTarvexEditor::OpenProjectFile(const std::string& path, bool askToSave) {
+    if (LoadProject(path, askToSave)) {
+        AddRecentFile();
+    }
+}
+
+void TTarvexEditor::SaveActionExecute() {
+    CommitValueEditors();
+    if (m_projectFileName.empty()) {
+        SaveAsActionExecute();
+        return;
+    }
+    switch (SaveProjectFile(m_project, PathFromUtf8(m_projectFileName))) {
+    case TSaveStatus::ReadOnly:
+        Message("Can't save read-only file " + m_projectFileName + "!", "Error", TMsgIcon::Information);
+        return;
+    case TSaveStatus::CannotCreate: {
+        std::error_code error;
+        const std::filesystem::path current = std::filesystem::current_path(error);
+        Message("Unable to save " + m_projectFileName + " in the folder " + PathText(current) + "!", "Error",
+                TMsgIcon::Information);
+        return;
+    }
+    case TSaveStatus::Written:
+        AddRecentFile();
+        return;
+    }
+}
+
+void TTarvexEditor::SaveAsActionExecute() {
+    CommitValueEditors();
+    TFileDialogRequest request = DialogRequest("SaveProjectDialog", ProjectFilter, "xml");
+    request.OverwritePrompt = true;
+    request.HideReadOnly = true;
+    request.Resizable = true;
+    const std::optional<std::string> path = RunFileDialog(true, request);
+    if (!path || path->empty()) {
+        return;
+    }
+    m_projectFileName = *path;
+    SaveActionExecute();
+}
+
+void TTarvexEditor::PublishActionExecute() {
+    UpdatePreviewActionExecute();
+    // Publishing now would hand out an older design's menu.js under the new name, or none at all.
+    if (m_scriptNotWritten || m_scriptRefused) {
+        return;
+    }
+    TFileDialogRequest request =
+        DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js");
+    request.Title = "Publish menu";
+    const std::optional<std::string> path = RunFileDialog(true, request);
+    if (!path || path->empty()) {
+        return;
+    }
+    const std::filesystem::path target = PathFromUtf8(*path);
+    m_ui.SetBusy(true);
+    const TPublishResult result =
+        PublishMenuFiles(TempFolder(), target, [this](const std::filesystem::path& file) {
+            return m_ui.ConfirmReplaceFile(PathText(file));
+        });
+    m_ui.SetBusy(false);
+    if (result.Errors.empty() && result.Declined.empty()) {
+        Message("Files: one, main.js and " + PathText(target.filename()) +
+                    " was saved. Go to help file to lern more about adding menu to your HTML files",
+                "Warning", TMsgIcon::Information);
+        return;
+    }
+    Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
+            TMsgIcon::Information);
+}
+
+std::string TTarvexEditor::PublishReport(const std::filesystem::path& target,
+                                         const TPublishResult& result) const {
+    const auto names = [](const std::vector<std::filesystem::path>& files) {
+        std::string text;
+        for (const std::filesystem::path& file : files) {
+            text += (text.empty() ? "" : ", ") + PathText(file.filename());
+        }
+        return text;
+    };
+    std::string report = "Not all files were published to the folder " + PathText(target.parent_path()) + ".";
+    if (!result.Written.empty()) {
+        report += "\nWritten: " + names(result.Written) + ".";
+    }
+    if (!result.Declined.empty()) {
+        report += "\nKept as they were, as you chose: " + names(result.Declined) + ".";
+    }
+    for (const std::string& error : result.Errors) {
+        report += "\n" + error;
+    }
+    return report;
+}
+
+void TTarvexEditor::ExitActionExecute() {
+    m_ui.CloseMainWindow();
+}
+
+// ---- recent files ----
+
+void TTarvexEditor::AddRecentFile() {
+    if (m_recentFiles.Add(m_projectFileName)) {
+        Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
+    }
+}
+
+void TTarvexEditor::InsertRecentFile() {
+    m_recentFiles.Insert(m_projectFileName);
+    Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
+}
+
+void TTarvexEditor::ReopenActionExecute(int position) {
+    const std::vector<std::string>& paths = m_recentFiles.Paths();
+    if (position < 0 || position >= static_cast<int>(paths.size())) {
+        return;
+    }
+    const std::string path = paths[static_cast<std::size_t>(position)];
+    LoadProject(path);
+}
+
+} // namespace tarvex

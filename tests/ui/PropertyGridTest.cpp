@@ -1,0 +1,237 @@
+// The property grid over rows kept in memory: rows shown, typed text written, pick lists, colour
+// cells and the keyboard.
+
+#include "UiTestSupport.h"
+
+#include "ui/ApplicationFolder.h"
+#include "ui/EditorTreeView.h"
+#include "ui/MainUnit.h"
+#include "ui/PropertyGrid.h"
+#include "ui/TarvexIcons.h"
+#include "ui/TreeModel.h"
+#include "ui/WindowSettings.h"
+
+#include <QAbstractItemModelTester>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace tarvex;
+
+namespace {
+
+// Rows kept in memory, to drive the grid without an editor.
+class TFakeRows : public TPropertyRows {
+public:
+    struct TRow {
+        std::string Key, Value;
+        TPropertyEditStyle Style;
+        std::vector<std::string> Picks;
+    };
+    std::vector<TRow> Rows;
+    bool IsEnabled = true;
+    int Writes = 0;
+
+    int RowCount() const override { return static_cast<int>(Rows.size()); }
+    std::string Key(int row) const override { return Rows[static_cast<std::size_t>(row)].Key; }
+    std::string Value(int row) const override { return Rows[static_cast<std::size_t>(row)].Value; }
+    void SetValue(int row, const std::string& value) override {
+        Rows[static_cast<std::size_t>(row)].Value = value;
+        ++Writes;
+    }
+    TPropertyEditStyle EditStyle(int row) const override { return Rows[static_cast<std::size_t>(row)].Style; }
+    std::vector<std::string> PickList(int row) const override {
+        return Rows[static_cast<std::size_t>(row)].Picks;
+    }
+    bool Enabled() const override { return IsEnabled; }
+};
+
+} // namespace
+
+class TPropertyGridTest : public QObject {
+    Q_OBJECT
+private slots:
+    void GridShowsRowsAndWritesTypedText();
+    void GridPickListAndColourCells();
+    void GridKeyboardLeavesChoosesAndUndoes();
+};
+
+void TPropertyGridTest::GridShowsRowsAndWritesTypedText() {
+    TFakeRows rows;
+    rows.Rows = {{"Caption", "Old", TPropertyEditStyle::Text, {}},
+                 {"Hint", "", TPropertyEditStyle::Text, {}}};
+    TPropertyGrid grid(135);
+    grid.SetRows(&rows);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QString("Properties"));
+    QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString("Value"));
+    // Keys and values share the width, so neither is cut while the other has room to spare.
+    QCOMPARE(grid.columnWidth(0) + grid.columnWidth(1), grid.viewport()->width());
+    QVERIFY(qAbs(grid.columnWidth(0) - grid.columnWidth(1)) <= 1);
+    QCOMPARE(grid.rowHeight(0), 18);
+    QVERIFY(!(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable));
+
+    // Clicking the key edits the value; every keystroke reaches the row at once.
+    grid.setCurrentIndex(grid.model()->index(0, 0));
+    QCOMPARE(grid.currentIndex().column(), 1);
+    auto* edit = grid.viewport()->findChild<QLineEdit*>();
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, "New caption");
+    QCOMPARE(rows.Rows[0].Value, std::string("New caption"));
+    QCOMPARE(edit->cursorPosition(), 11);
+
+    // Any text reaches the row as it was typed.
+    edit->selectAll();
+    for (const QChar c : QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD")) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QCOMPARE(rows.Rows[0].Value, std::string("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"));
+
+    // Values changed behind the grid's back show up, also in the open cell editor.
+    rows.Rows[0].Value = "Loaded";
+    grid.Reload();
+    QCOMPARE(edit->text(), QString("Loaded"));
+    rows.IsEnabled = false;
+    grid.Reload();
+    QVERIFY(!grid.isEnabled());
+}
+
+void TPropertyGridTest::GridPickListAndColourCells() {
+    TFakeRows rows;
+    rows.Rows = {{"Orientation", "Vertical", TPropertyEditStyle::PickList, {"", "Horizontal", "Vertical"}},
+                 {"Mouse Off Font", "FF0000", TPropertyEditStyle::Color, {}},
+                 {"Mouse On Font", "zz", TPropertyEditStyle::Color, {}}};
+    TPropertyGrid grid(118);
+    grid.SetRows(&rows);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+
+    grid.setCurrentIndex(grid.model()->index(0, 1));
+    auto* combo = grid.viewport()->findChild<QComboBox*>();
+    QVERIFY(combo);
+    QVERIFY(combo->isEditable());
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->itemText(0), QString());
+    QCOMPARE(combo->itemText(1), QString("Horizontal"));
+    QCOMPARE(combo->currentText(), QString("Vertical"));
+    combo->setCurrentIndex(1);
+    QCOMPARE(rows.Rows[0].Value, std::string("Horizontal"));
+    combo->setEditText("diagonal");
+    QCOMPARE(rows.Rows[0].Value, std::string("diagonal"));
+
+    // A colour row shows its colour beside the text; an invalid text shows none.
+    const QImage swatch = grid.model()->index(1, 1).data(Qt::DecorationRole).value<QPixmap>().toImage();
+    QCOMPARE(swatch.pixelColor(swatch.width() / 2, swatch.height() / 2), QColor(255, 0, 0));
+    QVERIFY(!grid.model()->index(2, 1).data(Qt::DecorationRole).isValid());
+
+    int pressedRow = -1;
+    grid.OnEditButtonClick = [&](int row) {
+        pressedRow = row;
+        rows.Rows[static_cast<std::size_t>(row)].Value = "123456";
+        grid.Reload();
+    };
+    grid.setCurrentIndex(grid.model()->index(1, 1));
+    QToolButton* button = nullptr;
+    for (QToolButton* b : grid.viewport()->findChildren<QToolButton*>()) {
+        if (b->isVisible() && b->text() == "...") {
+            button = b;
+        }
+    }
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(pressedRow, 1);
+    QCOMPARE(grid.model()->index(1, 1).data().toString(), QString("123456"));
+    auto* cellEdit = button->parentWidget()->findChild<QLineEdit*>();
+    QVERIFY(cellEdit);
+    QCOMPARE(cellEdit->text(), QString("123456"));
+}
+
+void TPropertyGridTest::GridKeyboardLeavesChoosesAndUndoes() {
+    TFakeRows rows;
+    rows.Rows = {{"Caption", "Old", TPropertyEditStyle::Text, {}},
+                 {"Align", "left", TPropertyEditStyle::PickList, {"left", "right"}},
+                 {"Back", "336699", TPropertyEditStyle::Color, {}}};
+    QWidget pane;
+    auto* before = new QLineEdit(&pane);
+    auto* grid = new TPropertyGrid(135, &pane);
+    auto* after = new QLineEdit(&pane);
+    auto* layout = new QVBoxLayout(&pane);
+    layout->addWidget(before);
+    layout->addWidget(grid);
+    layout->addWidget(after);
+    grid->SetRows(&rows);
+    std::vector<int> chooserRows;
+    grid->OnEditButtonClick = [&](int row) { chooserRows.push_back(row); };
+    pane.resize(320, 260);
+    pane.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pane));
+    auto focused = [] { return QApplication::focusWidget(); };
+
+    // Escape brings back the value the edit started from, in the row too.
+    grid->EditRow(0);
+    QTRY_VERIFY(grid->IsEditing());
+    QTest::keyClicks(focused(), "New");
+    QCOMPARE(rows.Rows[0].Value, std::string("New"));
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    QCOMPARE(rows.Rows[0].Value, std::string("Old"));
+    QCOMPARE(grid->model()->index(0, 1).data().toString(), QString("Old"));
+
+    // Tab walks the rows, then leaves after the last one, editing or not; Shift+Tab leaves at the first.
+    for (int row : {1, 2}) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QTRY_COMPARE(grid->currentIndex().row(), row);
+    }
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QTRY_COMPARE(focused(), after);
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(focused(), before);
+    // Ctrl+Tab is left to the page holding the grid.
+    QKeyEvent ctrlTab(QEvent::KeyPress, Qt::Key_Tab, Qt::ControlModifier);
+    QApplication::sendEvent(grid, &ctrlTab);
+    QVERIFY(!ctrlTab.isAccepted());
+
+    // F4, Alt+Down and Space open the colour dialog of a colour row and the list of a pick-list row.
+    struct TKey {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+    };
+    for (const TKey& key : {TKey{Qt::Key_F4, Qt::NoModifier}, TKey{Qt::Key_Down, Qt::AltModifier},
+                            TKey{Qt::Key_Space, Qt::NoModifier}}) {
+        chooserRows.clear();
+        grid->setFocus();
+        grid->setCurrentIndex(grid->model()->index(2, 1));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTest::keyClick(grid, key.Key, key.Modifiers);
+        QCOMPARE(chooserRows, std::vector<int>{2});
+
+        grid->setCurrentIndex(grid->model()->index(1, 1));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QTest::keyClick(grid, key.Key, key.Modifiers);
+        QComboBox* combo = nullptr;
+        for (QComboBox* c : grid->viewport()->findChildren<QComboBox*>()) {
+            combo = c->isVisible() ? c : combo;
+        }
+        QVERIFY(combo);
+        QVERIFY(combo->view()->isVisible());
+        combo->hidePopup();
+    }
+}
+
+QTEST_MAIN(TPropertyGridTest)
+#include "PropertyGridTest.moc"
