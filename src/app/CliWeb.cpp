@@ -80,7 +80,7 @@ TImportResult ImportSource(TImportKind kind, const fs::path& source) {
     if (kind == TImportKind::Bookmarks) {
         return ParseBookmarks(*read.Bytes);
     }
-    TNavigationChoices found = FindPageNavigations(*read.Bytes, PathText(source.stem()));
+    TImportChoices found = FindPageNavigations(*read.Bytes, PathText(source.stem()));
     if (!found.Error.empty()) {
         return {std::nullopt, found.Error};
     }

@@ -29,6 +29,12 @@ struct TImportResult {
     std::string Error;
 };
 
+// One tree the author may pick in the review (a page may offer several navigations).
+struct TImportChoice {
+    std::string Description;
+    TImportEntry Tree;
+};
+
 enum class TImportKind { Folder, Bookmarks, Sitemap, PageNavigation };
 
 // What a source is, from what it holds: a folder, an HTML file with the bookmark file's markers,

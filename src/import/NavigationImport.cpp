@@ -223,7 +223,7 @@ std::string Describe(const GumboNode* node, const TImportEntry& tree, std::size_
 
 } // namespace
 
-TNavigationChoices FindPageNavigations(std::string_view bytes, std::string_view pageName) {
+TImportChoices FindPageNavigations(std::string_view bytes, std::string_view pageName) {
     const THtmlDocument document(bytes, "The page");
     if (!document.Error().empty()) {
         return {{}, document.Error()};
@@ -252,7 +252,7 @@ TNavigationChoices FindPageNavigations(std::string_view bytes, std::string_view 
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
 
-    TNavigationChoices result;
+    TImportChoices result;
     for (const bool fromNav : {true, false}) {
         for (const GumboNode* node : fromNav ? navs : lists) {
             if (result.Choices.size() >= ChoiceLimit) {

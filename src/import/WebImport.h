@@ -20,18 +20,14 @@ bool WebImportAvailable();
 // Folders become groups, bookmarks items; the root group takes the file's heading.
 TImportResult ParseBookmarks(std::string_view bytes);
 
-// One navigation the author may pick from a page: its description and its tree.
-struct TNavigationChoice {
-    std::string Description;
-    TImportEntry Tree;
-};
-struct TNavigationChoices {
-    // The page's `nav` elements first, then link lists outside them; never empty unless Error is set.
-    std::vector<TNavigationChoice> Choices;
+// The trees a source offers, never empty unless Error says why: for a page, its `nav` elements
+// first, then its lists of links outside them.
+struct TImportChoices {
+    std::vector<TImportChoice> Choices;
     std::string Error;
 };
 // `pageName` names the root group when the navigation has no label.
-TNavigationChoices FindPageNavigations(std::string_view bytes, std::string_view pageName);
+TImportChoices FindPageNavigations(std::string_view bytes, std::string_view pageName);
 
 // The page's title as one clean line, or nothing.
 std::optional<std::string> ReadPageTitle(std::string_view bytes);

@@ -19,7 +19,7 @@ TImportResult ParseBookmarks(std::string_view) {
     return {std::nullopt, std::string(NotAvailable)};
 }
 
-TNavigationChoices FindPageNavigations(std::string_view, std::string_view) {
+TImportChoices FindPageNavigations(std::string_view, std::string_view) {
     return {{}, std::string(NotAvailable)};
 }
 

@@ -100,7 +100,7 @@ TEST(WebImport, ReadsRealWorldSamples) {
               "Contact=https://www.example.com/contact}");
     EXPECT_EQ(sitemap.Tree->Address, "https://www.example.com/");
 
-    const TNavigationChoices page = FindPageNavigations(
+    const TImportChoices page = FindPageNavigations(
         std::string("<title>T</title><nav aria-label=\"Main\"><ul><li><a href=\"/\">Home</a></li>"
                     "<li><button>Shop</button><ul><li><a href=\"/a\">A <b>1</b></a></li></ul></li></ul></nav>"
                     "<footer><nav><a href=\"/imprint\"><img alt=\"Imprint\" src=\"i.png\"></a></nav></footer>"
@@ -131,7 +131,7 @@ TEST(WebImport, BrokenAndHostileInputGivesAMessageOrTextButNeverExpandsAnything)
         std::string Expected;
     };
     const auto nav = [](const std::string& bytes) {
-        TNavigationChoices found = FindPageNavigations(bytes, "p");
+        TImportChoices found = FindPageNavigations(bytes, "p");
         return found.Choices.empty() ? TImportResult{std::nullopt, found.Error}
                                      : TImportResult{found.Choices[0].Tree, {}};
     };
