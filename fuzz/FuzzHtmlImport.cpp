@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (bookmarks.Tree.has_value() == !bookmarks.Error.empty()) {
         std::abort();
     }
-    const tarvex::TNavigationChoices navigation = tarvex::FindPageNavigations(bytes, "page");
+    const tarvex::TImportChoices navigation = tarvex::FindPageNavigations(bytes, "page");
     if (navigation.Choices.empty() == navigation.Error.empty()) {
         std::abort();
     }
-    for (const tarvex::TNavigationChoice& choice : navigation.Choices) {
+    for (const tarvex::TImportChoice& choice : navigation.Choices) {
         if (choice.Tree.Caption.empty() || choice.Tree.Children.empty()) {
             std::abort();
         }

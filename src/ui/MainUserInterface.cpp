@@ -297,7 +297,8 @@ std::optional<int> TTarvexForm::ChooseFavoriteStyle(const std::vector<TStyleTemp
     return m_styleTemplateForm->Execute(entries);
 }
 
-std::optional<int> TTarvexForm::ReviewImport(const std::string& caption, std::vector<TImportChoice>& choices) {
+std::optional<int> TTarvexForm::ReviewImport(const std::string& caption,
+                                             std::vector<TImportChoice>& choices) {
     TImportReviewForm review(this);
     return review.Execute(Text(caption), choices);
 }
