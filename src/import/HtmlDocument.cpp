@@ -45,25 +45,35 @@ THtmlDocument::THtmlDocument(std::string_view bytes, std::string_view what) {
 
 THtmlDocument::~THtmlDocument() {
     // Not gumbo_destroy_output: it frees the tree by recursion, one stack frame per level.
-    for (void* block : m_blocks) {
+    for (TBlock* block = m_blocks.Next; block != &m_blocks;) {
+        TBlock* next = block->Next;
         std::free(block);
+        block = next;
     }
 }
 
 void* THtmlDocument::Allocate(void* self, size_t size) {
-    void* block = std::malloc(size == 0 ? 1 : size);
+    auto* block = static_cast<TBlock*>(std::malloc(sizeof(TBlock) + size));
     if (!block) {
         // The parser does not check; stopping here is what its own allocator would lead to.
         std::abort();
     }
-    static_cast<THtmlDocument*>(self)->m_blocks.insert(block);
-    return block;
+    TBlock& head = static_cast<THtmlDocument*>(self)->m_blocks;
+    block->Previous = &head;
+    block->Next = head.Next;
+    head.Next->Previous = block;
+    head.Next = block;
+    return block + 1;
 }
 
-void THtmlDocument::Deallocate(void* self, void* block) {
-    if (block && static_cast<THtmlDocument*>(self)->m_blocks.erase(block) > 0) {
-        std::free(block);
+void THtmlDocument::Deallocate(void*, void* memory) {
+    if (!memory) {
+        return;
     }
+    TBlock* block = static_cast<TBlock*>(memory) - 1;
+    block->Previous->Next = block->Next;
+    block->Next->Previous = block->Previous;
+    std::free(block);
 }
 
 std::vector<const GumboNode*> ElementChildren(const GumboNode* node) {

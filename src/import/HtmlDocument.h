@@ -4,10 +4,10 @@
 
 #include <gumbo.h>
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 namespace tarvex {
@@ -17,6 +17,7 @@ public:
     // `what` names the file in messages ("The bookmarks file", "The page").
     THtmlDocument(std::string_view bytes, std::string_view what);
     THtmlDocument(const THtmlDocument&) = delete;
+    THtmlDocument(THtmlDocument&&) = delete;
     THtmlDocument& operator=(const THtmlDocument&) = delete;
     ~THtmlDocument();
 
@@ -25,12 +26,17 @@ public:
     const GumboNode* Root() const { return m_output ? m_output->root : nullptr; }
 
 private:
+    // Every block the parser holds, in a list threaded through a header before each block.
+    struct alignas(std::max_align_t) TBlock {
+        TBlock* Previous;
+        TBlock* Next;
+    };
     static void* Allocate(void* self, size_t size);
     static void Deallocate(void* self, void* block);
 
     std::string m_text;
     std::string m_error;
-    std::unordered_set<void*> m_blocks;
+    TBlock m_blocks{&m_blocks, &m_blocks};
     GumboOutput* m_output = nullptr;
 };
 
