@@ -12,7 +12,7 @@ constexpr std::string_view DefaultRootCaption = "Bookmarks";
 
 std::string AddressOf(const GumboNode* anchor) {
     const char* href = AttributeOf(anchor, "href");
-    return href ? ImportedText(href) : std::string();
+    return href ? ImportedText(href, ImportedAddressCapacity) : std::string();
 }
 
 // The list that holds a folder's entries: inside the folder's DT, or (in files written by hand)

@@ -11,7 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t CaptionCapacity = 250;
 // The bookmark file's doctype; files without it still carry its folder and link markers.
 constexpr std::string_view BookmarkDoctype = "<!doctype netscape-bookmark-file";
 // Enough of the start of a file to tell its kind.
@@ -164,7 +163,7 @@ TImportBytes ReadImportFile(const fs::path& source) {
     return {std::move(bytes), {}};
 }
 
-std::string ImportedText(std::string_view text) {
+std::string ImportedText(std::string_view text, std::size_t capacity) {
     std::string collapsed;
     bool space = false;
     for (const char c : text) {
@@ -179,8 +178,8 @@ std::string ImportedText(std::string_view text) {
         collapsed += c;
     }
     std::string clean = EnteredText(collapsed);
-    // Node text and record caption must say the same, and the caption holds this much.
-    clean.resize(Utf8PrefixSize(clean, CaptionCapacity));
+    // Node text and record caption must say the same, so both are cut here.
+    clean.resize(Utf8PrefixSize(clean, capacity));
     return clean;
 }
 

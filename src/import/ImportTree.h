@@ -55,8 +55,13 @@ struct TImportBytes {
 };
 TImportBytes ReadImportFile(const std::filesystem::path& source);
 
-// One-line clean text with runs of white space made one space and the ends trimmed.
-std::string ImportedText(std::string_view text);
+// The longest caption and address, in characters, that an entry's record holds.
+inline constexpr std::size_t ImportedCaptionCapacity = 250;
+inline constexpr std::size_t ImportedAddressCapacity = 255;
+
+// One-line clean text with runs of white space made one space and the ends trimmed, cut to
+// `capacity` characters.
+std::string ImportedText(std::string_view text, std::size_t capacity = ImportedCaptionCapacity);
 
 // "%41" and the like decoded to their bytes; malformed escapes stay as they are.
 std::string PercentDecoded(std::string_view text);

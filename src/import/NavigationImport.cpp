@@ -42,7 +42,7 @@ std::string LinkCaption(const GumboNode* anchor) {
 
 std::string AddressOf(const GumboNode* anchor) {
     const char* href = AttributeOf(anchor, "href");
-    return href ? ImportedText(href) : std::string();
+    return href ? ImportedText(href, ImportedAddressCapacity) : std::string();
 }
 
 // The item's own link: the first one in it outside its nested lists.
@@ -143,7 +143,7 @@ private:
                     ++m_links;
                 }
                 if (entry.Caption.empty()) {
-                    entry.Caption = anchor ? entry.Address : ItemText(node);
+                    entry.Caption = anchor ? ImportedText(entry.Address) : ItemText(node);
                 }
                 level.Group->Children.push_back(std::move(entry));
                 sublevels.push_back(
@@ -155,7 +155,7 @@ private:
                 entry.Caption = LinkCaption(node);
                 entry.Address = AddressOf(node);
                 if (entry.Caption.empty()) {
-                    entry.Caption = entry.Address;
+                    entry.Caption = ImportedText(entry.Address);
                 }
                 if (!entry.Caption.empty()) {
                     level.Group->Children.push_back(std::move(entry));

@@ -43,7 +43,7 @@ std::vector<std::string> Locations(const pugi::xml_node& root, std::string_view 
         }
         for (const pugi::xml_node& field : child.children()) {
             if (LocalName(field) == "loc") {
-                locations.push_back(ImportedText(field.child_value()));
+                locations.push_back(ImportedText(field.child_value(), ImportedAddressCapacity));
                 break;
             }
         }
