@@ -31,6 +31,7 @@ public:
         return std::nullopt;
     }
     TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry*) override { return {}; }
+    std::optional<int> ReviewImport(const std::string&, std::vector<TImportChoice>&) override { return {}; }
     void NavigatePreview(const std::string&) override {}
     void ShowQuickHelpPage(const std::string&) override {}
     void OpenWebAddress(const std::string&) override {}

@@ -10,6 +10,8 @@
 #include "project/ProjectWriter.h"
 #include "script/MenuScript.h"
 
+#include "CliSupport.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -24,10 +26,7 @@ namespace tarvex {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int ExitOk = 0;
-constexpr int ExitError = 1;
-constexpr int ExitUsage = 2;
+using namespace cli;
 
 constexpr std::string_view Version = TARVEX_VERSION;
 
@@ -56,6 +55,23 @@ Commands:
       Read a project file and write it back in canonical form, to OUT.xml or
       to standard output.
 
+  import SOURCE -o PROJECT.xml [--style NAME | --no-style] [--force]
+      Make a project whose main menu is read from SOURCE, told apart by what
+      it holds: a folder of internet shortcuts (.url files; sub-folders become
+      groups), a bookmarks file exported as HTML by a web browser (folders
+      become groups), a site map or site-map index (sitemap.xml; pages grouped
+      by their path; an index's site maps and the pages' local copies are read
+      from the folder of SOURCE, never from the network), or any other HTML
+      page (its first nav, or its first list of links). The style is chosen
+      as for new. An existing PROJECT.xml is replaced only with --force.
+
+  html PROJECT.xml [-o FILE]
+      Write the menu as a plain HTML page: a nested list of links inside a
+      nav, in the element with the id tarvex-menu, followed by the script
+      elements that load the menu. Without script the list is shown; with it
+      the menu engine replaces the list by the menu. To FILE or to standard
+      output.
+
 Options:
   --help      Show this help and exit.
   --version   Show the version and exit.
@@ -65,15 +81,6 @@ Options:
 The shipped data lies beside this program, or in ../share/tarvex from it.
 Exit status: 0 on success, 1 on an error, 2 on bad usage.
 )";
-
-// Thrown for a command line that does not fit; main turns it into exit status 2.
-struct TUsageError {
-    std::string Message;
-};
-
-void PrintError(std::string_view message) {
-    std::cerr << message << '\n';
-}
 
 // The folder that holds the running executable: its data files lie beside it, wherever it was copied.
 fs::path ApplicationFolder(const char* argv0) {
@@ -111,119 +118,6 @@ bool IsPlainFileName(std::string_view name) {
     }
     return !(stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) && stem[3] >= '1' &&
              stem[3] <= '9');
-}
-
-// Arguments after the command name, split into plain arguments and the options the command knows.
-class TArguments {
-public:
-    TArguments(std::vector<std::string> args, std::vector<std::string_view> valueOptions,
-               std::vector<std::string_view> flags) {
-        bool optionsEnded = false;
-        for (std::size_t i = 0; i < args.size(); ++i) {
-            const std::string& arg = args[i];
-            // After "--" every argument is a name, also one that begins with "-".
-            if (!optionsEnded && arg == "--") {
-                optionsEnded = true;
-                continue;
-            }
-            if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-                if (Contains(flags, arg)) {
-                    m_flags.push_back(arg);
-                    continue;
-                }
-                if (!Contains(valueOptions, arg)) {
-                    throw TUsageError{"unknown option '" + arg + "'"};
-                }
-                if (i + 1 >= args.size()) {
-                    throw TUsageError{"option '" + arg + "' needs a value"};
-                }
-                m_values.emplace_back(arg, args[++i]);
-                continue;
-            }
-            m_plain.push_back(arg);
-        }
-    }
-
-    // The one plain argument the command takes.
-    const std::string& Single(std::string_view what) const {
-        if (m_plain.empty()) {
-            throw TUsageError{"missing " + std::string(what)};
-        }
-        if (m_plain.size() > 1) {
-            throw TUsageError{"unexpected argument '" + m_plain[1] + "'"};
-        }
-        return m_plain.front();
-    }
-
-    std::optional<std::string> Value(std::string_view option) const {
-        std::optional<std::string> found;
-        for (const auto& [name, value] : m_values) {
-            if (name == option) {
-                if (found) {
-                    throw TUsageError{"option '" + name + "' given twice"};
-                }
-                found = value;
-            }
-        }
-        return found;
-    }
-
-    bool Flag(std::string_view flag) const { return Contains(m_flags, flag); }
-
-private:
-    template <typename List> static bool Contains(const List& list, std::string_view item) {
-        for (const auto& entry : list) {
-            if (entry == item) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    std::vector<std::string> m_plain;
-    std::vector<std::pair<std::string, std::string>> m_values;
-    std::vector<std::string> m_flags;
-};
-
-bool LoadProjectFile(const std::string& path, TProject& project) {
-    const std::optional<std::string> bytes = ReadWholeFile(platform::PathFromUtf8(path), ProjectFileCeiling);
-    if (!bytes) {
-        PrintError("Can't read file " + path + "!");
-        return false;
-    }
-    if (!HoldsProject(*bytes)) {
-        PrintError("The file " + path + " is not a Tarvex project!");
-        return false;
-    }
-    ReadProjectText(*bytes, project);
-    return true;
-}
-
-bool ReportSave(TSaveStatus status, const fs::path& path) {
-    switch (status) {
-    case TSaveStatus::Written:
-        return true;
-    case TSaveStatus::ReadOnly:
-        PrintError("Can't save read-only file " + platform::PathToUtf8(path) + "!");
-        return false;
-    case TSaveStatus::CannotCreate: {
-        // The folder the file was to go into, which is what the person has to look at.
-        std::error_code ec;
-        const fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
-        PrintError("Unable to save " + platform::PathToUtf8(path) + " in the folder " +
-                   platform::PathToUtf8(folder) + "!");
-        return false;
-    }
-    }
-    return false;
-}
-
-bool WriteOrReport(const fs::path& path, std::string_view bytes) {
-    if (WriteFileAtomically(path, bytes) == TWriteStatus::Written) {
-        return true;
-    }
-    PrintError("Can't write file " + platform::PathToUtf8(path) + "!");
-    return false;
 }
 
 int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
@@ -288,16 +182,6 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     return ExitOk;
 }
 
-std::string WithoutDashes(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        if (c != '-') {
-            out += c;
-        }
-    }
-    return out;
-}
-
 int New(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"--style"}, {"--no-style", "--force"});
     const fs::path projectPath = platform::PathFromUtf8(parsed.Single("project file"));
@@ -313,39 +197,9 @@ int New(const fs::path& appFolder, const std::vector<std::string>& args) {
         return ExitError;
     }
 
-    const fs::path favoritesPath = appFolder / "favorites.dat";
-    const std::vector<TFavoriteStyleRec> favorites =
-        noStyle ? std::vector<TFavoriteStyleRec>{} : LoadFavoritesFile(favoritesPath);
-    const TFavoriteStyleRec* chosen = nullptr;
-    if (styleName) {
-        // Listed names have lost their dashes, so a name typed with them still matches.
-        const std::string wanted = WithoutDashes(CleanText(*styleName));
-        for (const TFavoriteStyleRec& favorite : favorites) {
-            if (favorite.Name.view() == wanted) {
-                chosen = &favorite;
-                break;
-            }
-        }
-        if (!chosen) {
-            PrintError("No favourite style named \"" + *styleName + "\" in " +
-                       platform::PathToUtf8(favoritesPath) + ".");
-            if (favorites.empty()) {
-                PrintError("There are no favourite styles there.");
-            } else {
-                PrintError("Favourite styles there:");
-                for (const TFavoriteStyleRec& favorite : favorites) {
-                    PrintError("  " + favorite.Name.str());
-                }
-            }
-            return ExitError;
-        }
-    } else if (!noStyle) {
-        if (favorites.empty()) {
-            PrintError("No favourite styles in " + platform::PathToUtf8(favoritesPath) +
-                       ": the project has no style, and build refuses it until one is added.");
-        } else {
-            chosen = &favorites.front();
-        }
+    std::optional<TFavoriteStyleRec> chosen;
+    if (!ChooseFavoriteStyle(appFolder, styleName, noStyle, chosen)) {
+        return ExitError;
     }
 
     TProject project;
@@ -417,6 +271,12 @@ int Run(int argc, char** argv) {
         }
         if (command == "format") {
             return Format(args);
+        }
+        if (command == "import") {
+            return Import(appFolder, args);
+        }
+        if (command == "html") {
+            return Html(args);
         }
         throw TUsageError{"unknown command '" + command + "'"};
     } catch (const TUsageError& error) {

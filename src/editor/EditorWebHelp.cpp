@@ -124,7 +124,8 @@ void TTarvexEditor::ControlsPageControlChange() {
     const bool creator = m_activePage == TControlsPage::MenuCreator;
     ShowQuickHelp(creator ? "menu.htm" : "style.htm");
     for (TActionId id :
-         {TActionId::NewGroupAction, TActionId::NewMenuItemAction, TActionId::ImportWinFavoritAction}) {
+         {TActionId::NewGroupAction, TActionId::NewMenuItemAction, TActionId::ImportWinFavoritAction,
+          TActionId::ImportBookmarksAction, TActionId::ImportSitemapAction, TActionId::ImportPageNavAction}) {
         SetActionEnabled(id, creator);
     }
     for (TActionId id : {TActionId::NewStyleAction, TActionId::StyleTemplateAction, TActionId::DelStyleAction,

@@ -206,6 +206,9 @@ void TTarvexEditor::Execute(TActionId id) {
     case A::ExitAction:
         ExitActionExecute();
         break;
+    case A::ExportHtmlAction:
+        ExportHtmlActionExecute();
+        break;
     case A::UndoAction:
         UndoActionExecute();
         break;
@@ -256,6 +259,15 @@ void TTarvexEditor::Execute(TActionId id) {
         break;
     case A::ImportWinFavoritAction:
         ImportWinFavoritActionExecute();
+        break;
+    case A::ImportBookmarksAction:
+        ImportBookmarksActionExecute();
+        break;
+    case A::ImportSitemapAction:
+        ImportSitemapActionExecute();
+        break;
+    case A::ImportPageNavAction:
+        ImportPageNavActionExecute();
         break;
     case A::CustomizeActionBars1:
         m_ui.ShowCustomizeDialog();

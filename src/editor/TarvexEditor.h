@@ -8,6 +8,7 @@
 
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
+#include "import/WebImport.h"
 #include "model/DesignHistory.h"
 #include "model/Project.h"
 #include "preview/PreviewPage.h"
@@ -194,10 +195,22 @@ public:
     // ---- import ----
     void ImportWinFavoritActionExecute();
     void ImportFavoritesFolder(const TFavoriteEntry& entry);
+    void ImportBookmarksActionExecute();
+    void ImportSitemapActionExecute();
+    void ImportPageNavActionExecute();
+    // Adds the included part of an imported tree beside the selected node, as the folder import
+    // adds its group, selects it and refreshes the preview. The one way an imported tree enters the
+    // design. Returns the new group.
+    TTreeNode* InsertImportedTree(const TImportEntry& tree);
+    void ExportHtmlActionExecute();
     // Where the import looks for the Favorites folder (FindFavoritesFolder unless replaced).
     void SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder);
 
 private:
+    void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
+                      const std::string& caption,
+                      const std::function<TImportChoices(const std::filesystem::path&)>& read);
+
     enum class TScriptOutcome { Written, Refused, NotWritten };
     enum class TCommitFirst { No, Yes };
 

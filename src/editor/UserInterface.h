@@ -3,6 +3,7 @@
 
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
+#include "import/ImportTree.h"
 
 #include <cstdint>
 #include <optional>
@@ -71,6 +72,11 @@ public:
     virtual std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) = 0;
     // The "Select Favorities Folder" dialog over `root` (nullptr: an empty tree).
     virtual TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry* root) = 0;
+    // The review of an import under `caption`: the trees to choose from (one, or a page's several
+    // navigations), each with check boxes that clear Included to leave branches out. The chosen
+    // tree's index, or nothing for Cancel.
+    virtual std::optional<int> ReviewImport(const std::string& caption,
+                                            std::vector<TImportChoice>& choices) = 0;
 
     // Asynchronous requests: they return at once.
     virtual void NavigatePreview(const std::string& path) = 0;

@@ -62,11 +62,12 @@ namespace {
 
 // The icon file of each command, in the order of TActionId. The three topic help commands share one.
 constexpr std::array<const char*, ActionCount> ActionIcons = {
-    "new",       "open",          "save",        "saveas",         "publish",   "exit",
-    "undo",      "redo",          "newgroup",    "delgroup",       "helptopic", "newitem",
-    "delitem",   "helptopic",     "newstyle",    "styletemplate",  "delstyle",  "addfavorites",
-    "helptopic", "updatepreview", "openpreview", "defaultpreview", "import",    "customize",
-    "help",      "homepage",      "email",       "about"};
+    "new",           "open",        "save",           "saveas",    "publish",      "exit",
+    "publish",       "undo",        "redo",           "newgroup",  "delgroup",     "helptopic",
+    "newitem",       "delitem",     "helptopic",      "newstyle",  "styletemplate", "delstyle",
+    "addfavorites",  "helptopic",   "updatepreview",  "openpreview", "defaultpreview", "import",
+    "import",        "import",      "import",         "customize", "help",         "homepage",
+    "email",         "about"};
 
 // A menu-bar entry: a command with the menu's own access key, a separator (Id unset, no text),
 // or the recent-files submenu.
@@ -88,6 +89,7 @@ const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayou
           {A::SaveAsAction, "S&ave as ..."},
           {std::nullopt, nullptr},
           {A::PublishAction, "&Publish menu"},
+          {A::ExportHtmlAction, "E&xport menu as HTML"},
           {std::nullopt, nullptr},
           {std::nullopt, RecentFilesCaption},
           {std::nullopt, nullptr},
@@ -114,7 +116,12 @@ const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayou
           {std::nullopt, nullptr},
           {A::OpenPreviewAction, "&Open HTML to preview"},
           {A::DefaultPreviewAction, "&Use default preview"}}},
-        {"&Tools", {{A::CustomizeActionBars1, "&Customize"}}},
+        {"&Tools",
+         {{A::CustomizeActionBars1, "&Customize"},
+          {std::nullopt, nullptr},
+          {A::ImportBookmarksAction, "Import from &bookmarks file..."},
+          {A::ImportSitemapAction, "Import from &site map..."},
+          {A::ImportPageNavAction, "Import from page &navigation..."}}},
         {"&Help",
          {{A::HelpHowUseAction, "&How to use program"},
           {std::nullopt, nullptr},

@@ -104,6 +104,7 @@ public:
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;
     TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry* root) override;
+    std::optional<int> ReviewImport(const std::string& caption, std::vector<TImportChoice>& choices) override;
     void NavigatePreview(const std::string& path) override;
     void ShowQuickHelpPage(const std::string& path) override;
     void OpenWebAddress(const std::string& address) override;

@@ -7,6 +7,7 @@
 #include "DialogPlacement.h"
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
+#include "ImportReviewUnit.h"
 #include "MainUnitInternal.h"
 #include "PreviewWebPage.h"
 #include "PropertyGrid.h"
@@ -294,6 +295,12 @@ uint32_t TTarvexForm::SystemColor(uint32_t index) {
 std::optional<int> TTarvexForm::ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) {
     CreateSecondaryForms();
     return m_styleTemplateForm->Execute(entries);
+}
+
+std::optional<int> TTarvexForm::ReviewImport(const std::string& caption,
+                                             std::vector<TImportChoice>& choices) {
+    TImportReviewForm review(this);
+    return review.Execute(Text(caption), choices);
 }
 
 TFolderDialogResult TTarvexForm::ChooseFavoritesFolder(const TFavoriteEntry* root) {

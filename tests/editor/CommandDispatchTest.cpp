@@ -64,6 +64,7 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
         {A::SaveAsAction, noFile, "Save", "SaveProjectDialog"},
         {A::PublishAction, noFile, "Save", "PublishDialog"},
         {A::ExitAction, nullptr, "Close", ""},
+        {A::ExportHtmlAction, noFile, "Save", "ExportHtmlDialog"},
         // Undo and redo show the design they return to.
         {A::UndoAction, addGroup, "Navigate", preview},
         {A::RedoAction,
@@ -115,6 +116,9 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
              m_ui.AnswerFolder([](const TFavoriteEntry*) { return TFolderDialogResult{}; });
          },
          "Folder", ""},
+        {A::ImportBookmarksAction, noFile, "Open", "OpenBookmarksDialog"},
+        {A::ImportSitemapAction, noFile, "Open", "OpenSitemapDialog"},
+        {A::ImportPageNavAction, noFile, "Open", "OpenNavigationDialog"},
         {A::CustomizeActionBars1, nullptr, "Customize", ""},
         {A::HelpHowUseAction, nullptr, "Web", web + "/products.php?product=6"},
         {A::HomePageAction, nullptr, "Web", std::string(KorvaneHomePage)},

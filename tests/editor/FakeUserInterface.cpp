@@ -106,6 +106,13 @@ TFolderDialogResult TFakeUserInterface::ChooseFavoritesFolder(const TFavoriteEnt
     return pick ? (*pick)(root) : TFolderDialogResult{};
 }
 
+std::optional<int> TFakeUserInterface::ReviewImport(const std::string& caption,
+                                                    std::vector<TImportChoice>& choices) {
+    Record("Review", caption);
+    const std::optional<TReview> review = Next<TReview>("import review");
+    return review ? (*review)(choices) : std::nullopt;
+}
+
 bool TFakeUserInterface::ConfirmReplaceFile(const std::string& path) {
     Record("Replace", path);
     const std::optional<TReplace> answer = Next<TReplace>("replace question for " + path);

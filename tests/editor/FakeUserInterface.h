@@ -43,6 +43,9 @@ public:
     void AnswerStyle(std::optional<int> index) { m_answers.emplace_back(TStyle{index}); }
     void AnswerFolder(TFolderPick pick) { m_answers.emplace_back(std::move(pick)); }
     void AnswerReplace(bool replace) { m_answers.emplace_back(TReplace{replace}); }
+    // Answers the import review: may clear Included flags, returns the chosen index or nothing.
+    using TReview = std::function<std::optional<int>(std::vector<TImportChoice>&)>;
+    void AnswerReview(TReview review) { m_answers.emplace_back(std::move(review)); }
 
     bool AllAnswersUsed() const { return m_answers.empty(); }
 
@@ -63,6 +66,7 @@ public:
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;
     TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry* root) override;
+    std::optional<int> ReviewImport(const std::string& caption, std::vector<TImportChoice>& choices) override;
     void NavigatePreview(const std::string& path) override { Record("Navigate", path); }
     void ShowQuickHelpPage(const std::string& path) override { Record("Help", path); }
     void OpenWebAddress(const std::string& address) override { Record("Web", address); }
@@ -91,7 +95,7 @@ private:
     struct TReplace {
         bool Replace;
     };
-    using TAnswer = std::variant<TMsgResult, TInput, TFile, TColor, TStyle, TFolderPick, TReplace>;
+    using TAnswer = std::variant<TMsgResult, TInput, TFile, TColor, TStyle, TFolderPick, TReplace, TReview>;
 
     TUiCall& Record(const std::string& kind, const std::string& text);
     // The next answer if it is of the expected kind; otherwise the test fails and nothing is returned.

@@ -57,6 +57,15 @@ export function publish(project, folder = project) {
   return out;
 }
 
+// Writes a project's plain page of links (tarvex-cli html) into a published folder and returns
+// its file:// URL.
+export function linksPage(project, folder) {
+  work();
+  const file = path.join(folder, 'links.htm');
+  execFileSync(cli, ['html', path.join(projectDir, `${project}.xml`), '-o', file], { stdio: 'pipe' });
+  return pathToFileURL(file).href;
+}
+
 // Publishes a project of tests/data/engine with its first style's values replaced by those
 // of a favourite of tools/favorites.json (its name kept, so the menus still find it).
 export function publishStyled(project, style, folder) {

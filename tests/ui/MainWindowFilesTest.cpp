@@ -3,6 +3,14 @@
 
 #include "MainWindowTestSupport.h"
 
+#include "import/WebImport.h"
+#include "ui/ImportReviewUnit.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
 using namespace tarvex;
 using namespace tarvex::test;
 
@@ -28,6 +36,7 @@ private slots:
     void PreviewReadsNoLocalFileAndNeverNavigatesAway();
     void FileDialogListsDescriptionsAndAllFiles();
     void AnyScriptTypedSavedReopenedAndPreviewed();
+    void BookmarksImportedThroughTheReviewDialog();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -457,6 +466,46 @@ void TMainWindowFilesTest::AnyScriptTypedSavedReopenedAndPreviewed() {
         QSKIP("The menu engine (help/temp/one.js) is not in the build yet");
     }
     QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains(stored), 20000);
+    CloseAnsweringNo(form);
+}
+
+void TMainWindowFilesTest::BookmarksImportedThroughTheReviewDialog() {
+    if (!WebImportAvailable()) {
+        QSKIP("built without the HTML and XML parsers");
+    }
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    const QString bookmarks = QStringLiteral(TARVEX_TEST_DATA "/import/bookmarks-chromium.html");
+    bool reviewed = false;
+    test::OnNextModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dialog);
+        test::OnNextModal([&](QWidget* r) {
+            auto* review = qobject_cast<TImportReviewForm*>(r);
+            QVERIFY(review);
+            QCOMPARE(review->windowTitle(), QString("Import bookmarks"));
+            QVERIFY(!review->ChoiceBox()->isVisible());
+            QTreeWidgetItem* root = review->Tree()->topLevelItem(0);
+            QCOMPARE(root->text(0), QString("Bookmarks"));
+            QCOMPARE(root->childCount(), 2);
+            // "Other bookmarks" is left out; the bar's branch comes whole.
+            root->child(1)->setCheckState(0, Qt::Unchecked);
+            QCOMPARE(root->checkState(0), Qt::PartiallyChecked);
+            reviewed = true;
+            review->Buttons()->button(QDialogButtonBox::Ok)->click();
+        });
+        dialog->selectFile(bookmarks);
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    form.Action(TActionId::ImportBookmarksAction)->trigger();
+    QVERIFY(reviewed);
+    const TTreeModel* model = form.ObjectsTreeView()->TreeModel();
+    const QModelIndex group = Find(model, "Bookmarks");
+    QVERIFY(group.isValid());
+    QCOMPARE(form.ObjectsTreeView()->currentIndex(), group);
+    QVERIFY(Find(model, "Bookmarks bar", group).isValid());
+    QVERIFY(!Find(model, "Other bookmarks", group).isValid());
     CloseAnsweringNo(form);
 }
 

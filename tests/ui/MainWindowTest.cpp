@@ -47,6 +47,8 @@ void TMainWindowTest::ActionTable() {
         {"SaveAsAction", "File", "Save as ...", "Save project as", ""},
         {"PublishAction", "File", "Publish menu", "Create necessary files to publish menu", "Ctrl+W"},
         {"ExitAction", "File", "Exit", "Exit", "Alt+F4"},
+        {"ExportHtmlAction", "File", "Export menu as HTML", "Write the menu as a plain HTML list of links",
+         ""},
         {"UndoAction", "Edit", "Undo", "Undo the last change", "Ctrl+Z"},
         {"RedoAction", "Edit", "Redo", "Redo the last change undone", "Ctrl+Shift+Z"},
         {"NewGroupAction", "Menu", "New menu group", "Create new menu group", "Ctrl+G"},
@@ -66,6 +68,11 @@ void TMainWindowTest::ActionTable() {
          "Ctrl+D"},
         {"ImportWinFavoritAction", "Import", "From windows favorities", "Import menu from windows favorities",
          ""},
+        {"ImportBookmarksAction", "Import", "From bookmarks file",
+         "Import menu from a browser's bookmarks file", ""},
+        {"ImportSitemapAction", "Import", "From site map", "Import menu from a site map (sitemap.xml)", ""},
+        {"ImportPageNavAction", "Import", "From page navigation",
+         "Import menu from the navigation of an HTML page", ""},
         {"CustomizeActionBars1", "Tools", "&Customize", "Customize toolbar", ""},
         {"HelpHowUseAction", "Help", "How to use program", "How to use program", "F1"},
         {"HomePageAction", "Help", "Home page", "Korvane home page", ""},
@@ -76,8 +83,8 @@ void TMainWindowTest::ActionTable() {
     TTarvexForm form(folder->path());
     QCOMPARE(form.windowTitle(), QString("Korvane Tarvex"));
     QCOMPARE(form.objectName(), QString("TarvexForm"));
-    QCOMPARE(int(form.Actions().size()), 28);
-    QCOMPARE(int(expected.size()), 28);
+    QCOMPARE(int(form.Actions().size()), 32);
+    QCOMPARE(int(expected.size()), 32);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const QAction* a = form.Actions()[i];
         const TExpected& e = expected[i];
@@ -103,21 +110,22 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     QCOMPARE(EntryTexts(bar->actions()),
              QStringList({"&File", "&Edit", "&Menu", "&Styles", "&Preview", "&Tools", "&Help"}));
     const QList<QStringList> menus = {
-        {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "-", "Recent files...", "-",
-         "&Exit"},
+        {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "E&xport menu as HTML", "-",
+         "Recent files...", "-", "&Exit"},
         {"&Undo", "&Redo"},
         {"&New menu group", "&Delete menu group", "H&ow to use groups", "-", "N&ew menu item",
          "De&lete menu item", "&How to use menu item"},
         {"&New style", "&Delete style", "How to use styles", "-", "&Insert favorete style",
          "&Add to favorites"},
         {"U&pdate Preview", "-", "&Open HTML to preview", "&Use default preview"},
-        {"&Customize"},
+        {"&Customize", "-", "Import from &bookmarks file...", "Import from &site map...",
+         "Import from page &navigation..."},
         {"&How to use program", "-", "H&ome page", "&E-Mail to us", "-", "&About program"},
     };
     for (int i = 0; i < menus.size(); ++i) {
         QCOMPARE(EntryTexts(bar->actions().at(i)->menu()->actions()), menus[i]);
     }
-    QAction* recent = bar->actions().at(0)->menu()->actions().at(7);
+    QAction* recent = bar->actions().at(0)->menu()->actions().at(8);
     QVERIFY(recent->menu());
     QCOMPARE(recent->menu(), form.RecentFilesMenu());
     QVERIFY(form.RecentFilesMenu()->actions().isEmpty());

@@ -138,7 +138,9 @@
 
   MOUNT POINT. A page element with the id tarvex-menu receives the menus in the
   page's flow: [1] and [2] are then offsets inside that element, the menu takes the
-  room it needs there and the keyboard reaches it where it stands in the page.
+  room it needs there and the keyboard reaches it where it stands in the page. A
+  nav.tarvex-links inside it (the menu as a plain list of links, for readers
+  without script) is replaced by the menus.
   Without one, the menus are placed at page coordinates over the page.
 
   FORCED COLOURS (high contrast modes). The menus draw themselves in the system
@@ -672,7 +674,7 @@
       rootMenus.push(root);
       menus.appendChild(root.el);
     }
-    if (mount) mount.appendChild(nav);
+    if (mount) placeInMount(mount);
     else body.insertBefore(nav, body.firstChild);
     // A page that names its mount point below the menu script gets the menu moved there
     // once the page is parsed.
@@ -692,8 +694,20 @@
       var m = rootMenus[i];
       m.el.style.cssText = styleText(m.def.style, m.def, false) + rootPosition(m.def);
     }
-    mount.appendChild(nav);
+    placeInMount(mount);
     fit();
+  }
+
+  // A page may hold the menu as a plain list of links in its mount point, for readers without
+  // script; the drawn menu takes the list's place, so no link is offered twice.
+  function placeInMount(target) {
+    var lists = target.querySelectorAll('nav.tarvex-links');
+    if (!lists.length) {
+      target.appendChild(nav);
+      return;
+    }
+    lists[0].parentNode.replaceChild(nav, lists[0]);
+    for (var i = 1; i < lists.length; i++) lists[i].parentNode.removeChild(lists[i]);
   }
 
   // ---- behaviour ----------------------------------------------------------------

@@ -1,0 +1,112 @@
+#include "CliSupport.h"
+
+#include "model/FileIo.h"
+#include "model/FilePlatform.h"
+#include "model/RecordText.h"
+#include "project/ProjectReader.h"
+
+#include <iostream>
+#include <system_error>
+
+namespace tarvex::cli {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string WithoutDashes(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != '-') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void PrintError(std::string_view message) {
+    std::cerr << message << '\n';
+}
+
+bool LoadProjectFile(const std::string& path, TProject& project) {
+    const std::optional<std::string> bytes = ReadWholeFile(platform::PathFromUtf8(path), ProjectFileCeiling);
+    if (!bytes) {
+        PrintError("Can't read file " + path + "!");
+        return false;
+    }
+    if (!HoldsProject(*bytes)) {
+        PrintError("The file " + path + " is not a Tarvex project!");
+        return false;
+    }
+    ReadProjectText(*bytes, project);
+    return true;
+}
+
+bool ReportSave(TSaveStatus status, const fs::path& path) {
+    switch (status) {
+    case TSaveStatus::Written:
+        return true;
+    case TSaveStatus::ReadOnly:
+        PrintError("Can't save read-only file " + platform::PathToUtf8(path) + "!");
+        return false;
+    case TSaveStatus::CannotCreate: {
+        // The folder the file was to go into, which is what the person has to look at.
+        std::error_code ec;
+        const fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
+        PrintError("Unable to save " + platform::PathToUtf8(path) + " in the folder " +
+                   platform::PathToUtf8(folder) + "!");
+        return false;
+    }
+    }
+    return false;
+}
+
+bool WriteOrReport(const fs::path& path, std::string_view bytes) {
+    if (WriteFileAtomically(path, bytes) == TWriteStatus::Written) {
+        return true;
+    }
+    PrintError("Can't write file " + platform::PathToUtf8(path) + "!");
+    return false;
+}
+
+bool ChooseFavoriteStyle(const fs::path& appFolder, const std::optional<std::string>& styleName, bool noStyle,
+                         std::optional<TFavoriteStyleRec>& chosen) {
+    const fs::path favoritesPath = appFolder / "favorites.dat";
+    const std::vector<TFavoriteStyleRec> favorites =
+        noStyle ? std::vector<TFavoriteStyleRec>{} : LoadFavoritesFile(favoritesPath);
+    if (styleName) {
+        // Listed names have lost their dashes, so a name typed with them still matches.
+        const std::string wanted = WithoutDashes(CleanText(*styleName));
+        for (const TFavoriteStyleRec& favorite : favorites) {
+            if (favorite.Name.view() == wanted) {
+                chosen = favorite;
+                break;
+            }
+        }
+        if (!chosen) {
+            PrintError("No favourite style named \"" + *styleName + "\" in " +
+                       platform::PathToUtf8(favoritesPath) + ".");
+            if (favorites.empty()) {
+                PrintError("There are no favourite styles there.");
+            } else {
+                PrintError("Favourite styles there:");
+                for (const TFavoriteStyleRec& favorite : favorites) {
+                    PrintError("  " + favorite.Name.str());
+                }
+            }
+            return false;
+        }
+    } else if (!noStyle) {
+        if (favorites.empty()) {
+            PrintError("No favourite styles in " + platform::PathToUtf8(favoritesPath) +
+                       ": the project has no style, and build refuses it until one is added.");
+        } else {
+            chosen = favorites.front();
+        }
+    }
+
+    return true;
+}
+
+} // namespace tarvex::cli

@@ -1,0 +1,182 @@
+// tarvex-cli import and html: projects from bookmarks, site maps, page navigation and Favorites
+// folders, and the plain list of links a page shows without script.
+
+#include "CliSupport.h"
+
+#include "import/FavoritesFolder.h"
+#include "import/WebImport.h"
+#include "model/FilePlatform.h"
+#include "model/PathText.h"
+#include "script/MenuHtml.h"
+
+#include <iostream>
+#include <system_error>
+
+namespace tarvex::cli {
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string_view KindName(TImportKind kind) {
+    switch (kind) {
+    case TImportKind::Folder:
+        return "a Favorites folder";
+    case TImportKind::Bookmarks:
+        return "a bookmarks file";
+    case TImportKind::Sitemap:
+        return "a site map";
+    case TImportKind::PageNavigation:
+        return "an HTML page's navigation";
+    }
+    return "";
+}
+
+// A Favorites folder as a tree: its folders as groups, its shortcuts as items.
+TImportResult ImportFolder(const fs::path& folder) {
+    const TFavoriteEntry scanned = ScanFavoritesFolder(folder);
+    TImportEntry root;
+    std::string error;
+    std::vector<std::pair<const TFavoriteEntry*, TImportEntry*>> pending{{&scanned, &root}};
+    while (!pending.empty()) {
+        const auto [from, to] = pending.back();
+        pending.pop_back();
+        to->Caption = ImportedText(from->Kind == TFavoriteEntry::TKind::Root ? PathText(folder.filename())
+                                                                             : from->Text);
+        if (to->Caption.empty()) {
+            to->Caption = "Favorities";
+        }
+        if (from->Kind == TFavoriteEntry::TKind::Shortcut) {
+            const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(from->Path));
+            if (!address) {
+                return {std::nullopt, "Can't read file " + from->Path + "!"};
+            }
+            to->Address = EnteredText(*address);
+            continue;
+        }
+        to->IsGroup = true;
+        to->Children.resize(from->Children.size());
+        for (std::size_t i = 0; i < from->Children.size(); ++i) {
+            pending.push_back({&from->Children[i], &to->Children[i]});
+        }
+    }
+    if (root.Children.empty()) {
+        return {std::nullopt,
+                "The folder " + PathText(folder) + " holds no internet shortcuts (.url files)."};
+    }
+    return {std::move(root), {}};
+}
+
+TImportResult ImportSource(TImportKind kind, const fs::path& source) {
+    if (kind == TImportKind::Folder) {
+        return ImportFolder(source);
+    }
+    if (kind == TImportKind::Sitemap) {
+        return ParseSitemapFile(source);
+    }
+    const TImportBytes read = ReadImportFile(source);
+    if (!read.Bytes) {
+        return {std::nullopt, read.Error};
+    }
+    if (kind == TImportKind::Bookmarks) {
+        return ParseBookmarks(*read.Bytes);
+    }
+    TImportChoices found = FindPageNavigations(*read.Bytes, PathText(source.stem()));
+    if (!found.Error.empty()) {
+        return {std::nullopt, found.Error};
+    }
+    // The first nav, or the first list of links when the page has none.
+    return {std::move(found.Choices.front().Tree), {}};
+}
+
+} // namespace
+
+int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
+    const TArguments parsed(args, {"-o", "--style"}, {"--no-style", "--force"});
+    const std::string& sourceText = parsed.Single("source");
+    const std::optional<std::string> outText = parsed.Value("-o");
+    if (!outText) {
+        throw TUsageError{"missing -o PROJECT.xml"};
+    }
+    const std::optional<std::string> styleName = parsed.Value("--style");
+    const bool noStyle = parsed.Flag("--no-style");
+    if (styleName && noStyle) {
+        throw TUsageError{"--style and --no-style exclude each other"};
+    }
+    const fs::path source = platform::PathFromUtf8(sourceText);
+    const fs::path projectPath = platform::PathFromUtf8(*outText);
+    std::error_code ec;
+    if (fs::exists(projectPath, ec) && !parsed.Flag("--force")) {
+        PrintError(platform::PathToUtf8(projectPath) + " already exists; use --force to replace it.");
+        return ExitError;
+    }
+    if (!fs::exists(source, ec)) {
+        PrintError("Can't read file " + sourceText + "!");
+        return ExitError;
+    }
+    const std::optional<TImportKind> kind = DetectImportKind(source);
+    if (!kind) {
+        const TImportBytes read = ReadImportFile(source);
+        PrintError(read.Bytes
+                       ? sourceText + " is neither a folder, a bookmarks file, a site map nor an HTML page."
+                       : read.Error);
+        return ExitError;
+    }
+    if (*kind != TImportKind::Folder && !WebImportAvailable()) {
+        PrintError("Importing " + std::string(KindName(*kind)) +
+                   " is not available in this build of tarvex-cli.");
+        return ExitError;
+    }
+    const TImportResult imported = ImportSource(*kind, source);
+    if (!imported.Tree) {
+        PrintError(imported.Error);
+        return ExitError;
+    }
+
+    std::optional<TFavoriteStyleRec> chosen;
+    if (!ChooseFavoriteStyle(appFolder, styleName, noStyle, chosen)) {
+        return ExitError;
+    }
+    TProject project;
+    if (chosen) {
+        AppendStyleNode(project, chosen->Name.str(), chosen->Style);
+    }
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(project, options, nullptr);
+    AppendOptionsNode(project, nullptr, options);
+    // The imported tree's entries are the main menu; the page its root stands for (a site's home
+    // page) leads it.
+    const TImportEntry& root = *imported.Tree;
+    if (!root.Address.empty()) {
+        TMenuItemRec home;
+        FillDefaultMenuItem(home);
+        home.Caption = root.Caption;
+        home.Address = root.Address;
+        AppendItemNode(project, nullptr, TNodeKind::MenuItem, home);
+    }
+    AppendImportedEntries(project, nullptr, root);
+    return ReportSave(SaveProjectFile(project, projectPath), projectPath) ? ExitOk : ExitError;
+}
+
+int Html(const std::vector<std::string>& args) {
+    const TArguments parsed(args, {"-o"}, {});
+    const std::string& projectPath = parsed.Single("project file");
+    const std::optional<std::string> outPath = parsed.Value("-o");
+    TProject project;
+    if (!LoadProjectFile(projectPath, project)) {
+        return ExitError;
+    }
+    if (outPath) {
+        const fs::path out = platform::PathFromUtf8(*outPath);
+        return WriteOrReport(out, GenerateMenuHtml(project)) ? ExitOk : ExitError;
+    }
+    const std::string html = GenerateMenuHtml(project);
+    std::cout.write(html.data(), static_cast<std::streamsize>(html.size()));
+    std::cout.flush();
+    if (!std::cout) {
+        PrintError("Can't write to standard output!");
+        return ExitError;
+    }
+    return ExitOk;
+}
+
+} // namespace tarvex::cli

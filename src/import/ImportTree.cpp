@@ -1,0 +1,220 @@
+#include "ImportTree.h"
+
+#include "model/FileIo.h"
+#include "model/PathText.h"
+#include "model/RecordText.h"
+
+#include <system_error>
+
+namespace tarvex {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The bookmark file's doctype; files without it still carry its folder and link markers.
+constexpr std::string_view BookmarkDoctype = "<!doctype netscape-bookmark-file";
+// Enough of the start of a file to tell its kind.
+constexpr std::size_t SniffSize = 4096;
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+// The text without white space between tags, so "<DT> <H3" and "<DT><H3" look alike.
+std::string Squeezed(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void AppendChildren(TProject& project, TTreeNode* group, const TImportEntry& entry) {
+    struct TPending {
+        TTreeNode* Group;
+        const TImportEntry* Entry;
+    };
+    // An explicit stack: how deep a source nests is up to whoever wrote the file.
+    std::vector<TPending> pending{{group, &entry}};
+    while (!pending.empty()) {
+        const TPending current = pending.back();
+        pending.pop_back();
+        for (const TImportEntry& child : current.Entry->Children) {
+            if (!child.Included) {
+                continue;
+            }
+            TMenuItemRec item;
+            FillDefaultMenuItem(item);
+            item.Caption = child.Caption;
+            if (!child.IsGroup) {
+                item.Address = child.Address;
+                AppendItemNode(project, current.Group, TNodeKind::MenuItem, item);
+                continue;
+            }
+            item.Address = child.Address.empty() ? std::string(" ") : child.Address;
+            TTreeNode* sub = AppendItemNode(project, current.Group, TNodeKind::MenuGroup, item);
+            TMenuOptionsRec options;
+            FillDefaultMenuOptions(project, options, sub);
+            AppendOptionsNode(project, sub, options);
+            pending.push_back({sub, &child});
+        }
+    }
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string PercentDecoded(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
+            HexValue(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string ReadableSegment(std::string_view segment) {
+    std::string text = PercentDecoded(segment);
+    const std::string lower = Lower(text);
+    for (const std::string_view extension :
+         {".html", ".htm", ".php", ".aspx", ".asp", ".jsp", ".shtml", ".xhtml"}) {
+        if (lower.size() > extension.size() && lower.ends_with(extension)) {
+            text.resize(text.size() - extension.size());
+            break;
+        }
+    }
+    for (char& c : text) {
+        if (c == '-' || c == '_' || c == '+') {
+            c = ' ';
+        }
+    }
+    text = ImportedText(text);
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text;
+}
+
+std::optional<TImportKind> DetectImportKindOfText(std::string_view bytes) {
+    const std::string head = Lower(bytes.substr(0, SniffSize));
+    const std::string squeezed = Squeezed(head);
+    if (squeezed.find(Squeezed(BookmarkDoctype)) != std::string::npos ||
+        (squeezed.find("<dl>") != std::string::npos &&
+         (squeezed.find("<dt><h3") != std::string::npos || squeezed.find("<dt><a") != std::string::npos))) {
+        return TImportKind::Bookmarks;
+    }
+    if (head.find("<urlset") != std::string::npos || head.find("<sitemapindex") != std::string::npos ||
+        head.find(":urlset") != std::string::npos || head.find(":sitemapindex") != std::string::npos) {
+        return TImportKind::Sitemap;
+    }
+    if (head.find("<html") != std::string::npos || head.find("<!doctype html") != std::string::npos ||
+        head.find("<nav") != std::string::npos || head.find("<ul") != std::string::npos ||
+        head.find("<body") != std::string::npos) {
+        return TImportKind::PageNavigation;
+    }
+    return std::nullopt;
+}
+
+std::optional<TImportKind> DetectImportKind(const fs::path& source) {
+    std::error_code ec;
+    if (fs::is_directory(source, ec)) {
+        return TImportKind::Folder;
+    }
+    const TImportBytes read = ReadImportFile(source);
+    return read.Bytes ? DetectImportKindOfText(*read.Bytes) : std::nullopt;
+}
+
+TImportBytes ReadImportFile(const fs::path& source) {
+    std::error_code ec;
+    const auto size = fs::file_size(source, ec);
+    if (!ec && size > ImportFileCeiling) {
+        return {std::nullopt, "The file " + PathText(source) + " is too large to import (more than " +
+                                  std::to_string(ImportFileCeiling >> 20) + " MB)."};
+    }
+    std::optional<std::string> bytes = ReadWholeFile(source, ImportFileCeiling);
+    if (!bytes) {
+        return {std::nullopt, "Can't read file " + PathText(source) + "!"};
+    }
+    return {std::move(bytes), {}};
+}
+
+std::string ImportedText(std::string_view text, std::size_t capacity) {
+    std::string collapsed;
+    bool space = false;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v') {
+            space = !collapsed.empty();
+            continue;
+        }
+        if (space) {
+            collapsed += ' ';
+            space = false;
+        }
+        collapsed += c;
+    }
+    std::string clean = EnteredText(collapsed);
+    // Node text and record caption must say the same, so both are cut here.
+    clean.resize(Utf8PrefixSize(clean, capacity));
+    return clean;
+}
+
+TTreeNode* AppendImportedTree(TProject& project, TTreeNode* parent, const TImportEntry& root) {
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = root.Caption;
+    item.Address = root.Address.empty() ? std::string(" ") : root.Address;
+    TTreeNode* group = AppendItemNode(project, parent, TNodeKind::MenuGroup, item);
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(project, options, group);
+    AppendOptionsNode(project, group, options);
+    AppendChildren(project, group, root);
+    return group;
+}
+
+void AppendImportedEntries(TProject& project, TTreeNode* parent, const TImportEntry& root) {
+    AppendChildren(project, parent, root);
+}
+
+std::size_t CountIncludedEntries(const TImportEntry& root) {
+    std::size_t count = 0;
+    std::vector<const TImportEntry*> pending{&root};
+    while (!pending.empty()) {
+        const TImportEntry* entry = pending.back();
+        pending.pop_back();
+        if (!entry->Included) {
+            continue;
+        }
+        ++count;
+        for (const TImportEntry& child : entry->Children) {
+            pending.push_back(&child);
+        }
+    }
+    return count;
+}
+
+} // namespace tarvex

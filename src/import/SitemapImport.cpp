@@ -1,0 +1,339 @@
+#include "WebImport.h"
+
+#include "model/FileIo.h"
+#include "model/PathText.h"
+
+#include <pugixml.hpp>
+
+#include <map>
+#include <system_error>
+
+namespace tarvex {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view SiteMapRootCaption = "Site map";
+constexpr std::string_view HomeCaption = "Home";
+constexpr std::uint64_t LocalPageCeiling = 4ull << 20;
+
+std::string LowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return out;
+}
+
+// The element's name without its namespace prefix.
+std::string_view LocalName(const pugi::xml_node& node) {
+    const std::string_view name = node.name();
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+// The text of each <loc> of the entries named `entry` under `root`, in order.
+std::vector<std::string> Locations(const pugi::xml_node& root, std::string_view entry) {
+    std::vector<std::string> locations;
+    for (const pugi::xml_node& child : root.children()) {
+        if (LocalName(child) != entry) {
+            continue;
+        }
+        for (const pugi::xml_node& field : child.children()) {
+            if (LocalName(field) == "loc") {
+                locations.push_back(ImportedText(field.child_value(), ImportedAddressCapacity));
+                break;
+            }
+        }
+    }
+    return locations;
+}
+
+struct TPageAddress {
+    std::string Host;
+    std::vector<std::string> Segments;
+};
+
+// Web addresses only; the path without query and fragment, split at "/", a folder's index page
+// standing for the folder.
+std::optional<TPageAddress> SplitAddress(std::string_view address) {
+    const std::string lower = LowerAscii(address.substr(0, 8));
+    std::size_t at = 0;
+    if (lower.starts_with("https://")) {
+        at = 8;
+    } else if (lower.starts_with("http://")) {
+        at = 7;
+    } else {
+        return std::nullopt;
+    }
+    const std::size_t pathStart = address.find_first_of("/?#", at);
+    TPageAddress page;
+    page.Host =
+        LowerAscii(address.substr(at, pathStart == std::string_view::npos ? address.npos : pathStart - at));
+    if (page.Host.empty()) {
+        return std::nullopt;
+    }
+    if (pathStart == std::string_view::npos || address[pathStart] != '/') {
+        return page;
+    }
+    std::string_view path = address.substr(pathStart);
+    path = path.substr(0, path.find_first_of("?#"));
+    std::size_t start = 0;
+    while (start < path.size()) {
+        const std::size_t slash = path.find('/', start);
+        const std::size_t end = slash == std::string_view::npos ? path.size() : slash;
+        if (end > start) {
+            page.Segments.emplace_back(path.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    if (!page.Segments.empty()) {
+        const std::string last = LowerAscii(page.Segments.back());
+        if (last.starts_with("index.") || last.starts_with("default.")) {
+            page.Segments.pop_back();
+        }
+    }
+    return page;
+}
+
+// The local copy of a page under `folder`, read for its title. Segments that could leave the
+// folder are not followed.
+std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<std::string>& segments) {
+    if (folder.empty()) {
+        return std::nullopt;
+    }
+    fs::path path = folder;
+    for (const std::string& segment : segments) {
+        const std::string decoded = PercentDecoded(segment);
+        if (decoded == "." || decoded == ".." ||
+            decoded.find_first_of(std::string_view("/\\:\0", 4)) != std::string::npos) {
+            return std::nullopt;
+        }
+        path /= PathFromUtf8(decoded);
+    }
+    std::error_code ec;
+    std::vector<fs::path> candidates;
+    if (fs::is_directory(path, ec)) {
+        candidates = {path / "index.html", path / "index.htm"};
+    } else {
+        candidates = {path, fs::path(path) += ".html"};
+    }
+    for (const fs::path& candidate : candidates) {
+        if (!fs::is_regular_file(candidate, ec)) {
+            continue;
+        }
+        if (const std::optional<std::string> bytes = ReadWholeFile(candidate, LocalPageCeiling)) {
+            return ReadPageTitle(*bytes);
+        }
+    }
+    return std::nullopt;
+}
+
+// The pages of a site grouped by host and path, in the order the site map first names them.
+class TSiteTree {
+public:
+    explicit TSiteTree(fs::path folder) : m_folder(std::move(folder)) { m_nodes.push_back({}); }
+
+    // False when the path is deeper than a menu may nest.
+    bool Add(const std::string& address, const TPageAddress& page) {
+        std::size_t at = Child(0, page.Host);
+        if (page.Segments.size() + 1 >= static_cast<std::size_t>(ImportGroupDepthLimit)) {
+            return false;
+        }
+        for (const std::string& segment : page.Segments) {
+            at = Child(at, segment);
+        }
+        if (m_nodes[at].Address.empty()) {
+            m_nodes[at].Address = address;
+            m_nodes[at].Segments = page.Segments;
+        }
+        return true;
+    }
+
+    TImportEntry Build() const {
+        const std::vector<std::size_t>& hosts = m_nodes[0].Children;
+        TImportEntry root;
+        if (hosts.size() == 1) {
+            Fill(root, hosts.front(), true);
+        } else {
+            root.Caption = SiteMapRootCaption;
+            root.IsGroup = true;
+            for (const std::size_t host : hosts) {
+                root.Children.emplace_back();
+                Fill(root.Children.back(), host, true);
+            }
+        }
+        return root;
+    }
+
+private:
+    struct TNode {
+        std::string Segment;
+        std::string Address;
+        std::vector<std::string> Segments;
+        std::vector<std::size_t> Children;
+        std::map<std::string, std::size_t, std::less<>> Lookup;
+    };
+
+    std::size_t Child(std::size_t parent, const std::string& segment) {
+        const auto found = m_nodes[parent].Lookup.find(segment);
+        if (found != m_nodes[parent].Lookup.end()) {
+            return found->second;
+        }
+        const std::size_t index = m_nodes.size();
+        m_nodes.push_back({segment, {}, {}, {}, {}});
+        m_nodes[parent].Lookup.emplace(segment, index);
+        m_nodes[parent].Children.push_back(index);
+        return index;
+    }
+
+    std::string Caption(const TNode& node, bool isHost) const {
+        if (!node.Address.empty()) {
+            if (std::optional<std::string> title = LocalTitle(m_folder, node.Segments)) {
+                return *title;
+            }
+        }
+        if (isHost) {
+            return ImportedText(node.Segment);
+        }
+        std::string readable = ReadableSegment(node.Segment);
+        return readable.empty() ? std::string(HomeCaption) : readable;
+    }
+
+    // Fills `entry` from node `index` and everything below it, without recursion.
+    void Fill(TImportEntry& top, std::size_t topIndex, bool topIsHost) const {
+        std::vector<std::pair<TImportEntry*, std::size_t>> pending{{&top, topIndex}};
+        bool isHost = topIsHost;
+        while (!pending.empty()) {
+            const auto [entry, index] = pending.back();
+            pending.pop_back();
+            const TNode& node = m_nodes[index];
+            entry->Caption = Caption(node, isHost);
+            isHost = false;
+            entry->Address = node.Address;
+            entry->IsGroup = !node.Children.empty();
+            entry->Children.resize(node.Children.size());
+            for (std::size_t i = 0; i < node.Children.size(); ++i) {
+                pending.push_back({&entry->Children[i], node.Children[i]});
+            }
+        }
+    }
+
+    fs::path m_folder;
+    std::vector<TNode> m_nodes;
+};
+
+struct TParsed {
+    pugi::xml_document Document;
+    std::string Error;
+};
+
+// Plain XML only: pugixml has no DTD processing, so no external entity is ever resolved and no
+// custom entity expanded; "&name;" of an unknown entity stays text.
+void ParseXml(std::string_view bytes, std::string_view what, TParsed& parsed) {
+    if (bytes.starts_with("\x1F\x8B")) {
+        parsed.Error = std::string(what) + " is compressed; unpack it (gunzip) and import the .xml file.";
+        return;
+    }
+    const pugi::xml_parse_result result =
+        parsed.Document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
+    if (!result) {
+        parsed.Error = std::string(what) + " is not well-formed XML (" + result.description() + " at byte " +
+                       std::to_string(result.offset) + ").";
+    }
+}
+
+} // namespace
+
+TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
+    TParsed parsed;
+    ParseXml(bytes, "The site map", parsed);
+    if (!parsed.Error.empty()) {
+        return {std::nullopt, parsed.Error};
+    }
+    const pugi::xml_node root = parsed.Document.document_element();
+    std::vector<std::string> pages;
+    std::vector<std::unique_ptr<TParsed>> parts;
+    if (LocalName(root) == "urlset") {
+        pages = Locations(root, "url");
+    } else if (LocalName(root) == "sitemapindex") {
+        const std::vector<std::string> maps = Locations(root, "sitemap");
+        if (maps.size() > SitemapIndexLimit) {
+            return {std::nullopt, "The site-map index lists more than " + std::to_string(SitemapIndexLimit) +
+                                      " site maps."};
+        }
+        std::vector<std::string> missing;
+        for (const std::string& map : maps) {
+            // Never fetched: the site map is looked for beside the index, by its file name.
+            std::string name = map.substr(0, map.find_first_of("?#"));
+            name =
+                PercentDecoded(name.substr(name.rfind('/') == std::string::npos ? 0 : name.rfind('/') + 1));
+            std::optional<std::string> mapBytes;
+            if (!folder.empty() && !name.empty() && name != "." && name != ".." &&
+                name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos) {
+                mapBytes = ReadWholeFile(folder / PathFromUtf8(name), ImportFileCeiling);
+            }
+            if (!mapBytes) {
+                missing.push_back(name.empty() ? map : name);
+                continue;
+            }
+            auto part = std::make_unique<TParsed>();
+            ParseXml(*mapBytes, "The site map " + name, *part);
+            if (!part->Error.empty()) {
+                return {std::nullopt, part->Error};
+            }
+            const pugi::xml_node partRoot = part->Document.document_element();
+            if (LocalName(partRoot) != "urlset") {
+                return {std::nullopt, "The site map " + name + " lists no pages (its root is not <urlset>)."};
+            }
+            for (std::string& page : Locations(partRoot, "url")) {
+                pages.push_back(std::move(page));
+                if (pages.size() > SitemapPageLimit) {
+                    break;
+                }
+            }
+        }
+        if (pages.empty() && !missing.empty()) {
+            std::string list;
+            for (const std::string& name : missing) {
+                list += (list.empty() ? "" : ", ") + name;
+            }
+            return {std::nullopt, "None of the index's site maps is in the index's folder: " + list + "."};
+        }
+    } else {
+        return {std::nullopt,
+                "The file is not a site map: its root element is <" + std::string(root.name()) + ">."};
+    }
+    if (pages.size() > SitemapPageLimit) {
+        return {std::nullopt, "The site map lists more than " + std::to_string(SitemapPageLimit) + " pages."};
+    }
+    TSiteTree tree(folder);
+    std::size_t added = 0;
+    for (const std::string& page : pages) {
+        const std::optional<TPageAddress> split = SplitAddress(page);
+        if (!split) {
+            continue;
+        }
+        if (!tree.Add(page, *split)) {
+            return {std::nullopt, "The site map's addresses nest deeper than " +
+                                      std::to_string(ImportGroupDepthLimit) + " folders."};
+        }
+        ++added;
+    }
+    if (added == 0) {
+        return {std::nullopt, "The site map lists no web pages."};
+    }
+    return {tree.Build(), {}};
+}
+
+TImportResult ParseSitemapFile(const fs::path& file) {
+    const TImportBytes read = ReadImportFile(file);
+    if (!read.Bytes) {
+        return {std::nullopt, read.Error};
+    }
+    return ParseSitemap(*read.Bytes, file.parent_path());
+}
+
+} // namespace tarvex

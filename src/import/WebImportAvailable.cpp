@@ -1,0 +1,9 @@
+#include "WebImport.h"
+
+namespace tarvex {
+
+bool WebImportAvailable() {
+    return true;
+}
+
+} // namespace tarvex

@@ -1,0 +1,156 @@
+#include "MenuHtml.h"
+
+#include "model/RecordText.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace tarvex {
+
+namespace {
+
+constexpr std::string_view Eol = "\r\n";
+
+// Text and attribute values as ASCII: markup characters and everything beyond ASCII become
+// references; characters no HTML text may hold (controls, non-characters) become a space or U+FFFD.
+std::string Escaped(std::string_view utf8) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t c = DecodeUtf8At(utf8, i);
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            continue;
+        case '<':
+            out += "&lt;";
+            continue;
+        case '>':
+            out += "&gt;";
+            continue;
+        case '"':
+            out += "&quot;";
+            continue;
+        default:
+            break;
+        }
+        if ((c < 0x20 && c != '\t' && c != '\n') || (c >= 0x7F && c <= 0x9F)) {
+            out += ' ';
+            continue;
+        }
+        if ((c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE) {
+            c = ReplacementCharacter;
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        char reference[16];
+        std::snprintf(reference, sizeof reference, "&#x%X;", static_cast<unsigned>(c));
+        out += reference;
+    }
+    return out;
+}
+
+bool HasAddress(const TMenuItemRec& item) {
+    return item.Address.str().find_first_not_of(' ') != std::string::npos;
+}
+
+// One entry's opening: its link (or, for a group with no page, its caption as text).
+std::string EntryStart(const TTreeNode& node) {
+    const TMenuItemRec& item = node.Item();
+    std::string line = "<li>";
+    if (!HasAddress(item)) {
+        return line + "<span>" + Escaped(node.Text()) + "</span>";
+    }
+    line += "<a href=\"" + Escaped(item.Address.str()) + "\"";
+    if (!item.Target.empty()) {
+        line += " target=\"" + Escaped(item.Target.str()) + "\"";
+    }
+    if (!item.Hint.empty()) {
+        line += " title=\"" + Escaped(item.Hint.str()) + "\"";
+    }
+    return line + ">" + Escaped(node.Text()) + "</a>";
+}
+
+bool IsEntry(const TTreeNode& node) {
+    return node.IsGroup() || node.IsItem();
+}
+
+bool HasEntries(const TTreeNode& node) {
+    for (const auto& child : node.Children()) {
+        if (IsEntry(*child)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::string GenerateMenuHtml(const TProject& project) {
+    std::string html;
+    const auto line = [&html](std::size_t depth, std::string_view text) {
+        html.append(depth * 2, ' ');
+        html += text;
+        html += Eol;
+    };
+    line(0, "<!DOCTYPE html>");
+    line(0, "<html lang=\"en\">");
+    line(0, "<head>");
+    line(0, "<meta charset=\"utf-8\">");
+    line(0, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
+    line(0, "<title>Menu</title>");
+    line(0, "</head>");
+    line(0, "<body>");
+    line(0, "<div id=\"tarvex-menu\">");
+    line(0, "<nav class=\"" + std::string(MenuLinksClass) + "\" aria-label=\"Menu\">");
+    line(0, "<ul>");
+
+    // Each frame is one open list: its level and the next node to write. Explicit, so a design of
+    // any depth is written without recursion.
+    struct TFrame {
+        const std::vector<std::unique_ptr<TTreeNode>>* Level;
+        std::size_t Next;
+    };
+    std::vector<TFrame> open{{&project.Objects.Roots(), 0}};
+    while (!open.empty()) {
+        TFrame& frame = open.back();
+        if (frame.Next == frame.Level->size()) {
+            open.pop_back();
+            if (!open.empty()) {
+                line(open.size() * 2, "</ul>");
+                line(open.size() * 2 - 1, "</li>");
+            }
+            continue;
+        }
+        const TTreeNode& node = *(*frame.Level)[frame.Next++];
+        if (!IsEntry(node)) {
+            continue;
+        }
+        const std::size_t depth = open.size() * 2 - 1;
+        if (node.HasChildren() && HasEntries(node)) {
+            line(depth, EntryStart(node));
+            line(depth + 1, "<ul>");
+            open.push_back({&node.Children(), 0});
+        } else {
+            line(depth, EntryStart(node) + "</li>");
+        }
+    }
+
+    line(0, "</ul>");
+    line(0, "</nav>");
+    line(0, "</div>");
+    line(0, "<script src=\"one.js\"></script>");
+    line(0, "<script src=\"menu.js\"></script>");
+    line(0, "<script src=\"main.js\"></script>");
+    line(0, "</body>");
+    line(0, "</html>");
+    return html;
+}
+
+TWriteStatus WriteMenuHtml(const TProject& project, const std::filesystem::path& path) {
+    return WriteFileAtomically(path, GenerateMenuHtml(project));
+}
+
+} // namespace tarvex

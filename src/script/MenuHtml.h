@@ -1,0 +1,23 @@
+#pragma once
+// The design as a plain page of links: a nested list inside a nav, within the menu engine's mount
+// point, so visitors without script and search engines reach every page. The engine replaces the
+// list with the drawn menu.
+
+#include "model/FileIo.h"
+#include "model/Project.h"
+
+#include <filesystem>
+#include <string>
+
+namespace tarvex {
+
+// The class that marks the list for the engine.
+inline constexpr std::string_view MenuLinksClass = "tarvex-links";
+
+// A whole HTML page in pure ASCII (everything else as character references), lines ended by CR LF:
+// the list in the mount point, then the three script elements that load the menu.
+std::string GenerateMenuHtml(const TProject& project);
+// Written whole through the atomic writer.
+TWriteStatus WriteMenuHtml(const TProject& project, const std::filesystem::path& path);
+
+} // namespace tarvex

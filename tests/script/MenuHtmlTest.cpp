@@ -1,0 +1,49 @@
+#include "script/MenuHtml.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvex;
+
+namespace {
+
+TTreeNode* Entry(TProject& project, TTreeNode* parent, TNodeKind kind, std::string caption,
+                 std::string address, std::string target = {}, std::string hint = {}) {
+    TMenuItemRec item;
+    item.Caption = caption;
+    item.Address = address;
+    item.Target = target;
+    item.Hint = hint;
+    TTreeNode* node = AppendItemNode(project, parent, kind, item);
+    if (kind == TNodeKind::MenuGroup) {
+        AppendOptionsNode(project, node, {});
+    }
+    return node;
+}
+
+TEST(MenuHtml, WritesTheTreeAsNestedListsInPureAscii) {
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    TTreeNode* group = Entry(project, nullptr, TNodeKind::MenuGroup, "Caf\xC3\xA9 & <Co>", " ");
+    Entry(project, group, TNodeKind::MenuItem, "Say \"hi\"\x01", "a.htm?x=1&y=\xE2\x82\xAC", "_blank", "Tip");
+    Entry(project, group, TNodeKind::MenuItem, "No page", "");
+    // A group holding only its Menu Options node is a plain link.
+    Entry(project, nullptr, TNodeKind::MenuGroup, "Empty", "e.htm");
+
+    const std::string html = GenerateMenuHtml(project);
+    const std::string list = html.substr(html.find("<ul>"), html.find("</nav>") - html.find("<ul>"));
+    EXPECT_EQ(
+        list,
+        "<ul>\r\n"
+        "  <li><span>Caf&#xE9; &amp; &lt;Co&gt;</span>\r\n"
+        "    <ul>\r\n"
+        "      <li><a href=\"a.htm?x=1&amp;y=&#x20AC;\" target=\"_blank\" title=\"Tip\">Say &quot;hi&quot; "
+        "</a></li>\r\n"
+        "      <li><span>No page</span></li>\r\n"
+        "    </ul>\r\n"
+        "  </li>\r\n"
+        "  <li><a href=\"e.htm\">Empty</a></li>\r\n"
+        "</ul>\r\n");
+    EXPECT_NE(html.find("<div id=\"tarvex-menu\">\r\n<nav class=\"tarvex-links\""), std::string::npos);
+}
+
+} // namespace
