@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 using namespace tarvex;
@@ -480,8 +481,13 @@ void TMainWindowFilesTest::BookmarksImportedThroughTheReviewDialog() {
     bool reviewed = false;
     test::OnNextModal([&](QWidget* w) {
         auto* dialog = qobject_cast<QFileDialog*>(w);
-        QVERIFY(dialog);
+        if (!dialog) {
+            w->close();
+            return;
+        }
         test::OnNextModal([&](QWidget* r) {
+            // A failed check must not leave the dialog open.
+            const auto closeAnyway = qScopeGuard([r] { r->close(); });
             auto* review = qobject_cast<TImportReviewForm*>(r);
             QVERIFY(review);
             QCOMPARE(review->windowTitle(), QString("Import bookmarks"));
@@ -495,7 +501,26 @@ void TMainWindowFilesTest::BookmarksImportedThroughTheReviewDialog() {
             reviewed = true;
             review->Buttons()->button(QDialogButtonBox::Ok)->click();
         });
-        dialog->selectFile(bookmarks);
+        // The name is typed once the folder's listing no longer selects a row of its own.
+        dialog->setDirectory(QFileInfo(bookmarks).absolutePath());
+        auto* view = dialog->findChild<QListView*>("listView");
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        int quietRounds = 0;
+        (void)QTest::qWaitFor(
+            [&] {
+                if (!view || !name) {
+                    return true;
+                }
+                const bool selected = view->selectionModel() && view->selectionModel()->hasSelection();
+                if (name->text() != QFileInfo(bookmarks).fileName() || selected) {
+                    view->clearSelection();
+                    name->setText(QFileInfo(bookmarks).fileName());
+                    quietRounds = 0;
+                    return false;
+                }
+                return ++quietRounds >= 10;
+            },
+            5000);
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
     form.Action(TActionId::ImportBookmarksAction)->trigger();
