@@ -62,12 +62,12 @@ namespace {
 
 // The icon file of each command, in the order of TActionId. The three topic help commands share one.
 constexpr std::array<const char*, ActionCount> ActionIcons = {
-    "new",           "open",        "save",           "saveas",    "publish",      "exit",
-    "publish",       "undo",        "redo",           "newgroup",  "delgroup",     "helptopic",
-    "newitem",       "delitem",     "helptopic",      "newstyle",  "styletemplate", "delstyle",
-    "addfavorites",  "helptopic",   "updatepreview",  "openpreview", "defaultpreview", "import",
-    "import",        "import",      "import",         "customize", "help",         "homepage",
-    "email",         "about"};
+    "new",          "open",      "save",          "saveas",      "publish",        "exit",
+    "publish",      "undo",      "redo",          "newgroup",    "delgroup",       "helptopic",
+    "newitem",      "delitem",   "helptopic",     "newstyle",    "styletemplate",  "delstyle",
+    "addfavorites", "helptopic", "updatepreview", "openpreview", "defaultpreview", "import",
+    "import",       "import",    "import",        "customize",   "help",           "homepage",
+    "email",        "about"};
 
 // A menu-bar entry: a command with the menu's own access key, a separator (Id unset, no text),
 // or the recent-files submenu.
