@@ -226,14 +226,7 @@ int Format(const std::vector<std::string>& args) {
         const fs::path out = platform::PathFromUtf8(*outPath);
         return ReportSave(SaveProjectFile(project, out), out) ? ExitOk : ExitError;
     }
-    const std::string text = WriteProjectText(project);
-    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-    std::cout.flush();
-    if (!std::cout) {
-        PrintError("Can't write to standard output!");
-        return ExitError;
-    }
-    return ExitOk;
+    return PrintOrReport(WriteProjectText(project)) ? ExitOk : ExitError;
 }
 
 int Run(int argc, char** argv) {

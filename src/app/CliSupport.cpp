@@ -70,6 +70,16 @@ bool WriteOrReport(const fs::path& path, std::string_view bytes) {
     return false;
 }
 
+bool PrintOrReport(std::string_view bytes) {
+    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::cout.flush();
+    if (!std::cout) {
+        PrintError("Can't write to standard output!");
+        return false;
+    }
+    return true;
+}
+
 bool ChooseFavoriteStyle(const fs::path& appFolder, const std::optional<std::string>& styleName, bool noStyle,
                          std::optional<TFavoriteStyleRec>& chosen) {
     const fs::path favoritesPath = appFolder / "favorites.dat";

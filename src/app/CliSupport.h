@@ -101,6 +101,9 @@ private:
 bool LoadProjectFile(const std::string& path, TProject& project);
 bool ReportSave(TSaveStatus status, const std::filesystem::path& path);
 bool WriteOrReport(const std::filesystem::path& path, std::string_view bytes);
+// Writes `bytes` to standard output; false after the message when that failed (a closed pipe,
+// a full disk behind a redirection).
+bool PrintOrReport(std::string_view bytes);
 
 // The style a new project starts with: the favourite `styleName` from the shipped favorites.dat,
 // else the first favourite there, or none with `noStyle`. False after an error message.

@@ -169,14 +169,7 @@ int Html(const std::vector<std::string>& args) {
         const fs::path out = platform::PathFromUtf8(*outPath);
         return WriteOrReport(out, GenerateMenuHtml(project)) ? ExitOk : ExitError;
     }
-    const std::string html = GenerateMenuHtml(project);
-    std::cout.write(html.data(), static_cast<std::streamsize>(html.size()));
-    std::cout.flush();
-    if (!std::cout) {
-        PrintError("Can't write to standard output!");
-        return ExitError;
-    }
-    return ExitOk;
+    return PrintOrReport(GenerateMenuHtml(project)) ? ExitOk : ExitError;
 }
 
 } // namespace tarvex::cli
