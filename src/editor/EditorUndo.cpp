@@ -119,6 +119,9 @@ void TTarvexEditor::UndoOrRedo(bool undo) {
     CommitValueEditors();
     const std::optional<TDesignHistory::TSelection> selection = undo ? m_history.Undo() : m_history.Redo();
     if (selection) {
+        // A style the step brought or took away must not linger in (or be missing from) the
+        // options' drop-down until the next page switch.
+        FillMenuStylePickList();
         ShowHistorySelection(*selection);
         // A step returns to a design the generator has seen, so nothing should need repair; if
         // something does, the repair is a step of its own (the script is written in one).

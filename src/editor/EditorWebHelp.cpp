@@ -113,13 +113,17 @@ void TTarvexEditor::DefaultPreviewActionExecute() {
 
 // ---- pages, help and web ----
 
-void TTarvexEditor::ControlsPageControlChange() {
+void TTarvexEditor::FillMenuStylePickList() {
     std::vector<std::string> styleNames;
     for (const auto& style : m_project.Styles.Roots()) {
         styleNames.push_back(style->Text());
     }
     m_menuValueList.SetPickList(MenuStyleRow(), std::move(styleNames));
     NotifyEditor(TValueEditorId::MenuValueList);
+}
+
+void TTarvexEditor::ControlsPageControlChange() {
+    FillMenuStylePickList();
 
     const bool creator = m_activePage == TControlsPage::MenuCreator;
     ShowQuickHelp(creator ? "menu.htm" : "style.htm");

@@ -251,6 +251,8 @@ private:
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
     void UndoOrRedo(bool undo);
+    // Offers the style list's names in the options editor's Menu Style row.
+    void FillMenuStylePickList();
     // Selects what a step says without committing the editors (they hold what the step replaced)
     // and loads both editors from the records.
     void ShowHistorySelection(TDesignHistory::TSelection selection);

@@ -153,6 +153,12 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
         if (selectedStyle) {
             EXPECT_EQ(Row(StyleRows, "Font Name"), selectedStyle->Style().FontName.str());
         }
+        std::vector<std::string> styleNames;
+        for (const auto& style : Editor().Project().Styles.Roots()) {
+            styleNames.push_back(style->Text());
+        }
+        const TValueEditor& options = Editor().MenuValueList();
+        EXPECT_EQ(options.Row(options.FindRow("Menu Style"))->PickList, styleNames);
 
         Editor().RedoActionExecute();
         EXPECT_EQ(Design(), after);
