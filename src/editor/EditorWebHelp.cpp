@@ -25,7 +25,8 @@ TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
     // The generator repairs what it cannot write (a missing style, a missing Menu Options node);
     // those repairs are changes of the design like any other.
     TEditStep step(*this, {});
-    TTreeNode* shown = m_loadedObject && m_loadedObject->IsOptions() ? m_loadedObject : nullptr;
+    // Read only: through the const node, reading is no write for the undo history.
+    const TTreeNode* shown = m_loadedObject && m_loadedObject->IsOptions() ? m_loadedObject : nullptr;
     const std::string styleBefore = shown ? shown->Options().MenuStyle.str() : std::string();
 
     const TMenuScript script = tarvex::GenerateMenuScript(m_project);

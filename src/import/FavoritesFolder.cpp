@@ -22,9 +22,6 @@ constexpr int DeepestListedFolder = 2;
 char UpperAscii(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool StartsWithUpperCased(std::string_view line, std::string_view prefix) {
     if (line.size() < prefix.size()) {
@@ -41,7 +38,7 @@ bool StartsWithUpperCased(std::string_view line, std::string_view prefix) {
 // Case-insensitive first; names that differ only in case (possible outside Windows) keep a fixed order.
 bool NameLess(const std::string& a, const std::string& b) {
     const auto lowerLess = [](char x, char y) {
-        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
+        return static_cast<unsigned char>(AsciiLower(x)) < static_cast<unsigned char>(AsciiLower(y));
     };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), lowerLess)) {
         return true;

@@ -1,4 +1,5 @@
 #include "HtmlShape.h"
+#include "model/RecordText.h"
 
 #include <algorithm>
 #include <array>
@@ -72,9 +73,6 @@ bool IsAsciiLetter(char c) {
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 class TShapeScanner {
 public:
@@ -144,7 +142,7 @@ private:
         std::size_t i = nameStart;
         std::string name;
         while (i < m_bytes.size() && !IsSpace(m_bytes[i]) && m_bytes[i] != '/' && m_bytes[i] != '>') {
-            name += Lower(m_bytes[i++]);
+            name += AsciiLower(m_bytes[i++]);
         }
         const bool selfClosing = SkipToTagEnd(i);
         const std::uint32_t id = Intern(name);
@@ -224,7 +222,7 @@ private:
                 return;
             }
             std::size_t k = 0;
-            while (k < name.size() && Lower(At(lt + 2 + k)) == name[k]) {
+            while (k < name.size() && AsciiLower(At(lt + 2 + k)) == name[k]) {
                 ++k;
             }
             const char after = At(lt + 2 + name.size());

@@ -16,16 +16,6 @@ constexpr std::string_view BookmarkDoctype = "<!doctype netscape-bookmark-file";
 // Enough of the start of a file to tell its kind.
 constexpr std::size_t SniffSize = 4096;
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return out;
-}
-
 // The text without white space between tags, so "<DT> <H3" and "<DT><H3" look alike.
 std::string Squeezed(std::string_view text) {
     std::string out;
@@ -35,6 +25,20 @@ std::string Squeezed(std::string_view text) {
         }
     }
     return out;
+}
+
+// A group as the folder import makes one: a single space stands for no address, and the group
+// gets its Menu Options node with the defaults of its place.
+TTreeNode* AppendImportedGroup(TProject& project, TTreeNode* parent, const TImportEntry& entry) {
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = entry.Caption;
+    item.Address = entry.Address.empty() ? std::string(" ") : entry.Address;
+    TTreeNode* group = AppendItemNode(project, parent, TNodeKind::MenuGroup, item);
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(project, options, group);
+    AppendOptionsNode(project, group, options);
+    return group;
 }
 
 void AppendChildren(TProject& project, TTreeNode* group, const TImportEntry& entry) {
@@ -51,20 +55,15 @@ void AppendChildren(TProject& project, TTreeNode* group, const TImportEntry& ent
             if (!child.Included) {
                 continue;
             }
-            TMenuItemRec item;
-            FillDefaultMenuItem(item);
-            item.Caption = child.Caption;
             if (!child.IsGroup) {
+                TMenuItemRec item;
+                FillDefaultMenuItem(item);
+                item.Caption = child.Caption;
                 item.Address = child.Address;
                 AppendItemNode(project, current.Group, TNodeKind::MenuItem, item);
                 continue;
             }
-            item.Address = child.Address.empty() ? std::string(" ") : child.Address;
-            TTreeNode* sub = AppendItemNode(project, current.Group, TNodeKind::MenuGroup, item);
-            TMenuOptionsRec options;
-            FillDefaultMenuOptions(project, options, sub);
-            AppendOptionsNode(project, sub, options);
-            pending.push_back({sub, &child});
+            pending.push_back({AppendImportedGroup(project, current.Group, child), &child});
         }
     }
 }
@@ -100,7 +99,7 @@ std::string PercentDecoded(std::string_view text) {
 
 std::string ReadableSegment(std::string_view segment) {
     std::string text = PercentDecoded(segment);
-    const std::string lower = Lower(text);
+    const std::string lower = AsciiLower(text);
     for (const std::string_view extension :
          {".html", ".htm", ".php", ".aspx", ".asp", ".jsp", ".shtml", ".xhtml"}) {
         if (lower.size() > extension.size() && lower.ends_with(extension)) {
@@ -121,7 +120,7 @@ std::string ReadableSegment(std::string_view segment) {
 }
 
 std::optional<TImportKind> DetectImportKindOfText(std::string_view bytes) {
-    const std::string head = Lower(bytes.substr(0, SniffSize));
+    const std::string head = AsciiLower(bytes.substr(0, SniffSize));
     const std::string squeezed = Squeezed(head);
     if (squeezed.find(Squeezed(BookmarkDoctype)) != std::string::npos ||
         (squeezed.find("<dl>") != std::string::npos &&
@@ -184,14 +183,7 @@ std::string ImportedText(std::string_view text, std::size_t capacity) {
 }
 
 TTreeNode* AppendImportedTree(TProject& project, TTreeNode* parent, const TImportEntry& root) {
-    TMenuItemRec item;
-    FillDefaultMenuItem(item);
-    item.Caption = root.Caption;
-    item.Address = root.Address.empty() ? std::string(" ") : root.Address;
-    TTreeNode* group = AppendItemNode(project, parent, TNodeKind::MenuGroup, item);
-    TMenuOptionsRec options;
-    FillDefaultMenuOptions(project, options, group);
-    AppendOptionsNode(project, group, options);
+    TTreeNode* group = AppendImportedGroup(project, parent, root);
     AppendChildren(project, group, root);
     return group;
 }

@@ -1,5 +1,6 @@
 #include "HtmlDocument.h"
 #include "WebImport.h"
+#include "model/RecordText.h"
 
 #include <utility>
 
@@ -286,12 +287,7 @@ TImportChoices FindPageNavigations(std::string_view bytes, std::string_view page
 
 std::optional<std::string> ReadPageTitle(std::string_view bytes) {
     // Only the head matters; cutting after the title keeps large pages cheap.
-    std::string lower(bytes.substr(0, std::min<std::size_t>(bytes.size(), 1u << 20)));
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
+    const std::string lower = AsciiLower(bytes.substr(0, std::min<std::size_t>(bytes.size(), 1u << 20)));
     const std::size_t end = lower.find("</title");
     if (end == std::string::npos) {
         return std::nullopt;

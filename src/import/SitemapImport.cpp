@@ -2,6 +2,7 @@
 
 #include "model/FileIo.h"
 #include "model/PathText.h"
+#include "model/RecordText.h"
 
 #include <pugixml.hpp>
 
@@ -16,16 +17,6 @@ namespace {
 constexpr std::string_view SiteMapRootCaption = "Site map";
 constexpr std::string_view HomeCaption = "Home";
 constexpr std::uint64_t LocalPageCeiling = 4ull << 20;
-
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return out;
-}
 
 // The element's name without its namespace prefix.
 std::string_view LocalName(const pugi::xml_node& node) {
@@ -59,7 +50,7 @@ struct TPageAddress {
 // Web addresses only; the path without query and fragment, split at "/", a folder's index page
 // standing for the folder.
 std::optional<TPageAddress> SplitAddress(std::string_view address) {
-    const std::string lower = LowerAscii(address.substr(0, 8));
+    const std::string lower = AsciiLower(address.substr(0, 8));
     std::size_t at = 0;
     if (lower.starts_with("https://")) {
         at = 8;
@@ -71,7 +62,7 @@ std::optional<TPageAddress> SplitAddress(std::string_view address) {
     const std::size_t pathStart = address.find_first_of("/?#", at);
     TPageAddress page;
     page.Host =
-        LowerAscii(address.substr(at, pathStart == std::string_view::npos ? address.npos : pathStart - at));
+        AsciiLower(address.substr(at, pathStart == std::string_view::npos ? address.npos : pathStart - at));
     if (page.Host.empty()) {
         return std::nullopt;
     }
@@ -90,7 +81,7 @@ std::optional<TPageAddress> SplitAddress(std::string_view address) {
         start = end + 1;
     }
     if (!page.Segments.empty()) {
-        const std::string last = LowerAscii(page.Segments.back());
+        const std::string last = AsciiLower(page.Segments.back());
         if (last.starts_with("index.") || last.starts_with("default.")) {
             page.Segments.pop_back();
         }

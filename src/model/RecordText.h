@@ -34,4 +34,16 @@ std::string OneLine(std::string_view text);
 // Text the author types, pastes or imports into a record field: CleanText on one line.
 std::string EnteredText(std::string_view text);
 
+// Only A-Z change: file markers, tag names and schemes are ASCII, and other bytes are left whole.
+inline char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+inline std::string AsciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        c = AsciiLower(c);
+    }
+    return out;
+}
+
 } // namespace tarvex

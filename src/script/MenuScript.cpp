@@ -256,7 +256,7 @@ private:
         std::string word;
         for (const char c : options.ImagePosition.str()) {
             if (c != ' ') {
-                word += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+                word += AsciiLower(c);
             }
         }
         if (word == "left" || word == "right" || word == "center") {
@@ -280,7 +280,7 @@ private:
                 (scheme.empty() || c == '\t' || c == '\r' || c == '\n')) {
                 continue;
             }
-            scheme += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+            scheme += AsciiLower(c);
             if (scheme.size() == 11) {
                 break;
             }

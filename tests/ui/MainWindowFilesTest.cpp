@@ -365,26 +365,7 @@ void TMainWindowFilesTest::FileDialogListsDescriptionsAndAllFiles() {
             w->close();
             return;
         }
-        // While the folder loads, the dialog may still select the initial file, and a selected row
-        // wins over a typed name. Type the name and accept once nothing takes it back any more.
-        auto* view = dialog->findChild<QListView*>("listView");
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        int quietRounds = 0;
-        (void)QTest::qWaitFor(
-            [&] {
-                if (!view || !name) {
-                    return true;
-                }
-                const bool selected = view->selectionModel() && view->selectionModel()->hasSelection();
-                if (name->text() != QLatin1String("missing") || selected) {
-                    view->clearSelection();
-                    name->setText("missing");
-                    quietRounds = 0;
-                    return false;
-                }
-                return ++quietRounds >= 10;
-            },
-            5000);
+        TypeFileNameOnceSettled(dialog, QStringLiteral("missing"));
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
         // Should the dialog refuse the name, it must not stay open.
         QTimer::singleShot(2000, dialog, [dialog] {
@@ -501,26 +482,8 @@ void TMainWindowFilesTest::BookmarksImportedThroughTheReviewDialog() {
             reviewed = true;
             review->Buttons()->button(QDialogButtonBox::Ok)->click();
         });
-        // The name is typed once the folder's listing no longer selects a row of its own.
         dialog->setDirectory(QFileInfo(bookmarks).absolutePath());
-        auto* view = dialog->findChild<QListView*>("listView");
-        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-        int quietRounds = 0;
-        (void)QTest::qWaitFor(
-            [&] {
-                if (!view || !name) {
-                    return true;
-                }
-                const bool selected = view->selectionModel() && view->selectionModel()->hasSelection();
-                if (name->text() != QFileInfo(bookmarks).fileName() || selected) {
-                    view->clearSelection();
-                    name->setText(QFileInfo(bookmarks).fileName());
-                    quietRounds = 0;
-                    return false;
-                }
-                return ++quietRounds >= 10;
-            },
-            5000);
+        TypeFileNameOnceSettled(dialog, QFileInfo(bookmarks).fileName());
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
     form.Action(TActionId::ImportBookmarksAction)->trigger();

@@ -156,6 +156,30 @@ inline QString PageResult(QWebEngineView* view, const QString& script) {
     return result;
 }
 
+// Types `fileName` into an open file dialog. While the folder loads, the dialog may still select
+// a row of its own, and a selected row wins over a typed name: the name is typed again until
+// nothing takes it back any more.
+inline void TypeFileNameOnceSettled(QFileDialog* dialog, const QString& fileName) {
+    auto* view = dialog->findChild<QListView*>("listView");
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    int quietRounds = 0;
+    (void)QTest::qWaitFor(
+        [&] {
+            if (!view || !name) {
+                return true;
+            }
+            const bool selected = view->selectionModel() && view->selectionModel()->hasSelection();
+            if (name->text() != fileName || selected) {
+                view->clearSelection();
+                name->setText(fileName);
+                quietRounds = 0;
+                return false;
+            }
+            return ++quietRounds >= 10;
+        },
+        5000);
+}
+
 // Closes the window; the save question, which only a changed design asks, is answered No.
 inline void CloseAnsweringNo(TTarvexForm& form) {
     if (form.Editor().Modified()) {
