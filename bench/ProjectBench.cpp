@@ -2,7 +2,7 @@
 // and the peak memory of a process holding a loaded 100,000-entry project.
 // links: tarvex_script tarvex_project tarvex_model
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 #include "model/Project.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"

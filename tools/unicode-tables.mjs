@@ -2,7 +2,7 @@
 // from Debian's unicode-data package, as C++ initializers. The model stays free of any
 // Unicode library (it also builds for Windows, where none is at hand); re-run after a
 // Unicode upgrade and commit the result.
-// Usage: node tools/unicode-tables.mjs > src/model/UnicodeTables.inc
+// Usage: node tools/unicode-tables.mjs > src/base/UnicodeTables.inc
 import { readFileSync } from 'node:fs';
 
 const dir = process.env.UNICODE_DATA || '/usr/share/unicode';

@@ -1,11 +1,11 @@
 // tarvex-cli: builds, creates and normalises menu projects without the window.
 
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
+#include "base/RecordText.h"
+#include "base/ShippedData.h"
 #include "favorites/FavoritesStore.h"
-#include "model/FileIo.h"
-#include "model/FilePlatform.h"
 #include "model/Project.h"
-#include "model/RecordText.h"
-#include "model/ShippedData.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "script/MenuScript.h"

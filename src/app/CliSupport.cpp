@@ -1,8 +1,8 @@
 #include "CliSupport.h"
 
-#include "model/FileIo.h"
-#include "model/FilePlatform.h"
-#include "model/RecordText.h"
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
+#include "base/RecordText.h"
 #include "project/ProjectReader.h"
 
 #include <iostream>

@@ -3,10 +3,10 @@
 
 #include "CliSupport.h"
 
+#include "base/FilePlatform.h"
+#include "base/PathText.h"
 #include "import/FavoritesFolder.h"
 #include "import/WebImport.h"
-#include "model/FilePlatform.h"
-#include "model/PathText.h"
 #include "script/MenuHtml.h"
 
 #include <iostream>

@@ -1,9 +1,9 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
-#include "model/FileIo.h"
-#include "model/PathText.h"
-#include "model/RecordText.h"
+#include "base/FileIo.h"
+#include "base/PathText.h"
+#include "base/RecordText.h"
 #include "model/SubmenuLayout.h"
 #include "preview/PreviewPage.h"
 #include "preview/PublishFiles.h"

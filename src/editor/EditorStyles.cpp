@@ -2,9 +2,9 @@
 
 #include "EditorInternal.h"
 #include "RecordRows.h"
-#include "model/FileIo.h"
-#include "model/PathText.h"
-#include "model/RecordText.h"
+#include "base/FileIo.h"
+#include "base/PathText.h"
+#include "base/RecordText.h"
 #include "model/SubmenuLayout.h"
 #include "preview/PreviewPage.h"
 #include "preview/PublishFiles.h"

@@ -1,6 +1,6 @@
 #include "TarvexEditor.h"
 
-#include "model/PathText.h"
+#include "base/PathText.h"
 #include "model/RecordFields.h"
 
 #include <utility>

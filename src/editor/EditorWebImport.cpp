@@ -4,8 +4,8 @@
 #include "EditorInternal.h"
 #include "TarvexEditor.h"
 
+#include "base/PathText.h"
 #include "import/WebImport.h"
-#include "model/PathText.h"
 #include "script/MenuHtml.h"
 
 namespace tarvex {

@@ -4,7 +4,7 @@
 
 #include "ValueEditor.h"
 
-#include "model/IntegerText.h"
+#include "base/IntegerText.h"
 #include "model/RecordFields.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "FavoritesStore.h"
 
+#include "base/RecordText.h"
 #include "model/RecordFields.h"
-#include "model/RecordText.h"
 
 #include <algorithm>
 #include <array>

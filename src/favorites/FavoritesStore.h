@@ -1,7 +1,7 @@
 #pragma once
 // favorites.dat: the favourite styles kept outside any project, as fixed 976-byte records.
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 #include "model/Records.h"
 
 #include <cstddef>

@@ -1,9 +1,9 @@
 #include "FavoritesFolder.h"
 
-#include "model/FileIo.h"
-#include "model/FilePlatform.h"
-#include "model/PathText.h"
-#include "model/RecordText.h"
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
+#include "base/PathText.h"
+#include "base/RecordText.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #include "HtmlShape.h"
 #include "ImportTree.h"
 
-#include "model/RecordText.h"
+#include "base/RecordText.h"
 
 #include <cstdlib>
 

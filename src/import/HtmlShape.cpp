@@ -1,5 +1,5 @@
 #include "HtmlShape.h"
-#include "model/RecordText.h"
+#include "base/RecordText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "HtmlDocument.h"
 #include "WebImport.h"
-#include "model/RecordText.h"
+#include "base/RecordText.h"
 
 #include <utility>
 

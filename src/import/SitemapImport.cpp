@@ -1,8 +1,8 @@
 #include "WebImport.h"
 
-#include "model/FileIo.h"
-#include "model/PathText.h"
-#include "model/RecordText.h"
+#include "base/FileIo.h"
+#include "base/PathText.h"
+#include "base/RecordText.h"
 
 #include <pugixml.hpp>
 

@@ -2,7 +2,7 @@
 // Fixed-capacity text: a record field that keeps at most N characters (code points) of the UTF-8
 // stored into it.
 
-#include "model/RecordText.h"
+#include "base/RecordText.h"
 
 #include <cstddef>
 #include <string>

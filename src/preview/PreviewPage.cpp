@@ -1,6 +1,6 @@
 #include "PreviewPage.h"
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 
 namespace tarvex {
 

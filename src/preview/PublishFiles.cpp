@@ -1,7 +1,7 @@
 #include "PublishFiles.h"
 
-#include "model/FileIo.h"
-#include "model/PathText.h"
+#include "base/FileIo.h"
+#include "base/PathText.h"
 
 #include <optional>
 #include <system_error>

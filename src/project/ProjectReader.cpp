@@ -1,8 +1,8 @@
 #include "ProjectReader.h"
 
-#include "model/IntegerText.h"
+#include "base/IntegerText.h"
+#include "base/RecordText.h"
 #include "model/RecordFields.h"
-#include "model/RecordText.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "ProjectWriter.h"
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
+#include "base/RecordText.h"
 #include "model/RecordFields.h"
-#include "model/RecordText.h"
 
 #include <string_view>
 #include <utility>

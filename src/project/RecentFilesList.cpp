@@ -1,6 +1,6 @@
 #include "RecentFilesList.h"
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "MenuHtml.h"
 
-#include "model/RecordText.h"
+#include "base/RecordText.h"
 
 #include <cstdio>
 #include <vector>

@@ -3,7 +3,7 @@
 // point, so visitors without script and search engines reach every page. The engine replaces the
 // list with the drawn menu.
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 #include "model/Project.h"
 
 #include <filesystem>

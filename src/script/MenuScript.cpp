@@ -1,7 +1,7 @@
 #include "MenuScript.h"
 
 #include "ScriptNames.h"
-#include "model/RecordText.h"
+#include "base/RecordText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -19,7 +19,7 @@
 // - Menu names are unique: the first menu of a name (main menu first, then depth-first) keeps
 //   it, a later one gets "_2", "_3"... added, skipping every name the design uses.
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 #include "model/Project.h"
 
 #include <filesystem>

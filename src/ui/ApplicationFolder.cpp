@@ -1,6 +1,6 @@
 #include "ApplicationFolder.h"
 
-#include "model/ShippedData.h"
+#include "base/ShippedData.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -16,7 +16,7 @@
 #include "TarvexIcons.h"
 #include "TreeModel.h"
 #include "ValueEditorRows.h"
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>

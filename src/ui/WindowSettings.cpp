@@ -1,6 +1,6 @@
 #include "WindowSettings.h"
 
-#include "model/IntegerText.h"
+#include "base/IntegerText.h"
 
 #include <QSettings>
 #include <QVariant>

@@ -1,9 +1,9 @@
 #pragma once
 // The test fixture of tarvex-cli: a copy of the built tool in a throw-away application folder.
 
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
 #include "favorites/FavoritesStore.h"
-#include "model/FileIo.h"
-#include "model/FilePlatform.h"
 
 #include "PlatformTestSupport.h"
 

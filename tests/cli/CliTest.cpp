@@ -1,8 +1,8 @@
 // Runs a copy of the built tarvex-cli in a throw-away application folder of its own.
 
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
 #include "favorites/FavoritesStore.h"
-#include "model/FileIo.h"
-#include "model/FilePlatform.h"
 
 #include "CliFixture.h"
 #include "PlatformTestSupport.h"

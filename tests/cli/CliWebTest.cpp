@@ -1,7 +1,7 @@
 // tarvex-cli import and html, run as a separate program on real-world samples and broken input.
 
+#include "base/FileIo.h"
 #include "import/WebImport.h"
-#include "model/FileIo.h"
 
 #include "CliFixture.h"
 

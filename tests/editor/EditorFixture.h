@@ -3,8 +3,8 @@
 
 #include "FakeUserInterface.h"
 
+#include "base/FileIo.h"
 #include "editor/TarvexEditor.h"
-#include "model/FileIo.h"
 
 #include <gtest/gtest.h>
 

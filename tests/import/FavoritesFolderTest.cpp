@@ -1,6 +1,6 @@
 #include "import/FavoritesFolder.h"
-#include "model/FilePlatform.h"
-#include "model/PathText.h"
+#include "base/FilePlatform.h"
+#include "base/PathText.h"
 
 #include "PlatformTestSupport.h"
 

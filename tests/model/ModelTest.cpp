@@ -1,4 +1,6 @@
+#include "base/RecordText.h"
 #include "model/Project.h"
+#include "model/ShortString.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,13 @@ TEST(ShortString, CutsOnEveryAssignment) {
     TMenuStyleRec style;
     style.MouseOnFont = "#FF0000";
     EXPECT_EQ(style.MouseOnFont, "#FF000");
+}
+
+TEST(ShortString, CountsAndCutsWholeCharacters) {
+    ShortString<3> text(Utf8(U"\u65E5\u672C\U0001F600\u8A9E"));
+    EXPECT_EQ(text.str(), Utf8(U"\u65E5\u672C\U0001F600"));
+    text = Utf8(U"ab\u00E9\u0301");
+    EXPECT_EQ(text.str(), Utf8(U"ab\u00E9"));
 }
 
 TEST(Defaults, RecordsTakeTheDocumentedValues) {

@@ -1,7 +1,7 @@
 #pragma once
 // Helpers shared by the project-file tests: data files, scratch folders and tree comparison.
 
-#include "model/FileIo.h"
+#include "base/FileIo.h"
 #include "model/Project.h"
 
 #include <gtest/gtest.h>

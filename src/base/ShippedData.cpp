@@ -1,4 +1,4 @@
-#include "model/ShippedData.h"
+#include "base/ShippedData.h"
 
 #include <system_error>
 

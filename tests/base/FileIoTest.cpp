@@ -1,5 +1,5 @@
-#include "model/FileIo.h"
-#include "model/FilePlatform.h"
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
 
 #include "PlatformTestSupport.h"
 

@@ -1,5 +1,4 @@
-#include "model/RecordText.h"
-#include "model/ShortString.h"
+#include "base/RecordText.h"
 
 #include <gtest/gtest.h>
 
@@ -122,11 +121,4 @@ TEST(RecordText, MatchesTheUnicodeNormalizationTests) {
     }
     EXPECT_GT(checked, 10000);
 #endif
-}
-
-TEST(ShortString, CountsAndCutsWholeCharacters) {
-    ShortString<3> text(Utf8(U"\u65E5\u672C\U0001F600\u8A9E"));
-    EXPECT_EQ(text.str(), Utf8(U"\u65E5\u672C\U0001F600"));
-    text = Utf8(U"ab\u00E9\u0301");
-    EXPECT_EQ(text.str(), Utf8(U"ab\u00E9"));
 }
