@@ -1,7 +1,7 @@
 #include "Project.h"
 
 #include "RecordFields.h"
-#include "RecordText.h"
+#include "base/RecordText.h"
 
 namespace tarvex {
 
