@@ -1,3 +1,4 @@
+#include "Utf8TestText.h"
 #include "base/RecordText.h"
 #include "model/Project.h"
 #include "model/ShortString.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvex;
+using test::Utf8;
 
 namespace {
 
