@@ -229,9 +229,6 @@ private:
         TTarvexEditor& m_editor;
     };
 
-    // The sentences of Publish's closing report when not all three files were written.
-    std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) const;
-
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
     void SetObjectSelection(TTreeNode* node);
