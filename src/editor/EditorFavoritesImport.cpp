@@ -132,19 +132,15 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     }
-    TEditStep step(*this, "Import Favorites", TCommitFirst::Yes);
-    AddMenuGroup(EnteredText(entry.Text), " ");
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
-    for (const TFavoriteEntry& child : entry.Children) {
-        if (child.Kind != TFavoriteEntry::TKind::Shortcut) {
-            continue;
-        }
-        const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(child.Path));
-        if (!address) {
-            Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
-            break;
-        }
-        AddMenuItem(EnteredText(child.Text), EnteredText(*address));
+    const TImportResult read = ReadFavoritesFolder(entry, false, EnteredText);
+    TEditStep step(*this, "Import Favorites", TCommitFirst::Yes);
+    AddMenuGroup(read.Tree->Caption, " ");
+    for (const TImportEntry& item : read.Tree->Children) {
+        AddMenuItem(item.Caption, item.Address);
+    }
+    if (!read.Error.empty()) {
+        Message(read.Error, "Error", TMsgIcon::Error);
     }
     // The group's preview was drawn before its items came.
     RefreshPreview();

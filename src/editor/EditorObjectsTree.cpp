@@ -277,13 +277,11 @@ void TTarvexEditor::DeleteSelectedObjectExecute() {
 }
 
 void TTarvexEditor::DelGroupActionUpdate() {
-    SetActionEnabled(TActionId::DelGroupAction, m_activePage == TControlsPage::MenuCreator &&
-                                                    m_selectedObject && m_selectedObject->IsGroup());
+    CommandStatesMaybeChanged();
 }
 
 void TTarvexEditor::DeleteMenuItemActionUpdate() {
-    SetActionEnabled(TActionId::DeleteMenuItemAction, m_activePage == TControlsPage::MenuCreator &&
-                                                          m_selectedObject && m_selectedObject->IsItem());
+    CommandStatesMaybeChanged();
 }
 
 void TTarvexEditor::ClearMenuEditors() {

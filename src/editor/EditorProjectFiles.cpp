@@ -186,28 +186,6 @@ void TTarvexEditor::PublishActionExecute() {
             TMsgIcon::Information);
 }
 
-std::string TTarvexEditor::PublishReport(const std::filesystem::path& target,
-                                         const TPublishResult& result) const {
-    const auto names = [](const std::vector<std::filesystem::path>& files) {
-        std::string text;
-        for (const std::filesystem::path& file : files) {
-            text += (text.empty() ? "" : ", ") + PathText(file.filename());
-        }
-        return text;
-    };
-    std::string report = "Not all files were published to the folder " + PathText(target.parent_path()) + ".";
-    if (!result.Written.empty()) {
-        report += "\nWritten: " + names(result.Written) + ".";
-    }
-    if (!result.Declined.empty()) {
-        report += "\nKept as they were, as you chose: " + names(result.Declined) + ".";
-    }
-    for (const std::string& error : result.Errors) {
-        report += "\n" + error;
-    }
-    return report;
-}
-
 void TTarvexEditor::ExitActionExecute() {
     m_ui.CloseMainWindow();
 }

@@ -155,8 +155,7 @@ void TTarvexEditor::ShowHistorySelection(TDesignHistory::TSelection selection) {
 }
 
 void TTarvexEditor::HistoryChanged() {
-    SetActionEnabled(TActionId::UndoAction, m_history.CanUndo());
-    SetActionEnabled(TActionId::RedoAction, m_history.CanRedo());
+    CommandStatesMaybeChanged();
     std::string undo = UndoCaption();
     std::string redo = RedoCaption();
     if (undo != m_shownUndo || redo != m_shownRedo) {

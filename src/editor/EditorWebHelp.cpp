@@ -128,17 +128,11 @@ void TTarvexEditor::ControlsPageControlChange() {
 
     const bool creator = m_activePage == TControlsPage::MenuCreator;
     ShowQuickHelp(creator ? "menu.htm" : "style.htm");
-    for (TActionId id :
-         {TActionId::NewGroupAction, TActionId::NewMenuItemAction, TActionId::ImportWinFavoritAction,
-          TActionId::ImportBookmarksAction, TActionId::ImportSitemapAction, TActionId::ImportPageNavAction}) {
-        SetActionEnabled(id, creator);
-    }
-    for (TActionId id : {TActionId::NewStyleAction, TActionId::StyleTemplateAction, TActionId::DelStyleAction,
-                         TActionId::AddToFavoritesAction}) {
-        SetActionEnabled(id, !creator);
-    }
-    DelGroupActionUpdate();
-    DeleteMenuItemActionUpdate();
+    // The page's other commands follow the page by their rules.
+    SetActionEnabled(TActionId::NewMenuItemAction, creator);
+    SetActionEnabled(TActionId::DelStyleAction, !creator);
+    SetActionEnabled(TActionId::AddToFavoritesAction, !creator);
+    CommandStatesMaybeChanged();
 }
 
 void TTarvexEditor::ShowQuickHelp(const std::string& page) {

@@ -57,7 +57,8 @@ public:
     bool TreeUpdateGuard() const { return m_treeUpdateGuard; }
     const std::string& ProjectFileName() const { return m_projectFileName; }
     TControlsPage ActivePage() const { return m_activePage; }
-    bool ActionEnabled(TActionId id) const { return m_actionEnabled[static_cast<std::size_t>(id)]; }
+    // What the command table's enabling rule says of the command now.
+    bool ActionEnabled(TActionId id) const;
     const TValueEditor& ValueEditor(TValueEditorId id) const;
     const TValueEditor& MenuValueList() const { return m_menuValueList; }
     const TValueEditor& MenuItemValueEditor() const { return m_menuItemValueEditor; }
@@ -84,9 +85,12 @@ public:
     void CommitValueEditors();
 
     // ---- commands ----
-    // Runs the command `id` as its menu entry, toolbar button or shortcut does; the two that are
-    // window work (the Customize dialog, the About box) go to the UserInterface.
+    // Runs the command `id`'s handler from the command table, as its menu entry, toolbar button or
+    // shortcut does.
     void Execute(TActionId id);
+    // Window work: they go to the UserInterface.
+    void CustomizeActionBars1Execute();
+    void AboutActionExecute();
 
     // ---- undo and redo ----
     // Whether the design differs from the one opened, created or last saved.
@@ -207,6 +211,8 @@ public:
     void SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder);
 
 private:
+    friend struct TCommandRules;
+
     void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
                       const std::string& caption,
                       const std::function<TImportChoices(const std::filesystem::path&)>& read);
@@ -229,14 +235,14 @@ private:
         TTarvexEditor& m_editor;
     };
 
-    // The sentences of Publish's closing report when not all three files were written.
-    std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) const;
-
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
+    // For the commands whose rule is SwitchedOn: the events that concern them switch them.
     void SetActionEnabled(TActionId id, bool enabled);
+    // Tells the listeners when a command's enabled state differs from what they were last told.
+    void CommandStatesMaybeChanged();
     // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed
     // for the step's name.
     void CommitRecord(TTreeNode& node);
@@ -296,7 +302,9 @@ private:
     std::vector<std::string> m_listedWarnings;
     std::string m_projectFileName;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
-    std::array<bool, ActionCount> m_actionEnabled{};
+    // The state of the commands switched on and off by events rather than derived.
+    std::array<bool, ActionCount> m_switchedOn{};
+    std::array<bool, ActionCount> m_notifiedEnabled{};
 
     TValueEditor m_menuValueList;
     TValueEditor m_menuItemValueEditor;

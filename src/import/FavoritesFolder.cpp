@@ -158,4 +158,46 @@ std::optional<std::string> ReadInternetShortcut(const fs::path& file) {
     return ParseInternetShortcut(*bytes);
 }
 
+TImportResult ReadFavoritesFolder(const TFavoriteEntry& folder, bool subfolders,
+                                  const std::function<std::string(std::string_view)>& caption) {
+    TImportEntry root;
+    std::string error;
+    // The imported group of each open folder; a folder's entry is the last of its parent's
+    // children while the walk is inside it, so growing the parent's list later moves nothing held.
+    std::vector<TImportEntry*> groups;
+    const auto childAt = [](const TFavoriteEntry& entry, std::size_t i) {
+        return i < entry.Children.size() ? &entry.Children[i] : nullptr;
+    };
+    WalkDepthFirst(
+        &folder, childAt,
+        [&](const TFavoriteEntry& entry) {
+            if (!error.empty()) {
+                return false;
+            }
+            TImportEntry* to = groups.empty() ? &root : &groups.back()->Children.emplace_back();
+            to->Caption = caption(entry.Text);
+            if (entry.Kind == TFavoriteEntry::TKind::Shortcut) {
+                const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(entry.Path));
+                if (!address) {
+                    if (!groups.empty()) {
+                        groups.back()->Children.pop_back();
+                    }
+                    error = "Can't read file " + entry.Path + "!";
+                    return false;
+                }
+                to->Address = EnteredText(*address);
+                return false;
+            }
+            if (!groups.empty() && !subfolders) {
+                groups.back()->Children.pop_back();
+                return false;
+            }
+            to->IsGroup = true;
+            groups.push_back(to);
+            return true;
+        },
+        [&](const TFavoriteEntry&) { groups.pop_back(); });
+    return {std::move(root), std::move(error)};
+}
+
 } // namespace tarvex

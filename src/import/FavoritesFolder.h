@@ -2,7 +2,10 @@
 // The browser Favorites folder as a tree of folders and internet shortcuts, and the shortcut files'
 // addresses.
 
+#include "ImportTree.h"
+
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,5 +38,12 @@ TFavoriteEntry ScanFavoritesFolder(const std::filesystem::path& favorites);
 std::string ParseInternetShortcut(std::string_view bytes);
 // Nothing when the file cannot be read.
 std::optional<std::string> ReadInternetShortcut(const std::filesystem::path& file);
+
+// A scanned folder as an imported tree: the folder a group, each of its shortcuts an item with
+// the address its file gives; with `subfolders`, every sub-folder a group of its own as well.
+// `caption` makes an entry's text into its caption. The first shortcut file that cannot be read
+// ends the reading: the tree then holds what was read before it, and Error says which file.
+TImportResult ReadFavoritesFolder(const TFavoriteEntry& folder, bool subfolders,
+                                  const std::function<std::string(std::string_view)>& caption);
 
 } // namespace tarvex

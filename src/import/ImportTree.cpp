@@ -42,30 +42,30 @@ TTreeNode* AppendImportedGroup(TProject& project, TTreeNode* parent, const TImpo
 }
 
 void AppendChildren(TProject& project, TTreeNode* group, const TImportEntry& entry) {
-    struct TPending {
-        TTreeNode* Group;
-        const TImportEntry* Entry;
-    };
-    // An explicit stack: how deep a source nests is up to whoever wrote the file.
-    std::vector<TPending> pending{{group, &entry}};
-    while (!pending.empty()) {
-        const TPending current = pending.back();
-        pending.pop_back();
-        for (const TImportEntry& child : current.Entry->Children) {
+    // The design's group of each open imported group.
+    std::vector<TTreeNode*> groups;
+    WalkDepthFirst(
+        &entry, ImportChildAt<const TImportEntry>,
+        [&](const TImportEntry& child) {
+            if (&child == &entry) {
+                groups.push_back(group);
+                return true;
+            }
             if (!child.Included) {
-                continue;
+                return false;
             }
             if (!child.IsGroup) {
                 TMenuItemRec item;
                 FillDefaultMenuItem(item);
                 item.Caption = child.Caption;
                 item.Address = child.Address;
-                AppendItemNode(project, current.Group, TNodeKind::MenuItem, item);
-                continue;
+                AppendItemNode(project, groups.back(), TNodeKind::MenuItem, item);
+                return false;
             }
-            pending.push_back({AppendImportedGroup(project, current.Group, child), &child});
-        }
-    }
+            groups.push_back(AppendImportedGroup(project, groups.back(), child));
+            return true;
+        },
+        [&](const TImportEntry&) { groups.pop_back(); });
 }
 
 int HexValue(char c) {
@@ -194,18 +194,10 @@ void AppendImportedEntries(TProject& project, TTreeNode* parent, const TImportEn
 
 std::size_t CountIncludedEntries(const TImportEntry& root) {
     std::size_t count = 0;
-    std::vector<const TImportEntry*> pending{&root};
-    while (!pending.empty()) {
-        const TImportEntry* entry = pending.back();
-        pending.pop_back();
-        if (!entry->Included) {
-            continue;
-        }
-        ++count;
-        for (const TImportEntry& child : entry->Children) {
-            pending.push_back(&child);
-        }
-    }
+    WalkDepthFirst(&root, ImportChildAt<const TImportEntry>, [&count](const TImportEntry& entry) {
+        count += entry.Included ? 1 : 0;
+        return entry.Included;
+    });
     return count;
 }
 

@@ -193,23 +193,25 @@ private:
         return readable.empty() ? std::string(HomeCaption) : readable;
     }
 
-    // Fills `entry` from node `index` and everything below it, without recursion.
+    // Fills `top` from node `topIndex` and everything below it.
     void Fill(TImportEntry& top, std::size_t topIndex, bool topIsHost) const {
-        std::vector<std::pair<TImportEntry*, std::size_t>> pending{{&top, topIndex}};
-        bool isHost = topIsHost;
-        while (!pending.empty()) {
-            const auto [entry, index] = pending.back();
-            pending.pop_back();
-            const TNode& node = m_nodes[index];
-            entry->Caption = Caption(node, isHost);
-            isHost = false;
-            entry->Address = node.Address;
-            entry->IsGroup = !node.Children.empty();
-            entry->Children.resize(node.Children.size());
-            for (std::size_t i = 0; i < node.Children.size(); ++i) {
-                pending.push_back({&entry->Children[i], node.Children[i]});
-            }
-        }
+        // Each open entry and the next of its children to fill.
+        std::vector<std::pair<TImportEntry*, std::size_t>> open;
+        const auto childAt = [this](const TNode& node, std::size_t i) {
+            return i < node.Children.size() ? &m_nodes[node.Children[i]] : nullptr;
+        };
+        WalkDepthFirst(
+            &m_nodes[topIndex], childAt,
+            [&](const TNode& node) {
+                TImportEntry* entry =
+                    open.empty() ? &top : &open.back().first->Children[open.back().second++];
+                entry->Caption = Caption(node, open.empty() && topIsHost);
+                entry->Address = node.Address;
+                entry->IsGroup = !node.Children.empty();
+                entry->Children.resize(node.Children.size());
+                open.emplace_back(entry, 0);
+            },
+            [&](const TNode&) { open.pop_back(); });
     }
 
     fs::path m_folder;

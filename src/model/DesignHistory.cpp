@@ -34,15 +34,7 @@ std::size_t NodeBytes(const TTreeNode& node) {
 
 std::size_t SubtreeBytes(const TTreeNode& root) {
     std::size_t bytes = 0;
-    std::vector<const TTreeNode*> stack{&root};
-    while (!stack.empty()) {
-        const TTreeNode* node = stack.back();
-        stack.pop_back();
-        bytes += NodeBytes(*node);
-        for (const auto& child : node->Children()) {
-            stack.push_back(child.get());
-        }
-    }
+    WalkDepthFirst(&root, TreeChildAt, [&bytes](const TTreeNode& node) { bytes += NodeBytes(node); });
     return bytes;
 }
 

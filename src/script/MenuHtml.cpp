@@ -107,36 +107,28 @@ std::string GenerateMenuHtml(const TProject& project) {
     line(0, "<nav class=\"" + std::string(MenuLinksClass) + "\" aria-label=\"Menu\">");
     line(0, "<ul>");
 
-    // Each frame is one open list: its level and the next node to write. Explicit, so a design of
-    // any depth is written without recursion.
-    struct TFrame {
-        const std::vector<std::unique_ptr<TTreeNode>>* Level;
-        std::size_t Next;
-    };
-    std::vector<TFrame> open{{&project.Objects.Roots(), 0}};
-    while (!open.empty()) {
-        TFrame& frame = open.back();
-        if (frame.Next == frame.Level->size()) {
-            open.pop_back();
-            if (!open.empty()) {
-                line(open.size() * 2, "</ul>");
-                line(open.size() * 2 - 1, "</li>");
+    // Each open entry's list sits two indentation steps deeper than the list that holds it.
+    std::size_t openLists = 1;
+    project.Objects.Walk(
+        [&](const TTreeNode& node) {
+            if (!IsEntry(node)) {
+                return false;
             }
-            continue;
-        }
-        const TTreeNode& node = *(*frame.Level)[frame.Next++];
-        if (!IsEntry(node)) {
-            continue;
-        }
-        const std::size_t depth = open.size() * 2 - 1;
-        if (node.HasChildren() && HasEntries(node)) {
-            line(depth, EntryStart(node));
-            line(depth + 1, "<ul>");
-            open.push_back({&node.Children(), 0});
-        } else {
+            const std::size_t depth = openLists * 2 - 1;
+            if (node.HasChildren() && HasEntries(node)) {
+                line(depth, EntryStart(node));
+                line(depth + 1, "<ul>");
+                ++openLists;
+                return true;
+            }
             line(depth, EntryStart(node) + "</li>");
-        }
-    }
+            return false;
+        },
+        [&](const TTreeNode&) {
+            --openLists;
+            line(openLists * 2, "</ul>");
+            line(openLists * 2 - 1, "</li>");
+        });
 
     line(0, "</ul>");
     line(0, "</nav>");

@@ -16,6 +16,7 @@
 #include "TarvexIcons.h"
 #include "TreeModel.h"
 #include "ValueEditorRows.h"
+#include "base/DepthFirstWalk.h"
 #include "base/FileIo.h"
 
 #include <QAbstractEventDispatcher>
@@ -220,24 +221,29 @@ TWindowSettings TTarvexForm::CurrentWindowSettings() const {
 QString TTarvexForm::CommandBarLayoutText() const {
     // Our own format: one section per bar, one line per entry; never read back.
     QString text = QStringLiteral("[ActionMainMenuBar1]\r\n");
-    std::function<void(const QMenu*, int)> menu = [&](const QMenu* m, int depth) {
-        for (const QAction* a : m->actions()) {
-            text += QString(depth * 2, QLatin1Char(' '));
-            if (a->isSeparator()) {
-                text += QStringLiteral("-\r\n");
-            } else {
-                text += QStringLiteral("Item=") + a->text() + QStringLiteral("\r\n");
-                if (a->menu()) {
-                    menu(a->menu(), depth + 1);
-                }
-            }
-        }
+    // Each menu title, then its entries and their submenus' entries, indented by their depth.
+    const auto entryAt = [](const QAction& entry, std::size_t i) -> const QAction* {
+        const QMenu* menu = entry.menu();
+        return menu && i < static_cast<std::size_t>(menu->actions().size())
+                   ? menu->actions()[static_cast<int>(i)]
+                   : nullptr;
     };
     for (const QAction* title : menuBar()->actions()) {
-        text += QStringLiteral("Menu=") + title->text() + QStringLiteral("\r\n");
-        if (title->menu()) {
-            menu(title->menu(), 1);
-        }
+        int depth = 0;
+        WalkDepthFirst(
+            title, entryAt,
+            [&](const QAction& entry) {
+                if (depth == 0) {
+                    text += QStringLiteral("Menu=") + entry.text() + QStringLiteral("\r\n");
+                } else {
+                    text += QString(depth * 2, QLatin1Char(' ')) +
+                            (entry.isSeparator()
+                                 ? QStringLiteral("-\r\n")
+                                 : QStringLiteral("Item=") + entry.text() + QStringLiteral("\r\n"));
+                }
+                ++depth;
+            },
+            [&](const QAction&) { --depth; });
     }
     for (const QToolBar* bar : {m_fileToolBar, m_commandsToolBar}) {
         text += QStringLiteral("[") + bar->objectName() + QStringLiteral("]\r\n");
