@@ -12,6 +12,7 @@
 #include "model/DesignHistory.h"
 #include "model/Project.h"
 #include "preview/PreviewPage.h"
+#include "preview/PreviewSite.h"
 #include "preview/PublishFiles.h"
 #include "project/RecentFilesList.h"
 
@@ -67,6 +68,8 @@ public:
     const std::filesystem::path& AppFolder() const { return m_appFolder; }
     std::filesystem::path TempFolder() const;
     std::filesystem::path PreviewPagePath() const;
+    // Which files the preview may read and hand to the system.
+    const TPreviewSite& PreviewSite() const { return m_previewSite; }
     std::filesystem::path HelpPagePath(const std::string& page) const;
 
     // ---- view input ----
@@ -247,6 +250,10 @@ private:
     void LoadStyleEditor(const TTreeNode& node);
     // Reports a failed preview-page write, or shows the page that was written.
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
+    // The folder whose files the author's page may use: its own, or one above it the author
+    // picks when the page refers upwards. Nothing when the author cancels.
+    std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
+    void KeepPreviewSite();
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
@@ -313,6 +320,7 @@ private:
     std::map<std::string, std::string> m_lastDialogNames;
 
     std::function<std::optional<std::filesystem::path>()> m_findFavoritesFolder;
+    TPreviewSite m_previewSite;
 };
 
 } // namespace tarvex

@@ -469,8 +469,8 @@ void TTarvexForm::CreateBrowsers() {
 
     m_previewWebBrowser = new QWebEngineView;
     m_previewWebBrowser->setObjectName(QStringLiteral("PreviewWebBrowser"));
-    m_previewPage = new TPreviewWebPage(m_browserProfile, QDir(m_applicationFolder).filePath("help/temp"),
-                                        m_previewWebBrowser);
+    m_previewPage = new TPreviewWebPage(m_browserProfile, m_editor->PreviewSite(), m_previewWebBrowser);
+    m_previewPage->WatchInput(m_previewWebBrowser);
     connect(m_previewPage, &TPreviewWebPage::LinkFollowed, this,
             [](const QUrl& url) { QDesktopServices::openUrl(url); });
     m_previewWebBrowser->setPage(m_previewPage);
