@@ -8,6 +8,7 @@
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "MainUnitInternal.h"
+#include "PreviewStage.h"
 #include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
@@ -477,7 +478,8 @@ void TTarvexForm::CreateBrowsers() {
     m_helpBrowser = new QWebEngineView;
     m_helpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
-    m_pageControl1->addTab(m_previewWebBrowser, QStringLiteral("Preview"));
+    m_previewStage = new TPreviewStage(m_previewWebBrowser);
+    m_pageControl1->addTab(m_previewStage, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
     m_previewWebBrowser->setAccessibleName(QStringLiteral("Menu preview"));
     m_helpBrowser->setAccessibleName(QStringLiteral("Quick help"));

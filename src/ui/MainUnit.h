@@ -28,6 +28,7 @@ class TAboutForm;
 class TCustomizeDialog;
 class TEditorTreeView;
 class TFoldersScanResultForm;
+class TPreviewStage;
 class TPreviewWebPage;
 class TPropertyGrid;
 class TScriptWarningsForm;
@@ -69,6 +70,7 @@ public:
     TPropertyGrid* MenuItemValueEditor() const { return m_menuItemValueEditor; }
     TPropertyGrid* MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
     QWebEngineView* PreviewWebBrowser() const { return m_previewWebBrowser; }
+    TPreviewStage* PreviewStage() const { return m_previewStage; }
     QWebEngineView* HelpBrowser() const { return m_helpBrowser; }
     QLabel* HintPanel() const { return m_hintPanel; }
     QPushButton* ScriptWarningsButton() const { return m_scriptWarningsButton; }
@@ -193,6 +195,7 @@ private:
     QWebEngineProfile* m_browserProfile = nullptr;
     QWebEngineProfile* m_helpProfile = nullptr;
     QWebEngineView* m_previewWebBrowser = nullptr;
+    TPreviewStage* m_previewStage = nullptr;
     TPreviewWebPage* m_previewPage = nullptr;
     QWebEngineView* m_helpBrowser = nullptr;
     QLabel* m_hintPanel = nullptr;

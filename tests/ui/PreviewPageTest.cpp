@@ -1,7 +1,10 @@
 // The preview's page in a real web view: the author's page with its own files, nothing outside
 // its site folder, and only the person's clicks handed to the system.
 
+#include "ui/PreviewStage.h"
 #include "ui/PreviewWebPage.h"
+
+#include <QComboBox>
 
 #include <QImage>
 #include <QSignalSpy>
@@ -52,6 +55,7 @@ class TPreviewPageTest : public QObject {
     Q_OBJECT
 private slots:
     void TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite();
+    void EachScreenSizeGivesThePageItsWidth();
 };
 
 void TPreviewPageTest::TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite() {
@@ -102,6 +106,38 @@ void TPreviewPageTest::TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite() 
     QTRY_COMPARE_WITH_TIMEOUT(followed.size(), 1, 30000);
     QCOMPARE(followed.at(0).at(0).toUrl(),
              QUrl::fromLocalFile(QFileInfo(site + QStringLiteral("/shared/other.htm")).canonicalFilePath()));
+}
+
+void TPreviewPageTest::EachScreenSizeGivesThePageItsWidth() {
+    QWebEngineView* view = new QWebEngineView;
+    TPreviewStage stage(view);
+    stage.resize(1000, 700);
+    stage.show();
+    view->setHtml(QStringLiteral("<html><body>width</body></html>"));
+    auto pageWidth = [view] {
+        auto width = std::make_shared<int>(-1);
+        view->page()->runJavaScript(QStringLiteral("window.innerWidth"),
+                                    [width](const QVariant& result) { *width = result.toInt(); });
+        QTest::qWaitFor([width] { return *width >= 0; }, 10000);
+        return *width;
+    };
+    QTRY_VERIFY(view->width() > 900);
+    struct TCase {
+        int Screen;
+        int StageWidth;
+        int PageWidth; // 0: the pane's
+    };
+    for (const TCase c : {TCase{1, 1000, 768}, TCase{2, 1000, 375}, TCase{2, 300, 375}, TCase{1, 500, 768},
+                          TCase{0, 500, 0}}) {
+        stage.resize(c.StageWidth, 700);
+        stage.SetScreen(c.Screen);
+        QCOMPARE(stage.ScreenChoice()->currentIndex(), c.Screen);
+        const int expected = c.PageWidth == 0 ? view->width() : c.PageWidth;
+        // Scaling rounds to whole device pixels.
+        QTRY_VERIFY2(std::abs(pageWidth() - expected) <= 2,
+                     qPrintable(QStringLiteral("screen %1 in %2 px").arg(c.Screen).arg(c.StageWidth)));
+        QVERIFY(view->width() <= c.StageWidth);
+    }
 }
 
 QTEST_MAIN(TPreviewPageTest)
