@@ -124,6 +124,9 @@ public:
     // Opens `path` as Open does once a file is chosen. `askToSave` false: the design in the
     // window is the untouched one of the start-up, replaced without the save question.
     void OpenProjectFile(const std::string& path, bool askToSave = true);
+    // A file dropped on the window: a project opens, a bookmarks file, site map or page goes to
+    // its import; anything else is refused with a message.
+    void OpenDroppedFile(const std::string& path);
     void SaveActionExecute();
     void SaveAsActionExecute();
     void PublishActionExecute();
@@ -210,9 +213,11 @@ public:
     void SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder);
 
 private:
+    using TImportReader = TImportChoices (*)(const std::filesystem::path&);
     void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
-                      const std::string& caption,
-                      const std::function<TImportChoices(const std::filesystem::path&)>& read);
+                      const std::string& caption, TImportReader read);
+    // Reads `file`, lets the author review its tree and adds what was kept as one step.
+    void ReviewImport(const std::filesystem::path& file, const std::string& caption, TImportReader read);
 
     enum class TScriptOutcome { Written, Refused, NotWritten };
     enum class TCommitFirst { No, Yes };

@@ -478,6 +478,8 @@ void TTarvexForm::CreateBrowsers() {
     m_helpBrowser = new QWebEngineView;
     m_helpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
+    // A file dropped on the preview is for the window, not a page to show.
+    m_previewWebBrowser->setAcceptDrops(false);
     m_previewStage = new TPreviewStage(m_previewWebBrowser);
     m_pageControl1->addTab(m_previewStage, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
