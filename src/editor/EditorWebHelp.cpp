@@ -90,7 +90,55 @@ void TTarvexEditor::OpenPreviewActionExecute() {
     if (!path) {
         return;
     }
-    ShowWrittenPreview(WritePreviewFromUserPage(PathFromUtf8(*path), PreviewPagePath()), *path);
+    const std::filesystem::path page = PathFromUtf8(*path);
+    const std::optional<std::filesystem::path> siteFolder = ChoosePreviewSiteFolder(page);
+    if (!siteFolder) {
+        return;
+    }
+    const TPreviewStatus status = WritePreviewFromUserPage(page, PreviewPagePath());
+    if (status == TPreviewStatus::Written) {
+        m_previewSite.UsePage(page, *siteFolder);
+        KeepPreviewSite();
+    }
+    ShowWrittenPreview(status, *path);
+}
+
+std::optional<std::filesystem::path>
+TTarvexEditor::ChoosePreviewSiteFolder(const std::filesystem::path& page) {
+    const std::filesystem::path pageFolder = page.parent_path();
+    const std::optional<std::string> text = ReadWholeFile(page);
+    if (!text || text->find("../") == std::string::npos) {
+        return pageFolder;
+    }
+    const TMsgResult answer =
+        Message("The page refers to files above its own folder. Choose the folder of your site, so that "
+                "the preview shows them too?",
+                "Open HTML to preview", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+    if (answer == TMsgResult::Cancel) {
+        return std::nullopt;
+    }
+    if (answer == TMsgResult::No) {
+        return pageFolder;
+    }
+    const std::optional<std::string> chosen =
+        m_ui.ChooseFolder("Site folder of " + PathText(page.filename()), PathText(pageFolder.parent_path()));
+    if (!chosen) {
+        return std::nullopt;
+    }
+    TPreviewSite trial(TempFolder());
+    if (!trial.UsePage(page, PathFromUtf8(*chosen))) {
+        Message("The folder " + *chosen +
+                    " does not hold the page; the preview reads from the page's own folder.",
+                "Open HTML to preview", TMsgIcon::Warning);
+        return pageFolder;
+    }
+    return PathFromUtf8(*chosen);
+}
+
+void TTarvexEditor::KeepPreviewSite() {
+    const std::filesystem::path file = TempFolder() / PreviewSiteFileName;
+    // The choice only saves asking again after a restart; a temp folder that refuses it costs nothing else.
+    WriteFileAtomically(file, m_previewSite.Describe());
 }
 
 void TTarvexEditor::ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText) {
@@ -109,7 +157,12 @@ void TTarvexEditor::ShowWrittenPreview(TPreviewStatus status, const std::string&
 
 void TTarvexEditor::DefaultPreviewActionExecute() {
     const std::filesystem::path defaultPage = TempFolder() / "default.htm";
-    ShowWrittenPreview(CopyDefaultPreviewPage(defaultPage, PreviewPagePath()), PathText(defaultPage));
+    const TPreviewStatus status = CopyDefaultPreviewPage(defaultPage, PreviewPagePath());
+    if (status == TPreviewStatus::Written) {
+        m_previewSite.UseDefaultPage();
+        KeepPreviewSite();
+    }
+    ShowWrittenPreview(status, PathText(defaultPage));
 }
 
 // ---- pages, help and web ----

@@ -23,7 +23,10 @@ using namespace editor_internal;
 TTarvexEditor::TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder)
     : m_ui(ui), m_appFolder(std::move(appFolder)), m_menuValueList(RowKeys<TMenuOptionsRec>()),
       m_menuItemValueEditor(RowKeys<TMenuItemRec>()), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()),
-      m_findFavoritesFolder(&FindFavoritesFolder) {
+      m_findFavoritesFolder(&FindFavoritesFolder), m_previewSite(TempFolder()) {
+    if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
+        m_previewSite.Restore(*site);
+    }
     // New menu item starts on; Save doubles as the project-open indicator: off until the first
     // New; the style commands wait for their page.
     m_switchedOn[static_cast<std::size_t>(TActionId::NewMenuItemAction)] = true;

@@ -12,6 +12,7 @@
 #include "model/DesignHistory.h"
 #include "model/Project.h"
 #include "preview/PreviewPage.h"
+#include "preview/PreviewSite.h"
 #include "preview/PublishFiles.h"
 #include "project/RecentFilesList.h"
 
@@ -68,6 +69,8 @@ public:
     const std::filesystem::path& AppFolder() const { return m_appFolder; }
     std::filesystem::path TempFolder() const;
     std::filesystem::path PreviewPagePath() const;
+    // Which files the preview may read and hand to the system.
+    const TPreviewSite& PreviewSite() const { return m_previewSite; }
     std::filesystem::path HelpPagePath(const std::string& page) const;
 
     // ---- view input ----
@@ -125,6 +128,9 @@ public:
     // Opens `path` as Open does once a file is chosen. `askToSave` false: the design in the
     // window is the untouched one of the start-up, replaced without the save question.
     void OpenProjectFile(const std::string& path, bool askToSave = true);
+    // A file dropped on the window: a project opens, a bookmarks file, site map or page goes to
+    // its import; anything else is refused with a message.
+    void OpenDroppedFile(const std::string& path);
     void SaveActionExecute();
     void SaveAsActionExecute();
     void PublishActionExecute();
@@ -213,9 +219,11 @@ public:
 private:
     friend struct TCommandRules;
 
+    using TImportReader = TImportChoices (*)(const std::filesystem::path&);
     void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
-                      const std::string& caption,
-                      const std::function<TImportChoices(const std::filesystem::path&)>& read);
+                      const std::string& caption, TImportReader read);
+    // Reads `file`, lets the author review its tree and adds what was kept as one step.
+    void ReviewImport(const std::filesystem::path& file, const std::string& caption, TImportReader read);
 
     enum class TScriptOutcome { Written, Refused, NotWritten };
     enum class TCommitFirst { No, Yes };
@@ -253,6 +261,10 @@ private:
     void LoadStyleEditor(const TTreeNode& node);
     // Reports a failed preview-page write, or shows the page that was written.
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
+    // The folder whose files the author's page may use: its own, or one above it the author
+    // picks when the page refers upwards. Nothing when the author cancels.
+    std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
+    void KeepPreviewSite();
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
@@ -321,6 +333,7 @@ private:
     std::map<std::string, std::string> m_lastDialogNames;
 
     std::function<std::optional<std::filesystem::path>()> m_findFavoritesFolder;
+    TPreviewSite m_previewSite;
 };
 
 } // namespace tarvex

@@ -60,6 +60,9 @@ public:
     // itself before an existing file is chosen.
     virtual std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) = 0;
+    // A folder picker under `caption`, opening at `initialFolder`; nothing when cancelled.
+    virtual std::optional<std::string> ChooseFolder(const std::string& caption,
+                                                    const std::string& initialFolder) = 0;
 
     // The colour dialog; it remembers the colour chosen last (black the first time). The value has
     // red in the lowest byte, then green, then blue. Nothing when cancelled.

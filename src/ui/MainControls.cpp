@@ -8,6 +8,7 @@
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "MainUnitInternal.h"
+#include "PreviewStage.h"
 #include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
@@ -439,15 +440,18 @@ void TTarvexForm::CreateBrowsers() {
 
     m_previewWebBrowser = new QWebEngineView;
     m_previewWebBrowser->setObjectName(QStringLiteral("PreviewWebBrowser"));
-    m_previewPage = new TPreviewWebPage(m_browserProfile, QDir(m_applicationFolder).filePath("help/temp"),
-                                        m_previewWebBrowser);
+    m_previewPage = new TPreviewWebPage(m_browserProfile, m_editor->PreviewSite(), m_previewWebBrowser);
+    m_previewPage->WatchInput(m_previewWebBrowser);
     connect(m_previewPage, &TPreviewWebPage::LinkFollowed, this,
             [](const QUrl& url) { QDesktopServices::openUrl(url); });
     m_previewWebBrowser->setPage(m_previewPage);
     m_helpBrowser = new QWebEngineView;
     m_helpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
-    m_pageControl1->addTab(m_previewWebBrowser, QStringLiteral("Preview"));
+    // A file dropped on the preview is for the window, not a page to show.
+    m_previewWebBrowser->setAcceptDrops(false);
+    m_previewStage = new TPreviewStage(m_previewWebBrowser);
+    m_pageControl1->addTab(m_previewStage, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
     m_previewWebBrowser->setAccessibleName(QStringLiteral("Menu preview"));
     m_helpBrowser->setAccessibleName(QStringLiteral("Quick help"));

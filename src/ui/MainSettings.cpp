@@ -8,6 +8,7 @@
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "MainUnitInternal.h"
+#include "PreviewStage.h"
 #include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
@@ -132,6 +133,7 @@ void TTarvexForm::ApplyWindowSettings(const TWindowSettings& settings) {
     SetFirstPaneSize(m_objectsSplitter, settings.ObjectsTree);
     SetFirstPaneSize(m_stylesSplitter, settings.MenuStyles);
     SetFirstPaneSize(m_mainSplitter, settings.LeftPanel);
+    m_previewStage->SetScreen(settings.PreviewScreen);
     // Last, so that leaving the maximised or minimised state returns to the bounds above.
     const Qt::WindowState state = settings.ValidWinState() == 1   ? Qt::WindowMinimized
                                   : settings.ValidWinState() == 2 ? Qt::WindowMaximized
@@ -211,6 +213,7 @@ TWindowSettings TTarvexForm::CurrentWindowSettings() const {
     s.ObjectsTree = FirstPaneSize(m_objectsSplitter, m_loadedSettings.ObjectsTree);
     s.MenuStyles = FirstPaneSize(m_stylesSplitter, m_loadedSettings.MenuStyles);
     s.LeftPanel = FirstPaneSize(m_mainSplitter, m_loadedSettings.LeftPanel);
+    s.PreviewScreen = m_previewStage->Screen();
     const Qt::WindowStates state = windowState();
     s.WinState = state & Qt::WindowMinimized                            ? 1
                  : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? 2

@@ -22,6 +22,8 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -32,6 +34,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -79,6 +82,7 @@ TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
     CreateMenus();
     CreateToolBars();
     CreateControls();
+    setAcceptDrops(true);
     CreateBrowsers();
     resize(702, 487);
 
@@ -218,6 +222,37 @@ void TTarvexForm::RunStartup() {
     m_objectsTreeView->setFocus(Qt::OtherFocusReason);
     m_startupDone = true;
     emit Started();
+}
+
+namespace {
+
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            files << QDir::toNativeSeparators(url.toLocalFile());
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+void TTarvexForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_startupDone && !DroppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TTarvexForm::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedFiles(event->mimeData());
+    event->acceptProposedAction();
+    // After the drop has ended: the save question and the review are modal dialogs.
+    QTimer::singleShot(0, this, [this, files] {
+        for (const QString& file : files) {
+            RunCommand([this, file] { m_editor->OpenDroppedFile(QStringToUtf8(file)); });
+        }
+    });
 }
 
 void TTarvexForm::closeEvent(QCloseEvent* event) {

@@ -215,6 +215,19 @@ std::optional<std::string> TTarvexForm::SaveFileDialog(const TFileDialogRequest&
     return RunFileDialog(request, true);
 }
 
+std::optional<std::string> TTarvexForm::ChooseFolder(const std::string& caption,
+                                                     const std::string& initialFolder) {
+    QFileDialog dialog(DialogParent(), Text(caption), Text(initialFolder));
+    dialog.setObjectName(QStringLiteral("SiteFolderDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringToUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+}
+
 std::optional<uint32_t> TTarvexForm::ChooseColor() {
     const QColor initial(static_cast<int>(m_lastColor & 0xFF), static_cast<int>((m_lastColor >> 8) & 0xFF),
                          static_cast<int>((m_lastColor >> 16) & 0xFF));
