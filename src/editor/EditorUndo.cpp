@@ -55,6 +55,12 @@ TTarvexEditor::TEditStep::TEditStep(TTarvexEditor& editor, std::string_view name
 
 TTarvexEditor::TEditStep::~TEditStep() {
     TTarvexEditor& e = m_editor;
+    // A named edit that leaves a menu without its style (Delete Style) takes the repair into its
+    // own step, so one undo brings both back; other commands get a "Repair menu style" step of
+    // its own when the preview refreshes.
+    if (e.m_editDepth == 1 && e.m_refreshPending && !e.m_editName.empty()) {
+        e.RepairMenuStyles();
+    }
     std::string name = e.m_editName;
     if (name.empty()) {
         const std::size_t rows = e.m_changedRows.size();
@@ -65,6 +71,9 @@ TTarvexEditor::TEditStep::~TEditStep() {
     e.m_history.EndStep(name, {e.m_selectedObject, e.m_selectedStyle});
     if (--e.m_editDepth == 0) {
         e.HistoryChanged();
+        if (e.m_refreshPending) {
+            e.RefreshPreview();
+        }
     }
 }
 
@@ -123,9 +132,9 @@ void TTarvexEditor::UndoOrRedo(bool undo) {
         // options' drop-down until the next page switch.
         FillMenuStylePickList();
         ShowHistorySelection(*selection);
-        // A step returns to a design the generator has seen, so nothing should need repair; if
-        // something does, the repair is a step of its own (the script is written in one).
+        m_replayingHistory = true;
         RefreshPreview();
+        m_replayingHistory = false;
     }
     HistoryChanged();
 }

@@ -39,6 +39,8 @@ enum class TDragSource { ObjectsTreeView, Other };
 // Execute with its command's id.
 class TTarvexEditor {
 public:
+    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+
     // `appFolder` holds favorites.dat, menutarvex.dat, help/temp/ and help/online/.
     TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder);
     TTarvexEditor(const TTarvexEditor&) = delete;
@@ -234,6 +236,11 @@ private:
 
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
+    // Points every written menu whose style is gone at the first style, as one step of its own,
+    // with the generator's box for each; the script would use that style anyway.
+    void RepairMenuStyles();
+    // Gives each written level without options a Menu Options node (main-menu defaults) first.
+    void AddMissingMenuOptions();
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
     void SetActionEnabled(TActionId id, bool enabled);
@@ -284,10 +291,14 @@ private:
     std::string m_shownTitle;
     TTreeNode* m_selectedObject = nullptr;
     TTreeNode* m_selectedStyle = nullptr;
-    // The node whose record an objects editor was last loaded from; the generator's repairs of
-    // that record are carried into the options editor so a stale style name is not committed back.
+    // The node whose record an objects editor was last loaded from; a style repair of that record
+    // is carried into the options editor so a stale style name is not committed back.
     TTreeNode* m_loadedObject = nullptr;
     bool m_treeUpdateGuard = false;
+    // A RefreshPreview asked for inside an edit step, run when the outermost step ends.
+    bool m_refreshPending = false;
+    // Undo or redo is showing the design a step left; no repair may take that step's place.
+    bool m_replayingHistory = false;
     // The last RefreshPreview could not write menu.js; the commands that called it stop there.
     bool m_scriptNotWritten = false;
     // The last RefreshPreview's generator refused (no style): there is no script to publish.

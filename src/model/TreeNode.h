@@ -60,6 +60,11 @@ public:
     TMenuStyleRec& Style() { return std::get<TMenuStyleRec>(WritableRecord()); }
     const TMenuStyleRec& Style() const { return std::get<TMenuStyleRec>(m_record); }
 
+    // The explicit way to change the record: the tree's journal hears of it before the write.
+    TMenuItemRec& EditItem() { return std::get<TMenuItemRec>(WritableRecord()); }
+    TMenuOptionsRec& EditOptions() { return std::get<TMenuOptionsRec>(WritableRecord()); }
+    TMenuStyleRec& EditStyle() { return std::get<TMenuStyleRec>(WritableRecord()); }
+
     using TRecord = std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec>;
     const TRecord& Record() const { return m_record; }
     // Exchanges the record with `other` (of the node's own record type) without telling the

@@ -214,6 +214,40 @@ TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
     EXPECT_EQ(m_ui.TextsOf("Message").size(), 1u) << "asked once, for the changed new design";
 }
 
+// The generator only reads; the editor stores the fallback style as a step of its own, and the
+// refresh after undoing that step neither repairs again nor asks again.
+TEST_F(UndoTest, AStyleRepairIsANamedStepThatUndoLeavesUndone) {
+    Start(std::nullopt);
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    m_ui.AnswerInput("A");
+    Editor().NewStyleActionExecute();
+    Editor().SetActivePage(TControlsPage::MenuCreator);
+    Editor().SelectObjectNode(Node({1}));
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Repair menu style");
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "A");
+
+    Editor().UndoActionExecute();
+    EXPECT_EQ(Editor().UndoCaption(), "Undo New Style");
+    EXPECT_EQ(Editor().RedoCaption(), "Redo Repair menu style");
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "");
+    Editor().UndoActionExecute();
+    EXPECT_TRUE(Project().Styles.Empty());
+    Editor().RedoActionExecute();
+    EXPECT_EQ(Style(0)->Text(), "A");
+    EXPECT_EQ(Editor().RedoCaption(), "Redo Repair menu style");
+
+    std::vector<std::string> notFound;
+    for (const std::string& text : MessagesWithCaption("Warning!")) {
+        if (text.find("not found") != std::string::npos) {
+            notFound.push_back(text);
+        }
+    }
+    EXPECT_EQ(notFound,
+              (std::vector<std::string>{
+                  R"(Menu style in "Main menu options" object not found. Used first found menu style)",
+                  R"(Menu style in "Menu group name" object not found. Used first found menu style)"}));
+}
+
 // Re-laying out every submenu of a large design is the heaviest step a commit makes.
 TEST_F(UndoTest, ALargeDesignKeepsAHundredStepsWithinTheBudget) {
     // 1,000 groups of nine items, 10,000 entries, opened as a file.

@@ -218,7 +218,7 @@ TEST(MenuScript, StylesDifferingOnlyInSpacesShareAVariableName) {
     EXPECT_EQ(Menu(script, "mainmenu").at(6), "Bluesky,");
 }
 
-TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
+TEST(MenuScript, MissingStyleFallsBackToTheFirstWithoutTouchingTheDesign) {
     TProject p;
     DefaultStyle(p, "First style");
     DefaultStyle(p, "Second");
@@ -240,16 +240,16 @@ TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
     EXPECT_EQ(Menu(script, "mainmenu").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Ourproducts").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Fine").at(6), "Second,");
-    EXPECT_EQ(p.Objects.FirstRoot()->Options().MenuStyle, "First style");
-    EXPECT_EQ(subOptions->Options().MenuStyle, "First style");
-    EXPECT_EQ(ok->Children()[0]->Options().MenuStyle, "Second");
+    EXPECT_EQ(p.Objects.FirstRoot()->Options().MenuStyle, "second");
+    EXPECT_EQ(subOptions->Options().MenuStyle, "Gone");
+    EXPECT_EQ(OptionsNamingMissingStyles(p), (std::vector<TTreeNode*>{p.Objects.FirstRoot(), subOptions}));
 
     const TMenuScript again = GenerateMenuScript(p);
-    EXPECT_TRUE(again.Warnings.empty());
+    EXPECT_EQ(again.Warnings, script.Warnings);
     EXPECT_EQ(again.Lines, script.Lines);
 }
 
-TEST(MenuScript, MissingOptionsNodeIsCreatedWithMainMenuDefaults) {
+TEST(MenuScript, MissingOptionsNodeTakesMainMenuDefaultsWithoutTouchingTheDesign) {
     TProject p;
     DefaultStyle(p);
     Entry(p, nullptr, TNodeKind::MenuItem, "Home");
@@ -258,18 +258,8 @@ TEST(MenuScript, MissingOptionsNodeIsCreatedWithMainMenuDefaults) {
 
     const TMenuScript script = GenerateMenuScript(p);
     EXPECT_TRUE(script.Warnings.empty());
-    for (const TTreeNode* parent :
-         {static_cast<const TTreeNode*>(nullptr), static_cast<const TTreeNode*>(g)}) {
-        const auto& level = p.Objects.Level(parent);
-        ASSERT_FALSE(level.empty());
-        ASSERT_TRUE(level.front()->IsOptions());
-        EXPECT_EQ(level.front()->Text(), "Menu Options");
-        TMenuOptionsRec expected;
-        FillDefaultMenuOptions(p, expected, nullptr);
-        EXPECT_EQ(level.front()->Options(), expected);
-    }
-    EXPECT_EQ(p.Objects.RootCount(), 3);
-    EXPECT_EQ(g->ChildCount(), 2);
+    EXPECT_EQ(p.Objects.RootCount(), 2);
+    EXPECT_EQ(g->ChildCount(), 1);
 
     // Main-menu defaults also on the submenu: horizontal, 40 stored and so 41 written.
     const auto sub = Menu(script, "Products");
