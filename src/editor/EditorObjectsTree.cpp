@@ -99,17 +99,21 @@ void TTarvexEditor::LoadMenuEditor(TTreeNode& node) {
 }
 
 void TTarvexEditor::ObjectsTreeViewChange(TTreeNode* node) {
+    // Undo and redo move this selection on either page; the "Menu styles" page keeps its own
+    // commands and help, or an item would be added to a tree the author cannot see.
+    const bool creator = m_activePage == TControlsPage::MenuCreator;
+    SetActionEnabled(TActionId::NewMenuItemAction, creator && node);
     if (!node) {
-        SetActionEnabled(TActionId::NewMenuItemAction, false);
         return;
     }
-    SetActionEnabled(TActionId::NewMenuItemAction, true);
     const bool options = node->IsOptions();
     m_menuValueList.SetVisible(options);
     m_menuItemValueEditor.SetVisible(!options);
     NotifyEditor(TValueEditorId::MenuValueList);
     NotifyEditor(TValueEditorId::MenuItemValueEditor);
-    ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
+    if (creator) {
+        ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
+    }
 }
 
 bool TTarvexEditor::ObjectsTreeViewDragOver(TDragSource source) const {

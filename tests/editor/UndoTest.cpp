@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 
+#include "base/PathText.h"
 #include "project/ProjectWriter.h"
 
 #include <functional>
@@ -212,6 +213,23 @@ TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
     EXPECT_FALSE(Editor().Modified());
     EXPECT_EQ(m_ui.TextsOf("Message").size(), 1u) << "asked once, for the changed new design";
+}
+
+// Undo and redo move the objects selection back, but on the "Menu styles" page its commands stay
+// off and the help pane keeps the styles page.
+TEST_F(UndoTest, UndoAndRedoOnTheStylesPageKeepThePageRules) {
+    Start();
+    Editor().SelectObjectNode(Node({1}));
+    OnStylesPage(Style(0));
+    m_ui.AnswerInput("Extra");
+    Editor().NewStyleActionExecute();
+    for (const bool undo : {true, false}) {
+        undo ? Editor().UndoActionExecute() : Editor().RedoActionExecute();
+        EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewMenuItemAction)) << undo;
+        EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewGroupAction)) << undo;
+        EXPECT_TRUE(Editor().ActionEnabled(TActionId::NewStyleAction)) << undo;
+        EXPECT_EQ(PathFromUtf8(m_ui.TextsOf("Help").back()).filename(), "style.htm") << undo;
+    }
 }
 
 // The generator only reads; the editor stores the fallback style as a step of its own, and the
