@@ -84,18 +84,23 @@ void TTarvexEditor::CommitRecord(TTreeNode& node) {
     const std::size_t noted = m_changedRows.size();
     if (node.IsStyle()) {
         CommitStyle(node);
-        NoteChangedFields(std::get<TMenuStyleRec>(before), std::as_const(node).Style(), m_changedRows);
+        NoteChangedFields(std::get<TMenuStyleRec>(before), node.Style(), m_changedRows);
     } else if (node.IsOptions()) {
         CommitMenuOptions(node);
-        NoteChangedFields(std::get<TMenuOptionsRec>(before), std::as_const(node).Options(), m_changedRows);
+        NoteChangedFields(std::get<TMenuOptionsRec>(before), node.Options(), m_changedRows);
     } else {
         CommitMenuItem(node);
-        NoteChangedFields(std::get<TMenuItemRec>(before), std::as_const(node).Item(), m_changedRows);
+        NoteChangedFields(std::get<TMenuItemRec>(before), node.Item(), m_changedRows);
         // The node shows the whole caption: a change past the field's end is a change too.
         if (node.Text() != textBefore && m_changedRows.size() == noted) {
             m_changedRows.emplace_back(ItemField("Caption").Caption);
         }
     }
+}
+
+void TTarvexEditor::EditDesign(std::string_view name, const std::function<void()>& change) {
+    TEditStep step(*this, name, TCommitFirst::Yes);
+    change();
 }
 
 // ---- undo and redo ----

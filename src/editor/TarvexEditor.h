@@ -85,6 +85,10 @@ public:
     // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
     void CommitValueEditors();
 
+    // Makes `change` one named undo step of the design, for callers that change it other than
+    // through a command (tests, tools). What the value editors hold is committed first.
+    void EditDesign(std::string_view name, const std::function<void()>& change);
+
     // ---- commands ----
     // Runs the command `id` as its menu entry, toolbar button or shortcut does; the two that are
     // window work (the Customize dialog, the About box) go to the UserInterface.

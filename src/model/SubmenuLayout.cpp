@@ -14,7 +14,7 @@ template <typename Apply> void ForEachOptionsBelow(TTreeNode* node, Apply apply)
         stack.pop_back();
         for (const auto& child : current->Children()) {
             if (child->IsOptions()) {
-                apply(child->Options());
+                apply(child->EditOptions());
             } else if (child->IsGroup()) {
                 stack.push_back(child.get());
             }
@@ -36,7 +36,7 @@ void Layout(TTreeNode* entry, const TTreeNode* options, TLayout layout) {
             if (child->IsOptions()) {
                 if (p) {
                     const TMenuOptionsRec& po = p->Options();
-                    TMenuOptionsRec& c = child->Options();
+                    TMenuOptionsRec& c = child->EditOptions();
                     if (layout == TLayout::Vertical) {
                         c.MenuLeft = Wrap32(int64_t{po.MenuLeft} + po.MenuWidth);
                         c.MenuTop = Wrap32(int64_t{po.MenuTop} + 20 * (i - 1));
