@@ -19,11 +19,11 @@
 // - Menu names are unique: the first menu of a name (main menu first, then depth-first) keeps
 //   it, a later one gets "_2", "_3"... added, skipping every name the design uses.
 
+#include "MenuLevels.h"
 #include "base/FileIo.h"
 #include "model/Project.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,13 +61,6 @@ struct TMenuScript {
 // exist uses the first style (with a warning), and a level without a Menu Options node uses the
 // main menu's defaults. Storing such a repair is the caller's own step.
 TMenuScript GenerateMenuScript(const TProject& project);
-
-// Calls `visit` for each menu the script writes, in the file's order: nullptr for the main menu,
-// then each group whose level has entries, depth first. The visitor may add nodes to the tree.
-void ForEachMenu(const TTree& objects, const std::function<void(TTreeNode* group)>& visit);
-// The options nodes of the written menus whose style does not exist, in the file's order; none
-// when there is no style at all.
-std::vector<TTreeNode*> OptionsNamingMissingStyles(const TProject& project);
 
 // The variable of a style (record text): its name without spaces, or the derived name.
 std::string StyleVariableName(std::string_view styleName);
