@@ -90,9 +90,10 @@ bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
     }
     m_projectFileName = path;
     {
-        // The design as read, with whatever the first preview repairs, is the unchanged one.
+        // The design as read, with what it needed repaired, is the unchanged one.
         TDesignHistory::TPause pause(m_history);
         ReadProjectText(*bytes, m_project);
+        AddMissingMenuOptions();
         m_treeUpdateGuard = false;
         ControlsPageControlChange();
         RefreshPreview();

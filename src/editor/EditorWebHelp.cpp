@@ -21,39 +21,65 @@ using namespace editor_internal;
 
 // ---- preview ----
 
-TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
-    // The generator repairs what it cannot write (a missing style, a missing Menu Options node);
-    // those repairs are changes of the design like any other.
-    TEditStep step(*this, {});
-    // Read only: through the const node, reading is no write for the undo history.
-    const TTreeNode* shown = m_loadedObject && m_loadedObject->IsOptions() ? m_loadedObject : nullptr;
-    const std::string styleBefore = shown ? shown->Options().MenuStyle.str() : std::string();
+void TTarvexEditor::RepairMenuStyles() {
+    const std::vector<TTreeNode*> broken = OptionsNamingMissingStyles(m_project);
+    if (broken.empty()) {
+        return;
+    }
+    const std::string first = m_project.Styles.FirstRoot()->Text();
+    const std::string shownBefore = m_menuValueList.Value(MenuStyleRow());
+    {
+        TEditStep step(*this, RepairMenuStyleStep);
+        for (TTreeNode* options : broken) {
+            options->EditOptions().MenuStyle = first;
+        }
+    }
+    for (const TTreeNode* options : broken) {
+        Message(MissingStyleText(MenuObjectName(options->Parent())), std::string(ScriptWarningCaption),
+                TMsgIcon::Information);
+    }
+    // The options editor must not hand the missing name back at the next commit.
+    const bool shown = std::find(broken.begin(), broken.end(), m_loadedObject) != broken.end();
+    if (shown && shownBefore != first) {
+        m_menuValueList.SetValue(MenuStyleRow(), first);
+        NotifyEditor(TValueEditorId::MenuValueList);
+    }
+}
 
+void TTarvexEditor::AddMissingMenuOptions() {
+    // Without a style no script is written, and a design that cannot be written is left alone.
+    if (m_project.Styles.Empty()) {
+        return;
+    }
+    std::vector<TTreeNode*> bare;
+    ForEachMenu(m_project.Objects, [&](TTreeNode* group) {
+        if (!FindMenuOptionsNodeOfLevel(m_project.Objects, group)) {
+            bare.push_back(group);
+        }
+    });
+    for (TTreeNode* group : bare) {
+        TMenuOptionsRec defaults;
+        FillDefaultMenuOptions(m_project, defaults, nullptr);
+        m_project.Objects.Insert(group, 0, TNodeKind::MenuOptions, std::string(MenuOptionsText))
+            ->EditOptions() = defaults;
+    }
+}
+
+TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
     const TMenuScript script = tarvex::GenerateMenuScript(m_project);
     if (script.Refused) {
         Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption), TMsgIcon::Information);
         return TScriptOutcome::Refused;
     }
-    // A missing style changed the design and keeps its box; the rest wait in a list, since a
-    // box for each at every refresh would stop the author at every click.
+    // A repair shows its box when the editor makes it; what the script merely works around waits
+    // in a list, since a box for each at every refresh would stop the author at every click.
     std::vector<std::string> listed;
     for (const TScriptWarning& warning : script.Warnings) {
-        if (warning.Kind == TScriptWarningKind::MissingStyle) {
-            Message(warning.Text, std::string(ScriptWarningCaption), TMsgIcon::Information);
-        } else {
-            listed.push_back(warning.Text);
-        }
+        listed.push_back(warning.Text);
     }
     if (listed != m_listedWarnings) {
         m_listedWarnings = std::move(listed);
         m_ui.ShowScriptWarnings(m_listedWarnings);
-    }
-    // The generator may have pointed the shown menu at the first style; the editor must not
-    // hand the missing name back at the next commit.
-    if (shown && shown->Options().MenuStyle.str() != styleBefore &&
-        m_menuValueList.Value(MenuStyleRow()) == styleBefore) {
-        m_menuValueList.SetValue(MenuStyleRow(), shown->Options().MenuStyle.str());
-        NotifyEditor(TValueEditorId::MenuValueList);
     }
     const std::filesystem::path file = TempFolder() / "menu.js";
     if (WriteMenuScript(script, file) != TWriteStatus::Written) {
@@ -68,6 +94,17 @@ bool TTarvexEditor::GenerateMenuScript() {
 }
 
 void TTarvexEditor::RefreshPreview() {
+    // Inside an edit the preview waits for the step to end: a command refreshes it once, and a
+    // repair the design needs becomes a step of its own.
+    if (m_editDepth > 0) {
+        m_refreshPending = true;
+        return;
+    }
+    m_refreshPending = false;
+    // Undo and redo show a design as it was; repairing it there would take the step's place.
+    if (!m_replayingHistory) {
+        RepairMenuStyles();
+    }
     const TScriptOutcome outcome = WriteScript();
     m_scriptNotWritten = outcome == TScriptOutcome::NotWritten;
     m_scriptRefused = outcome == TScriptOutcome::Refused;

@@ -40,6 +40,8 @@ enum class TDragSource { ObjectsTreeView, Other };
 // Execute with its command's id.
 class TTarvexEditor {
 public:
+    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+
     // `appFolder` holds favorites.dat, menutarvex.dat, help/temp/ and help/online/.
     TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder);
     TTarvexEditor(const TTarvexEditor&) = delete;
@@ -86,6 +88,10 @@ public:
     // reloads them, without moving a selection or refreshing the preview. Every command that
     // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
     void CommitValueEditors();
+
+    // Makes `change` one named undo step of the design, for callers that change it other than
+    // through a command (tests, tools). What the value editors hold is committed first.
+    void EditDesign(std::string_view name, const std::function<void()>& change);
 
     // ---- commands ----
     // Runs the command `id`'s handler from the command table, as its menu entry, toolbar button or
@@ -245,6 +251,11 @@ private:
 
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
+    // Points every written menu whose style is gone at the first style, as one step of its own,
+    // with the generator's box for each; the script would use that style anyway.
+    void RepairMenuStyles();
+    // Gives each written level without options a Menu Options node (main-menu defaults) first.
+    void AddMissingMenuOptions();
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
     // For the commands whose rule is SwitchedOn: the events that concern them switch them.
@@ -302,10 +313,14 @@ private:
     std::string m_shownTitle;
     TTreeNode* m_selectedObject = nullptr;
     TTreeNode* m_selectedStyle = nullptr;
-    // The node whose record an objects editor was last loaded from; the generator's repairs of
-    // that record are carried into the options editor so a stale style name is not committed back.
+    // The node whose record an objects editor was last loaded from; a style repair of that record
+    // is carried into the options editor so a stale style name is not committed back.
     TTreeNode* m_loadedObject = nullptr;
     bool m_treeUpdateGuard = false;
+    // A RefreshPreview asked for inside an edit step, run when the outermost step ends.
+    bool m_refreshPending = false;
+    // Undo or redo is showing the design a step left; no repair may take that step's place.
+    bool m_replayingHistory = false;
     // The last RefreshPreview could not write menu.js; the commands that called it stop there.
     bool m_scriptNotWritten = false;
     // The last RefreshPreview's generator refused (no style): there is no script to publish.

@@ -2,6 +2,7 @@
 
 #include "RecordFields.h"
 
+#include <cassert>
 #include <utility>
 
 namespace tarvex {
@@ -52,7 +53,18 @@ template <typename R> std::size_t ChangeBytes(const std::vector<R>& changes) {
     return bytes;
 }
 
+void StopAtUnsteppedChange() {
+    assert(!"a change of the design outside an edit step");
+}
+
+TDesignHistory::TUnsteppedChangeHandler unsteppedChangeHandler = &StopAtUnsteppedChange;
+
 } // namespace
+
+TDesignHistory::TUnsteppedChangeHandler
+TDesignHistory::SetUnsteppedChangeHandler(TUnsteppedChangeHandler handler) {
+    return std::exchange(unsteppedChangeHandler, handler ? handler : &StopAtUnsteppedChange);
+}
 
 TDesignHistory::TDesignHistory(TProject& project) : m_project(project) {
     m_baseId = m_nextId++;
@@ -73,6 +85,9 @@ TDesignHistory::~TDesignHistory() {
 
 TDesignHistory::TOpenStep& TDesignHistory::OpenStepFor() {
     if (!m_open) {
+        if (m_depth == 0) {
+            unsteppedChangeHandler();
+        }
         m_open.emplace();
         m_open->Implicit = m_depth == 0;
     }

@@ -76,19 +76,19 @@ TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyle
     // A menu names its style in a 255-character field: a longer name could never be found again.
     name.resize(Utf8PrefixSize(name, StyleNameCapacity));
     TTreeNode* node = project.Styles.Append(nullptr, TNodeKind::Style, std::move(name));
-    node->Style() = style;
+    node->EditStyle() = style;
     return node;
 }
 
 TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item) {
     TTreeNode* node = project.Objects.Append(parent, kind, item.Caption.str());
-    node->Item() = item;
+    node->EditItem() = item;
     return node;
 }
 
 TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options) {
     TTreeNode* node = project.Objects.Append(parent, TNodeKind::MenuOptions, std::string(MenuOptionsText));
-    node->Options() = options;
+    node->EditOptions() = options;
     return node;
 }
 

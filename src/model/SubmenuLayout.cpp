@@ -26,7 +26,7 @@ namespace {
 template <typename Apply> void ForEachOptionsBelow(TTreeNode* node, Apply apply) {
     WalkDepthFirst(node, TreeChildAt, [node, &apply](TTreeNode& current) {
         if (&current != node && current.IsOptions()) {
-            apply(current.Options());
+            apply(current.EditOptions());
         }
     });
 }
@@ -44,7 +44,7 @@ void Layout(TTreeNode* entry, const TTreeNode* options, TSubmenuRule rule) {
                 const TTreeNode* holder = holders.back();
                 const TTreeNode& group = *node.Parent();
                 if (holder) {
-                    PlaceSubmenu(holder->Options(), group.Index(), group.Level(), rule, node.Options());
+                    PlaceSubmenu(holder->Options(), group.Index(), group.Level(), rule, node.EditOptions());
                 }
                 levelOptions = &node;
                 return false;

@@ -34,8 +34,8 @@ struct TSubtreeDeleter {
 using TDetachedNode = std::unique_ptr<TTreeNode, TSubtreeDeleter>;
 
 // Hears every change of a tree's content as it happens, also between BeginUpdate and EndUpdate,
-// so that a history can take each one back. The record of a node may change after any non-const
-// record access; the journal hears of the access before the write.
+// so that a history can take each one back. A record may change after its node's Edit call; the
+// journal hears of the call before the write.
 class TTreeJournal {
 public:
     virtual ~TTreeJournal() = default;

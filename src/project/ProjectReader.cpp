@@ -74,9 +74,10 @@ std::optional<std::string_view> GetElementValue(std::string_view line, std::stri
 }
 
 // The group's value lines are positional: whatever the opening tag says is skipped unread, and the
-// value runs up to the first closing tag of the expected name.
+// value runs up to the first closing tag of the expected name. The skip counts characters: the
+// file's 8-bit text is UTF-8 here, and a cut inside a character would leave a record that is not.
 std::string_view GetGroupFieldValue(std::string_view line, std::string_view name) {
-    const std::size_t skip = name.size() + 2;
+    const std::size_t skip = Utf8PrefixSize(line, name.size() + 2);
     if (line.size() <= skip) {
         return {};
     }

@@ -127,9 +127,11 @@ TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
 // A missing style keeps its box; the other warnings go to the window's list, once per change,
 // and an empty list clears it when the design is clean again.
 TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
-    Style(0)->SetText("3D look");
-    Node({0})->Options().MenuStyle = "3D look";
-    Node({1, 0})->Options().MenuStyle = "3D look";
+    Editor().EditDesign("Rename", [this] {
+        Style(0)->SetText("3D look");
+        Node({0})->EditOptions().MenuStyle = "3D look";
+        Node({1, 0})->EditOptions().MenuStyle = "3D look";
+    });
     Editor().UpdatePreviewActionExecute();
     Editor().UpdatePreviewActionExecute();
     EXPECT_EQ(
@@ -138,9 +140,11 @@ TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
             R"(Style name "3D look" can not be used as a script variable; menu.js calls it tvxStyle_3Dlook)"});
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
-    Node({1, 0})->Options().MenuStyle = "Gone";
-    Style(0)->SetText("Look");
-    Node({0})->Options().MenuStyle = "Look";
+    Editor().EditDesign("Rename", [this] {
+        Node({1, 0})->EditOptions().MenuStyle = "Gone";
+        Style(0)->SetText("Look");
+        Node({0})->EditOptions().MenuStyle = "Look";
+    });
     Editor().UpdatePreviewActionExecute();
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
     EXPECT_EQ(m_ui.TextsOf("Warnings").back(), "");

@@ -118,8 +118,7 @@ void TPreviewPageTest::EachScreenSizeGivesThePageItsWidth() {
         auto width = std::make_shared<int>(-1);
         view->page()->runJavaScript(QStringLiteral("window.innerWidth"),
                                     [width](const QVariant& result) { *width = result.toInt(); });
-        QTest::qWaitFor([width] { return *width >= 0; }, 10000);
-        return *width;
+        return QTest::qWaitFor([width] { return *width >= 0; }, 10000) ? *width : -1;
     };
     QTRY_VERIFY(view->width() > 900);
     struct TCase {
