@@ -175,11 +175,7 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
         }
     }
     const fs::path target = outFolder / platform::PathFromUtf8(name);
-    if (WriteMenuScript(script, target) != TWriteStatus::Written) {
-        PrintError("Can't write file " + platform::PathToUtf8(target) + "!");
-        return ExitError;
-    }
-    return ExitOk;
+    return ReportWrite(WriteMenuScript(script, target), target) ? ExitOk : ExitError;
 }
 
 int New(const fs::path& appFolder, const std::vector<std::string>& args) {

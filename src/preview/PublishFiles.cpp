@@ -45,8 +45,10 @@ TPublishResult PublishMenuFiles(const std::filesystem::path& tempFolder, const s
             result.Declined.push_back(job.Target);
             continue;
         }
-        if (WriteFileAtomically(job.Target, *bytes) != TWriteStatus::Written) {
-            result.Errors.push_back("Cannot create file " + PathText(job.Target) + ".");
+        if (const TWriteStatus status = WriteFileAtomically(job.Target, *bytes);
+            status != TWriteStatus::Written) {
+            result.Errors.push_back("Cannot create file " + PathText(job.Target) + "." +
+                                    WhyNotWritten(status));
             continue;
         }
         result.Written.push_back(job.Target);
