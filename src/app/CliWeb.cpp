@@ -34,8 +34,13 @@ std::string_view KindName(TImportKind kind) {
 // A Favorites folder as a tree: its folders as groups, its shortcuts as items.
 TImportResult ImportFolder(const fs::path& folder) {
     const TFavoriteEntry scanned = ScanFavoritesFolder(folder);
+    if (scanned.Cut) {
+        PrintError("The folder " + PathText(folder) + " holds more than " +
+                   std::to_string(FavoritesEntryLimit) + " entries; only the first " +
+                   std::to_string(FavoritesEntryLimit) + " entries were read.");
+    }
     TImportEntry root;
-    std::string error;
+    std::vector<std::string> unreadable;
     std::vector<std::pair<const TFavoriteEntry*, TImportEntry*>> pending{{&scanned, &root}};
     while (!pending.empty()) {
         const auto [from, to] = pending.back();
@@ -48,9 +53,11 @@ TImportResult ImportFolder(const fs::path& folder) {
         if (from->Kind == TFavoriteEntry::TKind::Shortcut) {
             const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(from->Path));
             if (!address) {
-                return {std::nullopt, "Can't read file " + from->Path + "!"};
+                // One bad file costs its own item, not the import.
+                unreadable.push_back(from->Path);
+                to->Included = false;
             }
-            to->Address = EnteredText(*address);
+            to->Address = EnteredText(address.value_or(""));
             continue;
         }
         to->IsGroup = true;
@@ -58,6 +65,15 @@ TImportResult ImportFolder(const fs::path& folder) {
         for (std::size_t i = 0; i < from->Children.size(); ++i) {
             pending.push_back({&from->Children[i], &to->Children[i]});
         }
+    }
+    if (!unreadable.empty()) {
+        std::string list;
+        for (const std::string& path : unreadable) {
+            list += (list.empty() ? "" : ", ") + path;
+        }
+        PrintError("Skipped " + std::to_string(unreadable.size()) +
+                   (unreadable.size() == 1 ? " shortcut file" : " shortcut files") +
+                   " that could not be read: " + list);
     }
     if (root.Children.empty()) {
         return {std::nullopt,

@@ -107,6 +107,11 @@ void TTarvexEditor::ImportWinFavoritActionExecute() {
         m_findFavoritesFolder ? m_findFavoritesFolder() : std::optional<std::filesystem::path>();
     if (folder) {
         root = ScanFavoritesFolder(*folder);
+        if (root->Cut) {
+            Message("The Favorites folder holds more than " + std::to_string(FavoritesEntryLimit) +
+                        " entries; only the first " + std::to_string(FavoritesEntryLimit) + " are shown.",
+                    "Warning", TMsgIcon::Information);
+        }
     } else {
         Message("Can't find favirities directory.", "Error", TMsgIcon::Information);
     }
@@ -135,16 +140,22 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     TEditStep step(*this, "Import Favorites", TCommitFirst::Yes);
     AddMenuGroup(EnteredText(entry.Text), " ");
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
+    std::string unreadable;
     for (const TFavoriteEntry& child : entry.Children) {
         if (child.Kind != TFavoriteEntry::TKind::Shortcut) {
             continue;
         }
         const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(child.Path));
         if (!address) {
-            Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
-            break;
+            // One bad file costs its own item, not the rest of the folder.
+            unreadable += "\n" + child.Path;
+            continue;
         }
         AddMenuItem(EnteredText(child.Text), EnteredText(*address));
+    }
+    if (!unreadable.empty()) {
+        Message("These shortcut files could not be read and were left out:" + unreadable, "Error",
+                TMsgIcon::Error);
     }
     // The group's preview was drawn before its items came.
     RefreshPreview();

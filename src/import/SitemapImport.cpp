@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include <map>
+#include <set>
 #include <system_error>
 
 namespace tarvex {
@@ -89,9 +90,14 @@ std::optional<TPageAddress> SplitAddress(std::string_view address) {
     return page;
 }
 
+// Titles of the local pages read so far, by file: many addresses may lead to one page.
+// The outer nothing marks a file that could not be read.
+using TTitleCache = std::map<fs::path, std::optional<std::optional<std::string>>>;
+
 // The local copy of a page under `folder`, read for its title. Segments that could leave the
 // folder are not followed.
-std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<std::string>& segments) {
+std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<std::string>& segments,
+                                      TTitleCache& cache) {
     if (folder.empty()) {
         return std::nullopt;
     }
@@ -115,8 +121,14 @@ std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<
         if (!fs::is_regular_file(candidate, ec)) {
             continue;
         }
-        if (const std::optional<std::string> bytes = ReadWholeFile(candidate, LocalPageCeiling)) {
-            return ReadPageTitle(*bytes);
+        auto known = cache.find(candidate);
+        if (known == cache.end()) {
+            const std::optional<std::string> bytes = ReadWholeFile(candidate, LocalPageCeiling);
+            known =
+                cache.emplace(candidate, bytes ? std::optional(ReadPageTitle(*bytes)) : std::nullopt).first;
+        }
+        if (known->second) {
+            return *known->second;
         }
     }
     return std::nullopt;
@@ -182,7 +194,7 @@ private:
 
     std::string Caption(const TNode& node, bool isHost) const {
         if (!node.Address.empty()) {
-            if (std::optional<std::string> title = LocalTitle(m_folder, node.Segments)) {
+            if (std::optional<std::string> title = LocalTitle(m_folder, node.Segments, m_titles)) {
                 return *title;
             }
         }
@@ -214,6 +226,7 @@ private:
 
     fs::path m_folder;
     std::vector<TNode> m_nodes;
+    mutable TTitleCache m_titles;
 };
 
 struct TParsed {
@@ -256,11 +269,18 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
                                       " site maps."};
         }
         std::vector<std::string> missing;
+        std::set<std::string> read;
         for (const std::string& map : maps) {
+            if (pages.size() > SitemapPageLimit) {
+                break;
+            }
             // Never fetched: the site map is looked for beside the index, by its file name.
             std::string name = map.substr(0, map.find_first_of("?#"));
             name =
                 PercentDecoded(name.substr(name.rfind('/') == std::string::npos ? 0 : name.rfind('/') + 1));
+            if (!read.insert(name).second) {
+                continue;
+            }
             std::optional<std::string> mapBytes;
             if (!folder.empty() && !name.empty() && name != "." && name != ".." &&
                 name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos) {
@@ -324,7 +344,8 @@ TImportResult ParseSitemapFile(const fs::path& file) {
     if (!read.Bytes) {
         return {std::nullopt, read.Error};
     }
-    return ParseSitemap(*read.Bytes, file.parent_path());
+    // A file named without a folder lies in the current one, where its maps and pages are too.
+    return ParseSitemap(*read.Bytes, file.has_parent_path() ? file.parent_path() : fs::path("."));
 }
 
 } // namespace tarvex
