@@ -6,6 +6,7 @@
 
 #include <pugixml.hpp>
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <system_error>
@@ -26,10 +27,14 @@ std::string_view LocalName(const pugi::xml_node& node) {
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-// The text of each <loc> of the entries named `entry` under `root`, in order.
-std::vector<std::string> Locations(const pugi::xml_node& root, std::string_view entry) {
+// The text of each <loc> of the entries named `entry` under `root`, in order; no more than `limit`.
+std::vector<std::string> Locations(const pugi::xml_node& root, std::string_view entry,
+                                   std::size_t limit = SIZE_MAX) {
     std::vector<std::string> locations;
     for (const pugi::xml_node& child : root.children()) {
+        if (locations.size() >= limit) {
+            break;
+        }
         if (LocalName(child) != entry) {
             continue;
         }
@@ -261,9 +266,9 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
     std::vector<std::string> pages;
     std::vector<std::unique_ptr<TParsed>> parts;
     if (LocalName(root) == "urlset") {
-        pages = Locations(root, "url");
+        pages = Locations(root, "url", SitemapPageLimit + 1);
     } else if (LocalName(root) == "sitemapindex") {
-        const std::vector<std::string> maps = Locations(root, "sitemap");
+        const std::vector<std::string> maps = Locations(root, "sitemap", SitemapIndexLimit + 1);
         if (maps.size() > SitemapIndexLimit) {
             return {std::nullopt, "The site-map index lists more than " + std::to_string(SitemapIndexLimit) +
                                       " site maps."};
@@ -299,11 +304,8 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
             if (LocalName(partRoot) != "urlset") {
                 return {std::nullopt, "The site map " + name + " lists no pages (its root is not <urlset>)."};
             }
-            for (std::string& page : Locations(partRoot, "url")) {
+            for (std::string& page : Locations(partRoot, "url", SitemapPageLimit + 1 - pages.size())) {
                 pages.push_back(std::move(page));
-                if (pages.size() > SitemapPageLimit) {
-                    break;
-                }
             }
         }
         if (pages.empty() && !missing.empty()) {

@@ -513,16 +513,13 @@ void TTarvexForm::ConnectTree(TEditorTreeView* view, TTreeModel* model, bool obj
     // A batch rebuild resets the model; the groups that were open are opened again.
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this, view, model] {
         m_expandedBeforeReset.clear();
-        std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
-            for (int row = 0; row < model->rowCount(parent); ++row) {
-                const QModelIndex child = model->index(row, 0, parent);
-                if (view->isExpanded(child)) {
-                    m_expandedBeforeReset.insert(TTreeModel::NodeOf(child));
+        model->Tree().Walk(
+            [&](const TTreeNode& node) {
+                if (node.HasChildren() && view->isExpanded(model->IndexOf(&node))) {
+                    m_expandedBeforeReset.insert(&node);
                 }
-                walk(child);
-            }
-        };
-        walk(QModelIndex());
+            },
+            [](const TTreeNode&) {});
     });
     connect(model, &QAbstractItemModel::modelReset, this, [this, view, model] {
         if (!model->Tree().Empty() && !m_expandedBeforeReset.empty()) {
