@@ -38,8 +38,9 @@ TImportResult ImportFolder(const fs::path& folder) {
         return clean.empty() ? std::string("Favorities") : clean;
     };
     TImportResult read = ReadFavoritesFolder(ScanFavoritesFolder(folder), true, caption);
+    // Files left out and a scan cut short are told; what was read is still imported.
     if (!read.Error.empty()) {
-        return {std::nullopt, read.Error};
+        PrintError(read.Error);
     }
     read.Tree->Caption = caption(PathText(folder.filename()));
     if (read.Tree->Children.empty()) {

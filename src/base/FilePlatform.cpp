@@ -29,6 +29,8 @@ TIoError FromErrno(int code) {
     case EPERM:
     case EROFS:
         return TIoError::Denied;
+    case EEXIST:
+        return TIoError::Exists;
     default:
         return TIoError::Other;
     }
@@ -40,19 +42,6 @@ TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     error = fd < 0 ? FromErrno(errno) : TIoError::None;
     return fd < 0 ? NoFile : fd;
-}
-
-TFileHandle OpenForRewrite(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return NoFile;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return NoFile;
-    }
-    return fd;
 }
 
 std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error) {
@@ -74,17 +63,6 @@ std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error)
         done += static_cast<std::size_t>(n);
     }
     return done;
-}
-
-bool Reserve(TFileHandle file, std::uint64_t size) {
-    if (size == 0) {
-        return true;
-    }
-    return ::posix_fallocate(Fd(file), 0, static_cast<off_t>(size)) == 0;
-}
-
-bool Truncate(TFileHandle file, std::uint64_t size) {
-    return ::ftruncate(Fd(file), static_cast<off_t>(size)) == 0;
 }
 
 bool SyncFile(TFileHandle file) {

@@ -43,6 +43,9 @@ TIoError FromLastError(DWORD code) {
     case ERROR_WRITE_PROTECT:
     case ERROR_SHARING_VIOLATION:
         return TIoError::Denied;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return TIoError::Exists;
     default:
         return TIoError::Other;
     }
@@ -79,31 +82,12 @@ std::wstring WideFromUtf8(std::string_view text) {
     return out;
 }
 
-bool SeekTo(HANDLE handle, std::uint64_t offset) {
-    LARGE_INTEGER where{};
-    where.QuadPart = static_cast<LONGLONG>(offset);
-    return ::SetFilePointerEx(handle, where, nullptr, FILE_BEGIN) != 0;
-}
-
 } // namespace
 
 TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error) {
     const HANDLE handle =
         ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     error = handle == INVALID_HANDLE_VALUE ? FromLastError(::GetLastError()) : TIoError::None;
-    return FromHandle(handle);
-}
-
-TFileHandle OpenForRewrite(const std::filesystem::path& path) {
-    const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return NoFile;
-    }
-    if (!IsDiskFile(handle)) {
-        ::CloseHandle(handle);
-        return NoFile;
-    }
     return FromHandle(handle);
 }
 
@@ -124,20 +108,6 @@ std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error)
         done += written;
     }
     return done;
-}
-
-bool Reserve(TFileHandle file, std::uint64_t size) {
-    if (size == 0) {
-        return true;
-    }
-    FILE_ALLOCATION_INFO allocation{};
-    allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
-    return ::SetFileInformationByHandle(Handle(file), FileAllocationInfo, &allocation, sizeof allocation) !=
-           0;
-}
-
-bool Truncate(TFileHandle file, std::uint64_t size) {
-    return SeekTo(Handle(file), size) && ::SetEndOfFile(Handle(file)) != 0;
 }
 
 bool SyncFile(TFileHandle file) {

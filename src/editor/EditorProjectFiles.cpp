@@ -70,22 +70,18 @@ void TTarvexEditor::NewActionExecute() {
 bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
     CommitValueEditors();
     const std::filesystem::path file = PathFromUtf8(path);
-    std::optional<std::string> bytes = ReadWholeFile(file, ProjectFileCeiling);
-    if (!bytes) {
-        Message("Can't read file " + path + "!", "Error", TMsgIcon::Information);
+    TProjectFileBytes read = ReadProjectFile(file, path);
+    if (!read.Bytes) {
+        Message(read.Error, "Error", TMsgIcon::Information);
         return false;
     }
-    // Taken for an empty design, any other file would be overwritten by the next Save.
-    if (!HoldsProject(*bytes)) {
-        Message("The file " + path + " is not a Tarvex project!", "Error", TMsgIcon::Information);
-        return false;
-    }
+    std::optional<std::string> bytes = std::move(read.Bytes);
     if (!ConfirmAndClearProject(askToSave)) {
         return false;
     }
     // A Yes at the question may just have saved this very file: read what is there now.
     std::optional<std::string> current = ReadWholeFile(file, ProjectFileCeiling);
-    if (current && HoldsProject(*current)) {
+    if (current && HoldsProject(*current) && !ExceedsProjectBlockLimit(*current)) {
         bytes = std::move(current);
     }
     m_projectFileName = path;
@@ -123,22 +119,39 @@ void TTarvexEditor::SaveActionExecute() {
         SaveAsActionExecute();
         return;
     }
-    switch (SaveProjectFile(m_project, PathFromUtf8(m_projectFileName))) {
+    const TSaveStatus status = SaveProjectFile(m_project, PathFromUtf8(m_projectFileName));
+    switch (status) {
     case TSaveStatus::ReadOnly:
         Message("Can't save read-only file " + m_projectFileName + "!", "Error", TMsgIcon::Information);
         return;
-    case TSaveStatus::CannotCreate: {
-        std::error_code error;
-        const std::filesystem::path current = std::filesystem::current_path(error);
-        Message("Unable to save " + m_projectFileName + " in the folder " + PathText(current) + "!", "Error",
-                TMsgIcon::Information);
+    case TSaveStatus::CannotCreate:
+    case TSaveStatus::NoSpace:
+    case TSaveStatus::FolderRefusesNewFiles:
+        ReportFailedSave(status);
         return;
-    }
     case TSaveStatus::Written:
         m_history.MarkSaved();
         HistoryChanged();
         AddRecentFile();
         return;
+    }
+}
+
+void TTarvexEditor::ReportFailedSave(TSaveStatus status) {
+    // The folder the file was to go into, which is what the person has to look at.
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::absolute(PathFromUtf8(m_projectFileName), error).lexically_normal().parent_path();
+    const std::string text =
+        "Unable to save " + m_projectFileName + " in the folder " + PathText(folder) + "!";
+    if (status == TSaveStatus::NoSpace) {
+        Message(text + WhyNotWritten(TWriteStatus::NoSpace), "Error", TMsgIcon::Information);
+    } else if (status != TSaveStatus::FolderRefusesNewFiles) {
+        Message(text, "Error", TMsgIcon::Information);
+    } else if (Message(text + WhyNotWritten(TWriteStatus::FolderRefusesNewFiles) +
+                           "\n\nSave the project in another folder?",
+                       "Error", TMsgIcon::Question, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+        SaveAsActionExecute();
     }
 }
 

@@ -82,8 +82,8 @@ TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
         m_ui.ShowScriptWarnings(m_listedWarnings);
     }
     const std::filesystem::path file = TempFolder() / "menu.js";
-    if (WriteMenuScript(script, file) != TWriteStatus::Written) {
-        m_ui.ReportError("Cannot create file " + PathText(file) + ".");
+    if (const TWriteStatus status = WriteMenuScript(script, file); status != TWriteStatus::Written) {
+        m_ui.ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));
         return TScriptOutcome::NotWritten;
     }
     return TScriptOutcome::Written;

@@ -4,6 +4,7 @@
 #include "EditorInternal.h"
 #include "TarvexEditor.h"
 
+#include "base/FileIo.h"
 #include "base/PathText.h"
 #include "import/WebImport.h"
 #include "script/MenuHtml.h"
@@ -151,8 +152,9 @@ void TTarvexEditor::ExportHtmlActionExecute() {
     if (!path) {
         return;
     }
-    if (WriteMenuHtml(m_project, PathFromUtf8(*path)) != TWriteStatus::Written) {
-        m_ui.ReportError("Cannot create file " + *path + ".");
+    if (const TWriteStatus status = WriteMenuHtml(m_project, PathFromUtf8(*path));
+        status != TWriteStatus::Written) {
+        m_ui.ReportError("Cannot create file " + *path + "." + WhyNotWritten(status));
     }
 }
 

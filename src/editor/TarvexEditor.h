@@ -14,6 +14,7 @@
 #include "preview/PreviewPage.h"
 #include "preview/PreviewSite.h"
 #include "preview/PublishFiles.h"
+#include "project/ProjectWriter.h"
 #include "project/RecentFilesList.h"
 
 #include <array>
@@ -289,6 +290,9 @@ private:
     void HistoryChanged();
     TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
                        TMsgButtons buttons = TMsgButtons::Ok);
+    // Says why a save failed, naming the file's own folder; offers Save as where the folder is
+    // the reason.
+    void ReportFailedSave(TSaveStatus status);
     std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);
     void NotifyEditor(TValueEditorId id);
     template <typename F> void Notify(F&& f) {

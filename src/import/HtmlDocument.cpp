@@ -19,7 +19,7 @@ THtmlDocument::THtmlDocument(std::string_view bytes, std::string_view what) {
     }
     // The parser reads UTF-8; older pages are in the Windows code page.
     m_text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
-    const THtmlShape shape = MeasureHtml(m_text, HtmlNestingLimit);
+    const THtmlShape shape = MeasureHtml(m_text, HtmlNestingLimit, HtmlElementLimit);
     if (shape.StartTags > HtmlElementLimit) {
         m_error = subject + " has too many elements to import (more than " +
                   std::to_string(HtmlElementLimit) + ").";

@@ -120,6 +120,21 @@ std::string ReadableSegment(std::string_view segment) {
 }
 
 std::optional<TImportKind> DetectImportKindOfText(std::string_view bytes) {
+    // A compressed site map (sitemap.xml.gz) goes to the site-map reader, which says to unpack it.
+    if (bytes.starts_with("\x1F\x8B")) {
+        return TImportKind::Sitemap;
+    }
+    // UTF-16 is told apart by its markup's ASCII letters; the readers then accept it or say why not.
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        std::string narrow;
+        for (const char c : bytes.substr(2, 2 * SniffSize)) {
+            if (c != '\0') {
+                narrow += c;
+            }
+        }
+        const bool bomAgain = narrow.starts_with("\xFF\xFE") || narrow.starts_with("\xFE\xFF");
+        return bomAgain ? std::nullopt : DetectImportKindOfText(narrow);
+    }
     const std::string head = AsciiLower(bytes.substr(0, SniffSize));
     const std::string squeezed = Squeezed(head);
     if (squeezed.find(Squeezed(BookmarkDoctype)) != std::string::npos ||

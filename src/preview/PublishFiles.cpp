@@ -51,8 +51,10 @@ TPublishResult WritePublishFiles(const std::vector<TPublishFile>& files,
             result.Declined.push_back(file.Target);
             continue;
         }
-        if (WriteFileAtomically(file.Target, *file.Bytes) != TWriteStatus::Written) {
-            result.Errors.push_back("Cannot create file " + PathText(file.Target) + ".");
+        if (const TWriteStatus status = WriteFileAtomically(file.Target, *file.Bytes);
+            status != TWriteStatus::Written) {
+            result.Errors.push_back("Cannot create file " + PathText(file.Target) + "." +
+                                    WhyNotWritten(status));
             continue;
         }
         result.Written.push_back(file.Target);

@@ -2,6 +2,7 @@
 
 #include "base/RecordText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -10,6 +11,9 @@ namespace tarvex {
 namespace {
 
 constexpr std::string_view Eol = "\r\n";
+// Indentation shows the first levels; deeper ones keep this much, so a deep design's page grows
+// with its entries, not with their depth times their number.
+constexpr std::size_t DeepestIndentation = 16;
 
 // Text and attribute values as ASCII: markup characters and everything beyond ASCII become
 // references; characters no HTML text may hold (controls, non-characters) become a space or U+FFFD.
@@ -91,7 +95,7 @@ bool HasEntries(const TTreeNode& node) {
 std::string GenerateMenuHtml(const TProject& project) {
     std::string html;
     const auto line = [&html](std::size_t depth, std::string_view text) {
-        html.append(depth * 2, ' ');
+        html.append(std::min(depth, DeepestIndentation) * 2, ' ');
         html += text;
         html += Eol;
     };

@@ -332,8 +332,8 @@ TEST_F(LifecycleTest, SaveFailuresAreReportedAndSaveAsKeepsTheName) {
     m_ui.ClearCalls();
     const std::filesystem::path nowhere = Work() / "no-such-folder" / "p.xml";
     SaveAs(nowhere);
-    const std::string expected = "Unable to save " + nowhere.string() + " in the folder " +
-                                 std::filesystem::current_path().string() + "!";
+    const std::string expected =
+        "Unable to save " + nowhere.string() + " in the folder " + nowhere.parent_path().string() + "!";
     EXPECT_EQ(MessagesWithCaption("Error"), std::vector<std::string>{expected});
     EXPECT_EQ(Editor().ProjectFileName(), nowhere.string());
 
