@@ -25,9 +25,12 @@ bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
     if (askToSave && ActionEnabled(TActionId::SaveAction) && Modified()) {
         const TMsgResult answer =
             Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+        // A Yes whose save did not happen (Save as cancelled, the write failed) must not cost the
+        // author the design the save was meant to keep.
         if (answer == TMsgResult::Yes) {
-            // Whatever came of the save, the caller goes ahead.
-            SaveActionExecute();
+            if (!SaveAnsweringQuestion()) {
+                return false;
+            }
         } else if (answer != TMsgResult::No) {
             return false;
         }
@@ -42,6 +45,18 @@ bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
     m_project.Objects.Clear();
     m_project.Styles.Clear();
     return true;
+}
+
+bool TTarvexEditor::SaveAnsweringQuestion() {
+    const std::string name = m_projectFileName;
+    if (SaveActionExecute()) {
+        return true;
+    }
+    // The command that asked stops; the design goes on under the name it had, not one a failed
+    // Save as tried.
+    m_projectFileName = name;
+    HistoryChanged();
+    return false;
 }
 
 void TTarvexEditor::NewActionExecute() {
@@ -116,32 +131,32 @@ void TTarvexEditor::OpenProjectFile(const std::string& path, bool askToSave) {
     }
 }
 
-void TTarvexEditor::SaveActionExecute() {
+bool TTarvexEditor::SaveActionExecute() {
     CommitValueEditors();
     if (m_projectFileName.empty()) {
-        SaveAsActionExecute();
-        return;
+        return SaveAsActionExecute();
     }
     switch (SaveProjectFile(m_project, PathFromUtf8(m_projectFileName))) {
     case TSaveStatus::ReadOnly:
         Message("Can't save read-only file " + m_projectFileName + "!", "Error", TMsgIcon::Information);
-        return;
+        return false;
     case TSaveStatus::CannotCreate: {
         std::error_code error;
         const std::filesystem::path current = std::filesystem::current_path(error);
         Message("Unable to save " + m_projectFileName + " in the folder " + PathText(current) + "!", "Error",
                 TMsgIcon::Information);
-        return;
+        return false;
     }
     case TSaveStatus::Written:
         m_history.MarkSaved();
         HistoryChanged();
         AddRecentFile();
-        return;
+        return true;
     }
+    return false;
 }
 
-void TTarvexEditor::SaveAsActionExecute() {
+bool TTarvexEditor::SaveAsActionExecute() {
     CommitValueEditors();
     TFileDialogRequest request = DialogRequest("SaveProjectDialog", ProjectFilter, "xml");
     request.OverwritePrompt = true;
@@ -149,11 +164,11 @@ void TTarvexEditor::SaveAsActionExecute() {
     request.Resizable = true;
     const std::optional<std::string> path = RunFileDialog(true, request);
     if (!path || path->empty()) {
-        return;
+        return false;
     }
     m_projectFileName = *path;
     HistoryChanged();
-    SaveActionExecute();
+    return SaveActionExecute();
 }
 
 void TTarvexEditor::PublishActionExecute() {

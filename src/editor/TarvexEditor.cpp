@@ -316,8 +316,8 @@ bool TTarvexEditor::FormCloseQuery() {
     }
     switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
-        SaveActionExecute();
-        return true;
+        // The window stays when the save did not happen: closing would lose what was to be kept.
+        return SaveAnsweringQuestion();
     case TMsgResult::No:
         return true;
     default:

@@ -121,8 +121,9 @@ public:
     // Opens `path` as Open does once a file is chosen. `askToSave` false: the design in the
     // window is the untouched one of the start-up, replaced without the save question.
     void OpenProjectFile(const std::string& path, bool askToSave = true);
-    void SaveActionExecute();
-    void SaveAsActionExecute();
+    // True when the project file was written.
+    bool SaveActionExecute();
+    bool SaveAsActionExecute();
     void PublishActionExecute();
     void ExitActionExecute();
 
@@ -232,6 +233,9 @@ private:
     // The sentences of Publish's closing report when not all three files were written.
     std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) const;
 
+    // Save after a Yes to the save question; false (with the file name as it was) when nothing
+    // was written, and the command that asked must stop.
+    bool SaveAnsweringQuestion();
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
     void SetObjectSelection(TTreeNode* node);

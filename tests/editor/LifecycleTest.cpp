@@ -115,25 +115,56 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
     EXPECT_TRUE(m_ui.TextsOf("Message").empty());
 }
 
-TEST_F(LifecycleTest, YesForANeverSavedProjectShowsSaveAsAndCancellingItStillGoesAhead) {
-    Start();
-    AddGroup("Extra");
+TEST_F(LifecycleTest, AYesWhoseSaveDidNotHappenStopsTheCommandThatAsked) {
+    const std::string other = (Work() / "other.xml").string();
+    struct TCommand {
+        std::string Name;
+        std::function<void()> AnswersBeforeQuestion;
+        std::function<bool()> Run; // false: the window would stay
+    };
+    const std::vector<TCommand> commands = {
+        {"New", [] {}, [&] { return (Editor().NewActionExecute(), true); }},
+        {"Open", [&] { m_ui.AnswerFile(other); }, [&] { return (Editor().OpenActionExecute(), true); }},
+        {"Reopen", [] {}, [&] { return (Editor().ReopenActionExecute(0), true); }},
+        {"Close", [] {}, [&] { return Editor().FormCloseQuery(); }},
+    };
+    for (const bool cancelSaveAs : {true, false}) {
+        for (const TCommand& command : commands) {
+            const std::string label = command.Name + (cancelSaveAs ? ", Save as cancelled" : ", save failed");
+            Restart();
+            Start();
+            SaveAs(Work() / "other.xml");
+            if (cancelSaveAs) {
+                m_ui.AnswerStyle(0);
+                Editor().NewActionExecute();
+            } else {
+                const std::filesystem::path readOnly = Work() / "ro.xml";
+                std::filesystem::remove(readOnly);
+                SaveAs(readOnly);
+                std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
+            }
+            const std::string fileName = Editor().ProjectFileName();
+            AddGroup("Kept");
+            m_ui.ClearCalls();
 
-    m_ui.AnswerMessage(TMsgResult::Yes);
-    m_ui.AnswerFile(std::nullopt);
-    m_ui.AnswerStyle(0);
-    Editor().NewActionExecute();
+            command.AnswersBeforeQuestion();
+            m_ui.AnswerMessage(TMsgResult::Yes);
+            if (cancelSaveAs) {
+                m_ui.AnswerFile(std::nullopt);
+            }
+            const bool closes = command.Run();
 
-    const auto dialogs = m_ui.CallsOf("Save");
-    ASSERT_EQ(dialogs.size(), 1u);
-    EXPECT_EQ(dialogs[0].Request.DialogName, "SaveProjectDialog");
-    EXPECT_EQ(dialogs[0].Request.Filter, "Tarvex Files (xml)|*.xml|All files|*.*");
-    EXPECT_EQ(dialogs[0].Request.DefaultExt, "xml");
-    EXPECT_TRUE(dialogs[0].Request.OverwritePrompt);
-    EXPECT_TRUE(dialogs[0].Request.HideReadOnly);
-    EXPECT_TRUE(dialogs[0].Request.Resizable);
-    EXPECT_FALSE(HasRoot("Extra"));
-    EXPECT_TRUE(Editor().ProjectFileName().empty());
+            EXPECT_FALSE(command.Name == "Close" && closes) << label;
+            EXPECT_TRUE(HasRoot("Kept")) << label;
+            EXPECT_EQ(Editor().ProjectFileName(), fileName) << label;
+            EXPECT_TRUE(Editor().Modified()) << label;
+            EXPECT_EQ(Editor().UndoCaption(), "Undo Add Group") << label;
+            EXPECT_TRUE(m_ui.CallsOf("Style").empty()) << label;
+            EXPECT_FALSE(Editor().TreeUpdateGuard()) << label;
+            EXPECT_EQ(m_ui.CallsOf("Save").size(), cancelSaveAs ? 1u : 0u) << label;
+            EXPECT_EQ(MessagesWithCaption("Error").size(), cancelSaveAs ? 0u : 1u) << label;
+        }
+    }
 }
 
 TEST_F(LifecycleTest, YesAtOpenSavesTheCurrentProjectToItsOwnFileNotTheOneBeingOpened) {
@@ -305,10 +336,10 @@ TEST_F(LifecycleTest, CloseQueryAnswers) {
     EXPECT_FALSE(Editor().FormCloseQuery());
     m_ui.AnswerMessage(TMsgResult::No);
     EXPECT_TRUE(Editor().FormCloseQuery());
-    // A cancelled Save as does not keep the window open.
     m_ui.AnswerMessage(TMsgResult::Yes);
-    m_ui.AnswerFile(std::nullopt);
+    m_ui.AnswerFile((Work() / "closed.xml").string());
     EXPECT_TRUE(Editor().FormCloseQuery());
+    EXPECT_TRUE(std::filesystem::exists(Work() / "closed.xml"));
     EXPECT_EQ(m_ui.TextsOf("Message").size(), 3u);
 
     Editor().ExitActionExecute();
