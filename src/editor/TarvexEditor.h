@@ -296,6 +296,8 @@ private:
     bool m_scriptNotWritten = false;
     // The last RefreshPreview's generator refused (no style): there is no script to publish.
     bool m_scriptRefused = false;
+    // The author has been told the design cannot be compiled.
+    bool m_refusalSaid = false;
     // The script warnings the window lists now, so it is told only when they change.
     std::vector<std::string> m_listedWarnings;
     std::string m_projectFileName;

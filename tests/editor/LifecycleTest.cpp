@@ -67,18 +67,25 @@ TEST_F(LifecycleTest, StartUpOffersTheFavouritesAndBuildsTheDefaultProject) {
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 }
 
-TEST_F(LifecycleTest, StartUpWithoutAFavouriteGivesAnEmptyStyleList) {
+TEST_F(LifecycleTest, StartUpWithoutAFavouriteSaysSoOnceAndShowsNoEarlierMenu) {
+    // What an earlier run left behind must not pass for this design's menu.
+    WriteText(Temp() / "menu.js", "// earlier run\r\ndumpmenus()\r\n");
     Start(std::nullopt);
 
     EXPECT_EQ(Project().Styles.RootCount(), 0);
     EXPECT_TRUE(Node({0})->Options().MenuStyle.empty());
     EXPECT_TRUE(Node({1, 0})->Options().MenuStyle.empty());
-    const auto refusals = MessagesWithCaption("Warning!");
-    ASSERT_FALSE(refusals.empty());
-    EXPECT_EQ(refusals[0], "Project can not be compiled. You don't have menu styles");
+    EXPECT_EQ(MessagesWithCaption("Warning!"),
+              std::vector<std::string>{"Project can not be compiled. You don't have menu styles"});
     EXPECT_FALSE(std::filesystem::exists(Temp() / "menu.js"));
-    // The page is shown all the same, with whatever script an earlier run left.
     EXPECT_FALSE(m_ui.TextsOf("Navigate").empty());
+
+    // Moving about the design repeats nothing; asking for the preview does.
+    Editor().SelectObjectNode(Node({1}));
+    Editor().SelectObjectNode(Node({0}));
+    EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
+    Editor().UpdatePreviewActionExecute();
+    EXPECT_EQ(MessagesWithCaption("Warning!").size(), 2u);
 }
 
 TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
