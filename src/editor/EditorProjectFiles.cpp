@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
+#include "base/FileIdentity.h"
 #include "base/FileIo.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
@@ -65,6 +66,8 @@ void TTarvexEditor::NewActionExecute() {
         return;
     }
     m_projectFileName.clear();
+    KeepFileIdentity(std::nullopt);
+    m_projectLock.reset();
     {
         // Building the new design is no step: it is where the history starts.
         TDesignHistory::TPause pause(m_history);
@@ -95,8 +98,12 @@ bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
         Message("The file " + path + " is not a Tarvex project!", "Error", TMsgIcon::Information);
         return false;
     }
-    if (!ConfirmAndClearProject(askToSave)) {
+    std::optional<std::unique_ptr<TLockFile>> lock = LockProjectFile(file);
+    if (!lock || !ConfirmAndClearProject(askToSave)) {
         return false;
+    }
+    if (*lock) {
+        m_projectLock = std::move(*lock);
     }
     // A Yes at the question may just have saved this very file: read what is there now.
     std::optional<std::string> current = ReadWholeFile(file, ProjectFileCeiling);
@@ -104,6 +111,7 @@ bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
         bytes = std::move(current);
     }
     m_projectFileName = path;
+    KeepFileIdentity(IdentityOf(file, *bytes));
     {
         // The design as read, with whatever the first preview repairs, is the unchanged one.
         TDesignHistory::TPause pause(m_history);
@@ -136,6 +144,14 @@ bool TTarvexEditor::SaveActionExecute() {
     if (m_projectFileName.empty()) {
         return SaveAsActionExecute();
     }
+    switch (CheckDiskBeforeSave()) {
+    case TDiskAnswer::Write:
+        break;
+    case TDiskAnswer::SaveAs:
+        return SaveAsActionExecute();
+    case TDiskAnswer::Cancel:
+        return false;
+    }
     switch (SaveProjectFile(m_project, PathFromUtf8(m_projectFileName))) {
     case TSaveStatus::ReadOnly:
         Message("Can't save read-only file " + m_projectFileName + "!", "Error", TMsgIcon::Information);
@@ -148,12 +164,85 @@ bool TTarvexEditor::SaveActionExecute() {
         return false;
     }
     case TSaveStatus::Written:
+        if (std::optional<std::unique_ptr<TLockFile>> lock =
+                LockProjectFile(PathFromUtf8(m_projectFileName), false);
+            lock && *lock) {
+            m_projectLock = std::move(*lock);
+        }
+        KeepFileIdentity(ReadIdentity(PathFromUtf8(m_projectFileName), ProjectFileCeiling));
         m_history.MarkSaved();
         HistoryChanged();
         AddRecentFile();
         return true;
     }
     return false;
+}
+
+std::optional<std::unique_ptr<TLockFile>> TTarvexEditor::LockProjectFile(const std::filesystem::path& file,
+                                                                         bool ask) {
+    const std::filesystem::path lockPath = LockPathFor(file);
+    if (m_projectLock && m_projectLock->Path() == lockPath) {
+        return std::unique_ptr<TLockFile>();
+    }
+    auto lock = std::make_unique<TLockFile>(lockPath);
+    // A folder that takes no lock (read-only, a medium without room) never stops the work.
+    if (lock->Acquire() != TLockResult::HeldByOther) {
+        return lock;
+    }
+    if (!ask) {
+        // Saved under a name another window holds: that window keeps its lock.
+        return std::unique_ptr<TLockFile>();
+    }
+    if (Message(PathText(file.filename()) + " is open in another Tarvex window.", "Confirm",
+                TMsgIcon::Warning, TMsgButtons::OpenAnywayCancel) != TMsgResult::Ok) {
+        return std::nullopt;
+    }
+    lock->Acquire(true);
+    return lock;
+}
+
+void TTarvexEditor::KeepFileIdentity(std::optional<TFileIdentity> identity) {
+    m_fileIdentity = identity;
+    m_identityFileName = identity ? m_projectFileName : std::string();
+    m_reloadDeclined.reset();
+}
+
+TTarvexEditor::TDiskAnswer TTarvexEditor::CheckDiskBeforeSave() {
+    // A file chosen in Save as was confirmed in its dialog; one that is gone is written again.
+    if (!m_fileIdentity || m_identityFileName != m_projectFileName ||
+        CompareWithDisk(*m_fileIdentity, PathFromUtf8(m_projectFileName), ProjectFileCeiling) !=
+            TDiskState::Changed) {
+        return TDiskAnswer::Write;
+    }
+    const std::string name = PathText(PathFromUtf8(m_projectFileName).filename());
+    switch (Message("The file " + name + " was changed by another program since you opened it.", "Confirm",
+                    TMsgIcon::Warning, TMsgButtons::OverwriteSaveAsCancel)) {
+    case TMsgResult::Yes:
+        return TDiskAnswer::Write;
+    case TMsgResult::No:
+        return TDiskAnswer::SaveAs;
+    default:
+        return TDiskAnswer::Cancel;
+    }
+}
+
+void TTarvexEditor::WindowActivated() {
+    CommitValueEditors();
+    if (!m_fileIdentity || m_identityFileName != m_projectFileName || Modified()) {
+        return;
+    }
+    const std::filesystem::path file = PathFromUtf8(m_projectFileName);
+    const std::optional<TFileIdentity> now = ReadIdentity(file, ProjectFileCeiling);
+    if (!now || now->ContentHash == m_fileIdentity->ContentHash || now->ContentHash == m_reloadDeclined) {
+        return;
+    }
+    const std::string name = PathText(file.filename());
+    if (Message("The file " + name + " was changed by another program. Do you want to reload it?", "Confirm",
+                TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Yes) {
+        OpenProjectFile(m_projectFileName, false);
+    } else {
+        m_reloadDeclined = now->ContentHash;
+    }
 }
 
 bool TTarvexEditor::SaveAsActionExecute() {

@@ -155,6 +155,12 @@ void TTarvexEditor::ShowHistorySelection(TDesignHistory::TSelection selection) {
 }
 
 void TTarvexEditor::HistoryChanged() {
+    // Saved, discarded or undone to what the file holds: nothing left to recover.
+    if (m_history.Modified()) {
+        m_recoveryDue = true;
+    } else {
+        RemoveRecoveryCopy();
+    }
     SetActionEnabled(TActionId::UndoAction, m_history.CanUndo());
     SetActionEnabled(TActionId::RedoAction, m_history.CanRedo());
     std::string undo = UndoCaption();

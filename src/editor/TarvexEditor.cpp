@@ -307,6 +307,7 @@ void TTarvexEditor::FormShow() {
     ObjectsTreeViewChanging(nullptr);
     SetObjectSelection(nullptr);
     ObjectsTreeViewChange(nullptr);
+    OfferRecovery();
 }
 
 bool TTarvexEditor::FormCloseQuery() {
@@ -326,9 +327,12 @@ bool TTarvexEditor::FormCloseQuery() {
 }
 
 void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
+    // The close query let the window go: the changes were saved or the author discarded them.
+    RemoveRecoveryCopy();
+    m_projectLock.reset();
     m_favoritesBackup.reset();
     std::vector<std::string> failed;
-    if (!m_recentFiles.Save(m_appFolder / "menutarvex.dat")) {
+    if (!m_recentFiles.SaveMerged(m_appFolder / "menutarvex.dat")) {
         failed.push_back("menutarvex.dat");
     }
     if (saveWindowSettings) {

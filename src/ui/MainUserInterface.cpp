@@ -68,6 +68,56 @@ QWidget* TTarvexForm::DialogParent() {
     return modal ? modal : this;
 }
 
+namespace {
+
+struct TBoxButtons {
+    QPushButton* Ok = nullptr;
+    QPushButton* Yes = nullptr;
+    QPushButton* No = nullptr;
+};
+
+// The buttons of one kind of box; Escape always gives the choice that changes nothing.
+TBoxButtons AddBoxButtons(QMessageBox& box, TMsgButtons buttons) {
+    TBoxButtons added;
+    QPushButton* cancel = nullptr;
+    QPushButton* byDefault = nullptr;
+    const auto add = [&box](const char* text, QMessageBox::ButtonRole role) {
+        return box.addButton(QString::fromUtf8(text), role);
+    };
+    switch (buttons) {
+    case TMsgButtons::Ok:
+        added.Ok = cancel = byDefault = add("OK", QMessageBox::AcceptRole);
+        break;
+    case TMsgButtons::OkCancel:
+    case TMsgButtons::OpenAnywayCancel:
+        added.Ok = add(buttons == TMsgButtons::OkCancel ? "OK" : "Open anyway", QMessageBox::AcceptRole);
+        cancel = add("Cancel", QMessageBox::RejectRole);
+        byDefault = buttons == TMsgButtons::OkCancel ? added.Ok : cancel;
+        break;
+    case TMsgButtons::YesNoCancel:
+    case TMsgButtons::YesNo:
+        added.Yes = byDefault = add("&Yes", QMessageBox::YesRole);
+        added.No = add("&No", QMessageBox::NoRole);
+        cancel = buttons == TMsgButtons::YesNo ? added.No : add("Cancel", QMessageBox::RejectRole);
+        break;
+    case TMsgButtons::OverwriteSaveAsCancel:
+        added.Yes = add("Overwrite", QMessageBox::DestructiveRole);
+        added.No = add("Save as\u2026", QMessageBox::ActionRole);
+        cancel = byDefault = add("Cancel", QMessageBox::RejectRole);
+        break;
+    case TMsgButtons::RecoverDiscardLater:
+        added.Yes = byDefault = add("Recover", QMessageBox::AcceptRole);
+        added.No = add("Discard", QMessageBox::DestructiveRole);
+        cancel = add("Later", QMessageBox::RejectRole);
+        break;
+    }
+    box.setEscapeButton(cancel);
+    box.setDefaultButton(byDefault);
+    return added;
+}
+
+} // namespace
+
 TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
                                        TMsgButtons buttons) {
     QMessageBox box(DialogParent());
@@ -89,43 +139,22 @@ TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::strin
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    QPushButton* ok = nullptr;
-    QPushButton* yes = nullptr;
-    QPushButton* no = nullptr;
-    QPushButton* cancel = nullptr;
-    switch (buttons) {
-    case TMsgButtons::Ok:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.setEscapeButton(ok);
-        box.setDefaultButton(ok);
-        break;
-    case TMsgButtons::OkCancel:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-        box.setEscapeButton(cancel);
-        box.setDefaultButton(ok);
-        break;
-    case TMsgButtons::YesNoCancel:
-        yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-        box.setEscapeButton(cancel);
-        box.setDefaultButton(yes);
-        break;
-    }
+    const TBoxButtons added = AddBoxButtons(box, buttons);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
-    if (clicked && clicked == yes) {
+    if (clicked && clicked == added.Yes) {
         return TMsgResult::Yes;
     }
-    if (clicked && clicked == no) {
+    if (clicked && clicked == added.No) {
         return TMsgResult::No;
     }
-    if (clicked && clicked == ok) {
+    if (clicked && clicked == added.Ok) {
         return TMsgResult::Ok;
     }
     // Closed without a choice.
-    return buttons == TMsgButtons::Ok ? TMsgResult::Ok : TMsgResult::Cancel;
+    return buttons == TMsgButtons::Ok      ? TMsgResult::Ok
+           : buttons == TMsgButtons::YesNo ? TMsgResult::No
+                                           : TMsgResult::Cancel;
 }
 
 std::optional<std::string> TTarvexForm::InputQuery(const std::string& caption, const std::string& prompt,

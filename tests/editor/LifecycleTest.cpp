@@ -122,58 +122,6 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
     EXPECT_TRUE(m_ui.TextsOf("Message").empty());
 }
 
-TEST_F(LifecycleTest, AYesWhoseSaveDidNotHappenStopsTheCommandThatAsked) {
-    const std::string other = (Work() / "other.xml").string();
-    struct TCommand {
-        std::string Name;
-        std::function<void()> AnswersBeforeQuestion;
-        std::function<bool()> Run; // false: the window would stay
-    };
-    const std::vector<TCommand> commands = {
-        {"New", [] {}, [&] { return (Editor().NewActionExecute(), true); }},
-        {"Open", [&] { m_ui.AnswerFile(other); }, [&] { return (Editor().OpenActionExecute(), true); }},
-        {"Reopen", [] {}, [&] { return (Editor().ReopenActionExecute(0), true); }},
-        {"Close", [] {}, [&] { return Editor().FormCloseQuery(); }},
-    };
-    for (const bool cancelSaveAs : {true, false}) {
-        for (const TCommand& command : commands) {
-            const std::string label = command.Name + (cancelSaveAs ? ", Save as cancelled" : ", save failed");
-            Restart();
-            Start();
-            SaveAs(Work() / "other.xml");
-            if (cancelSaveAs) {
-                m_ui.AnswerStyle(0);
-                Editor().NewActionExecute();
-            } else {
-                const std::filesystem::path readOnly = Work() / "ro.xml";
-                std::filesystem::remove(readOnly);
-                SaveAs(readOnly);
-                std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
-            }
-            const std::string fileName = Editor().ProjectFileName();
-            AddGroup("Kept");
-            m_ui.ClearCalls();
-
-            command.AnswersBeforeQuestion();
-            m_ui.AnswerMessage(TMsgResult::Yes);
-            if (cancelSaveAs) {
-                m_ui.AnswerFile(std::nullopt);
-            }
-            const bool closes = command.Run();
-
-            EXPECT_FALSE(command.Name == "Close" && closes) << label;
-            EXPECT_TRUE(HasRoot("Kept")) << label;
-            EXPECT_EQ(Editor().ProjectFileName(), fileName) << label;
-            EXPECT_TRUE(Editor().Modified()) << label;
-            EXPECT_EQ(Editor().UndoCaption(), "Undo Add Group") << label;
-            EXPECT_TRUE(m_ui.CallsOf("Style").empty()) << label;
-            EXPECT_FALSE(Editor().TreeUpdateGuard()) << label;
-            EXPECT_EQ(m_ui.CallsOf("Save").size(), cancelSaveAs ? 1u : 0u) << label;
-            EXPECT_EQ(MessagesWithCaption("Error").size(), cancelSaveAs ? 0u : 1u) << label;
-        }
-    }
-}
-
 TEST_F(LifecycleTest, YesAtOpenSavesTheCurrentProjectToItsOwnFileNotTheOneBeingOpened) {
     Start();
     SaveAs(Work() / "a");
