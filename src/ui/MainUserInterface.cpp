@@ -1,6 +1,7 @@
 // The main window as the editor's door: message boxes, dialogs, browsers and the shell.
 
 #include "MainUnit.h"
+#include "MessageBoxButtons.h"
 
 #include "AboutUnit.h"
 #include "CustomizeDialog.h"
@@ -67,56 +68,6 @@ QWidget* TTarvexForm::DialogParent() {
     QWidget* modal = QApplication::activeModalWidget();
     return modal ? modal : this;
 }
-
-namespace {
-
-struct TBoxButtons {
-    QPushButton* Ok = nullptr;
-    QPushButton* Yes = nullptr;
-    QPushButton* No = nullptr;
-};
-
-// The buttons of one kind of box; Escape always gives the choice that changes nothing.
-TBoxButtons AddBoxButtons(QMessageBox& box, TMsgButtons buttons) {
-    TBoxButtons added;
-    QPushButton* cancel = nullptr;
-    QPushButton* byDefault = nullptr;
-    const auto add = [&box](const char* text, QMessageBox::ButtonRole role) {
-        return box.addButton(QString::fromUtf8(text), role);
-    };
-    switch (buttons) {
-    case TMsgButtons::Ok:
-        added.Ok = cancel = byDefault = add("OK", QMessageBox::AcceptRole);
-        break;
-    case TMsgButtons::OkCancel:
-    case TMsgButtons::OpenAnywayCancel:
-        added.Ok = add(buttons == TMsgButtons::OkCancel ? "OK" : "Open anyway", QMessageBox::AcceptRole);
-        cancel = add("Cancel", QMessageBox::RejectRole);
-        byDefault = buttons == TMsgButtons::OkCancel ? added.Ok : cancel;
-        break;
-    case TMsgButtons::YesNoCancel:
-    case TMsgButtons::YesNo:
-        added.Yes = byDefault = add("&Yes", QMessageBox::YesRole);
-        added.No = add("&No", QMessageBox::NoRole);
-        cancel = buttons == TMsgButtons::YesNo ? added.No : add("Cancel", QMessageBox::RejectRole);
-        break;
-    case TMsgButtons::OverwriteSaveAsCancel:
-        added.Yes = add("Overwrite", QMessageBox::DestructiveRole);
-        added.No = add("Save as\u2026", QMessageBox::ActionRole);
-        cancel = byDefault = add("Cancel", QMessageBox::RejectRole);
-        break;
-    case TMsgButtons::RecoverDiscardLater:
-        added.Yes = byDefault = add("Recover", QMessageBox::AcceptRole);
-        added.No = add("Discard", QMessageBox::DestructiveRole);
-        cancel = add("Later", QMessageBox::RejectRole);
-        break;
-    }
-    box.setEscapeButton(cancel);
-    box.setDefaultButton(byDefault);
-    return added;
-}
-
-} // namespace
 
 TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
                                        TMsgButtons buttons) {
