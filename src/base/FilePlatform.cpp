@@ -8,6 +8,9 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <limits>
+#include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +138,34 @@ std::optional<std::filesystem::path> RunningExecutable() {
         return std::nullopt;
     }
     return self;
+}
+
+std::int64_t CurrentProcessId() {
+    return static_cast<std::int64_t>(::getpid());
+}
+
+bool ProcessRunning(std::int64_t processId) {
+    if (processId <= 0 || processId > std::numeric_limits<pid_t>::max()) {
+        return false;
+    }
+    // Signal 0 only asks: EPERM means it runs under another user.
+    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno != ESRCH;
+}
+
+std::string HostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) {
+        return {};
+    }
+    return name;
+}
+
+std::string UserName() {
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry != nullptr && entry->pw_name != nullptr) {
+        return entry->pw_name;
+    }
+    const char* user = std::getenv("USER");
+    return user != nullptr ? user : "";
 }
 
 TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {

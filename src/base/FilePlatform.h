@@ -55,6 +55,15 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv);
 // them as UTF-8.
 void UseBinaryStandardStreams();
 
+// Who and where this process is, for the lock files that tell one window's work from another's.
+std::int64_t CurrentProcessId();
+// Whether a process with this id runs on this machine now. An id the system cannot answer for
+// counts as running: a lock is only ever taken over when its owner is surely gone.
+bool ProcessRunning(std::int64_t processId);
+// The machine's name and the logged-in user's, as UTF-8; empty when the system does not say.
+std::string HostName();
+std::string UserName();
+
 enum class TReadStatus { Read, CannotRead, TooLarge };
 struct TReadResult {
     TReadStatus Status = TReadStatus::CannotRead;

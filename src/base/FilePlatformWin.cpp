@@ -211,6 +211,35 @@ void UseBinaryStandardStreams() {
     ::SetConsoleOutputCP(CP_UTF8);
 }
 
+std::int64_t CurrentProcessId() {
+    return static_cast<std::int64_t>(::GetCurrentProcessId());
+}
+
+bool ProcessRunning(std::int64_t processId) {
+    if (processId <= 0 || processId > 0xFFFFFFFFll) {
+        return false;
+    }
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
+    if (process == nullptr) {
+        // Access denied: it runs, under someone else.
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
+}
+
+std::string HostName() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return ::GetComputerNameW(name, &size) ? Utf8FromWide(std::wstring_view(name, size)) : std::string();
+}
+
+std::string UserName() {
+    const wchar_t* user = ::_wgetenv(L"USERNAME");
+    return user != nullptr ? Utf8FromWide(user) : std::string();
+}
+
 TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {
     const HANDLE handle =
         ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

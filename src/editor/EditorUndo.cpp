@@ -169,6 +169,12 @@ void TTarvexEditor::ShowHistorySelection(TDesignHistory::TSelection selection) {
 }
 
 void TTarvexEditor::HistoryChanged() {
+    // Saved, discarded or undone to what the file holds: nothing left to recover.
+    if (m_history.Modified()) {
+        m_recoveryDue = true;
+    } else {
+        RemoveRecoveryCopy();
+    }
     CommandStatesMaybeChanged();
     std::string undo = UndoCaption();
     std::string redo = RedoCaption();

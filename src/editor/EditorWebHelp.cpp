@@ -68,9 +68,18 @@ void TTarvexEditor::AddMissingMenuOptions() {
 TTarvexEditor::TScriptOutcome TTarvexEditor::WriteScript() {
     const TMenuScript script = tarvex::GenerateMenuScript(m_project);
     if (script.Refused) {
-        Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption), TMsgIcon::Information);
+        // Said once until the design can be compiled again, or the author asks for the preview:
+        // a box at every click would stop the author, who knows by now.
+        if (!m_refusalSaid) {
+            Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption), TMsgIcon::Information);
+            m_refusalSaid = true;
+        }
+        // The preview shows this design, which has no menu, never one an earlier design left.
+        std::error_code error;
+        std::filesystem::remove(TempFolder() / "menu.js", error);
         return TScriptOutcome::Refused;
     }
+    m_refusalSaid = false;
     // A repair shows its box when the editor makes it; what the script merely works around waits
     // in a list, since a box for each at every refresh would stop the author at every click.
     std::vector<std::string> listed;
@@ -108,7 +117,7 @@ void TTarvexEditor::RefreshPreview() {
     const TScriptOutcome outcome = WriteScript();
     m_scriptNotWritten = outcome == TScriptOutcome::NotWritten;
     m_scriptRefused = outcome == TScriptOutcome::Refused;
-    // After a refusal the page still shows, with whatever menu.js an earlier run left.
+    // After a refusal the page still shows, without a menu.
     if (!m_scriptNotWritten) {
         m_ui.NavigatePreview(PathText(PreviewPagePath()));
     }
@@ -116,6 +125,7 @@ void TTarvexEditor::RefreshPreview() {
 
 void TTarvexEditor::UpdatePreviewActionExecute() {
     TEditStep step(*this, {});
+    m_refusalSaid = false;
     // Both editors are committed first, so the preview is generated and shown once.
     CommitValueEditors();
     RefreshPreview();

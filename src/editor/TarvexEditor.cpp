@@ -201,6 +201,7 @@ void TTarvexEditor::FormShow() {
     ObjectsTreeViewChanging(nullptr);
     SetObjectSelection(nullptr);
     ObjectsTreeViewChange(nullptr);
+    OfferRecovery();
 }
 
 bool TTarvexEditor::FormCloseQuery() {
@@ -210,8 +211,8 @@ bool TTarvexEditor::FormCloseQuery() {
     }
     switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
-        SaveActionExecute();
-        return true;
+        // The window stays when the save did not happen: closing would lose what was to be kept.
+        return SaveAnsweringQuestion();
     case TMsgResult::No:
         return true;
     default:
@@ -220,9 +221,12 @@ bool TTarvexEditor::FormCloseQuery() {
 }
 
 void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
+    // The close query let the window go: the changes were saved or the author discarded them.
+    RemoveRecoveryCopy();
+    m_projectLock.reset();
     m_favoritesBackup.reset();
     std::vector<std::string> failed;
-    if (!m_recentFiles.Save(m_appFolder / "menutarvex.dat")) {
+    if (!m_recentFiles.SaveMerged(m_appFolder / "menutarvex.dat")) {
         failed.push_back("menutarvex.dat");
     }
     if (saveWindowSettings) {

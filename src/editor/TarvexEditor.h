@@ -6,6 +6,8 @@
 #include "UserInterface.h"
 #include "ValueEditor.h"
 
+#include "base/FileIdentity.h"
+#include "base/LockFile.h"
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
 #include "import/WebImport.h"
@@ -16,12 +18,14 @@
 #include "preview/PublishFiles.h"
 #include "project/ProjectWriter.h"
 #include "project/RecentFilesList.h"
+#include "project/RecoveryCopy.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -138,10 +142,27 @@ public:
     // A file dropped on the window: a project opens, a bookmarks file, site map or page goes to
     // its import; anything else is refused with a message.
     void OpenDroppedFile(const std::string& path);
-    void SaveActionExecute();
-    void SaveAsActionExecute();
+    // True when the project file was written.
+    bool SaveActionExecute();
+    bool SaveAsActionExecute();
+    // The two as commands, whose outcome the author sees for themselves.
+    void SaveCommand() { SaveActionExecute(); }
+    void SaveAsCommand() { SaveAsActionExecute(); }
     void PublishActionExecute();
     void ExitActionExecute();
+    // The window came back to the front: a project file another program changed meanwhile is
+    // offered for reloading when the design holds no unsaved change.
+    void WindowActivated();
+
+    // ---- recovery copies ----
+    // Whether the design changed since its recovery copy was written. The window writes it a few
+    // seconds after a change (WriteRecoveryCopy), so typing never waits for the disk.
+    bool RecoveryCopyDue() const { return m_recoveryDue; }
+    void WriteRecoveryCopy();
+    // Offers in one question the copies that windows no longer running left: Recover (the newest
+    // comes back as a changed design under its own file name), Discard, or Later.
+    void OfferRecovery();
+    std::filesystem::path RecoveryFolder() const { return m_appFolder / "recovery"; }
 
     // ---- objects tree ----
     void ObjectsTreeViewChanging(TTreeNode* newNode);
@@ -250,6 +271,21 @@ private:
         TTarvexEditor& m_editor;
     };
 
+    void RemoveRecoveryCopy();
+    void RecoverDesign(const TRecoveryCopy& copy);
+    enum class TDiskAnswer { Write, SaveAs, Cancel };
+    // Before Save writes over the project file: asks when another program changed it since.
+    TDiskAnswer CheckDiskBeforeSave();
+    // A lock on `file` for this window, asking first (with `ask`) when another window holds it;
+    // nothing when the author cancels, an empty lock when there is nothing new to hold. Keeps the lock this
+    // window already holds on the same file.
+    std::optional<std::unique_ptr<TLockFile>> LockProjectFile(const std::filesystem::path& file,
+                                                              bool ask = true);
+    // Notes what the project file is now, after it was read or written.
+    void KeepFileIdentity(std::optional<TFileIdentity> identity);
+    // Save after a Yes to the save question; false (with the file name as it was) when nothing
+    // was written, and the command that asked must stop.
+    bool SaveAnsweringQuestion();
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
     // Points every written menu whose style is gone at the first style, as one step of its own,
@@ -292,7 +328,7 @@ private:
                        TMsgButtons buttons = TMsgButtons::Ok);
     // Says why a save failed, naming the file's own folder; offers Save as where the folder is
     // the reason.
-    void ReportFailedSave(TSaveStatus status);
+    bool ReportFailedSave(TSaveStatus status);
     std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);
     void NotifyEditor(TValueEditorId id);
     template <typename F> void Notify(F&& f) {
@@ -329,9 +365,22 @@ private:
     bool m_scriptNotWritten = false;
     // The last RefreshPreview's generator refused (no style): there is no script to publish.
     bool m_scriptRefused = false;
+    // The author has been told the design cannot be compiled.
+    bool m_refusalSaid = false;
     // The script warnings the window lists now, so it is told only when they change.
     std::vector<std::string> m_listedWarnings;
     std::string m_projectFileName;
+    // The project file as this design last read or wrote it, and which file that was.
+    std::optional<TFileIdentity> m_fileIdentity;
+    std::string m_identityFileName;
+    // Tells other windows that this one has the project file open; none for a design never saved
+    // or a folder that takes no lock.
+    std::unique_ptr<TLockFile> m_projectLock;
+    // This window, as its recovery copy names it.
+    TLockOwner m_window = NewWindowOwner();
+    bool m_recoveryDue = false;
+    // The content of a change on disk the author chose not to reload: not offered again.
+    std::optional<std::uint64_t> m_reloadDeclined;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     // The state of the commands switched on and off by events rather than derived.
     std::array<bool, ActionCount> m_switchedOn{};
@@ -342,8 +391,8 @@ private:
     TValueEditor m_menuStyleValueEditor;
 
     std::vector<TFavoriteStyleRec> m_favoriteStyles;
-    // How favorites.dat read at start-up: one that did not read cleanly is kept as a backup
-    // before the close writes a new one.
+    // favorites.dat as this window last read or wrote it: what its own changes are measured from.
+    std::vector<TFavoriteStyleRec> m_favoritesBase;
     TFavoritesFileState m_favoritesState = TFavoritesFileState::Missing;
     std::optional<std::filesystem::path> m_favoritesBackup;
     TRecentFilesList m_recentFiles;

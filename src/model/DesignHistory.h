@@ -60,6 +60,8 @@ public:
     void Clear();
     // The design as it is now is what its file holds.
     void MarkSaved();
+    // The design as it is now is not what any file holds (one recovered after a crash).
+    void MarkUnsaved() { m_savedId = m_nextId++; }
     // Whether the design differs from the saved point: false after undoing back to it, true for
     // good once the step that led to it was dropped or overwritten.
     bool Modified() const;

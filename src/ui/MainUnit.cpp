@@ -220,6 +220,14 @@ void TTarvexForm::RunStartup() {
     }
     // The keyboard starts in the design, so that the arrows walk the tree at once.
     m_objectsTreeView->setFocus(Qt::OtherFocusReason);
+    // The recovery copy follows a change within a few seconds, between keystrokes, never inside one.
+    auto* recovery = new QTimer(this);
+    connect(recovery, &QTimer::timeout, this, [this] {
+        if (m_busy == 0 && !m_closed && m_editor->RecoveryCopyDue()) {
+            m_editor->WriteRecoveryCopy();
+        }
+    });
+    recovery->start(2000);
     m_startupDone = true;
     emit Started();
 }
@@ -281,6 +289,14 @@ bool TTarvexForm::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
+    }
+    if (event->type() == QEvent::WindowActivate && m_startupDone && !m_closed) {
+        // Asked from the message loop, not from inside the activation.
+        QTimer::singleShot(0, this, [this] {
+            if (m_busy == 0 && !m_closed && QApplication::activeModalWidget() == nullptr) {
+                RunCommand([this] { m_editor->WindowActivated(); });
+            }
+        });
     }
     return QMainWindow::event(event);
 }
