@@ -74,7 +74,10 @@ TEST_F(KeepingWorkTest, AYesWhoseSaveDidNotHappenStopsTheCommandThatAsked) {
                 Editor().NewActionExecute();
             } else {
                 const std::filesystem::path readOnly = Work() / "ro.xml";
-                std::filesystem::remove(readOnly);
+                // Windows refuses to remove a read-only file: the last round's is made writable first.
+                std::error_code ignored;
+                std::filesystem::permissions(readOnly, std::filesystem::perms::owner_all, ignored);
+                std::filesystem::remove(readOnly, ignored);
                 SaveAs(readOnly);
                 std::filesystem::permissions(readOnly, std::filesystem::perms::owner_read);
             }
@@ -100,6 +103,8 @@ TEST_F(KeepingWorkTest, AYesWhoseSaveDidNotHappenStopsTheCommandThatAsked) {
             EXPECT_EQ(MessagesWithCaption("Error").size(), cancelSaveAs ? 0u : 1u) << label;
         }
     }
+    std::error_code ignored;
+    std::filesystem::permissions(Work() / "ro.xml", std::filesystem::perms::owner_all, ignored);
 }
 
 TEST_F(KeepingWorkTest, TwoWindowsKeepEachOthersFavouritesAndRecentFiles) {
