@@ -6,11 +6,10 @@
 
 #include "base/FileIo.h"
 #include "base/PathText.h"
+#include "base/RecordText.h"
 #include "import/WebImport.h"
 #include "script/MenuHtml.h"
 
-#include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace tarvex {
@@ -100,10 +99,7 @@ TImportChoices ReadPageNavigation(const std::filesystem::path& file) {
 }
 
 bool IsProjectName(const std::filesystem::path& file) {
-    std::string extension = PathText(file.extension());
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".xml";
+    return AsciiLower(PathText(file.extension())) == ".xml";
 }
 
 } // namespace
