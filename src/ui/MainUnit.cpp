@@ -1,61 +1,29 @@
 #include "MainUnit.h"
 
-#include "AboutUnit.h"
+#include "CommandBarLayout.h"
+#include "CommandBars.h"
 #include "CustomizeDialog.h"
-#include "DialogPlacement.h"
 #include "EditorTreeView.h"
-#include "FoldersScanResultUnit.h"
 #include "MainUnitInternal.h"
-#include "PreviewWebPage.h"
-#include "PropertyGrid.h"
 #include "RecordString.h"
-#include "ScriptWarningsUnit.h"
-#include "StyleTemplateUnit.h"
 #include "TarvexIcons.h"
 #include "TreeModel.h"
 #include "ValueEditorRows.h"
-#include "base/FileIo.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QColorDialog>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QFontDatabase>
-#include <QInputDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
-#include <QScreen>
-#include <QSettings>
-#include <QSplitter>
-#include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QUrl>
-#include <QVBoxLayout>
-#include <QWebEnginePage>
 #include <QWebEngineProfile>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <QWindow>
-
-#include <algorithm>
-#include <functional>
-#include <limits>
 
 namespace tarvex {
 
@@ -71,113 +39,46 @@ TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
         setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     }
 
-    m_editor = std::make_unique<TTarvexEditor>(*this, ToPath(applicationFolder));
+    m_editor = std::make_unique<TTarvexEditor>(m_userInterface, ToPath(applicationFolder));
     m_objectsModel = std::make_unique<TTreeModel>(m_editor->Project().Objects, true);
     m_stylesModel = std::make_unique<TTreeModel>(m_editor->Project().Styles, false);
     m_menuValueRows = std::make_unique<TValueEditorRows>(*m_editor, TValueEditorId::MenuValueList);
     m_menuItemRows = std::make_unique<TValueEditorRows>(*m_editor, TValueEditorId::MenuItemValueEditor);
     m_styleRows = std::make_unique<TValueEditorRows>(*m_editor, TValueEditorId::MenuStyleValueEditor);
+    m_views = std::make_unique<TMainViewSync>(*this, m_widgets, *m_editor, *m_objectsModel, *m_stylesModel);
+    m_views->ReopenRequested = [this](int index) { ReopenRecentFile(index); };
 
-    CreateActions();
-    CreateMenus();
-    CreateToolBars();
+    CreateCommandBars(*this, m_widgets, [this](TActionId id) { Execute(id); });
     CreateControls();
     setAcceptDrops(true);
     CreateBrowsers();
     resize(702, 487);
 
-    m_editor->AddListener(this);
-    SyncActions();
-    for (TValueEditorId id : {TValueEditorId::MenuValueList, TValueEditorId::MenuItemValueEditor,
-                              TValueEditorId::MenuStyleValueEditor}) {
-        SyncGrid(id);
-    }
+    m_editor->AddListener(m_views.get());
+    m_views->SyncActions();
+    m_views->SyncGrids();
     // Command enabling is re-evaluated whenever the event loop runs out of work.
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TTarvexForm::IdleUpdate);
 }
 
 TTarvexForm::~TTarvexForm() {
-    m_editor->RemoveListener(this);
+    m_editor->RemoveListener(m_views.get());
     // Pages go before the profile they were made with.
-    delete m_previewWebBrowser;
-    delete m_helpBrowser;
-    delete m_browserProfile;
-    delete m_helpProfile;
+    delete m_widgets.PreviewWebBrowser;
+    delete m_widgets.HelpBrowser;
+    delete m_widgets.BrowserProfile;
+    delete m_widgets.HelpProfile;
     // The views go before the models they show.
-    delete m_objectsTreeView;
-    delete m_menuStyleTreeView;
-    m_objectsTreeView = nullptr;
-    m_menuStyleTreeView = nullptr;
+    delete m_widgets.ObjectsTreeView;
+    delete m_widgets.MenuStyleTreeView;
+    m_widgets.ObjectsTreeView = nullptr;
+    m_widgets.MenuStyleTreeView = nullptr;
 }
 
-void TTarvexForm::CreateSecondaryForms() {
-    if (!m_aboutForm) {
-        m_aboutForm = new TAboutForm(this);
-    }
-    if (!m_styleTemplateForm) {
-        m_styleTemplateForm = new TStyleTemplateForm(this);
-    }
-    if (!m_foldersScanResultForm) {
-        m_foldersScanResultForm = new TFoldersScanResultForm(this);
-    }
-}
-
-// ---- editor notifications ----
-
-void TTarvexForm::ObjectSelectionChanged(TTreeNode*) {
-    SyncTreeSelection(true);
-}
-
-void TTarvexForm::StyleSelectionChanged(TTreeNode*) {
-    SyncTreeSelection(false);
-}
-
-void TTarvexForm::ValueEditorChanged(TValueEditorId editor) {
-    SyncGrid(editor);
-}
-
-void TTarvexForm::ActionsChanged() {
-    SyncActions();
-}
-
-void TTarvexForm::ActivePageChanged(TControlsPage page) {
-    ++m_syncing;
-    m_controlsPageControl->setCurrentIndex(page == TControlsPage::MenuCreator ? 0 : 1);
-    --m_syncing;
-}
-
-void TTarvexForm::ExpandNodeRequested(TTreeNode* group) {
-    if (!m_objectsModel->Changing()) {
-        m_objectsTreeView->expand(m_objectsModel->IndexOf(group));
-    }
-}
-
-void TTarvexForm::RecentFilesChanged() {
-    RebuildRecentFiles();
-}
-
-void TTarvexForm::DocumentStateChanged() {
-    setWindowTitle(Text(m_editor->WindowTitle()));
-}
-
-void TTarvexForm::RebuildRecentFiles() {
-    m_recentFilesMenu->clear();
-    const std::vector<std::string>& paths = m_editor->RecentFiles().Paths();
-    for (int i = 0; i < static_cast<int>(paths.size()); ++i) {
-        // A "&" inside a path is part of the name, not an access key.
-        QString path = Text(paths[static_cast<std::size_t>(i)]);
-        path.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* entry = m_recentFilesMenu->addAction(QStringLiteral("&%1: %2").arg(i).arg(path));
-        entry->setObjectName(QStringLiteral("Action%1").arg(i + 1));
-        connect(entry, &QAction::triggered, this, [this, i] {
-            CommitOpenCellEditors();
-            ++m_busy;
-            m_editor->ReopenActionExecute(i);
-            --m_busy;
-            ScheduleSelectionSync();
-        });
-    }
+bool TTarvexForm::SaveCommandBarLayout() {
+    return tarvex::SaveCommandBarLayout(*this, m_widgets,
+                                        QDir(m_applicationFolder).filePath(QStringLiteral("Tarvex.dat")));
 }
 
 // ---- start-up and shutdown ----
@@ -189,12 +90,11 @@ void TTarvexForm::showEvent(QShowEvent* event) {
     }
     m_shown = true;
     CreateSecondaryForms();
-    ++m_syncing;
-    m_controlsPageControl->setCurrentIndex(0);
-    m_pageControl1->setCurrentIndex(0);
-    --m_syncing;
-    m_commandBarLayoutFile = QDir(m_applicationFolder).filePath(QStringLiteral("Tarvex.dat"));
-    LoadWindowSettings();
+    m_views->Quietly([this] {
+        m_widgets.ControlsPageControl->setCurrentIndex(0);
+        m_widgets.PageControl1->setCurrentIndex(0);
+    });
+    m_windowSettings.Load();
     // The rest waits for the message loop, so the first New's dialog appears over a shown window.
     QTimer::singleShot(0, this, &TTarvexForm::RunStartup);
 }
@@ -204,22 +104,17 @@ void TTarvexForm::RunStartup() {
     m_editor->FormShow();
     --m_busy;
     // The splitters know their real size only now.
-    SetFirstPaneSize(m_objectsSplitter, m_loadedSettings.ObjectsTree);
-    SetFirstPaneSize(m_stylesSplitter, m_loadedSettings.MenuStyles);
-    SetFirstPaneSize(m_mainSplitter, m_loadedSettings.LeftPanel);
-    RebuildRecentFiles();
-    SyncActions();
-    for (TValueEditorId grid : {TValueEditorId::MenuValueList, TValueEditorId::MenuItemValueEditor,
-                                TValueEditorId::MenuStyleValueEditor}) {
-        SyncGrid(grid);
-    }
-    SyncTreeSelection(true);
-    SyncTreeSelection(false);
+    m_windowSettings.RestorePaneSizes();
+    m_views->RebuildRecentFiles();
+    m_views->SyncActions();
+    m_views->SyncGrids();
+    m_views->SyncTreeSelection(true);
+    m_views->SyncTreeSelection(false);
     if (!m_startupFile.isEmpty()) {
         RunCommand([this] { m_editor->OpenProjectFile(QStringToUtf8(m_startupFile), false); });
     }
     // The keyboard starts in the design, so that the arrows walk the tree at once.
-    m_objectsTreeView->setFocus(Qt::OtherFocusReason);
+    m_widgets.ObjectsTreeView->setFocus(Qt::OtherFocusReason);
     // The recovery copy follows a change within a few seconds, between keystrokes, never inside one.
     auto* recovery = new QTimer(this);
     connect(recovery, &QTimer::timeout, this, [this] {
@@ -277,9 +172,9 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closed = true;
-    m_editor->FormClose([this] { SaveWindowSettings(); });
-    if (m_customizeDialog) {
-        m_customizeDialog->close();
+    m_editor->FormClose([this] { m_windowSettings.Save(); });
+    if (m_widgets.CustomizeDialog) {
+        m_widgets.CustomizeDialog->close();
     }
     event->accept();
 }
@@ -287,7 +182,7 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
 bool TTarvexForm::event(QEvent* event) {
     // Hints go to the second panel of the status bar.
     if (event->type() == QEvent::StatusTip) {
-        m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        m_widgets.HintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     if (event->type() == QEvent::WindowActivate && m_startupDone && !m_closed) {

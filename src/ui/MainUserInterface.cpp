@@ -1,76 +1,60 @@
-// The main window as the editor's door: message boxes, dialogs, browsers and the shell.
-
-#include "MainUnit.h"
-#include "MessageBoxButtons.h"
+#include "MainUserInterface.h"
 
 #include "AboutUnit.h"
 #include "CustomizeDialog.h"
 #include "DialogPlacement.h"
-#include "EditorTreeView.h"
+#include "FileDialogs.h"
 #include "FoldersScanResultUnit.h"
 #include "ImportReviewUnit.h"
 #include "MainUnitInternal.h"
+#include "MainWidgets.h"
+#include "MessageBoxButtons.h"
 #include "PreviewWebPage.h"
-#include "PropertyGrid.h"
-#include "RecordString.h"
 #include "ScriptWarningsUnit.h"
 #include "StyleTemplateUnit.h"
-#include "TarvexIcons.h"
-#include "TreeModel.h"
-#include "ValueEditorRows.h"
-#include "base/FileIo.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QColorDialog>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QInputDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QSettings>
-#include <QSplitter>
-#include <QStatusBar>
-#include <QStatusTipEvent>
-#include <QStyle>
-#include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <QWebEnginePage>
-#include <QWebEngineProfile>
-#include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <QWindow>
 
 #include <algorithm>
-#include <functional>
-#include <limits>
 
 namespace tarvex {
 
 using namespace mainunit_internal;
 
-// ---- the editor's door ----
+TMainUserInterface::TMainUserInterface(QMainWindow& window, TMainWidgets& widgets)
+    : m_window(window), m_widgets(widgets) {}
 
-QWidget* TTarvexForm::DialogParent() {
-    QWidget* modal = QApplication::activeModalWidget();
-    return modal ? modal : this;
+void TMainUserInterface::CreateSecondaryForms() {
+    if (!m_widgets.AboutForm) {
+        m_widgets.AboutForm = new TAboutForm(&m_window);
+    }
+    if (!m_widgets.StyleTemplateForm) {
+        m_widgets.StyleTemplateForm = new TStyleTemplateForm(&m_window);
+    }
+    if (!m_widgets.FoldersScanResultForm) {
+        m_widgets.FoldersScanResultForm = new TFoldersScanResultForm(&m_window);
+    }
 }
 
-TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
-                                       TMsgButtons buttons) {
+QWidget* TMainUserInterface::DialogParent() const {
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : &m_window;
+}
+
+TMsgResult TMainUserInterface::ShowMessageBox(const std::string& text, const std::string& caption,
+                                              TMsgIcon icon, TMsgButtons buttons) {
     QMessageBox box(DialogParent());
     SetFixedDialogFrame(&box);
     box.setWindowTitle(Text(caption));
@@ -108,8 +92,9 @@ TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::strin
                                            : TMsgResult::Cancel;
 }
 
-std::optional<std::string> TTarvexForm::InputQuery(const std::string& caption, const std::string& prompt,
-                                                   const std::string& initialText) {
+std::optional<std::string> TMainUserInterface::InputQuery(const std::string& caption,
+                                                          const std::string& prompt,
+                                                          const std::string& initialText) {
     QInputDialog dialog(DialogParent());
     dialog.setObjectName(QStringLiteral("InputQuery"));
     dialog.setWindowTitle(Text(caption));
@@ -132,83 +117,20 @@ std::optional<std::string> TTarvexForm::InputQuery(const std::string& caption, c
     return QStringToUtf8(dialog.textValue());
 }
 
-QStringList TTarvexForm::QtFileFilters(const std::string& filter) {
-    const QStringList parts = Text(filter).split(QLatin1Char('|'));
-    QStringList result;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (QString& pattern : patterns) {
-            pattern = pattern.trimmed();
-            // "*.*" means every file, those without an extension too; Qt would read it literally.
-            if (pattern == QLatin1String("*.*")) {
-                pattern = QStringLiteral("*");
-            }
-        }
-        result << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-    }
-    if (parts.size() % 2 == 1 && !parts.back().isEmpty()) {
-        result << parts.back();
-    }
-    return result;
+std::optional<std::string> TMainUserInterface::OpenFileDialog(const TFileDialogRequest& request) {
+    return RunFileDialog(DialogParent(), request, false);
 }
 
-std::optional<std::string> TTarvexForm::RunFileDialog(const TFileDialogRequest& request, bool save) {
-    QFileDialog dialog(DialogParent());
-    dialog.setObjectName(Text(request.DialogName));
-#ifndef _WIN32
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-#endif
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // The open dialogs do not insist on an existing file either: a name typed in is handed back,
-    // and the command that reads it reports a file it cannot read.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The list shows the descriptions as given; the patterns work behind them.
-    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    dialog.setNameFilters(QtFileFilters(request.Filter));
-    dialog.setDefaultSuffix(Text(request.DefaultExt));
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
-    dialog.setSizeGripEnabled(request.Resizable);
-    if (!request.Title.empty()) {
-        dialog.setWindowTitle(Text(request.Title));
-    }
-    if (!request.InitialName.empty()) {
-        const QFileInfo initial(Text(request.InitialName));
-        dialog.setDirectory(initial.absolutePath());
-        dialog.selectFile(initial.fileName());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    const QString chosen = dialog.selectedFiles().front();
-    // A folder is no file to read or write; the dialog hands one back only when no name was given.
-    if (QFileInfo(chosen).isDir()) {
-        return std::nullopt;
-    }
-    return QStringToUtf8(QDir::toNativeSeparators(chosen));
+std::optional<std::string> TMainUserInterface::SaveFileDialog(const TFileDialogRequest& request) {
+    return RunFileDialog(DialogParent(), request, true);
 }
 
-std::optional<std::string> TTarvexForm::OpenFileDialog(const TFileDialogRequest& request) {
-    return RunFileDialog(request, false);
+std::optional<std::string> TMainUserInterface::ChooseFolder(const std::string& caption,
+                                                            const std::string& initialFolder) {
+    return RunFolderDialog(DialogParent(), caption, initialFolder);
 }
 
-std::optional<std::string> TTarvexForm::SaveFileDialog(const TFileDialogRequest& request) {
-    return RunFileDialog(request, true);
-}
-
-std::optional<std::string> TTarvexForm::ChooseFolder(const std::string& caption,
-                                                     const std::string& initialFolder) {
-    QFileDialog dialog(DialogParent(), Text(caption), Text(initialFolder));
-    dialog.setObjectName(QStringLiteral("SiteFolderDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return QStringToUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
-}
-
-std::optional<uint32_t> TTarvexForm::ChooseColor() {
+std::optional<uint32_t> TMainUserInterface::ChooseColor() {
     const QColor initial(static_cast<int>(m_lastColor & 0xFF), static_cast<int>((m_lastColor >> 8) & 0xFF),
                          static_cast<int>((m_lastColor >> 16) & 0xFF));
     // Qt's own dialog: its custom colours are always shown.
@@ -224,7 +146,7 @@ std::optional<uint32_t> TTarvexForm::ChooseColor() {
     return m_lastColor;
 }
 
-uint32_t TTarvexForm::SystemColor(uint32_t index) {
+uint32_t TMainUserInterface::SystemColor(uint32_t index) {
     // The system colour indices mapped onto the nearest palette roles.
     const QPalette p = QApplication::palette();
     QColor c;
@@ -285,33 +207,33 @@ uint32_t TTarvexForm::SystemColor(uint32_t index) {
            (static_cast<uint32_t>(c.blue()) << 16);
 }
 
-std::optional<int> TTarvexForm::ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) {
+std::optional<int> TMainUserInterface::ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) {
     CreateSecondaryForms();
-    return m_styleTemplateForm->Execute(entries);
+    return m_widgets.StyleTemplateForm->Execute(entries);
 }
 
-std::optional<int> TTarvexForm::ReviewImport(const std::string& caption,
-                                             std::vector<TImportChoice>& choices) {
-    TImportReviewForm review(this);
+std::optional<int> TMainUserInterface::ReviewImport(const std::string& caption,
+                                                    std::vector<TImportChoice>& choices) {
+    TImportReviewForm review(&m_window);
     return review.Execute(Text(caption), choices);
 }
 
-TFolderDialogResult TTarvexForm::ChooseFavoritesFolder(const TFavoriteEntry* root) {
+TFolderDialogResult TMainUserInterface::ChooseFavoritesFolder(const TFavoriteEntry* root) {
     CreateSecondaryForms();
-    m_foldersScanResultForm->Fill(root);
+    m_widgets.FoldersScanResultForm->Fill(root);
     TFolderDialogResult result;
-    if (!m_foldersScanResultForm->Execute()) {
+    if (!m_widgets.FoldersScanResultForm->Execute()) {
         return result;
     }
-    result.Entry = m_foldersScanResultForm->SelectedEntry();
+    result.Entry = m_widgets.FoldersScanResultForm->SelectedEntry();
     result.Outcome = result.Entry ? TFolderDialogResult::TOutcome::OkSelected
                                   : TFolderDialogResult::TOutcome::OkWithoutSelection;
     return result;
 }
 
-void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
-    const QUrl url =
-        view == m_previewWebBrowser ? m_previewPage->UrlOfFile(Text(path)) : QUrl::fromLocalFile(Text(path));
+void TMainUserInterface::Navigate(QWebEngineView* view, const std::string& path) {
+    const QUrl url = view == m_widgets.PreviewWebBrowser ? m_widgets.PreviewPage->UrlOfFile(Text(path))
+                                                         : QUrl::fromLocalFile(Text(path));
     if (view->url() == url) {
         // The same page again: its scripts were rewritten, so nothing may come from a cache.
         view->page()->triggerAction(QWebEnginePage::ReloadAndBypassCache);
@@ -320,45 +242,45 @@ void TTarvexForm::Navigate(QWebEngineView* view, const std::string& path) {
     }
 }
 
-void TTarvexForm::NavigatePreview(const std::string& path) {
-    const QUrl url = m_previewPage->UrlOfFile(Text(path));
-    m_previewPage->AllowPage(url);
-    const bool samePage = m_previewWebBrowser->url() == url;
+void TMainUserInterface::NavigatePreview(const std::string& path) {
+    const QUrl url = m_widgets.PreviewPage->UrlOfFile(Text(path));
+    m_widgets.PreviewPage->AllowPage(url);
+    const bool samePage = m_widgets.PreviewWebBrowser->url() == url;
     // A refresh while the last one still loads keeps the position taken before that one: the
     // half-loaded page is at its top.
     if (!samePage) {
         m_previewScroll = QPointF();
     } else if (!m_previewLoading) {
-        m_previewScroll = m_previewWebBrowser->page()->scrollPosition();
+        m_previewScroll = m_widgets.PreviewWebBrowser->page()->scrollPosition();
     }
     m_previewLoading = true;
-    Navigate(m_previewWebBrowser, path);
+    Navigate(m_widgets.PreviewWebBrowser, path);
 }
 
-void TTarvexForm::ShowQuickHelpPage(const std::string& path) {
-    Navigate(m_helpBrowser, path);
+void TMainUserInterface::ShowQuickHelpPage(const std::string& path) {
+    Navigate(m_widgets.HelpBrowser, path);
 }
 
-void TTarvexForm::OpenWebAddress(const std::string& address) {
+void TMainUserInterface::OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(Text(address)));
 }
 
-void TTarvexForm::ShowScriptWarnings(const std::vector<std::string>& warnings) {
+void TMainUserInterface::ShowScriptWarnings(const std::vector<std::string>& warnings) {
     QStringList texts;
     for (const std::string& warning : warnings) {
         texts << Text(warning);
     }
-    m_scriptWarningsForm->SetWarnings(texts);
-    m_scriptWarningsButton->setText(texts.size() == 1
-                                        ? QStringLiteral("Menu script: 1 warning")
-                                        : QStringLiteral("Menu script: %1 warnings").arg(texts.size()));
-    m_scriptWarningsButton->setVisible(!texts.isEmpty());
+    m_widgets.ScriptWarningsForm->SetWarnings(texts);
+    m_widgets.ScriptWarningsButton->setText(
+        texts.size() == 1 ? QStringLiteral("Menu script: 1 warning")
+                          : QStringLiteral("Menu script: %1 warnings").arg(texts.size()));
+    m_widgets.ScriptWarningsButton->setVisible(!texts.isEmpty());
     if (texts.isEmpty()) {
-        m_scriptWarningsForm->hide();
+        m_widgets.ScriptWarningsForm->hide();
     }
 }
 
-bool TTarvexForm::ConfirmReplaceFile(const std::string& path) {
+bool TMainUserInterface::ConfirmReplaceFile(const std::string& path) {
     // Asked while the busy cursor is up; the question needs the ordinary pointer.
     const bool busy = QApplication::overrideCursor() != nullptr;
     if (busy) {
@@ -382,7 +304,7 @@ bool TTarvexForm::ConfirmReplaceFile(const std::string& path) {
     return box.clickedButton() == yes;
 }
 
-void TTarvexForm::SetBusy(bool busy) {
+void TMainUserInterface::SetBusy(bool busy) {
     if (busy) {
         QApplication::setOverrideCursor(Qt::BusyCursor);
     } else if (QApplication::overrideCursor()) {
@@ -390,16 +312,45 @@ void TTarvexForm::SetBusy(bool busy) {
     }
 }
 
-void TTarvexForm::ReportError(const std::string& text) {
+void TMainUserInterface::ReportError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), Text(text), QMessageBox::Ok,
                     DialogParent());
     SetFixedDialogFrame(&box);
     box.exec();
 }
 
-void TTarvexForm::CloseMainWindow() {
+void TMainUserInterface::CloseMainWindow() {
     // After the command that asked for it has returned, like any other close request.
-    QTimer::singleShot(0, this, &QWidget::close);
+    QTimer::singleShot(0, &m_window, &QWidget::close);
+}
+
+void TMainUserInterface::ShowCustomizeDialog() {
+    if (!m_widgets.CustomizeDialog) {
+        m_widgets.CustomizeDialog =
+            new TCustomizeDialog(m_widgets.Actions, {m_widgets.FileToolBar, m_widgets.CommandsToolBar},
+                                 m_window.menuBar(), &m_window);
+    }
+    m_widgets.CustomizeDialog->show();
+    m_widgets.CustomizeDialog->raise();
+    m_widgets.CustomizeDialog->activateWindow();
+}
+
+void TMainUserInterface::ShowAboutBox() {
+    CreateSecondaryForms();
+    m_widgets.AboutForm->exec();
+}
+
+void TMainUserInterface::FollowPreviewLoads() {
+    // A refresh of the same page comes back to where the person had scrolled it.
+    QWebEngineView* preview = m_widgets.PreviewWebBrowser;
+    connect(preview, &QWebEngineView::loadFinished, this, [this, preview](bool ok) {
+        m_previewLoading = false;
+        if (ok && !m_previewScroll.isNull()) {
+            preview->page()->runJavaScript(
+                QStringLiteral("window.scrollTo(%1, %2)").arg(m_previewScroll.x()).arg(m_previewScroll.y()));
+        }
+        m_previewScroll = QPointF();
+    });
 }
 
 } // namespace tarvex

@@ -291,7 +291,7 @@ void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
     };
     auto folder = test::MakeAppFolder();
     TTarvexForm form(folder->path());
-    QCOMPARE(form.Actions().size(), icons.size());
+    QCOMPARE(form.Widgets().Actions.size(), icons.size());
     std::map<QKeySequence, QString> owners;
     for (const QAction* action : form.findChildren<QAction*>()) {
         for (const QKeySequence& key : action->shortcuts()) {
@@ -301,7 +301,7 @@ void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
         }
     }
     QCOMPARE(owners[QKeySequence("Ctrl+S")], QString("SaveAction"));
-    for (const QAction* action : form.Actions()) {
+    for (const QAction* action : form.Widgets().Actions) {
         const auto expected = icons.find(action->objectName());
         QVERIFY2(expected != icons.end(), qPrintable(action->objectName()));
         const QImage shown = action->icon().pixmap(16).toImage();

@@ -67,9 +67,10 @@ void TMainWindowFilesTest::SaveQuestionOnClose() {
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
     const QString project = s.Folder->filePath("closing.xml");
     // A cell left open with text the grid has not handed on yet: the close must still see it.
-    ClickNode(form.ObjectsTreeView(), Find(form.ObjectsTreeView()->TreeModel(), "Menu group name"));
-    TypeInto(form.MenuItemValueEditor(), "Caption", "x");
-    for (QLineEdit* e : form.MenuItemValueEditor()->viewport()->findChildren<QLineEdit*>()) {
+    ClickNode(form.Widgets().ObjectsTreeView,
+              Find(form.Widgets().ObjectsTreeView->TreeModel(), "Menu group name"));
+    TypeInto(form.Widgets().MenuItemValueEditor, "Caption", "x");
+    for (QLineEdit* e : form.Widgets().MenuItemValueEditor->viewport()->findChildren<QLineEdit*>()) {
         if (e->isVisible()) {
             e->setText("Typed, never left");
         }
@@ -137,11 +138,11 @@ void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
         TTarvexForm& form = *s.Form;
         QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
         QVERIFY(form.windowState() & Qt::WindowMaximized);
-        QVERIFY(form.FileToolBar()->isVisible());
-        QVERIFY(form.CommandsToolBar()->isVisible());
-        QCOMPARE(form.CurrentWindowSettings().WinState, 2);
+        QVERIFY(form.Widgets().FileToolBar->isVisible());
+        QVERIFY(form.Widgets().CommandsToolBar->isVisible());
+        QCOMPARE(form.WindowSettings().Current().WinState, 2);
         // The toolbar band: File on the first row, Commands on the second.
-        QVERIFY(form.CommandsToolBar()->y() > form.FileToolBar()->y());
+        QVERIFY(form.Widgets().CommandsToolBar->y() > form.Widgets().FileToolBar->y());
 
         TWindowSettings wanted = TWindowSettings::Defaults();
         wanted.WinState = 0;
@@ -152,9 +153,9 @@ void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
         wanted.FileToolBarVisible = 0;
         wanted.ObjectsTree = 150;
         wanted.LeftPanel = 320;
-        form.ApplyWindowSettings(wanted);
+        form.WindowSettings().Apply(wanted);
         QTest::qWait(50);
-        const TWindowSettings now = form.CurrentWindowSettings();
+        const TWindowSettings now = form.WindowSettings().Current();
         QCOMPARE(now.WinState, 0);
         QCOMPARE(now.Width, 700);
         QCOMPARE(now.Heigth, 450);
@@ -177,12 +178,12 @@ void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    QVERIFY(!form.FileToolBar()->isVisible());
-    QVERIFY(form.CommandsToolBar()->isVisible());
+    QVERIFY(!form.Widgets().FileToolBar->isVisible());
+    QVERIFY(form.Widgets().CommandsToolBar->isVisible());
     QVERIFY(!(form.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)));
     QCOMPARE(form.width(), 700);
-    QCOMPARE(form.CurrentWindowSettings().ObjectsTree, 150);
-    QCOMPARE(form.CurrentWindowSettings().LeftPanel, 320);
+    QCOMPARE(form.WindowSettings().Current().ObjectsTree, 150);
+    QCOMPARE(form.WindowSettings().Current().LeftPanel, 320);
 
     // The command-bar layout file is ours, written on request, and lists the bars' contents.
     QVERIFY(form.SaveCommandBarLayout());
@@ -203,14 +204,14 @@ void TMainWindowFilesTest::AProjectNamedAtStartOpensAfterStartup() {
     form.SetStartupFile(project);
     // The start-up steps come first: the first New's style question.
     const auto asked = test::OnNextModal([&](QWidget* w) {
-        form.StyleTemplateForm()->InsertButton()->click();
+        form.Widgets().StyleTemplateForm->InsertButton()->click();
         (void)w;
     });
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
     QVERIFY(*asked);
     QCOMPARE(QString::fromStdString(form.Editor().ProjectFileName()), project);
-    QVERIFY(form.ObjectsTreeView()->TreeModel()->rowCount() > 2);
+    QVERIFY(form.Widgets().ObjectsTreeView->TreeModel()->rowCount() > 2);
     QCOMPARE(QString::fromStdString(form.Editor().RecentFiles().Paths().front()), project);
     CloseAnsweringNo(form);
 }
@@ -219,8 +220,8 @@ void TMainWindowFilesTest::PreviewKeepsItsScrollPositionAcrossRefreshes() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    QWebEnginePage* page = form.PreviewWebBrowser()->page();
-    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
+    QWebEnginePage* page = form.Widgets().PreviewWebBrowser->page();
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Menu group name"), 20000);
     // Scrolled to its end, the page's own height whatever the pane's size.
     page->runJavaScript("window.scrollTo(0, document.documentElement.scrollHeight);");
     QTRY_VERIFY_WITH_TIMEOUT(page->scrollPosition().y() > 20, 10000);
@@ -228,9 +229,9 @@ void TMainWindowFilesTest::PreviewKeepsItsScrollPositionAcrossRefreshes() {
 
     // Refreshes in quick succession (a person walking the tree): the second starts while the
     // first still loads.
-    QSignalSpy loaded(form.PreviewWebBrowser(), &QWebEngineView::loadFinished);
-    form.Action(TActionId::UpdatePreviewAction)->trigger();
-    form.Action(TActionId::UpdatePreviewAction)->trigger();
+    QSignalSpy loaded(form.Widgets().PreviewWebBrowser, &QWebEngineView::loadFinished);
+    form.Widgets().Action(TActionId::UpdatePreviewAction)->trigger();
+    form.Widgets().Action(TActionId::UpdatePreviewAction)->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!loaded.isEmpty(), 20000);
     QTRY_COMPARE_WITH_TIMEOUT(qRound(page->scrollPosition().y()), scrolled, 10000);
 
@@ -274,36 +275,36 @@ void TMainWindowFilesTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
     QVERIFY(form.Editor().LoadProject(projectPath.toStdString()));
 
     // The engine and menu.js beside the page loaded: the menu is drawn.
-    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Secret keeper"), 20000);
-    QVERIFY(form.ScriptWarningsButton()->isVisible());
-    QCOMPARE(form.ScriptWarningsForm()->WarningsList()->count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Secret keeper"), 20000);
+    QVERIFY(form.Widgets().ScriptWarningsButton->isVisible());
+    QCOMPARE(form.Widgets().ScriptWarningsForm->WarningsList()->count(), 1);
     QVERIFY(QApplication::activeModalWidget() == nullptr);
 
     const QString fetchFile =
         QStringLiteral("fetch('%1').then(r => r.text()).then(t => { tvxResult = 'read ' + t; },"
                        " () => { tvxResult = 'blocked'; });")
             .arg(secretUrl);
-    QCOMPARE(PageResult(form.PreviewWebBrowser(), fetchFile), QString("blocked"));
+    QCOMPARE(PageResult(form.Widgets().PreviewWebBrowser, fetchFile), QString("blocked"));
     const QString xhrFile =
         QStringLiteral("try { const x = new XMLHttpRequest(); x.open('GET', '%1', false); x.send();"
                        " tvxResult = 'read ' + x.responseText; } catch (e) { tvxResult = 'blocked'; }")
             .arg(secretUrl);
-    QCOMPARE(PageResult(form.PreviewWebBrowser(), xhrFile), QString("blocked"));
-    QVERIFY(form.PreviewWebBrowser()->title() != QLatin1String("TOP SECRET"));
+    QCOMPARE(PageResult(form.Widgets().PreviewWebBrowser, xhrFile), QString("blocked"));
+    QVERIFY(form.Widgets().PreviewWebBrowser->title() != QLatin1String("TOP SECRET"));
 
     TOpenedUrls opened;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "Open");
-    const QUrl previewUrl = form.PreviewWebBrowser()->url();
-    form.PreviewWebBrowser()->page()->runJavaScript(
+    const QUrl previewUrl = form.Widgets().PreviewWebBrowser->url();
+    form.Widgets().PreviewWebBrowser->page()->runJavaScript(
         "document.querySelector('a[href$=\"elsewhere.htm\"]').click()");
     // The page's own script clicked, not the author: nothing reaches the system, and a path in
     // the program's own folder never would.
-    QCOMPARE(PageResult(form.PreviewWebBrowser(), QStringLiteral("tvxResult = 'still here';")),
+    QCOMPARE(PageResult(form.Widgets().PreviewWebBrowser, QStringLiteral("tvxResult = 'still here';")),
              QString("still here"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QVERIFY(opened.Urls.isEmpty());
-    QCOMPARE(form.PreviewWebBrowser()->url(), previewUrl);
-    QVERIFY(PageText(form.PreviewWebBrowser()).contains("Secret keeper"));
+    QCOMPARE(form.Widgets().PreviewWebBrowser->url(), previewUrl);
+    QVERIFY(PageText(form.Widgets().PreviewWebBrowser).contains("Secret keeper"));
 
     CloseAnsweringNo(form);
 }
@@ -354,7 +355,7 @@ void TMainWindowFilesTest::FileDialogListsDescriptionsAndAllFiles() {
         withAllFiles = listed(dialog);
         dialog->reject();
     });
-    QCOMPARE(form.OpenFileDialog(request), std::nullopt);
+    QCOMPARE(form.UserInterface().OpenFileDialog(request), std::nullopt);
     // The person sees the descriptions as given, and "All files" means every file.
     QCOMPARE(choices, QStringList({"Tarvex Files (xml)", "All files"}));
     QCOMPARE(withProjectFilter, QStringList({"menu.xml"}));
@@ -378,7 +379,7 @@ void TMainWindowFilesTest::FileDialogListsDescriptionsAndAllFiles() {
             dialog->reject();
         });
     });
-    const std::optional<std::string> typed = form.OpenFileDialog(request);
+    const std::optional<std::string> typed = form.UserInterface().OpenFileDialog(request);
     QVERIFY(typed.has_value());
     QCOMPARE(QFileInfo(QString::fromStdString(*typed)).fileName(), QString("missing.xml"));
     QCOMPARE(QFileInfo(QString::fromStdString(*typed)).absolutePath(),
@@ -399,7 +400,7 @@ void TMainWindowFilesTest::FileDialogListsDescriptionsAndAllFiles() {
         }
         w->close();
     });
-    QCOMPARE(form.SaveFileDialog(publish), std::nullopt);
+    QCOMPARE(form.UserInterface().SaveFileDialog(publish), std::nullopt);
     QCOMPARE(title, QString("Publish menu"));
     QCOMPARE(folderShown, QFileInfo(files.path()).absoluteFilePath());
 }
@@ -408,13 +409,13 @@ void TMainWindowFilesTest::AnyScriptTypedSavedReopenedAndPreviewed() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    auto* model = form.ObjectsTreeView()->TreeModel();
+    auto* model = form.Widgets().ObjectsTreeView->TreeModel();
     // Cyrillic, Greek, CJK, Arabic, Hebrew, an emoji, and "e" with a combining acute accent.
     const QString typed = QString::fromUtf8("Продукты Ελληνικά 製品 عربي עברית 😀 Cafe\xCC\x81");
     const QString stored = QString::fromUtf8("Продукты Ελληνικά 製品 عربي עברית 😀 Café");
-    ClickNode(form.ObjectsTreeView(), Find(model, "Menu group name"));
-    TypeInto(form.MenuItemValueEditor(), "Caption", typed);
-    ClickNode(form.ObjectsTreeView(), model->index(0, 0));
+    ClickNode(form.Widgets().ObjectsTreeView, Find(model, "Menu group name"));
+    TypeInto(form.Widgets().MenuItemValueEditor, "Caption", typed);
+    ClickNode(form.Widgets().ObjectsTreeView, model->index(0, 0));
     const QModelIndex group = Find(model, stored);
     QVERIFY(group.isValid());
     QCOMPARE(TTreeModel::NodeOf(group)->Item().Caption.str(), stored.toStdString());
@@ -436,9 +437,9 @@ void TMainWindowFilesTest::AnyScriptTypedSavedReopenedAndPreviewed() {
     QVERIFY(bytes.startsWith(R"(<?xml version="1.0" encoding="utf-8"?>)"));
     QVERIFY(bytes.contains("<Caption>" + stored.toUtf8() + "</Caption>"));
 
-    ClickNode(form.ObjectsTreeView(), Find(model, stored));
-    TypeInto(form.MenuItemValueEditor(), "Caption", "Changed");
-    ClickNode(form.ObjectsTreeView(), model->index(0, 0));
+    ClickNode(form.Widgets().ObjectsTreeView, Find(model, stored));
+    TypeInto(form.Widgets().MenuItemValueEditor, "Caption", "Changed");
+    ClickNode(form.Widgets().ObjectsTreeView, model->index(0, 0));
     QVERIFY(Find(model, "Changed").isValid());
     QAction* recent = form.findChild<QAction*>("Action1");
     QVERIFY(recent);
@@ -450,7 +451,7 @@ void TMainWindowFilesTest::AnyScriptTypedSavedReopenedAndPreviewed() {
     if (!QFile::exists(s.Folder->filePath("help/temp/one.js"))) {
         QSKIP("The menu engine (help/temp/one.js) is not in the build yet");
     }
-    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains(stored), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains(stored), 20000);
     CloseAnsweringNo(form);
 }
 
@@ -489,12 +490,12 @@ void TMainWindowFilesTest::BookmarksImportedThroughTheReviewDialog() {
         TypeFileNameOnceSettled(dialog, QFileInfo(bookmarks).fileName());
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
-    form.Action(TActionId::ImportBookmarksAction)->trigger();
+    form.Widgets().Action(TActionId::ImportBookmarksAction)->trigger();
     QVERIFY(reviewed);
-    const TTreeModel* model = form.ObjectsTreeView()->TreeModel();
+    const TTreeModel* model = form.Widgets().ObjectsTreeView->TreeModel();
     const QModelIndex group = Find(model, "Bookmarks");
     QVERIFY(group.isValid());
-    QCOMPARE(form.ObjectsTreeView()->currentIndex(), group);
+    QCOMPARE(form.Widgets().ObjectsTreeView->currentIndex(), group);
     QVERIFY(Find(model, "Bookmarks bar", group).isValid());
     QVERIFY(!Find(model, "Other bookmarks", group).isValid());
     CloseAnsweringNo(form);

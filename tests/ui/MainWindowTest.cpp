@@ -83,10 +83,10 @@ void TMainWindowTest::ActionTable() {
     TTarvexForm form(folder->path());
     QCOMPARE(form.windowTitle(), QString("Korvane Tarvex"));
     QCOMPARE(form.objectName(), QString("TarvexForm"));
-    QCOMPARE(int(form.Actions().size()), 32);
+    QCOMPARE(int(form.Widgets().Actions.size()), 32);
     QCOMPARE(int(expected.size()), 32);
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const QAction* a = form.Actions()[i];
+        const QAction* a = form.Widgets().Actions[i];
         const TExpected& e = expected[i];
         QCOMPARE(a->objectName(), QString(e.Name));
         QCOMPARE(a->property("category").toString(), QString(e.Category));
@@ -96,17 +96,17 @@ void TMainWindowTest::ActionTable() {
         QCOMPARE(a->shortcut(), QKeySequence(QString(e.Shortcut)));
         QVERIFY2(!a->icon().isNull(), e.Name);
     }
-    QCOMPARE(form.Action(TActionId::RedoAction)->shortcuts(),
+    QCOMPARE(form.Widgets().Action(TActionId::RedoAction)->shortcuts(),
              QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     // Before the first New there is no project to save; the group help has no command at all.
-    QVERIFY(!form.Action(TActionId::SaveAction)->isEnabled());
-    QVERIFY(!form.Action(TActionId::acHelpGroup)->isEnabled());
+    QVERIFY(!form.Widgets().Action(TActionId::SaveAction)->isEnabled());
+    QVERIFY(!form.Widgets().Action(TActionId::acHelpGroup)->isEnabled());
 }
 
 void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     auto folder = test::MakeAppFolder();
     TTarvexForm form(folder->path());
-    QMenuBar* bar = form.ActionMainMenuBar1();
+    QMenuBar* bar = form.menuBar();
     QCOMPARE(EntryTexts(bar->actions()),
              QStringList({"&File", "&Edit", "&Menu", "&Styles", "&Preview", "&Tools", "&Help"}));
     const QList<QStringList> menus = {
@@ -127,27 +127,27 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     }
     QAction* recent = bar->actions().at(0)->menu()->actions().at(8);
     QVERIFY(recent->menu());
-    QCOMPARE(recent->menu(), form.RecentFilesMenu());
-    QVERIFY(form.RecentFilesMenu()->actions().isEmpty());
+    QCOMPARE(recent->menu(), form.Widgets().RecentFilesMenu);
+    QVERIFY(form.Widgets().RecentFilesMenu->actions().isEmpty());
 
     // A menu entry runs its command and follows its enabled state.
     QAction* saveEntry = bar->actions().at(0)->menu()->actions().at(2);
-    QCOMPARE(saveEntry->isEnabled(), form.Action(TActionId::SaveAction)->isEnabled());
+    QCOMPARE(saveEntry->isEnabled(), form.Widgets().Action(TActionId::SaveAction)->isEnabled());
     QCOMPARE(saveEntry->shortcut(), QKeySequence("Ctrl+S"));
     QCOMPARE(saveEntry->statusTip(), QString("Save current project"));
 
-    QCOMPARE(EntryTexts(form.FileToolBar()->actions(), true),
+    QCOMPARE(EntryTexts(form.Widgets().FileToolBar->actions(), true),
              QStringList({"NewAction", "OpenAction", "SaveAction", "-", "UndoAction", "RedoAction", "-",
                           "PublishAction", "-", "CustomizeActionBars1", "-", "HelpHowUseAction",
                           "HomePageAction", "EMailToUsAction", "-", "ExitAction"}));
     QCOMPARE(
-        EntryTexts(form.CommandsToolBar()->actions(), true),
+        EntryTexts(form.Widgets().CommandsToolBar->actions(), true),
         QStringList({"UpdatePreviewAction", "-", "NewGroupAction", "DelGroupAction", "-", "NewMenuItemAction",
                      "DeleteMenuItemAction", "-", "NewStyleAction", "StyleTemplateAction", "DelStyleAction",
                      "-", "AddToFavoritesAction", "-", "OpenPreviewAction", "DefaultPreviewAction"}));
-    QCOMPARE(form.FileToolBar()->windowTitle(), QString("File"));
-    QCOMPARE(form.CommandsToolBar()->windowTitle(), QString("Commands"));
-    for (QToolBar* toolBar : {form.FileToolBar(), form.CommandsToolBar()}) {
+    QCOMPARE(form.Widgets().FileToolBar->windowTitle(), QString("File"));
+    QCOMPARE(form.Widgets().CommandsToolBar->windowTitle(), QString("Commands"));
+    for (QToolBar* toolBar : {form.Widgets().FileToolBar, form.Widgets().CommandsToolBar}) {
         QVERIFY(toolBar->isMovable());
         // Moved only within the band across the top, never to another side or out of the window.
         QCOMPARE(toolBar->allowedAreas(), Qt::ToolBarAreas(Qt::TopToolBarArea));
@@ -155,40 +155,40 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
         QCOMPARE(form.toolBarArea(toolBar), Qt::TopToolBarArea);
     }
     auto* button = qobject_cast<QToolButton*>(
-        form.CommandsToolBar()->widgetForAction(form.Action(TActionId::NewGroupAction)));
+        form.Widgets().CommandsToolBar->widgetForAction(form.Widgets().Action(TActionId::NewGroupAction)));
     QVERIFY(button);
     QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
 
-    QCOMPARE(EntryTexts(form.MenuCreatorPopup()->actions()),
+    QCOMPARE(EntryTexts(form.Widgets().MenuCreatorPopup->actions()),
              QStringList({"U&pdate Preview", "-", "&New menu group", "&Delete menu group", "-",
                           "N&ew menu item", "De&lete menu item"}));
-    QCOMPARE(EntryTexts(form.MenuStylePopup()->actions()),
+    QCOMPARE(EntryTexts(form.Widgets().MenuStylePopup->actions()),
              QStringList({"U&pdate Preview", "-", "&New style", "&Insert favorete style", "&Delete style",
                           "-", "&Add to favorites"}));
 
     // The import command is reachable only through Customize.
-    QAction* import = form.Action(TActionId::ImportWinFavoritAction);
+    QAction* import = form.Widgets().Action(TActionId::ImportWinFavoritAction);
     for (QAction* title : bar->actions()) {
         for (QAction* entry : title->menu()->actions()) {
             QVERIFY(entry->text() != "From windows favorities");
         }
     }
-    QVERIFY(!form.FileToolBar()->actions().contains(import));
-    QVERIFY(!form.CommandsToolBar()->actions().contains(import));
+    QVERIFY(!form.Widgets().FileToolBar->actions().contains(import));
+    QVERIFY(!form.Widgets().CommandsToolBar->actions().contains(import));
 }
 
 void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    auto enabled = [&](TActionId id) { return form.Action(id)->isEnabled(); };
+    auto enabled = [&](TActionId id) { return form.Widgets().Action(id)->isEnabled(); };
 
-    QCOMPARE(form.ControlsPageControl()->tabText(0), QString("Menu creator"));
-    QCOMPARE(form.ControlsPageControl()->tabText(1), QString("Menu styles"));
-    QCOMPARE(form.PageControl1()->tabText(0), QString("Preview"));
-    QCOMPARE(form.PageControl1()->tabText(1), QString("Quick help"));
-    QCOMPARE(form.ControlsPageControl()->currentIndex(), 0);
-    QCOMPARE(form.PageControl1()->currentIndex(), 0);
+    QCOMPARE(form.Widgets().ControlsPageControl->tabText(0), QString("Menu creator"));
+    QCOMPARE(form.Widgets().ControlsPageControl->tabText(1), QString("Menu styles"));
+    QCOMPARE(form.Widgets().PageControl1->tabText(0), QString("Preview"));
+    QCOMPARE(form.Widgets().PageControl1->tabText(1), QString("Quick help"));
+    QCOMPARE(form.Widgets().ControlsPageControl->currentIndex(), 0);
+    QCOMPARE(form.Widgets().PageControl1->currentIndex(), 0);
     QVERIFY(enabled(TActionId::SaveAction));
     QVERIFY(enabled(TActionId::NewGroupAction));
     QVERIFY(enabled(TActionId::ImportWinFavoritAction));
@@ -199,9 +199,10 @@ void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
     QVERIFY(!enabled(TActionId::DelStyleAction));
     QVERIFY(!enabled(TActionId::AddToFavoritesAction));
     QVERIFY(!enabled(TActionId::acHelpGroup));
-    QTRY_VERIFY_WITH_TIMEOUT(form.HelpBrowser()->url().toString().endsWith("help/online/menu.htm"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(form.Widgets().HelpBrowser->url().toString().endsWith("help/online/menu.htm"),
+                             5000);
 
-    form.ControlsPageControl()->setCurrentIndex(1);
+    form.Widgets().ControlsPageControl->setCurrentIndex(1);
     QTRY_VERIFY(enabled(TActionId::NewStyleAction));
     QVERIFY(enabled(TActionId::StyleTemplateAction));
     QVERIFY(enabled(TActionId::DelStyleAction));
@@ -212,8 +213,9 @@ void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
     QVERIFY(!enabled(TActionId::DelGroupAction));
     QVERIFY(!enabled(TActionId::acHelpGroup));
     // The pane follows in the background: the Preview page stays in front.
-    QTRY_VERIFY_WITH_TIMEOUT(form.HelpBrowser()->url().toString().endsWith("help/online/style.htm"), 5000);
-    QCOMPARE(form.PageControl1()->currentIndex(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(form.Widgets().HelpBrowser->url().toString().endsWith("help/online/style.htm"),
+                             5000);
+    QCOMPARE(form.Widgets().PageControl1->currentIndex(), 0);
 
     // A style added on this page shows up in the "Menu Style" list after switching back.
     test::OnNextModal([](QWidget* w) {
@@ -225,11 +227,11 @@ void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
         input->setTextValue("Extra");
         input->accept();
     });
-    form.Action(TActionId::NewStyleAction)->trigger();
-    QCOMPARE(form.MenuStyleTreeView()->model()->rowCount(), 2);
-    QCOMPARE(form.MenuStyleTreeView()->model()->index(1, 0).data().toString(), QString("Extra"));
+    form.Widgets().Action(TActionId::NewStyleAction)->trigger();
+    QCOMPARE(form.Widgets().MenuStyleTreeView->model()->rowCount(), 2);
+    QCOMPARE(form.Widgets().MenuStyleTreeView->model()->index(1, 0).data().toString(), QString("Extra"));
 
-    form.ControlsPageControl()->setCurrentIndex(0);
+    form.Widgets().ControlsPageControl->setCurrentIndex(0);
     QTRY_VERIFY(enabled(TActionId::NewGroupAction));
     QVERIFY(!enabled(TActionId::NewStyleAction));
     const TValueEditor& options = form.Editor().MenuValueList();
@@ -247,47 +249,49 @@ void TMainWindowTest::GridEditReachesRecordAndPreviewOnSelectionChange() {
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
     const bool engine = QFile::exists(s.Folder->filePath("help/temp/one.js"));
-    auto* model = form.ObjectsTreeView()->TreeModel();
+    auto* model = form.Widgets().ObjectsTreeView->TreeModel();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
 
     const QModelIndex group = Find(model, "Menu group name");
     QVERIFY(group.isValid());
-    ClickNode(form.ObjectsTreeView(), group);
+    ClickNode(form.Widgets().ObjectsTreeView, group);
     QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
-    QTRY_VERIFY(form.MenuItemValueEditor()->isVisible());
-    QVERIFY(!form.MenuValueList()->isVisible());
-    const TPropertyGrid* itemGrid = form.MenuItemValueEditor();
+    QTRY_VERIFY(form.Widgets().MenuItemValueEditor->isVisible());
+    QVERIFY(!form.Widgets().MenuValueList->isVisible());
+    const TPropertyGrid* itemGrid = form.Widgets().MenuItemValueEditor;
     QCOMPARE(itemGrid->columnWidth(0) + itemGrid->columnWidth(1), itemGrid->viewport()->width());
-    QCOMPARE(form.MenuItemValueEditor()
-                 ->model()
-                 ->index(RowOf(form.MenuItemValueEditor(), "Caption"), 1)
+    QCOMPARE(form.Widgets()
+                 .MenuItemValueEditor->model()
+                 ->index(RowOf(form.Widgets().MenuItemValueEditor, "Caption"), 1)
                  .data()
                  .toString(),
              QString("Menu group name"));
 
     if (engine) {
-        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Menu group name"),
+                                 20000);
     }
 
     // Typed text sits in the row; the record and the tree change only at the commit.
-    TypeInto(form.MenuItemValueEditor(), "Caption", "Products & more");
+    TypeInto(form.Widgets().MenuItemValueEditor, "Caption", "Products & more");
     QCOMPARE(form.Editor().MenuItemValueEditor().Value("Caption"), std::string("Products & more"));
     QCOMPARE(TTreeModel::NodeOf(group)->Item().Caption.str(), std::string("Menu group name"));
 
     const QModelIndex options = model->index(0, 0);
-    ClickNode(form.ObjectsTreeView(), options);
+    ClickNode(form.Widgets().ObjectsTreeView, options);
     QCOMPARE(TTreeModel::NodeOf(group)->Item().Caption.str(), std::string("Products & more"));
     QCOMPARE(group.data().toString(), QString("Products & more"));
-    QTRY_VERIFY(form.MenuValueList()->isVisible());
-    QVERIFY(!form.MenuItemValueEditor()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(form.HelpBrowser()->url().toString().endsWith("help/online/webmenu.htm"), 5000);
+    QTRY_VERIFY(form.Widgets().MenuValueList->isVisible());
+    QVERIFY(!form.Widgets().MenuItemValueEditor->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(form.Widgets().HelpBrowser->url().toString().endsWith("help/online/webmenu.htm"),
+                             5000);
 
     if (!engine) {
         QSKIP("The menu engine (help/temp/one.js) is not in the build yet");
     }
     // The preview runs the menu.js written just now, not a cached one.
-    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Products & more"), 20000);
-    QVERIFY(!PageText(form.PreviewWebBrowser()).contains("Menu group name"));
+    QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Products & more"), 20000);
+    QVERIFY(!PageText(form.Widgets().PreviewWebBrowser).contains("Menu group name"));
 
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
     form.close();
@@ -298,7 +302,7 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
     const bool engine = QFile::exists(s.Folder->filePath("help/temp/one.js"));
-    auto* model = form.ObjectsTreeView()->TreeModel();
+    auto* model = form.Widgets().ObjectsTreeView->TreeModel();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     // Shortcuts reach only the active window.
     form.activateWindow();
@@ -307,49 +311,50 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
     // dialog, whose late activation the offscreen platform delivers under load.
     QApplication::setActiveWindow(&form);
     const QPersistentModelIndex group = Find(model, "Menu group name");
-    ClickNode(form.ObjectsTreeView(), group);
+    ClickNode(form.Widgets().ObjectsTreeView, group);
     QCOMPARE(form.windowTitle(), QString("Untitled \u2014 Korvane Tarvex"));
 
     // In an open cell, Ctrl+Z belongs to the cell's own typing.
-    TypeInto(form.MenuItemValueEditor(), "Caption", "Products");
+    TypeInto(form.Widgets().MenuItemValueEditor, "Caption", "Products");
     auto* cell = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(cell);
     QTest::keyClick(cell, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(cell->text(), QString("Menu group name"));
-    QVERIFY(!form.Action(TActionId::UndoAction)->isEnabled());
+    QVERIFY(!form.Widgets().Action(TActionId::UndoAction)->isEnabled());
 
     cell->selectAll();
     QTest::keyClicks(cell, "Products");
-    ClickNode(form.ObjectsTreeView(), model->index(0, 0));
+    ClickNode(form.Widgets().ObjectsTreeView, model->index(0, 0));
     QCOMPARE(group.data().toString(), QString("Products"));
-    QCOMPARE(form.Action(TActionId::UndoAction)->iconText(), QString("Undo Change Caption"));
+    QCOMPARE(form.Widgets().Action(TActionId::UndoAction)->iconText(), QString("Undo Change Caption"));
     QCOMPARE(form.windowTitle(), QString("Untitled* \u2014 Korvane Tarvex"));
     if (engine) {
-        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Products"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Products"), 20000);
     }
 
-    QTest::keyClick(form.ObjectsTreeView(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(form.Widgets().ObjectsTreeView, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(group.data().toString(), QString("Menu group name"));
     QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
-    QTRY_COMPARE(form.ObjectsTreeView()->currentIndex(), QModelIndex(group));
+    QTRY_COMPARE(form.Widgets().ObjectsTreeView->currentIndex(), QModelIndex(group));
     QCOMPARE(form.windowTitle(), QString("Untitled \u2014 Korvane Tarvex"));
-    QCOMPARE(form.Action(TActionId::RedoAction)->iconText(), QString("Redo Change Caption"));
+    QCOMPARE(form.Widgets().Action(TActionId::RedoAction)->iconText(), QString("Redo Change Caption"));
     if (engine) {
-        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
-        QVERIFY(!PageText(form.PreviewWebBrowser()).contains("Products"));
+        QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Menu group name"),
+                                 20000);
+        QVERIFY(!PageText(form.Widgets().PreviewWebBrowser).contains("Products"));
     }
 
     // A deleted group comes back whole, in its place, as the same node.
     TTreeNode* groupNode = TTreeModel::NodeOf(group);
     const int rows = model->rowCount();
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "OK")->click(); });
-    form.Action(TActionId::DelGroupAction)->trigger();
+    form.Widgets().Action(TActionId::DelGroupAction)->trigger();
     QCOMPARE(model->rowCount(), rows - 1);
-    form.Action(TActionId::UndoAction)->trigger();
+    form.Widgets().Action(TActionId::UndoAction)->trigger();
     QCOMPARE(model->rowCount(), rows);
     QCOMPARE(TTreeModel::NodeOf(model->index(1, 0)), groupNode);
     QCOMPARE(model->rowCount(model->index(1, 0)), 2);
-    QTRY_COMPARE(TTreeModel::NodeOf(form.ObjectsTreeView()->currentIndex()), groupNode);
+    QTRY_COMPARE(TTreeModel::NodeOf(form.Widgets().ObjectsTreeView->currentIndex()), groupNode);
     // Unchanged again: the window closes without the save question.
     form.close();
     QVERIFY(!form.isVisible());
@@ -359,11 +364,11 @@ void TMainWindowTest::NewGroupKeepsSelectionAndOpenGroups() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    auto* model = form.ObjectsTreeView()->TreeModel();
+    auto* model = form.Widgets().ObjectsTreeView->TreeModel();
     const QModelIndex group = Find(model, "Menu group name");
-    form.ObjectsTreeView()->expand(group);
-    ClickNode(form.ObjectsTreeView(), model->index(1, 0, group));
-    QVERIFY(form.Action(TActionId::NewMenuItemAction)->isEnabled());
+    form.Widgets().ObjectsTreeView->expand(group);
+    ClickNode(form.Widgets().ObjectsTreeView, model->index(1, 0, group));
+    QVERIFY(form.Widgets().Action(TActionId::NewMenuItemAction)->isEnabled());
 
     test::OnNextModal([](QWidget* w) {
         auto* input = qobject_cast<QInputDialog*>(w);
@@ -377,19 +382,19 @@ void TMainWindowTest::NewGroupKeepsSelectionAndOpenGroups() {
         input->setTextValue("Inner");
         input->accept();
     });
-    form.Action(TActionId::NewGroupAction)->trigger();
+    form.Widgets().Action(TActionId::NewGroupAction)->trigger();
     QTest::qWait(20);
     const QModelIndex inner = Find(model, "Inner");
     QVERIFY(inner.isValid());
     QCOMPARE(inner.parent(), QPersistentModelIndex(group));
-    QVERIFY(form.ObjectsTreeView()->isExpanded(Find(model, "Menu group name")));
-    QCOMPARE(form.ObjectsTreeView()->currentIndex(), inner);
+    QVERIFY(form.Widgets().ObjectsTreeView->isExpanded(Find(model, "Menu group name")));
+    QCOMPARE(form.Widgets().ObjectsTreeView->currentIndex(), inner);
     QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(inner));
 
     // Cancelling the prompt changes nothing.
     const std::size_t nodes = form.Editor().Project().Objects.NodeCount();
     test::OnNextModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
-    form.Action(TActionId::NewMenuItemAction)->trigger();
+    form.Widgets().Action(TActionId::NewMenuItemAction)->trigger();
     QCOMPARE(form.Editor().Project().Objects.NodeCount(), nodes);
 
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
@@ -400,7 +405,7 @@ void TMainWindowTest::DragAndDropInTheObjectsTree() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    TEditorTreeView* view = form.ObjectsTreeView();
+    TEditorTreeView* view = form.Widgets().ObjectsTreeView;
     auto* model = view->TreeModel();
     const QModelIndex group = Find(model, "Menu group name");
     view->expand(group);
@@ -464,7 +469,7 @@ void TMainWindowTest::TreeKeysKeepTheSelectionAndReachTheCaption() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    TEditorTreeView* view = form.ObjectsTreeView();
+    TEditorTreeView* view = form.Widgets().ObjectsTreeView;
     auto* model = view->TreeModel();
     const QModelIndex group = Find(model, "Menu group name");
     ClickNode(view, group);
@@ -478,7 +483,7 @@ void TMainWindowTest::TreeKeysKeepTheSelectionAndReachTheCaption() {
     QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
 
     // F2, Enter and a double-click put the keyboard in the Caption value, its text selected.
-    TPropertyGrid* grid = form.MenuItemValueEditor();
+    TPropertyGrid* grid = form.Widgets().MenuItemValueEditor;
     auto typeOverCaption = [&] {
         QTRY_VERIFY(grid->IsEditing());
         QCOMPARE(grid->currentIndex().row(), RowOf(grid, "Caption"));
@@ -536,7 +541,7 @@ void TMainWindowTest::HintsGoToTheStatusBar() {
     TTarvexForm form(folder->path());
     QStatusTipEvent tip("Update preview window");
     QApplication::sendEvent(&form, &tip);
-    QCOMPARE(form.HintPanel()->text(), QString("Update preview window"));
+    QCOMPARE(form.Widgets().HintPanel->text(), QString("Update preview window"));
     QVERIFY(form.statusBar()->currentMessage().isEmpty());
     auto* first = form.findChild<QLabel*>("StatusPanel0");
     QVERIFY(first);

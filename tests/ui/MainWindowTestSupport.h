@@ -52,7 +52,7 @@ inline TStarted Start(bool pickFavourite = true) {
     s.Folder = MakeAppFolder();
     s.Form = std::make_unique<TTarvexForm>(s.Folder->path());
     s.Form->CreateSecondaryForms();
-    TStyleTemplateForm* dialog = s.Form->StyleTemplateForm();
+    TStyleTemplateForm* dialog = s.Form->Widgets().StyleTemplateForm;
     OnNextModal([dialog, pickFavourite](QWidget* w) {
         if (w == dialog && pickFavourite) {
             dialog->InsertButton()->click();

@@ -33,7 +33,7 @@ TRun Start() {
     run.Folder = test::MakeAppFolder();
     run.Form = std::make_unique<TTarvexForm>(run.Folder->path());
     run.Form->CreateSecondaryForms();
-    TStyleTemplateForm* dialog = run.Form->StyleTemplateForm();
+    TStyleTemplateForm* dialog = run.Form->Widgets().StyleTemplateForm;
     test::OnNextModal([dialog](QWidget*) { dialog->InsertButton()->click(); });
     run.Form->show();
     return run;
@@ -152,7 +152,7 @@ void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
     TTarvexForm& form = *run.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
-    TEditorTreeView* tree = form.ObjectsTreeView();
+    TEditorTreeView* tree = form.Widgets().ObjectsTreeView;
     TTreeModel* model = tree->TreeModel();
     // The default design's main menu: Menu Options, then its first group.
     const QModelIndex group = model->index(1, 0);
@@ -160,7 +160,7 @@ void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
     QTRY_COMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
 
     // The Caption cell is the grid's current cell, but the keyboard is back in the tree.
-    TPropertyGrid* grid = form.MenuItemValueEditor();
+    TPropertyGrid* grid = form.Widgets().MenuItemValueEditor;
     const QModelIndex caption =
         grid->model()->index(form.Editor().MenuItemValueEditor().FindRow("Caption"), 1);
     grid->setFocus();
@@ -186,9 +186,9 @@ void TRealWindowTest::EscapeInSaveAsAfterYesKeepsTheWindow() {
     TTarvexForm& form = *run.Form;
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
     QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
-    form.ObjectsTreeView()->setCurrentIndex(form.ObjectsTreeView()->TreeModel()->index(1, 0));
+    form.Widgets().ObjectsTreeView->setCurrentIndex(form.Widgets().ObjectsTreeView->TreeModel()->index(1, 0));
     QTRY_VERIFY(form.Editor().SelectedObject() != nullptr);
-    TPropertyGrid* grid = form.MenuItemValueEditor();
+    TPropertyGrid* grid = form.Widgets().MenuItemValueEditor;
     const QModelIndex caption =
         grid->model()->index(form.Editor().MenuItemValueEditor().FindRow("Caption"), 1);
     const QPoint at = grid->viewport()->mapToGlobal(grid->visualRect(caption).center());

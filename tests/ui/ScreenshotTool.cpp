@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     auto folder = test::MakeAppFolder({"Ocean", "Classic grey"});
     TTarvexForm form(folder->path());
     form.CreateSecondaryForms();
-    TStyleTemplateForm* styles = form.StyleTemplateForm();
+    TStyleTemplateForm* styles = form.Widgets().StyleTemplateForm;
     test::OnNextModal([&](QWidget*) {
         QTest::qWait(300);
         Save(styles, out + "/style-template.png");
@@ -102,14 +102,14 @@ int main(int argc, char** argv) {
     place.Left = 0;
     place.Top = 0;
     place.ObjectsTree = 150;
-    form.ApplyWindowSettings(place);
+    form.WindowSettings().Apply(place);
 
-    TEditorTreeView* tree = form.ObjectsTreeView();
+    TEditorTreeView* tree = form.Widgets().ObjectsTreeView;
     tree->expandAll();
     const QModelIndex group = tree->model()->index(1, 0);
     tree->setCurrentIndex(group);
 
-    QWebEngineView* preview = form.PreviewWebBrowser();
+    QWebEngineView* preview = form.Widgets().PreviewWebBrowser;
     (void)QTest::qWaitFor(
         [&] {
             return RunJs(preview, "document.body ? document.body.textContent : ''")
@@ -136,16 +136,16 @@ int main(int argc, char** argv) {
     }
     Save(&form, out + "/main-window.png");
 
-    form.ControlsPageControl()->setCurrentIndex(1);
-    form.MenuStyleTreeView()->setCurrentIndex(form.MenuStyleTreeView()->model()->index(0, 0));
+    form.Widgets().ControlsPageControl->setCurrentIndex(1);
+    form.Widgets().MenuStyleTreeView->setCurrentIndex(form.Widgets().MenuStyleTreeView->model()->index(0, 0));
     QTest::qWait(500);
     Save(&form, out + "/main-window-styles.png");
-    form.ControlsPageControl()->setCurrentIndex(0);
+    form.Widgets().ControlsPageControl->setCurrentIndex(0);
 
-    form.AboutForm()->show();
+    form.Widgets().AboutForm->show();
     QTest::qWait(300);
-    Save(form.AboutForm(), out + "/about.png");
-    form.AboutForm()->hide();
+    Save(form.Widgets().AboutForm, out + "/about.png");
+    form.Widgets().AboutForm->hide();
 
     TFavoriteEntry root;
     root.Text = "Favorities";
@@ -161,11 +161,11 @@ int main(int argc, char** argv) {
         f.Children.push_back(link);
         root.Children.push_back(f);
     }
-    form.FoldersScanResultForm()->Fill(&root);
-    form.FoldersScanResultForm()->show();
+    form.Widgets().FoldersScanResultForm->Fill(&root);
+    form.Widgets().FoldersScanResultForm->show();
     QTest::qWait(300);
-    Save(form.FoldersScanResultForm(), out + "/folders.png");
-    form.FoldersScanResultForm()->hide();
+    Save(form.Widgets().FoldersScanResultForm, out + "/folders.png");
+    form.Widgets().FoldersScanResultForm->hide();
 
     // A caption changed and about to be taken back: the Edit menu names the step, the title
     // marks the changed design.
@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
         editor.SelectObjectNode(editor.Project().Objects.Root(1));
         editor.SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Products");
         editor.SelectObjectNode(editor.Project().Objects.Root(0));
-        QMenuBar* bar = form.ActionMainMenuBar1();
+        QMenuBar* bar = form.menuBar();
         form.activateWindow();
         bar->setActiveAction(bar->actions().at(1));
         QTest::qWait(500);
@@ -182,10 +182,10 @@ int main(int argc, char** argv) {
         bar->actions().at(1)->menu()->hide();
     }
 
-    form.ShowCustomizeDialog();
+    form.UserInterface().ShowCustomizeDialog();
     QTest::qWait(300);
-    Save(form.CustomizeDialog(), out + "/customize.png");
-    form.CustomizeDialog()->hide();
+    Save(form.Widgets().CustomizeDialog, out + "/customize.png");
+    form.Widgets().CustomizeDialog->hide();
 
     // A design whose style names cannot be script names: the status bar offers the warnings.
     {
@@ -208,11 +208,11 @@ int main(int argc, char** argv) {
         test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
         form.Editor().LoadProject(path.toStdString());
         QTest::qWait(500);
-        form.ScriptWarningsButton()->click();
+        form.Widgets().ScriptWarningsButton->click();
         QTest::qWait(300);
         Save(&form, out + "/main-window-warnings.png");
-        Save(form.ScriptWarningsForm(), out + "/script-warnings.png");
-        form.ScriptWarningsForm()->hide();
+        Save(form.Widgets().ScriptWarningsForm, out + "/script-warnings.png");
+        form.Widgets().ScriptWarningsForm->hide();
     }
 
     // The design just opened is unchanged: the window closes without the save question.

@@ -6,6 +6,7 @@
 
 #include "ui/ApplicationFolder.h"
 #include "ui/EditorTreeView.h"
+#include "ui/FileDialogs.h"
 #include "ui/MainUnit.h"
 #include "ui/PropertyGrid.h"
 #include "ui/TarvexIcons.h"
@@ -329,7 +330,7 @@ void TWidgetsTest::WindowBoundsAreBroughtOntoTheScreen() {
         {"larger than the screen", QRect(-50, -50, screen.width() * 3, screen.height() * 2), inner},
     };
     for (const TCase& c : cases) {
-        QCOMPARE(TTarvexForm::FitOnScreens(c.Stored, frame), c.Expected);
+        QCOMPARE(TWindowSettingsAdapter::FitOnScreens(c.Stored, frame), c.Expected);
     }
 }
 
@@ -370,11 +371,11 @@ void TWidgetsTest::IconsRenderAtSmallAndLargeSizes() {
 }
 
 void TWidgetsTest::FileFilterConversion() {
-    QCOMPARE(TTarvexForm::QtFileFilters("Tarvex Files (xml)|*.xml|All files|*.*"),
+    QCOMPARE(QtFileFilters("Tarvex Files (xml)|*.xml|All files|*.*"),
              QStringList({"Tarvex Files (xml) (*.xml)", "All files (*)"}));
-    QCOMPARE(TTarvexForm::QtFileFilters("HTML files|*.htm;*.html|All files|*.*"),
+    QCOMPARE(QtFileFilters("HTML files|*.htm;*.html|All files|*.*"),
              QStringList({"HTML files (*.htm *.html)", "All files (*)"}));
-    QCOMPARE(TTarvexForm::QtFileFilters(""), QStringList());
+    QCOMPARE(QtFileFilters(""), QStringList());
 }
 
 void TWidgetsTest::ApplicationFolderSeedsReadOnlyInstall() {
