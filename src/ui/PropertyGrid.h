@@ -1,58 +1,13 @@
 #pragma once
 // A two-column property grid ("Properties" / "Value") over a set of rows, with drop-down and colour cells.
 
-#include "PropertyRows.h"
+#include "PropertyGridDelegate.h"
+#include "PropertyGridModel.h"
 
-#include <QAbstractTableModel>
-#include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
 
 namespace tarvex {
-
-// Table model over TPropertyRows: column 0 the fixed keys, column 1 the editable values.
-class TPropertyGridModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    explicit TPropertyGridModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
-
-    // The rows are not owned; nullptr shows an empty grid.
-    void SetRows(TPropertyRows* rows);
-    TPropertyRows* Rows() const { return m_rows; }
-    // The rows' values changed behind the model's back (load, clear, colour button).
-    void RowsChanged();
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-    // A six-digit hex text as a colour; invalid otherwise.
-    static QColor HexColor(const QString& text);
-
-private:
-    TPropertyRows* m_rows = nullptr;
-    int m_rowCount = 0;
-};
-
-// Creates the cell editors: an editable combo box, a line edit with a "..." button, or a line edit.
-class TPropertyGridDelegate : public QStyledItemDelegate {
-    Q_OBJECT
-public:
-    explicit TPropertyGridDelegate(QObject* parent = nullptr) : QStyledItemDelegate(parent) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
-
-signals:
-    void EditButtonClicked(int row) const;
-};
 
 class TPropertyGrid : public QTableView {
     Q_OBJECT
