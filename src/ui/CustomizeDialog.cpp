@@ -54,7 +54,28 @@ TCustomizeDialog::TCustomizeDialog(const std::vector<QAction*>& actions,
     resize(420, 330);
 
     auto* tabs = new QTabWidget(this);
+    tabs->addTab(CreateToolBarsPage(), QStringLiteral("Toolbars"));
+    tabs->addTab(CreateCommandsPage(), QStringLiteral("Commands"));
+    tabs->addTab(CreateOptionsPage(), QStringLiteral("Options"));
 
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addWidget(buttons);
+
+    for (QToolBar* bar : m_toolBars) {
+        bar->setAcceptDrops(true);
+        bar->installEventFilter(this);
+    }
+    if (m_menuBar) {
+        m_menuBar->setAcceptDrops(true);
+        m_menuBar->installEventFilter(this);
+    }
+    m_categoryList->setCurrentRow(0);
+}
+
+QWidget* TCustomizeDialog::CreateToolBarsPage() {
     // Toolbars: a check mark per bar shows or hides it.
     auto* barsPage = new QWidget;
     auto* barsLayout = new QVBoxLayout(barsPage);
@@ -75,8 +96,10 @@ TCustomizeDialog::TCustomizeDialog(const std::vector<QAction*>& actions,
         }
     });
     barsLayout->addWidget(m_toolBarList);
-    tabs->addTab(barsPage, QStringLiteral("Toolbars"));
+    return barsPage;
+}
 
+QWidget* TCustomizeDialog::CreateCommandsPage() {
     // Commands by category, to be dragged onto a toolbar or a menu title.
     auto* commandsPage = new QWidget;
     auto* commandsLayout = new QVBoxLayout(commandsPage);
@@ -100,8 +123,10 @@ TCustomizeDialog::TCustomizeDialog(const std::vector<QAction*>& actions,
     lists->addWidget(m_categoryList, 2);
     lists->addWidget(m_commandList, 3);
     commandsLayout->addLayout(lists);
-    tabs->addTab(commandsPage, QStringLiteral("Commands"));
+    return commandsPage;
+}
 
+QWidget* TCustomizeDialog::CreateOptionsPage() {
     // Options of the menus and toolbars.
     auto* optionsPage = new QWidget;
     auto* optionsLayout = new QVBoxLayout(optionsPage);
@@ -120,23 +145,7 @@ TCustomizeDialog::TCustomizeDialog(const std::vector<QAction*>& actions,
             bar->setIconSize(large ? QSize(24, 24) : QSize(16, 16));
         }
     });
-    tabs->addTab(optionsPage, QStringLiteral("Options"));
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    layout->addWidget(buttons);
-
-    for (QToolBar* bar : m_toolBars) {
-        bar->setAcceptDrops(true);
-        bar->installEventFilter(this);
-    }
-    if (m_menuBar) {
-        m_menuBar->setAcceptDrops(true);
-        m_menuBar->installEventFilter(this);
-    }
-    m_categoryList->setCurrentRow(0);
+    return optionsPage;
 }
 
 void TCustomizeDialog::ShowCategory(int row) {

@@ -39,6 +39,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* CreateToolBarsPage();
+    QWidget* CreateCommandsPage();
+    QWidget* CreateOptionsPage();
     void ShowCategory(int row);
     void ApplyTips();
     QAction* ActionNamed(const QString& name) const;
