@@ -256,6 +256,54 @@ void ParseXml(std::string_view bytes, std::string_view what, TParsed& parsed) {
     }
 }
 
+// The pages of the site maps an index lists, each read from beside the index by its file name; an
+// error text when one cannot be used.
+std::string ReadIndexedSitemaps(const std::vector<std::string>& maps, const fs::path& folder,
+                                std::vector<std::string>& pages) {
+    std::vector<std::string> missing;
+    std::set<std::string> read;
+    for (const std::string& map : maps) {
+        if (pages.size() > SitemapPageLimit) {
+            break;
+        }
+        // Never fetched: the site map is looked for beside the index, by its file name.
+        std::string name = map.substr(0, map.find_first_of("?#"));
+        name = PercentDecoded(name.substr(name.rfind('/') == std::string::npos ? 0 : name.rfind('/') + 1));
+        if (!read.insert(name).second) {
+            continue;
+        }
+        std::optional<std::string> mapBytes;
+        if (!folder.empty() && !name.empty() && name != "." && name != ".." &&
+            name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos) {
+            mapBytes = ReadWholeFile(folder / PathFromUtf8(name), ImportFileCeiling);
+        }
+        if (!mapBytes) {
+            missing.push_back(name.empty() ? map : name);
+            continue;
+        }
+        auto part = std::make_unique<TParsed>();
+        ParseXml(*mapBytes, "The site map " + name, *part);
+        if (!part->Error.empty()) {
+            return part->Error;
+        }
+        const pugi::xml_node partRoot = part->Document.document_element();
+        if (LocalName(partRoot) != "urlset") {
+            return "The site map " + name + " lists no pages (its root is not <urlset>).";
+        }
+        for (std::string& page : Locations(partRoot, "url", SitemapPageLimit + 1 - pages.size())) {
+            pages.push_back(std::move(page));
+        }
+    }
+    if (pages.empty() && !missing.empty()) {
+        std::string list;
+        for (const std::string& name : missing) {
+            list += (list.empty() ? "" : ", ") + name;
+        }
+        return "None of the index's site maps is in the index's folder: " + list + ".";
+    }
+    return {};
+}
+
 } // namespace
 
 TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
@@ -266,7 +314,6 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
     }
     const pugi::xml_node root = parsed.Document.document_element();
     std::vector<std::string> pages;
-    std::vector<std::unique_ptr<TParsed>> parts;
     if (LocalName(root) == "urlset") {
         pages = Locations(root, "url", SitemapPageLimit + 1);
     } else if (LocalName(root) == "sitemapindex") {
@@ -275,47 +322,9 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
             return {std::nullopt, "The site-map index lists more than " + std::to_string(SitemapIndexLimit) +
                                       " site maps."};
         }
-        std::vector<std::string> missing;
-        std::set<std::string> read;
-        for (const std::string& map : maps) {
-            if (pages.size() > SitemapPageLimit) {
-                break;
-            }
-            // Never fetched: the site map is looked for beside the index, by its file name.
-            std::string name = map.substr(0, map.find_first_of("?#"));
-            name =
-                PercentDecoded(name.substr(name.rfind('/') == std::string::npos ? 0 : name.rfind('/') + 1));
-            if (!read.insert(name).second) {
-                continue;
-            }
-            std::optional<std::string> mapBytes;
-            if (!folder.empty() && !name.empty() && name != "." && name != ".." &&
-                name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos) {
-                mapBytes = ReadWholeFile(folder / PathFromUtf8(name), ImportFileCeiling);
-            }
-            if (!mapBytes) {
-                missing.push_back(name.empty() ? map : name);
-                continue;
-            }
-            auto part = std::make_unique<TParsed>();
-            ParseXml(*mapBytes, "The site map " + name, *part);
-            if (!part->Error.empty()) {
-                return {std::nullopt, part->Error};
-            }
-            const pugi::xml_node partRoot = part->Document.document_element();
-            if (LocalName(partRoot) != "urlset") {
-                return {std::nullopt, "The site map " + name + " lists no pages (its root is not <urlset>)."};
-            }
-            for (std::string& page : Locations(partRoot, "url", SitemapPageLimit + 1 - pages.size())) {
-                pages.push_back(std::move(page));
-            }
-        }
-        if (pages.empty() && !missing.empty()) {
-            std::string list;
-            for (const std::string& name : missing) {
-                list += (list.empty() ? "" : ", ") + name;
-            }
-            return {std::nullopt, "None of the index's site maps is in the index's folder: " + list + "."};
+        const std::string error = ReadIndexedSitemaps(maps, folder, pages);
+        if (!error.empty()) {
+            return {std::nullopt, error};
         }
     } else {
         return {std::nullopt,
