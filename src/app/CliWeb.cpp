@@ -72,6 +72,26 @@ TImportResult ImportSource(TImportKind kind, const fs::path& source) {
     return {std::move(found.Choices.front().Tree), {}};
 }
 
+// Fills a new project with the chosen style (if any), the default options, and the imported tree's
+// entries as the main menu, led by the page its root stands for (a site's home page).
+void FillImportedProject(TProject& project, const TImportEntry& root,
+                         const std::optional<TFavoriteStyleRec>& chosen) {
+    if (chosen) {
+        AppendStyleNode(project, chosen->Name.str(), chosen->Style);
+    }
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(project, options, nullptr);
+    AppendOptionsNode(project, nullptr, options);
+    if (!root.Address.empty()) {
+        TMenuItemRec home;
+        FillDefaultMenuItem(home);
+        home.Caption = root.Caption;
+        home.Address = root.Address;
+        AppendItemNode(project, nullptr, TNodeKind::MenuItem, home);
+    }
+    AppendImportedEntries(project, nullptr, root);
+}
+
 } // namespace
 
 int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
@@ -121,23 +141,7 @@ int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
         return ExitError;
     }
     TProject project;
-    if (chosen) {
-        AppendStyleNode(project, chosen->Name.str(), chosen->Style);
-    }
-    TMenuOptionsRec options;
-    FillDefaultMenuOptions(project, options, nullptr);
-    AppendOptionsNode(project, nullptr, options);
-    // The imported tree's entries are the main menu; the page its root stands for (a site's home
-    // page) leads it.
-    const TImportEntry& root = *imported.Tree;
-    if (!root.Address.empty()) {
-        TMenuItemRec home;
-        FillDefaultMenuItem(home);
-        home.Caption = root.Caption;
-        home.Address = root.Address;
-        AppendItemNode(project, nullptr, TNodeKind::MenuItem, home);
-    }
-    AppendImportedEntries(project, nullptr, root);
+    FillImportedProject(project, *imported.Tree, chosen);
     return ReportSave(SaveProjectFile(project, projectPath), projectPath) ? ExitOk : ExitError;
 }
 
