@@ -139,7 +139,7 @@ void UndoRedo(benchmark::State& state, TUndoneChange change) {
         }
         TSilentUserInterface ui;
         TTarvexEditor editor(ui, app);
-        editor.OpenProjectFile(file.string(), false);
+        editor.Files().OpenProjectFile(file.string(), false);
         TProject& project = editor.Project();
         if (change == TUndoneChange::MenuLeft) {
             // Every submenu of the design moves with the main menu.
@@ -148,7 +148,7 @@ void UndoRedo(benchmark::State& state, TUndoneChange change) {
             editor.SelectObjectNode(project.Objects.Root(1));
         } else {
             editor.SelectObjectNode(project.Objects.Root(project.Objects.RootCount() / 2));
-            editor.DelGroupActionExecute();
+            editor.Objects().DelGroupActionExecute();
         }
         bool undo = true;
         for (auto _ : state) {
@@ -189,12 +189,12 @@ void RecoveryCopyWrite(benchmark::State& state) {
             editor.SetRowValue(TValueEditorId::MenuValueList, "Menu Left",
                                std::to_string(state.iterations() % 50));
             editor.CommitValueEditors();
-            if (!editor.RecoveryCopyDue()) {
+            if (!editor.Files().RecoveryCopyDue()) {
                 state.SkipWithError("the change did not reach the design");
                 break;
             }
             state.ResumeTiming();
-            editor.WriteRecoveryCopy();
+            editor.Files().WriteRecoveryCopy();
         }
         state.counters["nodes"] = static_cast<double>(editor.Project().Objects.NodeCount());
     }

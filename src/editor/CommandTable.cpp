@@ -12,27 +12,52 @@ struct TCommandRules {
     using E = const TTarvexEditor&;
     static bool Always(E, TActionId) { return true; }
     static bool Never(E, TActionId) { return false; }
-    static bool CanUndo(E e, TActionId) { return e.m_history.CanUndo(); }
-    static bool CanRedo(E e, TActionId) { return e.m_history.CanRedo(); }
+    static bool CanUndo(E e, TActionId) { return e.m_document.History().CanUndo(); }
+    static bool CanRedo(E e, TActionId) { return e.m_document.History().CanRedo(); }
     static bool OnMenuCreatorPage(E e, TActionId) { return e.m_activePage == TControlsPage::MenuCreator; }
     static bool OnMenuStylesPage(E e, TActionId) { return e.m_activePage == TControlsPage::MenuStyles; }
     static bool GroupSelectedOnMenuCreatorPage(E e, TActionId id) {
-        return OnMenuCreatorPage(e, id) && e.m_selectedObject && e.m_selectedObject->IsGroup();
+        return OnMenuCreatorPage(e, id) && e.SelectedObject() && e.SelectedObject()->IsGroup();
     }
     static bool ItemSelectedOnMenuCreatorPage(E e, TActionId id) {
-        return OnMenuCreatorPage(e, id) && e.m_selectedObject && e.m_selectedObject->IsItem();
+        return OnMenuCreatorPage(e, id) && e.SelectedObject() && e.SelectedObject()->IsItem();
     }
     static bool SwitchedOn(E e, TActionId id) { return e.m_switchedOn[static_cast<std::size_t>(id)]; }
 };
 
 namespace {
 
+// The handler groups as the table's rows name them; Window is the coordinator itself.
+TTarvexEditor& Window(TTarvexEditor& e) {
+    return e;
+}
+TFileCommands& Files(TTarvexEditor& e) {
+    return e.Files();
+}
+TObjectsTreeCommands& Objects(TTarvexEditor& e) {
+    return e.Objects();
+}
+TStyleCommands& Styles(TTarvexEditor& e) {
+    return e.Styles();
+}
+TFavoriteCommands& Favorites(TTarvexEditor& e) {
+    return e.Favorites();
+}
+TImportCommands& Imports(TTarvexEditor& e) {
+    return e.Imports();
+}
+TPreviewCommands& Preview(TTarvexEditor& e) {
+    return e.Preview();
+}
+
+#define TARVEX_HANDLER(group, method) [](TTarvexEditor& e) { group(e).method(); }
 constexpr std::array<TCommand, ActionCount> Table = {{
 #define TARVEX_COMMAND(id, category, caption, menuCaption, hint, shortcut, alternate, icon, handler, rule)   \
     {TActionId::id, #id,       category, caption, menuCaption,         hint,                                 \
      shortcut,      alternate, icon,     handler, &TCommandRules::rule},
 #include "CommandTable.inc"
 #undef TARVEX_COMMAND
+#undef TARVEX_HANDLER
 }};
 
 } // namespace
@@ -69,7 +94,7 @@ void TTarvexEditor::CommandStatesMaybeChanged() {
 
 void TTarvexEditor::Execute(TActionId id) {
     if (const auto handler = Command(id).Handler) {
-        (this->*handler)();
+        handler(*this);
     }
 }
 

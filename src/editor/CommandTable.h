@@ -25,7 +25,7 @@ struct TCommand {
     // The icon's file name without ".svg"; commands may share a picture.
     std::string_view Icon;
     // Null for a command that is only shown.
-    void (TTarvexEditor::*Handler)();
+    void (*Handler)(TTarvexEditor&);
     bool (*Enabled)(const TTarvexEditor&, TActionId);
 };
 

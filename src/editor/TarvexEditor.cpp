@@ -2,41 +2,29 @@
 
 #include "EditorInternal.h"
 #include "RecordRows.h"
-#include "base/FileIo.h"
 #include "base/PathText.h"
-#include "base/RecordText.h"
-#include "model/SubmenuLayout.h"
-#include "preview/PreviewPage.h"
-#include "preview/PublishFiles.h"
-#include "project/ProjectReader.h"
-#include "project/ProjectWriter.h"
-#include "script/MenuScript.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <system_error>
+#include <functional>
 
 namespace tarvex {
 
 using namespace editor_internal;
 
 TTarvexEditor::TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder)
-    : m_ui(ui), m_appFolder(std::move(appFolder)), m_menuValueList(RowKeys<TMenuOptionsRec>()),
-      m_menuItemValueEditor(RowKeys<TMenuItemRec>()), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()),
-      m_findFavoritesFolder(&FindFavoritesFolder), m_previewSite(TempFolder()) {
-    if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
-        m_previewSite.Restore(*site);
-    }
+    : m_ui(ui), m_appFolder(std::move(appFolder)) {
+    m_document.AddListener(this);
     // New menu item starts on; Save doubles as the project-open indicator: off until the first
     // New; the style commands wait for their page.
     m_switchedOn[static_cast<std::size_t>(TActionId::NewMenuItemAction)] = true;
     for (std::size_t i = 0; i < m_notifiedEnabled.size(); ++i) {
         m_notifiedEnabled[i] = ActionEnabled(static_cast<TActionId>(i));
     }
-    m_menuItemValueEditor.SetVisible(false);
 }
 
-// ---- listeners and state ----
+TTarvexEditor::~TTarvexEditor() {
+    m_document.RemoveListener(this);
+}
 
 void TTarvexEditor::AddListener(TEditorListener* listener) {
     if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end()) {
@@ -51,41 +39,21 @@ void TTarvexEditor::RemoveListener(TEditorListener* listener) {
 const TValueEditor& TTarvexEditor::ValueEditor(TValueEditorId id) const {
     switch (id) {
     case TValueEditorId::MenuValueList:
-        return m_menuValueList;
+        return m_objects.MenuValueList();
     case TValueEditorId::MenuItemValueEditor:
-        return m_menuItemValueEditor;
+        return m_objects.MenuItemValueEditor();
     case TValueEditorId::MenuStyleValueEditor:
         break;
     }
-    return m_menuStyleValueEditor;
+    return m_styles.MenuStyleValueEditor();
 }
 
 TValueEditor& TTarvexEditor::MutableEditor(TValueEditorId id) {
     return const_cast<TValueEditor&>(ValueEditor(id));
 }
 
-std::filesystem::path TTarvexEditor::TempFolder() const {
-    return m_appFolder / "help" / "temp";
-}
-
-std::filesystem::path TTarvexEditor::PreviewPagePath() const {
-    return TempFolder() / "preview.htm";
-}
-
-std::filesystem::path TTarvexEditor::HelpPagePath(const std::string& page) const {
-    return m_appFolder / "help" / "online" / page;
-}
-
 void TTarvexEditor::NotifyEditor(TValueEditorId id) {
     Notify([id](TEditorListener& l) { l.ValueEditorChanged(id); });
-}
-
-void TTarvexEditor::CustomizeActionBars1Execute() {
-    m_ui.ShowCustomizeDialog();
-}
-
-void TTarvexEditor::AboutActionExecute() {
-    m_ui.ShowAboutBox();
 }
 
 TMsgResult TTarvexEditor::Message(const std::string& text, const std::string& caption, TMsgIcon icon,
@@ -105,44 +73,34 @@ std::optional<std::string> TTarvexEditor::RunFileDialog(bool save, TFileDialogRe
 // ---- view input ----
 
 void TTarvexEditor::SelectObjectNode(TTreeNode* node) {
-    if (!node && m_selectedObject) {
+    TTreeNode* selected = m_objects.SelectedObject();
+    if (!node && selected) {
         // The commands act on the selected node, so the view may not hide it: a click on empty
         // space keeps the selection, and the view is told to show it again.
-        Notify([this](TEditorListener& l) { l.ObjectSelectionChanged(m_selectedObject); });
+        Notify([selected](TEditorListener& l) { l.ObjectSelectionChanged(selected); });
         return;
     }
-    if (node == m_selectedObject || (node && node->Tree() != &m_project.Objects)) {
+    if (node == selected || (node && node->Tree() != &Project().Objects)) {
         return;
     }
     TEditStep step(*this, {});
-    ObjectsTreeViewChanging(node);
-    SetObjectSelection(node);
-    ObjectsTreeViewChange(node);
+    m_objects.ObjectsTreeViewChanging(node);
+    m_objects.SetObjectSelection(node);
+    m_objects.ObjectsTreeViewChange(node);
 }
 
 void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
-    if (!node && m_selectedStyle) {
-        Notify([this](TEditorListener& l) { l.StyleSelectionChanged(m_selectedStyle); });
+    TTreeNode* selected = m_styles.SelectedStyle();
+    if (!node && selected) {
+        Notify([selected](TEditorListener& l) { l.StyleSelectionChanged(selected); });
         return;
     }
-    if (node == m_selectedStyle || (node && node->Tree() != &m_project.Styles)) {
+    if (node == selected || (node && node->Tree() != &Project().Styles)) {
         return;
     }
     TEditStep step(*this, {});
-    MenuStyleTreeViewChanging(node);
-    SetStyleSelection(node);
-}
-
-void TTarvexEditor::SetObjectSelection(TTreeNode* node) {
-    m_selectedObject = node;
-    Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
-    DelGroupActionUpdate();
-    DeleteMenuItemActionUpdate();
-}
-
-void TTarvexEditor::SetStyleSelection(TTreeNode* node) {
-    m_selectedStyle = node;
-    Notify([node](TEditorListener& l) { l.StyleSelectionChanged(node); });
+    m_styles.MenuStyleTreeViewChanging(node);
+    m_styles.SetStyleSelection(node);
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
@@ -165,43 +123,56 @@ void TTarvexEditor::SetActivePage(TControlsPage page) {
     ControlsPageControlChange();
 }
 
+void TTarvexEditor::ControlsPageControlChange() {
+    m_objects.FillMenuStylePickList();
+    const bool creator = m_activePage == TControlsPage::MenuCreator;
+    m_preview.ShowQuickHelp(creator ? "menu.htm" : "style.htm");
+    // The page's other commands follow the page by their rules.
+    SetActionEnabled(TActionId::NewMenuItemAction, creator);
+    SetActionEnabled(TActionId::DelStyleAction, !creator);
+    SetActionEnabled(TActionId::AddToFavoritesAction, !creator);
+    CommandStatesMaybeChanged();
+}
+
+void TTarvexEditor::SetupValueEditors() {
+    m_objects.SetupValueEditors();
+    SetupRows<TMenuStyleRec>(m_styles.m_menuStyleValueEditor);
+    NotifyEditor(TValueEditorId::MenuStyleValueEditor);
+}
+
 void TTarvexEditor::CommitValueEditors() {
     if (m_treeUpdateGuard) {
         return;
     }
     TEditStep step(*this, {});
     // Only an editor that holds the selected node's values may be written into it.
-    if (m_selectedObject && m_loadedObject == m_selectedObject) {
-        CommitRecord(*m_selectedObject);
-        LoadMenuEditor(*m_selectedObject);
+    if (TTreeNode* object = m_objects.SelectedObject(); object && m_objects.m_loadedObject == object) {
+        CommitRecord(*object);
+        m_objects.LoadMenuEditor(*object);
     }
-    if (m_selectedStyle) {
-        CommitRecord(*m_selectedStyle);
-        LoadStyleEditor(*m_selectedStyle);
+    if (TTreeNode* style = m_styles.SelectedStyle()) {
+        CommitRecord(*style);
+        m_styles.LoadStyleEditor(*style);
     }
 }
 
 // ---- start-up and shutdown ----
 
 void TTarvexEditor::FormShow() {
-    m_favoriteStyles.clear();
+    m_favorites.Clear();
     m_activePage = TControlsPage::MenuCreator;
     Notify([](TEditorListener& l) { l.ActivePageChanged(TControlsPage::MenuCreator); });
-
-    m_recentFiles.Load(m_appFolder / "menutarvex.dat");
-    Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
-    LoadFavorites();
+    m_files.LoadRecentFiles();
+    m_favorites.LoadFavorites();
     SetupValueEditors();
-    m_ui.NavigatePreview(PathText(PreviewPagePath()));
-
-    NewActionExecute();
-
+    m_ui.NavigatePreview(PathText(m_preview.PreviewPagePath()));
+    m_files.NewActionExecute();
     m_treeUpdateGuard = false;
     // Nothing counts as selected after start: New menu item waits for the first selection.
-    ObjectsTreeViewChanging(nullptr);
-    SetObjectSelection(nullptr);
-    ObjectsTreeViewChange(nullptr);
-    OfferRecovery();
+    m_objects.ObjectsTreeViewChanging(nullptr);
+    m_objects.SetObjectSelection(nullptr);
+    m_objects.ObjectsTreeViewChange(nullptr);
+    m_files.OfferRecovery();
 }
 
 bool TTarvexEditor::FormCloseQuery() {
@@ -212,7 +183,7 @@ bool TTarvexEditor::FormCloseQuery() {
     switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
         // The window stays when the save did not happen: closing would lose what was to be kept.
-        return SaveAnsweringQuestion();
+        return m_files.SaveAnsweringQuestion();
     case TMsgResult::No:
         return true;
     default:
@@ -222,23 +193,22 @@ bool TTarvexEditor::FormCloseQuery() {
 
 void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
     // The close query let the window go: the changes were saved or the author discarded them.
-    RemoveRecoveryCopy();
-    m_projectLock.reset();
-    m_favoritesBackup.reset();
+    m_files.RemoveRecoveryCopy();
+    m_document.ReleaseLock();
+    m_favorites.ForgetBackup();
     std::vector<std::string> failed;
-    if (!m_recentFiles.SaveMerged(m_appFolder / "menutarvex.dat")) {
+    if (!m_files.SaveRecentFiles()) {
         failed.push_back("menutarvex.dat");
     }
     if (saveWindowSettings) {
         saveWindowSettings();
     }
-    if (!SaveFavorites()) {
+    if (!m_favorites.SaveFavorites()) {
         failed.push_back("favorites.dat");
     }
-    if (m_favoritesBackup) {
+    if (const std::optional<std::filesystem::path>& backup = m_favorites.Backup()) {
         Message("favorites.dat could not be read completely at start-up. It has been kept as " +
-                    PathText(*m_favoritesBackup) +
-                    ", and a new favorites.dat holds the favorite styles of this run.",
+                    PathText(*backup) + ", and a new favorites.dat holds the favorite styles of this run.",
                 "Warning", TMsgIcon::Information);
     }
     if (failed.empty()) {

@@ -15,8 +15,8 @@ void TTarvexForm::IdleUpdate() {
         return;
     }
     ++m_busy;
-    m_editor->DelGroupActionUpdate();
-    m_editor->DeleteMenuItemActionUpdate();
+    m_editor->Objects().DelGroupActionUpdate();
+    m_editor->Objects().DeleteMenuItemActionUpdate();
     --m_busy;
     m_views->SyncActions();
 }
@@ -40,7 +40,7 @@ void TTarvexForm::RunCommand(const std::function<void()>& command) {
 void TTarvexForm::ReopenRecentFile(int index) {
     CommitOpenCellEditors();
     ++m_busy;
-    m_editor->ReopenActionExecute(index);
+    m_editor->Files().ReopenActionExecute(index);
     --m_busy;
     m_views->ScheduleSelectionSync();
 }

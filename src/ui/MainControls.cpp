@@ -129,7 +129,7 @@ void TTarvexForm::ConnectInput() {
                                          (static_cast<uint32_t>(cell.green()) << 8) |
                                          (static_cast<uint32_t>(cell.blue()) << 16));
         }
-        m_editor->MenuStyleValueEditorEditButtonClick(row);
+        m_editor->Styles().MenuStyleValueEditorEditButtonClick(row);
         m_views->SyncGrid(TValueEditorId::MenuStyleValueEditor);
     };
     ConnectTreeInput();
@@ -150,14 +150,17 @@ void TTarvexForm::ConnectTreeInput() {
     objects->setDragDropMode(QAbstractItemView::DragDrop);
     objects->setDefaultDropAction(Qt::MoveAction);
     objects->CanDrop = [this](bool own, TTreeNode* target) {
-        return m_editor->ObjectsTreeViewMayDrop(own ? TDragSource::ObjectsTreeView : TDragSource::Other,
-                                                target);
+        return m_editor->Objects().ObjectsTreeViewMayDrop(
+            own ? TDragSource::ObjectsTreeView : TDragSource::Other, target);
     };
     objects->Drop = [this](bool own, TTreeNode* target) {
-        m_editor->ObjectsTreeViewDragDrop(own ? TDragSource::ObjectsTreeView : TDragSource::Other, target);
+        m_editor->Objects().ObjectsTreeViewDragDrop(own ? TDragSource::ObjectsTreeView : TDragSource::Other,
+                                                    target);
         m_views->ScheduleSelectionSync();
     };
-    objects->DeleteRequested = [this] { RunCommand([this] { m_editor->DeleteSelectedObjectExecute(); }); };
+    objects->DeleteRequested = [this] {
+        RunCommand([this] { m_editor->Objects().DeleteSelectedObjectExecute(); });
+    };
     styles->DeleteRequested = [this] { Execute(TActionId::DelStyleAction); };
     objects->EditRequested = [this] {
         const TTreeNode* node = m_editor->SelectedObject();
@@ -167,7 +170,8 @@ void TTarvexForm::ConnectTreeInput() {
         if (node->IsOptions()) {
             m_widgets.MenuValueList->EditRow(0);
         } else {
-            m_widgets.MenuItemValueEditor->EditRow(m_editor->MenuItemValueEditor().FindRow("Caption"));
+            m_widgets.MenuItemValueEditor->EditRow(
+                m_editor->Objects().MenuItemValueEditor().FindRow("Caption"));
         }
     };
     styles->EditRequested = [this] {
@@ -246,7 +250,8 @@ void TTarvexForm::CreateBrowsers() {
     auto* preview = new QWebEngineView;
     m_widgets.PreviewWebBrowser = preview;
     preview->setObjectName(QStringLiteral("PreviewWebBrowser"));
-    m_widgets.PreviewPage = new TPreviewWebPage(m_widgets.BrowserProfile, m_editor->PreviewSite(), preview);
+    m_widgets.PreviewPage =
+        new TPreviewWebPage(m_widgets.BrowserProfile, m_editor->Preview().PreviewSite(), preview);
     m_widgets.PreviewPage->WatchInput(preview);
     connect(m_widgets.PreviewPage, &TPreviewWebPage::LinkFollowed, this,
             [](const QUrl& url) { QDesktopServices::openUrl(url); });

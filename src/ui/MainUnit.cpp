@@ -111,15 +111,15 @@ void TTarvexForm::RunStartup() {
     m_views->SyncTreeSelection(true);
     m_views->SyncTreeSelection(false);
     if (!m_startupFile.isEmpty()) {
-        RunCommand([this] { m_editor->OpenProjectFile(QStringToUtf8(m_startupFile), false); });
+        RunCommand([this] { m_editor->Files().OpenProjectFile(QStringToUtf8(m_startupFile), false); });
     }
     // The keyboard starts in the design, so that the arrows walk the tree at once.
     m_widgets.ObjectsTreeView->setFocus(Qt::OtherFocusReason);
     // The recovery copy follows a change within a few seconds, between keystrokes, never inside one.
     auto* recovery = new QTimer(this);
     connect(recovery, &QTimer::timeout, this, [this] {
-        if (m_busy == 0 && !m_closed && m_editor->RecoveryCopyDue()) {
-            m_editor->WriteRecoveryCopy();
+        if (m_busy == 0 && !m_closed && m_editor->Files().RecoveryCopyDue()) {
+            m_editor->Files().WriteRecoveryCopy();
         }
     });
     recovery->start(2000);
@@ -153,7 +153,7 @@ void TTarvexForm::dropEvent(QDropEvent* event) {
     // After the drop has ended: the save question and the review are modal dialogs.
     QTimer::singleShot(0, this, [this, files] {
         for (const QString& file : files) {
-            RunCommand([this, file] { m_editor->OpenDroppedFile(QStringToUtf8(file)); });
+            RunCommand([this, file] { m_editor->Imports().OpenDroppedFile(QStringToUtf8(file)); });
         }
     });
 }
@@ -189,7 +189,7 @@ bool TTarvexForm::event(QEvent* event) {
         // Asked from the message loop, not from inside the activation.
         QTimer::singleShot(0, this, [this] {
             if (m_busy == 0 && !m_closed && QApplication::activeModalWidget() == nullptr) {
-                RunCommand([this] { m_editor->WindowActivated(); });
+                RunCommand([this] { m_editor->Files().WindowActivated(); });
             }
         });
     }

@@ -71,7 +71,7 @@ void TMainViewSync::DocumentStateChanged() {
 
 void TMainViewSync::RebuildRecentFiles() {
     m_widgets.RecentFilesMenu->clear();
-    const std::vector<std::string>& paths = m_editor.RecentFiles().Paths();
+    const std::vector<std::string>& paths = m_editor.Files().RecentFiles().Paths();
     for (int i = 0; i < static_cast<int>(paths.size()); ++i) {
         // A "&" inside a path is part of the name, not an access key.
         QString path = Text(paths[static_cast<std::size_t>(i)]);

@@ -42,9 +42,9 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
     auto noFile = [this] { m_ui.AnswerFile(std::nullopt); };
     auto addGroup = [this] {
         m_ui.AnswerInput("Extra");
-        Editor().NewGroupActionExecute();
+        Editor().Objects().NewGroupActionExecute();
     };
-    const std::string preview = Editor().PreviewPagePath().string();
+    const std::string preview = Editor().Preview().PreviewPagePath().string();
     const std::vector<TDispatchCase> cases = {
         {A::NewAction,
          [&] {
@@ -57,7 +57,7 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
         {A::SaveAction,
          [&] {
              m_ui.AnswerFile(project);
-             Editor().SaveAsActionExecute();
+             Editor().Files().SaveAsActionExecute();
              std::filesystem::remove(project);
              std::filesystem::create_directory(project);
          },
@@ -113,7 +113,8 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
          "Cannot open file " + (Temp() / "default.htm").string() + "."},
         {A::ImportWinFavoritAction,
          [&] {
-             Editor().SetFavoritesFolderFinder([] { return std::optional<std::filesystem::path>(); });
+             Editor().Imports().SetFavoritesFolderFinder(
+                 [] { return std::optional<std::filesystem::path>(); });
              m_ui.AnswerFolder([](const TFavoriteEntry*) { return TFolderDialogResult{}; });
          },
          "Folder", ""},

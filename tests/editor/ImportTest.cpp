@@ -20,7 +20,7 @@ protected:
         WriteText(m_favorites / "Links" / "notes.txt", "URL=http://not-a-shortcut/\r\n");
         WriteText(m_favorites / "Links" / "Sub" / "d.URL", "URL=http://d.example/\r\n");
         WriteText(m_favorites / "top.URL", "URL=http://top.example/\r\n");
-        Editor().SetFavoritesFolderFinder(
+        Editor().Imports().SetFavoritesFolderFinder(
             [this] { return std::optional<std::filesystem::path>(m_favorites); });
         Start();
         m_ui.ClearCalls();
@@ -51,7 +51,7 @@ protected:
 TEST_F(ImportTest, AFolderBecomesAGroupOfItsOwnShortcutsBesideTheSelection) {
     Editor().SelectObjectNode(Node({1, 1}));
     Choose("Links");
-    Editor().ImportWinFavoritActionExecute();
+    Editor().Imports().ImportWinFavoritActionExecute();
 
     TTreeNode* group = Node({1, 2});
     ASSERT_NE(group, nullptr);
@@ -75,18 +75,18 @@ TEST_F(ImportTest, AFolderBecomesAGroupOfItsOwnShortcutsBesideTheSelection) {
 
 TEST_F(ImportTest, TheRootAnEmptyFolderAndAShortcutNode) {
     Choose("");
-    Editor().ImportWinFavoritActionExecute();
+    Editor().Imports().ImportWinFavoritActionExecute();
     ASSERT_EQ(Node({2})->Text(), "Favorities");
     EXPECT_EQ(Node({2})->ChildCount(), 2);
     EXPECT_EQ(Node({2, 1})->Item().Address, "http://top.example/");
 
     Choose("Empty");
-    Editor().ImportWinFavoritActionExecute();
+    Editor().Imports().ImportWinFavoritActionExecute();
     ASSERT_EQ(Node({3})->Text(), "Empty");
     EXPECT_EQ(Node({3})->ChildCount(), 1);
 
     Choose("top");
-    Editor().ImportWinFavoritActionExecute();
+    Editor().Imports().ImportWinFavoritActionExecute();
     EXPECT_EQ(Project().Objects.RootCount(), 4);
     const auto message = m_ui.CallsOf("Message").at(0);
     EXPECT_EQ(message.Text, "You have not selected folder.");
@@ -104,7 +104,7 @@ TEST_F(ImportTest, AnUnreadableShortcutIsSkippedAndNamedAfterTheImport) {
         shortcut.Path = (m_favorites / "Links" / name).string();
         folder.Children.push_back(shortcut);
     }
-    Editor().ImportFavoritesFolder(folder);
+    Editor().Imports().ImportFavoritesFolder(folder);
 
     ASSERT_EQ(Node({2})->Text(), "Broken");
     ASSERT_EQ(Node({2})->ChildCount(), 3);
@@ -117,18 +117,18 @@ TEST_F(ImportTest, AnUnreadableShortcutIsSkippedAndNamedAfterTheImport) {
 }
 
 TEST_F(ImportTest, NoFavoritesFolderNoSelectionAndCancel) {
-    Editor().SetFavoritesFolderFinder([] { return std::optional<std::filesystem::path>(); });
+    Editor().Imports().SetFavoritesFolderFinder([] { return std::optional<std::filesystem::path>(); });
     m_ui.AnswerFolder([](const TFavoriteEntry* root) {
         EXPECT_EQ(root, nullptr);
         return TFolderDialogResult{TFolderDialogResult::TOutcome::OkWithoutSelection, nullptr};
     });
-    Editor().ImportWinFavoritActionExecute();
+    Editor().Imports().ImportWinFavoritActionExecute();
     EXPECT_EQ(m_ui.TextsOf("Message"), (std::vector<std::string>{"Can't find favirities directory.",
                                                                  "You have not selected folder."}));
 
     m_ui.ClearCalls();
     m_ui.AnswerFolder([](const TFavoriteEntry*) { return TFolderDialogResult{}; });
-    Editor().ImportWinFavoritActionExecute();
+    Editor().Imports().ImportWinFavoritActionExecute();
     EXPECT_EQ(m_ui.TextsOf("Message"), std::vector<std::string>{"Can't find favirities directory."});
     EXPECT_EQ(Project().Objects.RootCount(), 2);
 }

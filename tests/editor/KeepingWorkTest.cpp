@@ -18,18 +18,18 @@ class KeepingWorkTest : public TEditorTest {
 protected:
     void SaveAs(TTarvexEditor& editor, TFakeUserInterface& ui, const std::filesystem::path& path) {
         ui.AnswerFile(path.string());
-        editor.SaveAsActionExecute();
+        editor.Files().SaveAsActionExecute();
     }
     void SaveAs(const std::filesystem::path& path) { SaveAs(Editor(), m_ui, path); }
     void AddGroup(const std::string& name) {
         m_ui.AnswerInput(name);
-        Editor().NewGroupActionExecute();
+        Editor().Objects().NewGroupActionExecute();
     }
     void AddFavorite(TTarvexEditor& editor, TFakeUserInterface& ui, const std::string& name) {
         editor.SetActivePage(TControlsPage::MenuStyles);
         editor.SelectStyleNode(editor.Project().Styles.Root(0));
         ui.AnswerInput(name);
-        editor.AddToFavoritesActionExecute();
+        editor.Favorites().AddToFavoritesActionExecute();
     }
     bool HasRoot(const std::string& text) const {
         for (const auto& node : m_editor->Project().Objects.Roots()) {
@@ -58,9 +58,10 @@ TEST_F(KeepingWorkTest, AYesWhoseSaveDidNotHappenStopsTheCommandThatAsked) {
         std::function<bool()> Run; // false: the window would stay
     };
     const std::vector<TCommand> commands = {
-        {"New", [] {}, [&] { return (Editor().NewActionExecute(), true); }},
-        {"Open", [&] { m_ui.AnswerFile(other); }, [&] { return (Editor().OpenActionExecute(), true); }},
-        {"Reopen", [] {}, [&] { return (Editor().ReopenActionExecute(0), true); }},
+        {"New", [] {}, [&] { return (Editor().Files().NewActionExecute(), true); }},
+        {"Open", [&] { m_ui.AnswerFile(other); },
+         [&] { return (Editor().Files().OpenActionExecute(), true); }},
+        {"Reopen", [] {}, [&] { return (Editor().Files().ReopenActionExecute(0), true); }},
         {"Close", [] {}, [&] { return Editor().FormCloseQuery(); }},
     };
     for (const bool cancelSaveAs : {true, false}) {
@@ -71,7 +72,7 @@ TEST_F(KeepingWorkTest, AYesWhoseSaveDidNotHappenStopsTheCommandThatAsked) {
             SaveAs(Work() / "other.xml");
             if (cancelSaveAs) {
                 m_ui.AnswerStyle(0);
-                Editor().NewActionExecute();
+                Editor().Files().NewActionExecute();
             } else {
                 const std::filesystem::path readOnly = Work() / "ro.xml";
                 // Windows refuses to remove a read-only file: the last round's is made writable first.
@@ -156,7 +157,7 @@ TEST_F(KeepingWorkTest, ASaveOverAFileAnotherProgramChangedAsksFirst) {
             m_ui.AnswerFile((Work() / "b.xml").string());
         }
         const bool closes =
-            c.Command == "Save" ? (Editor().SaveActionExecute(), false) : Editor().FormCloseQuery();
+            c.Command == "Save" ? (Editor().Files().SaveActionExecute(), false) : Editor().FormCloseQuery();
 
         const auto asked = m_ui.CallsOf("Message").back();
         EXPECT_EQ(asked.Text, "The file a.xml was changed by another program since you opened it.") << label;
@@ -173,7 +174,7 @@ TEST_F(KeepingWorkTest, ASaveOverAFileAnotherProgramChangedAsksFirst) {
     AddGroup("Again");
     std::filesystem::remove(file);
     m_ui.ClearCalls();
-    Editor().SaveActionExecute();
+    Editor().Files().SaveActionExecute();
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
     EXPECT_NE(ReadText(file).find("Again"), std::string::npos);
 }
@@ -182,16 +183,16 @@ TEST_F(KeepingWorkTest, ComingBackToTheWindowOffersToReloadAnUnchangedDesign) {
     Start();
     const std::filesystem::path file = Work() / "a.xml";
     SaveAs(file);
-    Editor().WindowActivated();
+    Editor().Files().WindowActivated();
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
     std::string theirs = ReadText(file);
     theirs.replace(theirs.find("Menu group name"), 15, "From disk");
     WriteText(file, theirs);
     m_ui.AnswerMessage(TMsgResult::No);
-    Editor().WindowActivated();
+    Editor().Files().WindowActivated();
     // Declined once, that version is not offered again.
-    Editor().WindowActivated();
+    Editor().Files().WindowActivated();
     EXPECT_EQ(
         m_ui.TextsOf("Message"),
         std::vector<std::string>{"The file a.xml was changed by another program. Do you want to reload it?"});
@@ -200,7 +201,7 @@ TEST_F(KeepingWorkTest, ComingBackToTheWindowOffersToReloadAnUnchangedDesign) {
     theirs.replace(theirs.find("From disk"), 9, "From disk 2");
     WriteText(file, theirs);
     m_ui.AnswerMessage(TMsgResult::Yes);
-    Editor().WindowActivated();
+    Editor().Files().WindowActivated();
     EXPECT_TRUE(HasRoot("From disk 2"));
     EXPECT_FALSE(Editor().Modified());
 
@@ -208,7 +209,7 @@ TEST_F(KeepingWorkTest, ComingBackToTheWindowOffersToReloadAnUnchangedDesign) {
     AddGroup("Mine");
     WriteText(file, ReadText(file) + "\r\n");
     m_ui.ClearCalls();
-    Editor().WindowActivated();
+    Editor().Files().WindowActivated();
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 }
 
@@ -220,10 +221,10 @@ TEST_F(KeepingWorkTest, AProjectOpenInAnotherWindowIsOpenedOnlyWhenTheAuthorSays
     const std::string question = "p.xml is open in another Tarvex window.";
 
     m_ui2.AnswerMessage(TMsgResult::Cancel);
-    second->OpenProjectFile(file.string());
+    second->Files().OpenProjectFile(file.string());
     EXPECT_TRUE(second->ProjectFileName().empty());
     m_ui2.AnswerMessage(TMsgResult::Ok);
-    second->OpenProjectFile(file.string());
+    second->Files().OpenProjectFile(file.string());
     EXPECT_EQ(second->ProjectFileName(), file.string());
     EXPECT_EQ(m_ui2.TextsOf("Message"), (std::vector<std::string>{question, question}));
     EXPECT_EQ(m_ui2.CallsOf("Message").back().Buttons, TMsgButtons::OpenAnywayCancel);
@@ -235,7 +236,7 @@ TEST_F(KeepingWorkTest, AProjectOpenInAnotherWindowIsOpenedOnlyWhenTheAuthorSays
     std::filesystem::copy_file(file, stale);
     WriteText(LockPathFor(stale), platform::HostName() + "\r\n99999999\r\nsomeone\r\n1\r\n");
     m_ui.ClearCalls();
-    Editor().OpenProjectFile(stale.string());
+    Editor().Files().OpenProjectFile(stale.string());
     EXPECT_EQ(Editor().ProjectFileName(), stale.string());
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
     ASSERT_TRUE(TLockFile::ReadOwner(LockPathFor(stale)));
@@ -250,7 +251,7 @@ TEST_F(KeepingWorkTest, AProjectOpenInAnotherWindowIsOpenedOnlyWhenTheAuthorSays
     std::filesystem::copy_file(file, shelf / "p.xml");
     std::filesystem::permissions(shelf,
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    Editor().OpenProjectFile((shelf / "p.xml").string());
+    Editor().Files().OpenProjectFile((shelf / "p.xml").string());
     std::filesystem::permissions(shelf, std::filesystem::perms::owner_all);
     EXPECT_EQ(Editor().ProjectFileName(), (shelf / "p.xml").string());
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
@@ -264,13 +265,13 @@ TEST_F(KeepingWorkTest, ACopyLeftByAWindowThatIsGoneIsOfferedAtTheNextStart) {
         Start();
         SaveAs(file);
         AddGroup("Unsaved");
-        ASSERT_TRUE(Editor().RecoveryCopyDue());
-        Editor().WriteRecoveryCopy();
-        EXPECT_FALSE(Editor().RecoveryCopyDue());
+        ASSERT_TRUE(Editor().Files().RecoveryCopyDue());
+        Editor().Files().WriteRecoveryCopy();
+        EXPECT_FALSE(Editor().Files().RecoveryCopyDue());
         // The window dies: its copy now names a process that is gone.
         const auto copies = [&] {
             std::vector<std::filesystem::path> found;
-            for (const auto& entry : std::filesystem::directory_iterator(Editor().RecoveryFolder())) {
+            for (const auto& entry : std::filesystem::directory_iterator(Editor().Files().RecoveryFolder())) {
                 found.push_back(entry.path());
             }
             return found;
@@ -301,7 +302,7 @@ TEST_F(KeepingWorkTest, ACopyLeftByAWindowThatIsGoneIsOfferedAtTheNextStart) {
         }
         EXPECT_EQ(Editor().ProjectFileName(), file.string());
         EXPECT_TRUE(Editor().Modified());
-        Editor().SaveActionExecute();
+        Editor().Files().SaveActionExecute();
         EXPECT_NE(ReadText(file).find("Unsaved"), std::string::npos);
         EXPECT_TRUE(copies().empty());
     }

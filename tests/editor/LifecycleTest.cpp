@@ -16,11 +16,11 @@ protected:
     // Save as under `path` (the fake dialog adds ".xml" to a name without extension).
     void SaveAs(const std::filesystem::path& path) {
         m_ui.AnswerFile(path.string());
-        Editor().SaveAsActionExecute();
+        Editor().Files().SaveAsActionExecute();
     }
     void AddGroup(const std::string& name) {
         m_ui.AnswerInput(name);
-        Editor().NewGroupActionExecute();
+        Editor().Objects().NewGroupActionExecute();
     }
     bool HasRoot(const std::string& text) const {
         for (const auto& node : m_editor->Project().Objects.Roots()) {
@@ -84,7 +84,7 @@ TEST_F(LifecycleTest, StartUpWithoutAFavouriteSaysSoOnceAndShowsNoEarlierMenu) {
     Editor().SelectObjectNode(Node({1}));
     Editor().SelectObjectNode(Node({0}));
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 2u);
 }
 
@@ -95,7 +95,7 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
     m_ui.ClearCalls();
 
     m_ui.AnswerMessage(TMsgResult::Cancel);
-    Editor().NewActionExecute();
+    Editor().Files().NewActionExecute();
     const auto questions = m_ui.CallsOf("Message");
     ASSERT_EQ(questions.size(), 1u);
     EXPECT_EQ(questions[0].Text, SaveQuestion);
@@ -107,18 +107,18 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
 
     m_ui.AnswerMessage(TMsgResult::No);
     m_ui.AnswerStyle(1);
-    Editor().NewActionExecute();
+    Editor().Files().NewActionExecute();
     EXPECT_FALSE(HasRoot("Extra"));
     EXPECT_EQ(Style(0)->Text(), "Grey");
 
     // Nothing was edited since: no question. A change undone is no change either.
     m_ui.ClearCalls();
     m_ui.AnswerStyle(0);
-    Editor().NewActionExecute();
+    Editor().Files().NewActionExecute();
     AddGroup("Undone");
     Editor().UndoActionExecute();
     m_ui.AnswerStyle(0);
-    Editor().NewActionExecute();
+    Editor().Files().NewActionExecute();
     EXPECT_TRUE(m_ui.TextsOf("Message").empty());
 }
 
@@ -134,7 +134,7 @@ TEST_F(LifecycleTest, YesAtOpenSavesTheCurrentProjectToItsOwnFileNotTheOneBeingO
 
     m_ui.AnswerFile(a.string());
     m_ui.AnswerMessage(TMsgResult::Yes);
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
 
     EXPECT_NE(ReadText(Work() / "b.xml").find("Third"), std::string::npos);
     EXPECT_EQ(ReadText(a), savedA);
@@ -143,9 +143,10 @@ TEST_F(LifecycleTest, YesAtOpenSavesTheCurrentProjectToItsOwnFileNotTheOneBeingO
     EXPECT_EQ(Project().Styles.RootCount(), 1);
     // a.xml was listed already, so it keeps its place below b.xml.
     const std::vector<std::string> recent = {(Work() / "b.xml").string(), a.string()};
-    EXPECT_EQ(Editor().RecentFiles().Paths(), recent);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), recent);
     // The loaded project's "Menu Style" choices come from its own style list.
-    const TValueRow* styleRow = Editor().MenuValueList().Row(Editor().MenuValueList().FindRow("Menu Style"));
+    const TValueRow* styleRow =
+        Editor().Objects().MenuValueList().Row(Editor().Objects().MenuValueList().FindRow("Menu Style"));
     EXPECT_EQ(styleRow->PickList, std::vector<std::string>{"Blue"});
 }
 
@@ -156,7 +157,7 @@ TEST_F(LifecycleTest, OpenOfAnUnreadableFileOrACancelledQuestionChangesNothing) 
 
     const std::string missing = (Work() / "missing.xml").string();
     m_ui.AnswerFile(missing);
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
     const auto errors = m_ui.CallsOf("Message");
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].Text, "Can't read file " + missing + "!");
@@ -164,11 +165,11 @@ TEST_F(LifecycleTest, OpenOfAnUnreadableFileOrACancelledQuestionChangesNothing) 
 
     m_ui.AnswerFile((Work() / "a.xml").string());
     m_ui.AnswerMessage(TMsgResult::Cancel);
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
 
     EXPECT_TRUE(HasRoot("Extra"));
     EXPECT_EQ(Editor().ProjectFileName(), (Work() / "a.xml").string());
-    EXPECT_EQ(Editor().RecentFiles().Paths().size(), 1u);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths().size(), 1u);
     EXPECT_FALSE(Editor().TreeUpdateGuard());
 }
 
@@ -180,22 +181,22 @@ TEST_F(LifecycleTest, AFileThatHoldsNoProjectIsNotOpenedAndALoneCrProjectIs) {
     WriteText(Work() / "notes.txt", notes);
 
     m_ui.AnswerFile((Work() / "notes.txt").string());
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
     EXPECT_EQ(MessagesWithCaption("Error"),
               std::vector<std::string>{"The file " + (Work() / "notes.txt").string() +
                                        " is not a Tarvex project!"});
     EXPECT_TRUE(HasRoot("Extra"));
     EXPECT_EQ(Editor().ProjectFileName(), (Work() / "a.xml").string());
-    EXPECT_EQ(Editor().RecentFiles().Paths().size(), 1u);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths().size(), 1u);
     EXPECT_EQ(ReadText(Work() / "notes.txt"), notes);
 
     // A project whose lines end with a lone CR opens with its content.
-    Editor().SaveActionExecute();
+    Editor().Files().SaveActionExecute();
     std::string crOnly = ReadText(Work() / "a.xml");
     std::erase(crOnly, '\n');
     WriteText(Work() / "cr.xml", crOnly);
     m_ui.AnswerFile((Work() / "cr.xml").string());
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
     EXPECT_TRUE(HasRoot("Extra"));
     EXPECT_EQ(Editor().ProjectFileName(), (Work() / "cr.xml").string());
 }
@@ -203,19 +204,19 @@ TEST_F(LifecycleTest, AFileThatHoldsNoProjectIsNotOpenedAndALoneCrProjectIs) {
 TEST_F(LifecycleTest, EveryCommandThatWritesTheDesignFirstCommitsWhatIsTyped) {
     const std::filesystem::path file = Work() / "typed.xml";
     const std::vector<std::pair<std::string, std::function<void()>>> commands = {
-        {"Save", [&] { Editor().SaveActionExecute(); }},
+        {"Save", [&] { Editor().Files().SaveActionExecute(); }},
         {"Save as", [&] { SaveAs(file); }},
         {"Yes at New",
          [&] {
              m_ui.AnswerMessage(TMsgResult::Yes);
              m_ui.AnswerStyle(std::nullopt);
-             Editor().NewActionExecute();
+             Editor().Files().NewActionExecute();
          }},
         {"Yes at Open",
          [&] {
              m_ui.AnswerFile((Work() / "other.xml").string());
              m_ui.AnswerMessage(TMsgResult::Yes);
-             Editor().OpenActionExecute();
+             Editor().Files().OpenActionExecute();
          }},
         {"Yes at close",
          [&] {
@@ -260,7 +261,7 @@ TEST_F(LifecycleTest, LineBreaksInNamesBecomeSpacesAndLongStyleNamesAreCut) {
     Editor().SetActivePage(TControlsPage::MenuStyles);
     const std::string longName(300, 'S');
     m_ui.AnswerInput(longName);
-    Editor().NewStyleActionExecute();
+    Editor().Styles().NewStyleActionExecute();
     ASSERT_EQ(Project().Styles.RootCount(), 2);
     EXPECT_EQ(Style(1)->Text(), longName.substr(0, 255));
 
@@ -277,8 +278,8 @@ TEST_F(LifecycleTest, LineBreaksInNamesBecomeSpacesAndLongStyleNamesAreCut) {
     Editor().SetActivePage(TControlsPage::MenuStyles);
     Editor().SelectStyleNode(Style(0));
     m_ui.AnswerInput("Fav\r\nourite");
-    Editor().AddToFavoritesActionExecute();
-    EXPECT_EQ(Editor().FavoriteStyles().back().Name, "Fav ourite");
+    Editor().Favorites().AddToFavoritesActionExecute();
+    EXPECT_EQ(Editor().Favorites().FavoriteStyles().back().Name, "Fav ourite");
 }
 
 TEST_F(LifecycleTest, CloseQueryAnswers) {
@@ -297,7 +298,7 @@ TEST_F(LifecycleTest, CloseQueryAnswers) {
     EXPECT_TRUE(std::filesystem::exists(Work() / "closed.xml"));
     EXPECT_EQ(m_ui.TextsOf("Message").size(), 3u);
 
-    Editor().ExitActionExecute();
+    Editor().Files().ExitActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Close").size(), 1u);
 }
 
@@ -313,7 +314,7 @@ TEST_F(LifecycleTest, SaveFailuresAreReportedAndSaveAsKeepsTheName) {
               std::vector<std::string>{"Can't save read-only file " + readOnly.string() + "!"});
     EXPECT_EQ(ReadText(readOnly), "old");
     EXPECT_EQ(Editor().ProjectFileName(), readOnly.string());
-    EXPECT_TRUE(Editor().RecentFiles().Paths().empty());
+    EXPECT_TRUE(Editor().Files().RecentFiles().Paths().empty());
 
     m_ui.ClearCalls();
     const std::filesystem::path nowhere = Work() / "no-such-folder" / "p.xml";
@@ -327,10 +328,10 @@ TEST_F(LifecycleTest, SaveFailuresAreReportedAndSaveAsKeepsTheName) {
     m_ui.ClearCalls();
     const std::filesystem::path good = Work() / "good.xml";
     SaveAs(good);
-    Editor().SaveActionExecute();
+    Editor().Files().SaveActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Save").size(), 1u);
     EXPECT_EQ(ReadText(good), WriteProjectText(Project()));
-    EXPECT_EQ(Editor().RecentFiles().Paths(), std::vector<std::string>{good.string()});
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), std::vector<std::string>{good.string()});
 }
 
 TEST_F(LifecycleTest, RecentFilesFollowOpenSaveAndReopenAndSurviveARestart) {
@@ -345,27 +346,27 @@ TEST_F(LifecycleTest, RecentFilesFollowOpenSaveAndReopenAndSurviveARestart) {
     }
     for (int i = 1; i <= 5; ++i) {
         m_ui.AnswerFile(files[static_cast<std::size_t>(i)]);
-        Editor().OpenActionExecute();
+        Editor().Files().OpenActionExecute();
     }
     const std::vector<std::string> newestFirst = {files[5], files[4], files[3], files[2], files[1]};
-    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), newestFirst);
 
     // Reopening loads the file and leaves the list as it is.
-    Editor().ReopenActionExecute(3);
+    Editor().Files().ReopenActionExecute(3);
     EXPECT_EQ(Editor().ProjectFileName(), files[2]);
-    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), newestFirst);
     // Saving a listed file again changes nothing.
-    Editor().SaveActionExecute();
-    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    Editor().Files().SaveActionExecute();
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), newestFirst);
 
     // A listed file that has gone away: reported, and the entry stays.
     std::filesystem::remove(files[4]);
     m_ui.ClearCalls();
-    Editor().ReopenActionExecute(1);
+    Editor().Files().ReopenActionExecute(1);
     EXPECT_EQ(m_ui.TextsOf("Message"), std::vector<std::string>{"Can't read file " + files[4] + "!"});
     EXPECT_EQ(Editor().ProjectFileName(), files[2]);
-    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
-    Editor().ReopenActionExecute(7);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), newestFirst);
+    Editor().Files().ReopenActionExecute(7);
 
     Editor().FormClose();
     std::string expected;
@@ -376,7 +377,7 @@ TEST_F(LifecycleTest, RecentFilesFollowOpenSaveAndReopenAndSurviveARestart) {
 
     Restart();
     Start();
-    EXPECT_EQ(Editor().RecentFiles().Paths(), newestFirst);
+    EXPECT_EQ(Editor().Files().RecentFiles().Paths(), newestFirst);
     EXPECT_TRUE(Editor().ProjectFileName().empty());
 }
 
@@ -428,7 +429,7 @@ TEST_F(LifecycleTest, FavouritesThatDidNotReadCleanlyAreKeptAsABackupAtClose) {
         }
         Restart();
         Start(std::nullopt);
-        EXPECT_EQ(Editor().FavoriteStyles().size(), folder ? 0u : records);
+        EXPECT_EQ(Editor().Favorites().FavoriteStyles().size(), folder ? 0u : records);
         m_ui.ClearCalls();
 
         Editor().FormClose();
@@ -449,11 +450,11 @@ TEST_F(LifecycleTest, FavouritesThatDidNotReadCleanlyAreKeptAsABackupAtClose) {
 TEST_F(LifecycleTest, WebCommandsOpenTheMakersPagesAndLeaveTheQuickHelpAlone) {
     Start();
     m_ui.ClearCalls();
-    Editor().HomePageActionExecute();
-    Editor().EMailToUsActionExecute();
-    Editor().HelpHowUseActionExecute();
-    Editor().acHelpMenuExecute();
-    Editor().acHelpStylesExecute();
+    Editor().Preview().HomePageActionExecute();
+    Editor().Preview().EMailToUsActionExecute();
+    Editor().Preview().HelpHowUseActionExecute();
+    Editor().Preview().acHelpMenuExecute();
+    Editor().Preview().acHelpStylesExecute();
     const std::string web(KorvaneWebAddress);
     EXPECT_EQ(m_ui.TextsOf("Web"),
               (std::vector<std::string>{

@@ -35,7 +35,7 @@ protected:
     }
     TTreeNode* AddGroup(const std::string& name) {
         m_ui.AnswerInput(name);
-        Editor().NewGroupActionExecute();
+        Editor().Objects().NewGroupActionExecute();
         return Editor().SelectedObject();
     }
 };
@@ -90,7 +90,7 @@ TEST_F(ObjectsTreeTest, TypedValuesReachTheRecordOnlyWhenCommitted) {
     EXPECT_EQ(ReadText(Temp() / "menu.js").find("Renamed"), std::string::npos);
 
     Type(Item, "Caption", std::string(260, 'r'));
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(Node({1, 1})->Item().Caption.size(), 250u);
     // Update Preview reloads at once: the row shows what is stored.
     EXPECT_EQ(Row(Item, "Caption"), std::string(250, 'r'));
@@ -206,7 +206,7 @@ TEST_F(ObjectsTreeTest, NewMenuGroupGoesBesideTheSelectionAndIsSelected) {
     EXPECT_TRUE(Editor().ActionEnabled(TActionId::DelGroupAction));
 
     m_ui.AnswerInput(std::nullopt);
-    Editor().NewGroupActionExecute();
+    Editor().Objects().NewGroupActionExecute();
     EXPECT_EQ(Project().Objects.RootCount(), 3);
     Editor().RemoveListener(&listener);
 }
@@ -214,7 +214,7 @@ TEST_F(ObjectsTreeTest, NewMenuGroupGoesBesideTheSelectionAndIsSelected) {
 TEST_F(ObjectsTreeTest, NewMenuItemGoesIntoTheSelectedGroupOrBesideAnythingElse) {
     Select(Node({1}));
     m_ui.AnswerInput("Inside");
-    Editor().NewMenuItemActionExecute();
+    Editor().Objects().NewMenuItemActionExecute();
     const auto prompt = m_ui.CallsOf("Input").at(0);
     EXPECT_EQ(prompt.Caption, "Create new menu item");
     EXPECT_EQ(prompt.Text, "Type new menu item name");
@@ -228,12 +228,12 @@ TEST_F(ObjectsTreeTest, NewMenuItemGoesIntoTheSelectedGroupOrBesideAnythingElse)
 
     Select(Node({0}));
     m_ui.AnswerInput("Main");
-    Editor().NewMenuItemActionExecute();
+    Editor().Objects().NewMenuItemActionExecute();
     EXPECT_EQ(Node({2})->Text(), "Main");
     EXPECT_TRUE(Node({2})->IsItem());
 
     m_ui.AnswerInput(std::nullopt);
-    Editor().NewMenuItemActionExecute();
+    Editor().Objects().NewMenuItemActionExecute();
     EXPECT_EQ(Project().Objects.RootCount(), 3);
 }
 
@@ -242,7 +242,7 @@ TEST_F(ObjectsTreeTest, AGroupOnALevelWithoutMenuOptionsIsPlacedFromTheMainMenuD
     const std::filesystem::path file = Work() / "bare.xml";
     WriteText(file, "<MENU_ITEM>\r\n<Caption>Lonely</Caption>\r\n</MENU_ITEM>\r\n");
     m_ui.AnswerFile(file.string());
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
     ASSERT_EQ(Project().Objects.RootCount(), 1);
 
     ASSERT_EQ(FindMenuOptionsNodeOfLevel(Project().Objects, nullptr), nullptr);
@@ -259,7 +259,7 @@ TEST_F(ObjectsTreeTest, AGroupOnALevelWithoutMenuOptionsIsPlacedFromTheMainMenuD
 TEST_F(ObjectsTreeTest, DeletingAsksFirstAndNeverTouchesMenuOptions) {
     Select(Node({1, 1}));
     m_ui.AnswerMessage(TMsgResult::Cancel);
-    Editor().DeleteMenuItemActionExecute();
+    Editor().Objects().DeleteMenuItemActionExecute();
     const auto question = m_ui.CallsOf("Message").at(0);
     EXPECT_EQ(question.Text, "Do you really want to delete \"Menu item name\" menu item?");
     EXPECT_EQ(question.Caption, "Warning");
@@ -268,21 +268,21 @@ TEST_F(ObjectsTreeTest, DeletingAsksFirstAndNeverTouchesMenuOptions) {
     EXPECT_EQ(Node({1})->ChildCount(), 2);
 
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DeleteMenuItemActionExecute();
+    Editor().Objects().DeleteMenuItemActionExecute();
     EXPECT_EQ(Node({1})->ChildCount(), 1);
     // The selection falls back to a neighbour, which is loaded.
     EXPECT_EQ(Editor().SelectedObject(), Node({1, 0}));
-    EXPECT_TRUE(Editor().MenuValueList().Enabled());
+    EXPECT_TRUE(Editor().Objects().MenuValueList().Enabled());
 
     // A Menu Options node cannot be deleted by either command.
     m_ui.ClearCalls();
-    Editor().DeleteMenuItemActionExecute();
-    Editor().DelGroupActionExecute();
+    Editor().Objects().DeleteMenuItemActionExecute();
+    Editor().Objects().DelGroupActionExecute();
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
     Select(Node({1}));
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DelGroupActionExecute();
+    Editor().Objects().DelGroupActionExecute();
     EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu group name\" menu group?");
     EXPECT_EQ(Project().Objects.RootCount(), 1);
     EXPECT_EQ(Editor().SelectedObject(), Node({0}));
@@ -292,17 +292,17 @@ TEST_F(ObjectsTreeTest, TheDeleteKeyAndTheViewCannotLoseTheSelection) {
     // The key asks the command of the selected kind, with its question.
     Select(Node({1, 1}));
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DeleteSelectedObjectExecute();
+    Editor().Objects().DeleteSelectedObjectExecute();
     EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu item name\" menu item?");
     EXPECT_EQ(Node({1})->ChildCount(), 1);
     Select(Node({1}));
     m_ui.AnswerMessage(TMsgResult::Cancel);
-    Editor().DeleteSelectedObjectExecute();
+    Editor().Objects().DeleteSelectedObjectExecute();
     EXPECT_EQ(m_ui.TextsOf("Message").back(), "Do you really want to delete \"Menu group name\" menu group?");
     EXPECT_EQ(Project().Objects.RootCount(), 2);
     m_ui.ClearCalls();
     Select(Node({0}));
-    Editor().DeleteSelectedObjectExecute();
+    Editor().Objects().DeleteSelectedObjectExecute();
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
     // A click on empty space or a Ctrl+click keeps the selection, and the view is told to show it.
@@ -315,13 +315,13 @@ TEST_F(ObjectsTreeTest, TheDeleteKeyAndTheViewCannotLoseTheSelection) {
     Editor().RemoveListener(&listener);
 
     // Drops the view refuses up front: a Menu Options node, a node onto itself or into its submenu.
-    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
+    EXPECT_FALSE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
     Select(Node({1}));
-    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
-    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1, 0})));
-    EXPECT_FALSE(Editor().ObjectsTreeViewMayDrop(TDragSource::Other, Node({0})));
-    EXPECT_TRUE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({0})));
-    EXPECT_TRUE(Editor().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, nullptr));
+    EXPECT_FALSE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
+    EXPECT_FALSE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1, 0})));
+    EXPECT_FALSE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::Other, Node({0})));
+    EXPECT_TRUE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({0})));
+    EXPECT_TRUE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, nullptr));
 }
 
 TEST_F(ObjectsTreeTest, EnablingFollowsTheSelectionAndThePage) {
@@ -354,12 +354,12 @@ TEST_F(ObjectsTreeTest, EnablingFollowsTheSelectionAndThePage) {
 
 TEST_F(ObjectsTreeTest, TheSelectedKindPicksTheEditorAndTheHelpPage) {
     Select(Node({0}));
-    EXPECT_TRUE(Editor().MenuValueList().Visible());
-    EXPECT_FALSE(Editor().MenuItemValueEditor().Visible());
+    EXPECT_TRUE(Editor().Objects().MenuValueList().Visible());
+    EXPECT_FALSE(Editor().Objects().MenuItemValueEditor().Visible());
     EXPECT_EQ(Row(Options, "Menu Left"), "40");
     Select(Node({1, 1}));
-    EXPECT_FALSE(Editor().MenuValueList().Visible());
-    EXPECT_TRUE(Editor().MenuItemValueEditor().Visible());
+    EXPECT_FALSE(Editor().Objects().MenuValueList().Visible());
+    EXPECT_TRUE(Editor().Objects().MenuItemValueEditor().Visible());
     const std::filesystem::path online = App() / "help" / "online";
     EXPECT_EQ(m_ui.TextsOf("Help"),
               (std::vector<std::string>{(online / "webmenu.htm").string(), (online / "menu.htm").string()}));
@@ -370,9 +370,9 @@ TEST_F(ObjectsTreeTest, TheSelectedKindPicksTheEditorAndTheHelpPage) {
     Type(Item, "Caption", "Lost");
     m_ui.AnswerMessage(TMsgResult::No);
     m_ui.AnswerStyle(0);
-    Editor().NewActionExecute();
-    EXPECT_FALSE(Editor().MenuValueList().Enabled());
-    EXPECT_FALSE(Editor().MenuItemValueEditor().Enabled());
+    Editor().Files().NewActionExecute();
+    EXPECT_FALSE(Editor().Objects().MenuValueList().Enabled());
+    EXPECT_FALSE(Editor().Objects().MenuItemValueEditor().Enabled());
     EXPECT_EQ(Row(Item, "Caption"), "");
     EXPECT_EQ(Node({1, 1})->Text(), "Menu item name");
 }
@@ -380,11 +380,11 @@ TEST_F(ObjectsTreeTest, TheSelectedKindPicksTheEditorAndTheHelpPage) {
 TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
     TRecordingListener listener;
     Editor().AddListener(&listener);
-    EXPECT_TRUE(Editor().ObjectsTreeViewDragOver(TDragSource::ObjectsTreeView));
-    EXPECT_FALSE(Editor().ObjectsTreeViewDragOver(TDragSource::Other));
+    EXPECT_TRUE(Editor().Objects().ObjectsTreeViewDragOver(TDragSource::ObjectsTreeView));
+    EXPECT_FALSE(Editor().Objects().ObjectsTreeViewDragOver(TDragSource::Other));
 
     Select(Node({0}));
-    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({1}));
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({1}));
     const auto refusal = m_ui.CallsOf("Message");
     ASSERT_EQ(refusal.size(), 1u);
     EXPECT_EQ(refusal[0].Text, "You can't drag&drop Menu Options");
@@ -398,7 +398,7 @@ TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
     Select(item);
     Type(Item, "Caption", "pending");
     const std::size_t navigations = m_ui.TextsOf("Navigate").size();
-    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({2, 1}));
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({2, 1}));
     EXPECT_EQ(Node({2, 2}), item);
     EXPECT_EQ(Editor().SelectedObject(), item);
     EXPECT_EQ(item->Item().Caption, "Menu item name");
@@ -407,18 +407,18 @@ TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
     EXPECT_EQ(listener.Expanded.back(), Node({2}));
 
     // Onto a group: beside it, not into it. Onto empty space: the end of the main menu.
-    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({1}));
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({1}));
     EXPECT_EQ(Node({3}), item);
     Select(Node({1, 1}));
     TTreeNode* group = Node({1});
     Select(group);
-    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, nullptr);
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, nullptr);
     EXPECT_EQ(Node({3}), group);
 
     // Into its own subtree, onto itself, or from elsewhere: nothing moves.
-    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({3, 0}));
-    Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, group);
-    Editor().ObjectsTreeViewDragDrop(TDragSource::Other, nullptr);
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({3, 0}));
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, group);
+    Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::Other, nullptr);
     EXPECT_EQ(Node({3}), group);
     EXPECT_EQ(group->Parent(), nullptr);
     Editor().RemoveListener(&listener);
@@ -426,10 +426,10 @@ TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
 
 TEST_F(ObjectsTreeTest, AStaleStyleNameInTheOptionsEditorFollowsTheGeneratorsRepair) {
     m_ui.AnswerInput("Red");
-    Editor().NewStyleActionExecute();
+    Editor().Styles().NewStyleActionExecute();
     Select(Node({0}));
     Type(Options, "Menu Style", "Red");
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     ASSERT_EQ(Node({0})->Options().MenuStyle, "Red");
     ASSERT_EQ(Row(Options, "Menu Style"), "Red");
 
@@ -439,7 +439,7 @@ TEST_F(ObjectsTreeTest, AStaleStyleNameInTheOptionsEditorFollowsTheGeneratorsRep
     Editor().SelectStyleNode(Style(1));
     m_ui.ClearCalls();
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DelStyleActionExecute();
+    Editor().Styles().DelStyleActionExecute();
     EXPECT_EQ(MessagesWithCaption("Warning!"),
               std::vector<std::string>{
                   "Menu style in \"Main menu options\" object not found. Used first found menu style"});

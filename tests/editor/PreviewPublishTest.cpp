@@ -26,7 +26,7 @@ protected:
     std::filesystem::path Preview() const { return Temp() / "preview.htm"; }
     void OpenPage(const std::filesystem::path& page) {
         m_ui.AnswerFile(page.string());
-        Editor().OpenPreviewActionExecute();
+        Editor().Preview().OpenPreviewActionExecute();
     }
 };
 
@@ -56,18 +56,18 @@ TEST_F(PreviewTest, RefreshesKeepTheUsersPageUntilTheDefaultIsChosen) {
     OpenPage(page);
     const std::string preview = ReadText(Preview());
     Editor().SelectObjectNode(Node({1}));
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(ReadText(Preview()), preview);
     Restart();
     Start();
     EXPECT_EQ(ReadText(Preview()), preview);
-    EXPECT_EQ(Editor().PreviewSite().AuthorPage(), std::filesystem::canonical(page))
+    EXPECT_EQ(Editor().Preview().PreviewSite().AuthorPage(), std::filesystem::canonical(page))
         << "its folder stays readable";
 
     m_ui.ClearCalls();
-    Editor().DefaultPreviewActionExecute();
+    Editor().Preview().DefaultPreviewActionExecute();
     EXPECT_EQ(ReadText(Preview()), ReadText(Temp() / "default.htm"));
-    EXPECT_FALSE(Editor().PreviewSite().HasAuthorPage());
+    EXPECT_FALSE(Editor().Preview().PreviewSite().HasAuthorPage());
     EXPECT_EQ(m_ui.TextsOf("Navigate"), std::vector<std::string>{Preview().string()});
 }
 
@@ -89,20 +89,20 @@ TEST_F(PreviewTest, APageReferringUpwardsReadsFromTheSiteFolderTheAuthorChooses)
     };
     std::filesystem::create_directories(Work() / "elsewhere");
     for (const TCase& c : cases) {
-        Editor().DefaultPreviewActionExecute();
+        Editor().Preview().DefaultPreviewActionExecute();
         m_ui.ClearCalls();
         m_ui.AnswerFile(page.string());
         m_ui.AnswerMessage(c.Answer);
         if (c.Answer == TMsgResult::Yes) {
             m_ui.AnswerFile(c.Chosen->string());
         }
-        Editor().OpenPreviewActionExecute();
+        Editor().Preview().OpenPreviewActionExecute();
         EXPECT_TRUE(m_ui.AllAnswersUsed());
         if (c.Site.empty()) {
-            EXPECT_FALSE(Editor().PreviewSite().HasAuthorPage());
+            EXPECT_FALSE(Editor().Preview().PreviewSite().HasAuthorPage());
             EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
         } else {
-            EXPECT_EQ(Editor().PreviewSite().SiteFolder(), std::filesystem::canonical(c.Site));
+            EXPECT_EQ(Editor().Preview().PreviewSite().SiteFolder(), std::filesystem::canonical(c.Site));
             EXPECT_EQ(m_ui.CallsOf("Navigate").size(), 1u);
         }
     }
@@ -114,13 +114,13 @@ TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
     OpenPage(Work() / "missing.htm");
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     std::filesystem::remove(Temp() / "default.htm");
-    Editor().DefaultPreviewActionExecute();
+    Editor().Preview().DefaultPreviewActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 2u);
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
     EXPECT_EQ(ReadText(Preview()), "before\r\n");
 
     m_ui.AnswerFile(std::nullopt);
-    Editor().OpenPreviewActionExecute();
+    Editor().Preview().OpenPreviewActionExecute();
     EXPECT_EQ(ReadText(Preview()), "before\r\n");
 }
 
@@ -132,8 +132,8 @@ TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
         Node({0})->EditOptions().MenuStyle = "3D look";
         Node({1, 0})->EditOptions().MenuStyle = "3D look";
     });
-    Editor().UpdatePreviewActionExecute();
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(
         m_ui.TextsOf("Warnings"),
         std::vector<std::string>{
@@ -145,7 +145,7 @@ TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
         Style(0)->SetText("Look");
         Node({0})->EditOptions().MenuStyle = "Look";
     });
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
     EXPECT_EQ(m_ui.TextsOf("Warnings").back(), "");
 }
@@ -167,7 +167,7 @@ TEST_F(PreviewTest, AnUnwritableScriptEndsUpdatePreviewAndNewAfterTheFirstReport
     Editor().SetRowValue(TValueEditorId::MenuStyleValueEditor, "Font Name", "Verdana");
     m_ui.ClearCalls();
 
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
     // The typed value is committed all the same: a script that cannot be written costs no edit.
@@ -176,7 +176,7 @@ TEST_F(PreviewTest, AnUnwritableScriptEndsUpdatePreviewAndNewAfterTheFirstReport
     m_ui.ClearCalls();
     m_ui.AnswerMessage(TMsgResult::No);
     m_ui.AnswerStyle(0);
-    Editor().NewActionExecute();
+    Editor().Files().NewActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
 }
@@ -194,7 +194,7 @@ protected:
         for (bool replace : replaces) {
             m_ui.AnswerReplace(replace);
         }
-        Editor().PublishActionExecute();
+        Editor().Preview().PublishActionExecute();
     }
     std::vector<std::string> SiteFiles() const {
         std::vector<std::string> names;
@@ -284,7 +284,7 @@ TEST_F(PublishTest, ANameWithoutExtensionGetsJsAndCancelStopsAfterTheRefresh) {
 
     m_ui.ClearCalls();
     m_ui.AnswerFile(std::nullopt);
-    Editor().PublishActionExecute();
+    Editor().Preview().PublishActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Navigate").size(), 1u);
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 }
@@ -305,11 +305,11 @@ TEST_F(PublishTest, ADesignTheGeneratorRefusesPublishesNothing) {
     Editor().SetActivePage(TControlsPage::MenuStyles);
     Editor().SelectStyleNode(Style(0));
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DelStyleActionExecute();
+    Editor().Styles().DelStyleActionExecute();
     ASSERT_EQ(Project().Styles.RootCount(), 0);
     m_ui.ClearCalls();
 
-    Editor().PublishActionExecute();
+    Editor().Preview().PublishActionExecute();
     EXPECT_TRUE(m_ui.CallsOf("Save").empty());
     EXPECT_TRUE(SiteFiles().empty());
 }
@@ -317,7 +317,7 @@ TEST_F(PublishTest, ADesignTheGeneratorRefusesPublishesNothing) {
 TEST_F(PublishTest, AScriptThatCannotBeWrittenEndsPublishBeforeTheDialog) {
     std::filesystem::remove(Temp() / "menu.js");
     std::filesystem::create_directory(Temp() / "menu.js");
-    Editor().PublishActionExecute();
+    Editor().Preview().PublishActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_TRUE(m_ui.CallsOf("Save").empty());
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());

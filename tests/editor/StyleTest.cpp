@@ -20,18 +20,18 @@ protected:
     void Type(const std::string& key, const std::string& value) {
         Editor().SetRowValue(StyleRows, key, value);
     }
-    int RowOf(const std::string& key) { return Editor().MenuStyleValueEditor().FindRow(key); }
+    int RowOf(const std::string& key) { return Editor().Styles().MenuStyleValueEditor().FindRow(key); }
     void NewStyle(const std::string& name) {
         m_ui.AnswerInput(name);
-        Editor().NewStyleActionExecute();
+        Editor().Styles().NewStyleActionExecute();
     }
 };
 
 TEST_F(StyleTest, RowsAreCommittedWhenTheSelectionMoves) {
     NewStyle("Second");
     Editor().SelectStyleNode(Style(0));
-    EXPECT_TRUE(Editor().MenuStyleValueEditor().Enabled());
-    EXPECT_EQ(Editor().MenuStyleValueEditor().Value("Mouse Off Background"), "0000FF");
+    EXPECT_TRUE(Editor().Styles().MenuStyleValueEditor().Enabled());
+    EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Mouse Off Background"), "0000FF");
     Type("Mouse On Font", "#FF0000");
     Type("Font Size", "12px");
     Type("Menu Item Padding", "-4");
@@ -43,10 +43,10 @@ TEST_F(StyleTest, RowsAreCommittedWhenTheSelectionMoves) {
     EXPECT_EQ(first.FontSize, 0);
     EXPECT_EQ(first.MenuItemPadding, -4);
     EXPECT_EQ(first.FontName.size(), 50u);
-    EXPECT_EQ(Editor().MenuStyleValueEditor().Value("Font Size"), "10");
+    EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Font Size"), "10");
 
     Type("Font Size", "12");
-    Editor().UpdatePreviewActionExecute();
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(Style(1)->Style().FontSize, 12);
 }
 
@@ -54,26 +54,26 @@ TEST_F(StyleTest, TheColourButtonWritesTheChosenColourIntoItsRowOnly) {
     Editor().SelectStyleNode(Style(0));
     const int row = RowOf("Mouse On Font");
     m_ui.AnswerColor(0x563412u); // red 0x12, green 0x34, blue 0x56
-    Editor().MenuStyleValueEditorEditButtonClick(row);
-    EXPECT_EQ(Editor().MenuStyleValueEditor().Value("Mouse On Font"), "123456");
+    Editor().Styles().MenuStyleValueEditorEditButtonClick(row);
+    EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Mouse On Font"), "123456");
     EXPECT_EQ(Style(0)->Style().MouseOnFont, "FFFFFF");
 
     m_ui.AnswerColor(std::nullopt);
-    Editor().MenuStyleValueEditorEditButtonClick(row);
-    EXPECT_EQ(Editor().MenuStyleValueEditor().Value("Mouse On Font"), "123456");
+    Editor().Styles().MenuStyleValueEditorEditButtonClick(row);
+    EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Mouse On Font"), "123456");
 
     // Rows without a button do not open the dialog.
-    Editor().MenuStyleValueEditorEditButtonClick(RowOf("Font Size"));
-    Editor().MenuStyleValueEditorEditButtonClick(99);
+    Editor().Styles().MenuStyleValueEditorEditButtonClick(RowOf("Font Size"));
+    Editor().Styles().MenuStyleValueEditorEditButtonClick(99);
     EXPECT_EQ(m_ui.CallsOf("Color").size(), 2u);
 }
 
 TEST_F(StyleTest, ColorToHexReadsRedFirstAndLooksUpSystemColours) {
-    EXPECT_EQ(Editor().ColorToHex(0x0000FFu), "FF0000");
-    EXPECT_EQ(Editor().ColorToHex(0x563412u), "123456");
-    EXPECT_EQ(Editor().ColorToHex(0xFFFFFFu), "FFFFFF");
+    EXPECT_EQ(Editor().Styles().ColorToHex(0x0000FFu), "FF0000");
+    EXPECT_EQ(Editor().Styles().ColorToHex(0x563412u), "123456");
+    EXPECT_EQ(Editor().Styles().ColorToHex(0xFFFFFFu), "FFFFFF");
     m_ui.SystemColors[15] = 0xC8D0D4u;
-    EXPECT_EQ(Editor().ColorToHex(0x8000000Fu), "D4D0C8");
+    EXPECT_EQ(Editor().Styles().ColorToHex(0x8000000Fu), "D4D0C8");
 }
 
 TEST_F(StyleTest, NewStyleAcceptsAnyNameAndShowsUpInTheMenuStyleListAfterThePageChange) {
@@ -88,24 +88,24 @@ TEST_F(StyleTest, NewStyleAcceptsAnyNameAndShowsUpInTheMenuStyleListAfterThePage
     EXPECT_EQ(Editor().SelectedStyle(), nullptr);
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
 
-    const auto& rows = Editor().MenuValueList();
+    const auto& rows = Editor().Objects().MenuValueList();
     EXPECT_EQ(rows.Row(rows.FindRow("Menu Style"))->PickList.size(), 1u);
     Editor().SetActivePage(TControlsPage::MenuCreator);
     EXPECT_EQ(rows.Row(rows.FindRow("Menu Style"))->PickList, (std::vector<std::string>{"Blue", "Blue", ""}));
 
     m_ui.AnswerInput(std::nullopt);
-    Editor().NewStyleActionExecute();
+    Editor().Styles().NewStyleActionExecute();
     EXPECT_EQ(Project().Styles.RootCount(), 3);
 }
 
 TEST_F(StyleTest, DeletingTheOnlyStyleEmptiesAndDisablesTheEditor) {
-    Editor().DelStyleActionExecute(); // nothing selected: nothing asked
+    Editor().Styles().DelStyleActionExecute(); // nothing selected: nothing asked
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
     Editor().SelectStyleNode(Style(0));
     Type("Font Size", "30");
     m_ui.AnswerMessage(TMsgResult::Cancel);
-    Editor().DelStyleActionExecute();
+    Editor().Styles().DelStyleActionExecute();
     const auto question = m_ui.CallsOf("Message").at(0);
     EXPECT_EQ(question.Text, "Do you really want to delete \"Blue\" style?");
     EXPECT_EQ(question.Caption, "Warning");
@@ -113,11 +113,11 @@ TEST_F(StyleTest, DeletingTheOnlyStyleEmptiesAndDisablesTheEditor) {
     EXPECT_EQ(Project().Styles.RootCount(), 1);
 
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DelStyleActionExecute();
+    Editor().Styles().DelStyleActionExecute();
     EXPECT_EQ(Project().Styles.RootCount(), 0);
     EXPECT_EQ(Editor().SelectedStyle(), nullptr);
-    EXPECT_FALSE(Editor().MenuStyleValueEditor().Enabled());
-    EXPECT_EQ(Editor().MenuStyleValueEditor().Value("Font Size"), "");
+    EXPECT_FALSE(Editor().Styles().MenuStyleValueEditor().Enabled());
+    EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Font Size"), "");
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::DelStyleAction));
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::AddToFavoritesAction));
     // Menus keep naming the deleted style.
@@ -129,16 +129,16 @@ TEST_F(StyleTest, DeletingMovesTheEditorToTheStyleThatBecomesSelected) {
     Editor().SelectStyleNode(Style(0));
     Type("Font Size", "30");
     m_ui.AnswerMessage(TMsgResult::Ok);
-    Editor().DelStyleActionExecute();
+    Editor().Styles().DelStyleActionExecute();
     ASSERT_EQ(Editor().SelectedStyle(), Style(0));
     EXPECT_EQ(Style(0)->Text(), "Second");
     EXPECT_EQ(Style(0)->Style().FontSize, 10);
-    EXPECT_EQ(Editor().MenuStyleValueEditor().Value("Font Size"), "10");
+    EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Font Size"), "10");
     EXPECT_TRUE(Editor().ActionEnabled(TActionId::DelStyleAction));
 }
 
 TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     const auto warning = m_ui.CallsOf("Message").at(0);
     EXPECT_EQ(warning.Text, "Select menu style which you want add to favorites");
     EXPECT_EQ(warning.Caption, "Warning");
@@ -147,7 +147,7 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
     Editor().SelectStyleNode(Style(0));
     m_ui.ClearCalls();
     m_ui.AnswerInput("Blue");
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     const auto prompt = m_ui.CallsOf("Input").at(0);
     EXPECT_EQ(prompt.Caption, "Favotite style name");
     EXPECT_EQ(prompt.Text, "Type favorite name");
@@ -156,18 +156,18 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
     EXPECT_EQ(refusal.Text, "Style with this name already exist. Use another style name");
     EXPECT_EQ(refusal.Caption, "Error");
     EXPECT_EQ(refusal.Icon, TMsgIcon::Error);
-    EXPECT_EQ(Editor().FavoriteStyles().size(), 2u);
+    EXPECT_EQ(Editor().Favorites().FavoriteStyles().size(), 2u);
 
     m_ui.AnswerInput("blue");
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     m_ui.AnswerInput("Dark-Blue");
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     m_ui.AnswerInput(std::string(300, 'n'));
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     m_ui.AnswerInput(std::nullopt);
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
 
-    const auto& favourites = Editor().FavoriteStyles();
+    const auto& favourites = Editor().Favorites().FavoriteStyles();
     ASSERT_EQ(favourites.size(), 5u);
     EXPECT_EQ(favourites[2].Name, "blue");
     EXPECT_EQ(favourites[2].Style, Style(0)->Style());
@@ -176,7 +176,7 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
 
     // Offered at once by the insert dialog; "-" disappears only through the file.
     m_ui.AnswerStyle(3);
-    Editor().StyleTemplateActionExecute();
+    Editor().Favorites().StyleTemplateActionExecute();
     EXPECT_EQ(m_ui.CallsOf("Style").back().Entries.size(), 5u);
     EXPECT_EQ(Style(1)->Text(), "Dark-Blue");
 
@@ -184,24 +184,24 @@ TEST_F(StyleTest, AddToFavouritesChecksTheSelectionAndTheName) {
     EXPECT_EQ(std::filesystem::file_size(App() / "favorites.dat"), 4u + 976u * 5u);
     Restart();
     Start(std::nullopt);
-    EXPECT_EQ(Editor().FavoriteStyles()[3].Name, "DarkBlue");
+    EXPECT_EQ(Editor().Favorites().FavoriteStyles()[3].Name, "DarkBlue");
 }
 
 TEST_F(StyleTest, FavouritesAskBeforeCharactersBecomeQuestionMarks) {
     const std::string cyrillic = "\xD0\x9C\xD0\xBE\xD0\xB9"; // its first letter is in the font name too
     Editor().SelectStyleNode(Style(0));
     Type("Font Name", "Caf\xC3\xA9 \xD0\x9C\xD0\x9C");
-    const std::size_t before = Editor().FavoriteStyles().size();
+    const std::size_t before = Editor().Favorites().FavoriteStyles().size();
     for (const TMsgResult answer : {TMsgResult::Cancel, TMsgResult::Ok}) {
         m_ui.ClearCalls();
         m_ui.AnswerInput(cyrillic);
         m_ui.AnswerMessage(answer);
-        Editor().AddToFavoritesActionExecute();
+        Editor().Favorites().AddToFavoritesActionExecute();
         const auto asked = MessagesWithCaption("Confirm");
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_NE(asked[0].find(": " + cyrillic + "\n"), std::string::npos) << asked[0];
     }
-    const auto& favourites = Editor().FavoriteStyles();
+    const auto& favourites = Editor().Favorites().FavoriteStyles();
     ASSERT_EQ(favourites.size(), before + 1);
     EXPECT_EQ(favourites.back().Name, "???");
     EXPECT_EQ(favourites.back().Style.FontName, "Caf\xC3\xA9 ??");
@@ -212,15 +212,15 @@ TEST_F(StyleTest, TheFavouriteNameIsComparedAsTypedAndStoredCut) {
     Editor().SelectStyleNode(Style(0));
     const std::string stored(255, 'n');
     m_ui.AnswerInput(stored);
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     m_ui.AnswerInput(stored + "different tail");
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     EXPECT_TRUE(MessagesWithCaption("Error").empty());
     m_ui.AnswerInput(stored);
-    Editor().AddToFavoritesActionExecute();
+    Editor().Favorites().AddToFavoritesActionExecute();
     EXPECT_EQ(MessagesWithCaption("Error").size(), 1u);
 
-    const auto& favourites = Editor().FavoriteStyles();
+    const auto& favourites = Editor().Favorites().FavoriteStyles();
     ASSERT_EQ(favourites.size(), 4u);
     EXPECT_EQ(favourites[2].Name.str(), stored);
     EXPECT_EQ(favourites[3].Name.str(), stored);
@@ -228,9 +228,9 @@ TEST_F(StyleTest, TheFavouriteNameIsComparedAsTypedAndStoredCut) {
 
 TEST_F(StyleTest, InsertingAFavouriteTwiceGivesTwoIndependentStyles) {
     m_ui.AnswerStyle(1);
-    Editor().StyleTemplateActionExecute();
+    Editor().Favorites().StyleTemplateActionExecute();
     m_ui.AnswerStyle(1);
-    Editor().StyleTemplateActionExecute();
+    Editor().Favorites().StyleTemplateActionExecute();
     ASSERT_EQ(Project().Styles.RootCount(), 3);
     EXPECT_EQ(Style(1)->Text(), "Grey");
     EXPECT_EQ(Style(2)->Text(), "Grey");
@@ -241,11 +241,11 @@ TEST_F(StyleTest, InsertingAFavouriteTwiceGivesTwoIndependentStyles) {
 
     // Cancel, and positions the list never had, add nothing.
     m_ui.AnswerStyle(std::nullopt);
-    Editor().StyleTemplateActionExecute();
+    Editor().Favorites().StyleTemplateActionExecute();
     m_ui.AnswerStyle(7);
-    Editor().StyleTemplateActionExecute();
+    Editor().Favorites().StyleTemplateActionExecute();
     m_ui.AnswerStyle(-1);
-    Editor().StyleTemplateActionExecute();
+    Editor().Favorites().StyleTemplateActionExecute();
     EXPECT_EQ(Project().Styles.RootCount(), 3);
 }
 
@@ -253,7 +253,7 @@ TEST_F(StyleTest, AnEmptyOrMissingFavouritesFileGivesAnEmptyListAndIsWrittenBack
     WriteText(App() / "favorites.dat", std::string(4, '\0'));
     Restart();
     Start(std::nullopt);
-    EXPECT_TRUE(Editor().FavoriteStyles().empty());
+    EXPECT_TRUE(Editor().Favorites().FavoriteStyles().empty());
     EXPECT_TRUE(m_ui.CallsOf("Style").back().Entries.empty());
     Editor().FormClose();
     EXPECT_EQ(ReadText(App() / "favorites.dat"), std::string(4, '\0'));
@@ -261,7 +261,7 @@ TEST_F(StyleTest, AnEmptyOrMissingFavouritesFileGivesAnEmptyListAndIsWrittenBack
     std::filesystem::remove(App() / "favorites.dat");
     Restart();
     Start(std::nullopt);
-    EXPECT_TRUE(Editor().FavoriteStyles().empty());
+    EXPECT_TRUE(Editor().Favorites().FavoriteStyles().empty());
 }
 
 } // namespace

@@ -18,7 +18,7 @@ class UndoTest : public TEditorTest {
 protected:
     void AddGroup(const std::string& name) {
         m_ui.AnswerInput(name);
-        Editor().NewGroupActionExecute();
+        Editor().Objects().NewGroupActionExecute();
     }
     void OnStylesPage(TTreeNode* style) {
         Editor().SetActivePage(TControlsPage::MenuStyles);
@@ -50,12 +50,12 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
         {"Delete Group", [&] { select({1}); },
          [&] {
              m_ui.AnswerMessage(TMsgResult::Ok);
-             Editor().DelGroupActionExecute();
+             Editor().Objects().DelGroupActionExecute();
          }},
         {"Add Item", [&] { select({1}); },
          [&] {
              m_ui.AnswerInput("Extra item");
-             Editor().NewMenuItemActionExecute();
+             Editor().Objects().NewMenuItemActionExecute();
          }},
         {"Delete Item",
          [&] {
@@ -63,19 +63,19 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
          },
          [&] {
              m_ui.AnswerMessage(TMsgResult::Ok);
-             Editor().DeleteMenuItemActionExecute();
+             Editor().Objects().DeleteMenuItemActionExecute();
          }},
         {"Move Item",
          [&] {
              select({1, 1});
          },
-         [&] { Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({0})); }},
+         [&] { Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({0})); }},
         {"Move Group",
          [&] {
              AddGroup("Second");
              select({1});
          },
-         [&] { Editor().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({0})); }},
+         [&] { Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, Node({0})); }},
         {"Change Caption", [&] { select({1}); },
          [&] {
              Editor().SetRowValue(Item, "Caption", "Products");
@@ -90,41 +90,41 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
         {"Change Orientation", [&] { select({0}); },
          [&] {
              Editor().SetRowValue(Options, "Orientation", "Vertical");
-             Editor().UpdatePreviewActionExecute();
+             Editor().Preview().UpdatePreviewActionExecute();
          }},
         {"Change 2 values", [&] { OnStylesPage(Style(0)); },
          [&] {
              Editor().SetRowValue(StyleRows, "Font Name", "Georgia");
              Editor().SetRowValue(StyleRows, "Font Size", "14");
-             Editor().UpdatePreviewActionExecute();
+             Editor().Preview().UpdatePreviewActionExecute();
          }},
         {"New Style", [&] { OnStylesPage(Style(0)); },
          [&] {
              m_ui.AnswerInput("Fresh");
-             Editor().NewStyleActionExecute();
+             Editor().Styles().NewStyleActionExecute();
          }},
         // The menus that named the deleted style are pointed at the one left, inside the step.
         {"Delete Style",
          [&] {
              Editor().SetActivePage(TControlsPage::MenuStyles);
              m_ui.AnswerStyle(1);
-             Editor().StyleTemplateActionExecute();
+             Editor().Favorites().StyleTemplateActionExecute();
              Editor().SelectStyleNode(Style(0));
          },
          [&] {
              m_ui.AnswerMessage(TMsgResult::Ok);
-             Editor().DelStyleActionExecute();
+             Editor().Styles().DelStyleActionExecute();
          }},
         {"Insert Favorite Style", [&] { Editor().SetActivePage(TControlsPage::MenuStyles); },
          [&] {
              m_ui.AnswerStyle(1);
-             Editor().StyleTemplateActionExecute();
+             Editor().Favorites().StyleTemplateActionExecute();
          }},
         {"Import Favorites",
          [&] {
              select({1, 1});
          },
-         [&] { Editor().ImportFavoritesFolder(folder); }},
+         [&] { Editor().Imports().ImportFavoritesFolder(folder); }},
     };
     for (const TUndoCase& c : cases) {
         SCOPED_TRACE(c.StepName);
@@ -158,7 +158,7 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
         for (const auto& style : Editor().Project().Styles.Roots()) {
             styleNames.push_back(style->Text());
         }
-        const TValueEditor& options = Editor().MenuValueList();
+        const TValueEditor& options = Editor().Objects().MenuValueList();
         EXPECT_EQ(options.Row(options.FindRow("Menu Style"))->PickList, styleNames);
 
         Editor().RedoActionExecute();
@@ -189,7 +189,7 @@ TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
     Start();
     AddGroup("Extra");
     m_ui.AnswerFile((Work() / "site.xml").string());
-    Editor().SaveAsActionExecute();
+    Editor().Files().SaveAsActionExecute();
     EXPECT_FALSE(Editor().Modified());
     EXPECT_EQ(Editor().WindowTitle(), "site.xml \u2014 Korvane Tarvex");
     EXPECT_EQ(Editor().UndoCaption(), "Undo Add Group");
@@ -203,13 +203,13 @@ TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
     EXPECT_TRUE(Editor().FormCloseQuery());
 
     m_ui.AnswerStyle(0);
-    Editor().NewActionExecute();
+    Editor().Files().NewActionExecute();
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
     EXPECT_EQ(Editor().WindowTitle(), "Untitled \u2014 Korvane Tarvex");
     AddGroup("Other");
     m_ui.AnswerFile((Work() / "site.xml").string());
     m_ui.AnswerMessage(TMsgResult::No);
-    Editor().OpenActionExecute();
+    Editor().Files().OpenActionExecute();
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
     EXPECT_FALSE(Editor().Modified());
     EXPECT_EQ(m_ui.TextsOf("Message").size(), 1u) << "asked once, for the changed new design";
@@ -222,7 +222,7 @@ TEST_F(UndoTest, UndoAndRedoOnTheStylesPageKeepThePageRules) {
     Editor().SelectObjectNode(Node({1}));
     OnStylesPage(Style(0));
     m_ui.AnswerInput("Extra");
-    Editor().NewStyleActionExecute();
+    Editor().Styles().NewStyleActionExecute();
     for (const bool undo : {true, false}) {
         undo ? Editor().UndoActionExecute() : Editor().RedoActionExecute();
         EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewMenuItemAction)) << undo;
@@ -238,7 +238,7 @@ TEST_F(UndoTest, AStyleRepairIsANamedStepThatUndoLeavesUndone) {
     Start(std::nullopt);
     Editor().SetActivePage(TControlsPage::MenuStyles);
     m_ui.AnswerInput("A");
-    Editor().NewStyleActionExecute();
+    Editor().Styles().NewStyleActionExecute();
     Editor().SetActivePage(TControlsPage::MenuCreator);
     Editor().SelectObjectNode(Node({1}));
     EXPECT_EQ(Editor().UndoCaption(), "Undo Repair menu style");
@@ -292,11 +292,11 @@ TEST_F(UndoTest, ALargeDesignKeepsAHundredStepsWithinTheBudget) {
         ASSERT_EQ(SaveProjectFile(project, Work() / "large.xml"), TSaveStatus::Written);
     }
     Start();
-    ASSERT_TRUE(Editor().LoadProject((Work() / "large.xml").string()));
+    ASSERT_TRUE(Editor().Files().LoadProject((Work() / "large.xml").string()));
     Editor().SelectObjectNode(Node({0}));
     for (int step = 0; step < 150; ++step) {
         Editor().SetRowValue(Options, "Orientation", step % 2 ? "Horizontal" : "Vertical");
-        Editor().UpdatePreviewActionExecute();
+        Editor().Preview().UpdatePreviewActionExecute();
     }
     EXPECT_LT(Editor().History().ByteEstimate(), TDesignHistory::DefaultMaxBytes);
     EXPECT_GE(Editor().History().UndoCount(), 100);

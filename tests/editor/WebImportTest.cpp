@@ -84,7 +84,7 @@ TEST_F(WebImportTest, ADroppedFileGoesToTheMatchingImportOrOpensOrIsRefused) {
         if (*c.Review) {
             m_ui.AnswerReview([](std::vector<TImportChoice>&) { return std::optional<int>(); });
         }
-        Editor().OpenDroppedFile(*c.File ? (Work() / c.File).string() : Work().string());
+        Editor().Imports().OpenDroppedFile(*c.File ? (Work() / c.File).string() : Work().string());
         EXPECT_EQ(m_ui.TextsOf("Review"),
                   *c.Review ? std::vector<std::string>{c.Review} : std::vector<std::string>{})
             << c.File;
@@ -97,7 +97,7 @@ TEST_F(WebImportTest, ADroppedFileGoesToTheMatchingImportOrOpensOrIsRefused) {
     // Another XML file is the project reader's to refuse; the design stays as it was.
     const std::size_t nodes = NodeCount();
     m_ui.ClearCalls();
-    Editor().OpenDroppedFile((Work() / "other.xml").string());
+    Editor().Imports().OpenDroppedFile((Work() / "other.xml").string());
     EXPECT_EQ(NodeCount(), nodes);
     EXPECT_TRUE(m_ui.CallsOf("Review").empty());
 }

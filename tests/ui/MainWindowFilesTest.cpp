@@ -212,7 +212,7 @@ void TMainWindowFilesTest::AProjectNamedAtStartOpensAfterStartup() {
     QVERIFY(*asked);
     QCOMPARE(QString::fromStdString(form.Editor().ProjectFileName()), project);
     QVERIFY(form.Widgets().ObjectsTreeView->TreeModel()->rowCount() > 2);
-    QCOMPARE(QString::fromStdString(form.Editor().RecentFiles().Paths().front()), project);
+    QCOMPARE(QString::fromStdString(form.Editor().Files().RecentFiles().Paths().front()), project);
     CloseAnsweringNo(form);
 }
 
@@ -272,7 +272,7 @@ void TMainWindowFilesTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
     const QString projectPath = s.Folder->filePath("sent.xml");
     QCOMPARE(SaveProjectFile(project, projectPath.toStdString()), TSaveStatus::Written);
     // The design New made at start-up is unchanged: it goes without the save question.
-    QVERIFY(form.Editor().LoadProject(projectPath.toStdString()));
+    QVERIFY(form.Editor().Files().LoadProject(projectPath.toStdString()));
 
     // The engine and menu.js beside the page loaded: the menu is drawn.
     QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Secret keeper"), 20000);
@@ -430,7 +430,7 @@ void TMainWindowFilesTest::AnyScriptTypedSavedReopenedAndPreviewed() {
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromUtf8("меню"));
         QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
     });
-    form.Editor().SaveAsActionExecute();
+    form.Editor().Files().SaveAsActionExecute();
     QFile saved(folder + QString::fromUtf8("/меню.xml"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();

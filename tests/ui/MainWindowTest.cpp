@@ -234,7 +234,7 @@ void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
     form.Widgets().ControlsPageControl->setCurrentIndex(0);
     QTRY_VERIFY(enabled(TActionId::NewGroupAction));
     QVERIFY(!enabled(TActionId::NewStyleAction));
-    const TValueEditor& options = form.Editor().MenuValueList();
+    const TValueEditor& options = form.Editor().Objects().MenuValueList();
     const TValueRow* styleRow = options.Row(options.FindRow("Menu Style"));
     QVERIFY(styleRow);
     QCOMPARE(styleRow->PickList, std::vector<std::string>({"Test Blue", "Extra"}));
@@ -274,7 +274,7 @@ void TMainWindowTest::GridEditReachesRecordAndPreviewOnSelectionChange() {
 
     // Typed text sits in the row; the record and the tree change only at the commit.
     TypeInto(form.Widgets().MenuItemValueEditor, "Caption", "Products & more");
-    QCOMPARE(form.Editor().MenuItemValueEditor().Value("Caption"), std::string("Products & more"));
+    QCOMPARE(form.Editor().Objects().MenuItemValueEditor().Value("Caption"), std::string("Products & more"));
     QCOMPARE(TTreeModel::NodeOf(group)->Item().Caption.str(), std::string("Menu group name"));
 
     const QModelIndex options = model->index(0, 0);

@@ -162,7 +162,7 @@ void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
     // The Caption cell is the grid's current cell, but the keyboard is back in the tree.
     TPropertyGrid* grid = form.Widgets().MenuItemValueEditor;
     const QModelIndex caption =
-        grid->model()->index(form.Editor().MenuItemValueEditor().FindRow("Caption"), 1);
+        grid->model()->index(form.Editor().Objects().MenuItemValueEditor().FindRow("Caption"), 1);
     grid->setFocus();
     grid->setCurrentIndex(caption);
     tree->setFocus();
@@ -190,7 +190,7 @@ void TRealWindowTest::EscapeInSaveAsAfterYesKeepsTheWindow() {
     QTRY_VERIFY(form.Editor().SelectedObject() != nullptr);
     TPropertyGrid* grid = form.Widgets().MenuItemValueEditor;
     const QModelIndex caption =
-        grid->model()->index(form.Editor().MenuItemValueEditor().FindRow("Caption"), 1);
+        grid->model()->index(form.Editor().Objects().MenuItemValueEditor().FindRow("Caption"), 1);
     const QPoint at = grid->viewport()->mapToGlobal(grid->visualRect(caption).center());
     XdoTool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1", "type",
              "--delay", "15", "Kept"});

@@ -206,7 +206,7 @@ int main(int argc, char** argv) {
         const QString path = folder->filePath("warnings.xml");
         SaveProjectFile(project, path.toStdString());
         test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
-        form.Editor().LoadProject(path.toStdString());
+        form.Editor().Files().LoadProject(path.toStdString());
         QTest::qWait(500);
         form.Widgets().ScriptWarningsButton->click();
         QTest::qWait(300);

@@ -1,0 +1,140 @@
+#include "DesignDocument.h"
+
+#include "base/PathText.h"
+
+#include <algorithm>
+
+namespace tarvex {
+
+TDesignDocument::TDesignDocument() = default;
+
+void TDesignDocument::AddListener(TDocumentListener* listener) {
+    if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end()) {
+        m_listeners.push_back(listener);
+    }
+}
+
+void TDesignDocument::RemoveListener(TDocumentListener* listener) {
+    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
+}
+
+void TDesignDocument::Changed(const TDesignChange& change) {
+    // A listener may add or remove listeners while it hears of the change.
+    const std::vector<TDocumentListener*> listeners = m_listeners;
+    for (TDocumentListener* l : listeners) {
+        l->DesignChanged(change);
+    }
+}
+
+void TDesignDocument::StateChanged() {
+    const std::vector<TDocumentListener*> listeners = m_listeners;
+    for (TDocumentListener* l : listeners) {
+        l->DocumentStateChanged();
+    }
+}
+
+// ---- steps ----
+
+void TDesignDocument::BeginStep(std::string_view name, TSelection before) {
+    if (m_depth == 0) {
+        m_stepName = name;
+        m_changedRows.clear();
+    } else if (m_stepName.empty()) {
+        m_stepName = name;
+    }
+    ++m_depth;
+    m_history.BeginStep(before);
+}
+
+bool TDesignDocument::EndStep(TSelection after) {
+    const bool named = !m_stepName.empty();
+    std::string name = m_stepName;
+    if (!named) {
+        const std::size_t rows = m_changedRows.size();
+        name = rows == 1  ? "Change " + m_changedRows.front()
+               : rows > 1 ? "Change " + std::to_string(rows) + " values"
+                          : std::string(TDesignHistory::UnnamedStepName);
+    }
+    const bool kept = m_history.EndStep(name, after);
+    if (--m_depth > 0) {
+        return false;
+    }
+    if (kept) {
+        Changed({TDesignChange::TKind::Edited, after, named});
+    }
+    StateChanged();
+    return true;
+}
+
+bool TDesignDocument::Undo() {
+    const std::optional<TSelection> selection = m_history.Undo();
+    if (selection) {
+        Changed({TDesignChange::TKind::Undone, *selection});
+    }
+    StateChanged();
+    return selection.has_value();
+}
+
+bool TDesignDocument::Redo() {
+    const std::optional<TSelection> selection = m_history.Redo();
+    if (selection) {
+        Changed({TDesignChange::TKind::Redone, *selection});
+    }
+    StateChanged();
+    return selection.has_value();
+}
+
+std::string TDesignDocument::UndoCaption() const {
+    const std::string name = m_history.UndoName();
+    return name.empty() ? "Undo" : "Undo " + name;
+}
+
+std::string TDesignDocument::RedoCaption() const {
+    const std::string name = m_history.RedoName();
+    return name.empty() ? "Redo" : "Redo " + name;
+}
+
+void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool saved) {
+    {
+        TDesignHistory::TPause pause(m_history);
+        m_project.Objects.Clear();
+        m_project.Styles.Clear();
+        build(m_project);
+        Changed({TDesignChange::TKind::Replaced, {}});
+    }
+    m_history.Clear();
+    if (!saved) {
+        m_history.MarkUnsaved();
+    }
+    m_recoveryDue = !saved;
+    StateChanged();
+}
+
+// ---- file ----
+
+void TDesignDocument::MarkSaved() {
+    m_history.MarkSaved();
+    StateChanged();
+}
+
+void TDesignDocument::SetFileName(std::string fileName) {
+    m_fileName = std::move(fileName);
+    StateChanged();
+}
+
+std::string TDesignDocument::Title() const {
+    const std::string file = m_fileName.empty() ? "Untitled" : PathText(PathFromUtf8(m_fileName).filename());
+    return file + (Modified() ? "*" : "") + " \u2014 Korvane Tarvex";
+}
+
+void TDesignDocument::KeepFileIdentity(std::optional<TFileIdentity> identity) {
+    m_fileIdentity = identity;
+    m_identityFileName = identity ? m_fileName : std::string();
+    m_reloadDeclined.reset();
+}
+
+const TFileIdentity* TDesignDocument::FileIdentity() const {
+    return m_fileIdentity && m_identityFileName == m_fileName ? &*m_fileIdentity : nullptr;
+}
+
+} // namespace tarvex

@@ -1,0 +1,39 @@
+#pragma once
+// The favourite styles: favorites.dat as this window read it, Add to favorites and the Style
+// template.
+
+#include "favorites/FavoritesStore.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+namespace tarvex {
+
+class TTarvexEditor;
+
+class TFavoriteCommands {
+public:
+    explicit TFavoriteCommands(TTarvexEditor& editor) : m_editor(editor) {}
+
+    const std::vector<TFavoriteStyleRec>& FavoriteStyles() const { return m_favoriteStyles; }
+    void AddToFavoritesActionExecute();
+    void StyleTemplateActionExecute();
+    void LoadFavorites();
+    // False when favorites.dat could not be written.
+    bool SaveFavorites();
+    // Where an unreadable favorites.dat was kept at start-up; said once at the close.
+    const std::optional<std::filesystem::path>& Backup() const { return m_favoritesBackup; }
+    void ForgetBackup() { m_favoritesBackup.reset(); }
+    void Clear() { m_favoriteStyles.clear(); }
+
+private:
+    TTarvexEditor& m_editor;
+    std::vector<TFavoriteStyleRec> m_favoriteStyles;
+    // favorites.dat as this window last read or wrote it: what its own changes are measured from.
+    std::vector<TFavoriteStyleRec> m_favoritesBase;
+    TFavoritesFileState m_favoritesState = TFavoritesFileState::Missing;
+    std::optional<std::filesystem::path> m_favoritesBackup;
+};
+
+} // namespace tarvex

@@ -1,0 +1,201 @@
+#include "ImportCommands.h"
+
+#include "EditorInternal.h"
+#include "TarvexEditor.h"
+#include "base/PathText.h"
+#include "base/RecordText.h"
+#include "script/MenuHtml.h"
+
+#include <functional>
+#include <system_error>
+
+namespace tarvex {
+
+using namespace editor_internal;
+
+namespace {
+
+constexpr std::string_view HtmlFilter = "HTML files|*.htm;*.html|All files|*.*";
+
+} // namespace
+namespace {
+
+TImportChoices Single(TImportResult result, const std::string& description) {
+    if (!result.Tree) {
+        return {{}, std::move(result.Error)};
+    }
+    return {{TImportChoice{description, std::move(*result.Tree)}}, {}};
+}
+
+TImportChoices ReadBookmarks(const std::filesystem::path& file) {
+    const TImportBytes read = ReadImportFile(file);
+    return read.Bytes ? Single(ParseBookmarks(*read.Bytes), "Bookmarks") : TImportChoices{{}, read.Error};
+}
+
+TImportChoices ReadSitemap(const std::filesystem::path& file) {
+    return Single(ParseSitemapFile(file), "Site map");
+}
+
+TImportChoices ReadPageNavigation(const std::filesystem::path& file) {
+    const TImportBytes read = ReadImportFile(file);
+    if (!read.Bytes) {
+        return TImportChoices{{}, read.Error};
+    }
+    TImportChoices found = FindPageNavigations(*read.Bytes, PathText(file.stem()));
+    return TImportChoices{std::move(found.Choices), std::move(found.Error)};
+}
+
+bool IsProjectName(const std::filesystem::path& file) {
+    return AsciiLower(PathText(file.extension())) == ".xml";
+}
+
+} // namespace
+
+TImportCommands::TImportCommands(TTarvexEditor& editor)
+    : m_editor(editor), m_findFavoritesFolder(&FindFavoritesFolder) {}
+
+void TImportCommands::SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder) {
+    m_findFavoritesFolder = std::move(finder);
+}
+
+void TImportCommands::ImportWinFavoritActionExecute() {
+    std::optional<TFavoriteEntry> root;
+    const std::optional<std::filesystem::path> folder =
+        m_findFavoritesFolder ? m_findFavoritesFolder() : std::optional<std::filesystem::path>();
+    if (folder) {
+        root = ScanFavoritesFolder(*folder);
+    } else {
+        m_editor.Message("Can't find favirities directory.", "Error", TMsgIcon::Information);
+    }
+    const TFolderDialogResult result = m_editor.m_ui.ChooseFavoritesFolder(root ? &*root : nullptr);
+    switch (result.Outcome) {
+    case TFolderDialogResult::TOutcome::Cancel:
+        return;
+    case TFolderDialogResult::TOutcome::OkWithoutSelection:
+        m_editor.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        return;
+    case TFolderDialogResult::TOutcome::OkSelected:
+        if (result.Entry) {
+            ImportFavoritesFolder(*result.Entry);
+        } else {
+            m_editor.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        }
+        return;
+    }
+}
+
+void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
+    if (entry.Kind == TFavoriteEntry::TKind::Shortcut) {
+        m_editor.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        return;
+    }
+    // Only the folder's own shortcuts become items; sub-folders carry no file to read.
+    const TImportResult read = ReadFavoritesFolder(entry, false, EnteredText);
+    TTarvexEditor::TEditStep step(m_editor, "Import Favorites", TTarvexEditor::TCommitFirst::Yes);
+    m_editor.m_objects.AddMenuGroup(read.Tree->Caption, " ");
+    for (const TImportEntry& item : read.Tree->Children) {
+        m_editor.m_objects.AddMenuItem(item.Caption, item.Address);
+    }
+    if (!read.Error.empty()) {
+        m_editor.Message(read.Error, "Error", TMsgIcon::Error);
+    }
+}
+
+TTreeNode* TImportCommands::InsertImportedTree(const TImportEntry& tree) {
+    TTarvexEditor::TEditStep step(m_editor, "Import Menu", TTarvexEditor::TCommitFirst::Yes);
+    m_editor.m_treeUpdateGuard = true;
+    TTreeNode* parent = m_editor.SelectedObject() ? m_editor.SelectedObject()->Parent() : nullptr;
+    TTreeNode* group = AppendImportedTree(m_editor.Project(), parent, tree);
+    if (parent) {
+        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+    }
+    m_editor.m_treeUpdateGuard = false;
+    m_editor.SelectObjectNode(group);
+    return group;
+}
+
+// Shared steps of the three imports: pick the file, then read and review it.
+void TImportCommands::RunWebImport(const std::string& dialogName, const std::string& filter,
+                                   const std::string& defaultExt, const std::string& caption,
+                                   TImportReader read) {
+    const std::optional<std::string> path =
+        m_editor.RunFileDialog(false, DialogRequest(dialogName, filter, defaultExt));
+    if (path) {
+        ReviewImport(PathFromUtf8(*path), caption, read);
+    }
+}
+
+void TImportCommands::ReviewImport(const std::filesystem::path& file, const std::string& caption,
+                                   TImportReader read) {
+    if (!WebImportAvailable()) {
+        m_editor.Message("This kind of import is not available in this build of Tarvex.", "Error",
+                         TMsgIcon::Information);
+        return;
+    }
+    TImportChoices found = read(file);
+    if (found.Choices.empty()) {
+        m_editor.Message(found.Error, "Error", TMsgIcon::Error);
+        return;
+    }
+    const std::optional<int> chosen = m_editor.m_ui.ReviewImport(caption, found.Choices);
+    if (!chosen || *chosen < 0 || static_cast<std::size_t>(*chosen) >= found.Choices.size()) {
+        return;
+    }
+    const TImportEntry& tree = found.Choices[static_cast<std::size_t>(*chosen)].Tree;
+    if (!tree.Included) {
+        return;
+    }
+    InsertImportedTree(tree);
+}
+
+void TImportCommands::ImportBookmarksActionExecute() {
+    RunWebImport("OpenBookmarksDialog", "Bookmark files (html)|*.html;*.htm|All files|*.*", "html",
+                 "Import bookmarks", &ReadBookmarks);
+}
+
+void TImportCommands::ImportSitemapActionExecute() {
+    RunWebImport("OpenSitemapDialog", "Site maps (xml)|*.xml|All files|*.*", "xml", "Import site map",
+                 &ReadSitemap);
+}
+
+void TImportCommands::ImportPageNavActionExecute() {
+    RunWebImport("OpenNavigationDialog", std::string(HtmlFilter), "htm", "Import page navigation",
+                 &ReadPageNavigation);
+}
+
+void TImportCommands::ExportHtmlActionExecute() {
+    m_editor.CommitValueEditors();
+    TFileDialogRequest request = DialogRequest("ExportHtmlDialog", std::string(HtmlFilter), "htm");
+    request.OverwritePrompt = true;
+    const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
+    if (!path) {
+        return;
+    }
+    if (const TWriteStatus status = WriteMenuHtml(m_editor.Project(), PathFromUtf8(*path));
+        status != TWriteStatus::Written) {
+        m_editor.m_ui.ReportError("Cannot create file " + *path + "." + WhyNotWritten(status));
+    }
+}
+
+void TImportCommands::OpenDroppedFile(const std::string& path) {
+    const std::filesystem::path file = PathFromUtf8(path);
+    std::error_code error;
+    const std::optional<TImportKind> kind =
+        std::filesystem::is_regular_file(file, error) ? DetectImportKind(file) : std::nullopt;
+    if (kind == TImportKind::Bookmarks) {
+        ReviewImport(file, "Import bookmarks", &ReadBookmarks);
+    } else if (kind == TImportKind::Sitemap) {
+        ReviewImport(file, "Import site map", &ReadSitemap);
+    } else if (kind == TImportKind::PageNavigation) {
+        ReviewImport(file, "Import page navigation", &ReadPageNavigation);
+    } else if (IsProjectName(file) && std::filesystem::is_regular_file(file, error)) {
+        // Any other XML file is offered to the project reader, whose refusal says what is wrong.
+        m_editor.m_files.OpenProjectFile(path);
+    } else {
+        m_editor.Message("Tarvex cannot use " + PathText(file.filename()) +
+                             ": drop a project, a bookmarks file, a site map or a web page.",
+                         "Error", TMsgIcon::Error);
+    }
+}
+
+} // namespace tarvex

@@ -1,0 +1,341 @@
+#include "ObjectsTreeCommands.h"
+
+#include "EditorInternal.h"
+#include "RecordRows.h"
+#include "TarvexEditor.h"
+#include "base/RecordText.h"
+#include "model/SubmenuLayout.h"
+#include "script/MenuScript.h"
+
+namespace tarvex {
+
+using namespace editor_internal;
+
+TObjectsTreeCommands::TObjectsTreeCommands(TTarvexEditor& editor)
+    : m_editor(editor), m_menuValueList(RowKeys<TMenuOptionsRec>()),
+      m_menuItemValueEditor(RowKeys<TMenuItemRec>()) {
+    m_menuItemValueEditor.SetVisible(false);
+}
+
+void TObjectsTreeCommands::ObjectsTreeViewChanging(TTreeNode* newNode) {
+    if (!newNode) {
+        ClearMenuEditors();
+        return;
+    }
+    if (m_editor.m_treeUpdateGuard || newNode->IsStyle()) {
+        return;
+    }
+    // The commit and whatever the refresh repairs are one step.
+    TTarvexEditor::TEditStep step(m_editor, {});
+    if (m_selectedObject) {
+        m_editor.CommitRecord(*m_selectedObject);
+    }
+    LoadMenuEditor(*newNode);
+    m_editor.m_preview.RefreshPreview();
+}
+
+void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
+    const TValueEditor& rows = m_menuValueList;
+    const TMenuOptionsRec& rec = node.Options();
+    TMenuOptionsRec typed = rec;
+    CommitRows(rows, typed);
+    const auto& level = m_editor.Project().Objects.Level(node.Parent());
+    const std::size_t first = static_cast<std::size_t>(node.Index()) + 1;
+
+    // A menu that moves takes every submenu below its entries along.
+    if (typed.MenuLeft != rec.MenuLeft) {
+        const int32_t delta = Wrap32(int64_t{rec.MenuLeft} - typed.MenuLeft);
+        for (std::size_t i = first; i < level.size(); ++i) {
+            ShiftSubmenusLeft(level[i].get(), delta);
+        }
+    }
+    if (typed.MenuTop != rec.MenuTop) {
+        const int32_t delta = Wrap32(int64_t{rec.MenuTop} - typed.MenuTop);
+        for (std::size_t i = first; i < level.size(); ++i) {
+            ShiftSubmenusTop(level[i].get(), delta);
+        }
+    }
+    // The row as typed, not as it will be stored: text past the field's end is still a change.
+    const std::string& orientation = rows.Value(OptionsField("Orientation").Caption);
+    const bool turned = orientation != rec.Orientation.view() && node.Level() == 0;
+    // The layout reads the menu's new position, width and border.
+    if (!(typed == rec)) {
+        node.EditOptions() = typed;
+    }
+    if (turned) {
+        const bool horizontal = orientation == "Horizontal";
+        for (std::size_t i = first; i < level.size(); ++i) {
+            if (horizontal) {
+                LayoutSubmenusHorizontal(level[i].get(), &node);
+            } else {
+                LayoutSubmenusVertical(level[i].get(), &node);
+            }
+        }
+    }
+}
+
+void TObjectsTreeCommands::CommitMenuItem(TTreeNode& node) {
+    // The node shows the whole caption row; the record keeps what fits.
+    node.SetText(m_menuItemValueEditor.Value(ItemField("Caption").Caption));
+    TMenuItemRec typed = node.Item();
+    CommitRows(m_menuItemValueEditor, typed);
+    if (!(typed == node.Item())) {
+        node.EditItem() = std::move(typed);
+    }
+}
+
+void TObjectsTreeCommands::LoadMenuEditor(TTreeNode& node) {
+    m_loadedObject = &node;
+    if (node.IsOptions()) {
+        LoadRows(m_menuValueList, node.Options());
+        m_menuValueList.SetEnabled(true);
+        m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+        return;
+    }
+    LoadRows(m_menuItemValueEditor, node.Item());
+    m_menuItemValueEditor.SetEnabled(true);
+    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+}
+
+void TObjectsTreeCommands::ObjectsTreeViewChange(TTreeNode* node) {
+    // Undo and redo move this selection on either page; the "Menu styles" page keeps its own
+    // commands and help, or an item would be added to a tree the author cannot see.
+    const bool creator = m_editor.m_activePage == TControlsPage::MenuCreator;
+    m_editor.SetActionEnabled(TActionId::NewMenuItemAction, creator && node);
+    if (!node) {
+        return;
+    }
+    const bool options = node->IsOptions();
+    m_menuValueList.SetVisible(options);
+    m_menuItemValueEditor.SetVisible(!options);
+    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    if (creator) {
+        m_editor.m_preview.ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
+    }
+}
+
+bool TObjectsTreeCommands::ObjectsTreeViewDragOver(TDragSource source) const {
+    return source == TDragSource::ObjectsTreeView;
+}
+
+void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target) {
+    TTreeNode* dragged = m_selectedObject;
+    if (source != TDragSource::ObjectsTreeView || !dragged) {
+        return;
+    }
+    if (dragged->IsOptions()) {
+        m_editor.Message("You can't drag&drop Menu Options", "Error", TMsgIcon::Error);
+        return;
+    }
+    if (target && target->Tree() != &m_editor.Project().Objects) {
+        return;
+    }
+    if (target && (target == dragged || dragged->IsAncestorOf(target))) {
+        return;
+    }
+    TTreeNode* newParent = target ? target->Parent() : nullptr;
+    TTarvexEditor::TEditStep step(m_editor, dragged->IsGroup() ? "Move Group" : "Move Item");
+    if (!m_editor.Project().Objects.MoveToEnd(dragged, newParent)) {
+        return;
+    }
+    if (newParent) {
+        m_editor.Notify([newParent](TEditorListener& l) { l.ExpandNodeRequested(newParent); });
+    }
+}
+
+bool TObjectsTreeCommands::ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const {
+    const TTreeNode* dragged = m_selectedObject;
+    if (!ObjectsTreeViewDragOver(source) || !dragged || dragged->IsOptions()) {
+        return false;
+    }
+    return !target || (target->Tree() == &m_editor.Project().Objects && target != dragged &&
+                       !dragged->IsAncestorOf(target));
+}
+
+TTreeNode* TObjectsTreeCommands::AddMenuGroup(const std::string& name, const std::string& address) {
+    TTarvexEditor::TEditStep step(m_editor, "Add Group", TTarvexEditor::TCommitFirst::Yes);
+    m_editor.m_treeUpdateGuard = true;
+    TTreeNode* parent = m_selectedObject ? m_selectedObject->Parent() : nullptr;
+
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = name;
+    item.Address = address;
+    TTreeNode* group = m_editor.Project().Objects.Append(parent, TNodeKind::MenuGroup, name);
+    group->EditItem() = item;
+    if (parent) {
+        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+    }
+
+    TMenuOptionsRec options;
+    FillDefaultMenuOptions(m_editor.Project(), options, group);
+    AppendOptionsNode(m_editor.Project(), group, options);
+
+    if (address.empty()) {
+        TMenuItemRec first;
+        FillDefaultMenuItem(first);
+        first.Caption = "Menu item name";
+        AppendItemNode(m_editor.Project(), group, TNodeKind::MenuItem, first);
+    }
+    m_editor.m_treeUpdateGuard = false;
+    m_editor.SelectObjectNode(group);
+    return group;
+}
+
+TTreeNode* TObjectsTreeCommands::AddMenuItem(const std::string& name, const std::string& address) {
+    TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
+    m_editor.m_treeUpdateGuard = true;
+    TTreeNode* parent = nullptr;
+    if (m_selectedObject) {
+        parent = m_selectedObject->IsGroup() ? m_selectedObject : m_selectedObject->Parent();
+    }
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = name;
+    item.Address = address;
+    TTreeNode* node = m_editor.Project().Objects.Append(parent, TNodeKind::MenuItem, name);
+    node->EditItem() = item;
+    m_editor.m_treeUpdateGuard = false;
+    return node;
+}
+
+void TObjectsTreeCommands::NewGroupActionExecute() {
+    const std::optional<std::string> name =
+        m_editor.m_ui.InputQuery("Create new group", "Type new group name", "New group name");
+    if (name) {
+        AddMenuGroup(EnteredText(*name), std::string());
+    }
+}
+
+void TObjectsTreeCommands::NewMenuItemActionExecute() {
+    const std::optional<std::string> name =
+        m_editor.m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
+    if (name) {
+        TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
+        TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
+        // The new entry is where the person continues: shown, selected, and in the preview.
+        if (TTreeNode* holder = item->Parent()) {
+            m_editor.Notify([holder](TEditorListener& l) { l.ExpandNodeRequested(holder); });
+        }
+        m_editor.SelectObjectNode(item);
+    }
+}
+
+void TObjectsTreeCommands::DeleteSelectedObject() {
+    TTreeNode* node = m_selectedObject;
+    TTarvexEditor::TEditStep step(m_editor, node->IsGroup() ? "Delete Group" : "Delete Item");
+    TTreeNode* next = node->NextSibling();
+    if (!next) {
+        next = node->PrevSibling();
+    }
+    if (!next) {
+        next = node->Parent();
+    }
+    // The values typed for the node go with it: nothing is committed.
+    m_selectedObject = nullptr;
+    m_loadedObject = nullptr;
+    m_editor.Project().Objects.Remove(node);
+    if (next) {
+        m_editor.SelectObjectNode(next);
+    } else {
+        ObjectsTreeViewChanging(nullptr);
+        SetObjectSelection(nullptr);
+        ObjectsTreeViewChange(nullptr);
+    }
+}
+
+void TObjectsTreeCommands::ConfirmAndDeleteSelectedObject(std::string_view kindWords) {
+    const std::string text = "Do you really want to delete \"" + std::string(m_selectedObject->Text()) +
+                             "\" " + std::string(kindWords) + "?";
+    if (m_editor.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+        DeleteSelectedObject();
+    }
+}
+
+void TObjectsTreeCommands::DelGroupActionExecute() {
+    // Menu Options nodes are never deleted by a command, whatever the caller's enabling did.
+    if (m_selectedObject && m_selectedObject->IsGroup()) {
+        ConfirmAndDeleteSelectedObject("menu group");
+    }
+}
+
+void TObjectsTreeCommands::DeleteMenuItemActionExecute() {
+    if (m_selectedObject && m_selectedObject->IsItem()) {
+        ConfirmAndDeleteSelectedObject("menu item");
+    }
+}
+
+void TObjectsTreeCommands::DeleteSelectedObjectExecute() {
+    if (m_editor.m_activePage != TControlsPage::MenuCreator || !m_selectedObject) {
+        return;
+    }
+    if (m_selectedObject->IsGroup()) {
+        DelGroupActionExecute();
+    } else if (m_selectedObject->IsItem()) {
+        DeleteMenuItemActionExecute();
+    }
+}
+
+void TObjectsTreeCommands::DelGroupActionUpdate() {
+    m_editor.CommandStatesMaybeChanged();
+}
+
+void TObjectsTreeCommands::DeleteMenuItemActionUpdate() {
+    m_editor.CommandStatesMaybeChanged();
+}
+
+void TObjectsTreeCommands::ClearMenuEditors() {
+    m_loadedObject = nullptr;
+    m_menuValueList.ClearValues();
+    m_menuValueList.SetEnabled(false);
+    m_menuItemValueEditor.ClearValues();
+    m_menuItemValueEditor.SetEnabled(false);
+    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+}
+
+void TObjectsTreeCommands::SetupValueEditors() {
+    SetupRows<TMenuOptionsRec>(m_menuValueList);
+    SetupRows<TMenuItemRec>(m_menuItemValueEditor);
+    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+}
+
+void TObjectsTreeCommands::AddMissingMenuOptions() {
+    // Without a style no script is written, and a design that cannot be written is left alone.
+    if (m_editor.Project().Styles.Empty()) {
+        return;
+    }
+    std::vector<TTreeNode*> bare;
+    ForEachMenu(m_editor.Project().Objects, [&](TTreeNode* group) {
+        if (!FindMenuOptionsNodeOfLevel(m_editor.Project().Objects, group)) {
+            bare.push_back(group);
+        }
+    });
+    for (TTreeNode* group : bare) {
+        TMenuOptionsRec defaults;
+        FillDefaultMenuOptions(m_editor.Project(), defaults, nullptr);
+        m_editor.Project()
+            .Objects.Insert(group, 0, TNodeKind::MenuOptions, std::string(MenuOptionsText))
+            ->EditOptions() = defaults;
+    }
+}
+
+void TObjectsTreeCommands::FillMenuStylePickList() {
+    std::vector<std::string> styleNames;
+    for (const auto& style : m_editor.Project().Styles.Roots()) {
+        styleNames.push_back(style->Text());
+    }
+    m_menuValueList.SetPickList(MenuStyleRow(), std::move(styleNames));
+    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+}
+
+void TObjectsTreeCommands::SetObjectSelection(TTreeNode* node) {
+    m_selectedObject = node;
+    m_editor.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
+    DelGroupActionUpdate();
+    DeleteMenuItemActionUpdate();
+}
+
+} // namespace tarvex

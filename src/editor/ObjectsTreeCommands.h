@@ -1,0 +1,75 @@
+#pragma once
+// The objects tree: its selection, the options and item editors, and the commands that add,
+// delete and move groups and items.
+
+#include "ValueEditor.h"
+
+#include "model/Tree.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvex {
+
+class TTarvexEditor;
+
+// Where a drag comes from; only the objects tree itself may drop onto the objects tree.
+enum class TDragSource { ObjectsTreeView, Other };
+
+class TObjectsTreeCommands {
+public:
+    explicit TObjectsTreeCommands(TTarvexEditor& editor);
+
+    TTreeNode* SelectedObject() const { return m_selectedObject; }
+    const TValueEditor& MenuValueList() const { return m_menuValueList; }
+    const TValueEditor& MenuItemValueEditor() const { return m_menuItemValueEditor; }
+
+    void ObjectsTreeViewChanging(TTreeNode* newNode);
+    void ObjectsTreeViewChange(TTreeNode* node);
+    bool ObjectsTreeViewDragOver(TDragSource source) const;
+    // `target` is the node under the mouse at the drop point, nullptr for empty space.
+    void ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target);
+    // Whether a drop of the selected node on `target` (null: below every node) would move it;
+    // the view shows the refusal cursor before the drop otherwise.
+    bool ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const;
+    // The new group, which is then selected.
+    TTreeNode* AddMenuGroup(const std::string& name, const std::string& address);
+    TTreeNode* AddMenuItem(const std::string& name, const std::string& address);
+    void NewGroupActionExecute();
+    void DelGroupActionExecute();
+    void DelGroupActionUpdate();
+    // The Delete key in the objects tree: the group or item command for the selected node, with
+    // its confirmation; a Menu Options node stays.
+    void DeleteSelectedObjectExecute();
+    void NewMenuItemActionExecute();
+    void DeleteMenuItemActionExecute();
+    void DeleteMenuItemActionUpdate();
+    void ClearMenuEditors();
+    void SetupValueEditors();
+    // Offers the style list's names in the options editor's Menu Style row.
+    void FillMenuStylePickList();
+    // Gives each written level without options a Menu Options node (main-menu defaults).
+    void AddMissingMenuOptions();
+
+private:
+    friend class TTarvexEditor;
+    friend class TFileCommands;
+    friend class TPreviewCommands;
+
+    void SetObjectSelection(TTreeNode* node);
+    void CommitMenuOptions(TTreeNode& node);
+    void CommitMenuItem(TTreeNode& node);
+    void LoadMenuEditor(TTreeNode& node);
+    void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
+    void DeleteSelectedObject();
+
+    TTarvexEditor& m_editor;
+    TTreeNode* m_selectedObject = nullptr;
+    // The node whose record an objects editor was last loaded from; a style repair of that record
+    // is carried into the options editor so a stale style name is not committed back.
+    TTreeNode* m_loadedObject = nullptr;
+    TValueEditor m_menuValueList;
+    TValueEditor m_menuItemValueEditor;
+};
+
+} // namespace tarvex

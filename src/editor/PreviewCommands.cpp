@@ -1,0 +1,291 @@
+#include "PreviewCommands.h"
+
+#include "EditorInternal.h"
+#include "TarvexEditor.h"
+#include "base/FileIo.h"
+#include "base/PathText.h"
+#include "base/RecordText.h"
+#include "preview/PublishFiles.h"
+#include "script/MenuScript.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace tarvex {
+
+using namespace editor_internal;
+
+void TPreviewCommands::PublishActionExecute() {
+    UpdatePreviewActionExecute();
+    // Publishing now would hand out an older design's menu.js under the new name, or none at all.
+    if (m_scriptNotWritten || m_scriptRefused) {
+        return;
+    }
+    TFileDialogRequest request =
+        DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js");
+    request.Title = "Publish menu";
+    const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
+    if (!path || path->empty()) {
+        return;
+    }
+    const std::filesystem::path target = PathFromUtf8(*path);
+    m_editor.m_ui.SetBusy(true);
+    const TPublishResult result =
+        PublishMenuFiles(TempFolder(), target, [this](const std::filesystem::path& file) {
+            return m_editor.m_ui.ConfirmReplaceFile(PathText(file));
+        });
+    m_editor.m_ui.SetBusy(false);
+    if (result.Errors.empty() && result.Declined.empty()) {
+        m_editor.Message("Files: one, main.js and " + PathText(target.filename()) +
+                             " was saved. Go to help file to lern more about adding menu to your HTML files",
+                         "Warning", TMsgIcon::Information);
+        return;
+    }
+    m_editor.Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
+                     TMsgIcon::Information);
+}
+
+void TPreviewCommands::RepairMenuStyles() {
+    const std::vector<TTreeNode*> broken = OptionsNamingMissingStyles(m_editor.Project());
+    if (broken.empty()) {
+        return;
+    }
+    const std::string first = m_editor.Project().Styles.FirstRoot()->Text();
+    const std::string shownBefore = m_editor.m_objects.m_menuValueList.Value(MenuStyleRow());
+    {
+        TTarvexEditor::TEditStep step(m_editor, TTarvexEditor::RepairMenuStyleStep);
+        for (TTreeNode* options : broken) {
+            options->EditOptions().MenuStyle = first;
+        }
+    }
+    for (const TTreeNode* options : broken) {
+        m_editor.Message(MissingStyleText(MenuObjectName(options->Parent())),
+                         std::string(ScriptWarningCaption), TMsgIcon::Information);
+    }
+    // The options editor must not hand the missing name back at the next commit.
+    const bool shown =
+        std::find(broken.begin(), broken.end(), m_editor.m_objects.m_loadedObject) != broken.end();
+    if (shown && shownBefore != first) {
+        m_editor.m_objects.m_menuValueList.SetValue(MenuStyleRow(), first);
+        m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+    }
+}
+
+TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
+    const TMenuScript script = tarvex::GenerateMenuScript(m_editor.Project());
+    if (script.Refused) {
+        // Said once until the design can be compiled again, or the author asks for the preview:
+        // a box at every click would stop the author, who knows by now.
+        if (!m_refusalSaid) {
+            m_editor.Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption),
+                             TMsgIcon::Information);
+            m_refusalSaid = true;
+        }
+        // The preview shows this design, which has no menu, never one an earlier design left.
+        std::error_code error;
+        std::filesystem::remove(TempFolder() / "menu.js", error);
+        return TScriptOutcome::Refused;
+    }
+    m_refusalSaid = false;
+    // A repair shows its box when the editor makes it; what the script merely works around waits
+    // in a list, since a box for each at every refresh would stop the author at every click.
+    std::vector<std::string> listed;
+    for (const TScriptWarning& warning : script.Warnings) {
+        listed.push_back(warning.Text);
+    }
+    if (listed != m_listedWarnings) {
+        m_listedWarnings = std::move(listed);
+        m_editor.m_ui.ShowScriptWarnings(m_listedWarnings);
+    }
+    const std::filesystem::path file = TempFolder() / "menu.js";
+    if (const TWriteStatus status = WriteMenuScript(script, file); status != TWriteStatus::Written) {
+        m_editor.m_ui.ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));
+        return TScriptOutcome::NotWritten;
+    }
+    return TScriptOutcome::Written;
+}
+
+bool TPreviewCommands::GenerateMenuScript() {
+    return WriteScript() == TScriptOutcome::Written;
+}
+
+TPreviewCommands::TPreviewCommands(TTarvexEditor& editor) : m_editor(editor), m_previewSite(TempFolder()) {
+    if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
+        m_previewSite.Restore(*site);
+    }
+}
+
+void TPreviewCommands::RefreshPreview() {
+    // Inside an edit the preview waits for the step to end: a command refreshes it once, and a
+    // repair the design needs becomes a step of its own. The script a running refresh writes
+    // already holds what its repair changed.
+    if (m_editor.m_document.StepDepth() > 0) {
+        m_refreshPending = true;
+        return;
+    }
+    if (m_refreshing) {
+        return;
+    }
+    m_refreshPending = false;
+    m_refreshing = true;
+    // Undo and redo show a design as it was; repairing it there would take the step's place.
+    if (!m_replayingHistory) {
+        RepairMenuStyles();
+    }
+    const TScriptOutcome outcome = WriteScript();
+    m_refreshing = false;
+    m_scriptNotWritten = outcome == TScriptOutcome::NotWritten;
+    m_scriptRefused = outcome == TScriptOutcome::Refused;
+    // After a refusal the page still shows, without a menu.
+    if (!m_scriptNotWritten) {
+        m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
+    }
+}
+
+void TPreviewCommands::RefreshIfPending() {
+    if (m_refreshPending) {
+        RefreshPreview();
+    }
+}
+
+void TPreviewCommands::ShowReplayedDesign() {
+    m_replayingHistory = true;
+    RefreshPreview();
+    m_replayingHistory = false;
+}
+
+void TPreviewCommands::ShowNewDesign() {
+    m_refusalSaid = false;
+    RefreshPreview();
+}
+
+void TPreviewCommands::UpdatePreviewActionExecute() {
+    TTarvexEditor::TEditStep step(m_editor, {});
+    m_refusalSaid = false;
+    // Both editors are committed first, so the preview is generated and shown once.
+    m_editor.CommitValueEditors();
+    RefreshPreview();
+}
+
+void TPreviewCommands::OpenPreviewActionExecute() {
+    const std::optional<std::string> path = m_editor.RunFileDialog(
+        false, DialogRequest("OpenHTMLDialog", "HTML files|*.htm;*.html|All files|*.*", "htm"));
+    if (!path) {
+        return;
+    }
+    const std::filesystem::path page = PathFromUtf8(*path);
+    const std::optional<std::filesystem::path> siteFolder = ChoosePreviewSiteFolder(page);
+    if (!siteFolder) {
+        return;
+    }
+    const TPreviewStatus status = WritePreviewFromUserPage(page, PreviewPagePath());
+    if (status == TPreviewStatus::Written) {
+        m_previewSite.UsePage(page, *siteFolder);
+        KeepPreviewSite();
+    }
+    ShowWrittenPreview(status, *path);
+}
+
+void TPreviewCommands::KeepPreviewSite() {
+    const std::filesystem::path file = TempFolder() / PreviewSiteFileName;
+    // The choice only saves asking again after a restart; a temp folder that refuses it costs nothing else.
+    WriteFileAtomically(file, m_previewSite.Describe());
+}
+
+void TPreviewCommands::ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText) {
+    switch (status) {
+    case TPreviewStatus::CannotRead:
+        m_editor.m_ui.ReportError("Cannot open file " + sourceText + ".");
+        return;
+    case TPreviewStatus::CannotWrite:
+        m_editor.m_ui.ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
+        return;
+    case TPreviewStatus::Written:
+        m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
+        return;
+    }
+}
+
+void TPreviewCommands::DefaultPreviewActionExecute() {
+    const std::filesystem::path defaultPage = TempFolder() / "default.htm";
+    const TPreviewStatus status = CopyDefaultPreviewPage(defaultPage, PreviewPagePath());
+    if (status == TPreviewStatus::Written) {
+        m_previewSite.UseDefaultPage();
+        KeepPreviewSite();
+    }
+    ShowWrittenPreview(status, PathText(defaultPage));
+}
+
+void TPreviewCommands::ShowQuickHelp(const std::string& page) {
+    m_editor.m_ui.ShowQuickHelpPage(PathText(HelpPagePath(page)));
+}
+
+void TPreviewCommands::OpenWebPage(const std::string& address) {
+    m_editor.m_ui.OpenWebAddress(address);
+}
+
+void TPreviewCommands::HomePageActionExecute() {
+    OpenWebPage(std::string(KorvaneHomePage));
+}
+
+void TPreviewCommands::EMailToUsActionExecute() {
+    OpenWebPage(std::string(KorvaneWebAddress) + "/feedback.php");
+}
+
+void TPreviewCommands::HelpHowUseActionExecute() {
+    OpenWebPage(std::string(KorvaneWebAddress) + "/products.php?product=6");
+}
+
+void TPreviewCommands::acHelpMenuExecute() {
+    OpenWebPage(std::string(KorvaneWebAddress) + "/products.php?helpid=38&product=6");
+}
+
+void TPreviewCommands::acHelpStylesExecute() {
+    OpenWebPage(std::string(KorvaneWebAddress) + "/products.php?helpid=39&product=6");
+}
+
+std::filesystem::path TPreviewCommands::TempFolder() const {
+    return m_editor.m_appFolder / "help" / "temp";
+}
+
+std::filesystem::path TPreviewCommands::PreviewPagePath() const {
+    return TempFolder() / "preview.htm";
+}
+
+std::filesystem::path TPreviewCommands::HelpPagePath(const std::string& page) const {
+    return m_editor.m_appFolder / "help" / "online" / page;
+}
+
+std::optional<std::filesystem::path>
+TPreviewCommands::ChoosePreviewSiteFolder(const std::filesystem::path& page) {
+    const std::filesystem::path pageFolder = page.parent_path();
+    const std::optional<std::string> text = ReadWholeFile(page);
+    if (!text || text->find("../") == std::string::npos) {
+        return pageFolder;
+    }
+    const TMsgResult answer = m_editor.Message(
+        "The page refers to files above its own folder. Choose the folder of your site, so that "
+        "the preview shows them too?",
+        "Open HTML to preview", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+    if (answer == TMsgResult::Cancel) {
+        return std::nullopt;
+    }
+    if (answer == TMsgResult::No) {
+        return pageFolder;
+    }
+    const std::optional<std::string> chosen = m_editor.m_ui.ChooseFolder(
+        "Site folder of " + PathText(page.filename()), PathText(pageFolder.parent_path()));
+    if (!chosen) {
+        return std::nullopt;
+    }
+    TPreviewSite trial(TempFolder());
+    if (!trial.UsePage(page, PathFromUtf8(*chosen))) {
+        m_editor.Message("The folder " + *chosen +
+                             " does not hold the page; the preview reads from the page's own folder.",
+                         "Open HTML to preview", TMsgIcon::Warning);
+        return pageFolder;
+    }
+    return PathFromUtf8(*chosen);
+}
+
+} // namespace tarvex

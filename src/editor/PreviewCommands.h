@@ -1,0 +1,99 @@
+#pragma once
+// The preview, publishing, and the help and web pages: the menu script generated from the const
+// design, the preview page and the files the author's page may use.
+
+#include "UserInterface.h"
+
+#include "preview/PreviewPage.h"
+#include "preview/PreviewSite.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvex {
+
+class TTarvexEditor;
+
+class TPreviewCommands {
+public:
+    explicit TPreviewCommands(TTarvexEditor& editor);
+
+    std::filesystem::path TempFolder() const;
+    std::filesystem::path PreviewPagePath() const;
+    // Which files the preview may read and hand to the system.
+    const TPreviewSite& PreviewSite() const { return m_previewSite; }
+    std::filesystem::path HelpPagePath(const std::string& page) const;
+
+    // Generates menu.js into the temp folder, showing the refusal or the warnings; false when
+    // nothing was written.
+    bool GenerateMenuScript();
+    // Inside an edit step the preview waits for the step to end, so a command refreshes it once.
+    void RefreshPreview();
+    void UpdatePreviewActionExecute();
+    void OpenPreviewActionExecute();
+    void DefaultPreviewActionExecute();
+    void PublishActionExecute();
+    // Points every written menu whose style is gone at the first style, as one step of its own,
+    // with the generator's box for each; the script would use that style anyway.
+    void RepairMenuStyles();
+
+    // While a hold lives, the design's changes do not refresh the preview.
+    class THold {
+    public:
+        explicit THold(TPreviewCommands& preview) : m_preview(preview) { ++m_preview.m_held; }
+        THold(const THold&) = delete;
+        THold& operator=(const THold&) = delete;
+        ~THold() { --m_preview.m_held; }
+
+    private:
+        TPreviewCommands& m_preview;
+    };
+    bool Held() const { return m_held > 0; }
+
+    void ShowQuickHelp(const std::string& page);
+    void OpenWebPage(const std::string& address);
+    void HomePageActionExecute();
+    void EMailToUsActionExecute();
+    void HelpHowUseActionExecute();
+    void acHelpMenuExecute();
+    void acHelpStylesExecute();
+
+private:
+    friend class TTarvexEditor;
+
+    enum class TScriptOutcome { Written, Refused, NotWritten };
+    TScriptOutcome WriteScript();
+    // Runs a refresh asked for inside the step that just ended.
+    void RefreshIfPending();
+    // Shows the design a step of the history left, which no repair may replace.
+    void ShowReplayedDesign();
+    // A new design: its refusal is said again.
+    void ShowNewDesign();
+    // Reports a failed preview-page write, or shows the page that was written.
+    void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
+    // The folder whose files the author's page may use: its own, or one above it the author
+    // picks when the page refers upwards. Nothing when the author cancels.
+    std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
+    void KeepPreviewSite();
+
+    TTarvexEditor& m_editor;
+    bool m_refreshPending = false;
+    int m_held = 0;
+    // A refresh is running: a change its repair makes is in the script it writes next.
+    bool m_refreshing = false;
+    // Undo or redo is showing the design a step left; no repair may take that step's place.
+    bool m_replayingHistory = false;
+    // The last refresh could not write menu.js; the commands that called it stop there.
+    bool m_scriptNotWritten = false;
+    // The last refresh's generator refused (no style): there is no script to publish.
+    bool m_scriptRefused = false;
+    // The author has been told the design cannot be compiled.
+    bool m_refusalSaid = false;
+    // The script warnings the window lists now, so it is told only when they change.
+    std::vector<std::string> m_listedWarnings;
+    TPreviewSite m_previewSite;
+};
+
+} // namespace tarvex
