@@ -46,6 +46,9 @@ public:
     void CloseMainWindow() override {}
     void ShowCustomizeDialog() override {}
     void ShowAboutBox() override {}
+    void SetClipboardProject(const std::string&) override {}
+    std::optional<std::string> ClipboardProject() override { return std::nullopt; }
+    void ShowFindField(const std::string&) override {}
 };
 
 void SelectionChangeInALargeDesign(benchmark::State& state) {

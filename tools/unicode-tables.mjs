@@ -1,4 +1,5 @@
-// Writes the canonical combining classes, decompositions and compositions that NFC needs,
+// Writes the canonical combining classes, decompositions and compositions that NFC needs, and
+// the simple case folding that searches compare with,
 // from Debian's unicode-data package, as C++ initializers. The model stays free of any
 // Unicode library (it also builds for Windows, where none is at hand); re-run after a
 // Unicode upgrade and commit the result.
@@ -39,6 +40,14 @@ const compositions = decompositions
   .map(([cp, first, second]) => [first, second, cp])
   .sort((a, b) => a[0] - b[0] || a[1] - b[1]);
 
+// Simple (one code point to one) folding: what Find needs to match any letter case in any script.
+const folds = [];
+for (const line of readFileSync(`${dir}/CaseFolding.txt`, 'latin1').split('\n')) {
+  const m = line.match(/^([0-9A-F]+); [CS]; ([0-9A-F]+);/);
+  if (m) folds.push([hex(m[1]), hex(m[2])]);
+}
+folds.sort((a, b) => a[0] - b[0]);
+
 const rows = (list) => {
   const out = [];
   for (let i = 0; i < list.length; i += 4) {
@@ -57,6 +66,9 @@ ${rows(decompositions)}
 };
 constexpr TComposition Compositions[] = {
 ${rows(compositions)}
+};
+constexpr TCaseFold CaseFolds[] = {
+${rows(folds)}
 };
 // clang-format on
 `);

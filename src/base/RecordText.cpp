@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <vector>
 
 namespace tarvex {
@@ -22,6 +23,10 @@ struct TComposition {
     char32_t first;
     char32_t second;
     char32_t composite;
+};
+struct TCaseFold {
+    char32_t cp;
+    char32_t folded;
 };
 #include "UnicodeTables.inc"
 
@@ -315,6 +320,21 @@ std::string OneLine(std::string_view text) {
 
 std::string EnteredText(std::string_view text) {
     return OneLine(CleanText(text));
+}
+
+std::string FoldCase(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = DecodeUtf8At(utf8, i);
+        const auto* fold = std::lower_bound(std::begin(CaseFolds), std::end(CaseFolds), cp,
+                                            [](const TCaseFold& f, char32_t c) { return f.cp < c; });
+        if (fold != std::end(CaseFolds) && fold->cp == cp) {
+            cp = fold->folded;
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
 }
 
 } // namespace tarvex

@@ -34,6 +34,10 @@ std::string OneLine(std::string_view text);
 // Text the author types, pastes or imports into a record field: CleanText on one line.
 std::string EnteredText(std::string_view text);
 
+// Every letter in the case it is compared in, for any script (simple case folding); what a
+// search compares. Not for storing: the author's text keeps its own case.
+std::string FoldCase(std::string_view utf8);
+
 // Only A-Z change: file markers, tag names and schemes are ASCII, and other bytes are left whole.
 inline char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;

@@ -22,6 +22,12 @@ struct TCommandRules {
     static bool ItemSelectedOnMenuCreatorPage(E e, TActionId id) {
         return OnMenuCreatorPage(e, id) && e.SelectedObject() && e.SelectedObject()->IsItem();
     }
+    static bool CanCopy(E e, TActionId) { return e.m_edit.CanCopy(); }
+    static bool CanPaste(E e, TActionId) { return e.m_edit.CanPaste(); }
+    static bool CanMoveUp(E e, TActionId) { return e.m_edit.CanMove(TMove::Up); }
+    static bool CanMoveDown(E e, TActionId) { return e.m_edit.CanMove(TMove::Down); }
+    static bool CanMoveOut(E e, TActionId) { return e.m_edit.CanMove(TMove::Out); }
+    static bool CanMoveIn(E e, TActionId) { return e.m_edit.CanMove(TMove::In); }
     static bool SwitchedOn(E e, TActionId id) { return e.m_switchedOn[static_cast<std::size_t>(id)]; }
 };
 
@@ -48,6 +54,9 @@ TImportCommands& Imports(TTarvexEditor& e) {
 }
 TPreviewCommands& Preview(TTarvexEditor& e) {
     return e.Preview();
+}
+TEditCommands& Edit(TTarvexEditor& e) {
+    return e.Edit();
 }
 
 #define TARVEX_HANDLER(group, method) [](TTarvexEditor& e) { group(e).method(); }

@@ -34,6 +34,8 @@ public:
     // The design's changed state or the project's file name changed: the window title.
     virtual void DocumentStateChanged() {}
     virtual void FavoriteStylesChanged() {}
+    // The find text changed: the view shows TEditCommands::FindMatches.
+    virtual void FindMatchesChanged() {}
 };
 
 } // namespace tarvex

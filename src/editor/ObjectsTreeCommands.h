@@ -55,6 +55,7 @@ private:
     friend class TTarvexEditor;
     friend class TFileCommands;
     friend class TPreviewCommands;
+    friend class TEditCommands;
 
     void SetObjectSelection(TTreeNode* node);
     void CommitMenuOptions(TTreeNode& node);

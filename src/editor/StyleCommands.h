@@ -32,6 +32,7 @@ private:
     friend class TTarvexEditor;
     friend class TFileCommands;
     friend class TPreviewCommands;
+    friend class TEditCommands;
 
     void SetStyleSelection(TTreeNode* node);
     void CommitStyle(TTreeNode& node);

@@ -3,6 +3,7 @@
 // table and the handler groups. It owns the view input and the state the groups share.
 
 #include "ActionId.h"
+#include "EditCommands.h"
 #include "EditorListener.h"
 #include "FavoriteCommands.h"
 #include "FileCommands.h"
@@ -59,6 +60,8 @@ public:
     const TFavoriteCommands& Favorites() const { return m_favorites; }
     TImportCommands& Imports() { return m_imports; }
     TPreviewCommands& Preview() { return m_preview; }
+    TEditCommands& Edit() { return m_edit; }
+    const TEditCommands& Edit() const { return m_edit; }
     const TPreviewCommands& Preview() const { return m_preview; }
 
     // ---- state ----
@@ -142,6 +145,7 @@ private:
     friend class TFavoriteCommands;
     friend class TImportCommands;
     friend class TPreviewCommands;
+    friend class TEditCommands;
 
     // TDocumentListener
     void DesignChanged(const TDesignChange& change) override;
@@ -193,6 +197,7 @@ private:
     TFavoriteCommands m_favorites{*this};
     TImportCommands m_imports{*this};
     TPreviewCommands m_preview{*this};
+    TEditCommands m_edit{*this};
 };
 
 } // namespace tarvex

@@ -106,6 +106,12 @@ public:
     // The application's general error report: a message box with the error's text.
     virtual void ReportError(const std::string& text) = 0;
     // The Customize dialog over the window's command bars; it stays open beside the window.
+    // The clipboard, in project text: put it there (text, and a type of our own for Tarvex
+    // windows), and what it holds now (our type first, else plain text; nothing for neither).
+    virtual void SetClipboardProject(const std::string& projectText) = 0;
+    virtual std::optional<std::string> ClipboardProject() = 0;
+    // Shows the find field above the page's tree, holding `text`, with the keyboard in it.
+    virtual void ShowFindField(const std::string& text) = 0;
     virtual void ShowCustomizeDialog() = 0;
     // The modal About box.
     virtual void ShowAboutBox() = 0;

@@ -47,7 +47,22 @@ const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayou
           {std::nullopt, RecentFilesCaption},
           Separator,
           {A::ExitAction}}},
-        {"&Edit", {{A::UndoAction}, {A::RedoAction}}},
+        {"&Edit",
+         {{A::UndoAction},
+          {A::RedoAction},
+          Separator,
+          {A::CutAction},
+          {A::CopyAction},
+          {A::PasteAction},
+          {A::DuplicateAction},
+          Separator,
+          {A::MoveUpAction},
+          {A::MoveDownAction},
+          {A::MoveOutAction},
+          {A::MoveInAction},
+          Separator,
+          {A::FindAction},
+          {A::FindNextAction}}},
         {"&Menu",
          {{A::NewGroupAction},
           {A::DelGroupAction},
@@ -98,12 +113,16 @@ const std::vector<std::optional<TActionId>> CommandsToolBarLayout = {
     A::DefaultPreviewAction};
 
 const std::vector<std::optional<TActionId>> MenuCreatorPopupLayout = {
-    A::UpdatePreviewAction, std::nullopt,         A::NewGroupAction,      A::DelGroupAction,
-    std::nullopt,           A::NewMenuItemAction, A::DeleteMenuItemAction};
+    A::UpdatePreviewAction, std::nullopt,         A::NewGroupAction,       A::DelGroupAction,
+    std::nullopt,           A::NewMenuItemAction, A::DeleteMenuItemAction, std::nullopt,
+    A::CutAction,           A::CopyAction,        A::PasteAction,          A::DuplicateAction,
+    std::nullopt,           A::MoveUpAction,      A::MoveDownAction,       A::MoveOutAction,
+    A::MoveInAction};
 
 const std::vector<std::optional<TActionId>> MenuStylePopupLayout = {
-    A::UpdatePreviewAction, std::nullopt, A::NewStyleAction,      A::StyleTemplateAction,
-    A::DelStyleAction,      std::nullopt, A::AddToFavoritesAction};
+    A::UpdatePreviewAction, std::nullopt,  A::NewStyleAction,       A::StyleTemplateAction,
+    A::DelStyleAction,      std::nullopt,  A::AddToFavoritesAction, std::nullopt,
+    A::CutAction,           A::CopyAction, A::PasteAction,          A::DuplicateAction};
 
 void CreateActions(QMainWindow& window, TMainWidgets& widgets,
                    const std::function<void(TActionId)>& execute) {

@@ -2,9 +2,12 @@
 
 #include "MainUnit.h"
 
+#include "EditorTreeView.h"
+#include "FindField.h"
 #include "PropertyGrid.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 
 namespace tarvex {
@@ -66,6 +69,25 @@ void TTarvexForm::Execute(TActionId id) {
         }
     }
     RunCommand([this, id] { m_editor->Execute(id); });
+}
+
+void TTarvexForm::ConnectEditInput() {
+    TFindField* find = m_widgets.FindField;
+    connect(find, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_editor->Edit().SetFindText(text.toStdString()); });
+    connect(find, &QLineEdit::returnPressed, this, [this] { Execute(TActionId::FindNextAction); });
+    connect(find, &TFindField::Closed, this, [this, find] {
+        find->hide();
+        m_editor->Edit().SetFindText({});
+        // The keyboard goes back to the page's tree, whose selection stays as Find left it.
+        (m_editor->ActivePage() == TControlsPage::MenuCreator ? m_widgets.ObjectsTreeView
+                                                              : m_widgets.MenuStyleTreeView)
+            ->setFocus();
+    });
+    // Another window or program may fill the clipboard at any time: Paste follows it.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { m_editor->Edit().ClipboardChanged(); });
+    m_editor->Edit().ClipboardChanged();
 }
 
 } // namespace tarvex

@@ -4,6 +4,7 @@
 #include "MainUnit.h"
 
 #include "EditorTreeView.h"
+#include "FindField.h"
 #include "MainUnitInternal.h"
 #include "PreviewStage.h"
 #include "PreviewWebPage.h"
@@ -61,8 +62,18 @@ void TTarvexForm::CreateControls() {
     m_widgets.PageControl1 = new QTabWidget;
     m_widgets.PageControl1->setObjectName(QStringLiteral("PageControl1"));
 
+    // The find field sits over both pages: it searches the one that is showing.
+    auto* column = new QWidget;
+    column->setObjectName(QStringLiteral("DesignColumn"));
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(2);
+    m_widgets.FindField = new TFindField;
+    columnLayout->addWidget(m_widgets.FindField);
+    columnLayout->addWidget(m_widgets.ControlsPageControl);
+
     QSplitter* main = m_widgets.MainSplitter;
-    main->addWidget(m_widgets.ControlsPageControl);
+    main->addWidget(column);
     main->addWidget(m_widgets.PageControl1);
     main->setStretchFactor(0, 0);
     main->setStretchFactor(1, 1);
@@ -133,6 +144,7 @@ void TTarvexForm::ConnectInput() {
         m_views->SyncGrid(TValueEditorId::MenuStyleValueEditor);
     };
     ConnectTreeInput();
+    ConnectEditInput();
     connect(m_widgets.ControlsPageControl, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_views->Syncing()) {
             CommitOpenCellEditors();

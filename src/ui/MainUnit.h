@@ -62,6 +62,8 @@ private:
     void CreateBrowsers();
     void ConnectInput();
     void ConnectTreeInput();
+    // The find field and the system clipboard, which the Edit commands follow.
+    void ConnectEditInput();
     void NameForAssistiveTools();
     void RunStartup();
     void Execute(TActionId id);

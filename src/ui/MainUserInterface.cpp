@@ -4,6 +4,7 @@
 #include "CustomizeDialog.h"
 #include "DialogPlacement.h"
 #include "FileDialogs.h"
+#include "FindField.h"
 #include "FoldersScanResultUnit.h"
 #include "ImportReviewUnit.h"
 #include "MainUnitInternal.h"
@@ -12,8 +13,10 @@
 #include "PreviewWebPage.h"
 #include "ScriptWarningsUnit.h"
 #include "StyleTemplateUnit.h"
+#include "base/RecordText.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -21,6 +24,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -351,6 +355,45 @@ void TMainUserInterface::FollowPreviewLoads() {
         }
         m_previewScroll = QPointF();
     });
+}
+
+namespace {
+
+// Tarvex windows hand each other the project bytes as written; other programs get the text.
+const QString ProjectMimeType = QStringLiteral("application/x-tarvex-project");
+
+} // namespace
+
+void TMainUserInterface::SetClipboardProject(const std::string& projectText) {
+    auto* data = new QMimeData;
+    data->setData(ProjectMimeType, QByteArray::fromStdString(projectText));
+    const std::string text = IsValidUtf8(projectText) ? projectText : Windows1252ToUtf8(projectText);
+    data->setText(QString::fromStdString(text));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+std::optional<std::string> TMainUserInterface::ClipboardProject() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data) {
+        return std::nullopt;
+    }
+    if (data->hasFormat(ProjectMimeType)) {
+        return data->data(ProjectMimeType).toStdString();
+    }
+    if (data->hasText()) {
+        return data->text().toStdString();
+    }
+    return std::nullopt;
+}
+
+void TMainUserInterface::ShowFindField(const std::string& text) {
+    TFindField* find = m_widgets.FindField;
+    if (find->isHidden()) {
+        find->setText(QString::fromStdString(text));
+        find->show();
+    }
+    find->setFocus();
+    find->selectAll();
 }
 
 } // namespace tarvex

@@ -49,6 +49,9 @@ public:
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override;
     void ReportError(const std::string& text) override;
+    void SetClipboardProject(const std::string& projectText) override;
+    std::optional<std::string> ClipboardProject() override;
+    void ShowFindField(const std::string& text) override;
     void ShowCustomizeDialog() override;
     void ShowAboutBox() override;
     void CloseMainWindow() override;

@@ -63,6 +63,21 @@ void TMainViewSync::RecentFilesChanged() {
     RebuildRecentFiles();
 }
 
+void TMainViewSync::FindMatchesChanged() {
+    const std::vector<TTreeNode*> found = m_editor.Edit().FindMatches();
+    const bool objects = m_editor.ActivePage() == TControlsPage::MenuCreator;
+    (objects ? m_objectsModel : m_stylesModel).SetMarked(found);
+    (objects ? m_stylesModel : m_objectsModel).SetMarked({});
+    // The groups holding a match are opened, so that every match can be seen.
+    if (objects) {
+        for (const TTreeNode* node : found) {
+            for (const TTreeNode* up = node->Parent(); up; up = up->Parent()) {
+                m_widgets.ObjectsTreeView->expand(m_objectsModel.IndexOf(up));
+            }
+        }
+    }
+}
+
 void TMainViewSync::DocumentStateChanged() {
     m_window.setWindowTitle(Text(m_editor.WindowTitle()));
 }

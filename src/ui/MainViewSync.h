@@ -50,6 +50,7 @@ public:
     void ExpandNodeRequested(TTreeNode* group) override;
     void RecentFilesChanged() override;
     void DocumentStateChanged() override;
+    void FindMatchesChanged() override;
 
 private:
     void ConnectTree(TEditorTreeView* view, TTreeModel* model, bool objects);

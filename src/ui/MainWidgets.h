@@ -23,6 +23,7 @@ namespace tarvex {
 class TAboutForm;
 class TCustomizeDialog;
 class TEditorTreeView;
+class TFindField;
 class TFoldersScanResultForm;
 class TPreviewStage;
 class TPreviewWebPage;
@@ -41,6 +42,8 @@ struct TMainWidgets {
     QMenu* MenuStylePopup = nullptr;
 
     QTabWidget* ControlsPageControl = nullptr;
+    // Above the design pages; hidden until Find.
+    TFindField* FindField = nullptr;
     QTabWidget* PageControl1 = nullptr;
     QSplitter* MainSplitter = nullptr;
     QSplitter* ObjectsSplitter = nullptr;

@@ -3,6 +3,7 @@
 #include "RecordString.h"
 #include "TarvexIcons.h"
 
+#include <QFont>
 #include <QMimeData>
 
 namespace tarvex {
@@ -25,6 +26,12 @@ TTreeModel::~TTreeModel() {
 
 TTreeNode* TTreeModel::NodeOf(const QModelIndex& index) {
     return index.isValid() ? static_cast<TTreeNode*>(index.internalPointer()) : nullptr;
+}
+
+void TTreeModel::SetMarked(const std::vector<TTreeNode*>& nodes) {
+    emit layoutAboutToBeChanged();
+    m_marked = std::unordered_set<const TTreeNode*>(nodes.begin(), nodes.end());
+    emit layoutChanged();
 }
 
 QModelIndex TTreeModel::IndexOf(const TTreeNode* node) const {
@@ -71,6 +78,13 @@ QVariant TTreeModel::data(const QModelIndex& index, int role) const {
         return Utf8ToQString(node->Text());
     case Qt::DecorationRole:
         return m_icons[static_cast<std::size_t>(node->Kind())];
+    case Qt::FontRole:
+        if (m_marked.count(node) > 0) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return QVariant();
     default:
         return QVariant();
     }
@@ -123,6 +137,7 @@ void TTreeModel::NodeInserted(TTreeNode*) {
 }
 
 void TTreeModel::NodeAboutToBeRemoved(TTreeNode* node) {
+    m_marked.clear();
     ++m_changing;
     const int row = node->Index();
     beginRemoveRows(IndexOf(node->Parent()), row, row);
@@ -161,6 +176,7 @@ void TTreeModel::NodeTextChanged(TTreeNode* node) {
 }
 
 void TTreeModel::TreeAboutToBeReset() {
+    m_marked.clear();
     ++m_changing;
     beginResetModel();
 }

@@ -6,6 +6,8 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 #include <array>
+#include <unordered_set>
+#include <vector>
 
 namespace tarvex {
 
@@ -17,6 +19,8 @@ public:
     ~TTreeModel() override;
 
     TTree& Tree() const { return m_tree; }
+    // The nodes Find matched, shown in bold until the next call.
+    void SetMarked(const std::vector<TTreeNode*>& nodes);
     QModelIndex IndexOf(const TTreeNode* node) const;
     static TTreeNode* NodeOf(const QModelIndex& index);
 
@@ -56,6 +60,8 @@ private:
     TMove m_move = TMove::None;
     int m_changing = 0;
     std::array<QIcon, 4> m_icons;
+    // Find's matches, shown in bold; forgotten when nodes go, so no freed node is named here.
+    std::unordered_set<const TTreeNode*> m_marked;
 };
 
 } // namespace tarvex

@@ -74,6 +74,47 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
              Editor().UndoActionExecute();
          },
          "Navigate", preview},
+        {A::CutAction, [&] { Editor().SelectObjectNode(Node({1})); }, "Clipboard", "*"},
+        {A::CopyAction, [&] { Editor().SelectObjectNode(Node({1})); }, "Clipboard", "*"},
+        {A::PasteAction,
+         [&] {
+             Editor().SelectObjectNode(Node({1}));
+             Editor().Edit().CopyActionExecute();
+             m_ui.ClearCalls();
+         },
+         "Navigate", preview},
+        {A::DuplicateAction,
+         [&] {
+             Editor().SelectObjectNode(Node({1, 1}));
+         },
+         "Navigate", preview},
+        // Each move has the place it needs: a group below the default one, an item inside it.
+        {A::MoveUpAction,
+         [&] {
+             addGroup();
+             m_ui.ClearCalls();
+         },
+         "Navigate", preview},
+        {A::MoveDownAction,
+         [&] {
+             addGroup();
+             Editor().SelectObjectNode(Node({1}));
+             m_ui.ClearCalls();
+         },
+         "Navigate", preview},
+        {A::MoveOutAction,
+         [&] {
+             Editor().SelectObjectNode(Node({1, 1}));
+         },
+         "Navigate", preview},
+        {A::MoveInAction,
+         [&] {
+             addGroup();
+             m_ui.ClearCalls();
+         },
+         "Navigate", preview},
+        {A::FindAction, nullptr, "Find", ""},
+        {A::FindNextAction, [&] { Editor().Edit().SetFindText("menu item"); }, "Navigate", preview},
         {A::NewGroupAction, noText, "Input", "Type new group name"},
         {A::DelGroupAction,
          [&] {

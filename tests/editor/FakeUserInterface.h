@@ -51,6 +51,8 @@ public:
 
     std::vector<TUiCall> Calls;
     std::map<uint32_t, uint32_t> SystemColors;
+    // The system clipboard as the window would hand it over; another program may set it too.
+    std::optional<std::string> Clipboard;
 
     std::vector<TUiCall> CallsOf(const std::string& kind) const;
     std::vector<std::string> TextsOf(const std::string& kind) const;
@@ -79,6 +81,12 @@ public:
     void SetBusy(bool busy) override { Record("Busy", busy ? "on" : "off"); }
     void ReportError(const std::string& text) override { Record("Error", text); }
     void CloseMainWindow() override { Record("Close", ""); }
+    void SetClipboardProject(const std::string& projectText) override {
+        Clipboard = projectText;
+        Record("Clipboard", projectText);
+    }
+    std::optional<std::string> ClipboardProject() override { return Clipboard; }
+    void ShowFindField(const std::string& text) override { Record("Find", text); }
     void ShowCustomizeDialog() override { Record("Customize", ""); }
     void ShowAboutBox() override { Record("About", ""); }
 

@@ -257,6 +257,16 @@ void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
     // By name, not in table order: a command inserted anywhere must not shift the pictures.
     const std::map<QString, QString> icons = {
         {"AboutAction", "about"},
+        {"CopyAction", "copy"},
+        {"CutAction", "cut"},
+        {"DuplicateAction", "duplicate"},
+        {"FindAction", "find"},
+        {"FindNextAction", "findnext"},
+        {"MoveDownAction", "movedown"},
+        {"MoveInAction", "movein"},
+        {"MoveOutAction", "moveout"},
+        {"MoveUpAction", "moveup"},
+        {"PasteAction", "paste"},
         {"AddToFavoritesAction", "addfavorites"},
         {"CustomizeActionBars1", "customize"},
         {"DefaultPreviewAction", "defaultpreview"},

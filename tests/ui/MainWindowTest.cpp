@@ -18,6 +18,7 @@ private slots:
     void CtrlZTakesBackAGridEditInTheTreeAndThePreview();
     void NewGroupKeepsSelectionAndOpenGroups();
     void DragAndDropInTheObjectsTree();
+    void CopyInOneWindowPastesInAnotherAndFindMarksMatches();
     void TreeKeysKeepTheSelectionAndReachTheCaption();
     void EveryControlHasAnAccessibleName();
     void HintsGoToTheStatusBar();
@@ -51,6 +52,17 @@ void TMainWindowTest::ActionTable() {
          ""},
         {"UndoAction", "Edit", "Undo", "Undo the last change", "Ctrl+Z"},
         {"RedoAction", "Edit", "Redo", "Redo the last change undone", "Ctrl+Shift+Z"},
+        {"CutAction", "Edit", "Cut", "Cut the selection to the clipboard", "Ctrl+X"},
+        {"CopyAction", "Edit", "Copy", "Copy the selection to the clipboard", "Ctrl+C"},
+        {"PasteAction", "Edit", "Paste", "Paste from the clipboard after the selection", "Ctrl+V"},
+        {"DuplicateAction", "Edit", "Duplicate", "Duplicate the selection", "Ctrl+Shift+D"},
+        {"MoveUpAction", "Edit", "Move up", "Move the selection up", "Alt+Up"},
+        {"MoveDownAction", "Edit", "Move down", "Move the selection down", "Alt+Down"},
+        {"MoveOutAction", "Edit", "Move out of the group", "Move the selection out of its group", "Alt+Left"},
+        {"MoveInAction", "Edit", "Move into the previous group", "Move the selection into the group above it",
+         "Alt+Right"},
+        {"FindAction", "Edit", "Find", "Find captions, addresses and style names", "Ctrl+F"},
+        {"FindNextAction", "Edit", "Find next", "Select the next match", "F3"},
         {"NewGroupAction", "Menu", "New menu group", "Create new menu group", "Ctrl+G"},
         {"DelGroupAction", "Menu", "Delete menu group", "Delete selected menu group", ""},
         {"acHelpGroup", "Menu", "How to use groups", "How to use groups", ""},
@@ -83,8 +95,8 @@ void TMainWindowTest::ActionTable() {
     TTarvexForm form(folder->path());
     QCOMPARE(form.windowTitle(), QString("Korvane Tarvex"));
     QCOMPARE(form.objectName(), QString("TarvexForm"));
-    QCOMPARE(int(form.Widgets().Actions.size()), 32);
-    QCOMPARE(int(expected.size()), 32);
+    QCOMPARE(int(form.Widgets().Actions.size()), 42);
+    QCOMPARE(int(expected.size()), 42);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const QAction* a = form.Widgets().Actions[i];
         const TExpected& e = expected[i];
@@ -112,7 +124,8 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     const QList<QStringList> menus = {
         {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "E&xport menu as HTML", "-",
          "Recent files...", "-", "&Exit"},
-        {"&Undo", "&Redo"},
+        {"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate", "-", "Move u&p", "Move do&wn",
+         "Move &out of the group", "Move &into the previous group", "-", "&Find...", "Find &next"},
         {"&New menu group", "&Delete menu group", "H&ow to use groups", "-", "N&ew menu item",
          "De&lete menu item", "&How to use menu item"},
         {"&New style", "&Delete style", "How to use styles", "-", "&Insert favorete style",
@@ -159,12 +172,14 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     QVERIFY(button);
     QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
 
-    QCOMPARE(EntryTexts(form.Widgets().MenuCreatorPopup->actions()),
-             QStringList({"U&pdate Preview", "-", "&New menu group", "&Delete menu group", "-",
-                          "N&ew menu item", "De&lete menu item"}));
+    QCOMPARE(
+        EntryTexts(form.Widgets().MenuCreatorPopup->actions()),
+        QStringList({"U&pdate Preview", "-", "&New menu group", "&Delete menu group", "-", "N&ew menu item",
+                     "De&lete menu item", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate", "-", "Move u&p",
+                     "Move do&wn", "Move &out of the group", "Move &into the previous group"}));
     QCOMPARE(EntryTexts(form.Widgets().MenuStylePopup->actions()),
              QStringList({"U&pdate Preview", "-", "&New style", "&Insert favorete style", "&Delete style",
-                          "-", "&Add to favorites"}));
+                          "-", "&Add to favorites", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate"}));
 
     // The import command is reachable only through Customize.
     QAction* import = form.Widgets().Action(TActionId::ImportWinFavoritAction);
@@ -463,6 +478,48 @@ void TMainWindowTest::DragAndDropInTheObjectsTree() {
 
     test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
     form.close();
+}
+
+void TMainWindowTest::CopyInOneWindowPastesInAnotherAndFindMarksMatches() {
+    TStarted first = Start();
+    QTRY_VERIFY_WITH_TIMEOUT(first.Form->StartupDone(), 30000);
+    TStarted second = Start();
+    QTRY_VERIFY_WITH_TIMEOUT(second.Form->StartupDone(), 30000);
+    TEditorTreeView* view = first.Form->Widgets().ObjectsTreeView;
+    ClickNode(view, Find(view->TreeModel(), "Menu group name"));
+    first.Form->Widgets().Action(TActionId::CopyAction)->trigger();
+    // The system clipboard carries it: the other window's Paste follows.
+    QTRY_VERIFY(second.Form->Widgets().Action(TActionId::PasteAction)->isEnabled());
+    second.Form->Widgets().Action(TActionId::PasteAction)->trigger();
+    auto* model = second.Form->Widgets().ObjectsTreeView->TreeModel();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->index(2, 0).data().toString(), QString("Menu group name"));
+    QCOMPARE(model->rowCount(model->index(2, 0)), 2);
+    QVERIFY(second.Form->windowTitle().contains("*"));
+
+    // Ctrl+F: the field shows, a typed word marks the matches, Escape closes it and keeps the selection.
+    TTarvexForm& form = *second.Form;
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    form.Widgets().Action(TActionId::FindAction)->trigger();
+    QLineEdit* find = form.findChild<QLineEdit*>("FindField");
+    QVERIFY(find && find->isVisible());
+    QTest::keyClicks(find, "ITEM NAME");
+    const QModelIndex item = model->index(1, 0, model->index(2, 0));
+    QVERIFY(item.data(Qt::FontRole).value<QFont>().bold());
+    QVERIFY(!model->index(0, 0).data(Qt::FontRole).value<QFont>().bold());
+    QTest::keyClick(find, Qt::Key_Return);
+    // After the pasted group (selected), the next match is its own item.
+    QTRY_COMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(item));
+    TTreeNode* selected = form.Editor().SelectedObject();
+    QTest::keyClick(find, Qt::Key_Escape);
+    QVERIFY(!find->isVisible());
+    QCOMPARE(form.Editor().SelectedObject(), selected);
+
+    // Only the window that took the paste has a change to ask about.
+    first.Form->close();
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    second.Form->close();
 }
 
 void TMainWindowTest::TreeKeysKeepTheSelectionAndReachTheCaption() {

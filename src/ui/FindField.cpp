@@ -1,0 +1,23 @@
+#include "FindField.h"
+
+#include <QKeyEvent>
+
+namespace tarvex {
+
+TFindField::TFindField(QWidget* parent) : QLineEdit(parent) {
+    setObjectName(QStringLiteral("FindField"));
+    setPlaceholderText(QStringLiteral("Find captions, addresses or style names"));
+    setClearButtonEnabled(true);
+    setAccessibleName(QStringLiteral("Find"));
+    hide();
+}
+
+void TFindField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        emit Closed();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+} // namespace tarvex

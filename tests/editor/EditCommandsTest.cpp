@@ -1,0 +1,140 @@
+// The Edit menu on the trees: clipboard between windows, keyboard moves beside the drag rules, find.
+#include "EditorFixture.h"
+
+namespace tarvex::test {
+namespace {
+
+class EditCommandsTest : public TEditorTest {
+protected:
+    void SetUp() override {
+        TEditorTest::SetUp();
+        Start();
+        // The default design, a second group "B" with its first item, and an item "Top" on the main
+        // menu: (0 options) (1 group: 0 options, 1 item) (2 B: 0 options, 1 item) (3 Top).
+        AddGroup("B");
+        Editor().SelectObjectNode(Node({2}));
+        m_ui.AnswerInput("Top");
+        Editor().Objects().NewMenuItemActionExecute();
+        Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, nullptr);
+    }
+    void AddGroup(const std::string& name) {
+        m_ui.AnswerInput(name);
+        Editor().Objects().NewGroupActionExecute();
+    }
+    std::vector<std::string> Captions(const TTreeNode* parent) {
+        std::vector<std::string> texts;
+        for (const auto& node : Project().Objects.Level(parent)) {
+            texts.push_back(node->Text());
+        }
+        return texts;
+    }
+};
+
+TEST_F(EditCommandsTest, KeyboardMovesFollowTheDragRulesAndAreOneStepEach) {
+    ASSERT_EQ(Captions(nullptr), (std::vector<std::string>{"Menu Options", "Menu group name", "B", "Top"}));
+    struct TCase {
+        std::vector<int> Start;
+        TMove Move;
+        bool Allowed;
+        std::vector<int> End;
+    };
+    const TCase cases[] = {
+        {{3}, TMove::Up, true, {2}},     {{1}, TMove::Up, false, {}}, // never above Menu Options
+        {{3}, TMove::Down, false, {}},   {{1}, TMove::Down, true, {2}},
+        {{2, 1}, TMove::Out, true, {3}}, {{1}, TMove::Out, false, {}}, // already on the main menu
+        {{3}, TMove::In, true, {2, 2}},  {{1}, TMove::In, false, {}},  // no group above it
+        {{0}, TMove::Down, false, {}},   {{1, 0}, TMove::Out, false, {}},
+    };
+    for (const TCase& c : cases) {
+        const std::vector<int>& s = c.Start;
+        TTreeNode* node = s.size() == 1 ? Node({s[0]}) : Node({s[0], s[1]});
+        Editor().SelectObjectNode(node);
+        const std::string what = node->Text() + " move " + std::to_string(static_cast<int>(c.Move));
+        EXPECT_EQ(Editor().Edit().CanMove(c.Move), c.Allowed) << what;
+        // The drag rules refuse Menu Options the same way.
+        if (node->IsOptions()) {
+            EXPECT_FALSE(Editor().Objects().ObjectsTreeViewMayDrop(TDragSource::ObjectsTreeView, Node({1})));
+        }
+        const std::string before = Editor().UndoCaption();
+        Editor().Execute(c.Move == TMove::Up     ? TActionId::MoveUpAction
+                         : c.Move == TMove::Down ? TActionId::MoveDownAction
+                         : c.Move == TMove::Out  ? TActionId::MoveOutAction
+                                                 : TActionId::MoveInAction);
+        if (!c.Allowed) {
+            EXPECT_EQ(Editor().UndoCaption(), before) << what;
+            continue;
+        }
+        const std::vector<int>& e = c.End;
+        EXPECT_EQ(e.size() == 1 ? Node({e[0]}) : Node({e[0], e[1]}), node) << what;
+        EXPECT_EQ(Editor().SelectedObject(), node) << what;
+        Editor().UndoActionExecute();
+        EXPECT_EQ(s.size() == 1 ? Node({s[0]}) : Node({s[0], s[1]}), node) << what;
+    }
+}
+
+TEST_F(EditCommandsTest, AGroupCopiedInOneWindowIsPastedInAnotherWithItsStyle) {
+    // The copied menus use a style the second window has under the same name, but another look.
+    Editor().SelectObjectNode(Node({2}));
+    Editor().Execute(TActionId::CopyAction);
+    ASSERT_TRUE(m_ui.Clipboard.has_value());
+    const std::string style = Node({2, 0})->Options().MenuStyle.str();
+
+    TFakeUserInterface ui2;
+    TTarvexEditor second(ui2, App());
+    ui2.AnswerStyle(0);
+    second.FormShow();
+    second.EditDesign("Restyle", [&] { second.Project().Styles.FirstRoot()->EditStyle().FontSize = 31; });
+    ui2.Clipboard = "plain words";
+    second.Edit().ClipboardChanged();
+    EXPECT_FALSE(second.ActionEnabled(TActionId::PasteAction));
+
+    ui2.Clipboard = m_ui.Clipboard;
+    second.Edit().ClipboardChanged();
+    ASSERT_TRUE(second.ActionEnabled(TActionId::PasteAction));
+    second.Execute(TActionId::PasteAction);
+    const TTree& objects = second.Project().Objects;
+    TTreeNode* pasted = objects.Root(objects.RootCount() - 1);
+    EXPECT_EQ(pasted->Text(), "B");
+    ASSERT_EQ(pasted->ChildCount(), 2);
+    EXPECT_TRUE(pasted->Child(0)->IsOptions());
+    EXPECT_EQ(pasted->Child(1)->Text(), "Menu item name");
+    EXPECT_EQ(pasted->Child(0)->Options().MenuStyle.str(), style + " 2");
+    EXPECT_EQ(second.Project().Styles.Root(1)->Text(), style + " 2");
+    EXPECT_EQ(second.SelectedObject(), pasted);
+    EXPECT_EQ(second.UndoCaption(), "Undo Paste");
+    second.UndoActionExecute();
+    EXPECT_EQ(second.Project().Styles.RootCount(), 1);
+    EXPECT_EQ(objects.RootCount(), 2);
+
+    // Within one window the style is the same one, so no copy of it is made; Duplicate and Cut
+    // are one step each.
+    const int styles = Project().Styles.RootCount();
+    Editor().Execute(TActionId::DuplicateAction);
+    EXPECT_EQ(Project().Styles.RootCount(), styles);
+    EXPECT_EQ(Captions(nullptr).back(), "B");
+    Editor().Execute(TActionId::CutAction);
+    EXPECT_EQ(Captions(nullptr).size(), 4u);
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Cut");
+}
+
+TEST_F(EditCommandsTest, FindMatchesAnyLetterCaseInAnyScriptAndFindNextGoesRound) {
+    Editor().SelectObjectNode(Node({3}));
+    Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption",
+                         "\xD0\x9C\xD0\xB5\xD0\xBD\xD1\x8E"); // Меню
+    Editor().SelectObjectNode(Node({1}));
+    Editor().Execute(TActionId::FindAction);
+    EXPECT_EQ(m_ui.TextsOf("Find").size(), 1u);
+    Editor().Edit().SetFindText("\xD0\x9C\xD0\x95\xD0\x9D"); // МЕН
+    ASSERT_EQ(Editor().Edit().FindMatches(), (std::vector<TTreeNode*>{Node({3})}));
+    Editor().Edit().SetFindText("MENU ITEM");
+    ASSERT_EQ(Editor().Edit().FindMatches(), (std::vector<TTreeNode*>{Node({1, 1}), Node({2, 1})}));
+    Editor().Execute(TActionId::FindNextAction);
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
+    Editor().Execute(TActionId::FindNextAction);
+    EXPECT_EQ(Editor().SelectedObject(), Node({2, 1}));
+    Editor().Execute(TActionId::FindNextAction);
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
+}
+
+} // namespace
+} // namespace tarvex::test
