@@ -199,12 +199,12 @@ void BM_FormatBesideCopy(benchmark::State& state) {
             phases[phase] += seconds;
             formatted += seconds;
         };
-        const TProjectFileBytes bytes = ReadProjectFile(in, in.string());
+        TProjectFileBytes bytes = ReadProjectFile(in, in.string());
         phaseEnds(Read);
         auto project = std::make_unique<TProject>();
         ReadProjectText(bytes.Bytes.value_or(std::string()), *project);
         phaseEnds(Parse);
-        const std::string text = WriteProjectText(*project);
+        const std::string text = WriteProjectText(*project, std::move(bytes.Bytes).value_or(std::string()));
         phaseEnds(Write);
         if (WriteFileAtomically(out, text) != TWriteStatus::Written) {
             state.SkipWithError("cannot write the formatted file");

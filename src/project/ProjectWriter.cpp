@@ -123,11 +123,12 @@ void WriteProject(TProjectLines& out, const TProject& project) {
 
 } // namespace
 
-std::string WriteProjectText(const TProject& project) {
+std::string WriteProjectText(const TProject& project, std::string room) {
     static constexpr std::string_view Utf8 = R"(<?xml version="1.0" encoding="utf-8"?>)";
     TProjectLines counter(nullptr);
     WriteProject(counter, project);
-    std::string text;
+    std::string text = std::move(room);
+    text.clear();
     text.reserve(counter.Counted());
     TProjectLines out(&text);
     WriteProject(out, project);
@@ -141,12 +142,12 @@ std::string WriteProjectText(const TProject& project) {
     return lost.empty() ? bytes : text.replace(0, Latin1.size(), Utf8);
 }
 
-TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path) {
+TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path, std::string room) {
     if (IsReadOnlyFile(path)) {
         return TSaveStatus::ReadOnly;
     }
     // Built whole and swapped in, so a failure while writing never costs the previous project.
-    const std::string bytes = WriteProjectText(project);
+    const std::string bytes = WriteProjectText(project, std::move(room));
     switch (WriteFileAtomically(path, bytes)) {
     case TWriteStatus::Written:
         return TSaveStatus::Written;
