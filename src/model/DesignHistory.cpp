@@ -105,7 +105,9 @@ void TDesignHistory::RecordAboutToChange(TTreeNode& node) {
         return;
     }
     TOpenStep& open = OpenStepFor();
-    if (open.Records.try_emplace(&node, node.Record()).second) {
+    // Only the first write of a step keeps the record; a node written again makes no copy.
+    if (!open.Records.contains(&node)) {
+        open.Records.emplace(&node, node.Record());
         open.RecordOrder.push_back(&node);
     }
 }

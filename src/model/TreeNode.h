@@ -64,7 +64,7 @@ public:
     // change can pass by the undo history. Inside an edit step only (see TDesignHistory).
     template <typename R> R& EditRecord() {
         RecordAboutToChange();
-        return const_cast<R&>(Stored<R>());
+        return Stored<R>();
     }
     TMenuItemRec& EditItem() { return EditRecord<TMenuItemRec>(); }
     TMenuOptionsRec& EditOptions() { return EditRecord<TMenuOptionsRec>(); }
@@ -78,7 +78,7 @@ public:
     // journal: a history uses it to take a change back and to bring it again.
     template <typename R> void SwapRecordUnrecorded(R& other) {
         using std::swap;
-        swap(const_cast<R&>(Stored<R>()), other);
+        swap(Stored<R>(), other);
     }
     // Sets the text without telling the journal; observers hear of it as usual.
     void SetTextUnrecorded(std::string text);
@@ -101,6 +101,7 @@ private:
             return *std::get<std::unique_ptr<R>>(m_record);
         }
     }
+    template <typename R> R& Stored() { return const_cast<R&>(std::as_const(*this).template Stored<R>()); }
 
     TTree* m_tree;
     TTreeNode* m_parent;
