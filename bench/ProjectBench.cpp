@@ -1,4 +1,5 @@
 // Speed of the menu script generator and of the project file writer and reader on large designs,
+// the memory a loaded design takes per entry, `format` of a project file beside a plain copy of it,
 // and the peak memory of a process holding a loaded 100,000-entry project.
 // links: tarvex_script tarvex_project tarvex_model
 
@@ -10,10 +11,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
+#include <malloc.h>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -133,6 +138,96 @@ void BM_ReadProjectText(benchmark::State& state) {
     SetEntryCounter(state);
 }
 
+// Bytes the allocator hands out, its own headers and rounding included: what a design really costs.
+std::size_t AllocatedBytes() {
+    const struct mallinfo2 info = ::mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// A design as a project file gives it, measured from the allocator with the file's text freed.
+void BM_DesignBytesPerEntry(benchmark::State& state) {
+    const int entries = static_cast<int>(state.range(0));
+    std::string text = WriteProjectText(*BuildDesign(entries));
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const std::size_t before = AllocatedBytes();
+        auto project = std::make_unique<TProject>();
+        state.ResumeTiming();
+        ReadProjectText(text, *project);
+        state.PauseTiming();
+        bytes = AllocatedBytes() - before;
+        project.reset();
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_entry"] = static_cast<double>(bytes) / entries;
+    state.counters["MiB"] = static_cast<double>(bytes) / (1 << 20);
+    SetEntryCounter(state);
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point& start) {
+    const auto now = std::chrono::steady_clock::now();
+    const double seconds = std::chrono::duration<double>(now - start).count();
+    start = now;
+    return seconds;
+}
+
+// `tarvex-cli format IN -o OUT` phase by phase, each iteration beside a plain copy of the same
+// file: the time reported is the format's, `per_copy` how many copies it takes, and the phases
+// show where the time goes.
+void BM_FormatBesideCopy(benchmark::State& state) {
+    const std::string stem = "tarvex-bench-format-" + std::to_string(::getpid());
+    const fs::path in = fs::temp_directory_path() / (stem + "-in.xml");
+    const fs::path copy = fs::temp_directory_path() / (stem + "-copy.xml");
+    const fs::path out = fs::temp_directory_path() / (stem + "-out.xml");
+    if (SaveProjectFile(*BuildDesign(static_cast<int>(state.range(0))), in) != TSaveStatus::Written) {
+        state.SkipWithError("cannot write the project file");
+        return;
+    }
+    enum { Read, Parse, Write, Save, Free, PhaseCount };
+    constexpr const char* PhaseNames[PhaseCount] = {"read_ms", "parse_ms", "write_ms", "save_ms", "free_ms"};
+    double phases[PhaseCount] = {};
+    double copySeconds = 0;
+    double formatSeconds = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        fs::copy_file(in, copy, fs::copy_options::overwrite_existing);
+        copySeconds += SecondsSince(start);
+        double formatted = 0;
+        const auto phaseEnds = [&](int phase) {
+            const double seconds = SecondsSince(start);
+            phases[phase] += seconds;
+            formatted += seconds;
+        };
+        TProjectFileBytes bytes = ReadProjectFile(in, in.string());
+        phaseEnds(Read);
+        auto project = std::make_unique<TProject>();
+        ReadProjectText(bytes.Bytes.value_or(std::string()), *project);
+        phaseEnds(Parse);
+        const std::string text = WriteProjectText(*project, std::move(bytes.Bytes).value_or(std::string()));
+        phaseEnds(Write);
+        if (WriteFileAtomically(out, text) != TWriteStatus::Written) {
+            state.SkipWithError("cannot write the formatted file");
+        }
+        phaseEnds(Save);
+        project.reset();
+        phaseEnds(Free);
+        state.SetIterationTime(formatted);
+        formatSeconds += formatted;
+    }
+    const double iterations = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    for (int phase = 0; phase < PhaseCount; ++phase) {
+        state.counters[PhaseNames[phase]] = phases[phase] * 1000 / iterations;
+    }
+    state.counters["copy_ms"] = copySeconds * 1000 / iterations;
+    state.counters["per_copy"] = copySeconds > 0 ? formatSeconds / copySeconds : 0;
+    SetEntryCounter(state);
+    std::error_code ec;
+    for (const fs::path& file : {in, copy, out}) {
+        fs::remove(file, ec);
+    }
+}
+
 long PeakRssKib() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -186,6 +281,8 @@ BENCHMARK(BM_GenerateMenuScript)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(bench
 BENCHMARK(BM_GenerateAndWriteMenuScript)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteProjectText)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadProjectText)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DesignBytesPerEntry)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatBesideCopy)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PeakMemoryLoaded100k)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
@@ -194,6 +291,13 @@ BENCHMARK(BM_PeakMemoryLoaded100k)->Iterations(1)->Unit(benchmark::kMillisecond)
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--peak-memory") == 0) {
         return tarvex::MeasurePeakMemory(argv[2]);
+    }
+    // The designs measured here as a file, to time the command-line tool against a copy.
+    if (argc == 4 && std::strcmp(argv[1], "--write-project") == 0) {
+        const int entries = std::atoi(argv[2]);
+        return tarvex::SaveProjectFile(*tarvex::BuildDesign(entries), argv[3]) == tarvex::TSaveStatus::Written
+                   ? 0
+                   : 1;
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace tarvex {
@@ -218,14 +219,16 @@ int Format(const std::vector<std::string>& args) {
     const std::optional<std::string> outPath = parsed.Value("-o");
 
     TProject project;
-    if (!LoadProjectFile(inPath, project)) {
+    std::string bytes;
+    if (!LoadProjectFile(inPath, project, &bytes)) {
         return ExitError;
     }
+    // The file read is about the size of the file written: its memory takes the new text.
     if (outPath) {
         const fs::path out = platform::PathFromUtf8(*outPath);
-        return ReportSave(SaveProjectFile(project, out), out) ? ExitOk : ExitError;
+        return ReportSave(SaveProjectFile(project, out, std::move(bytes)), out) ? ExitOk : ExitError;
     }
-    return PrintOrReport(WriteProjectText(project)) ? ExitOk : ExitError;
+    return PrintOrReport(WriteProjectText(project, std::move(bytes))) ? ExitOk : ExitError;
 }
 
 int Run(int argc, char** argv) {

@@ -7,6 +7,7 @@
 
 #include <iostream>
 #include <system_error>
+#include <utility>
 
 namespace tarvex::cli {
 namespace fs = std::filesystem;
@@ -29,13 +30,16 @@ void PrintError(std::string_view message) {
     std::cerr << message << '\n';
 }
 
-bool LoadProjectFile(const std::string& path, TProject& project) {
-    const TProjectFileBytes read = ReadProjectFile(platform::PathFromUtf8(path), path);
+bool LoadProjectFile(const std::string& path, TProject& project, std::string* bytes) {
+    TProjectFileBytes read = ReadProjectFile(platform::PathFromUtf8(path), path);
     if (!read.Bytes) {
         PrintError(read.Error);
         return false;
     }
     ReadProjectText(*read.Bytes, project);
+    if (bytes) {
+        *bytes = std::move(*read.Bytes);
+    }
     return true;
 }
 

@@ -98,8 +98,9 @@ private:
     std::vector<std::string> m_flags;
 };
 
-// False after the message saying why the file gave no project.
-bool LoadProjectFile(const std::string& path, TProject& project);
+// False after the message saying why the file gave no project. The file's bytes are handed to
+// `bytes` when it is given, for their memory to serve again.
+bool LoadProjectFile(const std::string& path, TProject& project, std::string* bytes = nullptr);
 bool ReportSave(TSaveStatus status, const std::filesystem::path& path);
 bool WriteOrReport(const std::filesystem::path& path, std::string_view bytes);
 bool ReportWrite(TWriteStatus status, const std::filesystem::path& path);

@@ -19,7 +19,9 @@ TReadResult ReadWithCeiling(std::uint64_t size, std::uint64_t ceiling, ReadSome 
         result.Status = TReadStatus::TooLarge;
         return result;
     }
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    // One byte to spare: the read that finds the end needs room to try, and growing a large buffer
+    // only to learn that would copy the whole file once more.
+    std::string bytes(static_cast<std::size_t>(size) + 1, '\0');
     std::size_t done = 0;
     while (true) {
         if (done == bytes.size()) {

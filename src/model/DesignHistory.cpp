@@ -17,20 +17,26 @@ std::size_t HeapBytes(const std::string& text) {
 
 // A record with the texts its fields hold beyond their own objects.
 template <typename R> std::size_t RecordBytes(const R& record) {
-    static const std::size_t inPlace = std::string().capacity();
     std::size_t bytes = sizeof record;
     for (const TRecordField<R>& field : FieldsOf<R>()) {
         if (!field.IsInteger()) {
-            const std::size_t size = field.GetText(record).size();
-            bytes += size > inPlace ? size + 1 : 0;
+            bytes += TCompactText::HeapBytesFor(field.GetText(record).size());
         }
     }
     return bytes;
 }
 
+// An entry's record lives in its node; the options' and styles' records apart from it.
 std::size_t NodeBytes(const TTreeNode& node) {
-    return sizeof node + HeapBytes(node.Text()) + node.Children().capacity() * sizeof(void*) +
-           std::visit([](const auto& record) { return RecordBytes(record) - sizeof record; }, node.Record());
+    const std::size_t bytes =
+        sizeof node + HeapBytes(node.Text()) + node.Children().capacity() * sizeof(void*);
+    if (node.IsOptions()) {
+        return bytes + RecordBytes(node.Options());
+    }
+    if (node.IsStyle()) {
+        return bytes + RecordBytes(node.Style());
+    }
+    return bytes + RecordBytes(node.Item()) - sizeof(TMenuItemRec);
 }
 
 std::size_t SubtreeBytes(const TTreeNode& root) {
@@ -99,7 +105,9 @@ void TDesignHistory::RecordAboutToChange(TTreeNode& node) {
         return;
     }
     TOpenStep& open = OpenStepFor();
-    if (open.Records.try_emplace(&node, node.Record()).second) {
+    // Only the first write of a step keeps the record; a node written again makes no copy.
+    if (!open.Records.contains(&node)) {
+        open.Records.emplace(&node, node.Record());
         open.RecordOrder.push_back(&node);
     }
 }
@@ -206,7 +214,7 @@ bool TDesignHistory::OpenStepChanged() const {
         return true;
     }
     for (TTreeNode* node : m_open->RecordOrder) {
-        if (!(*m_open->Records.at(node) == node->Record())) {
+        if (!node->RecordEquals(*m_open->Records.at(node))) {
             return true;
         }
     }
@@ -221,7 +229,7 @@ bool TDesignHistory::Keep(TOpenStep&& open, const std::string& name, TSelection 
     step.Ops = std::move(open.Ops);
     for (TTreeNode* node : open.RecordOrder) {
         std::optional<TTreeNode::TRecord>& earlier = open.Records.at(node);
-        if (!earlier || *earlier == node->Record()) {
+        if (!earlier || node->RecordEquals(*earlier)) {
             continue;
         }
         if (auto* item = std::get_if<TMenuItemRec>(&*earlier)) {

@@ -4,6 +4,8 @@
 #include "SubmenuLayout.h"
 #include "base/RecordText.h"
 
+#include <utility>
+
 namespace tarvex {
 
 void FillDefaultStyle(TMenuStyleRec& style) {
@@ -72,23 +74,23 @@ bool StyleExists(const TProject& project, std::string_view name) {
     return false;
 }
 
-TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyleRec& style) {
+TTreeNode* AppendStyleNode(TProject& project, std::string name, TMenuStyleRec style) {
     // A menu names its style in a 255-character field: a longer name could never be found again.
     name.resize(Utf8PrefixSize(name, StyleNameCapacity));
     TTreeNode* node = project.Styles.Append(nullptr, TNodeKind::Style, std::move(name));
-    node->EditStyle() = style;
+    node->EditStyle() = std::move(style);
     return node;
 }
 
-TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item) {
+TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, TMenuItemRec item) {
     TTreeNode* node = project.Objects.Append(parent, kind, item.Caption.str());
-    node->EditItem() = item;
+    node->EditItem() = std::move(item);
     return node;
 }
 
-TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options) {
+TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, TMenuOptionsRec options) {
     TTreeNode* node = project.Objects.Append(parent, TNodeKind::MenuOptions, std::string(MenuOptionsText));
-    node->EditOptions() = options;
+    node->EditOptions() = std::move(options);
     return node;
 }
 

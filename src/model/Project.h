@@ -30,11 +30,11 @@ void BuildDefaultProject(TProject& project);
 // The longest style name, in characters: what a menu's MenuStyle field can hold.
 inline constexpr std::size_t StyleNameCapacity = 255;
 
-// Convenience constructors for the four node kinds, each filled with its defaults. A style's
-// name is cut to StyleNameCapacity.
-TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyleRec& style);
-TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item);
-TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options);
+// Convenience constructors for the four node kinds, each holding the record given (moved in when
+// the caller lets go of it). A style's name is cut to StyleNameCapacity.
+TTreeNode* AppendStyleNode(TProject& project, std::string name, TMenuStyleRec style);
+TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, TMenuItemRec item);
+TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, TMenuOptionsRec options);
 
 inline constexpr std::string_view MenuOptionsText = "Menu Options";
 

@@ -2,6 +2,7 @@
 // Fixed-capacity text: a record field that keeps at most N characters (code points) of the UTF-8
 // stored into it.
 
+#include "CompactText.h"
 #include "base/RecordText.h"
 
 #include <cstddef>
@@ -13,6 +14,7 @@ namespace tarvex {
 template <std::size_t N> class ShortString {
 public:
     static constexpr std::size_t Capacity = N;
+    static_assert(N * 4 <= TCompactText::MaxSize, "a full field of four-byte characters must fit");
 
     ShortString() = default;
     ShortString(std::string_view text) { Assign(text); }
@@ -29,21 +31,23 @@ public:
     // Longer input is cut without a word, between characters: the fields mirror fixed-size
     // records on disk.
     void Assign(std::string_view text) {
-        m_text.assign(text.size() <= N ? text : text.substr(0, Utf8PrefixSize(text, N)));
+        m_text.Assign(text.size() <= N ? text : text.substr(0, Utf8PrefixSize(text, N)));
     }
 
-    const std::string& str() const { return m_text; }
-    std::string_view view() const { return m_text; }
-    operator std::string_view() const { return m_text; }
-    std::size_t size() const { return m_text.size(); }
-    bool empty() const { return m_text.empty(); }
+    std::string str() const { return std::string(m_text.View()); }
+    std::string_view view() const { return m_text.View(); }
+    operator std::string_view() const { return m_text.View(); }
+    std::size_t size() const { return m_text.View().size(); }
+    bool empty() const { return m_text.View().empty(); }
+    // What the text holds beyond the field itself.
+    std::size_t HeapBytes() const { return m_text.HeapBytes(); }
 
-    friend bool operator==(const ShortString& a, const ShortString& b) { return a.m_text == b.m_text; }
-    friend bool operator==(const ShortString& a, std::string_view b) { return a.m_text == b; }
-    friend bool operator==(const ShortString& a, const char* b) { return a.m_text == std::string_view(b); }
+    friend bool operator==(const ShortString& a, const ShortString& b) { return a.view() == b.view(); }
+    friend bool operator==(const ShortString& a, std::string_view b) { return a.view() == b; }
+    friend bool operator==(const ShortString& a, const char* b) { return a.view() == std::string_view(b); }
 
 private:
-    std::string m_text;
+    TCompactText m_text;
 };
 
 } // namespace tarvex

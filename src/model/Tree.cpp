@@ -11,7 +11,7 @@ namespace tarvex {
 void TTree::DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level) {
     for (const auto& root : level) {
         WalkDepthFirst(
-            root.get(), TreeChildAt, [](TTreeNode&) {}, [](TTreeNode& node) { node.m_children.clear(); });
+            root.get(), TreeChildAt, [](TTreeNode&) {}, [](TTreeNode& node) { node.m_children.reset(); });
     }
     level.clear();
 }
@@ -34,11 +34,17 @@ TTreeNode* TTree::Root(int index) const {
 }
 
 const std::vector<std::unique_ptr<TTreeNode>>& TTree::Level(const TTreeNode* parent) const {
-    return parent ? parent->m_children : m_roots;
+    return parent ? parent->Children() : m_roots;
 }
 
 std::vector<std::unique_ptr<TTreeNode>>& TTree::MutableLevel(TTreeNode* parent) {
-    return parent ? parent->m_children : m_roots;
+    if (!parent) {
+        return m_roots;
+    }
+    if (!parent->m_children) {
+        parent->m_children = std::make_unique<std::vector<std::unique_ptr<TTreeNode>>>();
+    }
+    return *parent->m_children;
 }
 
 TTreeNode* TTree::Append(TTreeNode* parent, TNodeKind kind, std::string text) {

@@ -35,12 +35,13 @@ int NodeSelectedIndex(TNodeKind kind) {
 }
 
 namespace {
-std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec> RecordFor(TNodeKind kind) {
+std::variant<TMenuItemRec, std::unique_ptr<TMenuOptionsRec>, std::unique_ptr<TMenuStyleRec>>
+RecordFor(TNodeKind kind) {
     switch (kind) {
     case TNodeKind::MenuOptions:
-        return TMenuOptionsRec{};
+        return std::make_unique<TMenuOptionsRec>();
     case TNodeKind::Style:
-        return TMenuStyleRec{};
+        return std::make_unique<TMenuStyleRec>();
     default:
         return TMenuItemRec{};
     }
@@ -48,7 +49,26 @@ std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec> RecordFor(TNodeKind k
 } // namespace
 
 TTreeNode::TTreeNode(TTree* tree, TTreeNode* parent, TNodeKind kind, std::string text)
-    : m_tree(tree), m_parent(parent), m_kind(kind), m_text(std::move(text)), m_record(RecordFor(kind)) {}
+    : m_tree(tree), m_parent(parent), m_text(std::move(text)), m_record(RecordFor(kind)), m_kind(kind) {}
+
+TTreeNode::TRecord TTreeNode::Record() const {
+    if (Holds<TMenuOptionsRec>()) {
+        return Options();
+    }
+    if (Holds<TMenuStyleRec>()) {
+        return Style();
+    }
+    return Item();
+}
+
+bool TTreeNode::RecordEquals(const TRecord& record) const {
+    return std::visit(
+        [this](const auto& other) {
+            using R = std::decay_t<decltype(other)>;
+            return Holds<R>() && other == Stored<R>();
+        },
+        record);
+}
 
 void TTreeNode::SetText(std::string text) {
     if (text == m_text) {
@@ -68,18 +88,22 @@ void TTreeNode::SetTextUnrecorded(std::string text) {
     }
 }
 
-TTreeNode::TRecord& TTreeNode::WritableRecord() {
+void TTreeNode::RecordAboutToChange() {
     if (m_tree && m_tree->m_journal) {
         m_tree->m_journal->RecordAboutToChange(*this);
     }
-    return m_record;
+}
+
+const std::vector<std::unique_ptr<TTreeNode>>& TTreeNode::NoChildren() {
+    static const std::vector<std::unique_ptr<TTreeNode>> none;
+    return none;
 }
 
 TTreeNode* TTreeNode::Child(int index) const {
     if (index < 0 || index >= ChildCount()) {
         return nullptr;
     }
-    return m_children[static_cast<std::size_t>(index)].get();
+    return (*m_children)[static_cast<std::size_t>(index)].get();
 }
 
 TTreeNode* TTreeNode::NextSibling() const {

@@ -5,6 +5,8 @@
 
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -37,11 +39,13 @@ public:
     TTree* Tree() const { return m_tree; }
     // The parent node, or nullptr for a node of the root level.
     TTreeNode* Parent() const { return m_parent; }
-    const std::vector<std::unique_ptr<TTreeNode>>& Children() const { return m_children; }
-    bool HasChildren() const { return !m_children.empty(); }
-    int ChildCount() const { return static_cast<int>(m_children.size()); }
+    const std::vector<std::unique_ptr<TTreeNode>>& Children() const {
+        return m_children ? *m_children : NoChildren();
+    }
+    bool HasChildren() const { return m_children && !m_children->empty(); }
+    int ChildCount() const { return static_cast<int>(Children().size()); }
     TTreeNode* Child(int index) const;
-    TTreeNode* FirstChild() const { return m_children.empty() ? nullptr : m_children.front().get(); }
+    TTreeNode* FirstChild() const { return HasChildren() ? m_children->front().get() : nullptr; }
     TTreeNode* NextSibling() const;
     TTreeNode* PrevSibling() const;
     // 0 for the root level, 1 for a child of a root-level node, and so on.
@@ -52,37 +56,64 @@ public:
 
     // The record matching the node kind; asking for another kind's record is a programming error.
     // Reading is always const, whatever the node, and is never taken for a change.
-    const TMenuItemRec& Item() const { return std::get<TMenuItemRec>(m_record); }
-    const TMenuOptionsRec& Options() const { return std::get<TMenuOptionsRec>(m_record); }
-    const TMenuStyleRec& Style() const { return std::get<TMenuStyleRec>(m_record); }
+    const TMenuItemRec& Item() const { return Stored<TMenuItemRec>(); }
+    const TMenuOptionsRec& Options() const { return Stored<TMenuOptionsRec>(); }
+    const TMenuStyleRec& Style() const { return Stored<TMenuStyleRec>(); }
 
     // The only way to change the record: the tree's journal hears of it before the write, so no
     // change can pass by the undo history. Inside an edit step only (see TDesignHistory).
-    template <typename R> R& EditRecord() { return std::get<R>(WritableRecord()); }
+    template <typename R> R& EditRecord() {
+        RecordAboutToChange();
+        return Stored<R>();
+    }
     TMenuItemRec& EditItem() { return EditRecord<TMenuItemRec>(); }
     TMenuOptionsRec& EditOptions() { return EditRecord<TMenuOptionsRec>(); }
     TMenuStyleRec& EditStyle() { return EditRecord<TMenuStyleRec>(); }
 
     using TRecord = std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec>;
-    const TRecord& Record() const { return m_record; }
+    // A copy of the record, whatever its kind.
+    TRecord Record() const;
+    bool RecordEquals(const TRecord& record) const;
     // Exchanges the record with `other` (of the node's own record type) without telling the
     // journal: a history uses it to take a change back and to bring it again.
-    template <typename R> void SwapRecordUnrecorded(R& other) { std::swap(std::get<R>(m_record), other); }
+    template <typename R> void SwapRecordUnrecorded(R& other) {
+        using std::swap;
+        swap(Stored<R>(), other);
+    }
     // Sets the text without telling the journal; observers hear of it as usual.
     void SetTextUnrecorded(std::string text);
 
 private:
     friend class TTree;
-    TRecord& WritableRecord();
+    void RecordAboutToChange();
+    static const std::vector<std::unique_ptr<TTreeNode>>& NoChildren();
+    template <typename R> bool Holds() const {
+        if constexpr (std::is_same_v<R, TMenuItemRec>) {
+            return std::holds_alternative<TMenuItemRec>(m_record);
+        } else {
+            return std::holds_alternative<std::unique_ptr<R>>(m_record);
+        }
+    }
+    template <typename R> const R& Stored() const {
+        if constexpr (std::is_same_v<R, TMenuItemRec>) {
+            return std::get<TMenuItemRec>(m_record);
+        } else {
+            return *std::get<std::unique_ptr<R>>(m_record);
+        }
+    }
+    template <typename R> R& Stored() { return const_cast<R&>(std::as_const(*this).template Stored<R>()); }
 
     TTree* m_tree;
     TTreeNode* m_parent;
-    TNodeKind m_kind;
     std::string m_text;
-    TRecord m_record;
-    std::vector<std::unique_ptr<TTreeNode>> m_children;
+    // Entries are most of a design and hold their small record in place; the few menu options and
+    // styles keep their larger ones apart, so an entry's node does not grow to a style's size.
+    std::variant<TMenuItemRec, std::unique_ptr<TMenuOptionsRec>, std::unique_ptr<TMenuStyleRec>> m_record;
+    // Made with the first child: most nodes never have one.
+    std::unique_ptr<std::vector<std::unique_ptr<TTreeNode>>> m_children;
     // Kept up to date by TTree so that sibling steps stay O(1) in wide menus.
     int m_index = 0;
+    TNodeKind m_kind;
 };
 
 } // namespace tarvex

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace tarvex {
 
@@ -19,16 +21,19 @@ char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
+bool SameLettersIgnoringCase(std::string_view a, std::string_view b) {
     for (std::size_t i = 0; i < a.size(); ++i) {
         if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
             return false;
         }
     }
     return true;
+}
+
+// Every line is tested against several tags, and most differ from each in length alone: that
+// test stays inline, so a large file's lines are not each a dozen calls.
+inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && SameLettersIgnoringCase(a, b);
 }
 
 std::size_t FindIgnoringCase(std::string_view text, std::string_view needle) {
@@ -92,10 +97,12 @@ std::string_view GetGroupFieldValue(std::string_view line, std::string_view name
 }
 
 // A value that is not a number leaves the field as it was (its default unless set before).
-void StoreInteger(int32_t& field, std::string_view value) {
-    if (const auto number = ParseInt32(value, TPlusSign::Allowed)) {
+bool StoreInteger(int32_t& field, std::string_view value) {
+    const auto number = ParseInt32(value, TPlusSign::Allowed);
+    if (number) {
         field = *number;
     }
+    return number.has_value();
 }
 
 // Line by line over the bytes, in the manner of a text file read with an end-of-file flag.
@@ -111,8 +118,7 @@ public:
         if (AtEnd()) {
             return {};
         }
-        const std::size_t brk = m_bytes.find_first_of("\r\n", m_pos);
-        const std::size_t end = brk == std::string_view::npos ? m_bytes.size() : brk;
+        const std::size_t end = LineEnd();
         const std::string_view line = m_bytes.substr(m_pos, end - m_pos);
         m_pos = end;
         if (m_pos < m_bytes.size()) {
@@ -124,8 +130,24 @@ public:
     }
 
 private:
+    // Where the line at m_pos ends: its CR or LF, or the end of the bytes. Searching for each of
+    // the two bytes alone runs far faster than testing every byte against both; the next LF is
+    // kept, so a file of CR-ended lines is not searched to its end once per line.
+    std::size_t LineEnd() {
+        const char* data = m_bytes.data();
+        if (!m_lfKnown || m_nextLf < m_pos) {
+            const void* lf = std::memchr(data + m_pos, '\n', m_bytes.size() - m_pos);
+            m_nextLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - data) : m_bytes.size();
+            m_lfKnown = true;
+        }
+        const void* cr = std::memchr(data + m_pos, '\r', m_nextLf - m_pos);
+        return cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - data) : m_nextLf;
+    }
+
     std::string_view m_bytes;
     std::size_t m_pos = 0;
+    std::size_t m_nextLf = 0;
+    bool m_lfKnown = false;
 };
 
 class TProjectParser {
@@ -195,24 +217,31 @@ private:
     }
 
     // The block's lines up to its closing tag: each value element of a field of the record is
-    // stored into that field.
-    template <typename TRecord> void ReadFields(std::string_view closing, TRecord& record) {
-        ReadBlock(closing, [&](std::string_view line) { StoreField(line, record); });
+    // stored into that field. Gives the fields stored, a bit each in the table's order.
+    template <typename TRecord> std::uint32_t ReadFields(std::string_view closing, TRecord& record) {
+        std::uint32_t stored = 0;
+        ReadBlock(closing, [&](std::string_view line) { stored |= StoreField(line, record); });
+        return stored;
     }
 
     // A line that is a value element of a field of the record stores its value there; any other
-    // line is ignored.
-    template <typename TRecord> void StoreField(std::string_view line, TRecord& record) {
-        for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
+    // line is ignored. Gives the field's bit if a value was stored.
+    template <typename TRecord> std::uint32_t StoreField(std::string_view line, TRecord& record) {
+        const auto fields = FieldsOf<TRecord>();
+        static_assert(FieldsOf<TRecord>().size() <= 32);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            const TRecordField<TRecord>& field = fields[i];
             if (const auto value = GetElementValue(line, field.Tag)) {
-                if (field.IsInteger()) {
-                    StoreInteger(record.*field.Integer, *value);
-                } else {
+                if (field.IsInteger() && !StoreInteger(record.*field.Integer, *value)) {
+                    return 0;
+                }
+                if (!field.IsInteger()) {
                     field.SetText(record, Text(*value));
                 }
-                return;
+                return std::uint32_t{1} << i;
             }
         }
+        return 0;
     }
 
     void ReadOptions() {
@@ -221,27 +250,35 @@ private:
         // orientation or position reads as "Horizontal" at 40, 140.
         FillDefaultMenuOptions(m_project, options, nullptr);
         ReadFields("</MENU_OPTIONS>", options);
-        AppendOptionsNode(m_project, m_group, options);
+        AppendOptionsNode(m_project, m_group, std::move(options));
     }
 
+    // Defaults only for the fields the block leaves out: an entry usually gives them all, and
+    // making each default only to replace it would be most of the work of reading a large design.
     void ReadItem() {
         TMenuItemRec item;
-        FillDefaultMenuItem(item);
-        ReadFields("</MENU_ITEM>", item);
-        AppendItemNode(m_project, m_group, TNodeKind::MenuItem, item);
+        const std::uint32_t stored = ReadFields("</MENU_ITEM>", item);
+        for (std::size_t i = 0; i < MenuItemFields.size(); ++i) {
+            if (!(stored & (std::uint32_t{1} << i))) {
+                MenuItemFields[i].SetDefault(item);
+            }
+        }
+        AppendItemNode(m_project, m_group, TNodeKind::MenuItem, std::move(item));
     }
 
     // The four value lines are taken by position, in the order the writer puts them.
     void ReadGroup() {
+        // A field keeps its default only when the file ends first.
         TMenuItemRec group;
-        FillDefaultMenuItem(group);
         for (const TRecordField<TMenuItemRec>& field : MenuItemFields) {
-            if (!m_in.AtEnd()) {
+            if (m_in.AtEnd()) {
+                field.SetDefault(group);
+            } else {
                 m_line = m_in.ReadLine();
                 field.SetText(group, Text(GetGroupFieldValue(m_line, field.Tag)));
             }
         }
-        m_group = AppendItemNode(m_project, m_group, TNodeKind::MenuGroup, group);
+        m_group = AppendItemNode(m_project, m_group, TNodeKind::MenuGroup, std::move(group));
     }
 
     void ReadStyle() {
@@ -255,7 +292,7 @@ private:
             }
         });
         // A block without a name takes the one read before it.
-        AppendStyleNode(m_project, m_pendingStyleName, style);
+        AppendStyleNode(m_project, m_pendingStyleName, std::move(style));
     }
 
     TLineReader m_in;

@@ -11,28 +11,41 @@ namespace tarvex {
 
 namespace {
 
-// Collects the file's lines; every line, the last included, ends with CR LF.
+// Collects the file's lines; every line, the last included, ends with CR LF. Without a string it
+// only counts their bytes: a large design's text is measured first and then written into room
+// made once, instead of being copied each time it outgrows its buffer.
 class TProjectLines {
 public:
+    explicit TProjectLines(std::string* bytes) : m_bytes(bytes) {}
+
     void Line(std::string_view text = {}) {
-        m_bytes += text;
-        m_bytes += "\r\n";
+        Put(text);
+        Put("\r\n");
     }
     // One value element: no escaping, the value written as its bytes are.
     void Element(std::string_view name, std::string_view value) {
-        m_bytes += '<';
-        m_bytes += name;
-        m_bytes += '>';
-        m_bytes += value;
-        m_bytes += "</";
-        m_bytes += name;
-        m_bytes += ">\r\n";
+        Put("<");
+        Put(name);
+        Put(">");
+        Put(value);
+        Put("</");
+        Put(name);
+        Put(">\r\n");
     }
 
-    std::string Take() { return std::move(m_bytes); }
+    std::size_t Counted() const { return m_counted; }
 
 private:
-    std::string m_bytes;
+    void Put(std::string_view text) {
+        if (m_bytes) {
+            m_bytes->append(text);
+        } else {
+            m_counted += text.size();
+        }
+    }
+
+    std::string* m_bytes;
+    std::size_t m_counted = 0;
 };
 
 // Every field of the record, in the table's order, each as one value element.
@@ -83,12 +96,9 @@ void WriteObjects(TProjectLines& out, const TTree& objects) {
         });
 }
 
-} // namespace
+constexpr std::string_view Latin1 = R"(<?xml version="1.0" encoding="iso-8859-1"?>)";
 
-std::string WriteProjectText(const TProject& project) {
-    static constexpr std::string_view Latin1 = R"(<?xml version="1.0" encoding="iso-8859-1"?>)";
-    static constexpr std::string_view Utf8 = R"(<?xml version="1.0" encoding="utf-8"?>)";
-    TProjectLines out;
+void WriteProject(TProjectLines& out, const TProject& project) {
     out.Line(Latin1);
     out.Line();
     out.Line("<!-- Created by Korvane Tarvex (" + std::string(KorvaneHomePage) + ") -->");
@@ -109,7 +119,19 @@ std::string WriteProjectText(const TProject& project) {
     }
     out.Line("</STYLES>");
     out.Line("</PROJECT>");
-    std::string text = out.Take();
+}
+
+} // namespace
+
+std::string WriteProjectText(const TProject& project, std::string room) {
+    static constexpr std::string_view Utf8 = R"(<?xml version="1.0" encoding="utf-8"?>)";
+    TProjectLines counter(nullptr);
+    WriteProject(counter, project);
+    std::string text = std::move(room);
+    text.clear();
+    text.reserve(counter.Counted());
+    TProjectLines out(&text);
+    WriteProject(out, project);
     // A design that Windows-1252 can hold is written in it, as every earlier version did, so
     // those files stay readable by older tools; any other is UTF-8 throughout and says so.
     if (IsAscii(text)) {
@@ -120,12 +142,12 @@ std::string WriteProjectText(const TProject& project) {
     return lost.empty() ? bytes : text.replace(0, Latin1.size(), Utf8);
 }
 
-TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path) {
+TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path, std::string room) {
     if (IsReadOnlyFile(path)) {
         return TSaveStatus::ReadOnly;
     }
     // Built whole and swapped in, so a failure while writing never costs the previous project.
-    const std::string bytes = WriteProjectText(project);
+    const std::string bytes = WriteProjectText(project, std::move(room));
     switch (WriteFileAtomically(path, bytes)) {
     case TWriteStatus::Written:
         return TSaveStatus::Written;

@@ -19,10 +19,14 @@ enum class TSaveStatus {
 };
 
 // The file's exact bytes (Windows-1252 when the design fits it, else UTF-8; no escaping, CR LF
-// after every line).
-std::string WriteProjectText(const TProject& project);
+// after every line). They are built in `room`'s memory when it has enough: a caller done with a
+// file of about the same size (the one the design was read from) saves the system handing out
+// and clearing that much memory again.
+std::string WriteProjectText(const TProject& project, std::string room = {});
 
 // Checks the read-only case, then writes the whole file through a temporary file beside it.
-TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path);
+// `room` as for WriteProjectText.
+TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path,
+                            std::string room = {});
 
 } // namespace tarvex

@@ -74,7 +74,7 @@ protected:
                                const std::function<TTreeNode*(const TProject&)>& locate,
                                const std::function<void(bool)>& select) {
         const auto fields = FieldsOf<TRecord>();
-        const auto recordIn = [&](const TProject& p) -> const TRecord& {
+        const auto recordIn = [&](const TProject& p) -> TRecord {
             return std::get<TRecord>(locate(p)->Record());
         };
         const TRecord before = recordIn(Project());

@@ -36,6 +36,35 @@ TEST(ShortString, CountsAndCutsWholeCharacters) {
     EXPECT_EQ(text.str(), Utf8(U"ab\u00E9"));
 }
 
+// Short texts live inside the field and longer ones apart; both must survive every way a record
+// is copied, moved, swapped (the undo history swaps whole records) or assigned from itself.
+TEST(ShortString, EveryLengthSurvivesCopyMoveSwapAndSelfAssignment) {
+    const std::string longer = "a text well past the in-place room";
+    for (std::size_t size = 0; size <= 20; ++size) {
+        std::string expected;
+        for (std::size_t i = 0; i < size; ++i) {
+            expected += static_cast<char>(i == 1 ? '\0' : 'a' + i);
+        }
+        ShortString<250> text(expected);
+        ShortString<250> copy = text;
+        text = "changed";
+        EXPECT_EQ(copy.str(), expected) << size;
+        ShortString<250> moved = std::move(copy);
+        EXPECT_EQ(moved.str(), expected) << size;
+        copy = longer;
+        EXPECT_EQ(copy.str(), longer);
+        std::swap(moved, copy);
+        EXPECT_EQ(copy.str(), expected) << size;
+        EXPECT_EQ(moved.str(), longer);
+        const ShortString<250>& same = copy;
+        copy = same;
+        EXPECT_EQ(copy.str(), expected) << size;
+        copy = copy.view().substr(size / 2);
+        EXPECT_EQ(copy.str(), expected.substr(size / 2)) << size;
+        EXPECT_LE(copy.HeapBytes(), copy.size() + sizeof(void*)) << "sized to the text, not the capacity";
+    }
+}
+
 TEST(Defaults, RecordsTakeTheDocumentedValues) {
     TMenuItemRec item;
     FillDefaultMenuItem(item);

@@ -206,6 +206,11 @@ TEST(ProjectReader, LineEndsAndControlCharacters) {
     std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
     EXPECT_EQ(Flatten(Read(crOnly)->Objects), Flatten(fromLf->Objects));
     EXPECT_EQ(Flatten(Read(crOnly)->Styles), Flatten(fromLf->Styles));
+    // Every kind of line end mixed in one file, with LF far from the CRs around it.
+    const auto mixed =
+        Read("<MENU_ITEM>\r<Caption>x</Caption>\r\r\r\n</MENU_ITEM>\n\r<STYLE>\r\n<Name>s</Name>\r</STYLE>");
+    EXPECT_EQ(Flatten(mixed->Objects), Flatten(fromLf->Objects));
+    EXPECT_EQ(Flatten(mixed->Styles), Flatten(fromLf->Styles));
 
     // Blanks, tabs and control bytes are trimmed at both ends; inside a value they stay.
     using namespace std::string_literals;
