@@ -53,10 +53,37 @@ void AppendUnicodeEscape(std::string& out, char32_t cp) {
     }
 }
 
+// True when `rest`, following a "<", would make an HTML parser leave or re-enter an
+// inline script block: "</" ends it, "<!--" and "<script" switch it into a state where the next
+// "</script>" no longer ends it and the rest of the page is swallowed as script. A backslash
+// before the character keeps both a string literal and a comment line meaning the same.
+bool OpensScriptMarkup(std::string_view rest) {
+    if (rest.empty()) {
+        return false;
+    }
+    if (rest[0] == '/') {
+        return true;
+    }
+    if (rest[0] == '!') {
+        return rest.starts_with("!--");
+    }
+    constexpr std::string_view tag = "script";
+    if (rest.size() < tag.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < tag.size(); ++i) {
+        if (AsciiLower(rest[i]) != tag[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // A value between double quotes, as UTF-8. A quote or backslash written verbatim would end the
-// string early and a line break is not allowed inside a string literal; "</" would end an inline
-// script block; anything above ASCII would be read in whatever encoding the page declares.
-// Everything else goes out byte for byte. `spaces`, when given, stands in for every space.
+// string early and a line break is not allowed inside a string literal; "</", "<!--" and "<script"
+// would break an inline script block (see OpensScriptMarkup); anything above ASCII would be read in whatever
+// encoding the page declares. Everything else goes out byte for byte. `spaces`, when given, stands in for
+// every space.
 void AppendEscaped(std::string& out, std::string_view value, std::optional<std::string_view> spaces = {}) {
     const bool replaceSpaces = spaces.has_value();
     std::size_t start = 0;
@@ -65,7 +92,7 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
         std::size_t at = start;
         while (at < value.size()) {
             const char c = value[at];
-            if (c == '"' || c == '\\' || c == '\r' || c == '\n' || c == '/' || (c == ' ' && replaceSpaces) ||
+            if (c == '"' || c == '\\' || c == '\r' || c == '\n' || c == '<' || (c == ' ' && replaceSpaces) ||
                 static_cast<unsigned char>(c) >= 0x80) {
                 break;
             }
@@ -89,8 +116,11 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
         case '\n':
             out += "\\n";
             break;
-        case '/':
-            out += (!out.empty() && out.back() == '<') ? "\\/" : "/";
+        case '<':
+            out += '<';
+            if (OpensScriptMarkup(value.substr(start))) {
+                out += '\\';
+            }
             break;
         case ' ':
             out += *spaces;
@@ -103,7 +133,8 @@ void AppendEscaped(std::string& out, std::string_view value, std::optional<std::
 }
 
 // A comment line ends at a line break, so one inside a name would turn the rest of the name into
-// code; "</" would end an inline script block. The comment stays ASCII like the rest of the file.
+// code; "</", "<!--" and "<script" would break an inline script block. The comment stays ASCII like the rest
+// of the file.
 std::string CommentLine(std::string_view text) {
     std::string comment = "//";
     for (std::size_t at = 0; at < text.size();) {
@@ -112,8 +143,8 @@ std::string CommentLine(std::string_view text) {
             comment += ' ';
         } else if (cp >= 0x80) {
             comment += '?';
-        } else if (cp == '/' && comment.size() > 2 && comment.back() == '<') {
-            comment += "\\/";
+        } else if (cp == '<' && OpensScriptMarkup(text.substr(at))) {
+            comment += "<\\";
         } else {
             comment += static_cast<char>(cp);
         }

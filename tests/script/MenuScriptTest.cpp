@@ -429,12 +429,12 @@ TEST(MenuScript, UnsafeStyleNamesGetDerivedVariables) {
 // ASCII whatever the text holds.
 TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
     TProject p;
-    DefaultStyle(p, "Style </script>");
-    TMenuOptionsRec o = Options(40, 140, "Style </script>", "Horizontal");
+    DefaultStyle(p, "Style <!--</script>");
+    TMenuOptionsRec o = Options(40, 140, "Style <!--</script>", "Horizontal");
     o.ImagePosition = " Left";
     AppendOptionsNode(p, nullptr, o);
-    TTreeNode* g = Group(p, nullptr, "</SCRIPT><script>alert(1)</script>");
-    g->Children()[0]->Options().MenuStyle = "Style </script>";
+    TTreeNode* g = Group(p, nullptr, "</SCRIPT><!--<Script>alert(1)</script>");
+    g->Children()[0]->Options().MenuStyle = "Style <!--</script>";
     g->Children()[0]->Options().ImagePosition = "alert(1)";
     g->Item().Address = " JavaScript:alert(1)";
     Entry(p, g, TNodeKind::MenuItem,
@@ -443,14 +443,15 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
           "java\tscript:x()");
 
     const TMenuScript script = GenerateMenuScript(p);
-    EXPECT_EQ(script.Lines[12], R"(//Style <\/script>)");
+    EXPECT_EQ(script.Lines[12], R"(//Style <\!--<\/script>)");
     const auto main = Menu(script, "mainmenu");
     ASSERT_EQ(main.size(), 18u);
     EXPECT_EQ(main[12], "left,");
-    EXPECT_EQ(main[16],
-              R"(,"<\/SCRIPT><script>alert(1)<\/script>","show-menu=<\/SCRIPT><script>alert(1)<\/script>",)"
-              R"x(" JavaScript:alert(1)","",1)x");
-    const auto sub = Menu(script, R"(<\/SCRIPT><script>alert(1)<\/script>)");
+    EXPECT_EQ(
+        main[16],
+        R"(,"<\/SCRIPT><\!--<\Script>alert(1)<\/script>","show-menu=<\/SCRIPT><\!--<\Script>alert(1)<\/script>",)"
+        R"x(" JavaScript:alert(1)","",1)x");
+    const auto sub = Menu(script, R"(<\/SCRIPT><\!--<\Script>alert(1)<\/script>)");
     ASSERT_EQ(sub.size(), 18u);
     EXPECT_EQ(sub[12], ",");
     EXPECT_EQ(sub[16], R"x(,"Caf\u00E9&nbsp;\u2013&nbsp;B\u00FCcher&nbsp;\u20AC","java	script:x()",,,1)x");
@@ -467,7 +468,7 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
                          TScriptWarningKind::RenamedStyleVariable, TScriptWarningKind::ScriptAddress,
                          TScriptWarningKind::DroppedImagePosition, TScriptWarningKind::ScriptAddress}));
     EXPECT_EQ(script.Warnings[2].Text,
-              "Image position \"alert(1)\" in \"</SCRIPT><script>alert(1)</script>\" object "
+              "Image position \"alert(1)\" in \"</SCRIPT><!--<Script>alert(1)</script>\" object "
               "is not left, right or center; none is used");
 }
 
