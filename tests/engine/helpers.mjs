@@ -69,14 +69,20 @@ export function linksPage(project, folder) {
 // Publishes a project of tests/data/engine with its first style's values replaced by those
 // of a favourite of tools/favorites.json (its name kept, so the menus still find it).
 export function publishStyled(project, style, folder) {
-  const xml = fs.readFileSync(path.join(projectDir, `${project}.xml`), 'latin1').replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
+  return publishEdited(project, folder, (xml) => xml.replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
     const fields = Object.entries(style).filter(([k]) => k !== 'Name').map(([k, v]) => `<${k}>${v}</${k}>`);
     return ['<STYLE>', body.match(/<Name>.*<\/Name>/)[0], ...fields, '</STYLE>'].join('\r\n');
-  });
+  }));
+}
+
+// Publishes a project of tests/data/engine after `edit` has rewritten its text; extra
+// arguments go to tarvex-cli build.
+export function publishEdited(project, folder, edit, ...args) {
+  const xml = edit(fs.readFileSync(path.join(projectDir, `${project}.xml`), 'latin1'));
   const source = path.join(work(), `${folder}.xml`);
   fs.writeFileSync(source, Buffer.from(xml, 'latin1'));
   const out = path.join(work(), folder);
-  execFileSync(cli, ['build', source, '-o', out], { stdio: 'pipe' });
+  execFileSync(cli, ['build', source, '-o', out, ...args], { stdio: 'pipe' });
   return out;
 }
 
