@@ -26,7 +26,7 @@
     [0]  menu name. "show-menu=NAME" entries open the menu of that name. When two
          menus share a name, the FIRST one added wins; later ones are not drawn.
     [1]  top, [2] left: page coordinates in CSS px of the main menu's outer (border)
-         edge, or its offset inside the page's mount point (see MOUNT POINT). Read
+         edge; not read in a mount point (see MOUNT POINT). Read
          for always-visible menus only: a submenu is always drawn against the entry
          that opens it (see PLACEMENT).
     [3]  entry width in px: each entry is at least this wide (a caption that does not
@@ -128,7 +128,8 @@
   (dir=rtl) horizontal menus run from the right and every submenu opens towards the
   left; arrow images of vertical menus are mirrored with them.
 
-  SMALL WINDOWS. When the always-visible menus do not fit across the window, a
+  SMALL WINDOWS. When the always-visible menus do not fit across the window (or, in
+  a mount point, across the content box of the element that holds it), a
   button labelled "Menu" (aria-expanded, aria-controls) takes their place at the
   main menu's height, across the whole window, and opens them as one full-width list
   with submenus as nested disclosures, rows at least 44 CSS px high, captions
@@ -136,11 +137,12 @@
   activation opens a group, the second follows its address); the keyboard is that of
   vertical menus. Escape closes the innermost submenu, then the list; a click or tap
   outside closes the list. The side-by-side menus come back when the window is wide
-  enough again. Neither mode makes the page wider than the window.
+  enough again (or the column: its resizes are watched). Neither mode makes the page
+  wider than the window.
 
   MOUNT POINT. A page element with the id tarvex-menu receives the menus in the
-  page's flow: [1] and [2] are then offsets inside that element, the menu takes the
-  room it needs there and the keyboard reaches it where it stands in the page. A
+  page's flow: they start at that element's corner ([1] and [2] are not read), take the
+  room they need there and the keyboard reaches them where they stand in the page. A
   nav.tarvex-links inside it (the menu as a plain list of links, for readers
   without script) is replaced by the menus.
   Without one, the menus are placed at page coordinates over the page.
@@ -179,6 +181,7 @@
   var mathSqrt = Math.sqrt;
   var isFinite_ = Number.isFinite;
   var parseInt_ = parseInt;
+  var parseFloat_ = parseFloat;
   var hasOwn = Object.prototype.hasOwnProperty;
   var MapCtor = Map;
   var WeakMapCtor = WeakMap;
@@ -490,6 +493,7 @@
   var rootMenus = [];
   var compact = false;
   var desktopExtent = 0;   // right edge of the always-visible menus, measured side by side
+  var columnExtent = 0;    // the same, from the left of the mount point's column
   var serial = 0;
   var budget = 0;
 
@@ -614,7 +618,8 @@
   function rootPosition(def) {
     var x = 'left:' + def.left + 'px;';
     var y = 'top:' + def.top + 'px;';
-    if (mount && !def.screen) return 'margin-left:' + def.left + 'px;margin-top:' + def.top + 'px;';
+    // In a mount point the page's own layout places the menu: it starts at the corner.
+    if (mount && !def.screen) return '';
     switch (def.screen) {
       case 'left': x = 'left:0;'; break;
       case 'right': x = 'right:0;'; break;
@@ -698,6 +703,7 @@
       m.el.style.cssText = styleText(m.def.style, m.def, false) + rootPosition(m.def);
     }
     placeInMount(mount);
+    watchColumn();
     fit();
   }
 
@@ -851,22 +857,48 @@
     if (dx || dy) setShift(menu, dx, dy);
   }
 
-  // Side by side when the always-visible menus fit across the window, otherwise behind
-  // the menu button. The side-by-side width is remembered from the last time it was
-  // measured, so switching back needs no trial layout.
+  // Side by side when the always-visible menus fit across the window, and in a mount
+  // point across the content box of the element holding it (a page's column), otherwise
+  // behind the menu button. The side-by-side extents are remembered from the last time
+  // they were measured, so switching back needs no trial layout.
   function fit() {
     if (!nav) return;
     var vw = D.documentElement.clientWidth || W.innerWidth;
+    var column = mount ? columnBox() : null;
     if (!compact) {
       var extent = 0;
+      var inColumn = 0;
       for (var i = 0; i < rootMenus.length; i++) {
         var r = rootMenus[i].el.getBoundingClientRect();
         var fixed = rootMenus[i].def.screen !== '';
         extent = mathMax(extent, fixed ? r.right : r.right + W.scrollX, r.left < 0 && !fixed ? vw + 1 : 0);
+        if (column && !fixed) inColumn = mathMax(inColumn, r.right - column.left);
       }
       desktopExtent = extent;
+      columnExtent = inColumn;
     }
-    setCompact(desktopExtent > vw + 0.5);
+    setCompact(desktopExtent > vw + 0.5 || (!!column && columnExtent > column.width + 0.5));
+  }
+
+  // The content box of the mount point's containing block, in window coordinates.
+  function columnBox() {
+    var holder = mount.parentElement;
+    if (!holder || holder === D.documentElement) return null;
+    var cs = getComputedStyle_(holder);
+    var r = holder.getBoundingClientRect();
+    var padLeft = parseFloat_(cs.paddingLeft) || 0;
+    var left = r.left + (parseFloat_(cs.borderLeftWidth) || 0) + padLeft;
+    return { left: left, width: holder.clientWidth - padLeft - (parseFloat_(cs.paddingRight) || 0) };
+  }
+
+  // A column can change its width without the window changing (a sidebar folding away, a
+  // grid reflowing): the menu follows it.
+  var columnWatch = null;
+  function watchColumn() {
+    if (!mount || !mount.parentElement || !W.ResizeObserver) return;
+    if (!columnWatch) columnWatch = new W.ResizeObserver(onResize);
+    columnWatch.disconnect();
+    columnWatch.observe(mount.parentElement);
   }
 
   function setCompact(on) {
@@ -1174,6 +1206,7 @@
     nav.addEventListener('scroll', onScroll, true);
     D.addEventListener('click', onDocClick, true);
     W.addEventListener('resize', onResize);
+    watchColumn();
     if (D.fonts && D.fonts.addEventListener) D.fonts.addEventListener('loadingdone', onResize);
   }
 })();
