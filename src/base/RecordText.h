@@ -34,6 +34,11 @@ std::string OneLine(std::string_view text);
 // Text the author types, pastes or imports into a record field: CleanText on one line.
 std::string EnteredText(std::string_view text);
 
+// True when the text holds nothing but spaces, tabs and line breaks: a caption that draws nothing.
+inline bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 // Only A-Z change: file markers, tag names and schemes are ASCII, and other bytes are left whole.
 inline char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;

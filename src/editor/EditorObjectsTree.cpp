@@ -78,8 +78,16 @@ void TTarvexEditor::CommitMenuOptions(TTreeNode& node) {
 }
 
 void TTarvexEditor::CommitMenuItem(TTreeNode& node) {
+    const std::string_view captionRow = ItemField("Caption").Caption;
+    if (IsBlank(m_menuItemValueEditor.Value(captionRow))) {
+        // An entry without a caption is an empty row a visitor cannot read or name: the caption it
+        // had stays, and the other rows are still taken.
+        Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
+        m_menuItemValueEditor.SetValue(captionRow, std::string(node.Text()));
+        NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    }
     // The node shows the whole caption row; the record keeps what fits.
-    node.SetText(m_menuItemValueEditor.Value(ItemField("Caption").Caption));
+    node.SetText(m_menuItemValueEditor.Value(captionRow));
     CommitRows(m_menuItemValueEditor, node.Item());
 }
 
@@ -198,9 +206,20 @@ TTreeNode* TTarvexEditor::AddMenuItem(const std::string& name, const std::string
     return node;
 }
 
+bool TTarvexEditor::RefuseBlankCaption(std::string_view caption) {
+    if (!IsBlank(caption)) {
+        return false;
+    }
+    Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
+    return true;
+}
+
 void TTarvexEditor::NewGroupActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new group", "Type new group name", "New group name");
+    if (name && RefuseBlankCaption(*name)) {
+        return;
+    }
     if (name) {
         AddMenuGroup(EnteredText(*name), std::string());
     }
@@ -209,6 +228,9 @@ void TTarvexEditor::NewGroupActionExecute() {
 void TTarvexEditor::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
         m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
+    if (name && RefuseBlankCaption(*name)) {
+        return;
+    }
     if (name) {
         TEditStep step(*this, "Add Item", TCommitFirst::Yes);
         TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));

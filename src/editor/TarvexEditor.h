@@ -242,6 +242,8 @@ private:
     void CommitRecord(TTreeNode& node);
     void CommitMenuOptions(TTreeNode& node);
     void CommitMenuItem(TTreeNode& node);
+    // Shows the refusal when a typed name would be an empty caption.
+    bool RefuseBlankCaption(std::string_view caption);
     void LoadMenuEditor(TTreeNode& node);
     void CommitStyle(TTreeNode& node);
     void LoadStyleEditor(const TTreeNode& node);

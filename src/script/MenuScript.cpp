@@ -324,6 +324,15 @@ private:
         }
     }
 
+    // The engine draws such an entry as a row of normal height, but nobody can tell what it is.
+    void CheckCaption(const TTreeNode& node, std::string_view objectName) {
+        if (IsBlank(node.Item().Caption.view())) {
+            m_script.Warnings.push_back({TScriptWarningKind::EmptyCaption,
+                                         "An entry of \"" + std::string(objectName) +
+                                             "\" object has no caption; it is drawn as an empty row"});
+        }
+    }
+
     // The menu of the level below `group` (nullptr: the root level).
     //
     // A level's entries are all its nodes other than Menu Options nodes, and its options are the
@@ -387,6 +396,7 @@ private:
         for (const auto& node : level) {
             if (!node->IsOptions()) {
                 CheckAddress(*node);
+                CheckCaption(*node, objectName);
                 const auto name = m_menuNames.find(node.get());
                 lines.push_back(
                     EntryLine(*node, name == m_menuNames.end() ? std::string_view() : name->second));

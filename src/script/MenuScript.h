@@ -31,6 +31,7 @@ namespace tarvex {
 
 inline constexpr std::string_view NoStylesMessage = "Project can not be compiled. You don't have menu styles";
 inline constexpr std::string_view ScriptWarningCaption = "Warning!";
+inline constexpr std::string_view EmptyCaptionMessage = "A menu entry needs a caption";
 
 enum class TScriptWarningKind {
     MissingStyle,         // a menu's style does not exist; the first style is used and stored
@@ -38,6 +39,7 @@ enum class TScriptWarningKind {
     DroppedImagePosition, // an image position other than left, right or center is left out
     RenamedMenu,          // a menu name already taken; the menu gets a unique one
     ScriptAddress,        // an entry's address is a javascript: address
+    EmptyCaption,         // an entry's caption is empty or spaces only
 };
 
 struct TScriptWarning {

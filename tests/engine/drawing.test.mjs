@@ -98,6 +98,29 @@ describe('the default preview page', () => {
   });
 });
 
+describe('long and empty captions', () => {
+  it('wrap a long caption at about 24 em beside its entry, and give empty ones a row of normal height', async () => {
+    const long = 'Long caption '.repeat(20).slice(0, 250);
+    const dir = h.publishEdited('site', 'captions', (xml) => xml.replace('<Caption>Contact us</Caption>', `<Caption>${long}</Caption>`)
+      .replace('<Caption>Support forum</Caption>', '<Caption></Caption>').replace('<Caption>Desktop  editor</Caption>', '<Caption>   </Caption>'));
+    const p = await h.open(context, h.plainPage(dir));
+    for (const [group, blank, normal] of [['Services', 1, 2], ['Products', 0, 1]]) {
+      await p.hover(h.entry(group));
+      const sub = p.locator('.tvx-sub.tvx-show');
+      const rows = await sub.locator('.tvx-i').evaluateAll((es) => es.map((e) => e.getBoundingClientRect().height));
+      assert.equal(rows[blank], rows[normal], `${group}: ${rows}`);
+      const [entry, box, em] = await Promise.all([h.box(p, h.entry(group)), h.box(p, '.tvx-sub.tvx-show'),
+        sub.evaluate((m) => parseFloat(getComputedStyle(m).fontSize))]);
+      assert.equal(box.y, entry.y + entry.height, 'the drop-down touches its entry');
+      assert.ok(box.x <= entry.x && box.x + box.width > entry.x, JSON.stringify([entry, box]));
+      if (group === 'Services') assert.ok(box.width >= 20 * em && box.width <= 25 * em, `${box.width} px at ${em} px`);
+    }
+    await h.shot(p, 'long-caption');
+    assert.deepEqual(p.errors, []);
+    await p.close();
+  });
+});
+
 describe('a site menu', () => {
   let p;
   let dir;

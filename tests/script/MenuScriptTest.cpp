@@ -186,10 +186,16 @@ TEST(MenuScript, NamesCaptionsTargetsAndHints) {
     g->Item().Target = "_top";
     Entry(p, g, TNodeKind::MenuItem, "Item  two", "x.htm", "", "item hints are not written");
     Entry(p, nullptr, TNodeKind::MenuItem, "Top", "t.htm", "_top");
+    Entry(p, nullptr, TNodeKind::MenuItem, " ", "e.htm");
 
     const TMenuScript script = GenerateMenuScript(p);
+    ASSERT_EQ(script.Warnings.size(), 1u);
+    EXPECT_EQ(script.Warnings[0],
+              (TScriptWarning{
+                  TScriptWarningKind::EmptyCaption,
+                  "An entry of \"Main menu options\" object has no caption; it is drawn as an empty row"}));
     const auto main = Menu(script, "mainmenu");
-    ASSERT_EQ(main.size(), 19u);
+    ASSERT_EQ(main.size(), 20u);
     EXPECT_EQ(main[2], "40,");
     EXPECT_EQ(main[16], R"(,"Two&nbsp;&nbsp;words","show-menu=Twowords","a.htm target=_top","A  hint",1)");
     EXPECT_EQ(main[17], R"(,"Top","t.htm target=_top",,,1)");

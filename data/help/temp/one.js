@@ -368,7 +368,9 @@
     '.tvx-nav .tvx-fixed{position:fixed}',
     // A submenu never grows past the window: its list scrolls instead. Nested submenus
     // are positioned against the menu box, outside the scrolling list, so it never clips them.
-    '.tvx-nav .tvx-sub{z-index:1;display:flex;flex-direction:column;max-height:100vh;max-width:100vw}',
+    // Long captions wrap at about 24 em (a menu's own width may be more), so a drop-down stays
+    // a drop-down and still fits beside its entry.
+    '.tvx-nav .tvx-sub{z-index:1;display:flex;flex-direction:column;max-height:100vh;max-width:min(100vw,var(--tvx-mw))}',
     '.tvx-nav .tvx-sub .tvx-c{white-space:normal;overflow-wrap:anywhere}',
     '.tvx-nav .tvx-sub>.tvx-l{flex:0 1 auto;min-height:0;overflow-x:hidden;overflow-y:auto;overscroll-behavior:contain}',
     '.tvx-nav .tvx-sub:not(.tvx-3d){box-shadow:0 6px 18px rgba(0,0,0,0.16),0 1px 4px rgba(0,0,0,0.1)}',
@@ -411,7 +413,7 @@
     '.tvx-nav .tvx-tgi{display:block;width:18px;height:2px;background:currentColor;box-shadow:0 -6px 0 currentColor,0 6px 0 currentColor}',
     '.tvx-nav.tvx-compact .tvx-tg:focus-visible{outline:2px solid currentColor;outline-offset:-4px}',
     '.tvx-nav.tvx-compact:not(.tvx-opened) .tvx-ms{display:none}',
-    '.tvx-nav.tvx-compact .tvx-m{position:static;width:auto;max-height:none;margin:0!important;box-shadow:none;animation:none}',
+    '.tvx-nav.tvx-compact .tvx-m{position:static;width:auto;max-height:none;max-width:none;margin:0!important;box-shadow:none;animation:none}',
     '.tvx-nav.tvx-compact .tvx-sub{margin-inline-start:16px!important;border-inline-end-width:0}',
     '.tvx-nav.tvx-compact .tvx-m>.tvx-l{flex-direction:column;overflow:visible}',
     '.tvx-nav.tvx-compact .tvx-e{flex-direction:column;min-width:0}',
@@ -442,6 +444,7 @@
       ';--tvx-hfg:' + style.headFg + ';--tvx-hbg:' + style.headBg +
       ';--tvx-bw:' + menu.border + 'px;--tvx-pad:' + style.padding + 'px' +
       ';--tvx-w:' + (menu.width > 0 ? menu.width + 'px' : 'auto') +
+      ';--tvx-mw:' + (menu.width > 0 ? 'max(24em,' + (menu.width + 2 * menu.border) + 'px)' : '24em') +
       ';--tvx-jc:' + JUSTIFY[menu.align] +
       // Always-visible menus inherit the page's font; submenus sit inside other menus
       // and are given the page's font explicitly.
@@ -563,7 +566,8 @@
         ctl = el('span', 'tvx-i tvx-hd');
       }
       var cap = el('span', 'tvx-c');
-      cap.textContent = e.caption;
+      // An empty caption still makes a row of the menu's height.
+      cap.textContent = e.caption.trim() ? e.caption : '\u00a0';
       ctl.appendChild(cap);
       if (e.hint) ctl.title = e.hint;
       if (!e.caption.trim() && (e.href || subDef)) ctl.setAttribute('aria-label', e.hint || e.href || e.sub);
