@@ -158,18 +158,19 @@ int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
 }
 
 int Html(const std::vector<std::string>& args) {
-    const TArguments parsed(args, {"-o"}, {});
+    const TArguments parsed(args, {"-o", "--current"}, {});
     const std::string& projectPath = parsed.Single("project file");
     const std::optional<std::string> outPath = parsed.Value("-o");
+    const std::string current = parsed.Value("--current").value_or(std::string());
     TProject project;
     if (!LoadProjectFile(projectPath, project)) {
         return ExitError;
     }
     if (outPath) {
         const fs::path out = platform::PathFromUtf8(*outPath);
-        return WriteOrReport(out, GenerateMenuHtml(project)) ? ExitOk : ExitError;
+        return WriteOrReport(out, GenerateMenuHtml(project, current)) ? ExitOk : ExitError;
     }
-    return PrintOrReport(GenerateMenuHtml(project)) ? ExitOk : ExitError;
+    return PrintOrReport(GenerateMenuHtml(project, current)) ? ExitOk : ExitError;
 }
 
 } // namespace tarvex::cli

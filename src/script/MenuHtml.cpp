@@ -1,5 +1,6 @@
 #include "MenuHtml.h"
 
+#include "PageAddress.h"
 #include "base/RecordText.h"
 
 #include <cstdio>
@@ -56,8 +57,14 @@ bool HasAddress(const TMenuItemRec& item) {
     return item.Address.str().find_first_not_of(' ') != std::string::npos;
 }
 
+// The page the list is shown on, for marking its own link.
+struct TCurrentPage {
+    std::string_view Address;
+    std::string Key;
+};
+
 // One entry's opening: its link (or, for a group with no page, its caption as text).
-std::string EntryStart(const TTreeNode& node) {
+std::string EntryStart(const TTreeNode& node, const TCurrentPage& current) {
     const TMenuItemRec& item = node.Item();
     std::string line = "<li>";
     if (!HasAddress(item)) {
@@ -69,6 +76,9 @@ std::string EntryStart(const TTreeNode& node) {
     }
     if (!item.Hint.empty()) {
         line += " title=\"" + Escaped(item.Hint.str()) + "\"";
+    }
+    if (!current.Key.empty() && PageAddressKey(item.Address.view(), current.Address) == current.Key) {
+        line += " aria-current=\"page\"";
     }
     return line + ">" + Escaped(node.Text()) + "</a>";
 }
@@ -88,7 +98,8 @@ bool HasEntries(const TTreeNode& node) {
 
 } // namespace
 
-std::string GenerateMenuHtml(const TProject& project) {
+std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage) {
+    const TCurrentPage current{currentPage, PageAddressKey(currentPage, currentPage)};
     std::string html;
     const auto line = [&html](std::size_t depth, std::string_view text) {
         html.append(depth * 2, ' ');
@@ -130,11 +141,11 @@ std::string GenerateMenuHtml(const TProject& project) {
         }
         const std::size_t depth = open.size() * 2 - 1;
         if (node.HasChildren() && HasEntries(node)) {
-            line(depth, EntryStart(node));
+            line(depth, EntryStart(node, current));
             line(depth + 1, "<ul>");
             open.push_back({&node.Children(), 0});
         } else {
-            line(depth, EntryStart(node) + "</li>");
+            line(depth, EntryStart(node, current) + "</li>");
         }
     }
 

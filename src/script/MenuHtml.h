@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
@@ -16,7 +17,8 @@ inline constexpr std::string_view MenuLinksClass = "tarvex-links";
 
 // A whole HTML page in pure ASCII (everything else as character references), lines ended by CR LF:
 // the list in the mount point, then the three script elements that load the menu.
-std::string GenerateMenuHtml(const TProject& project);
+// With `currentPage` (an absolute address), the link to that page is marked aria-current="page".
+std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage = {});
 // Written whole through the atomic writer.
 TWriteStatus WriteMenuHtml(const TProject& project, const std::filesystem::path& path);
 

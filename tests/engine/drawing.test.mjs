@@ -1,6 +1,8 @@
 // How the engine draws the menus our generator writes: positions, sizes, colours, fonts,
 // images, window-anchored menus, right-to-left pages and keeping submenus on screen.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import * as h from './helpers.mjs';
 
@@ -119,6 +121,49 @@ describe('long and empty captions', () => {
     assert.deepEqual(p.errors, []);
     await p.close();
   });
+});
+
+describe('the current page', () => {
+  // The site served over HTTP under a host of its own, so that addresses carry a host; About's
+  // address names it in capitals.
+  let dir;
+  before(async () => {
+    dir = h.publishEdited('site', 'current', (xml) => xml.replace('<Address>about.htm</Address>',
+      '<Address>http://SITE.test/menu/about.htm</Address>'));
+    const html = fs.readFileSync(new URL(h.plainPage(dir)), 'latin1');
+    await context.route('http://site.test/**', (r) => {
+      const file = path.basename(new URL(r.request().url()).pathname);
+      return file.endsWith('.js') ? r.fulfill({ path: path.join(dir, file) }) : r.fulfill({ body: html, contentType: 'text/html' });
+    });
+  });
+
+  // [page, groups on the path, groups to open on the way, the entry marked]
+  const cases = [
+    ['themes.htm#top', ['Products', 'Add\u00a0ons'], ['Products', 'Add\u00a0ons'], 'Themes'],
+    ['', [], [], 'Home'],
+    ['index.htm?page=2', [], [], null],
+    ['products.htm', [], [], 'Products'],
+    ['about.htm', [], [], 'About'],
+    ['training.htm', ['Services'], ['Services'], 'Training'],
+  ];
+  for (const [page, groups, opened, marked] of cases) {
+    it(`marks ${marked ?? 'nothing'} on "${page}"`, async () => {
+      const p = await h.open(context, `http://site.test/menu/${page}`);
+      for (const g of opened) await p.hover(h.entry(g));
+      const current = await p.locator('.tvx-nav [aria-current="page"]').allTextContents();
+      assert.deepEqual(current, marked ? [marked] : []);
+      const onPath = await p.locator('.tvx-nav .tvx-path > .tvx-i').allTextContents();
+      assert.deepEqual(onPath, groups);
+      if (marked) {
+        const [bar, plain] = await Promise.all([p.locator('.tvx-cur > .tvx-i').evaluate((e) => getComputedStyle(e).boxShadow),
+          p.locator('.tvx-e:not(.tvx-cur):not(.tvx-path) > .tvx-i').first().evaluate((e) => getComputedStyle(e).boxShadow)]);
+        assert.notEqual(bar, plain);
+      }
+      if (page === 'themes.htm#top') await h.shot(p, 'current-page');
+      assert.deepEqual(p.errors, []);
+      await p.close();
+    });
+  }
 });
 
 describe('a site menu', () => {

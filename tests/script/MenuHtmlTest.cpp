@@ -1,4 +1,5 @@
 #include "script/MenuHtml.h"
+#include "script/PageAddress.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,40 @@ TEST(MenuHtml, WritesTheTreeAsNestedListsInPureAscii) {
         "  <li><a href=\"e.htm\">Empty</a></li>\r\n"
         "</ul>\r\n");
     EXPECT_NE(html.find("<div id=\"tarvex-menu\">\r\n<nav class=\"tarvex-links\""), std::string::npos);
+}
+
+// Each row: an address, the page it is read on, and whether it leads to that page.
+TEST(PageAddress, ResolvesAgainstThePageAndIgnoresFragmentHostCaseAndIndexFiles) {
+    struct TCase {
+        const char* Address;
+        const char* Page;
+        bool Same;
+    };
+    const TCase cases[] = {
+        {"b.htm#top", "https://x.test/a/b.htm", true},
+        {"http://X.TEST/a/b.htm", "http://x.test/a/b.htm", true},
+        {"../a/./", "https://x.test/a/index.html", true},
+        {"/a/default.htm", "https://x.test/a", true},
+        {"index.htm", "https://x.test/", true},
+        {" b.htm ", "https://x.test/a/b.htm?", false},
+        {"b.htm?p=2", "https://x.test/a/b.htm?p=1", false},
+        {"B.htm", "https://x.test/a/b.htm", false},
+        {"https://y.test/a/b.htm", "https://x.test/a/b.htm", false},
+        {"b.htm", "b.htm", false},
+    };
+    for (const TCase& c : cases) {
+        const std::string key = PageAddressKey(c.Page, c.Page);
+        EXPECT_EQ(!key.empty() && PageAddressKey(c.Address, c.Page) == key, c.Same)
+            << c.Address << " on " << c.Page;
+    }
+
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    Entry(project, nullptr, TNodeKind::MenuItem, "Home", "index.htm");
+    Entry(project, nullptr, TNodeKind::MenuItem, "News", "news.htm");
+    const std::string html = GenerateMenuHtml(project, "https://x.test/#main");
+    EXPECT_NE(html.find("<a href=\"index.htm\" aria-current=\"page\">Home</a>"), std::string::npos);
+    EXPECT_NE(html.find("<a href=\"news.htm\">News</a>"), std::string::npos);
 }
 
 } // namespace

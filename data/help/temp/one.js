@@ -147,6 +147,12 @@
   without script) is replaced by the menus.
   Without one, the menus are placed at page coordinates over the page.
 
+  CURRENT PAGE. The entry whose address is the page being shown gets
+  aria-current="page" (class tvx-cur) and every group leading to it the class tvx-path;
+  both carry a bar on the side their menu opens from. Addresses compare after resolving
+  against the page, without the fragment, with the host in any letter case, and with a
+  trailing index.html, index.htm, default.htm or "/" left out.
+
   FORCED COLOURS (high contrast modes). The menus draw themselves in the system
   colours: entries in Canvas / CanvasText, links in LinkText, open, hovered and
   focused entries in Highlight / HighlightText, borders and lines in CanvasText; the
@@ -184,6 +190,9 @@
   var parseFloat_ = parseFloat;
   var hasOwn = Object.prototype.hasOwnProperty;
   var MapCtor = Map;
+  var SetCtor = Set;
+  var URLCtor = W.URL;
+  var decodeURIComponent_ = decodeURIComponent;
   var WeakMapCtor = WeakMap;
   var setTimeout_ = W.setTimeout.bind(W);
   var clearTimeout_ = W.clearTimeout.bind(W);
@@ -389,6 +398,12 @@
     '.tvx-nav .tvx-ad{width:0;height:0;border:0.3em solid transparent;border-inline-start-color:currentColor;border-inline-end-width:0}',
     '.tvx-nav .tvx-hz>.tvx-l>.tvx-e>.tvx-i>.tvx-ad{border:0.3em solid transparent;border-top-color:currentColor;border-bottom-width:0}',
     '.tvx-nav .tvx-hd{color:var(--tvx-hfg);background:var(--tvx-hbg);cursor:default}',
+    // The current page's entry and the groups leading to it carry a bar on the side the
+    // menu opens from: under an entry of a bar, before one of a column.
+    '.tvx-nav .tvx-cur>.tvx-i,.tvx-nav .tvx-path>.tvx-i{box-shadow:inset 3px 0 0 currentColor}',
+    '.tvx-nav.tvx-rtl .tvx-cur>.tvx-i,.tvx-nav.tvx-rtl .tvx-path>.tvx-i{box-shadow:inset -3px 0 0 currentColor}',
+    '.tvx-nav .tvx-hz>.tvx-l>.tvx-cur>.tvx-i,.tvx-nav .tvx-hz>.tvx-l>.tvx-path>.tvx-i{box-shadow:inset 0 -3px 0 currentColor}',
+    '.tvx-nav .tvx-cur>.tvx-i{font-weight:bolder}',
     '.tvx-nav .tvx-i:not(.tvx-hd):hover,.tvx-nav .tvx-open>.tvx-i,.tvx-nav .tvx-i:focus-visible{color:var(--tvx-ofg);background:var(--tvx-obg)}',
     '.tvx-nav .tvx-i:focus-visible{outline:2px solid var(--tvx-ofg);outline-offset:-2px}',
     '.tvx-nav .tvx-3d{border-color:var(--tvx-hi) var(--tvx-lo) var(--tvx-lo) var(--tvx-hi);background:var(--tvx-bg)}',
@@ -571,6 +586,10 @@
       ctl.appendChild(cap);
       if (e.hint) ctl.title = e.hint;
       if (!e.caption.trim() && (e.href || subDef)) ctl.setAttribute('aria-label', e.hint || e.href || e.sub);
+      if (isHere(e.href)) {
+        ctl.setAttribute('aria-current', 'page');
+        li.className += ' tvx-cur';
+      } else if (subDef && onPath.has(subDef)) li.className += ' tvx-path';
       li.appendChild(ctl);
       list.appendChild(li);
       var entry = { li: li, ctl: ctl, menu: menu, sub: null, subDef: null, href: e.href, focusable: !!(e.href || subDef) };
@@ -635,6 +654,68 @@
     return x + y;
   }
 
+  // ---- the current page ------------------------------------------------------------
+
+  // An address as it is compared with the page's: resolved against the page, without its
+  // fragment, and with a trailing index file or slash left out (the URL parser already
+  // lower-cases the host). Empty when it cannot be resolved.
+  function sameness(href) {
+    var u;
+    try {
+      u = new URLCtor(href, D.baseURI);
+    } catch (e) {
+      return '';
+    }
+    var path = u.pathname.replace(/\/(index\.html?|default\.htm)$/, '/').replace(/\/+$/, '');
+    return u.protocol + '//' + u.host + path + u.search;
+  }
+
+  var here = '';
+  var hereFile = [''];      // the page's last path step, as sent and decoded: a cheap test before resolving
+  var onPath = new SetCtor(); // menus (read) holding the current page's entry, or a group leading to it
+
+  // Every menu whose entries lead to the current page, found from the arrays before any is drawn,
+  // since submenus are drawn only when they open. Addresses are resolved only when they hold the
+  // page's last path step.
+  function findCurrent() {
+    here = sameness(W.location.href);
+    if (!here) return;
+    var step = W.location.pathname;
+    step = /\/(index\.html?|default\.htm)?$/.test(step) ? '' : step.slice(step.lastIndexOf('/') + 1).toLowerCase();
+    try {
+      hereFile = [step, decodeURIComponent_(step)];
+    } catch (e) {
+      hereFile = [step];
+    }
+    var parentsOf = new MapCtor();
+    var found = [];
+    byName.forEach(function (raw, name) {
+      var def = menuNamed(name);
+      for (var i = 0; i < def.entries.length; i++) {
+        var e = def.entries[i];
+        if (e.sub) {
+          if (!parentsOf.has(e.sub)) parentsOf.set(e.sub, []);
+          parentsOf.get(e.sub).push(def);
+        }
+        if (isHere(e.href)) found.push(def);
+      }
+    });
+    while (found.length) {
+      var d = found.pop();
+      if (onPath.has(d)) continue;
+      onPath.add(d);
+      var up = parentsOf.get(d.name);
+      if (up) found.push.apply(found, up);
+    }
+  }
+
+  function isHere(href) {
+    if (!href || !here) return false;
+    var lower = href.toLowerCase();
+    if (lower.indexOf(hereFile[0]) < 0 && lower.indexOf(hereFile[hereFile.length - 1]) < 0) return false;
+    return sameness(href) === here;
+  }
+
   function draw() {
     var roots = [];
     var total = 0;
@@ -650,6 +731,7 @@
     // Duplicate names can make one menu reachable from many groups; each group gets
     // its own copy, within a budget so that no script can make the page explode.
     budget = 10 * total + 1000;
+    findCurrent();
 
     var body = D.body;
     if (!D.getElementById(PREFIX + '-css')) {
