@@ -119,7 +119,11 @@ void TTarvexEditor::FillMenuStylePickList() {
     for (const auto& style : m_project.Styles.Roots()) {
         styleNames.push_back(style->Text());
     }
+    std::vector<std::string> darkNames = styleNames;
+    // The empty entry: no style of its own for a dark colour scheme.
+    darkNames.insert(darkNames.begin(), std::string());
     m_menuValueList.SetPickList(MenuStyleRow(), std::move(styleNames));
+    m_menuValueList.SetPickList(OptionsField("DarkStyle").Caption, std::move(darkNames));
     NotifyEditor(TValueEditorId::MenuValueList);
 }
 

@@ -2,6 +2,7 @@
 
 #include "ScriptNames.h"
 #include "base/RecordText.h"
+#include "model/RecordFields.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -324,6 +325,22 @@ private:
         }
     }
 
+    // Positions 17 to 20: the main menu's own words and the style for a dark colour scheme, each
+    // written only when set, so a design that sets none keeps the bytes it always had.
+    std::string LaterOptionsLine(const TMenuOptionsRec& options, bool mainMenu) const {
+        const auto changed = [&options](std::string_view tag) {
+            const TRecordField<TMenuOptionsRec>& field = OptionsField(tag);
+            const std::string_view value = field.GetText(options);
+            return !IsBlank(value) && value != field.TextDefault;
+        };
+        std::string line;
+        line += mainMenu && changed("MenuButtonCaption") ? Quoted(options.MenuButtonCaption) : ",";
+        line += mainMenu && changed("NavigationName") ? Quoted(options.NavigationName) : ",";
+        const bool dark = !options.DarkStyle.empty() && StyleExists(m_project, options.DarkStyle);
+        line += dark ? StyleVariableName(options.DarkStyle) + "," : ",";
+        return line + ",";
+    }
+
     // The engine draws such an entry as a row of normal height, but nobody can tell what it is.
     void CheckCaption(const TTreeNode& node, std::string_view objectName) {
         if (IsBlank(node.Item().Caption.view())) {
@@ -392,7 +409,7 @@ private:
         lines.push_back(ImagePositionLine(options, objectName));
         lines.emplace_back(",,");
         lines.emplace_back(options.MenuOpening == "on mouse click" ? "1," : "0,");
-        lines.emplace_back(",,,,");
+        lines.push_back(LaterOptionsLine(options, group == nullptr));
         for (const auto& node : level) {
             if (!node->IsOptions()) {
                 CheckAddress(*node);

@@ -166,6 +166,36 @@ describe('the current page', () => {
   }
 });
 
+describe('the main menu\'s own words and a dark style', () => {
+  it('names the navigation and the menu button as set, follows the colour scheme and yields to the page\'s custom properties', async () => {
+    const dir = h.publishEdited('site', 'words-dark', (xml) => xml
+      .replace('<MenuOpening>on mouse over</MenuOpening>', '$&\r\n<MenuButtonCaption>Men\u00fc</MenuButtonCaption>' +
+        '\r\n<NavigationName>Hauptmen\u00fc</NavigationName>\r\n<DarkStyle>Night</DarkStyle>')
+      .replace('</STYLES>', (end) => xml.match(/<STYLE>[\s\S]*?<\/STYLE>/)[0].replace('Slate', 'Night')
+        .replace('<MouseOffFont>1F2933', '<MouseOffFont>E4E7EB').replace('<MouseOffBackground>F5F7FA', '<MouseOffBackground>1F2933') +
+        '\r\n' + end));
+    // The page's own rule overrides one custom property of the main menu, whatever the scheme.
+    const p = await h.open(context, h.plainPage(dir, { head: '<style>.tvx-root{--tvx-bc:#ff0000}</style>' }));
+    const outline = () => p.locator('.tvx-root').evaluate((m) => getComputedStyle(m).borderTopColor);
+    assert.equal(await outline(), rgb('FF0000'));
+    assert.equal(await p.locator('nav.tvx-nav').getAttribute('aria-label'), 'Hauptmen\u00fc');
+    const look = () => p.locator(h.entry('Home')).evaluate((e) => getComputedStyle(e).backgroundColor);
+    assert.equal(await look(), rgb('F5F7FA'));
+    await p.emulateMedia({ colorScheme: 'dark' });
+    await p.waitForFunction((bg) => getComputedStyle(document.querySelector('.tvx-root .tvx-i')).backgroundColor === bg, rgb('1F2933'));
+    assert.equal(await p.locator(h.entry('Home')).evaluate((e) => getComputedStyle(e).color), rgb('E4E7EB'));
+    assert.equal(await outline(), rgb('FF0000'));
+    await h.shot(p, 'dark-style');
+    await p.emulateMedia({ colorScheme: 'light' });
+    await p.waitForFunction((bg) => getComputedStyle(document.querySelector('.tvx-root .tvx-i')).backgroundColor === bg, rgb('F5F7FA'));
+    await p.setViewportSize({ width: 360, height: 500 });
+    await p.locator('.tvx-tg').waitFor();
+    assert.equal((await p.locator('.tvx-tg').textContent()).trim(), 'Men\u00fc');
+    assert.deepEqual(p.errors, []);
+    await p.close();
+  });
+});
+
 describe('a site menu', () => {
   let p;
   let dir;

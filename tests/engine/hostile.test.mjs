@@ -151,3 +151,31 @@ describe('captions in any script', () => {
     });
   }
 });
+
+describe('a strict content security policy', () => {
+  it('draws and opens the menus under default-src \'self\' without one violation', async () => {
+    // A design without images of data: addresses, which such a policy refuses as any page's would.
+    const dir = h.publish('products-menu', 'strict-policy');
+    const html = `<!DOCTYPE html>\r\n<html lang="en"><head><meta charset="windows-1252"><title>Strict</title></head><body>\r\n` +
+      `${h.SCRIPT_LINES}\r\n</body></html>\r\n`;
+    const ctx = await browser.newContext({ viewport: { width: 1000, height: 700 } });
+    await ctx.route('http://strict.test/**', (r) => {
+      const file = path.basename(new URL(r.request().url()).pathname);
+      const headers = { 'Content-Security-Policy': "default-src 'self'" };
+      return file.endsWith('.js') ? r.fulfill({ path: path.join(dir, file), headers })
+        : r.fulfill({ body: html, contentType: 'text/html', headers });
+    });
+    await ctx.addInitScript(() => {
+      window.violations = [];
+      document.addEventListener('securitypolicyviolation', (e) => window.violations.push(`${e.violatedDirective} ${e.blockedURI}`));
+    });
+    const p = await ctx.newPage();
+    await p.goto('http://strict.test/page.htm');
+    await p.hover(h.entry('Our\u00a0products'));
+    const [group, sub] = await Promise.all([h.box(p, h.entry('Our\u00a0products')), h.box(p, h.menuOf('Price\u00a0list'))]);
+    assert.equal(sub.y, group.y + group.height, 'the submenu is placed below its entry');
+    assert.notEqual(await p.locator(h.entry('Price\u00a0list')).evaluate((e) => getComputedStyle(e).backgroundColor), 'rgba(0, 0, 0, 0)');
+    assert.deepEqual(await p.evaluate(() => window.violations), []);
+    await ctx.close();
+  });
+});

@@ -53,7 +53,11 @@
          the caption, or at the far end in a style with the 3D look.
     [14], [15]  unused.
     [16] 1: this menu's groups open on click (or tap); otherwise on hover.
-    [17]..[21]  unused.
+    [17] main menu: the menu button's caption (hole or blank: "Menu").
+    [18] main menu: the navigation's accessible name (hole or blank: "Site menu").
+    [19] the style array used instead of [6] while the reader's system prefers a dark
+         colour scheme (hole: [6] always); the menus follow a change of scheme at once.
+    [20], [21]  unused.
     [22] on: the entries, five positions each:
          group:  caption, "show-menu=NAME", "ADDRESS[ target=NAME]", hint, 1
          item:   caption, "ADDRESS[ target=NAME]", unused, unused, 1
@@ -100,7 +104,7 @@
     was inside); a click or tap anywhere outside the menus closes them all.
 
   KEYBOARD AND SCREEN READERS: the WAI-ARIA Authoring Practices disclosure navigation
-  pattern. The menus sit in <nav aria-label="Site menu">; every menu is a list; a
+  pattern. The menus sit in <nav aria-label="Site menu"> (or [18]); every menu is a list; a
   group is a <button> (or a link when it has an address) with aria-expanded, and
   aria-controls naming its submenu from the moment that is drawn (its first opening).
   The submenu follows the group in document order, so Tab and Shift+Tab walk the open
@@ -130,7 +134,7 @@
 
   SMALL WINDOWS. When the always-visible menus do not fit across the window (or, in
   a mount point, across the content box of the element that holds it), a
-  button labelled "Menu" (aria-expanded, aria-controls) takes their place at the
+  button labelled "Menu" (or [17]; aria-expanded, aria-controls) takes their place at the
   main menu's height, across the whole window, and opens them as one full-width list
   with submenus as nested disclosures, rows at least 44 CSS px high, captions
   wrapping. Opening rules are those of click menus whatever [16] says (first
@@ -157,6 +161,14 @@
   colours: entries in Canvas / CanvasText, links in LinkText, open, hovered and
   focused entries in Highlight / HighlightText, borders and lines in CanvasText; the
   drawn arrows stay arrows.
+
+  THEMING. The engine's rules go into a constructed style sheet (a style element only
+  where the browser has none), so a policy that refuses inline style elements and
+  attributes leaves the menus whole. A menu's style values are custom properties
+  (--tvx-fg, --tvx-bg, --tvx-ofg, --tvx-obg, --tvx-hfg, --tvx-hbg, --tvx-bc, --tvx-bw,
+  --tvx-hi, --tvx-lo, --tvx-font-size, --tvx-font-family, --tvx-font-style,
+  --tvx-font-weight, --tvx-pad, --tvx-w, --tvx-ta) in a rule of no specificity for
+  its box, so any rule of the page's for .tvx-m, .tvx-root or .tvx-sub overrides them.
 
   DRAWING. dumpmenus() draws the always-visible menus at once and reads nothing back
   from the page; each submenu is drawn the first time it opens and kept. Flat styles
@@ -344,6 +356,9 @@
       horizontal: flag(a[11]),
       imagePos: imagePos === 'left' || imagePos === 'center' || imagePos === 'right' ? imagePos : '',
       click: flag(a[16]),
+      button: text(a[17]).trim(),
+      label: text(a[18]).trim(),
+      dark: isArray(a[19]) ? readStyle(a[19]) : null,
       entries: []
     };
     for (var i = ENTRY_START; i < a.length; i += ENTRY_SIZE) {
@@ -370,6 +385,8 @@
     '.tvx-nav,.tvx-nav *{all:unset}',
     '.tvx-nav{display:block;position:absolute;left:0;top:0;width:0;height:0;z-index:1000;',
     'line-height:1.4;white-space:nowrap;text-transform:none;letter-spacing:normal;word-spacing:normal;text-indent:0}',
+    '.tvx-nav .tvx-m,.tvx-nav .tvx-tg{font-size:var(--tvx-font-size,inherit);font-family:var(--tvx-font-family,inherit);',
+    'font-style:var(--tvx-font-style,normal);font-weight:var(--tvx-font-weight,normal);text-align:var(--tvx-ta,left)}',
     '.tvx-nav .tvx-ms{display:block}',
     '.tvx-nav .tvx-tg{display:none}',
     '.tvx-nav .tvx-m{display:block;position:absolute;box-sizing:border-box;width:max-content;border-style:solid;',
@@ -463,10 +480,10 @@
       ';--tvx-jc:' + JUSTIFY[menu.align] +
       // Always-visible menus inherit the page's font; submenus sit inside other menus
       // and are given the page's font explicitly.
-      (style.fontSize || sub ? ';font-size:' + (style.fontSize || page.fontSize) : '') +
-      (style.fontFamily || sub ? ';font-family:' + (style.fontFamily || page.fontFamily) : '') +
-      ';font-style:' + style.fontStyle + ';font-weight:' + style.fontWeight +
-      ';text-align:' + menu.align + ';';
+      (style.fontSize || sub ? ';--tvx-font-size:' + (style.fontSize || page.fontSize) : '') +
+      (style.fontFamily || sub ? ';--tvx-font-family:' + (style.fontFamily || page.fontFamily) : '') +
+      ';--tvx-font-style:' + style.fontStyle + ';--tvx-font-weight:' + style.fontWeight +
+      ';--tvx-ta:' + menu.align + ';';
   }
 
   // Styles usually name Windows fonts only ("Verdana, Arial"); where none of them is installed the
@@ -509,6 +526,10 @@
   var toggle = null;
   var mount = null;        // the page's #tarvex-menu, when it has one
   var rootMenus = [];
+  var drawn = [];          // every menu drawn so far
+  var sheet = null;        // the engine's style sheet
+  var toggleHolder = null;
+  var darkScheme = W.matchMedia ? W.matchMedia('(prefers-color-scheme: dark)') : null;
   var compact = false;
   var desktopExtent = 0;   // right edge of the always-visible menus, measured side by side
   var columnExtent = 0;    // the same, from the left of the mount point's column
@@ -525,8 +546,59 @@
     return def.permanent || def.name === 'mainmenu';
   }
 
+  // The style a menu shows now: its dark style, when it has one, under a dark colour scheme.
+  function styleOf(def) {
+    return def.dark && darkScheme && darkScheme.matches ? def.dark : def.style;
+  }
+
+  // A menu's design goes into a rule of the engine's own style sheet that matches its box with
+  // no specificity at all, so any rule of the page's (say .tvx-m{--tvx-bg:...}) overrides it,
+  // and no style attribute is written that a strict content security policy would refuse.
+  function design(holder, css) {
+    if (!holder.rule) {
+      var at = sheet.insertRule(':where(#' + holder.el.id + '){}', sheet.cssRules.length);
+      holder.rule = sheet.cssRules[at];
+    }
+    holder.rule.style.cssText = css;
+  }
+
+  // The engine's rules as a constructed style sheet where the browser has them (a policy that
+  // refuses inline style elements allows it), otherwise as a style element.
+  function makeSheet() {
+    try {
+      var made = new W.CSSStyleSheet();
+      made.replaceSync(CSS_TEXT);
+      D.adoptedStyleSheets = D.adoptedStyleSheets.concat([made]);
+      return made;
+    } catch (e) {
+      var holder = el('style');
+      holder.textContent = CSS_TEXT;
+      (D.head || D.body).appendChild(holder);
+      return holder.sheet;
+    }
+  }
+
+  function onScheme() {
+    for (var i = 0; i < drawn.length; i++) {
+      var m = drawn[i];
+      var style = styleOf(m.def);
+      if (style.bevel) m.el.classList.add('tvx-3d');
+      else m.el.classList.remove('tvx-3d');
+      design(m, styleText(style, m.def, !!m.parent));
+    }
+    toggleStyle();
+    placeFrom(0);
+  }
+
+  function toggleStyle() {
+    var first = styleOf(rootMenus[0].def);
+    design(toggleHolder, '--tvx-fg:' + first.offFg + ';--tvx-bg:' + first.offBg + ';--tvx-ofg:' + first.onFg +
+      ';--tvx-obg:' + first.onBg + (first.fontSize ? ';--tvx-font-size:' + first.fontSize : '') +
+      (first.fontFamily ? ';--tvx-font-family:' + first.fontFamily : ''));
+  }
+
   function drawMenu(def, parent, opener, ancestors) {
-    var style = def.style;
+    var style = styleOf(def);
     // Without a position given, flat styles keep the arrow beside the caption; the 3D look
     // keeps it at the far end, as desktop menus of that look do.
     var imagePos = def.imagePos || (style.bevel ? 'right' : 'center');
@@ -539,15 +611,17 @@
     };
     var css = styleText(style, def, !!parent);
     if (!parent) {
-      css += rootPosition(def);
+      // Where it stands is no design value a page would theme: set on the box itself.
+      box.style.cssText = rootPosition(def);
       if (def.screen) box.className += ' tvx-fixed';
     } else {
       // Placed against the entry that opens it when it opens (see place).
       menu.baseX = 0;
       menu.baseY = 0;
     }
-    box.style.cssText = css;
+    design(menu, css);
     menuOf.set(box, menu);
+    drawn.push(menu);
 
     if (style.topImage) {
       var top = el('img', 'tvx-top');
@@ -734,29 +808,22 @@
     findCurrent();
 
     var body = D.body;
-    if (!D.getElementById(PREFIX + '-css')) {
-      var sheet = el('style');
-      sheet.id = PREFIX + '-css';
-      sheet.textContent = CSS_TEXT;
-      (D.head || body).appendChild(sheet);
-    }
+    sheet = makeSheet();
 
     nav = el('nav', 'tvx-nav');
-    nav.setAttribute('aria-label', 'Site menu');
+    nav.setAttribute('aria-label', roots[0].label || 'Site menu');
     menus = el('div', 'tvx-ms');
     menus.id = PREFIX + '-menus';
     toggle = el('button', 'tvx-tg');
+    toggle.id = PREFIX + '-tg';
+    toggleHolder = { el: toggle, rule: null };
     toggle.type = 'button';
     toggle.setAttribute('aria-expanded', 'false');
     toggle.setAttribute('aria-controls', menus.id);
     var bars = el('span', 'tvx-tgi');
     bars.setAttribute('aria-hidden', 'true');
     toggle.appendChild(bars);
-    toggle.appendChild(D.createTextNode('Menu'));
-    var first = roots[0].style;
-    toggle.style.cssText = '--tvx-fg:' + first.offFg + ';--tvx-bg:' + first.offBg + ';--tvx-ofg:' + first.onFg +
-      ';--tvx-obg:' + first.onBg + (first.fontSize ? ';font-size:' + first.fontSize : '') +
-      (first.fontFamily ? ';font-family:' + first.fontFamily : '');
+    toggle.appendChild(D.createTextNode(roots[0].button || 'Menu'));
     nav.style.setProperty('--tvx-top', (roots[0].screen === 'top' || roots[0].screen === 'bottom' ||
       roots[0].screen === 'middle' ? 0 : mathMax(0, roots[0].top)) + 'px');
     nav.appendChild(toggle);
@@ -768,6 +835,7 @@
       rootMenus.push(root);
       menus.appendChild(root.el);
     }
+    toggleStyle();
     if (mount) placeInMount(mount);
     else body.insertBefore(nav, body.firstChild);
     // A page that names its mount point below the menu script gets the menu moved there
@@ -786,7 +854,7 @@
     nav.style.top = '';
     for (var i = 0; i < rootMenus.length; i++) {
       var m = rootMenus[i];
-      m.el.style.cssText = styleText(m.def.style, m.def, false) + rootPosition(m.def);
+      m.el.style.cssText = rootPosition(m.def);
     }
     placeInMount(mount);
     watchColumn();
@@ -1292,6 +1360,7 @@
     nav.addEventListener('scroll', onScroll, true);
     D.addEventListener('click', onDocClick, true);
     W.addEventListener('resize', onResize);
+    if (darkScheme && darkScheme.addEventListener) darkScheme.addEventListener('change', onScheme);
     watchColumn();
     if (D.fonts && D.fonts.addEventListener) D.fonts.addEventListener('loadingdone', onResize);
   }
