@@ -1,5 +1,6 @@
 #include "MenuHtml.h"
 
+#include "CaptionText.h"
 #include "PageAddress.h"
 #include "base/RecordText.h"
 
@@ -63,12 +64,13 @@ struct TCurrentPage {
     std::string Key;
 };
 
-// One entry's opening: its link (or, for a group with no page, its caption as text).
+// One entry's opening: its link (or, for a group with no page, its caption as text). The caption's
+// references are decoded first, so the list reads as the menu does.
 std::string EntryStart(const TTreeNode& node, const TCurrentPage& current) {
     const TMenuItemRec& item = node.Item();
     std::string line = "<li>";
     if (!HasAddress(item)) {
-        return line + "<span>" + Escaped(node.Text()) + "</span>";
+        return line + "<span>" + Escaped(DecodeCaptionReferences(node.Text())) + "</span>";
     }
     line += "<a href=\"" + Escaped(item.Address.str()) + "\"";
     if (!item.Target.empty()) {
@@ -80,7 +82,7 @@ std::string EntryStart(const TTreeNode& node, const TCurrentPage& current) {
     if (!current.Key.empty() && PageAddressKey(item.Address.view(), current.Address) == current.Key) {
         line += " aria-current=\"page\"";
     }
-    return line + ">" + Escaped(node.Text()) + "</a>";
+    return line + ">" + Escaped(DecodeCaptionReferences(node.Text())) + "</a>";
 }
 
 bool IsEntry(const TTreeNode& node) {

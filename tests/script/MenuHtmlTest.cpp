@@ -1,4 +1,5 @@
 #include "script/MenuHtml.h"
+#include "script/CaptionText.h"
 #include "script/PageAddress.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +46,16 @@ TEST(MenuHtml, WritesTheTreeAsNestedListsInPureAscii) {
         "  <li><a href=\"e.htm\">Empty</a></li>\r\n"
         "</ul>\r\n");
     EXPECT_NE(html.find("<div id=\"tarvex-menu\">\r\n<nav class=\"tarvex-links\""), std::string::npos);
+}
+
+// The list shows a caption as the menu does: the references the engine decodes, decoded.
+TEST(MenuHtml, CaptionReferencesAreDecodedAsTheEngineDecodesThem) {
+    EXPECT_EQ(DecodeCaptionReferences("R&amp;D Caf&eacute;&nbsp;&#x1F600;&#38; &bogus; &#xD800; &amp a&;"),
+              "R&D Caf\xC3\xA9\xC2\xA0\xF0\x9F\x98\x80& &bogus; &#xD800; &amp a&;");
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    Entry(project, nullptr, TNodeKind::MenuItem, "R&amp;D", "rd.htm");
+    EXPECT_NE(GenerateMenuHtml(project).find(">R&amp;D</a>"), std::string::npos);
 }
 
 // Each row: an address, the page it is read on, and whether it leads to that page.
