@@ -115,9 +115,11 @@ describe('long and empty captions', () => {
         sub.evaluate((m) => parseFloat(getComputedStyle(m).fontSize))]);
       assert.equal(box.y, entry.y + entry.height, 'the drop-down touches its entry');
       assert.ok(box.x <= entry.x && box.x + box.width > entry.x, JSON.stringify([entry, box]));
-      if (group === 'Services') assert.ok(box.width >= 20 * em && box.width <= 25 * em, `${box.width} px at ${em} px`);
+      if (group === 'Services') {
+        assert.ok(box.width >= 20 * em && box.width <= 25 * em, `${box.width} px at ${em} px`);
+        await h.shot(p, 'long-caption');
+      }
     }
-    await h.shot(p, 'long-caption');
     assert.deepEqual(p.errors, []);
     await p.close();
   });
