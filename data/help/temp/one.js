@@ -650,58 +650,60 @@
     box.appendChild(list);
 
     var defs = def.entries;
-    for (var i = 0; i < defs.length; i++) {
-      var e = defs[i];
-      budget--;
-      var subDef = e.sub ? menuNamed(e.sub) : undefined;
-      if (subDef && (isRoot(subDef) || ancestors.indexOf(subDef) >= 0 || budget <= 0)) subDef = undefined;
-      var li = el('li', 'tvx-e');
-      var ctl;
-      if (e.href) {
-        ctl = el('a', 'tvx-i');
-        ctl.href = e.href;
-        if (e.target) {
-          ctl.target = e.target;
-          if (e.target.toLowerCase() === '_blank') ctl.rel = 'noopener';
-        }
-      } else if (subDef) {
-        ctl = el('button', 'tvx-i');
-        ctl.type = 'button';
-      } else {
-        ctl = el('span', 'tvx-i tvx-hd');
-      }
-      var cap = el('span', 'tvx-c');
-      // An empty caption still makes a row of the menu's height.
-      setCaption(cap, e.caption.trim() ? e.caption : '\u00a0');
-      ctl.appendChild(cap);
-      if (e.hint) ctl.title = e.hint;
-      if (!e.caption.trim() && (e.href || subDef)) ctl.setAttribute('aria-label', e.hint || e.href || e.sub);
-      if (isHere(e.href)) {
-        ctl.setAttribute('aria-current', 'page');
-        li.className += ' tvx-cur';
-      } else if (subDef && onPath.has(subDef)) li.className += ' tvx-path';
-      li.appendChild(ctl);
-      list.appendChild(li);
-      var entry = { li: li, ctl: ctl, menu: menu, sub: null, subDef: null, href: e.href, focusable: !!(e.href || subDef) };
-      entryOf.set(li, entry);
-      menu.entries.push(entry);
-      if (subDef) {
-        if (style.arrow) {
-          var img = el('img', 'tvx-a');
-          img.alt = '';
-          img.src = style.arrow;
-          ctl.appendChild(img);
-        } else {
-          var mark = el('span', 'tvx-a tvx-ad');
-          mark.setAttribute('aria-hidden', 'true');
-          ctl.appendChild(mark);
-        }
-        entry.subDef = subDef;
-        entry.ancestors = ancestors.concat([subDef]);
-        ctl.setAttribute('aria-expanded', 'false');
-      }
-    }
+    for (var i = 0; i < defs.length; i++) drawEntry(menu, list, defs[i], ancestors, style);
     return menu;
+  }
+
+  // One entry of a menu: its link, button or header, its caption and its submenu mark.
+  function drawEntry(menu, list, e, ancestors, style) {
+    budget--;
+    var subDef = e.sub ? menuNamed(e.sub) : undefined;
+    if (subDef && (isRoot(subDef) || ancestors.indexOf(subDef) >= 0 || budget <= 0)) subDef = undefined;
+    var li = el('li', 'tvx-e');
+    var ctl;
+    if (e.href) {
+      ctl = el('a', 'tvx-i');
+      ctl.href = e.href;
+      if (e.target) {
+        ctl.target = e.target;
+        if (e.target.toLowerCase() === '_blank') ctl.rel = 'noopener';
+      }
+    } else if (subDef) {
+      ctl = el('button', 'tvx-i');
+      ctl.type = 'button';
+    } else {
+      ctl = el('span', 'tvx-i tvx-hd');
+    }
+    var cap = el('span', 'tvx-c');
+    // An empty caption still makes a row of the menu's height.
+    setCaption(cap, e.caption.trim() ? e.caption : '\u00a0');
+    ctl.appendChild(cap);
+    if (e.hint) ctl.title = e.hint;
+    if (!e.caption.trim() && (e.href || subDef)) ctl.setAttribute('aria-label', e.hint || e.href || e.sub);
+    if (isHere(e.href)) {
+      ctl.setAttribute('aria-current', 'page');
+      li.className += ' tvx-cur';
+    } else if (subDef && onPath.has(subDef)) li.className += ' tvx-path';
+    li.appendChild(ctl);
+    list.appendChild(li);
+    var entry = { li: li, ctl: ctl, menu: menu, sub: null, subDef: null, href: e.href, focusable: !!(e.href || subDef) };
+    entryOf.set(li, entry);
+    menu.entries.push(entry);
+    if (subDef) {
+      if (style.arrow) {
+        var img = el('img', 'tvx-a');
+        img.alt = '';
+        img.src = style.arrow;
+        ctl.appendChild(img);
+      } else {
+        var mark = el('span', 'tvx-a tvx-ad');
+        mark.setAttribute('aria-hidden', 'true');
+        ctl.appendChild(mark);
+      }
+      entry.subDef = subDef;
+      entry.ancestors = ancestors.concat([subDef]);
+      ctl.setAttribute('aria-expanded', 'false');
+    }
   }
 
   // Submenus are drawn when they first open: drawing stays proportional to the
