@@ -597,22 +597,6 @@
       (first.fontFamily ? ';--tvx-font-family:' + first.fontFamily : ''));
   }
 
-  // The menu script writes every space of a caption as a no-break space; where captions may wrap
-  // (submenus, the list behind the menu button) a line may still end after one, rather than
-  // inside a word.
-  function setCaption(cap, words) {
-    if (words.indexOf('\u00a0') < 0 || !/[^\u00a0]/.test(words)) {
-      cap.textContent = words;
-      return;
-    }
-    var parts = words.split(/(\u00a0+)/);
-    for (var i = 0; i < parts.length; i++) {
-      if (!parts[i]) continue;
-      cap.appendChild(D.createTextNode(parts[i]));
-      if (parts[i].charAt(0) === '\u00a0' && i < parts.length - 1) cap.appendChild(el('wbr'));
-    }
-  }
-
   function drawMenu(def, parent, opener, ancestors) {
     var style = styleOf(def);
     // Without a position given, flat styles keep the arrow beside the caption; the 3D look
@@ -676,7 +660,7 @@
     }
     var cap = el('span', 'tvx-c');
     // An empty caption still makes a row of the menu's height.
-    setCaption(cap, e.caption.trim() ? e.caption : '\u00a0');
+    cap.textContent = e.caption.trim() ? e.caption : '\u00a0';
     ctl.appendChild(cap);
     if (e.hint) ctl.title = e.hint;
     if (!e.caption.trim() && (e.href || subDef)) ctl.setAttribute('aria-label', e.hint || e.href || e.sub);
