@@ -1,6 +1,7 @@
 // links: tarvex_editor
 // One selection change in a design of about a thousand entries: commit, generate, write, navigate;
-// and one undo or redo of a value commit and of a group deletion on 1,000 and 10,000 entries.
+// one undo or redo of a value commit and of a group deletion on 1,000 and 10,000 entries; and the
+// recovery copy of a changed 10,000-entry design.
 
 #include "editor/TarvexEditor.h"
 #include "project/ProjectWriter.h"
@@ -25,6 +26,9 @@ public:
     }
     std::optional<std::string> OpenFileDialog(const TFileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> SaveFileDialog(const TFileDialogRequest&) override { return std::nullopt; }
+    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     std::optional<uint32_t> ChooseColor() override { return std::nullopt; }
     uint32_t SystemColor(uint32_t) override { return 0; }
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>&) override {
@@ -169,6 +173,35 @@ BENCHMARK_CAPTURE(UndoRedo, GroupDeletion, TUndoneChange::GroupDeletion)
     ->Arg(1000)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond);
+
+// The recovery copy of a changed design of 10,000 entries, written whole as the window's timer does.
+void RecoveryCopyWrite(benchmark::State& state) {
+    const std::filesystem::path app =
+        std::filesystem::temp_directory_path() / ("tarvex-recovery-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(app / "help" / "temp");
+    {
+        TSilentUserInterface ui;
+        TTarvexEditor editor(ui, app);
+        BuildDesign(editor.Project(), static_cast<int>(state.range(0)));
+        for (auto _ : state) {
+            state.PauseTiming();
+            editor.SelectObjectNode(editor.Project().Objects.Root(0));
+            editor.SetRowValue(TValueEditorId::MenuValueList, "Menu Left",
+                               std::to_string(state.iterations() % 50));
+            editor.CommitValueEditors();
+            if (!editor.RecoveryCopyDue()) {
+                state.SkipWithError("the change did not reach the design");
+                break;
+            }
+            state.ResumeTiming();
+            editor.WriteRecoveryCopy();
+        }
+        state.counters["nodes"] = static_cast<double>(editor.Project().Objects.NodeCount());
+    }
+    std::filesystem::remove_all(app);
+}
+
+BENCHMARK(RecoveryCopyWrite)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tarvex

@@ -1,6 +1,7 @@
 // The HTML front ends: bookmark files and page navigation from arbitrary bytes. Either a tree or a
 // message, never both, never neither.
 
+#include "ImportChecks.h"
 #include "import/WebImport.h"
 
 #include <cstdint>
@@ -10,7 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const tarvex::TImportResult bookmarks = tarvex::ParseBookmarks(bytes);
-    if (bookmarks.Tree.has_value() == !bookmarks.Error.empty()) {
+    if (bookmarks.Tree.has_value() == !bookmarks.Error.empty() ||
+        (bookmarks.Tree && !tarvex::fuzz::FitsTheRecords(*bookmarks.Tree))) {
         std::abort();
     }
     const tarvex::TImportChoices navigation = tarvex::FindPageNavigations(bytes, "page");
@@ -18,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     for (const tarvex::TImportChoice& choice : navigation.Choices) {
-        if (choice.Tree.Caption.empty() || choice.Tree.Children.empty()) {
+        if (choice.Tree.Children.empty() || !tarvex::fuzz::FitsTheRecords(choice.Tree)) {
             std::abort();
         }
     }

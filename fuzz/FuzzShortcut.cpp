@@ -1,4 +1,6 @@
 // An internet shortcut of any content gives an address that fits its 255-character field.
+#include "ImportChecks.h"
+#include "base/RecordText.h"
 #include "import/FavoritesFolder.h"
 
 #include <cstddef>
@@ -9,7 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const std::string address = tarvex::ParseInternetShortcut(bytes);
-    if (address.size() > 255 || address.size() > size) {
+    // A byte of the Windows code page becomes at most three bytes of UTF-8.
+    if (!tarvex::IsValidUtf8(address) || tarvex::fuzz::CharacterCount(address) > 255 ||
+        address.size() > 3 * size) {
         std::abort();
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "base/ShippedData.h"
 #include "favorites/FavoritesStore.h"
 #include "model/Project.h"
+#include "preview/PublishFiles.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "script/MenuScript.h"
@@ -154,16 +155,18 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     }
 
     // Everything is read before anything is written, so a missing engine leaves the folder alone.
-    const fs::path engineFolder = appFolder / "help" / "temp";
-    std::vector<std::pair<std::string, std::string>> engine;
-    for (const char* file : {"one.js", "main.js"}) {
-        const std::optional<std::string> bytes = ReadWholeFile(engineFolder / file);
-        if (!bytes) {
-            PrintError("Menu engine file " + platform::PathToUtf8(engineFolder / file) +
-                       " is missing or unreadable.");
-            return ExitError;
+    const fs::path target = outFolder / platform::PathFromUtf8(name);
+    const std::vector<TPublishFile> files =
+        ReadPublishFiles(appFolder / "help" / "temp", target, JoinLinesCrLf(script.Lines));
+    bool readable = true;
+    for (const TPublishFile& file : files) {
+        if (!file.Bytes) {
+            PrintError(file.Error);
+            readable = false;
         }
-        engine.emplace_back(file, *bytes);
+    }
+    if (!readable) {
+        return ExitError;
     }
 
     std::error_code ec;
@@ -172,14 +175,10 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
         PrintError("Can't create folder " + platform::PathToUtf8(outFolder) + "!");
         return ExitError;
     }
-    for (const auto& [file, bytes] : engine) {
-        if (!WriteOrReport(outFolder / file, bytes)) {
-            return ExitError;
-        }
-    }
-    const fs::path target = outFolder / platform::PathFromUtf8(name);
-    if (WriteMenuScript(script, target) != TWriteStatus::Written) {
-        PrintError("Can't write file " + platform::PathToUtf8(target) + "!");
+    // The tool's caller asked for these files: existing ones are replaced.
+    const TPublishResult result = WritePublishFiles(files, [](const fs::path&) { return true; });
+    if (!result.Errors.empty()) {
+        PrintError(PublishReport(target, result));
         return ExitError;
     }
     return ExitOk;

@@ -30,43 +30,46 @@ void PrintError(std::string_view message) {
 }
 
 bool LoadProjectFile(const std::string& path, TProject& project) {
-    const std::optional<std::string> bytes = ReadWholeFile(platform::PathFromUtf8(path), ProjectFileCeiling);
-    if (!bytes) {
-        PrintError("Can't read file " + path + "!");
+    const TProjectFileBytes read = ReadProjectFile(platform::PathFromUtf8(path), path);
+    if (!read.Bytes) {
+        PrintError(read.Error);
         return false;
     }
-    if (!HoldsProject(*bytes)) {
-        PrintError("The file " + path + " is not a Tarvex project!");
-        return false;
-    }
-    ReadProjectText(*bytes, project);
+    ReadProjectText(*read.Bytes, project);
     return true;
 }
 
 bool ReportSave(TSaveStatus status, const fs::path& path) {
-    switch (status) {
-    case TSaveStatus::Written:
+    if (status == TSaveStatus::Written) {
         return true;
-    case TSaveStatus::ReadOnly:
+    }
+    if (status == TSaveStatus::ReadOnly) {
         PrintError("Can't save read-only file " + platform::PathToUtf8(path) + "!");
         return false;
-    case TSaveStatus::CannotCreate: {
-        // The folder the file was to go into, which is what the person has to look at.
-        std::error_code ec;
-        const fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
-        PrintError("Unable to save " + platform::PathToUtf8(path) + " in the folder " +
-                   platform::PathToUtf8(folder) + "!");
-        return false;
     }
+    // The folder the file was to go into, which is what the person has to look at.
+    std::error_code ec;
+    const fs::path folder = fs::absolute(path, ec).lexically_normal().parent_path();
+    std::string message = "Unable to save " + platform::PathToUtf8(path) + " in the folder " +
+                          platform::PathToUtf8(folder) + "!";
+    if (status == TSaveStatus::NoSpace) {
+        message += WhyNotWritten(TWriteStatus::NoSpace);
+    } else if (status == TSaveStatus::FolderRefusesNewFiles) {
+        message += WhyNotWritten(TWriteStatus::FolderRefusesNewFiles);
     }
+    PrintError(message);
     return false;
 }
 
 bool WriteOrReport(const fs::path& path, std::string_view bytes) {
-    if (WriteFileAtomically(path, bytes) == TWriteStatus::Written) {
+    return ReportWrite(WriteFileAtomically(path, bytes), path);
+}
+
+bool ReportWrite(TWriteStatus status, const fs::path& path) {
+    if (status == TWriteStatus::Written) {
         return true;
     }
-    PrintError("Can't write file " + platform::PathToUtf8(path) + "!");
+    PrintError("Can't write file " + platform::PathToUtf8(path) + "!" + WhyNotWritten(status));
     return false;
 }
 

@@ -2,6 +2,7 @@
 // What the commands of tarvex-cli share: exit codes, the argument parser, error output, project
 // loading and saving with their messages, and the choice of a favourite style.
 
+#include "base/FileIo.h"
 #include "favorites/FavoritesStore.h"
 #include "model/Project.h"
 #include "project/ProjectWriter.h"
@@ -101,6 +102,7 @@ private:
 bool LoadProjectFile(const std::string& path, TProject& project);
 bool ReportSave(TSaveStatus status, const std::filesystem::path& path);
 bool WriteOrReport(const std::filesystem::path& path, std::string_view bytes);
+bool ReportWrite(TWriteStatus status, const std::filesystem::path& path);
 // Writes `bytes` to standard output; false after the message when that failed (a closed pipe,
 // a full disk behind a redirection).
 bool PrintOrReport(std::string_view bytes);

@@ -33,37 +33,21 @@ std::string_view KindName(TImportKind kind) {
 
 // A Favorites folder as a tree: its folders as groups, its shortcuts as items.
 TImportResult ImportFolder(const fs::path& folder) {
-    const TFavoriteEntry scanned = ScanFavoritesFolder(folder);
-    TImportEntry root;
-    std::string error;
-    std::vector<std::pair<const TFavoriteEntry*, TImportEntry*>> pending{{&scanned, &root}};
-    while (!pending.empty()) {
-        const auto [from, to] = pending.back();
-        pending.pop_back();
-        to->Caption = ImportedText(from->Kind == TFavoriteEntry::TKind::Root ? PathText(folder.filename())
-                                                                             : from->Text);
-        if (to->Caption.empty()) {
-            to->Caption = "Favorities";
-        }
-        if (from->Kind == TFavoriteEntry::TKind::Shortcut) {
-            const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(from->Path));
-            if (!address) {
-                return {std::nullopt, "Can't read file " + from->Path + "!"};
-            }
-            to->Address = EnteredText(*address);
-            continue;
-        }
-        to->IsGroup = true;
-        to->Children.resize(from->Children.size());
-        for (std::size_t i = 0; i < from->Children.size(); ++i) {
-            pending.push_back({&from->Children[i], &to->Children[i]});
-        }
+    const auto caption = [](std::string_view text) {
+        std::string clean = ImportedText(text);
+        return clean.empty() ? std::string("Favorities") : clean;
+    };
+    TImportResult read = ReadFavoritesFolder(ScanFavoritesFolder(folder), true, caption);
+    // Files left out and a scan cut short are told; what was read is still imported.
+    if (!read.Error.empty()) {
+        PrintError(read.Error);
     }
-    if (root.Children.empty()) {
+    read.Tree->Caption = caption(PathText(folder.filename()));
+    if (read.Tree->Children.empty()) {
         return {std::nullopt,
                 "The folder " + PathText(folder) + " holds no internet shortcuts (.url files)."};
     }
-    return {std::move(root), {}};
+    return read;
 }
 
 TImportResult ImportSource(TImportKind kind, const fs::path& source) {

@@ -3,6 +3,8 @@
 #include "FilePlatform.h"
 
 #include <algorithm>
+#include <chrono>
+#include <random>
 #include <system_error>
 
 namespace tarvex {
@@ -12,14 +14,18 @@ namespace {
 
 std::optional<TWriteFaultPlan> g_writeFault;
 
-// Writes everything or reports failure; the fault seam cuts the write short where a test says.
-bool WriteAll(platform::TFileHandle file, std::string_view bytes) {
+constexpr std::string_view TemporarySuffix = ".tvxtmp";
+
+// Writes everything or says why not; the fault seam cuts the write short where a test says.
+platform::TIoError WriteAll(platform::TFileHandle file, std::string_view bytes) {
     platform::TIoError error = platform::TIoError::None;
     if (g_writeFault && g_writeFault->AtByte < bytes.size()) {
         platform::WriteSome(file, bytes.substr(0, static_cast<std::size_t>(g_writeFault->AtByte)), error);
-        return false;
+        return g_writeFault->Fault == TWriteFault::NoSpace ? platform::TIoError::NoSpace
+                                                           : platform::TIoError::Other;
     }
-    return platform::WriteSome(file, bytes, error) == bytes.size();
+    const std::size_t done = platform::WriteSome(file, bytes, error);
+    return done == bytes.size() ? platform::TIoError::None : error;
 }
 
 // Follows a chain of symbolic links to the file a save must replace, so the link itself stays.
@@ -39,23 +45,73 @@ fs::path FinalTarget(const fs::path& path) {
     return current;
 }
 
-std::uint64_t Fnv1a(std::string_view text) {
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    return hash;
+// Random enough that two processes, or two saves of one process, never pick the same name; the
+// exclusive create catches the rest.
+std::uint64_t RandomPart() {
+    static std::mt19937_64 generator([] {
+        std::random_device device;
+        const auto now =
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        std::seed_seq seed{device(), device(), static_cast<unsigned>(now), static_cast<unsigned>(now >> 32)};
+        return std::mt19937_64(seed);
+    }());
+    return generator();
 }
 
-bool RewriteInPlace(const fs::path& target, std::string_view bytes) {
-    const platform::TFileHandle file = platform::OpenForRewrite(target);
-    if (file == platform::NoFile) {
-        return false;
+// "." + the target's name (cut to fit the folder, never inside a UTF-8 sequence) + "~" + 16 hex
+// digits + the suffix.
+fs::path NewTemporaryName(const fs::path& target) {
+    const std::u8string name8 = target.filename().u8string();
+    const std::string name(name8.begin(), name8.end());
+    const fs::path folder = target.parent_path();
+    const std::size_t limit = platform::FileNameLimit(folder.empty() ? fs::path(".") : folder);
+    char random[17];
+    static const char digits[] = "0123456789abcdef";
+    std::uint64_t value = RandomPart();
+    for (int i = 15; i >= 0; --i, value >>= 4) {
+        random[i] = digits[value & 15];
     }
-    // Nothing is overwritten until the new content is known to fit.
-    bool ok = platform::Reserve(file, bytes.size());
-    ok = ok && WriteAll(file, bytes) && platform::Truncate(file, bytes.size()) && platform::SyncFile(file);
-    return platform::CloseFile(file) && ok;
+    random[16] = '\0';
+    const std::string tail = std::string("~") + random + std::string(TemporarySuffix);
+    std::size_t keep = limit > tail.size() + 1 ? limit - tail.size() - 1 : 0;
+    keep = std::min(keep, name.size());
+    while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
+        --keep;
+    }
+    const std::string temp = "." + name.substr(0, keep) + tail;
+    return folder / fs::path(std::u8string(temp.begin(), temp.end()));
+}
+
+// Leftovers of saves that were killed: old enough that no running save can still own them.
+void RemoveStaleTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
+    const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const std::u8string name8 = it->path().filename().u8string();
+        std::error_code entryEc;
+        if (IsTemporaryFileName(
+                std::string_view(reinterpret_cast<const char*>(name8.data()), name8.size())) &&
+            it->is_regular_file(entryEc) && it->last_write_time(entryEc) < dayAgo && !entryEc) {
+            fs::remove(it->path(), entryEc);
+        }
+    }
+}
+
+TWriteStatus StatusOf(platform::TIoError error) {
+    return error == platform::TIoError::NoSpace ? TWriteStatus::NoSpace : TWriteStatus::CannotCreate;
+}
+
+// The temporary file, created exclusively under a new name, or NoFile with the reason.
+platform::TFileHandle CreateTemporary(const fs::path& target, fs::path& temp, platform::TIoError& error) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temp = NewTemporaryName(target);
+        const platform::TFileHandle file = platform::CreateNewFile(temp, error);
+        if (file != platform::NoFile || error != platform::TIoError::Exists) {
+            return file;
+        }
+    }
+    return platform::NoFile;
 }
 
 } // namespace
@@ -64,32 +120,8 @@ void SetWriteFaultForTesting(std::optional<TWriteFaultPlan> plan) {
     g_writeFault = plan;
 }
 
-fs::path TemporaryFileFor(const fs::path& target) {
-    const std::u8string name8 = target.filename().u8string();
-    const std::string name(name8.begin(), name8.end());
-    const std::string suffix = ".tvxtmp";
-    const fs::path folder = target.parent_path();
-    const std::size_t limit = platform::FileNameLimit(folder.empty() ? fs::path(".") : folder);
-    std::string temp = "." + name + suffix;
-    if (temp.size() > limit) {
-        // Cut the name and tell cut names apart by a hash of the whole one.
-        char hash[17];
-        static const char digits[] = "0123456789abcdef";
-        std::uint64_t value = Fnv1a(name);
-        for (int i = 15; i >= 0; --i, value >>= 4) {
-            hash[i] = digits[value & 15];
-        }
-        hash[16] = '\0';
-        const std::string tail = std::string("~") + hash + suffix;
-        std::size_t keep = limit > tail.size() + 1 ? limit - tail.size() - 1 : 0;
-        keep = std::min(keep, name.size());
-        // Never split a UTF-8 sequence.
-        while (keep > 0 && keep < name.size() && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) {
-            --keep;
-        }
-        temp = "." + name.substr(0, keep) + tail;
-    }
-    return folder / fs::path(std::u8string(temp.begin(), temp.end()));
+bool IsTemporaryFileName(std::string_view name) {
+    return name.size() > TemporarySuffix.size() + 1 && name.front() == '.' && name.ends_with(TemporarySuffix);
 }
 
 TWriteStatus WriteFileAtomically(const fs::path& path, std::string_view bytes) {
@@ -103,32 +135,35 @@ TWriteStatus WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     if (targetExists && !platform::UserMayWrite(target)) {
         return TWriteStatus::NotWritable;
     }
-    const fs::path temp = TemporaryFileFor(target);
-    fs::remove(temp, ec);
-    platform::TIoError createError = platform::TIoError::None;
-    const platform::TFileHandle file = platform::CreateNewFile(temp, createError);
-    if (file != platform::NoFile) {
-        bool ok = WriteAll(file, bytes);
-        if (ok && targetExists) {
-            // Keep the permission bits the person gave the file.
-            platform::CopyPermissions(file, target);
+    RemoveStaleTemporaries(target.parent_path());
+    fs::path temp;
+    platform::TIoError error = platform::TIoError::None;
+    const platform::TFileHandle file = CreateTemporary(target, temp, error);
+    if (file == platform::NoFile) {
+        // Rewriting the target in place instead could leave it half old, half new after a crash.
+        if (targetExists && error == platform::TIoError::Denied) {
+            return TWriteStatus::FolderRefusesNewFiles;
         }
-        ok = ok && platform::SyncFile(file);
-        ok = platform::CloseFile(file) && ok;
-        if (ok) {
-            if (platform::ReplaceByTemporary(temp, target)) {
-                platform::SyncFolder(target.parent_path());
-                return TWriteStatus::Written;
-            }
-        }
-        // A write that failed never falls back to rewriting the target: the old file stays whole.
-        fs::remove(temp, ec);
-        return TWriteStatus::CannotCreate;
+        return StatusOf(error);
     }
-    if (targetExists && createError == platform::TIoError::Denied && RewriteInPlace(target, bytes)) {
+    error = WriteAll(file, bytes);
+    if (error == platform::TIoError::None && targetExists) {
+        // Keep the permission bits the person gave the file.
+        platform::CopyPermissions(file, target);
+    }
+    if (error == platform::TIoError::None && !platform::SyncFile(file)) {
+        error = platform::TIoError::Other;
+    }
+    if (!platform::CloseFile(file) && error == platform::TIoError::None) {
+        error = platform::TIoError::Other;
+    }
+    if (error == platform::TIoError::None && platform::ReplaceByTemporary(temp, target)) {
+        platform::SyncFolder(target.parent_path());
         return TWriteStatus::Written;
     }
-    return TWriteStatus::CannotCreate;
+    // A write that failed leaves the old file whole.
+    fs::remove(temp, ec);
+    return StatusOf(error);
 }
 
 bool IsReadOnlyFile(const fs::path& path) {

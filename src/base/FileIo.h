@@ -16,18 +16,39 @@ enum class TWriteStatus {
     // The file exists and the running user may not write to it: it is left alone rather than
     // replaced through a writable folder.
     NotWritable,
+    // The device had no room for the new content; the old file is whole.
+    NoSpace,
+    // The folder lets no new file be made beside the target, so it cannot be replaced safely; the
+    // target is not rewritten in place, which a crash or a full disk could leave half written.
+    FolderRefusesNewFiles,
 };
 
-// Writes `bytes` to a temporary file beside the target (the end of its chain of symbolic links),
-// flushes it, gives it the target's permission bits and renames it over the target; then the
-// folder is flushed. A failure at any point leaves the old file whole and removes the temporary
-// file; an earlier save's leftover is removed by the next save of the same target. Only when the
-// folder refuses new files while the target is writable is the target rewritten in place, and
-// then only after room for the new content has been reserved.
+// Writes `bytes` to a temporary file of its own beside the target (the end of its chain of
+// symbolic links), flushes it, gives it the target's permission bits and renames it over the
+// target; then the folder is flushed. Every save makes a new temporary name, so saves of one
+// target running at once never touch each other's file: the target always holds one save's whole
+// content. A failure at any point leaves the old file whole and removes the temporary file;
+// leftovers of killed saves older than a day are removed by a later save in the same folder.
 TWriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// The temporary file a save of `target` uses: one name per target, short enough for the folder.
-std::filesystem::path TemporaryFileFor(const std::filesystem::path& target);
+// What the messages of a failed save add to say why.
+inline constexpr std::string_view DiskFullMessage = "The disk is full.";
+inline constexpr std::string_view FolderRefusesMessage =
+    "The folder does not let a new file be made, which a safe save needs.";
+
+// " " and the reason a write failed for, when there is one worth telling; else nothing.
+inline std::string WhyNotWritten(TWriteStatus status) {
+    if (status == TWriteStatus::NoSpace) {
+        return " " + std::string(DiskFullMessage);
+    }
+    if (status == TWriteStatus::FolderRefusesNewFiles) {
+        return " " + std::string(FolderRefusesMessage);
+    }
+    return {};
+}
+
+// Whether `name` is one the temporary files of saves take.
+bool IsTemporaryFileName(std::string_view name);
 
 // A test seam: every file write stops with `Fault` once `AtByte` bytes of that file are written.
 enum class TWriteFault { NoSpace, IoError };
@@ -42,8 +63,8 @@ void SetWriteFaultForTesting(std::optional<TWriteFaultPlan> plan);
 bool IsReadOnlyFile(const std::filesystem::path& path);
 
 // Size ceilings of the files the program reads: far above any real file of the kind, far below
-// what would exhaust memory.
-inline constexpr std::uint64_t ProjectFileCeiling = 512ull << 20;
+// what would exhaust memory. A project's work also grows with its blocks, which its reader limits.
+inline constexpr std::uint64_t ProjectFileCeiling = 64ull << 20;
 inline constexpr std::uint64_t FavoritesFileCeiling = 64ull << 20;
 inline constexpr std::uint64_t RecentFilesCeiling = 1ull << 20;
 inline constexpr std::uint64_t ShortcutFileCeiling = 1ull << 20;

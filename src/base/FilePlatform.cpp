@@ -8,6 +8,9 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <limits>
+#include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +32,8 @@ TIoError FromErrno(int code) {
     case EPERM:
     case EROFS:
         return TIoError::Denied;
+    case EEXIST:
+        return TIoError::Exists;
     default:
         return TIoError::Other;
     }
@@ -40,19 +45,6 @@ TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     error = fd < 0 ? FromErrno(errno) : TIoError::None;
     return fd < 0 ? NoFile : fd;
-}
-
-TFileHandle OpenForRewrite(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return NoFile;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return NoFile;
-    }
-    return fd;
 }
 
 std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error) {
@@ -74,17 +66,6 @@ std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error)
         done += static_cast<std::size_t>(n);
     }
     return done;
-}
-
-bool Reserve(TFileHandle file, std::uint64_t size) {
-    if (size == 0) {
-        return true;
-    }
-    return ::posix_fallocate(Fd(file), 0, static_cast<off_t>(size)) == 0;
-}
-
-bool Truncate(TFileHandle file, std::uint64_t size) {
-    return ::ftruncate(Fd(file), static_cast<off_t>(size)) == 0;
 }
 
 bool SyncFile(TFileHandle file) {
@@ -157,6 +138,34 @@ std::optional<std::filesystem::path> RunningExecutable() {
         return std::nullopt;
     }
     return self;
+}
+
+std::int64_t CurrentProcessId() {
+    return static_cast<std::int64_t>(::getpid());
+}
+
+bool ProcessRunning(std::int64_t processId) {
+    if (processId <= 0 || processId > std::numeric_limits<pid_t>::max()) {
+        return false;
+    }
+    // Signal 0 only asks: EPERM means it runs under another user.
+    return ::kill(static_cast<pid_t>(processId), 0) == 0 || errno != ESRCH;
+}
+
+std::string HostName() {
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0) {
+        return {};
+    }
+    return name;
+}
+
+std::string UserName() {
+    if (const passwd* entry = ::getpwuid(::geteuid()); entry != nullptr && entry->pw_name != nullptr) {
+        return entry->pw_name;
+    }
+    const char* user = std::getenv("USER");
+    return user != nullptr ? user : "";
 }
 
 TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {

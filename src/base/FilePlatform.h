@@ -12,7 +12,7 @@
 namespace tarvex::platform {
 
 // Why a write did not complete.
-enum class TIoError { None, NoSpace, Denied, Other };
+enum class TIoError { None, NoSpace, Denied, Exists, Other };
 
 // An open file; only the functions below look inside.
 using TFileHandle = std::intptr_t;
@@ -20,13 +20,8 @@ inline constexpr TFileHandle NoFile = -1;
 
 // Creates a file that must not exist yet, with the permissions new files get.
 TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error);
-// Opens an existing regular file for writing without changing it.
-TFileHandle OpenForRewrite(const std::filesystem::path& path);
 // Writes at most `bytes.size()` bytes at the current position; how many went through.
 std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error);
-// Makes room for `size` bytes, so later writes up to that size cannot run out of space.
-bool Reserve(TFileHandle file, std::uint64_t size);
-bool Truncate(TFileHandle file, std::uint64_t size);
 // Flushes the file's content to the device.
 bool SyncFile(TFileHandle file);
 bool CloseFile(TFileHandle file);
@@ -59,6 +54,15 @@ std::vector<std::string> CommandLineArguments(int argc, char** argv);
 // Standard output and error pass bytes unchanged (no LF to CR LF on Windows) and a console shows
 // them as UTF-8.
 void UseBinaryStandardStreams();
+
+// Who and where this process is, for the lock files that tell one window's work from another's.
+std::int64_t CurrentProcessId();
+// Whether a process with this id runs on this machine now. An id the system cannot answer for
+// counts as running: a lock is only ever taken over when its owner is surely gone.
+bool ProcessRunning(std::int64_t processId);
+// The machine's name and the logged-in user's, as UTF-8; empty when the system does not say.
+std::string HostName();
+std::string UserName();
 
 enum class TReadStatus { Read, CannotRead, TooLarge };
 struct TReadResult {

@@ -43,6 +43,9 @@ TIoError FromLastError(DWORD code) {
     case ERROR_WRITE_PROTECT:
     case ERROR_SHARING_VIOLATION:
         return TIoError::Denied;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return TIoError::Exists;
     default:
         return TIoError::Other;
     }
@@ -79,31 +82,12 @@ std::wstring WideFromUtf8(std::string_view text) {
     return out;
 }
 
-bool SeekTo(HANDLE handle, std::uint64_t offset) {
-    LARGE_INTEGER where{};
-    where.QuadPart = static_cast<LONGLONG>(offset);
-    return ::SetFilePointerEx(handle, where, nullptr, FILE_BEGIN) != 0;
-}
-
 } // namespace
 
 TFileHandle CreateNewFile(const std::filesystem::path& path, TIoError& error) {
     const HANDLE handle =
         ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     error = handle == INVALID_HANDLE_VALUE ? FromLastError(::GetLastError()) : TIoError::None;
-    return FromHandle(handle);
-}
-
-TFileHandle OpenForRewrite(const std::filesystem::path& path) {
-    const HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return NoFile;
-    }
-    if (!IsDiskFile(handle)) {
-        ::CloseHandle(handle);
-        return NoFile;
-    }
     return FromHandle(handle);
 }
 
@@ -124,20 +108,6 @@ std::size_t WriteSome(TFileHandle file, std::string_view bytes, TIoError& error)
         done += written;
     }
     return done;
-}
-
-bool Reserve(TFileHandle file, std::uint64_t size) {
-    if (size == 0) {
-        return true;
-    }
-    FILE_ALLOCATION_INFO allocation{};
-    allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
-    return ::SetFileInformationByHandle(Handle(file), FileAllocationInfo, &allocation, sizeof allocation) !=
-           0;
-}
-
-bool Truncate(TFileHandle file, std::uint64_t size) {
-    return SeekTo(Handle(file), size) && ::SetEndOfFile(Handle(file)) != 0;
 }
 
 bool SyncFile(TFileHandle file) {
@@ -239,6 +209,35 @@ void UseBinaryStandardStreams() {
     ::_setmode(::_fileno(stdout), _O_BINARY);
     ::_setmode(::_fileno(stderr), _O_BINARY);
     ::SetConsoleOutputCP(CP_UTF8);
+}
+
+std::int64_t CurrentProcessId() {
+    return static_cast<std::int64_t>(::GetCurrentProcessId());
+}
+
+bool ProcessRunning(std::int64_t processId) {
+    if (processId <= 0 || processId > 0xFFFFFFFFll) {
+        return false;
+    }
+    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
+    if (process == nullptr) {
+        // Access denied: it runs, under someone else.
+        return ::GetLastError() == ERROR_ACCESS_DENIED;
+    }
+    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    ::CloseHandle(process);
+    return running;
+}
+
+std::string HostName() {
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return ::GetComputerNameW(name, &size) ? Utf8FromWide(std::wstring_view(name, size)) : std::string();
+}
+
+std::string UserName() {
+    const wchar_t* user = ::_wgetenv(L"USERNAME");
+    return user != nullptr ? Utf8FromWide(user) : std::string();
 }
 
 TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t ceiling) {

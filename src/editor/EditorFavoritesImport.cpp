@@ -4,6 +4,7 @@
 #include "base/FileIo.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
+#include "favorites/FavoritesMerge.h"
 #include "model/SubmenuLayout.h"
 #include "preview/PreviewPage.h"
 #include "preview/PublishFiles.h"
@@ -76,23 +77,25 @@ void TTarvexEditor::StyleTemplateActionExecute() {
 
 void TTarvexEditor::LoadFavorites() {
     TFavoritesFile read = ReadFavoritesFileState(m_appFolder / "favorites.dat");
-    m_favoritesState = read.State;
     m_favoriteStyles = std::move(read.Favorites);
+    m_favoritesBase = m_favoriteStyles;
+    m_favoritesState = read.State;
     Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
 }
 
 bool TTarvexEditor::SaveFavorites() {
-    const std::filesystem::path file = m_appFolder / "favorites.dat";
-    if (m_favoritesState == TFavoritesFileState::Damaged ||
-        m_favoritesState == TFavoritesFileState::Unreadable) {
-        // What this run could not read may still be worth something to the author: keep it.
-        m_favoritesBackup = KeepFavoritesBackup(file);
-        if (!m_favoritesBackup) {
-            return false;
-        }
-        m_favoritesState = TFavoritesFileState::Missing;
+    // Other windows may have written the file since: only this window's own changes go in.
+    TFavoritesSave saved = SaveFavoritesMerged(m_appFolder / "favorites.dat", m_favoritesBase,
+                                               m_favoritesState, m_favoriteStyles);
+    if (saved.Backup) {
+        m_favoritesBackup = saved.Backup;
     }
-    return SaveFavoritesFile(file, m_favoriteStyles) == TWriteStatus::Written;
+    if (saved.Status != TWriteStatus::Written) {
+        return false;
+    }
+    m_favoritesBase = std::move(saved.Written);
+    m_favoritesState = TFavoritesFileState::Clean;
+    return true;
 }
 
 // ---- import ----
@@ -132,19 +135,15 @@ void TTarvexEditor::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     }
-    TEditStep step(*this, "Import Favorites", TCommitFirst::Yes);
-    AddMenuGroup(EnteredText(entry.Text), " ");
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
-    for (const TFavoriteEntry& child : entry.Children) {
-        if (child.Kind != TFavoriteEntry::TKind::Shortcut) {
-            continue;
-        }
-        const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(child.Path));
-        if (!address) {
-            Message("Can't read file " + child.Path + "!", "Error", TMsgIcon::Error);
-            break;
-        }
-        AddMenuItem(EnteredText(child.Text), EnteredText(*address));
+    const TImportResult read = ReadFavoritesFolder(entry, false, EnteredText);
+    TEditStep step(*this, "Import Favorites", TCommitFirst::Yes);
+    AddMenuGroup(read.Tree->Caption, " ");
+    for (const TImportEntry& item : read.Tree->Children) {
+        AddMenuItem(item.Caption, item.Address);
+    }
+    if (!read.Error.empty()) {
+        Message(read.Error, "Error", TMsgIcon::Error);
     }
     // The group's preview was drawn before its items came.
     RefreshPreview();

@@ -41,7 +41,7 @@ void TTarvexEditor::ObjectsTreeViewChanging(TTreeNode* newNode) {
 
 void TTarvexEditor::CommitMenuOptions(TTreeNode& node) {
     const TValueEditor& rows = m_menuValueList;
-    TMenuOptionsRec& rec = node.Options();
+    const TMenuOptionsRec& rec = node.Options();
     TMenuOptionsRec typed = rec;
     CommitRows(rows, typed);
     const auto& level = m_project.Objects.Level(node.Parent());
@@ -64,7 +64,9 @@ void TTarvexEditor::CommitMenuOptions(TTreeNode& node) {
     const std::string& orientation = rows.Value(OptionsField("Orientation").Caption);
     const bool turned = orientation != rec.Orientation.view() && node.Level() == 0;
     // The layout reads the menu's new position, width and border.
-    rec = typed;
+    if (!(typed == rec)) {
+        node.EditOptions() = typed;
+    }
     if (turned) {
         const bool horizontal = orientation == "Horizontal";
         for (std::size_t i = first; i < level.size(); ++i) {
@@ -88,36 +90,42 @@ void TTarvexEditor::CommitMenuItem(TTreeNode& node) {
     }
     // The node shows the whole caption row; the record keeps what fits.
     node.SetText(m_menuItemValueEditor.Value(captionRow));
-    CommitRows(m_menuItemValueEditor, node.Item());
+    TMenuItemRec typed = node.Item();
+    CommitRows(m_menuItemValueEditor, typed);
+    if (!(typed == node.Item())) {
+        node.EditItem() = std::move(typed);
+    }
 }
 
 void TTarvexEditor::LoadMenuEditor(TTreeNode& node) {
     m_loadedObject = &node;
-    // Read through the const node: the non-const record accessors tell the undo history of a write.
-    const TTreeNode& loaded = node;
     if (node.IsOptions()) {
-        LoadRows(m_menuValueList, loaded.Options());
+        LoadRows(m_menuValueList, node.Options());
         m_menuValueList.SetEnabled(true);
         NotifyEditor(TValueEditorId::MenuValueList);
         return;
     }
-    LoadRows(m_menuItemValueEditor, loaded.Item());
+    LoadRows(m_menuItemValueEditor, node.Item());
     m_menuItemValueEditor.SetEnabled(true);
     NotifyEditor(TValueEditorId::MenuItemValueEditor);
 }
 
 void TTarvexEditor::ObjectsTreeViewChange(TTreeNode* node) {
+    // Undo and redo move this selection on either page; the "Menu styles" page keeps its own
+    // commands and help, or an item would be added to a tree the author cannot see.
+    const bool creator = m_activePage == TControlsPage::MenuCreator;
+    SetActionEnabled(TActionId::NewMenuItemAction, creator && node);
     if (!node) {
-        SetActionEnabled(TActionId::NewMenuItemAction, false);
         return;
     }
-    SetActionEnabled(TActionId::NewMenuItemAction, true);
     const bool options = node->IsOptions();
     m_menuValueList.SetVisible(options);
     m_menuItemValueEditor.SetVisible(!options);
     NotifyEditor(TValueEditorId::MenuValueList);
     NotifyEditor(TValueEditorId::MenuItemValueEditor);
-    ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
+    if (creator) {
+        ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
+    }
 }
 
 bool TTarvexEditor::ObjectsTreeViewDragOver(TDragSource source) const {
@@ -169,7 +177,7 @@ TTreeNode* TTarvexEditor::AddMenuGroup(const std::string& name, const std::strin
     item.Caption = name;
     item.Address = address;
     TTreeNode* group = m_project.Objects.Append(parent, TNodeKind::MenuGroup, name);
-    group->Item() = item;
+    group->EditItem() = item;
     if (parent) {
         Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
@@ -201,7 +209,7 @@ TTreeNode* TTarvexEditor::AddMenuItem(const std::string& name, const std::string
     item.Caption = name;
     item.Address = address;
     TTreeNode* node = m_project.Objects.Append(parent, TNodeKind::MenuItem, name);
-    node->Item() = item;
+    node->EditItem() = item;
     m_treeUpdateGuard = false;
     return node;
 }
@@ -299,13 +307,11 @@ void TTarvexEditor::DeleteSelectedObjectExecute() {
 }
 
 void TTarvexEditor::DelGroupActionUpdate() {
-    SetActionEnabled(TActionId::DelGroupAction, m_activePage == TControlsPage::MenuCreator &&
-                                                    m_selectedObject && m_selectedObject->IsGroup());
+    CommandStatesMaybeChanged();
 }
 
 void TTarvexEditor::DeleteMenuItemActionUpdate() {
-    SetActionEnabled(TActionId::DeleteMenuItemAction, m_activePage == TControlsPage::MenuCreator &&
-                                                          m_selectedObject && m_selectedObject->IsItem());
+    CommandStatesMaybeChanged();
 }
 
 void TTarvexEditor::ClearMenuEditors() {

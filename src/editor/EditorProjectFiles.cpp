@@ -1,6 +1,7 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
+#include "base/FileIdentity.h"
 #include "base/FileIo.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
@@ -25,9 +26,12 @@ bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
     if (askToSave && ActionEnabled(TActionId::SaveAction) && Modified()) {
         const TMsgResult answer =
             Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+        // A Yes whose save did not happen (Save as cancelled, the write failed) must not cost the
+        // author the design the save was meant to keep.
         if (answer == TMsgResult::Yes) {
-            // Whatever came of the save, the caller goes ahead.
-            SaveActionExecute();
+            if (!SaveAnsweringQuestion()) {
+                return false;
+            }
         } else if (answer != TMsgResult::No) {
             return false;
         }
@@ -44,12 +48,26 @@ bool TTarvexEditor::ConfirmAndClearProject(bool askToSave) {
     return true;
 }
 
+bool TTarvexEditor::SaveAnsweringQuestion() {
+    const std::string name = m_projectFileName;
+    if (SaveActionExecute()) {
+        return true;
+    }
+    // The command that asked stops; the design goes on under the name it had, not one a failed
+    // Save as tried.
+    m_projectFileName = name;
+    HistoryChanged();
+    return false;
+}
+
 void TTarvexEditor::NewActionExecute() {
     CommitValueEditors();
     if (!ConfirmAndClearProject()) {
         return;
     }
     m_projectFileName.clear();
+    KeepFileIdentity(std::nullopt);
+    m_projectLock.reset();
     {
         // Building the new design is no step: it is where the history starts.
         TDesignHistory::TPause pause(m_history);
@@ -70,29 +88,31 @@ void TTarvexEditor::NewActionExecute() {
 bool TTarvexEditor::LoadProject(const std::string& path, bool askToSave) {
     CommitValueEditors();
     const std::filesystem::path file = PathFromUtf8(path);
-    std::optional<std::string> bytes = ReadWholeFile(file, ProjectFileCeiling);
-    if (!bytes) {
-        Message("Can't read file " + path + "!", "Error", TMsgIcon::Information);
+    TProjectFileBytes read = ReadProjectFile(file, path);
+    if (!read.Bytes) {
+        Message(read.Error, "Error", TMsgIcon::Information);
         return false;
     }
-    // Taken for an empty design, any other file would be overwritten by the next Save.
-    if (!HoldsProject(*bytes)) {
-        Message("The file " + path + " is not a Tarvex project!", "Error", TMsgIcon::Information);
+    std::optional<std::string> bytes = std::move(read.Bytes);
+    std::optional<std::unique_ptr<TLockFile>> lock = LockProjectFile(file);
+    if (!lock || !ConfirmAndClearProject(askToSave)) {
         return false;
     }
-    if (!ConfirmAndClearProject(askToSave)) {
-        return false;
+    if (*lock) {
+        m_projectLock = std::move(*lock);
     }
     // A Yes at the question may just have saved this very file: read what is there now.
     std::optional<std::string> current = ReadWholeFile(file, ProjectFileCeiling);
-    if (current && HoldsProject(*current)) {
+    if (current && HoldsProject(*current) && !ExceedsProjectBlockLimit(*current)) {
         bytes = std::move(current);
     }
     m_projectFileName = path;
+    KeepFileIdentity(IdentityOf(file, *bytes));
     {
-        // The design as read, with whatever the first preview repairs, is the unchanged one.
+        // The design as read, with what it needed repaired, is the unchanged one.
         TDesignHistory::TPause pause(m_history);
         ReadProjectText(*bytes, m_project);
+        AddMissingMenuOptions();
         m_treeUpdateGuard = false;
         ControlsPageControlChange();
         RefreshPreview();
@@ -116,32 +136,130 @@ void TTarvexEditor::OpenProjectFile(const std::string& path, bool askToSave) {
     }
 }
 
-void TTarvexEditor::SaveActionExecute() {
+bool TTarvexEditor::SaveActionExecute() {
     CommitValueEditors();
     if (m_projectFileName.empty()) {
-        SaveAsActionExecute();
-        return;
+        return SaveAsActionExecute();
     }
-    switch (SaveProjectFile(m_project, PathFromUtf8(m_projectFileName))) {
+    switch (CheckDiskBeforeSave()) {
+    case TDiskAnswer::Write:
+        break;
+    case TDiskAnswer::SaveAs:
+        return SaveAsActionExecute();
+    case TDiskAnswer::Cancel:
+        return false;
+    }
+    const TSaveStatus status = SaveProjectFile(m_project, PathFromUtf8(m_projectFileName));
+    switch (status) {
     case TSaveStatus::ReadOnly:
         Message("Can't save read-only file " + m_projectFileName + "!", "Error", TMsgIcon::Information);
-        return;
-    case TSaveStatus::CannotCreate: {
-        std::error_code error;
-        const std::filesystem::path current = std::filesystem::current_path(error);
-        Message("Unable to save " + m_projectFileName + " in the folder " + PathText(current) + "!", "Error",
-                TMsgIcon::Information);
-        return;
-    }
+        return false;
+    case TSaveStatus::CannotCreate:
+    case TSaveStatus::NoSpace:
+    case TSaveStatus::FolderRefusesNewFiles:
+        return ReportFailedSave(status);
     case TSaveStatus::Written:
+        if (std::optional<std::unique_ptr<TLockFile>> lock =
+                LockProjectFile(PathFromUtf8(m_projectFileName), false);
+            lock && *lock) {
+            m_projectLock = std::move(*lock);
+        }
+        KeepFileIdentity(ReadIdentity(PathFromUtf8(m_projectFileName), ProjectFileCeiling));
         m_history.MarkSaved();
         HistoryChanged();
         AddRecentFile();
-        return;
+        return true;
+    }
+    return false;
+}
+
+std::optional<std::unique_ptr<TLockFile>> TTarvexEditor::LockProjectFile(const std::filesystem::path& file,
+                                                                         bool ask) {
+    const std::filesystem::path lockPath = LockPathFor(file);
+    if (m_projectLock && m_projectLock->Path() == lockPath) {
+        return std::unique_ptr<TLockFile>();
+    }
+    auto lock = std::make_unique<TLockFile>(lockPath);
+    // A folder that takes no lock (read-only, a medium without room) never stops the work.
+    if (lock->Acquire() != TLockResult::HeldByOther) {
+        return lock;
+    }
+    if (!ask) {
+        // Saved under a name another window holds: that window keeps its lock.
+        return std::unique_ptr<TLockFile>();
+    }
+    if (Message(PathText(file.filename()) + " is open in another Tarvex window.", "Confirm",
+                TMsgIcon::Warning, TMsgButtons::OpenAnywayCancel) != TMsgResult::Ok) {
+        return std::nullopt;
+    }
+    lock->Acquire(true);
+    return lock;
+}
+
+void TTarvexEditor::KeepFileIdentity(std::optional<TFileIdentity> identity) {
+    m_fileIdentity = identity;
+    m_identityFileName = identity ? m_projectFileName : std::string();
+    m_reloadDeclined.reset();
+}
+
+TTarvexEditor::TDiskAnswer TTarvexEditor::CheckDiskBeforeSave() {
+    // A file chosen in Save as was confirmed in its dialog; one that is gone is written again.
+    if (!m_fileIdentity || m_identityFileName != m_projectFileName ||
+        CompareWithDisk(*m_fileIdentity, PathFromUtf8(m_projectFileName), ProjectFileCeiling) !=
+            TDiskState::Changed) {
+        return TDiskAnswer::Write;
+    }
+    const std::string name = PathText(PathFromUtf8(m_projectFileName).filename());
+    switch (Message("The file " + name + " was changed by another program since you opened it.", "Confirm",
+                    TMsgIcon::Warning, TMsgButtons::OverwriteSaveAsCancel)) {
+    case TMsgResult::Yes:
+        return TDiskAnswer::Write;
+    case TMsgResult::No:
+        return TDiskAnswer::SaveAs;
+    default:
+        return TDiskAnswer::Cancel;
     }
 }
 
-void TTarvexEditor::SaveAsActionExecute() {
+bool TTarvexEditor::ReportFailedSave(TSaveStatus status) {
+    // The folder the file was to go into, which is what the person has to look at.
+    std::error_code error;
+    const std::filesystem::path folder =
+        std::filesystem::absolute(PathFromUtf8(m_projectFileName), error).lexically_normal().parent_path();
+    const std::string text =
+        "Unable to save " + m_projectFileName + " in the folder " + PathText(folder) + "!";
+    if (status == TSaveStatus::NoSpace) {
+        Message(text + WhyNotWritten(TWriteStatus::NoSpace), "Error", TMsgIcon::Information);
+    } else if (status != TSaveStatus::FolderRefusesNewFiles) {
+        Message(text, "Error", TMsgIcon::Information);
+    } else if (Message(text + WhyNotWritten(TWriteStatus::FolderRefusesNewFiles) +
+                           "\n\nSave the project in another folder?",
+                       "Error", TMsgIcon::Question, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+        return SaveAsActionExecute();
+    }
+    return false;
+}
+
+void TTarvexEditor::WindowActivated() {
+    CommitValueEditors();
+    if (!m_fileIdentity || m_identityFileName != m_projectFileName || Modified()) {
+        return;
+    }
+    const std::filesystem::path file = PathFromUtf8(m_projectFileName);
+    const std::optional<TFileIdentity> now = ReadIdentity(file, ProjectFileCeiling);
+    if (!now || now->ContentHash == m_fileIdentity->ContentHash || now->ContentHash == m_reloadDeclined) {
+        return;
+    }
+    const std::string name = PathText(file.filename());
+    if (Message("The file " + name + " was changed by another program. Do you want to reload it?", "Confirm",
+                TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Yes) {
+        OpenProjectFile(m_projectFileName, false);
+    } else {
+        m_reloadDeclined = now->ContentHash;
+    }
+}
+
+bool TTarvexEditor::SaveAsActionExecute() {
     CommitValueEditors();
     TFileDialogRequest request = DialogRequest("SaveProjectDialog", ProjectFilter, "xml");
     request.OverwritePrompt = true;
@@ -149,11 +267,11 @@ void TTarvexEditor::SaveAsActionExecute() {
     request.Resizable = true;
     const std::optional<std::string> path = RunFileDialog(true, request);
     if (!path || path->empty()) {
-        return;
+        return false;
     }
     m_projectFileName = *path;
     HistoryChanged();
-    SaveActionExecute();
+    return SaveActionExecute();
 }
 
 void TTarvexEditor::PublishActionExecute() {
@@ -184,28 +302,6 @@ void TTarvexEditor::PublishActionExecute() {
     }
     Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
             TMsgIcon::Information);
-}
-
-std::string TTarvexEditor::PublishReport(const std::filesystem::path& target,
-                                         const TPublishResult& result) const {
-    const auto names = [](const std::vector<std::filesystem::path>& files) {
-        std::string text;
-        for (const std::filesystem::path& file : files) {
-            text += (text.empty() ? "" : ", ") + PathText(file.filename());
-        }
-        return text;
-    };
-    std::string report = "Not all files were published to the folder " + PathText(target.parent_path()) + ".";
-    if (!result.Written.empty()) {
-        report += "\nWritten: " + names(result.Written) + ".";
-    }
-    if (!result.Declined.empty()) {
-        report += "\nKept as they were, as you chose: " + names(result.Declined) + ".";
-    }
-    for (const std::string& error : result.Errors) {
-        report += "\n" + error;
-    }
-    return report;
 }
 
 void TTarvexEditor::ExitActionExecute() {

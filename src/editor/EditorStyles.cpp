@@ -48,7 +48,11 @@ void TTarvexEditor::MenuStyleTreeViewChanging(TTreeNode* newNode) {
 }
 
 void TTarvexEditor::CommitStyle(TTreeNode& node) {
-    CommitRows(m_menuStyleValueEditor, node.Style());
+    TMenuStyleRec typed = node.Style();
+    CommitRows(m_menuStyleValueEditor, typed);
+    if (!(typed == node.Style())) {
+        node.EditStyle() = std::move(typed);
+    }
 }
 
 void TTarvexEditor::LoadStyleEditor(const TTreeNode& node) {

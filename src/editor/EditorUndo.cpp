@@ -55,6 +55,12 @@ TTarvexEditor::TEditStep::TEditStep(TTarvexEditor& editor, std::string_view name
 
 TTarvexEditor::TEditStep::~TEditStep() {
     TTarvexEditor& e = m_editor;
+    // A named edit that leaves a menu without its style (Delete Style) takes the repair into its
+    // own step, so one undo brings both back; other commands get a "Repair menu style" step of
+    // its own when the preview refreshes.
+    if (e.m_editDepth == 1 && e.m_refreshPending && !e.m_editName.empty()) {
+        e.RepairMenuStyles();
+    }
     std::string name = e.m_editName;
     if (name.empty()) {
         const std::size_t rows = e.m_changedRows.size();
@@ -65,6 +71,9 @@ TTarvexEditor::TEditStep::~TEditStep() {
     e.m_history.EndStep(name, {e.m_selectedObject, e.m_selectedStyle});
     if (--e.m_editDepth == 0) {
         e.HistoryChanged();
+        if (e.m_refreshPending) {
+            e.RefreshPreview();
+        }
     }
 }
 
@@ -75,18 +84,23 @@ void TTarvexEditor::CommitRecord(TTreeNode& node) {
     const std::size_t noted = m_changedRows.size();
     if (node.IsStyle()) {
         CommitStyle(node);
-        NoteChangedFields(std::get<TMenuStyleRec>(before), std::as_const(node).Style(), m_changedRows);
+        NoteChangedFields(std::get<TMenuStyleRec>(before), node.Style(), m_changedRows);
     } else if (node.IsOptions()) {
         CommitMenuOptions(node);
-        NoteChangedFields(std::get<TMenuOptionsRec>(before), std::as_const(node).Options(), m_changedRows);
+        NoteChangedFields(std::get<TMenuOptionsRec>(before), node.Options(), m_changedRows);
     } else {
         CommitMenuItem(node);
-        NoteChangedFields(std::get<TMenuItemRec>(before), std::as_const(node).Item(), m_changedRows);
+        NoteChangedFields(std::get<TMenuItemRec>(before), node.Item(), m_changedRows);
         // The node shows the whole caption: a change past the field's end is a change too.
         if (node.Text() != textBefore && m_changedRows.size() == noted) {
             m_changedRows.emplace_back(ItemField("Caption").Caption);
         }
     }
+}
+
+void TTarvexEditor::EditDesign(std::string_view name, const std::function<void()>& change) {
+    TEditStep step(*this, name, TCommitFirst::Yes);
+    change();
 }
 
 // ---- undo and redo ----
@@ -123,9 +137,9 @@ void TTarvexEditor::UndoOrRedo(bool undo) {
         // options' drop-down until the next page switch.
         FillMenuStylePickList();
         ShowHistorySelection(*selection);
-        // A step returns to a design the generator has seen, so nothing should need repair; if
-        // something does, the repair is a step of its own (the script is written in one).
+        m_replayingHistory = true;
         RefreshPreview();
+        m_replayingHistory = false;
     }
     HistoryChanged();
 }
@@ -155,8 +169,13 @@ void TTarvexEditor::ShowHistorySelection(TDesignHistory::TSelection selection) {
 }
 
 void TTarvexEditor::HistoryChanged() {
-    SetActionEnabled(TActionId::UndoAction, m_history.CanUndo());
-    SetActionEnabled(TActionId::RedoAction, m_history.CanRedo());
+    // Saved, discarded or undone to what the file holds: nothing left to recover.
+    if (m_history.Modified()) {
+        m_recoveryDue = true;
+    } else {
+        RemoveRecoveryCopy();
+    }
+    CommandStatesMaybeChanged();
     std::string undo = UndoCaption();
     std::string redo = RedoCaption();
     if (undo != m_shownUndo || redo != m_shownRedo) {

@@ -23,17 +23,15 @@ using namespace editor_internal;
 TTarvexEditor::TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder)
     : m_ui(ui), m_appFolder(std::move(appFolder)), m_menuValueList(RowKeys<TMenuOptionsRec>()),
       m_menuItemValueEditor(RowKeys<TMenuItemRec>()), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()),
-      m_findFavoritesFolder(&FindFavoritesFolder) {
-    m_actionEnabled.fill(true);
-    // Save doubles as the project-open indicator: off until the first New.
-    m_actionEnabled[static_cast<std::size_t>(TActionId::SaveAction)] = false;
-    m_actionEnabled[static_cast<std::size_t>(TActionId::acHelpGroup)] = false;
-    m_actionEnabled[static_cast<std::size_t>(TActionId::UndoAction)] = false;
-    m_actionEnabled[static_cast<std::size_t>(TActionId::RedoAction)] = false;
-    for (TActionId id :
-         {TActionId::DelGroupAction, TActionId::DeleteMenuItemAction, TActionId::NewStyleAction,
-          TActionId::StyleTemplateAction, TActionId::DelStyleAction, TActionId::AddToFavoritesAction}) {
-        m_actionEnabled[static_cast<std::size_t>(id)] = false;
+      m_findFavoritesFolder(&FindFavoritesFolder), m_previewSite(TempFolder()) {
+    if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
+        m_previewSite.Restore(*site);
+    }
+    // New menu item starts on; Save doubles as the project-open indicator: off until the first
+    // New; the style commands wait for their page.
+    m_switchedOn[static_cast<std::size_t>(TActionId::NewMenuItemAction)] = true;
+    for (std::size_t i = 0; i < m_notifiedEnabled.size(); ++i) {
+        m_notifiedEnabled[i] = ActionEnabled(static_cast<TActionId>(i));
     }
     m_menuItemValueEditor.SetVisible(false);
 }
@@ -82,12 +80,12 @@ void TTarvexEditor::NotifyEditor(TValueEditorId id) {
     Notify([id](TEditorListener& l) { l.ValueEditorChanged(id); });
 }
 
-void TTarvexEditor::SetActionEnabled(TActionId id, bool enabled) {
-    bool& slot = m_actionEnabled[static_cast<std::size_t>(id)];
-    if (slot != enabled) {
-        slot = enabled;
-        Notify([](TEditorListener& l) { l.ActionsChanged(); });
-    }
+void TTarvexEditor::CustomizeActionBars1Execute() {
+    m_ui.ShowCustomizeDialog();
+}
+
+void TTarvexEditor::AboutActionExecute() {
+    m_ui.ShowAboutBox();
 }
 
 TMsgResult TTarvexEditor::Message(const std::string& text, const std::string& caption, TMsgIcon icon,
@@ -183,110 +181,6 @@ void TTarvexEditor::CommitValueEditors() {
     }
 }
 
-// ---- commands ----
-
-void TTarvexEditor::Execute(TActionId id) {
-    using A = TActionId;
-    switch (id) {
-    case A::NewAction:
-        NewActionExecute();
-        break;
-    case A::OpenAction:
-        OpenActionExecute();
-        break;
-    case A::SaveAction:
-        SaveActionExecute();
-        break;
-    case A::SaveAsAction:
-        SaveAsActionExecute();
-        break;
-    case A::PublishAction:
-        PublishActionExecute();
-        break;
-    case A::ExitAction:
-        ExitActionExecute();
-        break;
-    case A::ExportHtmlAction:
-        ExportHtmlActionExecute();
-        break;
-    case A::UndoAction:
-        UndoActionExecute();
-        break;
-    case A::RedoAction:
-        RedoActionExecute();
-        break;
-    case A::NewGroupAction:
-        NewGroupActionExecute();
-        break;
-    case A::DelGroupAction:
-        DelGroupActionExecute();
-        break;
-    case A::acHelpGroup:
-        // Shown for its place in the Menu menu; it has no command and stays disabled.
-        break;
-    case A::NewMenuItemAction:
-        NewMenuItemActionExecute();
-        break;
-    case A::DeleteMenuItemAction:
-        DeleteMenuItemActionExecute();
-        break;
-    case A::acHelpMenu:
-        acHelpMenuExecute();
-        break;
-    case A::NewStyleAction:
-        NewStyleActionExecute();
-        break;
-    case A::StyleTemplateAction:
-        StyleTemplateActionExecute();
-        break;
-    case A::DelStyleAction:
-        DelStyleActionExecute();
-        break;
-    case A::AddToFavoritesAction:
-        AddToFavoritesActionExecute();
-        break;
-    case A::acHelpStyles:
-        acHelpStylesExecute();
-        break;
-    case A::UpdatePreviewAction:
-        UpdatePreviewActionExecute();
-        break;
-    case A::OpenPreviewAction:
-        OpenPreviewActionExecute();
-        break;
-    case A::DefaultPreviewAction:
-        DefaultPreviewActionExecute();
-        break;
-    case A::ImportWinFavoritAction:
-        ImportWinFavoritActionExecute();
-        break;
-    case A::ImportBookmarksAction:
-        ImportBookmarksActionExecute();
-        break;
-    case A::ImportSitemapAction:
-        ImportSitemapActionExecute();
-        break;
-    case A::ImportPageNavAction:
-        ImportPageNavActionExecute();
-        break;
-    case A::CustomizeActionBars1:
-        m_ui.ShowCustomizeDialog();
-        break;
-    case A::HelpHowUseAction:
-        HelpHowUseActionExecute();
-        break;
-    case A::HomePageAction:
-        HomePageActionExecute();
-        break;
-    case A::EMailToUsAction:
-        EMailToUsActionExecute();
-        break;
-    case A::AboutAction:
-        m_ui.ShowAboutBox();
-        break;
-    }
-}
-
 // ---- start-up and shutdown ----
 
 void TTarvexEditor::FormShow() {
@@ -307,6 +201,7 @@ void TTarvexEditor::FormShow() {
     ObjectsTreeViewChanging(nullptr);
     SetObjectSelection(nullptr);
     ObjectsTreeViewChange(nullptr);
+    OfferRecovery();
 }
 
 bool TTarvexEditor::FormCloseQuery() {
@@ -316,8 +211,8 @@ bool TTarvexEditor::FormCloseQuery() {
     }
     switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
-        SaveActionExecute();
-        return true;
+        // The window stays when the save did not happen: closing would lose what was to be kept.
+        return SaveAnsweringQuestion();
     case TMsgResult::No:
         return true;
     default:
@@ -326,9 +221,12 @@ bool TTarvexEditor::FormCloseQuery() {
 }
 
 void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
+    // The close query let the window go: the changes were saved or the author discarded them.
+    RemoveRecoveryCopy();
+    m_projectLock.reset();
     m_favoritesBackup.reset();
     std::vector<std::string> failed;
-    if (!m_recentFiles.Save(m_appFolder / "menutarvex.dat")) {
+    if (!m_recentFiles.SaveMerged(m_appFolder / "menutarvex.dat")) {
         failed.push_back("menutarvex.dat");
     }
     if (saveWindowSettings) {

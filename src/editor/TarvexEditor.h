@@ -6,20 +6,26 @@
 #include "UserInterface.h"
 #include "ValueEditor.h"
 
+#include "base/FileIdentity.h"
+#include "base/LockFile.h"
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
 #include "import/WebImport.h"
 #include "model/DesignHistory.h"
 #include "model/Project.h"
 #include "preview/PreviewPage.h"
+#include "preview/PreviewSite.h"
 #include "preview/PublishFiles.h"
+#include "project/ProjectWriter.h"
 #include "project/RecentFilesList.h"
+#include "project/RecoveryCopy.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +45,8 @@ enum class TDragSource { ObjectsTreeView, Other };
 // Execute with its command's id.
 class TTarvexEditor {
 public:
+    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+
     // `appFolder` holds favorites.dat, menutarvex.dat, help/temp/ and help/online/.
     TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder);
     TTarvexEditor(const TTarvexEditor&) = delete;
@@ -57,7 +65,8 @@ public:
     bool TreeUpdateGuard() const { return m_treeUpdateGuard; }
     const std::string& ProjectFileName() const { return m_projectFileName; }
     TControlsPage ActivePage() const { return m_activePage; }
-    bool ActionEnabled(TActionId id) const { return m_actionEnabled[static_cast<std::size_t>(id)]; }
+    // What the command table's enabling rule says of the command now.
+    bool ActionEnabled(TActionId id) const;
     const TValueEditor& ValueEditor(TValueEditorId id) const;
     const TValueEditor& MenuValueList() const { return m_menuValueList; }
     const TValueEditor& MenuItemValueEditor() const { return m_menuItemValueEditor; }
@@ -67,6 +76,8 @@ public:
     const std::filesystem::path& AppFolder() const { return m_appFolder; }
     std::filesystem::path TempFolder() const;
     std::filesystem::path PreviewPagePath() const;
+    // Which files the preview may read and hand to the system.
+    const TPreviewSite& PreviewSite() const { return m_previewSite; }
     std::filesystem::path HelpPagePath(const std::string& page) const;
 
     // ---- view input ----
@@ -83,10 +94,17 @@ public:
     // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
     void CommitValueEditors();
 
+    // Makes `change` one named undo step of the design, for callers that change it other than
+    // through a command (tests, tools). What the value editors hold is committed first.
+    void EditDesign(std::string_view name, const std::function<void()>& change);
+
     // ---- commands ----
-    // Runs the command `id` as its menu entry, toolbar button or shortcut does; the two that are
-    // window work (the Customize dialog, the About box) go to the UserInterface.
+    // Runs the command `id`'s handler from the command table, as its menu entry, toolbar button or
+    // shortcut does.
     void Execute(TActionId id);
+    // Window work: they go to the UserInterface.
+    void CustomizeActionBars1Execute();
+    void AboutActionExecute();
 
     // ---- undo and redo ----
     // Whether the design differs from the one opened, created or last saved.
@@ -121,10 +139,30 @@ public:
     // Opens `path` as Open does once a file is chosen. `askToSave` false: the design in the
     // window is the untouched one of the start-up, replaced without the save question.
     void OpenProjectFile(const std::string& path, bool askToSave = true);
-    void SaveActionExecute();
-    void SaveAsActionExecute();
+    // A file dropped on the window: a project opens, a bookmarks file, site map or page goes to
+    // its import; anything else is refused with a message.
+    void OpenDroppedFile(const std::string& path);
+    // True when the project file was written.
+    bool SaveActionExecute();
+    bool SaveAsActionExecute();
+    // The two as commands, whose outcome the author sees for themselves.
+    void SaveCommand() { SaveActionExecute(); }
+    void SaveAsCommand() { SaveAsActionExecute(); }
     void PublishActionExecute();
     void ExitActionExecute();
+    // The window came back to the front: a project file another program changed meanwhile is
+    // offered for reloading when the design holds no unsaved change.
+    void WindowActivated();
+
+    // ---- recovery copies ----
+    // Whether the design changed since its recovery copy was written. The window writes it a few
+    // seconds after a change (WriteRecoveryCopy), so typing never waits for the disk.
+    bool RecoveryCopyDue() const { return m_recoveryDue; }
+    void WriteRecoveryCopy();
+    // Offers in one question the copies that windows no longer running left: Recover (the newest
+    // comes back as a changed design under its own file name), Discard, or Later.
+    void OfferRecovery();
+    std::filesystem::path RecoveryFolder() const { return m_appFolder / "recovery"; }
 
     // ---- objects tree ----
     void ObjectsTreeViewChanging(TTreeNode* newNode);
@@ -207,9 +245,13 @@ public:
     void SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder);
 
 private:
+    friend struct TCommandRules;
+
+    using TImportReader = TImportChoices (*)(const std::filesystem::path&);
     void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
-                      const std::string& caption,
-                      const std::function<TImportChoices(const std::filesystem::path&)>& read);
+                      const std::string& caption, TImportReader read);
+    // Reads `file`, lets the author review its tree and adds what was kept as one step.
+    void ReviewImport(const std::filesystem::path& file, const std::string& caption, TImportReader read);
 
     enum class TScriptOutcome { Written, Refused, NotWritten };
     enum class TCommitFirst { No, Yes };
@@ -229,14 +271,34 @@ private:
         TTarvexEditor& m_editor;
     };
 
-    // The sentences of Publish's closing report when not all three files were written.
-    std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) const;
-
+    void RemoveRecoveryCopy();
+    void RecoverDesign(const TRecoveryCopy& copy);
+    enum class TDiskAnswer { Write, SaveAs, Cancel };
+    // Before Save writes over the project file: asks when another program changed it since.
+    TDiskAnswer CheckDiskBeforeSave();
+    // A lock on `file` for this window, asking first (with `ask`) when another window holds it;
+    // nothing when the author cancels, an empty lock when there is nothing new to hold. Keeps the lock this
+    // window already holds on the same file.
+    std::optional<std::unique_ptr<TLockFile>> LockProjectFile(const std::filesystem::path& file,
+                                                              bool ask = true);
+    // Notes what the project file is now, after it was read or written.
+    void KeepFileIdentity(std::optional<TFileIdentity> identity);
+    // Save after a Yes to the save question; false (with the file name as it was) when nothing
+    // was written, and the command that asked must stop.
+    bool SaveAnsweringQuestion();
     TValueEditor& MutableEditor(TValueEditorId id);
     TScriptOutcome WriteScript();
+    // Points every written menu whose style is gone at the first style, as one step of its own,
+    // with the generator's box for each; the script would use that style anyway.
+    void RepairMenuStyles();
+    // Gives each written level without options a Menu Options node (main-menu defaults) first.
+    void AddMissingMenuOptions();
     void SetObjectSelection(TTreeNode* node);
     void SetStyleSelection(TTreeNode* node);
+    // For the commands whose rule is SwitchedOn: the events that concern them switch them.
     void SetActionEnabled(TActionId id, bool enabled);
+    // Tells the listeners when a command's enabled state differs from what they were last told.
+    void CommandStatesMaybeChanged();
     // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed
     // for the step's name.
     void CommitRecord(TTreeNode& node);
@@ -249,6 +311,10 @@ private:
     void LoadStyleEditor(const TTreeNode& node);
     // Reports a failed preview-page write, or shows the page that was written.
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
+    // The folder whose files the author's page may use: its own, or one above it the author
+    // picks when the page refers upwards. Nothing when the author cancels.
+    std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
+    void KeepPreviewSite();
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     void DeleteSelectedObject();
     void DeleteSelectedStyle();
@@ -262,6 +328,9 @@ private:
     void HistoryChanged();
     TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
                        TMsgButtons buttons = TMsgButtons::Ok);
+    // Says why a save failed, naming the file's own folder; offers Save as where the folder is
+    // the reason.
+    bool ReportFailedSave(TSaveStatus status);
     std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);
     void NotifyEditor(TValueEditorId id);
     template <typename F> void Notify(F&& f) {
@@ -286,27 +355,46 @@ private:
     std::string m_shownTitle;
     TTreeNode* m_selectedObject = nullptr;
     TTreeNode* m_selectedStyle = nullptr;
-    // The node whose record an objects editor was last loaded from; the generator's repairs of
-    // that record are carried into the options editor so a stale style name is not committed back.
+    // The node whose record an objects editor was last loaded from; a style repair of that record
+    // is carried into the options editor so a stale style name is not committed back.
     TTreeNode* m_loadedObject = nullptr;
     bool m_treeUpdateGuard = false;
+    // A RefreshPreview asked for inside an edit step, run when the outermost step ends.
+    bool m_refreshPending = false;
+    // Undo or redo is showing the design a step left; no repair may take that step's place.
+    bool m_replayingHistory = false;
     // The last RefreshPreview could not write menu.js; the commands that called it stop there.
     bool m_scriptNotWritten = false;
     // The last RefreshPreview's generator refused (no style): there is no script to publish.
     bool m_scriptRefused = false;
+    // The author has been told the design cannot be compiled.
+    bool m_refusalSaid = false;
     // The script warnings the window lists now, so it is told only when they change.
     std::vector<std::string> m_listedWarnings;
     std::string m_projectFileName;
+    // The project file as this design last read or wrote it, and which file that was.
+    std::optional<TFileIdentity> m_fileIdentity;
+    std::string m_identityFileName;
+    // Tells other windows that this one has the project file open; none for a design never saved
+    // or a folder that takes no lock.
+    std::unique_ptr<TLockFile> m_projectLock;
+    // This window, as its recovery copy names it.
+    TLockOwner m_window = NewWindowOwner();
+    bool m_recoveryDue = false;
+    // The content of a change on disk the author chose not to reload: not offered again.
+    std::optional<std::uint64_t> m_reloadDeclined;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
-    std::array<bool, ActionCount> m_actionEnabled{};
+    // The state of the commands switched on and off by events rather than derived.
+    std::array<bool, ActionCount> m_switchedOn{};
+    std::array<bool, ActionCount> m_notifiedEnabled{};
 
     TValueEditor m_menuValueList;
     TValueEditor m_menuItemValueEditor;
     TValueEditor m_menuStyleValueEditor;
 
     std::vector<TFavoriteStyleRec> m_favoriteStyles;
-    // How favorites.dat read at start-up: one that did not read cleanly is kept as a backup
-    // before the close writes a new one.
+    // favorites.dat as this window last read or wrote it: what its own changes are measured from.
+    std::vector<TFavoriteStyleRec> m_favoritesBase;
     TFavoritesFileState m_favoritesState = TFavoritesFileState::Missing;
     std::optional<std::filesystem::path> m_favoritesBackup;
     TRecentFilesList m_recentFiles;
@@ -315,6 +403,7 @@ private:
     std::map<std::string, std::string> m_lastDialogNames;
 
     std::function<std::optional<std::filesystem::path>()> m_findFavoritesFolder;
+    TPreviewSite m_previewSite;
 };
 
 } // namespace tarvex

@@ -16,8 +16,18 @@ namespace tarvex {
 // is UTF-8, as record text is.
 
 enum class TMsgIcon { Information, Question, Warning, Error };
-enum class TMsgButtons { Ok, OkCancel, YesNoCancel };
-// Closing a box without choosing answers Cancel (or Ok for a box that only has OK).
+// The last three name their buttons for what they do: Overwrite (Yes), "Save as…" (No) and Cancel;
+// "Open anyway" (Ok) and Cancel; Recover (Yes, the default), Discard (No) and Later (Cancel).
+enum class TMsgButtons {
+    Ok,
+    OkCancel,
+    YesNoCancel,
+    YesNo,
+    OverwriteSaveAsCancel,
+    OpenAnywayCancel,
+    RecoverDiscardLater
+};
+// Closing a box without choosing answers Cancel (or Ok for a box that only has OK; No for Yes/No).
 enum class TMsgResult { Ok, Cancel, Yes, No };
 
 // One of the four file dialogs of the main window; the window may use the name to keep per-dialog state.
@@ -60,6 +70,9 @@ public:
     // itself before an existing file is chosen.
     virtual std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) = 0;
+    // A folder picker under `caption`, opening at `initialFolder`; nothing when cancelled.
+    virtual std::optional<std::string> ChooseFolder(const std::string& caption,
+                                                    const std::string& initialFolder) = 0;
 
     // The colour dialog; it remembers the colour chosen last (black the first time). The value has
     // red in the lowest byte, then green, then blue. Nothing when cancelled.

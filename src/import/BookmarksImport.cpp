@@ -44,11 +44,19 @@ const GumboNode* FolderList(const GumboNode* dt, std::unordered_set<const GumboN
     return nullptr;
 }
 
+// A folder's list, the group its entries go into, and the lists of the folders found in it.
+struct TFolderList {
+    const GumboNode* List;
+    TImportEntry* Group;
+    int Depth;
+    std::vector<TFolderList> Inner;
+};
+
 class TBookmarksReader {
 public:
     TImportResult Read(const GumboNode* document) {
-        const GumboNode* top = FindFirst(document, GUMBO_TAG_DL);
-        if (!top) {
+        const GumboNode* topList = FindFirst(document, GUMBO_TAG_DL);
+        if (!topList) {
             return {std::nullopt, "The file holds no bookmarks."};
         }
         TImportEntry root;
@@ -59,19 +67,30 @@ public:
             root.Caption = DefaultRootCaption;
         }
         // Each list is read whole before its folders' lists, so the entries it made stay put.
-        std::vector<std::pair<const GumboNode*, std::pair<TImportEntry*, int>>> pending{{top, {&root, 1}}};
-        while (!pending.empty()) {
-            const auto [list, target] = pending.back();
-            pending.pop_back();
-            std::vector<std::pair<std::size_t, const GumboNode*>> folders;
-            ReadList(list, *target.first, folders);
-            if (!folders.empty() && target.second >= ImportGroupDepthLimit) {
-                return {std::nullopt, "The bookmarks nest folders deeper than " +
-                                          std::to_string(ImportGroupDepthLimit) + " levels."};
-            }
-            for (const auto& [index, folderList] : folders) {
-                pending.push_back({folderList, {&target.first->Children[index], target.second + 1}});
-            }
+        TFolderList top{topList, &root, 1, {}};
+        bool tooDeep = false;
+        WalkDepthFirst(
+            &top,
+            [](TFolderList& list, std::size_t i) { return i < list.Inner.size() ? &list.Inner[i] : nullptr; },
+            [&](TFolderList& list) {
+                if (tooDeep) {
+                    return false;
+                }
+                std::vector<std::pair<std::size_t, const GumboNode*>> folders;
+                ReadList(list.List, *list.Group, folders);
+                tooDeep = !folders.empty() && list.Depth >= ImportGroupDepthLimit;
+                if (tooDeep) {
+                    return false;
+                }
+                for (const auto& [index, folderList] : folders) {
+                    list.Inner.push_back({folderList, &list.Group->Children[index], list.Depth + 1, {}});
+                }
+                return true;
+            },
+            [](TFolderList& list) { list.Inner.clear(); });
+        if (tooDeep) {
+            return {std::nullopt, "The bookmarks nest folders deeper than " +
+                                      std::to_string(ImportGroupDepthLimit) + " levels."};
         }
         if (m_links == 0) {
             return {std::nullopt, "The file holds no bookmarks."};
@@ -83,26 +102,20 @@ private:
     // The entries of one list, in order, into `group`; `folders` gets each folder's own list.
     void ReadList(const GumboNode* list, TImportEntry& group,
                   std::vector<std::pair<std::size_t, const GumboNode*>>& folders) {
-        std::vector<const GumboNode*> pending;
-        const auto pushChildren = [&pending](const GumboNode* node) {
-            const std::vector<const GumboNode*> children = ElementChildren(node);
-            pending.insert(pending.end(), children.rbegin(), children.rend());
-        };
-        pushChildren(list);
-        while (!pending.empty()) {
-            const GumboNode* node = pending.back();
-            pending.pop_back();
-            if (IsElement(node, GUMBO_TAG_DT)) {
-                ReadTerm(node, group, folders);
-            } else if (IsElement(node, GUMBO_TAG_DL)) {
-                // A list no folder owns: its entries belong to this level.
-                if (!m_claimed.contains(node)) {
-                    pushChildren(node);
-                }
-            } else if (IsElement(node, GUMBO_TAG_P) || IsElement(node, GUMBO_TAG_DIV)) {
-                pushChildren(node);
+        WalkDepthFirst(list, GumboChildAt, [&](const GumboNode& node) {
+            if (&node == list) {
+                return true;
             }
-        }
+            if (IsElement(&node, GUMBO_TAG_DT)) {
+                ReadTerm(&node, group, folders);
+                return false;
+            }
+            // A list no folder owns: its entries belong to this level.
+            if (IsElement(&node, GUMBO_TAG_DL)) {
+                return !m_claimed.contains(&node);
+            }
+            return IsElement(&node, GUMBO_TAG_P) || IsElement(&node, GUMBO_TAG_DIV);
+        });
     }
 
     void ReadTerm(const GumboNode* dt, TImportEntry& group,

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <set>
 #include <system_error>
 
 namespace tarvex {
@@ -88,20 +89,59 @@ bool IsShortcutName(std::string_view name) {
            StartsWithUpperCased(name.substr(dot), ".URL");
 }
 
-// The recursion is bounded by the depth rule, so even a link loop ends after three levels.
-void ScanFolder(const fs::path& folder, TFavoriteEntry& parent, int depth) {
+// What one scan has seen: the folders read (by their real path) and how many entries it made.
+struct TScan {
+    fs::path Root;
+    std::set<fs::path> Read;
+    std::size_t Entries = 0;
+    bool Cut = false;
+
+    // A folder is read once: a link back to one already read, or to a folder that holds the
+    // scanned one, would list the same entries again and again.
+    bool ShouldRead(const fs::path& folder) {
+        std::error_code ec;
+        const fs::path real = fs::weakly_canonical(folder, ec);
+        if (ec) {
+            return false;
+        }
+        if (Read.contains(real)) {
+            return false;
+        }
+        const auto [end, unused] = std::mismatch(real.begin(), real.end(), Root.begin(), Root.end());
+        if (end == real.end()) {
+            return false;
+        }
+        Read.insert(real);
+        return true;
+    }
+
+    bool Count() {
+        if (Entries >= FavoritesEntryLimit) {
+            Cut = true;
+            return false;
+        }
+        ++Entries;
+        return true;
+    }
+};
+
+// The recursion is bounded by the depth rule: three levels at most.
+void ScanFolder(const fs::path& folder, TFavoriteEntry& parent, int depth, TScan& scan) {
     for (TFolderItem& item : ListFolder(folder)) {
+        if (scan.Cut) {
+            return;
+        }
         if (item.IsFolder) {
-            if (depth > DeepestListedFolder) {
+            if (depth > DeepestListedFolder || !scan.ShouldRead(item.Path) || !scan.Count()) {
                 continue;
             }
             TFavoriteEntry entry;
             entry.Kind = TFavoriteEntry::TKind::Folder;
             entry.Text = item.Name;
             entry.Path = item.PathText;
-            ScanFolder(item.Path, entry, depth + 1);
+            ScanFolder(item.Path, entry, depth + 1, scan);
             parent.Children.push_back(std::move(entry));
-        } else if (IsShortcutName(item.Name)) {
+        } else if (IsShortcutName(item.Name) && scan.Count()) {
             TFavoriteEntry entry;
             entry.Kind = TFavoriteEntry::TKind::Shortcut;
             entry.Text = item.Name.substr(0, item.Name.rfind('.'));
@@ -132,7 +172,12 @@ TFavoriteEntry ScanFavoritesFolder(const fs::path& favorites) {
     root.Kind = TFavoriteEntry::TKind::Root;
     root.Text = RootText;
     root.Path = PathText(favorites);
-    ScanFolder(favorites, root, 1);
+    TScan scan;
+    std::error_code ec;
+    scan.Root = fs::weakly_canonical(favorites, ec);
+    scan.Read.insert(scan.Root);
+    ScanFolder(favorites, root, 1, scan);
+    root.Cut = scan.Cut;
     return root;
 }
 
@@ -156,6 +201,55 @@ std::optional<std::string> ReadInternetShortcut(const fs::path& file) {
         return std::nullopt;
     }
     return ParseInternetShortcut(*bytes);
+}
+
+TImportResult ReadFavoritesFolder(const TFavoriteEntry& folder, bool subfolders,
+                                  const std::function<std::string(std::string_view)>& caption) {
+    TImportEntry root;
+    std::string unreadable;
+    // The imported group of each open folder; a folder's entry is the last of its parent's
+    // children while the walk is inside it, so growing the parent's list later moves nothing held.
+    std::vector<TImportEntry*> groups;
+    const auto childAt = [](const TFavoriteEntry& entry, std::size_t i) {
+        return i < entry.Children.size() ? &entry.Children[i] : nullptr;
+    };
+    WalkDepthFirst(
+        &folder, childAt,
+        [&](const TFavoriteEntry& entry) {
+            TImportEntry* to = groups.empty() ? &root : &groups.back()->Children.emplace_back();
+            to->Caption = caption(entry.Text);
+            if (entry.Kind == TFavoriteEntry::TKind::Shortcut) {
+                const std::optional<std::string> address = ReadInternetShortcut(PathFromUtf8(entry.Path));
+                if (!address) {
+                    // One bad file costs its own item, not the rest of the folder.
+                    if (!groups.empty()) {
+                        groups.back()->Children.pop_back();
+                    }
+                    unreadable += "\n" + entry.Path;
+                    return false;
+                }
+                to->Address = EnteredText(*address);
+                return false;
+            }
+            if (!groups.empty() && !subfolders) {
+                groups.back()->Children.pop_back();
+                return false;
+            }
+            to->IsGroup = true;
+            groups.push_back(to);
+            return true;
+        },
+        [&](const TFavoriteEntry&) { groups.pop_back(); });
+    std::string error;
+    if (!unreadable.empty()) {
+        error = "These shortcut files could not be read and were left out:" + unreadable;
+    }
+    if (folder.Cut) {
+        error += std::string(error.empty() ? "" : "\n") + "The folder holds more than " +
+                 std::to_string(FavoritesEntryLimit) + " entries; only the first " +
+                 std::to_string(FavoritesEntryLimit) + " were read.";
+    }
+    return {std::move(root), std::move(error)};
 }
 
 } // namespace tarvex

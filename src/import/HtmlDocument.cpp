@@ -19,7 +19,7 @@ THtmlDocument::THtmlDocument(std::string_view bytes, std::string_view what) {
     }
     // The parser reads UTF-8; older pages are in the Windows code page.
     m_text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
-    const THtmlShape shape = MeasureHtml(m_text, HtmlNestingLimit);
+    const THtmlShape shape = MeasureHtml(m_text, HtmlNestingLimit, HtmlElementLimit);
     if (shape.StartTags > HtmlElementLimit) {
         m_error = subject + " has too many elements to import (more than " +
                   std::to_string(HtmlElementLimit) + ").";
@@ -118,6 +118,15 @@ const GumboVector* ChildList(const GumboNode* node) {
     return nullptr;
 }
 
+} // namespace
+
+const GumboNode* GumboChildAt(const GumboNode& node, std::size_t i) {
+    const GumboVector* list = ChildList(&node);
+    return list && i < list->length ? static_cast<const GumboNode*>(list->data[i]) : nullptr;
+}
+
+namespace {
+
 bool IsWordBreaking(GumboTag tag) {
     switch (tag) {
     case GUMBO_TAG_BR:
@@ -143,47 +152,34 @@ bool IsWordBreaking(GumboTag tag) {
 
 std::string TextOf(const GumboNode* node) {
     std::string text;
-    std::vector<const GumboNode*> pending{node};
-    while (!pending.empty()) {
-        const GumboNode* current = pending.back();
-        pending.pop_back();
-        if (current->type == GUMBO_NODE_TEXT || current->type == GUMBO_NODE_WHITESPACE ||
-            current->type == GUMBO_NODE_CDATA) {
-            text += current->v.text.text;
-            continue;
+    WalkDepthFirst(node, GumboChildAt, [&text](const GumboNode& current) {
+        if (current.type == GUMBO_NODE_TEXT || current.type == GUMBO_NODE_WHITESPACE ||
+            current.type == GUMBO_NODE_CDATA) {
+            text += current.v.text.text;
+            return false;
         }
-        if (IsElement(current, GUMBO_TAG_SCRIPT) || IsElement(current, GUMBO_TAG_STYLE) ||
-            IsElement(current, GUMBO_TAG_TEMPLATE)) {
-            continue;
-        }
-        if (const GumboVector* list = ChildList(current)) {
-            for (unsigned i = list->length; i-- > 0;) {
-                pending.push_back(static_cast<const GumboNode*>(list->data[i]));
-            }
+        if (IsElement(&current, GUMBO_TAG_SCRIPT) || IsElement(&current, GUMBO_TAG_STYLE) ||
+            IsElement(&current, GUMBO_TAG_TEMPLATE)) {
+            return false;
         }
         // Block boundaries and line breaks separate words; inline markup does not.
-        if (current->type == GUMBO_NODE_ELEMENT && IsWordBreaking(current->v.element.tag)) {
+        if (current.type == GUMBO_NODE_ELEMENT && IsWordBreaking(current.v.element.tag)) {
             text += ' ';
         }
-    }
+        return true;
+    });
     return ImportedText(text);
 }
 
 const GumboNode* FindFirst(const GumboNode* node, GumboTag tag) {
-    std::vector<const GumboNode*> pending{node};
-    while (!pending.empty()) {
-        const GumboNode* current = pending.back();
-        pending.pop_back();
-        if (IsElement(current, tag)) {
-            return current;
+    const GumboNode* found = nullptr;
+    WalkDepthFirst(node, GumboChildAt, [&](const GumboNode& current) {
+        if (!found && IsElement(&current, tag)) {
+            found = &current;
         }
-        if (const GumboVector* list = ChildList(current)) {
-            for (unsigned i = list->length; i-- > 0;) {
-                pending.push_back(static_cast<const GumboNode*>(list->data[i]));
-            }
-        }
-    }
-    return nullptr;
+        return !found;
+    });
+    return found;
 }
 
 } // namespace tarvex

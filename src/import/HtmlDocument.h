@@ -2,6 +2,8 @@
 // An HTML page parsed by the HTML5 parser, for the importers. The parser's memory is held here and
 // freed without walking the tree, so no page, however deep, can exhaust the stack.
 
+#include "base/DepthFirstWalk.h"
+
 #include <gumbo.h>
 
 #include <cstddef>
@@ -42,6 +44,8 @@ private:
 
 // Element children and descendants, in document order.
 std::vector<const GumboNode*> ElementChildren(const GumboNode* node);
+// Every child of a document, element or template node, text included; for WalkDepthFirst.
+const GumboNode* GumboChildAt(const GumboNode& node, std::size_t i);
 bool IsElement(const GumboNode* node, GumboTag tag);
 // The attribute's value, or nothing.
 const char* AttributeOf(const GumboNode* node, const char* name);

@@ -42,30 +42,30 @@ TTreeNode* AppendImportedGroup(TProject& project, TTreeNode* parent, const TImpo
 }
 
 void AppendChildren(TProject& project, TTreeNode* group, const TImportEntry& entry) {
-    struct TPending {
-        TTreeNode* Group;
-        const TImportEntry* Entry;
-    };
-    // An explicit stack: how deep a source nests is up to whoever wrote the file.
-    std::vector<TPending> pending{{group, &entry}};
-    while (!pending.empty()) {
-        const TPending current = pending.back();
-        pending.pop_back();
-        for (const TImportEntry& child : current.Entry->Children) {
+    // The design's group of each open imported group.
+    std::vector<TTreeNode*> groups;
+    WalkDepthFirst(
+        &entry, ImportChildAt<const TImportEntry>,
+        [&](const TImportEntry& child) {
+            if (&child == &entry) {
+                groups.push_back(group);
+                return true;
+            }
             if (!child.Included) {
-                continue;
+                return false;
             }
             if (!child.IsGroup) {
                 TMenuItemRec item;
                 FillDefaultMenuItem(item);
                 item.Caption = child.Caption;
                 item.Address = child.Address;
-                AppendItemNode(project, current.Group, TNodeKind::MenuItem, item);
-                continue;
+                AppendItemNode(project, groups.back(), TNodeKind::MenuItem, item);
+                return false;
             }
-            pending.push_back({AppendImportedGroup(project, current.Group, child), &child});
-        }
-    }
+            groups.push_back(AppendImportedGroup(project, groups.back(), child));
+            return true;
+        },
+        [&](const TImportEntry&) { groups.pop_back(); });
 }
 
 int HexValue(char c) {
@@ -120,6 +120,21 @@ std::string ReadableSegment(std::string_view segment) {
 }
 
 std::optional<TImportKind> DetectImportKindOfText(std::string_view bytes) {
+    // A compressed site map (sitemap.xml.gz) goes to the site-map reader, which says to unpack it.
+    if (bytes.starts_with("\x1F\x8B")) {
+        return TImportKind::Sitemap;
+    }
+    // UTF-16 is told apart by its markup's ASCII letters; the readers then accept it or say why not.
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        std::string narrow;
+        for (const char c : bytes.substr(2, 2 * SniffSize)) {
+            if (c != '\0') {
+                narrow += c;
+            }
+        }
+        const bool bomAgain = narrow.starts_with("\xFF\xFE") || narrow.starts_with("\xFE\xFF");
+        return bomAgain ? std::nullopt : DetectImportKindOfText(narrow);
+    }
     const std::string head = AsciiLower(bytes.substr(0, SniffSize));
     const std::string squeezed = Squeezed(head);
     if (squeezed.find(Squeezed(BookmarkDoctype)) != std::string::npos ||
@@ -194,18 +209,10 @@ void AppendImportedEntries(TProject& project, TTreeNode* parent, const TImportEn
 
 std::size_t CountIncludedEntries(const TImportEntry& root) {
     std::size_t count = 0;
-    std::vector<const TImportEntry*> pending{&root};
-    while (!pending.empty()) {
-        const TImportEntry* entry = pending.back();
-        pending.pop_back();
-        if (!entry->Included) {
-            continue;
-        }
-        ++count;
-        for (const TImportEntry& child : entry->Children) {
-            pending.push_back(&child);
-        }
-    }
+    WalkDepthFirst(&root, ImportChildAt<const TImportEntry>, [&count](const TImportEntry& entry) {
+        count += entry.Included ? 1 : 0;
+        return entry.Included;
+    });
     return count;
 }
 

@@ -2,6 +2,7 @@
 // A menu tree read from another program's file (bookmarks, a site map, a page's navigation),
 // shown for review before it becomes groups and items of the design.
 
+#include "base/DepthFirstWalk.h"
 #include "model/Project.h"
 
 #include <filesystem>
@@ -22,6 +23,11 @@ struct TImportEntry {
     bool Included = true;
     std::vector<TImportEntry> Children;
 };
+
+// The child list of an imported tree, for WalkDepthFirst; `TEntry` a TImportEntry, const or not.
+template <typename TEntry> TEntry* ImportChildAt(TEntry& entry, std::size_t i) {
+    return i < entry.Children.size() ? &entry.Children[i] : nullptr;
+}
 
 // Either a tree (a group) or the message that says why nothing can be added.
 struct TImportResult {

@@ -48,44 +48,30 @@ std::string AddressOf(const GumboNode* anchor) {
 
 // The item's own link: the first one in it outside its nested lists.
 const GumboNode* ItemAnchor(const GumboNode* li) {
-    std::vector<const GumboNode*> pending;
-    const std::vector<const GumboNode*> children = ElementChildren(li);
-    pending.assign(children.rbegin(), children.rend());
-    while (!pending.empty()) {
-        const GumboNode* node = pending.back();
-        pending.pop_back();
-        if (IsElement(node, GUMBO_TAG_A)) {
-            return node;
+    const GumboNode* anchor = nullptr;
+    WalkDepthFirst(li, GumboChildAt, [&](const GumboNode& node) {
+        if (&node == li) {
+            return true;
         }
-        if (IsList(node) || IsElement(node, GUMBO_TAG_LI) || IsSkipped(node)) {
-            continue;
+        if (!anchor && IsElement(&node, GUMBO_TAG_A)) {
+            anchor = &node;
         }
-        const std::vector<const GumboNode*> inner = ElementChildren(node);
-        pending.insert(pending.end(), inner.rbegin(), inner.rend());
-    }
-    return nullptr;
+        return !anchor && !IsList(&node) && !IsElement(&node, GUMBO_TAG_LI) && !IsSkipped(&node);
+    });
+    return anchor;
 }
 
 // The item's own words when it has no link (a heading over its submenu): its text outside lists.
 std::string ItemText(const GumboNode* li) {
     std::string text;
-    std::vector<const GumboNode*> pending{li};
-    while (!pending.empty()) {
-        const GumboNode* node = pending.back();
-        pending.pop_back();
-        if (node->type == GUMBO_NODE_TEXT) {
-            text += node->v.text.text;
+    WalkDepthFirst(li, GumboChildAt, [&](const GumboNode& node) {
+        if (node.type == GUMBO_NODE_TEXT) {
+            text += node.v.text.text;
             text += ' ';
-            continue;
+            return false;
         }
-        if (node->type != GUMBO_NODE_ELEMENT || (node != li && (IsList(node) || IsSkipped(node)))) {
-            continue;
-        }
-        const GumboVector& list = node->v.element.children;
-        for (unsigned i = list.length; i-- > 0;) {
-            pending.push_back(static_cast<const GumboNode*>(list.data[i]));
-        }
-    }
+        return node.type == GUMBO_NODE_ELEMENT && (&node == li || (!IsList(&node) && !IsSkipped(&node)));
+    });
     return ImportedText(text);
 }
 
@@ -95,25 +81,35 @@ struct TLevel {
     const GumboNode* Skip;
     TImportEntry* Group;
     int Depth;
+    // The levels of the entries read in it, while the walk is inside it.
+    std::vector<TLevel> Inner;
 };
 
 class TNavigationReader {
 public:
     // False when the navigation nests deeper than a menu may.
     bool Read(const GumboNode* container, TImportEntry& root) {
-        std::vector<TLevel> pending{{container, nullptr, &root, 1}};
-        while (!pending.empty()) {
-            const TLevel level = pending.back();
-            pending.pop_back();
-            std::vector<std::pair<std::size_t, TLevel>> sublevels;
-            ReadLevel(level, sublevels);
-            for (auto& [index, sublevel] : sublevels) {
-                if (sublevel.Depth > ImportGroupDepthLimit) {
+        TLevel top{container, nullptr, &root, 1, {}};
+        bool tooDeep = false;
+        WalkDepthFirst(
+            &top,
+            [](TLevel& level, std::size_t i) { return i < level.Inner.size() ? &level.Inner[i] : nullptr; },
+            [&](TLevel& level) {
+                if (tooDeep) {
                     return false;
                 }
-                sublevel.Group = &level.Group->Children[index];
-                pending.push_back(sublevel);
-            }
+                std::vector<std::pair<std::size_t, TLevel>> sublevels;
+                ReadLevel(level, sublevels);
+                for (auto& [index, sublevel] : sublevels) {
+                    tooDeep = tooDeep || sublevel.Depth > ImportGroupDepthLimit;
+                    sublevel.Group = &level.Group->Children[index];
+                    level.Inner.push_back(std::move(sublevel));
+                }
+                return !tooDeep;
+            },
+            [](TLevel& level) { level.Inner.clear(); });
+        if (tooDeep) {
+            return false;
         }
         Prune(root);
         return true;
@@ -123,71 +119,66 @@ public:
 
 private:
     void ReadLevel(const TLevel& level, std::vector<std::pair<std::size_t, TLevel>>& sublevels) {
-        std::vector<const GumboNode*> pending;
-        const auto pushChildren = [&pending](const GumboNode* node) {
-            const std::vector<const GumboNode*> children = ElementChildren(node);
-            pending.insert(pending.end(), children.rbegin(), children.rend());
-        };
-        pushChildren(level.Container);
-        while (!pending.empty()) {
-            const GumboNode* node = pending.back();
-            pending.pop_back();
-            if (node == level.Skip || IsSkipped(node)) {
-                continue;
+        WalkDepthFirst(level.Container, GumboChildAt, [&](const GumboNode& node) {
+            if (&node == level.Container) {
+                return true;
             }
-            if (IsElement(node, GUMBO_TAG_LI)) {
-                TImportEntry entry;
-                const GumboNode* anchor = ItemAnchor(node);
-                if (anchor) {
-                    entry.Caption = LinkCaption(anchor);
-                    entry.Address = AddressOf(anchor);
-                    ++m_links;
-                }
-                if (entry.Caption.empty()) {
-                    entry.Caption = anchor ? ImportedText(entry.Address) : ItemText(node);
-                }
-                level.Group->Children.push_back(std::move(entry));
-                sublevels.push_back(
-                    {level.Group->Children.size() - 1, {node, anchor, nullptr, level.Depth + 1}});
-                continue;
+            if (&node == level.Skip || IsSkipped(&node)) {
+                return false;
             }
-            if (IsElement(node, GUMBO_TAG_A)) {
-                TImportEntry entry;
-                entry.Caption = LinkCaption(node);
-                entry.Address = AddressOf(node);
-                if (entry.Caption.empty()) {
-                    entry.Caption = ImportedText(entry.Address);
-                }
-                if (!entry.Caption.empty()) {
-                    level.Group->Children.push_back(std::move(entry));
-                    ++m_links;
-                }
-                continue;
+            if (IsElement(&node, GUMBO_TAG_LI)) {
+                ReadItem(level, &node, sublevels);
+                return false;
             }
-            pushChildren(node);
+            if (IsElement(&node, GUMBO_TAG_A)) {
+                ReadLink(level, &node);
+                return false;
+            }
+            return true;
+        });
+    }
+
+    void ReadItem(const TLevel& level, const GumboNode* node,
+                  std::vector<std::pair<std::size_t, TLevel>>& sublevels) {
+        TImportEntry entry;
+        const GumboNode* anchor = ItemAnchor(node);
+        if (anchor) {
+            entry.Caption = LinkCaption(anchor);
+            entry.Address = AddressOf(anchor);
+            ++m_links;
+        }
+        if (entry.Caption.empty()) {
+            entry.Caption = anchor ? ImportedText(entry.Address) : ItemText(node);
+        }
+        level.Group->Children.push_back(std::move(entry));
+        sublevels.push_back({level.Group->Children.size() - 1, {node, anchor, nullptr, level.Depth + 1, {}}});
+    }
+
+    void ReadLink(const TLevel& level, const GumboNode* node) {
+        TImportEntry entry;
+        entry.Caption = LinkCaption(node);
+        entry.Address = AddressOf(node);
+        if (entry.Caption.empty()) {
+            entry.Caption = ImportedText(entry.Address);
+        }
+        if (!entry.Caption.empty()) {
+            level.Group->Children.push_back(std::move(entry));
+            ++m_links;
         }
     }
 
     // Entries with children become groups; entries without caption, link or children go.
     static void Prune(TImportEntry& root) {
-        std::vector<std::pair<TImportEntry*, bool>> pending{{&root, false}};
-        while (!pending.empty()) {
-            auto [entry, visited] = pending.back();
-            pending.pop_back();
-            if (!visited) {
-                pending.push_back({entry, true});
-                for (TImportEntry& child : entry->Children) {
-                    pending.push_back({&child, false});
+        WalkDepthFirst(
+            &root, ImportChildAt<TImportEntry>, [](TImportEntry&) {},
+            [](TImportEntry& entry) {
+                std::erase_if(entry.Children, [](const TImportEntry& child) {
+                    return child.Caption.empty() || (child.Children.empty() && child.Address.empty());
+                });
+                if (!entry.Children.empty()) {
+                    entry.IsGroup = true;
                 }
-                continue;
-            }
-            std::erase_if(entry->Children, [](const TImportEntry& child) {
-                return child.Caption.empty() || (child.Children.empty() && child.Address.empty());
             });
-            if (!entry->Children.empty()) {
-                entry->IsGroup = true;
-            }
-        }
     }
 
     std::size_t m_links = 0;
@@ -240,18 +231,13 @@ TImportChoices FindPageNavigations(std::string_view bytes, std::string_view page
 
     std::vector<const GumboNode*> navs;
     std::vector<const GumboNode*> lists;
-    std::vector<const GumboNode*> pending{document.Root()};
-    while (!pending.empty()) {
-        const GumboNode* node = pending.back();
-        pending.pop_back();
-        if (IsNav(node)) {
-            navs.push_back(node);
-        } else if (IsList(node) && !IsInside(node, &IsNav) && !IsInside(node, &IsList)) {
-            lists.push_back(node);
+    WalkDepthFirst(document.Root(), GumboChildAt, [&](const GumboNode& node) {
+        if (IsNav(&node)) {
+            navs.push_back(&node);
+        } else if (IsList(&node) && !IsInside(&node, &IsNav) && !IsInside(&node, &IsList)) {
+            lists.push_back(&node);
         }
-        const std::vector<const GumboNode*> children = ElementChildren(node);
-        pending.insert(pending.end(), children.rbegin(), children.rend());
-    }
+    });
 
     TImportChoices result;
     for (const bool fromNav : {true, false}) {

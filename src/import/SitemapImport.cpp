@@ -6,7 +6,9 @@
 
 #include <pugixml.hpp>
 
+#include <cstdint>
 #include <map>
+#include <set>
 #include <system_error>
 
 namespace tarvex {
@@ -25,10 +27,14 @@ std::string_view LocalName(const pugi::xml_node& node) {
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-// The text of each <loc> of the entries named `entry` under `root`, in order.
-std::vector<std::string> Locations(const pugi::xml_node& root, std::string_view entry) {
+// The text of each <loc> of the entries named `entry` under `root`, in order; no more than `limit`.
+std::vector<std::string> Locations(const pugi::xml_node& root, std::string_view entry,
+                                   std::size_t limit = SIZE_MAX) {
     std::vector<std::string> locations;
     for (const pugi::xml_node& child : root.children()) {
+        if (locations.size() >= limit) {
+            break;
+        }
         if (LocalName(child) != entry) {
             continue;
         }
@@ -89,9 +95,14 @@ std::optional<TPageAddress> SplitAddress(std::string_view address) {
     return page;
 }
 
+// Titles of the local pages read so far, by file: many addresses may lead to one page.
+// The outer nothing marks a file that could not be read.
+using TTitleCache = std::map<fs::path, std::optional<std::optional<std::string>>>;
+
 // The local copy of a page under `folder`, read for its title. Segments that could leave the
 // folder are not followed.
-std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<std::string>& segments) {
+std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<std::string>& segments,
+                                      TTitleCache& cache) {
     if (folder.empty()) {
         return std::nullopt;
     }
@@ -115,8 +126,14 @@ std::optional<std::string> LocalTitle(const fs::path& folder, const std::vector<
         if (!fs::is_regular_file(candidate, ec)) {
             continue;
         }
-        if (const std::optional<std::string> bytes = ReadWholeFile(candidate, LocalPageCeiling)) {
-            return ReadPageTitle(*bytes);
+        auto known = cache.find(candidate);
+        if (known == cache.end()) {
+            const std::optional<std::string> bytes = ReadWholeFile(candidate, LocalPageCeiling);
+            known =
+                cache.emplace(candidate, bytes ? std::optional(ReadPageTitle(*bytes)) : std::nullopt).first;
+        }
+        if (known->second) {
+            return *known->second;
         }
     }
     return std::nullopt;
@@ -182,7 +199,7 @@ private:
 
     std::string Caption(const TNode& node, bool isHost) const {
         if (!node.Address.empty()) {
-            if (std::optional<std::string> title = LocalTitle(m_folder, node.Segments)) {
+            if (std::optional<std::string> title = LocalTitle(m_folder, node.Segments, m_titles)) {
                 return *title;
             }
         }
@@ -193,27 +210,30 @@ private:
         return readable.empty() ? std::string(HomeCaption) : readable;
     }
 
-    // Fills `entry` from node `index` and everything below it, without recursion.
+    // Fills `top` from node `topIndex` and everything below it.
     void Fill(TImportEntry& top, std::size_t topIndex, bool topIsHost) const {
-        std::vector<std::pair<TImportEntry*, std::size_t>> pending{{&top, topIndex}};
-        bool isHost = topIsHost;
-        while (!pending.empty()) {
-            const auto [entry, index] = pending.back();
-            pending.pop_back();
-            const TNode& node = m_nodes[index];
-            entry->Caption = Caption(node, isHost);
-            isHost = false;
-            entry->Address = node.Address;
-            entry->IsGroup = !node.Children.empty();
-            entry->Children.resize(node.Children.size());
-            for (std::size_t i = 0; i < node.Children.size(); ++i) {
-                pending.push_back({&entry->Children[i], node.Children[i]});
-            }
-        }
+        // Each open entry and the next of its children to fill.
+        std::vector<std::pair<TImportEntry*, std::size_t>> open;
+        const auto childAt = [this](const TNode& node, std::size_t i) {
+            return i < node.Children.size() ? &m_nodes[node.Children[i]] : nullptr;
+        };
+        WalkDepthFirst(
+            &m_nodes[topIndex], childAt,
+            [&](const TNode& node) {
+                TImportEntry* entry =
+                    open.empty() ? &top : &open.back().first->Children[open.back().second++];
+                entry->Caption = Caption(node, open.empty() && topIsHost);
+                entry->Address = node.Address;
+                entry->IsGroup = !node.Children.empty();
+                entry->Children.resize(node.Children.size());
+                open.emplace_back(entry, 0);
+            },
+            [&](const TNode&) { open.pop_back(); });
     }
 
     fs::path m_folder;
     std::vector<TNode> m_nodes;
+    mutable TTitleCache m_titles;
 };
 
 struct TParsed {
@@ -248,19 +268,26 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
     std::vector<std::string> pages;
     std::vector<std::unique_ptr<TParsed>> parts;
     if (LocalName(root) == "urlset") {
-        pages = Locations(root, "url");
+        pages = Locations(root, "url", SitemapPageLimit + 1);
     } else if (LocalName(root) == "sitemapindex") {
-        const std::vector<std::string> maps = Locations(root, "sitemap");
+        const std::vector<std::string> maps = Locations(root, "sitemap", SitemapIndexLimit + 1);
         if (maps.size() > SitemapIndexLimit) {
             return {std::nullopt, "The site-map index lists more than " + std::to_string(SitemapIndexLimit) +
                                       " site maps."};
         }
         std::vector<std::string> missing;
+        std::set<std::string> read;
         for (const std::string& map : maps) {
+            if (pages.size() > SitemapPageLimit) {
+                break;
+            }
             // Never fetched: the site map is looked for beside the index, by its file name.
             std::string name = map.substr(0, map.find_first_of("?#"));
             name =
                 PercentDecoded(name.substr(name.rfind('/') == std::string::npos ? 0 : name.rfind('/') + 1));
+            if (!read.insert(name).second) {
+                continue;
+            }
             std::optional<std::string> mapBytes;
             if (!folder.empty() && !name.empty() && name != "." && name != ".." &&
                 name.find_first_of(std::string_view("/\\:\0", 4)) == std::string::npos) {
@@ -279,11 +306,8 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
             if (LocalName(partRoot) != "urlset") {
                 return {std::nullopt, "The site map " + name + " lists no pages (its root is not <urlset>)."};
             }
-            for (std::string& page : Locations(partRoot, "url")) {
+            for (std::string& page : Locations(partRoot, "url", SitemapPageLimit + 1 - pages.size())) {
                 pages.push_back(std::move(page));
-                if (pages.size() > SitemapPageLimit) {
-                    break;
-                }
             }
         }
         if (pages.empty() && !missing.empty()) {
@@ -324,7 +348,8 @@ TImportResult ParseSitemapFile(const fs::path& file) {
     if (!read.Bytes) {
         return {std::nullopt, read.Error};
     }
-    return ParseSitemap(*read.Bytes, file.parent_path());
+    // A file named without a folder lies in the current one, where its maps and pages are too.
+    return ParseSitemap(*read.Bytes, file.has_parent_path() ? file.parent_path() : fs::path("."));
 }
 
 } // namespace tarvex

@@ -2,6 +2,7 @@
 
 #include "RecordFields.h"
 
+#include <cassert>
 #include <utility>
 
 namespace tarvex {
@@ -34,15 +35,7 @@ std::size_t NodeBytes(const TTreeNode& node) {
 
 std::size_t SubtreeBytes(const TTreeNode& root) {
     std::size_t bytes = 0;
-    std::vector<const TTreeNode*> stack{&root};
-    while (!stack.empty()) {
-        const TTreeNode* node = stack.back();
-        stack.pop_back();
-        bytes += NodeBytes(*node);
-        for (const auto& child : node->Children()) {
-            stack.push_back(child.get());
-        }
-    }
+    WalkDepthFirst(&root, TreeChildAt, [&bytes](const TTreeNode& node) { bytes += NodeBytes(node); });
     return bytes;
 }
 
@@ -60,7 +53,18 @@ template <typename R> std::size_t ChangeBytes(const std::vector<R>& changes) {
     return bytes;
 }
 
+void StopAtUnsteppedChange() {
+    assert(!"a change of the design outside an edit step");
+}
+
+TDesignHistory::TUnsteppedChangeHandler unsteppedChangeHandler = &StopAtUnsteppedChange;
+
 } // namespace
+
+TDesignHistory::TUnsteppedChangeHandler
+TDesignHistory::SetUnsteppedChangeHandler(TUnsteppedChangeHandler handler) {
+    return std::exchange(unsteppedChangeHandler, handler ? handler : &StopAtUnsteppedChange);
+}
 
 TDesignHistory::TDesignHistory(TProject& project) : m_project(project) {
     m_baseId = m_nextId++;
@@ -81,6 +85,9 @@ TDesignHistory::~TDesignHistory() {
 
 TDesignHistory::TOpenStep& TDesignHistory::OpenStepFor() {
     if (!m_open) {
+        if (m_depth == 0) {
+            unsteppedChangeHandler();
+        }
         m_open.emplace();
         m_open->Implicit = m_depth == 0;
     }

@@ -22,8 +22,14 @@ public:
         TTreeNode* Style = nullptr;
     };
 
-    // The name of a step made by changes outside any BeginStep / EndStep.
+    // A change outside any BeginStep / EndStep is a programming error: every change of the design
+    // is a named step. The handler hears of each such change (the default one stops a debug build
+    // at an assertion; the tests install one that fails the test). The change is still recorded,
+    // as a step of this name, so that the history stays whole.
     static constexpr const char* UnnamedStepName = "Change";
+    using TUnsteppedChangeHandler = void (*)();
+    // Returns the handler it replaces; nullptr brings back the default one.
+    static TUnsteppedChangeHandler SetUnsteppedChangeHandler(TUnsteppedChangeHandler handler);
     static constexpr std::size_t DefaultMaxBytes = 50u * 1024 * 1024;
     static constexpr std::size_t DefaultMaxSteps = 1000;
 
@@ -54,6 +60,8 @@ public:
     void Clear();
     // The design as it is now is what its file holds.
     void MarkSaved();
+    // The design as it is now is not what any file holds (one recovered after a crash).
+    void MarkUnsaved() { m_savedId = m_nextId++; }
     // Whether the design differs from the saved point: false after undoing back to it, true for
     // good once the step that led to it was dropped or overwritten.
     bool Modified() const;

@@ -1,6 +1,7 @@
 #include "Project.h"
 
 #include "RecordFields.h"
+#include "SubmenuLayout.h"
 #include "base/RecordText.h"
 
 namespace tarvex {
@@ -38,20 +39,12 @@ void FillDefaultMenuOptions(const TProject& project, TMenuOptionsRec& options, c
     } else {
         FillMainMenuOptions(project, holderDefaults);
     }
-    const TMenuOptionsRec& p = *holder;
-    const int i = group->Index();
-    const int d = group->Level();
-    if (d == 0 && p.Orientation == "Vertical") {
-        options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + p.MenuWidth);
-        options.MenuTop = Wrap32(int64_t{p.MenuTop} + 20 * int64_t{i - 1});
-    } else if (d == 0) {
-        options.MenuLeft =
-            Wrap32(int64_t{p.MenuLeft} + int64_t{i - 1} * (int64_t{p.MenuWidth} + p.MenuBorder));
-        options.MenuTop = Wrap32(int64_t{p.MenuTop} + p.MenuBorder + 20);
-    } else {
-        options.MenuLeft = Wrap32(int64_t{p.MenuLeft} + int64_t{d} * (int64_t{p.MenuWidth} + p.MenuBorder));
-        options.MenuTop = Wrap32(int64_t{p.MenuTop} + 18 * int64_t{i - 1});
-    }
+    // A main-menu entry opens its submenu beside a vertical main menu; every other submenu is
+    // placed by the horizontal rule, whatever its menu's orientation.
+    const int depth = group->Level();
+    const bool vertical = depth == 0 && holder->Orientation == "Vertical";
+    PlaceSubmenu(*holder, group->Index(), depth, vertical ? TSubmenuRule::Vertical : TSubmenuRule::Horizontal,
+                 options);
 }
 
 TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent) {
@@ -83,19 +76,19 @@ TTreeNode* AppendStyleNode(TProject& project, std::string name, const TMenuStyle
     // A menu names its style in a 255-character field: a longer name could never be found again.
     name.resize(Utf8PrefixSize(name, StyleNameCapacity));
     TTreeNode* node = project.Styles.Append(nullptr, TNodeKind::Style, std::move(name));
-    node->Style() = style;
+    node->EditStyle() = style;
     return node;
 }
 
 TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, const TMenuItemRec& item) {
     TTreeNode* node = project.Objects.Append(parent, kind, item.Caption.str());
-    node->Item() = item;
+    node->EditItem() = item;
     return node;
 }
 
 TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, const TMenuOptionsRec& options) {
     TTreeNode* node = project.Objects.Append(parent, TNodeKind::MenuOptions, std::string(MenuOptionsText));
-    node->Options() = options;
+    node->EditOptions() = options;
     return node;
 }
 

@@ -1,61 +1,66 @@
 #include "SubmenuLayout.h"
 
-#include <utility>
 #include <vector>
 
 namespace tarvex {
-namespace {
 
-// Walks with an explicit stack: a file can nest groups deeper than the call stack allows.
-template <typename Apply> void ForEachOptionsBelow(TTreeNode* node, Apply apply) {
-    std::vector<TTreeNode*> stack{node};
-    while (!stack.empty()) {
-        TTreeNode* current = stack.back();
-        stack.pop_back();
-        for (const auto& child : current->Children()) {
-            if (child->IsOptions()) {
-                apply(child->Options());
-            } else if (child->IsGroup()) {
-                stack.push_back(child.get());
-            }
-        }
+void PlaceSubmenu(const TMenuOptionsRec& holder, int64_t index, int64_t depth, TSubmenuRule rule,
+                  TMenuOptionsRec& submenu) {
+    const TMenuOptionsRec& p = holder;
+    if (rule == TSubmenuRule::Vertical) {
+        submenu.MenuLeft = Wrap32(int64_t{p.MenuLeft} + p.MenuWidth);
+        submenu.MenuTop = Wrap32(int64_t{p.MenuTop} + 20 * (index - 1));
+    } else if (depth == 0) {
+        submenu.MenuLeft = Wrap32(int64_t{p.MenuLeft} + (index - 1) * (int64_t{p.MenuWidth} + p.MenuBorder));
+        submenu.MenuTop = Wrap32(int64_t{p.MenuTop} + 20 + p.MenuBorder);
+    } else {
+        submenu.MenuLeft = Wrap32(int64_t{p.MenuLeft} + depth * (int64_t{p.MenuWidth} + p.MenuBorder));
+        submenu.MenuTop = Wrap32(int64_t{p.MenuTop} + 18 * (index - 1));
     }
 }
 
-enum class TLayout { Horizontal, Vertical };
+namespace {
 
-void Layout(TTreeNode* entry, const TTreeNode* options, TLayout layout) {
-    std::vector<std::pair<TTreeNode*, const TTreeNode*>> stack{{entry, options}};
-    while (!stack.empty()) {
-        auto [e, p] = stack.back();
-        stack.pop_back();
-        const TTreeNode* q = nullptr;
-        const int64_t i = e->Index();
-        const int64_t d = e->Level();
-        for (const auto& child : e->Children()) {
-            if (child->IsOptions()) {
-                if (p) {
-                    const TMenuOptionsRec& po = p->Options();
-                    TMenuOptionsRec& c = child->Options();
-                    if (layout == TLayout::Vertical) {
-                        c.MenuLeft = Wrap32(int64_t{po.MenuLeft} + po.MenuWidth);
-                        c.MenuTop = Wrap32(int64_t{po.MenuTop} + 20 * (i - 1));
-                    } else if (d == 0) {
-                        c.MenuTop = Wrap32(int64_t{po.MenuTop} + 20 + po.MenuBorder);
-                        c.MenuLeft =
-                            Wrap32(int64_t{po.MenuLeft} + (i - 1) * (int64_t{po.MenuWidth} + po.MenuBorder));
-                    } else {
-                        c.MenuTop = Wrap32(int64_t{po.MenuTop} + 18 * (i - 1));
-                        c.MenuLeft =
-                            Wrap32(int64_t{po.MenuLeft} + d * (int64_t{po.MenuWidth} + po.MenuBorder));
-                    }
-                }
-                q = child.get();
-            } else if (child->IsGroup()) {
-                stack.emplace_back(child.get(), q);
-            }
+// Items and Menu Options nodes have no children, so the walk below `node` meets exactly the
+// options of every submenu below it.
+template <typename Apply> void ForEachOptionsBelow(TTreeNode* node, Apply apply) {
+    WalkDepthFirst(node, TreeChildAt, [node, &apply](TTreeNode& current) {
+        if (&current != node && current.IsOptions()) {
+            apply(current.EditOptions());
         }
-    }
+    });
+}
+
+void Layout(TTreeNode* entry, const TTreeNode* options, TSubmenuRule rule) {
+    // For each open group, the options of the menu that holds it: its own level's options node
+    // when that came before it, none otherwise. Each group's own submenu is placed before the
+    // groups inside it read it.
+    std::vector<const TTreeNode*> holders;
+    const TTreeNode* levelOptions = options;
+    WalkDepthFirst(
+        entry, TreeChildAt,
+        [&](TTreeNode& node) {
+            if (node.IsOptions()) {
+                const TTreeNode* holder = holders.back();
+                const TTreeNode& group = *node.Parent();
+                if (holder) {
+                    PlaceSubmenu(holder->Options(), group.Index(), group.Level(), rule, node.EditOptions());
+                }
+                levelOptions = &node;
+                return false;
+            }
+            if (&node != entry && !node.IsGroup()) {
+                return false;
+            }
+            holders.push_back(levelOptions);
+            levelOptions = nullptr;
+            return true;
+        },
+        [&](TTreeNode&) {
+            // Back in the parent's level, where the options seen so far are what this group had.
+            levelOptions = holders.back();
+            holders.pop_back();
+        });
 }
 
 } // namespace
@@ -71,11 +76,11 @@ void ShiftSubmenusTop(TTreeNode* node, int32_t delta) {
 }
 
 void LayoutSubmenusHorizontal(TTreeNode* entry, const TTreeNode* options) {
-    Layout(entry, options, TLayout::Horizontal);
+    Layout(entry, options, TSubmenuRule::Horizontal);
 }
 
 void LayoutSubmenusVertical(TTreeNode* entry, const TTreeNode* options) {
-    Layout(entry, options, TLayout::Vertical);
+    Layout(entry, options, TSubmenuRule::Vertical);
 }
 
 } // namespace tarvex

@@ -5,18 +5,15 @@
 
 namespace tarvex {
 
-// Nodes are freed from a work list rather than by nested destructors, so a design nested
-// thousands of levels deep (a hostile file can do that) cannot exhaust the stack.
+// Each node lets go of its children only after they have let go of theirs, so no destructor ever
+// nests: a design nested thousands of levels deep (a hostile file can do that) cannot exhaust the
+// stack.
 void TTree::DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level) {
-    std::vector<std::unique_ptr<TTreeNode>> pending = std::move(level);
-    while (!pending.empty()) {
-        std::unique_ptr<TTreeNode> node = std::move(pending.back());
-        pending.pop_back();
-        for (auto& child : node->m_children) {
-            pending.push_back(std::move(child));
-        }
-        node->m_children.clear();
+    for (const auto& root : level) {
+        WalkDepthFirst(
+            root.get(), TreeChildAt, [](TTreeNode&) {}, [](TTreeNode& node) { node.m_children.clear(); });
     }
+    level.clear();
 }
 
 void TTree::Renumber(std::vector<std::unique_ptr<TTreeNode>>& level, std::size_t from) {

@@ -2,6 +2,7 @@
 // An ordered tree of TTreeNode (objects tree or style list) that tells observers about every change.
 
 #include "TreeNode.h"
+#include "base/DepthFirstWalk.h"
 
 #include <functional>
 #include <memory>
@@ -33,8 +34,8 @@ struct TSubtreeDeleter {
 using TDetachedNode = std::unique_ptr<TTreeNode, TSubtreeDeleter>;
 
 // Hears every change of a tree's content as it happens, also between BeginUpdate and EndUpdate,
-// so that a history can take each one back. The record of a node may change after any non-const
-// record access; the journal hears of the access before the write.
+// so that a history can take each one back. A record may change after its node's Edit call; the
+// journal hears of the call before the write.
 class TTreeJournal {
 public:
     virtual ~TTreeJournal() = default;
@@ -97,9 +98,9 @@ public:
     void AddObserver(TTreeObserver* observer);
     void RemoveObserver(TTreeObserver* observer);
 
-    // Depth first in tree order: `enter(node)` before the node's children, `leave(node)` after
-    // them. An explicit stack, not recursion: a file decides how deep groups nest. The tree's shape
-    // must not change during the walk.
+    // WalkDepthFirst over every root in order: `enter(node)` before the node's children,
+    // `leave(node)` after them; an `enter` that returns false skips the children and the leave.
+    // The tree's shape must not change during the walk.
     template <typename TEnter, typename TLeave> void Walk(TEnter&& enter, TLeave&& leave) const;
     // Depth-first pre-order walk over every node.
     void ForEach(const std::function<void(TTreeNode&)>& visit) const;
@@ -125,27 +126,14 @@ private:
     int m_updateDepth = 0;
 };
 
+// The child list of a node of either tree, for WalkDepthFirst.
+inline TTreeNode* TreeChildAt(const TTreeNode& node, std::size_t i) {
+    return i < node.Children().size() ? node.Children()[i].get() : nullptr;
+}
+
 template <typename TEnter, typename TLeave> void TTree::Walk(TEnter&& enter, TLeave&& leave) const {
-    struct TFrame {
-        const std::vector<std::unique_ptr<TTreeNode>>* level;
-        std::size_t next;
-    };
-    std::vector<TFrame> stack{{&m_roots, 0}};
-    while (!stack.empty()) {
-        TFrame& frame = stack.back();
-        if (frame.next == frame.level->size()) {
-            stack.pop_back();
-            if (!stack.empty()) {
-                // The frame below is the parent's level, its cursor just past the parent.
-                const TFrame& parentFrame = stack.back();
-                leave(*(*parentFrame.level)[parentFrame.next - 1]);
-            }
-            continue;
-        }
-        TTreeNode& node = *(*frame.level)[frame.next++];
-        enter(node);
-        // `frame` is not used past this point: the push may move it.
-        stack.push_back({&node.Children(), 0});
+    for (const auto& root : m_roots) {
+        WalkDepthFirst(root.get(), TreeChildAt, enter, leave);
     }
 }
 

@@ -51,14 +51,17 @@ public:
     bool IsAncestorOf(const TTreeNode* other) const;
 
     // The record matching the node kind; asking for another kind's record is a programming error.
-    // The non-const forms are the only way to write a record, so they tell the tree's journal
-    // first: no change of a record can pass by the undo history. Read through a const node.
-    TMenuItemRec& Item() { return std::get<TMenuItemRec>(WritableRecord()); }
+    // Reading is always const, whatever the node, and is never taken for a change.
     const TMenuItemRec& Item() const { return std::get<TMenuItemRec>(m_record); }
-    TMenuOptionsRec& Options() { return std::get<TMenuOptionsRec>(WritableRecord()); }
     const TMenuOptionsRec& Options() const { return std::get<TMenuOptionsRec>(m_record); }
-    TMenuStyleRec& Style() { return std::get<TMenuStyleRec>(WritableRecord()); }
     const TMenuStyleRec& Style() const { return std::get<TMenuStyleRec>(m_record); }
+
+    // The only way to change the record: the tree's journal hears of it before the write, so no
+    // change can pass by the undo history. Inside an edit step only (see TDesignHistory).
+    template <typename R> R& EditRecord() { return std::get<R>(WritableRecord()); }
+    TMenuItemRec& EditItem() { return EditRecord<TMenuItemRec>(); }
+    TMenuOptionsRec& EditOptions() { return EditRecord<TMenuOptionsRec>(); }
+    TMenuStyleRec& EditStyle() { return EditRecord<TMenuStyleRec>(); }
 
     using TRecord = std::variant<TMenuItemRec, TMenuOptionsRec, TMenuStyleRec>;
     const TRecord& Record() const { return m_record; }

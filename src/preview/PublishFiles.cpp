@@ -3,55 +3,89 @@
 #include "base/FileIo.h"
 #include "base/PathText.h"
 
-#include <optional>
 #include <system_error>
 
 namespace tarvex {
 
 namespace {
 
-struct TCopyJob {
-    std::filesystem::path Source;
-    std::filesystem::path Target;
-};
+TPublishFile ReadPublishFile(const std::filesystem::path& source, const std::filesystem::path& target) {
+    TPublishFile file{target, ReadWholeFile(source), {}};
+    if (!file.Bytes) {
+        file.Error = "Cannot read file " + PathText(source) + ".";
+    }
+    return file;
+}
 
 } // namespace
 
-TPublishResult PublishMenuFiles(const std::filesystem::path& tempFolder, const std::filesystem::path& target,
-                                const std::function<bool(const std::filesystem::path&)>& confirmReplace) {
+std::vector<TPublishFile> ReadPublishFiles(const std::filesystem::path& engineFolder,
+                                           const std::filesystem::path& target,
+                                           const std::optional<std::string>& script) {
     const std::filesystem::path folder = target.parent_path();
     const std::filesystem::path name = target.filename();
-
-    // The script is written straight under its chosen name, never by way of a menu.js in the
-    // target folder: a menu.js already there belongs to the author and was not chosen.
-    std::vector<TCopyJob> jobs;
+    std::vector<TPublishFile> files;
     for (const char* engine : {"one.js", "main.js"}) {
         if (name != engine) {
-            jobs.push_back({tempFolder / engine, folder / engine});
+            files.push_back(ReadPublishFile(engineFolder / engine, folder / engine));
         }
     }
-    jobs.push_back({tempFolder / "menu.js", target});
+    // The script is written straight under its chosen name, never by way of a menu.js in the
+    // target folder: a menu.js already there belongs to the author and was not chosen.
+    files.push_back(script ? TPublishFile{target, script, {}}
+                           : ReadPublishFile(engineFolder / "menu.js", target));
+    return files;
+}
 
+TPublishResult WritePublishFiles(const std::vector<TPublishFile>& files,
+                                 const std::function<bool(const std::filesystem::path&)>& confirmReplace) {
     TPublishResult result;
-    for (const TCopyJob& job : jobs) {
-        const std::optional<std::string> bytes = ReadWholeFile(job.Source);
-        if (!bytes) {
-            result.Errors.push_back("Cannot read file " + PathText(job.Source) + ".");
+    for (const TPublishFile& file : files) {
+        if (!file.Bytes) {
+            result.Errors.push_back(file.Error);
             continue;
         }
         std::error_code error;
-        if (std::filesystem::exists(std::filesystem::symlink_status(job.Target, error)) &&
-            !confirmReplace(job.Target)) {
-            result.Declined.push_back(job.Target);
+        if (std::filesystem::exists(std::filesystem::symlink_status(file.Target, error)) &&
+            !confirmReplace(file.Target)) {
+            result.Declined.push_back(file.Target);
             continue;
         }
-        if (WriteFileAtomically(job.Target, *bytes) != TWriteStatus::Written) {
-            result.Errors.push_back("Cannot create file " + PathText(job.Target) + ".");
+        if (const TWriteStatus status = WriteFileAtomically(file.Target, *file.Bytes);
+            status != TWriteStatus::Written) {
+            result.Errors.push_back("Cannot create file " + PathText(file.Target) + "." +
+                                    WhyNotWritten(status));
             continue;
         }
-        result.Written.push_back(job.Target);
+        result.Written.push_back(file.Target);
     }
     return result;
+}
+
+TPublishResult PublishMenuFiles(const std::filesystem::path& tempFolder, const std::filesystem::path& target,
+                                const std::function<bool(const std::filesystem::path&)>& confirmReplace) {
+    return WritePublishFiles(ReadPublishFiles(tempFolder, target), confirmReplace);
+}
+
+std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) {
+    const auto names = [](const std::vector<std::filesystem::path>& files) {
+        std::string text;
+        for (const std::filesystem::path& file : files) {
+            text += (text.empty() ? "" : ", ") + PathText(file.filename());
+        }
+        return text;
+    };
+    std::string report = "Not all files were published to the folder " + PathText(target.parent_path()) + ".";
+    if (!result.Written.empty()) {
+        report += "\nWritten: " + names(result.Written) + ".";
+    }
+    if (!result.Declined.empty()) {
+        report += "\nKept as they were, as you chose: " + names(result.Declined) + ".";
+    }
+    for (const std::string& error : result.Errors) {
+        report += "\n" + error;
+    }
+    return report;
 }
 
 } // namespace tarvex

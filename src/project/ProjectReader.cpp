@@ -1,5 +1,6 @@
 #include "ProjectReader.h"
 
+#include "base/FileIo.h"
 #include "base/IntegerText.h"
 #include "base/RecordText.h"
 #include "model/RecordFields.h"
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace tarvex {
 
@@ -74,9 +76,10 @@ std::optional<std::string_view> GetElementValue(std::string_view line, std::stri
 }
 
 // The group's value lines are positional: whatever the opening tag says is skipped unread, and the
-// value runs up to the first closing tag of the expected name.
+// value runs up to the first closing tag of the expected name. The skip counts characters: the
+// file's 8-bit text is UTF-8 here, and a cut inside a character would leave a record that is not.
 std::string_view GetGroupFieldValue(std::string_view line, std::string_view name) {
-    const std::size_t skip = name.size() + 2;
+    const std::size_t skip = Utf8PrefixSize(line, name.size() + 2);
     if (line.size() <= skip) {
         return {};
     }
@@ -325,6 +328,45 @@ bool HoldsProject(std::string_view bytes) {
         }
     }
     return false;
+}
+
+bool ExceedsProjectBlockLimit(std::string_view bytes) {
+    static constexpr std::string_view Openers[] = {"<MENU_OPTIONS>", "<MENU_GROUP>", "<MENU_ITEM>",
+                                                   "<STYLE>"};
+    std::size_t blocks = 0;
+    TLineReader in(bytes);
+    while (!in.AtEnd()) {
+        const std::string_view line = in.ReadLine();
+        for (const std::string_view tag : Openers) {
+            if (EqualsIgnoringCase(line, tag) && ++blocks > ProjectBlockLimit) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TProjectFileBytes ReadProjectFile(const std::filesystem::path& path, const std::string& shownPath) {
+    std::optional<std::string> bytes = ReadWholeFile(path, ProjectFileCeiling);
+    if (!bytes) {
+        std::error_code ec;
+        const bool regular = std::filesystem::is_regular_file(path, ec);
+        if (regular && std::filesystem::file_size(path, ec) > ProjectFileCeiling && !ec) {
+            return {std::nullopt, "The file " + shownPath + " is too large for a Tarvex project (more than " +
+                                      std::to_string(ProjectFileCeiling >> 20) + " MB)."};
+        }
+        return {std::nullopt, "Can't read file " + shownPath + "!"};
+    }
+    // Taken for an empty design, any other file would be overwritten by the next Save.
+    if (!HoldsProject(*bytes)) {
+        return {std::nullopt, "The file " + shownPath + " is not a Tarvex project!"};
+    }
+    if (ExceedsProjectBlockLimit(*bytes)) {
+        return {std::nullopt, "The file " + shownPath + " holds more than " +
+                                  std::to_string(ProjectBlockLimit) +
+                                  " menu entries and styles, more than a Tarvex project may hold."};
+    }
+    return {std::move(bytes), {}};
 }
 
 void ReadProjectText(std::string_view bytes, TProject& project) {

@@ -134,6 +134,10 @@ TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path
     case TWriteStatus::NotWritable:
         // Another user's file in a folder we may write to: refused as a read-only file is.
         return TSaveStatus::ReadOnly;
+    case TWriteStatus::NoSpace:
+        return TSaveStatus::NoSpace;
+    case TWriteStatus::FolderRefusesNewFiles:
+        return TSaveStatus::FolderRefusesNewFiles;
     case TWriteStatus::CannotCreate:
         break;
     }

@@ -1,6 +1,7 @@
 #include "RecentFilesList.h"
 
 #include "base/FileIo.h"
+#include "base/SharedFileWrite.h"
 
 #include <algorithm>
 
@@ -35,6 +36,7 @@ bool TRecentFilesList::Add(const std::string& path) {
 }
 
 void TRecentFilesList::Insert(const std::string& path) {
+    m_ownInsertions.push_back(path);
     m_paths.insert(m_paths.begin(), path);
     if (m_paths.size() > static_cast<std::size_t>(Capacity)) {
         m_paths.resize(Capacity);
@@ -56,10 +58,35 @@ void TRecentFilesList::Load(const std::filesystem::path& file) {
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
         Add(*line);
     }
+    m_ownInsertions.clear();
 }
 
 bool TRecentFilesList::Save(const std::filesystem::path& file) const {
     return WriteFileAtomically(file, JoinLinesCrLf(m_paths)) == TWriteStatus::Written;
+}
+
+bool TRecentFilesList::SaveMerged(const std::filesystem::path& file) {
+    const std::vector<std::string> own = m_ownInsertions;
+    const TWriteStatus status =
+        WriteSharedFile(file, RecentFilesCeiling, [&](const std::optional<std::string>& current) {
+            TRecentFilesList now;
+            const std::vector<std::string> lines =
+                current ? SplitLines(*current) : std::vector<std::string>();
+            for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+                now.Add(*line);
+            }
+            for (const std::string& path : own) {
+                std::erase_if(now.m_paths, [&](const std::string& listed) { return SamePath(listed, path); });
+                now.Insert(path);
+            }
+            m_paths = now.m_paths;
+            return JoinLinesCrLf(m_paths);
+        });
+    if (status != TWriteStatus::Written) {
+        return false;
+    }
+    m_ownInsertions.clear();
+    return true;
 }
 
 } // namespace tarvex

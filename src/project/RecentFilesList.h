@@ -27,9 +27,14 @@ public:
     void Load(const std::filesystem::path& file);
     // One line per filled position, CR LF after each; an empty list gives an empty file.
     bool Save(const std::filesystem::path& file) const;
+    // Save for a file other windows share: the list as the file holds it now, with the paths this
+    // list put on top since it was loaded moved to the top again, in the order they came.
+    bool SaveMerged(const std::filesystem::path& file);
 
 private:
     std::vector<std::string> m_paths;
+    // What Insert put on top since the last Load or SaveMerged: this window's own changes.
+    std::vector<std::string> m_ownInsertions;
 };
 
 } // namespace tarvex

@@ -4,6 +4,7 @@
 #include "PageAddress.h"
 #include "base/RecordText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace tarvex {
 namespace {
 
 constexpr std::string_view Eol = "\r\n";
+// Indentation shows the first levels; deeper ones keep this much, so a deep design's page grows
+// with its entries, not with their depth times their number.
+constexpr std::size_t DeepestIndentation = 16;
 
 // Text and attribute values as ASCII: markup characters and everything beyond ASCII become
 // references; characters no HTML text may hold (controls, non-characters) become a space or U+FFFD.
@@ -104,7 +108,7 @@ std::string GenerateMenuHtml(const TProject& project, std::string_view currentPa
     const TCurrentPage current{currentPage, PageAddressKey(currentPage, currentPage)};
     std::string html;
     const auto line = [&html](std::size_t depth, std::string_view text) {
-        html.append(depth * 2, ' ');
+        html.append(std::min(depth, DeepestIndentation) * 2, ' ');
         html += text;
         html += Eol;
     };
@@ -120,36 +124,28 @@ std::string GenerateMenuHtml(const TProject& project, std::string_view currentPa
     line(0, "<nav class=\"" + std::string(MenuLinksClass) + "\" aria-label=\"Menu\">");
     line(0, "<ul>");
 
-    // Each frame is one open list: its level and the next node to write. Explicit, so a design of
-    // any depth is written without recursion.
-    struct TFrame {
-        const std::vector<std::unique_ptr<TTreeNode>>* Level;
-        std::size_t Next;
-    };
-    std::vector<TFrame> open{{&project.Objects.Roots(), 0}};
-    while (!open.empty()) {
-        TFrame& frame = open.back();
-        if (frame.Next == frame.Level->size()) {
-            open.pop_back();
-            if (!open.empty()) {
-                line(open.size() * 2, "</ul>");
-                line(open.size() * 2 - 1, "</li>");
+    // Each open entry's list sits two indentation steps deeper than the list that holds it.
+    std::size_t openLists = 1;
+    project.Objects.Walk(
+        [&](const TTreeNode& node) {
+            if (!IsEntry(node)) {
+                return false;
             }
-            continue;
-        }
-        const TTreeNode& node = *(*frame.Level)[frame.Next++];
-        if (!IsEntry(node)) {
-            continue;
-        }
-        const std::size_t depth = open.size() * 2 - 1;
-        if (node.HasChildren() && HasEntries(node)) {
-            line(depth, EntryStart(node, current));
-            line(depth + 1, "<ul>");
-            open.push_back({&node.Children(), 0});
-        } else {
+            const std::size_t depth = openLists * 2 - 1;
+            if (node.HasChildren() && HasEntries(node)) {
+                line(depth, EntryStart(node, current));
+                line(depth + 1, "<ul>");
+                ++openLists;
+                return true;
+            }
             line(depth, EntryStart(node, current) + "</li>");
-        }
-    }
+            return false;
+        },
+        [&](const TTreeNode&) {
+            --openLists;
+            line(openLists * 2, "</ul>");
+            line(openLists * 2 - 1, "</li>");
+        });
 
     line(0, "</ul>");
     line(0, "</nav>");

@@ -1,5 +1,6 @@
 #include "MenuScript.h"
 
+#include "MenuLevels.h"
 #include "ScriptLiteral.h"
 #include "ScriptNames.h"
 #include "base/RecordText.h"
@@ -107,17 +108,16 @@ std::string EntryLine(const TTreeNode& node, std::string_view menuName) {
     return line;
 }
 
-// Builds the lines in one pass and applies the two repairs on the way.
+// Builds the lines in one pass over a design it only reads.
 class TScriptBuilder {
 public:
-    TScriptBuilder(TProject& project, TMenuScript& script) : m_project(project), m_script(script) {}
+    TScriptBuilder(const TProject& project, TMenuScript& script) : m_project(project), m_script(script) {}
 
     // One menu per level that has entries: the main menu first, then every group's submenu in
     // depth-first pre-order, each followed at once by the submenus of the groups inside it.
     void WriteMenus() {
         AssignMenuNames();
-        WriteMenu(nullptr);
-        ForEachGroup([this](TTreeNode* group) { WriteMenu(group); });
+        ForEachMenu(m_project.Objects, [this](const TTreeNode* group) { WriteMenu(group); });
     }
 
 private:
@@ -225,45 +225,27 @@ private:
         }
     }
 
-    // The menu of the level below `group` (nullptr: the root level).
+    // The menu of the level below `group` (nullptr: the root level), which has entries.
     //
     // A level's entries are all its nodes other than Menu Options nodes, and its options are the
     // first Menu Options node wherever it stands. For a level shaped as the editor keeps it (options
     // first) this is exactly "the nodes after the options node"; for a level whose options node is
-    // not first, or that has several, no options record is ever read as an entry. A level without
-    // entries (an empty tree, a group holding only its options) gets no addmenu call.
-    void WriteMenu(TTreeNode* group) {
+    // not first, or that has several, no options record is ever read as an entry.
+    void WriteMenu(const TTreeNode* group) {
         const TLevel& level = m_project.Objects.Level(group);
-        bool hasEntries = false;
-        for (const auto& node : level) {
-            if (!node->IsOptions()) {
-                hasEntries = true;
-                break;
-            }
-        }
-        if (!hasEntries) {
-            return;
-        }
-
-        TTreeNode* optionsNode = FindMenuOptionsNodeOfLevel(m_project.Objects, group);
+        // A level without options takes the main menu's defaults, and a missing style the first
+        // style: both only for this script, the design stays as it is.
+        const TTreeNode* optionsNode = FindMenuOptionsNodeOfLevel(m_project.Objects, group);
+        TMenuOptionsRec defaults;
         if (!optionsNode) {
-            // Main-menu defaults on every level: a repair, not a placement.
-            TMenuOptionsRec defaults;
             FillDefaultMenuOptions(m_project, defaults, nullptr);
-            optionsNode =
-                m_project.Objects.Insert(group, 0, TNodeKind::MenuOptions, std::string(MenuOptionsText));
-            optionsNode->Options() = defaults;
         }
-        // Read through a const view: a write access is what the undo history records.
-        const TMenuOptionsRec& options = std::as_const(*optionsNode).Options();
-        const std::string objectName = group ? group->Text() : std::string(MainMenuOptionsText);
-
-        if (!StyleExists(m_project, options.MenuStyle)) {
-            m_script.Warnings.push_back(
-                {TScriptWarningKind::MissingStyle, "Menu style in \"" + std::string(objectName) +
-                                                       "\" object not found. Used first found menu style"});
-            // Stored, so the design itself names a real style and the next run does not warn again.
-            optionsNode->Options().MenuStyle = m_project.Styles.FirstRoot()->Text();
+        const TMenuOptionsRec& options = optionsNode ? optionsNode->Options() : defaults;
+        const std::string objectName = MenuObjectName(group);
+        std::string_view styleName = options.MenuStyle;
+        if (!StyleExists(m_project, styleName)) {
+            m_script.Warnings.push_back({TScriptWarningKind::MissingStyle, MissingStyleText(objectName)});
+            styleName = m_project.Styles.FirstRoot()->Text();
         }
 
         auto& lines = m_script.Lines;
@@ -275,7 +257,7 @@ private:
         lines.push_back(NumberOrEmpty(options.MenuWidth));
         lines.push_back(std::to_string(options.MenuBorder) + ",");
         lines.push_back(Quoted(options.ScreenPosition));
-        lines.push_back(StyleVariableName(options.MenuStyle) + ",");
+        lines.push_back(StyleVariableName(styleName) + ",");
         lines.emplace_back(group ? "0," : "1,");
         lines.push_back(Quoted(options.TextAlignment));
         lines.emplace_back(",,");
@@ -297,7 +279,7 @@ private:
         lines.emplace_back("])");
     }
 
-    TProject& m_project;
+    const TProject& m_project;
     TMenuScript& m_script;
     std::unordered_map<const TTreeNode*, std::string> m_menuNames;
 };
@@ -333,6 +315,14 @@ std::string StyleVariableName(std::string_view styleName) {
     return derived;
 }
 
+std::string MenuObjectName(const TTreeNode* group) {
+    return group ? group->Text() : std::string(MainMenuOptionsText);
+}
+
+std::string MissingStyleText(std::string_view objectName) {
+    return "Menu style in \"" + std::string(objectName) + "\" object not found. Used first found menu style";
+}
+
 std::string MenuName(const TTreeNode* group) {
     if (!group) {
         return "mainmenu";
@@ -346,7 +336,7 @@ std::string MenuName(const TTreeNode* group) {
     return name;
 }
 
-TMenuScript GenerateMenuScript(TProject& project) {
+TMenuScript GenerateMenuScript(const TProject& project) {
     TMenuScript script;
     if (project.Styles.Empty()) {
         script.Refused = true;

@@ -19,6 +19,7 @@
 // - Menu names are unique: the first menu of a name (main menu first, then depth-first) keeps
 //   it, a later one gets "_2", "_3"... added, skipping every name the design uses.
 
+#include "MenuLevels.h"
 #include "base/FileIo.h"
 #include "model/Project.h"
 
@@ -34,7 +35,7 @@ inline constexpr std::string_view ScriptWarningCaption = "Warning!";
 inline constexpr std::string_view EmptyCaptionMessage = "A menu entry needs a caption";
 
 enum class TScriptWarningKind {
-    MissingStyle,         // a menu's style does not exist; the first style is used and stored
+    MissingStyle,         // a menu's style does not exist; the first style is used
     RenamedStyleVariable, // a style's name cannot be a variable as it is; a derived name is used
     DroppedImagePosition, // an image position other than left, right or center is left out
     RenamedMenu,          // a menu name already taken; the menu gets a unique one
@@ -58,13 +59,17 @@ struct TMenuScript {
     std::vector<TScriptWarning> Warnings;
 };
 
-// Builds the whole script in memory. Its only changes to the design are the two repairs: a menu
-// whose style does not exist is pointed at the first style, and a level without a Menu Options
-// node gets one (main-menu defaults) as its first node.
-TMenuScript GenerateMenuScript(TProject& project);
+// Builds the whole script in memory and never changes the design: a menu whose style does not
+// exist uses the first style (with a warning), and a level without a Menu Options node uses the
+// main menu's defaults. Storing such a repair is the caller's own step.
+TMenuScript GenerateMenuScript(const TProject& project);
 
 // The variable of a style (record text): its name without spaces, or the derived name.
 std::string StyleVariableName(std::string_view styleName);
+// How warnings name the options of the menu below `group`: its text, "Main menu options" for nullptr.
+std::string MenuObjectName(const TTreeNode* group);
+// The warning for a menu whose style does not exist, named as MenuObjectName does.
+std::string MissingStyleText(std::string_view objectName);
 // "mainmenu" for nullptr, otherwise the group's text without spaces, before it is made unique.
 std::string MenuName(const TTreeNode* group);
 

@@ -147,7 +147,7 @@ void TCustomizeDialog::ShowCategory(int row) {
     }
     for (QAction* action : m_actions) {
         if (CategoryOf(action) == categoryItem->text()) {
-            auto* item = new QListWidgetItem(action->icon(), action->text(), m_commandList);
+            auto* item = new QListWidgetItem(action->icon(), action->iconText(), m_commandList);
             item->setData(Qt::UserRole, action->objectName());
             item->setToolTip(action->statusTip());
         }

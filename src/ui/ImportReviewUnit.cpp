@@ -74,21 +74,19 @@ void TImportReviewForm::ShowChoice(int index) {
         return;
     }
     TImportEntry& root = (*m_choices)[static_cast<std::size_t>(index)].Tree;
-    // Built without recursion: an imported tree may be as deep as its source.
-    std::vector<std::pair<TImportEntry*, QTreeWidgetItem*>> pending{{&root, nullptr}};
-    while (!pending.empty()) {
-        const auto [entry, parent] = pending.back();
-        pending.pop_back();
-        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
-        item->setText(0, Utf8ToQString(entry->Caption));
-        item->setText(1, Utf8ToQString(entry->Address));
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
-        item->setCheckState(0, entry->Included ? Qt::Checked : Qt::Unchecked);
-        m_items.emplace_back(item, entry);
-        for (auto child = entry->Children.rbegin(); child != entry->Children.rend(); ++child) {
-            pending.emplace_back(&*child, item);
-        }
-    }
+    std::vector<QTreeWidgetItem*> parents;
+    WalkDepthFirst(
+        &root, ImportChildAt<TImportEntry>,
+        [&](TImportEntry& entry) {
+            auto* item = parents.empty() ? new QTreeWidgetItem(m_tree) : new QTreeWidgetItem(parents.back());
+            item->setText(0, Utf8ToQString(entry.Caption));
+            item->setText(1, Utf8ToQString(entry.Address));
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+            item->setCheckState(0, entry.Included ? Qt::Checked : Qt::Unchecked);
+            m_items.emplace_back(item, &entry);
+            parents.push_back(item);
+        },
+        [&](TImportEntry&) { parents.pop_back(); });
     if (QTreeWidgetItem* top = m_tree->topLevelItem(0)) {
         top->setExpanded(true);
         m_tree->setCurrentItem(top);

@@ -111,12 +111,13 @@ void TTarvexForm::SyncActions() {
         m_actions[static_cast<std::size_t>(i)]->setEnabled(
             m_editor->ActionEnabled(static_cast<TActionId>(i)));
     }
-    // "Undo Change 3D Border & Separator bar": the "&" is text, not an access key.
-    const auto caption = [](const std::string& text) {
-        return Text(text).replace('&', QStringLiteral("&&"));
-    };
-    Action(TActionId::UndoAction)->setText(caption(m_editor->UndoCaption()));
-    Action(TActionId::RedoAction)->setText(caption(m_editor->RedoCaption()));
+    // "Undo Change 3D Border & Separator bar": the "&" is text, not an access key; the menu's
+    // access key stays on the first letter.
+    for (const auto& [id, caption] : {std::pair(TActionId::UndoAction, m_editor->UndoCaption()),
+                                      std::pair(TActionId::RedoAction, m_editor->RedoCaption())}) {
+        Action(id)->setIconText(Text(caption));
+        Action(id)->setText(QStringLiteral("&") + Text(caption).replace('&', QStringLiteral("&&")));
+    }
 }
 
 void TTarvexForm::IdleUpdate() {

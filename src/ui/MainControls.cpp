@@ -8,6 +8,7 @@
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "MainUnitInternal.h"
+#include "PreviewStage.h"
 #include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
@@ -17,6 +18,7 @@
 #include "TreeModel.h"
 #include "ValueEditorRows.h"
 #include "base/FileIo.h"
+#include "editor/CommandTable.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -60,75 +62,63 @@ namespace tarvex {
 
 namespace {
 
-// The icon file of each command, in the order of TActionId. The three topic help commands share one.
-constexpr std::array<const char*, ActionCount> ActionIcons = {
-    "new",          "open",      "save",          "saveas",      "publish",        "exit",
-    "publish",      "undo",      "redo",          "newgroup",    "delgroup",       "helptopic",
-    "newitem",      "delitem",   "helptopic",     "newstyle",    "styletemplate",  "delstyle",
-    "addfavorites", "helptopic", "updatepreview", "openpreview", "defaultpreview", "import",
-    "import",       "import",    "import",        "customize",   "help",           "homepage",
-    "email",        "about"};
-
-// A menu-bar entry: a command with the menu's own access key, a separator (Id unset, no text),
-// or the recent-files submenu.
+// A menu-bar entry: a command (shown with its menu caption), a separator (Id unset, no text), or
+// the recent-files submenu.
 struct TMenuEntry {
     std::optional<TActionId> Id;
-    const char* Text;
+    const char* Text = nullptr;
 };
 
 constexpr const char* RecentFilesCaption = "Recent files...";
+constexpr TMenuEntry Separator{};
 
 using A = TActionId;
 
 const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayout() {
     static const std::vector<std::pair<const char*, std::vector<TMenuEntry>>> layout = {
         {"&File",
-         {{A::NewAction, "&New"},
-          {A::OpenAction, "&Open"},
-          {A::SaveAction, "&Save"},
-          {A::SaveAsAction, "S&ave as ..."},
-          {std::nullopt, nullptr},
-          {A::PublishAction, "&Publish menu"},
-          {A::ExportHtmlAction, "E&xport menu as HTML"},
-          {std::nullopt, nullptr},
+         {{A::NewAction},
+          {A::OpenAction},
+          {A::SaveAction},
+          {A::SaveAsAction},
+          Separator,
+          {A::PublishAction},
+          {A::ExportHtmlAction},
+          Separator,
           {std::nullopt, RecentFilesCaption},
-          {std::nullopt, nullptr},
-          {A::ExitAction, "&Exit"}}},
-        // Its entries follow their commands' captions ("&Undo Change Caption").
-        {"&Edit", {{A::UndoAction, "&Undo"}, {A::RedoAction, "&Redo"}}},
+          Separator,
+          {A::ExitAction}}},
+        {"&Edit", {{A::UndoAction}, {A::RedoAction}}},
         {"&Menu",
-         {{A::NewGroupAction, "&New menu group"},
-          {A::DelGroupAction, "&Delete menu group"},
-          {A::acHelpGroup, "H&ow to use groups"},
-          {std::nullopt, nullptr},
-          {A::NewMenuItemAction, "N&ew menu item"},
-          {A::DeleteMenuItemAction, "De&lete menu item"},
-          {A::acHelpMenu, "&How to use menu item"}}},
+         {{A::NewGroupAction},
+          {A::DelGroupAction},
+          {A::acHelpGroup},
+          Separator,
+          {A::NewMenuItemAction},
+          {A::DeleteMenuItemAction},
+          {A::acHelpMenu}}},
         {"&Styles",
-         {{A::NewStyleAction, "&New style"},
-          {A::DelStyleAction, "&Delete style"},
-          {A::acHelpStyles, "How to use styles"},
-          {std::nullopt, nullptr},
-          {A::StyleTemplateAction, "&Insert favorete style"},
-          {A::AddToFavoritesAction, "&Add to favorites"}}},
+         {{A::NewStyleAction},
+          {A::DelStyleAction},
+          {A::acHelpStyles},
+          Separator,
+          {A::StyleTemplateAction},
+          {A::AddToFavoritesAction}}},
         {"&Preview",
-         {{A::UpdatePreviewAction, "U&pdate Preview"},
-          {std::nullopt, nullptr},
-          {A::OpenPreviewAction, "&Open HTML to preview"},
-          {A::DefaultPreviewAction, "&Use default preview"}}},
+         {{A::UpdatePreviewAction}, Separator, {A::OpenPreviewAction}, {A::DefaultPreviewAction}}},
         {"&Tools",
-         {{A::CustomizeActionBars1, "&Customize"},
-          {std::nullopt, nullptr},
-          {A::ImportBookmarksAction, "Import from &bookmarks file..."},
-          {A::ImportSitemapAction, "Import from &site map..."},
-          {A::ImportPageNavAction, "Import from page &navigation..."}}},
+         {{A::CustomizeActionBars1},
+          Separator,
+          {A::ImportBookmarksAction},
+          {A::ImportSitemapAction},
+          {A::ImportPageNavAction}}},
         {"&Help",
-         {{A::HelpHowUseAction, "&How to use program"},
-          {std::nullopt, nullptr},
-          {A::HomePageAction, "H&ome page"},
-          {A::EMailToUsAction, "&E-Mail to us"},
-          {std::nullopt, nullptr},
-          {A::AboutAction, "&About program"}}},
+         {{A::HelpHowUseAction},
+          Separator,
+          {A::HomePageAction},
+          {A::EMailToUsAction},
+          Separator,
+          {A::AboutAction}}},
     };
     return layout;
 }
@@ -165,28 +155,27 @@ QMenuBar* TTarvexForm::ActionMainMenuBar1() const {
 }
 
 void TTarvexForm::CreateActions() {
-    for (int i = 0; i < ActionCount; ++i) {
-        const auto id = static_cast<TActionId>(i);
-        const TActionInfo& info = ActionInfo(id);
+    // One QAction per command: the menus, toolbars and context menus show it, and it alone owns
+    // the command's keys.
+    for (const TCommand& command : Commands()) {
+        const TActionId id = command.Id;
         auto* action =
-            new QAction(TTarvexIcons::Command(QLatin1String(ActionIcons[static_cast<std::size_t>(i)])),
-                        Text(info.Caption), this);
-        action->setObjectName(Text(info.Name));
-        action->setProperty("category", Text(info.Category));
-        action->setToolTip(Text(info.Hint));
-        action->setStatusTip(Text(info.Hint));
-        if (!info.Shortcut.empty()) {
-            QList<QKeySequence> keys = {QKeySequence(Text(info.Shortcut), QKeySequence::PortableText)};
-            if (!info.AlternateShortcut.empty()) {
-                keys << QKeySequence(Text(info.AlternateShortcut), QKeySequence::PortableText);
+            new QAction(TTarvexIcons::Command(Text(command.Icon)), Text(command.MenuCaption), this);
+        action->setObjectName(Text(command.Name));
+        action->setProperty("category", Text(command.Category));
+        action->setIconText(Text(command.Caption));
+        action->setToolTip(Text(command.Hint));
+        action->setStatusTip(Text(command.Hint));
+        QList<QKeySequence> keys;
+        for (const std::string_view key : {command.Shortcut, command.AlternateShortcut}) {
+            if (!key.empty()) {
+                keys << QKeySequence(Text(key), QKeySequence::PortableText);
             }
-            action->setShortcuts(keys);
         }
-        // Captions such as "&Customize" carry an access key that must not clip the tooltip text.
-        action->setIconText(Text(info.Caption).remove(QLatin1Char('&')));
+        action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
         addAction(action);
-        m_actions[static_cast<std::size_t>(i)] = action;
+        m_actions[static_cast<std::size_t>(id)] = action;
         m_actionList.push_back(action);
     }
 }
@@ -214,25 +203,7 @@ void TTarvexForm::CreateMenus() {
                 }
                 continue;
             }
-            // The menu shows its own access keys; the entry otherwise mirrors the command.
-            QAction* command = Action(*entry.Id);
-            auto* item = new QAction(command->icon(), QString::fromLatin1(entry.Text), menu);
-            item->setObjectName(command->objectName() + QStringLiteral("Item"));
-            item->setStatusTip(command->statusTip());
-            item->setShortcut(command->shortcut());
-            // The command itself owns the key; the entry only shows it.
-            item->setShortcutContext(Qt::WidgetShortcut);
-            item->setEnabled(command->isEnabled());
-            const bool followsCaption = *entry.Id == A::UndoAction || *entry.Id == A::RedoAction;
-            connect(command, &QAction::changed, item, [item, command, followsCaption] {
-                item->setEnabled(command->isEnabled());
-                item->setVisible(command->isVisible());
-                if (followsCaption) {
-                    item->setText(QStringLiteral("&") + command->text());
-                }
-            });
-            connect(item, &QAction::triggered, command, &QAction::trigger);
-            menu->addAction(item);
+            menu->addAction(Action(*entry.Id));
         }
     }
 }
@@ -469,15 +440,18 @@ void TTarvexForm::CreateBrowsers() {
 
     m_previewWebBrowser = new QWebEngineView;
     m_previewWebBrowser->setObjectName(QStringLiteral("PreviewWebBrowser"));
-    m_previewPage = new TPreviewWebPage(m_browserProfile, QDir(m_applicationFolder).filePath("help/temp"),
-                                        m_previewWebBrowser);
+    m_previewPage = new TPreviewWebPage(m_browserProfile, m_editor->PreviewSite(), m_previewWebBrowser);
+    m_previewPage->WatchInput(m_previewWebBrowser);
     connect(m_previewPage, &TPreviewWebPage::LinkFollowed, this,
             [](const QUrl& url) { QDesktopServices::openUrl(url); });
     m_previewWebBrowser->setPage(m_previewPage);
     m_helpBrowser = new QWebEngineView;
     m_helpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     m_helpBrowser->setPage(new QWebEnginePage(m_helpProfile, m_helpBrowser));
-    m_pageControl1->addTab(m_previewWebBrowser, QStringLiteral("Preview"));
+    // A file dropped on the preview is for the window, not a page to show.
+    m_previewWebBrowser->setAcceptDrops(false);
+    m_previewStage = new TPreviewStage(m_previewWebBrowser);
+    m_pageControl1->addTab(m_previewStage, QStringLiteral("Preview"));
     m_pageControl1->addTab(m_helpBrowser, QStringLiteral("Quick help"));
     m_previewWebBrowser->setAccessibleName(QStringLiteral("Menu preview"));
     m_helpBrowser->setAccessibleName(QStringLiteral("Quick help"));
@@ -513,16 +487,11 @@ void TTarvexForm::ConnectTree(TEditorTreeView* view, TTreeModel* model, bool obj
     // A batch rebuild resets the model; the groups that were open are opened again.
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this, view, model] {
         m_expandedBeforeReset.clear();
-        std::function<void(const QModelIndex&)> walk = [&](const QModelIndex& parent) {
-            for (int row = 0; row < model->rowCount(parent); ++row) {
-                const QModelIndex child = model->index(row, 0, parent);
-                if (view->isExpanded(child)) {
-                    m_expandedBeforeReset.insert(TTreeModel::NodeOf(child));
-                }
-                walk(child);
+        model->Tree().ForEach([&](TTreeNode& node) {
+            if (view->isExpanded(model->IndexOf(&node))) {
+                m_expandedBeforeReset.insert(&node);
             }
-        };
-        walk(QModelIndex());
+        });
     });
     connect(model, &QAbstractItemModel::modelReset, this, [this, view, model] {
         if (!model->Tree().Empty() && !m_expandedBeforeReset.empty()) {

@@ -8,6 +8,7 @@
 #include "EditorTreeView.h"
 #include "FoldersScanResultUnit.h"
 #include "MainUnitInternal.h"
+#include "PreviewStage.h"
 #include "PreviewWebPage.h"
 #include "PropertyGrid.h"
 #include "RecordString.h"
@@ -16,6 +17,7 @@
 #include "TarvexIcons.h"
 #include "TreeModel.h"
 #include "ValueEditorRows.h"
+#include "base/DepthFirstWalk.h"
 #include "base/FileIo.h"
 
 #include <QAbstractEventDispatcher>
@@ -131,6 +133,7 @@ void TTarvexForm::ApplyWindowSettings(const TWindowSettings& settings) {
     SetFirstPaneSize(m_objectsSplitter, settings.ObjectsTree);
     SetFirstPaneSize(m_stylesSplitter, settings.MenuStyles);
     SetFirstPaneSize(m_mainSplitter, settings.LeftPanel);
+    m_previewStage->SetScreen(settings.PreviewScreen);
     // Last, so that leaving the maximised or minimised state returns to the bounds above.
     const Qt::WindowState state = settings.ValidWinState() == 1   ? Qt::WindowMinimized
                                   : settings.ValidWinState() == 2 ? Qt::WindowMaximized
@@ -210,6 +213,7 @@ TWindowSettings TTarvexForm::CurrentWindowSettings() const {
     s.ObjectsTree = FirstPaneSize(m_objectsSplitter, m_loadedSettings.ObjectsTree);
     s.MenuStyles = FirstPaneSize(m_stylesSplitter, m_loadedSettings.MenuStyles);
     s.LeftPanel = FirstPaneSize(m_mainSplitter, m_loadedSettings.LeftPanel);
+    s.PreviewScreen = m_previewStage->Screen();
     const Qt::WindowStates state = windowState();
     s.WinState = state & Qt::WindowMinimized                            ? 1
                  : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? 2
@@ -220,24 +224,29 @@ TWindowSettings TTarvexForm::CurrentWindowSettings() const {
 QString TTarvexForm::CommandBarLayoutText() const {
     // Our own format: one section per bar, one line per entry; never read back.
     QString text = QStringLiteral("[ActionMainMenuBar1]\r\n");
-    std::function<void(const QMenu*, int)> menu = [&](const QMenu* m, int depth) {
-        for (const QAction* a : m->actions()) {
-            text += QString(depth * 2, QLatin1Char(' '));
-            if (a->isSeparator()) {
-                text += QStringLiteral("-\r\n");
-            } else {
-                text += QStringLiteral("Item=") + a->text() + QStringLiteral("\r\n");
-                if (a->menu()) {
-                    menu(a->menu(), depth + 1);
-                }
-            }
-        }
+    // Each menu title, then its entries and their submenus' entries, indented by their depth.
+    const auto entryAt = [](const QAction& entry, std::size_t i) -> const QAction* {
+        const QMenu* menu = entry.menu();
+        return menu && i < static_cast<std::size_t>(menu->actions().size())
+                   ? menu->actions()[static_cast<int>(i)]
+                   : nullptr;
     };
     for (const QAction* title : menuBar()->actions()) {
-        text += QStringLiteral("Menu=") + title->text() + QStringLiteral("\r\n");
-        if (title->menu()) {
-            menu(title->menu(), 1);
-        }
+        int depth = 0;
+        WalkDepthFirst(
+            title, entryAt,
+            [&](const QAction& entry) {
+                if (depth == 0) {
+                    text += QStringLiteral("Menu=") + entry.text() + QStringLiteral("\r\n");
+                } else {
+                    text += QString(depth * 2, QLatin1Char(' ')) +
+                            (entry.isSeparator()
+                                 ? QStringLiteral("-\r\n")
+                                 : QStringLiteral("Item=") + entry.text() + QStringLiteral("\r\n"));
+                }
+                ++depth;
+            },
+            [&](const QAction&) { --depth; });
     }
     for (const QToolBar* bar : {m_fileToolBar, m_commandsToolBar}) {
         text += QStringLiteral("[") + bar->objectName() + QStringLiteral("]\r\n");

@@ -22,6 +22,8 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -32,6 +34,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -79,6 +82,7 @@ TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
     CreateMenus();
     CreateToolBars();
     CreateControls();
+    setAcceptDrops(true);
     CreateBrowsers();
     resize(702, 487);
 
@@ -216,8 +220,47 @@ void TTarvexForm::RunStartup() {
     }
     // The keyboard starts in the design, so that the arrows walk the tree at once.
     m_objectsTreeView->setFocus(Qt::OtherFocusReason);
+    // The recovery copy follows a change within a few seconds, between keystrokes, never inside one.
+    auto* recovery = new QTimer(this);
+    connect(recovery, &QTimer::timeout, this, [this] {
+        if (m_busy == 0 && !m_closed && m_editor->RecoveryCopyDue()) {
+            m_editor->WriteRecoveryCopy();
+        }
+    });
+    recovery->start(2000);
     m_startupDone = true;
     emit Started();
+}
+
+namespace {
+
+QStringList DroppedFiles(const QMimeData* data) {
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            files << QDir::toNativeSeparators(url.toLocalFile());
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+void TTarvexForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_startupDone && !DroppedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TTarvexForm::dropEvent(QDropEvent* event) {
+    const QStringList files = DroppedFiles(event->mimeData());
+    event->acceptProposedAction();
+    // After the drop has ended: the save question and the review are modal dialogs.
+    QTimer::singleShot(0, this, [this, files] {
+        for (const QString& file : files) {
+            RunCommand([this, file] { m_editor->OpenDroppedFile(QStringToUtf8(file)); });
+        }
+    });
 }
 
 void TTarvexForm::closeEvent(QCloseEvent* event) {
@@ -246,6 +289,14 @@ bool TTarvexForm::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         m_hintPanel->setText(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
+    }
+    if (event->type() == QEvent::WindowActivate && m_startupDone && !m_closed) {
+        // Asked from the message loop, not from inside the activation.
+        QTimer::singleShot(0, this, [this] {
+            if (m_busy == 0 && !m_closed && QApplication::activeModalWidget() == nullptr) {
+                RunCommand([this] { m_editor->WindowActivated(); });
+            }
+        });
     }
     return QMainWindow::event(event);
 }

@@ -28,6 +28,7 @@ class TAboutForm;
 class TCustomizeDialog;
 class TEditorTreeView;
 class TFoldersScanResultForm;
+class TPreviewStage;
 class TPreviewWebPage;
 class TPropertyGrid;
 class TScriptWarningsForm;
@@ -69,6 +70,7 @@ public:
     TPropertyGrid* MenuItemValueEditor() const { return m_menuItemValueEditor; }
     TPropertyGrid* MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
     QWebEngineView* PreviewWebBrowser() const { return m_previewWebBrowser; }
+    TPreviewStage* PreviewStage() const { return m_previewStage; }
     QWebEngineView* HelpBrowser() const { return m_helpBrowser; }
     QLabel* HintPanel() const { return m_hintPanel; }
     QPushButton* ScriptWarningsButton() const { return m_scriptWarningsButton; }
@@ -100,6 +102,8 @@ public:
                                           const std::string& initialText) override;
     std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) override;
+    std::optional<std::string> ChooseFolder(const std::string& caption,
+                                            const std::string& initialFolder) override;
     std::optional<uint32_t> ChooseColor() override;
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;
@@ -126,6 +130,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    // Files dropped anywhere on the window go to the editor, one after the other.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // TEditorListener
@@ -191,6 +198,7 @@ private:
     QWebEngineProfile* m_browserProfile = nullptr;
     QWebEngineProfile* m_helpProfile = nullptr;
     QWebEngineView* m_previewWebBrowser = nullptr;
+    TPreviewStage* m_previewStage = nullptr;
     TPreviewWebPage* m_previewPage = nullptr;
     QWebEngineView* m_helpBrowser = nullptr;
     QLabel* m_hintPanel = nullptr;

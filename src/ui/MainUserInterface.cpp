@@ -1,6 +1,7 @@
 // The main window as the editor's door: message boxes, dialogs, browsers and the shell.
 
 #include "MainUnit.h"
+#include "MessageBoxButtons.h"
 
 #include "AboutUnit.h"
 #include "CustomizeDialog.h"
@@ -89,43 +90,22 @@ TMsgResult TTarvexForm::ShowMessageBox(const std::string& text, const std::strin
         box.setIcon(QMessageBox::Critical);
         break;
     }
-    QPushButton* ok = nullptr;
-    QPushButton* yes = nullptr;
-    QPushButton* no = nullptr;
-    QPushButton* cancel = nullptr;
-    switch (buttons) {
-    case TMsgButtons::Ok:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        box.setEscapeButton(ok);
-        box.setDefaultButton(ok);
-        break;
-    case TMsgButtons::OkCancel:
-        ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-        box.setEscapeButton(cancel);
-        box.setDefaultButton(ok);
-        break;
-    case TMsgButtons::YesNoCancel:
-        yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-        no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-        cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-        box.setEscapeButton(cancel);
-        box.setDefaultButton(yes);
-        break;
-    }
+    const TBoxButtons added = AddBoxButtons(box, buttons);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
-    if (clicked && clicked == yes) {
+    if (clicked && clicked == added.Yes) {
         return TMsgResult::Yes;
     }
-    if (clicked && clicked == no) {
+    if (clicked && clicked == added.No) {
         return TMsgResult::No;
     }
-    if (clicked && clicked == ok) {
+    if (clicked && clicked == added.Ok) {
         return TMsgResult::Ok;
     }
     // Closed without a choice.
-    return buttons == TMsgButtons::Ok ? TMsgResult::Ok : TMsgResult::Cancel;
+    return buttons == TMsgButtons::Ok      ? TMsgResult::Ok
+           : buttons == TMsgButtons::YesNo ? TMsgResult::No
+                                           : TMsgResult::Cancel;
 }
 
 std::optional<std::string> TTarvexForm::InputQuery(const std::string& caption, const std::string& prompt,
@@ -213,6 +193,19 @@ std::optional<std::string> TTarvexForm::OpenFileDialog(const TFileDialogRequest&
 
 std::optional<std::string> TTarvexForm::SaveFileDialog(const TFileDialogRequest& request) {
     return RunFileDialog(request, true);
+}
+
+std::optional<std::string> TTarvexForm::ChooseFolder(const std::string& caption,
+                                                     const std::string& initialFolder) {
+    QFileDialog dialog(DialogParent(), Text(caption), Text(initialFolder));
+    dialog.setObjectName(QStringLiteral("SiteFolderDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QStringToUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
 }
 
 std::optional<uint32_t> TTarvexForm::ChooseColor() {

@@ -7,7 +7,7 @@
 
 namespace tarvex {
 
-const std::array<TWindowSettingEntry, 14> WindowSettingTable = {{
+const std::array<TWindowSettingEntry, 15> WindowSettingTable = {{
     {"Width", 600, &TWindowSettings::Width, true},
     {"Heigth", 400, &TWindowSettings::Heigth, true},
     {"Left", 10, &TWindowSettings::Left, true},
@@ -21,6 +21,7 @@ const std::array<TWindowSettingEntry, 14> WindowSettingTable = {{
     {"ObjectsTree", 120, &TWindowSettings::ObjectsTree, false},
     {"MenuStyles", 120, &TWindowSettings::MenuStyles, false},
     {"LeftPanel", 300, &TWindowSettings::LeftPanel, false},
+    {"PreviewScreen", 0, &TWindowSettings::PreviewScreen, false},
     {"WinState", 2, &TWindowSettings::WinState, false},
 }};
 

@@ -83,6 +83,18 @@ TEST_F(CliTest, BuildRefusalsWriteNothing) {
     EXPECT_FALSE(fs::exists(WorkDir() / "out"));
 }
 
+TEST_F(CliTest, AFailedWriteIsReportedAsThePublishCommandReportsIt) {
+    // A folder where the script should go: the engine files are written, the script cannot be.
+    fs::create_directories(WorkDir() / "out" / "menu.js");
+    const TRun run = Run({"build", (DataDir / "products-menu.xml").string(), "-o", "out"});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(
+        run.Err,
+        "Not all files were published to the folder out.\nWritten: one.js, main.js.\nCannot create file " +
+            PathToUtf8(fs::path("out") / "menu.js") + ".\n");
+    EXPECT_EQ(Read(WorkDir() / "out" / "one.js"), OneJs);
+}
+
 TEST_F(CliTest, BadUsageExitsWithTwo) {
     const std::string project = (DataDir / "products-menu.xml").string();
     const std::vector<std::vector<std::string>> cases = {

@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 
+#include "editor/CommandTable.h"
 #include "model/Records.h"
 
 #include <functional>
@@ -129,7 +130,7 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
 
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const TDispatchCase& c = cases[i];
-        SCOPED_TRACE(std::string(ActionInfo(c.Id).Name));
+        SCOPED_TRACE(std::string(Command(c.Id).Name));
         ASSERT_EQ(static_cast<std::size_t>(c.Id), i) << "the table follows the command order";
         std::filesystem::remove_all(project);
         WriteText(Temp() / "default.htm", "<html><body>default</body></html>\r\n");

@@ -77,6 +77,13 @@ std::optional<std::string> TFakeUserInterface::SaveFileDialog(const TFileDialogR
     return FileAnswer("Save", request);
 }
 
+std::optional<std::string> TFakeUserInterface::ChooseFolder(const std::string& caption,
+                                                            const std::string& initialFolder) {
+    Record("ChooseFolder", initialFolder).Caption = caption;
+    const std::optional<TFile> answer = Next<TFile>("folder dialog");
+    return answer ? answer->Path : std::nullopt;
+}
+
 std::optional<uint32_t> TFakeUserInterface::ChooseColor() {
     Record("Color", "");
     const std::optional<TColor> answer = Next<TColor>("colour dialog");

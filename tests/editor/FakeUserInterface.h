@@ -62,6 +62,9 @@ public:
                                           const std::string& initialText) override;
     std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) override;
+    // Answered with AnswerFile, recorded as "ChooseFolder" with the initial folder as its text.
+    std::optional<std::string> ChooseFolder(const std::string& caption,
+                                            const std::string& initialFolder) override;
     std::optional<uint32_t> ChooseColor() override;
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;

@@ -64,16 +64,21 @@ protected:
         m_ui.ClearCalls();
         TMenuStyleRec second;
         FillDefaultStyle(second);
-        AppendStyleNode(Project(), std::string(SecondStyle), second);
+        Editor().EditDesign("Add Style",
+                            [&] { AppendStyleNode(Project(), std::string(SecondStyle), second); });
     }
 
-    // `locate` finds the record in a project; `select` moves the editor's selection to the
+    // `locate` finds the record's node in a project; `select` moves the editor's selection to the
     // record's node (true) or to another node of the same kind (false).
     template <typename TRecord>
-    void SendThroughEveryField(TValueEditorId editor, const std::function<TRecord&(TProject&)>& locate,
+    void SendThroughEveryField(TValueEditorId editor,
+                               const std::function<TTreeNode*(const TProject&)>& locate,
                                const std::function<void(bool)>& select) {
         const auto fields = FieldsOf<TRecord>();
-        const TRecord before = locate(Project());
+        const auto recordIn = [&](const TProject& p) -> const TRecord& {
+            return std::get<TRecord>(locate(p)->Record());
+        };
+        const TRecord before = recordIn(Project());
         const std::vector<std::string> values = DistinctValues(before, Project().Styles.Root(0)->Text());
 
         select(true);
@@ -82,7 +87,7 @@ protected:
         }
         select(false); // commit
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            EXPECT_EQ(fields[i].Text(locate(Project())), values[i]) << "commit: " << fields[i].Caption;
+            EXPECT_EQ(fields[i].Text(recordIn(Project())), values[i]) << "commit: " << fields[i].Caption;
         }
         select(true); // load
         for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -92,7 +97,7 @@ protected:
 
         TProject read;
         ReadProjectText(WriteProjectText(Project()), read);
-        TRecord& record = locate(read);
+        const TRecord& record = recordIn(read);
         for (std::size_t i = 0; i < fields.size(); ++i) {
             EXPECT_EQ(fields[i].Text(record), values[i]) << "save and read: " << fields[i].Caption;
         }
@@ -109,17 +114,17 @@ protected:
             } else {
                 field.SetText(changed, field.GetText(before));
             }
-            std::swap(record, changed);
+            TRecord& stored = locate(read)->template EditRecord<TRecord>();
+            std::swap(stored, changed);
             EXPECT_NE(GenerateMenuScript(read).Lines, script) << "menu.js: " << field.Caption;
-            std::swap(record, changed);
+            std::swap(stored, changed);
         }
     }
 };
 
 TEST_F(FieldRoundTripTest, MenuOptionsEditor) {
     SendThroughEveryField<TMenuOptionsRec>(
-        TValueEditorId::MenuValueList,
-        [](TProject& p) -> TMenuOptionsRec& { return p.Objects.Root(0)->Options(); },
+        TValueEditorId::MenuValueList, [](const TProject& p) { return p.Objects.Root(0); },
         [&](bool mine) {
             Editor().SelectObjectNode(mine ? Node({0}) : Node({1, 0}));
         });
@@ -128,8 +133,7 @@ TEST_F(FieldRoundTripTest, MenuOptionsEditor) {
 TEST_F(FieldRoundTripTest, MenuItemEditor) {
     // A group: its hint shows in menu.js, an item's does not.
     SendThroughEveryField<TMenuItemRec>(
-        TValueEditorId::MenuItemValueEditor,
-        [](TProject& p) -> TMenuItemRec& { return p.Objects.Root(1)->Item(); },
+        TValueEditorId::MenuItemValueEditor, [](const TProject& p) { return p.Objects.Root(1); },
         [&](bool mine) {
             Editor().SelectObjectNode(mine ? Node({1}) : Node({1, 1}));
         });
@@ -137,8 +141,7 @@ TEST_F(FieldRoundTripTest, MenuItemEditor) {
 
 TEST_F(FieldRoundTripTest, StyleEditor) {
     SendThroughEveryField<TMenuStyleRec>(
-        TValueEditorId::MenuStyleValueEditor,
-        [](TProject& p) -> TMenuStyleRec& { return p.Styles.Root(0)->Style(); },
+        TValueEditorId::MenuStyleValueEditor, [](const TProject& p) { return p.Styles.Root(0); },
         [&](bool mine) { Editor().SelectStyleNode(Style(mine ? 0 : 1)); });
 }
 

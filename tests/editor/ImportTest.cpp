@@ -93,7 +93,7 @@ TEST_F(ImportTest, TheRootAnEmptyFolderAndAShortcutNode) {
     EXPECT_EQ(message.Caption, "Error");
 }
 
-TEST_F(ImportTest, AnUnreadableShortcutStopsTheImportAndKeepsWhatWasAdded) {
+TEST_F(ImportTest, AnUnreadableShortcutIsSkippedAndNamedAfterTheImport) {
     TFavoriteEntry folder;
     folder.Kind = TFavoriteEntry::TKind::Folder;
     folder.Text = "Broken";
@@ -107,10 +107,12 @@ TEST_F(ImportTest, AnUnreadableShortcutStopsTheImportAndKeepsWhatWasAdded) {
     Editor().ImportFavoritesFolder(folder);
 
     ASSERT_EQ(Node({2})->Text(), "Broken");
-    ASSERT_EQ(Node({2})->ChildCount(), 2);
+    ASSERT_EQ(Node({2})->ChildCount(), 3);
     EXPECT_EQ(Node({2, 1})->Text(), "a");
+    EXPECT_EQ(Node({2, 2})->Text(), "c");
     const auto error = m_ui.CallsOf("Message").at(0);
-    EXPECT_EQ(error.Text, "Can't read file " + (m_favorites / "Links" / "gone.URL").string() + "!");
+    EXPECT_EQ(error.Text, "These shortcut files could not be read and were left out:\n" +
+                              (m_favorites / "Links" / "gone.URL").string());
     EXPECT_EQ(error.Caption, "Error");
 }
 

@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 #include "IntegerTextCases.h"
 
+#include "editor/CommandTable.h"
 #include "model/Records.h"
 
 #include <climits>
@@ -355,11 +356,11 @@ TEST_F(ObjectsTreeTest, EnablingFollowsTheSelectionAndThePage) {
     for (TActionId off :
          {TActionId::NewGroupAction, TActionId::NewMenuItemAction, TActionId::ImportWinFavoritAction,
           TActionId::DeleteMenuItemAction, TActionId::DelGroupAction}) {
-        EXPECT_FALSE(Editor().ActionEnabled(off)) << ActionInfo(off).Name;
+        EXPECT_FALSE(Editor().ActionEnabled(off)) << Command(off).Name;
     }
     for (TActionId on : {TActionId::NewStyleAction, TActionId::StyleTemplateAction, TActionId::DelStyleAction,
                          TActionId::AddToFavoritesAction}) {
-        EXPECT_TRUE(Editor().ActionEnabled(on)) << ActionInfo(on).Name;
+        EXPECT_TRUE(Editor().ActionEnabled(on)) << Command(on).Name;
     }
     EXPECT_EQ(m_ui.TextsOf("Help").back(), (App() / "help" / "online" / "style.htm").string());
 

@@ -61,11 +61,52 @@ TEST_F(PreviewTest, RefreshesKeepTheUsersPageUntilTheDefaultIsChosen) {
     Restart();
     Start();
     EXPECT_EQ(ReadText(Preview()), preview);
+    EXPECT_EQ(Editor().PreviewSite().AuthorPage(), std::filesystem::canonical(page))
+        << "its folder stays readable";
 
     m_ui.ClearCalls();
     Editor().DefaultPreviewActionExecute();
     EXPECT_EQ(ReadText(Preview()), ReadText(Temp() / "default.htm"));
+    EXPECT_FALSE(Editor().PreviewSite().HasAuthorPage());
     EXPECT_EQ(m_ui.TextsOf("Navigate"), std::vector<std::string>{Preview().string()});
+}
+
+// A page that refers above its folder asks for the site folder, which must hold the page.
+TEST_F(PreviewTest, APageReferringUpwardsReadsFromTheSiteFolderTheAuthorChooses) {
+    const std::filesystem::path page = Work() / "site" / "pages" / "page.htm";
+    std::filesystem::create_directories(page.parent_path());
+    WriteText(page, "<img src=\"../img/logo.png\">");
+    struct TCase {
+        TMsgResult Answer;
+        std::optional<std::filesystem::path> Chosen;
+        std::filesystem::path Site; // empty: nothing shown
+    };
+    const TCase cases[] = {
+        {TMsgResult::Cancel, std::nullopt, {}},
+        {TMsgResult::No, std::nullopt, page.parent_path()},
+        {TMsgResult::Yes, Work() / "site", Work() / "site"},
+        {TMsgResult::Yes, Work() / "elsewhere", page.parent_path()},
+    };
+    std::filesystem::create_directories(Work() / "elsewhere");
+    for (const TCase& c : cases) {
+        Editor().DefaultPreviewActionExecute();
+        m_ui.ClearCalls();
+        m_ui.AnswerFile(page.string());
+        m_ui.AnswerMessage(c.Answer);
+        if (c.Answer == TMsgResult::Yes) {
+            m_ui.AnswerFile(c.Chosen->string());
+        }
+        Editor().OpenPreviewActionExecute();
+        EXPECT_TRUE(m_ui.AllAnswersUsed());
+        if (c.Site.empty()) {
+            EXPECT_FALSE(Editor().PreviewSite().HasAuthorPage());
+            EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
+        } else {
+            EXPECT_EQ(Editor().PreviewSite().SiteFolder(), std::filesystem::canonical(c.Site));
+            EXPECT_EQ(m_ui.CallsOf("Navigate").size(), 1u);
+        }
+    }
+    EXPECT_EQ(m_ui.CallsOf("ChooseFolder").at(0).Text, (Work() / "site").string());
 }
 
 TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
@@ -86,9 +127,11 @@ TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
 // A missing style keeps its box; the other warnings go to the window's list, once per change,
 // and an empty list clears it when the design is clean again.
 TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
-    Style(0)->SetText("3D look");
-    Node({0})->Options().MenuStyle = "3D look";
-    Node({1, 0})->Options().MenuStyle = "3D look";
+    Editor().EditDesign("Rename", [this] {
+        Style(0)->SetText("3D look");
+        Node({0})->EditOptions().MenuStyle = "3D look";
+        Node({1, 0})->EditOptions().MenuStyle = "3D look";
+    });
     Editor().UpdatePreviewActionExecute();
     Editor().UpdatePreviewActionExecute();
     EXPECT_EQ(
@@ -97,9 +140,11 @@ TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
             R"(Style name "3D look" can not be used as a script variable; menu.js calls it tvxStyle_3Dlook)"});
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
-    Node({1, 0})->Options().MenuStyle = "Gone";
-    Style(0)->SetText("Look");
-    Node({0})->Options().MenuStyle = "Look";
+    Editor().EditDesign("Rename", [this] {
+        Node({1, 0})->EditOptions().MenuStyle = "Gone";
+        Style(0)->SetText("Look");
+        Node({0})->EditOptions().MenuStyle = "Look";
+    });
     Editor().UpdatePreviewActionExecute();
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
     EXPECT_EQ(m_ui.TextsOf("Warnings").back(), "");

@@ -235,7 +235,7 @@ TEST_F(StyleTest, InsertingAFavouriteTwiceGivesTwoIndependentStyles) {
     EXPECT_EQ(Style(1)->Text(), "Grey");
     EXPECT_EQ(Style(2)->Text(), "Grey");
     EXPECT_EQ(Style(1)->Style().MouseOffBackground, "808080");
-    Style(1)->Style().FontSize = 99;
+    Editor().EditDesign("Font Size", [this] { Style(1)->EditStyle().FontSize = 99; });
     EXPECT_EQ(Style(2)->Style().FontSize, 10);
     EXPECT_EQ(Editor().SelectedStyle(), nullptr);
 

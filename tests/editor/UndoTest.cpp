@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 
+#include "base/PathText.h"
 #include "project/ProjectWriter.h"
 
 #include <functional>
@@ -212,6 +213,57 @@ TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
     EXPECT_FALSE(Editor().Modified());
     EXPECT_EQ(m_ui.TextsOf("Message").size(), 1u) << "asked once, for the changed new design";
+}
+
+// Undo and redo move the objects selection back, but on the "Menu styles" page its commands stay
+// off and the help pane keeps the styles page.
+TEST_F(UndoTest, UndoAndRedoOnTheStylesPageKeepThePageRules) {
+    Start();
+    Editor().SelectObjectNode(Node({1}));
+    OnStylesPage(Style(0));
+    m_ui.AnswerInput("Extra");
+    Editor().NewStyleActionExecute();
+    for (const bool undo : {true, false}) {
+        undo ? Editor().UndoActionExecute() : Editor().RedoActionExecute();
+        EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewMenuItemAction)) << undo;
+        EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewGroupAction)) << undo;
+        EXPECT_TRUE(Editor().ActionEnabled(TActionId::NewStyleAction)) << undo;
+        EXPECT_EQ(PathFromUtf8(m_ui.TextsOf("Help").back()).filename(), "style.htm") << undo;
+    }
+}
+
+// The generator only reads; the editor stores the fallback style as a step of its own, and the
+// refresh after undoing that step neither repairs again nor asks again.
+TEST_F(UndoTest, AStyleRepairIsANamedStepThatUndoLeavesUndone) {
+    Start(std::nullopt);
+    Editor().SetActivePage(TControlsPage::MenuStyles);
+    m_ui.AnswerInput("A");
+    Editor().NewStyleActionExecute();
+    Editor().SetActivePage(TControlsPage::MenuCreator);
+    Editor().SelectObjectNode(Node({1}));
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Repair menu style");
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "A");
+
+    Editor().UndoActionExecute();
+    EXPECT_EQ(Editor().UndoCaption(), "Undo New Style");
+    EXPECT_EQ(Editor().RedoCaption(), "Redo Repair menu style");
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "");
+    Editor().UndoActionExecute();
+    EXPECT_TRUE(Project().Styles.Empty());
+    Editor().RedoActionExecute();
+    EXPECT_EQ(Style(0)->Text(), "A");
+    EXPECT_EQ(Editor().RedoCaption(), "Redo Repair menu style");
+
+    std::vector<std::string> notFound;
+    for (const std::string& text : MessagesWithCaption("Warning!")) {
+        if (text.find("not found") != std::string::npos) {
+            notFound.push_back(text);
+        }
+    }
+    EXPECT_EQ(notFound,
+              (std::vector<std::string>{
+                  R"(Menu style in "Main menu options" object not found. Used first found menu style)",
+                  R"(Menu style in "Menu group name" object not found. Used first found menu style)"}));
 }
 
 // Re-laying out every submenu of a large design is the heaviest step a commit makes.

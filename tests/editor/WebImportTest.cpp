@@ -55,6 +55,53 @@ TEST_F(WebImportTest, TheReviewedTreeLandsBesideTheSelectionWithoutTheBranchesLe
     EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
 }
 
+// A dropped file goes where its content says: a review of its import, the project reader, or a refusal.
+TEST_F(WebImportTest, ADroppedFileGoesToTheMatchingImportOrOpensOrIsRefused) {
+    if (!WebImportAvailable()) {
+        GTEST_SKIP() << "built without the HTML and XML parsers";
+    }
+    WriteText(Work() / "shop.html", std::string(Page));
+    WriteText(Work() / "bookmarks.htm",
+              "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p><DT><A HREF=\"https://a.example/\">A</A>\n</DL>");
+    WriteText(Work() / "sitemap.xml", "<urlset><url><loc>https://a.example/b</loc></url></urlset>");
+    WriteText(Work() / "notes.txt", "just words");
+    WriteText(Work() / "other.xml", "<notaproject/>");
+    struct TCase {
+        const char* File;
+        const char* Review;  // the review's caption, or empty
+        const char* Message; // the start of a message box's text, or empty
+    };
+    const TCase cases[] = {
+        {"shop.html", "Import page navigation", ""},
+        {"bookmarks.htm", "Import bookmarks", ""},
+        {"sitemap.xml", "Import site map", ""},
+        {"notes.txt", "", "Tarvex cannot use notes.txt"},
+        {"missing.xml", "", "Tarvex cannot use missing.xml"},
+        {"", "", "Tarvex cannot use"},
+    };
+    for (const TCase& c : cases) {
+        m_ui.ClearCalls();
+        if (*c.Review) {
+            m_ui.AnswerReview([](std::vector<TImportChoice>&) { return std::optional<int>(); });
+        }
+        Editor().OpenDroppedFile(*c.File ? (Work() / c.File).string() : Work().string());
+        EXPECT_EQ(m_ui.TextsOf("Review"),
+                  *c.Review ? std::vector<std::string>{c.Review} : std::vector<std::string>{})
+            << c.File;
+        const std::vector<std::string> messages = m_ui.TextsOf("Message");
+        EXPECT_EQ(messages.empty() ? "" : messages.front().substr(0, std::string(c.Message).size()),
+                  c.Message)
+            << c.File;
+        EXPECT_TRUE(m_ui.AllAnswersUsed()) << c.File;
+    }
+    // Another XML file is the project reader's to refuse; the design stays as it was.
+    const std::size_t nodes = NodeCount();
+    m_ui.ClearCalls();
+    Editor().OpenDroppedFile((Work() / "other.xml").string());
+    EXPECT_EQ(NodeCount(), nodes);
+    EXPECT_TRUE(m_ui.CallsOf("Review").empty());
+}
+
 TEST_F(WebImportTest, CancelOrBadInputAddsNothing) {
     if (!WebImportAvailable()) {
         GTEST_SKIP() << "built without the HTML and XML parsers";

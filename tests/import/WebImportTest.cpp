@@ -125,6 +125,10 @@ TEST(WebImport, BrokenAndHostileInputGivesAMessageOrTextButNeverExpandsAnything)
         "<?xml version=\"1.0\"?><!DOCTYPE u [<!ENTITY xxe SYSTEM \"file:///etc/passwd\">]>"
         "<urlset><url><loc>https://a.example/&xxe;</loc></url></urlset>";
     const std::string deepNav = "<nav>" + Repeat("<ul><li><a href=\"x\">x</a>", 40);
+    std::string distinctBolds;
+    for (int i = 0; i < 100; ++i) {
+        distinctBolds += "<b id=" + std::to_string(i) + ">";
+    }
     struct TCase {
         std::string Name;
         TImportResult Result;
@@ -157,6 +161,18 @@ TEST(WebImport, BrokenAndHostileInputGivesAMessageOrTextButNeverExpandsAnything)
         {"too many elements", ParseBookmarks(Repeat("<br>", 60001)), "too many elements"},
         {"deep navigation", nav(deepNav), "deeper than 32 levels"},
         {"deep formatting", nav("<nav><a href=x>x</a>" + Repeat("<b>", 600)), "nested too deeply"},
+        // What the parser reads as markup must not pass the pre-scan as a comment or as text.
+        {"comment ended by --!>", nav("<nav><a href=x>x</a><!-- c --!>" + Repeat("<div>", 600)),
+         "nested too deeply"},
+        {"bogus comment with a quote", nav("<nav><a href=x>x</a><!x=\"" + Repeat("<div>", 600)),
+         "nested too deeply"},
+        {"style ignored in a select",
+         nav("<nav><a href=x>x</a><select><style></select>" + Repeat("<div>", 600)), "nested too deeply"},
+        {"formatting copied before every text",
+         nav("<nav><a href=x>x</a><div>" + distinctBolds + "</div>" + Repeat("<p>t</p>", 700)),
+         "too many elements"},
+        // Three alike at most: an old page's unclosed fonts cost three copies a paragraph.
+        {"sloppy fonts", nav("<nav><a href=x>x</a></nav>" + Repeat("<p><font size=2>t</p>", 3000)), "x=x"},
     };
     for (const TCase& c : cases) {
         const std::string got = c.Result.Tree ? Outline(*c.Result.Tree) : c.Result.Error;

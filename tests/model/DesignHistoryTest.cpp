@@ -59,7 +59,7 @@ TEST(DesignHistory, UndoAndRedoRestoreEveryKindOfChange) {
         {"move within level", [](TProject& p) { p.Objects.MoveTo(p.Objects.Root(2), nullptr, 1); }},
         {"text", [](TProject& p) { p.Objects.Root(1)->SetText("Renamed"); }},
         {"records", [](TProject& p) { ShiftSubmenusLeft(p.Objects.Root(1), -30); }},
-        {"style", [](TProject& p) { p.Styles.Root(0)->Style().FontName = "Georgia"; }},
+        {"style", [](TProject& p) { p.Styles.Root(0)->EditStyle().FontName = "Georgia"; }},
         {"remove then insert at the front",
          [](TProject& p) {
              p.Objects.Remove(p.Objects.Root(0));
@@ -121,14 +121,20 @@ TEST(DesignHistory, ModifiedFollowsTheSavedPoint) {
     EXPECT_FALSE(history.CanUndo());
 }
 
-// A write outside any step is still recorded, as a step of its own.
-TEST(DesignHistory, ChangesOutsideAStepBecomeAnUnnamedStep) {
+// A change outside any step is a programming error the handler hears of; the history keeps it all
+// the same, as a step of its own, so that it can still be taken back.
+TEST(DesignHistory, ChangesOutsideAStepAreReportedAndStillRecorded) {
     TProject project;
     BuildSmallDesign(project);
     TDesignHistory history(project);
     const TFlat before = Flatten(project);
-    project.Objects.Root(0)->Options().MenuLeft = 7;
-    EXPECT_TRUE(history.Modified());
+    static int reported;
+    reported = 0;
+    const auto previous = TDesignHistory::SetUnsteppedChangeHandler([] { ++reported; });
+    project.Objects.Root(0)->EditOptions().MenuLeft = 7;
+    project.Objects.Root(1)->SetText("Renamed");
+    TDesignHistory::SetUnsteppedChangeHandler(previous);
+    EXPECT_EQ(reported, 1);
     EXPECT_EQ(history.UndoName(), TDesignHistory::UnnamedStepName);
     ASSERT_TRUE(history.Undo());
     EXPECT_EQ(Flatten(project), before);
@@ -140,7 +146,7 @@ TEST(DesignHistory, OldestStepsGiveWayToTheByteBudget) {
     TDesignHistory history(project);
     for (int i = 0; i < 20; ++i) {
         history.BeginStep(NoSelection());
-        project.Objects.Root(1)->Item().Hint = std::string(200, static_cast<char>('a' + i));
+        project.Objects.Root(1)->EditItem().Hint = std::string(200, static_cast<char>('a' + i));
         history.EndStep("Change Hint", NoSelection());
     }
     const std::size_t perStep = history.ByteEstimate() / 20;

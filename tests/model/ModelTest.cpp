@@ -1,9 +1,12 @@
+#include "Utf8TestText.h"
+#include "base/RecordText.h"
 #include "model/Project.h"
 #include "model/ShortString.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarvex;
+using test::Utf8;
 
 namespace {
 
@@ -27,10 +30,10 @@ TEST(ShortString, CutsOnEveryAssignment) {
 }
 
 TEST(ShortString, CountsAndCutsWholeCharacters) {
-    ShortString<3> text(std::string("\u65E5\u672C\U0001F600\u8A9E"));
-    EXPECT_EQ(text.str(), "\u65E5\u672C\U0001F600");
-    text = std::string("ab\u00E9\u0301");
-    EXPECT_EQ(text.str(), "ab\u00E9");
+    ShortString<3> text(Utf8(U"\u65E5\u672C\U0001F600\u8A9E"));
+    EXPECT_EQ(text.str(), Utf8(U"\u65E5\u672C\U0001F600"));
+    text = Utf8(U"ab\u00E9\u0301");
+    EXPECT_EQ(text.str(), Utf8(U"ab\u00E9"));
 }
 
 TEST(Defaults, RecordsTakeTheDocumentedValues) {

@@ -78,8 +78,8 @@ TEST(SubmenuLayout, ShiftMovesOnlyMenusBelow) {
 
 TEST(SubmenuLayout, ExtremeValuesWrapInsteadOfOverflowing) {
     TExampleDesign d;
-    d.main->Options().MenuLeft = INT32_MAX;
-    d.main->Options().MenuWidth = INT32_MAX;
+    d.main->EditOptions().MenuLeft = INT32_MAX;
+    d.main->EditOptions().MenuWidth = INT32_MAX;
     d.Relayout(false);
     EXPECT_EQ(TExampleDesign::Pos(d.g1).first, Wrap32(int64_t{INT32_MAX} * 2));
     ShiftSubmenusLeft(d.g1, INT32_MIN);

@@ -1,6 +1,8 @@
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 
+#include "base/RecordText.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarvex;
@@ -80,4 +82,22 @@ TEST(ProjectEncoding, ReaderHonoursTheFirstLinesDeclaration) {
     for (const auto& c : cases) {
         EXPECT_EQ(ReadCaption(c.bytes), c.caption) << c.bytes;
     }
+}
+
+// A group's value lines are read by position: the tag's length is skipped in characters, so a
+// Windows-1252 line that does not begin with its tag loses whole characters and stays valid UTF-8.
+TEST(ProjectEncoding, GroupValueLinesSkipCharactersNotBytes) {
+    const std::string file = std::string(Latin1Declaration) + "\r\n<PROJECT>\r\n<MENU>\r\n<MENU_GROUP>\r\n" +
+                             std::string(9, '\xC4') +
+                             "X</Caption>\r\n<Image></Image>\r\n<Address>a.htm</Address>\r\n" +
+                             "<Target></Target>\r\n</MENU_GROUP>\r\n</MENU>\r\n</PROJECT>\r\n";
+    EXPECT_EQ(ReadCaption(file), "X");
+
+    TProject project;
+    ReadProjectText(file, project);
+    const std::string written = WriteProjectText(project);
+    EXPECT_TRUE(IsValidUtf8(written));
+    TProject again;
+    ReadProjectText(written, again);
+    EXPECT_EQ(WriteProjectText(again), written);
 }

@@ -141,9 +141,9 @@ TEST(MenuScript, LevelsWithoutEntriesGetNoAddmenuCall) {
 TEST(MenuScript, ZeroNumbersAndFlagWords) {
     TProject p;
     TTreeNode* style = DefaultStyle(p);
-    style->Style().FontSize = 0;
-    style->Style().MenuItemPadding = 0;
-    style->Style().BorderSeparatorbar = "yes";
+    style->EditStyle().FontSize = 0;
+    style->EditStyle().MenuItemPadding = 0;
+    style->EditStyle().BorderSeparatorbar = "yes";
     TMenuOptionsRec o = Options(40, 140, "Main style", "horizontal");
     o.MenuWidth = 0;
     o.MenuBorder = 0;
@@ -164,10 +164,10 @@ TEST(MenuScript, ZeroNumbersAndFlagWords) {
     EXPECT_EQ(main[12], "right,"); // ImagePosition goes out unquoted
     EXPECT_EQ(main[14], "0,");     // MenuOpening
 
-    style->Style().BorderSeparatorbar = "Yes";
-    p.Objects.FirstRoot()->Options().Orientation = "Horizontal";
-    p.Objects.FirstRoot()->Options().MenuOpening = "on mouse click";
-    p.Objects.FirstRoot()->Options().MenuBorder = -3;
+    style->EditStyle().BorderSeparatorbar = "Yes";
+    p.Objects.FirstRoot()->EditOptions().Orientation = "Horizontal";
+    p.Objects.FirstRoot()->EditOptions().MenuOpening = "on mouse click";
+    p.Objects.FirstRoot()->EditOptions().MenuBorder = -3;
     script = GenerateMenuScript(p);
     EXPECT_EQ(script.Lines[12 + 13], "1,");
     main = Menu(script, "mainmenu");
@@ -182,8 +182,8 @@ TEST(MenuScript, NamesCaptionsTargetsAndHints) {
     DefaultStyle(p);
     AppendOptionsNode(p, nullptr, Options(40, 140, "Main style", "Horizontal"));
     TTreeNode* g = Group(p, nullptr, "Two  words");
-    g->Item().Hint = "A  hint";
-    g->Item().Target = "_top";
+    g->EditItem().Hint = "A  hint";
+    g->EditItem().Target = "_top";
     Entry(p, g, TNodeKind::MenuItem, "Item  two", "x.htm", "", "item hints are not written");
     Entry(p, nullptr, TNodeKind::MenuItem, "Top", "t.htm", "_top");
     Entry(p, nullptr, TNodeKind::MenuItem, " ", "e.htm");
@@ -209,7 +209,7 @@ TEST(MenuScript, StylesDifferingOnlyInSpacesShareAVariableName) {
     TProject p;
     DefaultStyle(p, "Blue sky");
     TTreeNode* second = DefaultStyle(p, "Bluesky");
-    second->Style().MouseOffFont = "0000FF";
+    second->EditStyle().MouseOffFont = "0000FF";
     AppendOptionsNode(p, nullptr, Options(40, 140, "Bluesky", "Horizontal"));
     Entry(p, nullptr, TNodeKind::MenuItem, "Home");
 
@@ -224,7 +224,7 @@ TEST(MenuScript, StylesDifferingOnlyInSpacesShareAVariableName) {
     EXPECT_EQ(Menu(script, "mainmenu").at(6), "Bluesky,");
 }
 
-TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
+TEST(MenuScript, MissingStyleFallsBackToTheFirstWithoutTouchingTheDesign) {
     TProject p;
     DefaultStyle(p, "First style");
     DefaultStyle(p, "Second");
@@ -233,7 +233,7 @@ TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
     TTreeNode* subOptions = AppendOptionsNode(p, g, Options(40, 161, "Gone", "Vertical"));
     Entry(p, g, TNodeKind::MenuItem, "Price list");
     TTreeNode* ok = Group(p, nullptr, "Fine");
-    ok->Children()[0]->Options().MenuStyle = "Second";
+    ok->Children()[0]->EditOptions().MenuStyle = "Second";
     Entry(p, ok, TNodeKind::MenuItem, "Item");
 
     TMenuScript script = GenerateMenuScript(p);
@@ -246,16 +246,16 @@ TEST(MenuScript, MissingStyleFallsBackToTheFirstAndIsStored) {
     EXPECT_EQ(Menu(script, "mainmenu").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Ourproducts").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Fine").at(6), "Second,");
-    EXPECT_EQ(p.Objects.FirstRoot()->Options().MenuStyle, "First style");
-    EXPECT_EQ(subOptions->Options().MenuStyle, "First style");
-    EXPECT_EQ(ok->Children()[0]->Options().MenuStyle, "Second");
+    EXPECT_EQ(p.Objects.FirstRoot()->Options().MenuStyle, "second");
+    EXPECT_EQ(subOptions->Options().MenuStyle, "Gone");
+    EXPECT_EQ(OptionsNamingMissingStyles(p), (std::vector<TTreeNode*>{p.Objects.FirstRoot(), subOptions}));
 
     const TMenuScript again = GenerateMenuScript(p);
-    EXPECT_TRUE(again.Warnings.empty());
+    EXPECT_EQ(again.Warnings, script.Warnings);
     EXPECT_EQ(again.Lines, script.Lines);
 }
 
-TEST(MenuScript, MissingOptionsNodeIsCreatedWithMainMenuDefaults) {
+TEST(MenuScript, MissingOptionsNodeTakesMainMenuDefaultsWithoutTouchingTheDesign) {
     TProject p;
     DefaultStyle(p);
     Entry(p, nullptr, TNodeKind::MenuItem, "Home");
@@ -264,18 +264,8 @@ TEST(MenuScript, MissingOptionsNodeIsCreatedWithMainMenuDefaults) {
 
     const TMenuScript script = GenerateMenuScript(p);
     EXPECT_TRUE(script.Warnings.empty());
-    for (const TTreeNode* parent :
-         {static_cast<const TTreeNode*>(nullptr), static_cast<const TTreeNode*>(g)}) {
-        const auto& level = p.Objects.Level(parent);
-        ASSERT_FALSE(level.empty());
-        ASSERT_TRUE(level.front()->IsOptions());
-        EXPECT_EQ(level.front()->Text(), "Menu Options");
-        TMenuOptionsRec expected;
-        FillDefaultMenuOptions(p, expected, nullptr);
-        EXPECT_EQ(level.front()->Options(), expected);
-    }
-    EXPECT_EQ(p.Objects.RootCount(), 3);
-    EXPECT_EQ(g->ChildCount(), 2);
+    EXPECT_EQ(p.Objects.RootCount(), 2);
+    EXPECT_EQ(g->ChildCount(), 1);
 
     // Main-menu defaults also on the submenu: horizontal, 40 stored and so 41 written.
     const auto sub = Menu(script, "Products");
@@ -308,13 +298,13 @@ TEST(MenuScript, OptionsNodeOutOfPlaceIsNeverWrittenAsAnEntry) {
 TEST(MenuScript, QuotesBackslashesAndLineBreaksCannotBreakTheScript) {
     TProject p;
     TTreeNode* style = DefaultStyle(p, "Odd\r\nname");
-    style->Style().FontName = R"("Comic" \ Sans)";
+    style->EditStyle().FontName = R"("Comic" \ Sans)";
     AppendOptionsNode(p, nullptr, Options(40, 140, "Odd\r\nname", "Horizontal"));
-    p.Objects.FirstRoot()->Options().TextAlignment = "le\"ft";
+    p.Objects.FirstRoot()->EditOptions().TextAlignment = "le\"ft";
     TTreeNode* g = Group(p, nullptr, R"(Say "hi")");
-    g->Children()[0]->Options().MenuStyle = "Odd\r\nname";
-    g->Item().Hint = "a\\b";
-    g->Item().Address = "x.htm?q=\"1\"";
+    g->Children()[0]->EditOptions().MenuStyle = "Odd\r\nname";
+    g->EditItem().Hint = "a\\b";
+    g->EditItem().Address = "x.htm?q=\"1\"";
     Entry(p, g, TNodeKind::MenuItem, "Two\nlines", "c:\\x.htm", "_\"top");
 
     const TMenuScript script = GenerateMenuScript(p);
@@ -440,9 +430,9 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
     o.ImagePosition = " Left";
     AppendOptionsNode(p, nullptr, o);
     TTreeNode* g = Group(p, nullptr, "</SCRIPT><!--<Script>alert(1)</script>");
-    g->Children()[0]->Options().MenuStyle = "Style <!--</script>";
-    g->Children()[0]->Options().ImagePosition = "alert(1)";
-    g->Item().Address = " JavaScript:alert(1)";
+    g->Children()[0]->EditOptions().MenuStyle = "Style <!--</script>";
+    g->Children()[0]->EditOptions().ImagePosition = "alert(1)";
+    g->EditItem().Address = " JavaScript:alert(1)";
     Entry(p, g, TNodeKind::MenuItem,
           "Caf\xC3\xA9 \xE2\x80\x93 B\xC3\xBC"
           "cher \xE2\x82\xAC",

@@ -1,10 +1,12 @@
-// The secondary windows: About box, insert-favourite-style dialog, favourites-folder dialog, Customize.
+// The secondary windows: About box, insert-favourite-style dialog, favourites-folder dialog, Customize;
+// and the commands Customize offers: each with its own icon and keys.
 
 #include "UiTestSupport.h"
 
 #include "ui/AboutUnit.h"
 #include "ui/CustomizeDialog.h"
 #include "ui/FoldersScanResultUnit.h"
+#include "ui/MainUnit.h"
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TarvexIcons.h"
 
@@ -23,6 +25,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <map>
+
 using namespace tarvex;
 
 class TDialogsTest : public QObject {
@@ -33,6 +37,7 @@ private slots:
     void StyleTemplateAnswers();
     void FoldersDialogListsAndReturnsTheChoice();
     void CustomizeShowsBarsAndCommandsAndTakesDrops();
+    void EachCommandHasItsOwnIconAndKeys();
 };
 
 void TDialogsTest::AboutBox() {
@@ -246,6 +251,63 @@ void TDialogsTest::CustomizeShowsBarsAndCommandsAndTakesDrops() {
     QCOMPARE(actions[0]->toolTip(), QString("NewAction hint"));
     dialog.LargeIconsBox()->setChecked(true);
     QCOMPARE(file->iconSize(), QSize(24, 24));
+}
+
+void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
+    // By name, not in table order: a command inserted anywhere must not shift the pictures.
+    const std::map<QString, QString> icons = {
+        {"AboutAction", "about"},
+        {"AddToFavoritesAction", "addfavorites"},
+        {"CustomizeActionBars1", "customize"},
+        {"DefaultPreviewAction", "defaultpreview"},
+        {"DelGroupAction", "delgroup"},
+        {"DelStyleAction", "delstyle"},
+        {"DeleteMenuItemAction", "delitem"},
+        {"EMailToUsAction", "email"},
+        {"ExitAction", "exit"},
+        {"ExportHtmlAction", "publish"},
+        {"HelpHowUseAction", "help"},
+        {"HomePageAction", "homepage"},
+        {"ImportBookmarksAction", "import"},
+        {"ImportPageNavAction", "import"},
+        {"ImportSitemapAction", "import"},
+        {"ImportWinFavoritAction", "import"},
+        {"NewAction", "new"},
+        {"NewGroupAction", "newgroup"},
+        {"NewMenuItemAction", "newitem"},
+        {"NewStyleAction", "newstyle"},
+        {"OpenAction", "open"},
+        {"OpenPreviewAction", "openpreview"},
+        {"PublishAction", "publish"},
+        {"RedoAction", "redo"},
+        {"SaveAction", "save"},
+        {"SaveAsAction", "saveas"},
+        {"StyleTemplateAction", "styletemplate"},
+        {"UndoAction", "undo"},
+        {"UpdatePreviewAction", "updatepreview"},
+        {"acHelpGroup", "helptopic"},
+        {"acHelpMenu", "helptopic"},
+        {"acHelpStyles", "helptopic"},
+    };
+    auto folder = test::MakeAppFolder();
+    TTarvexForm form(folder->path());
+    QCOMPARE(form.Actions().size(), icons.size());
+    std::map<QKeySequence, QString> owners;
+    for (const QAction* action : form.findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            const auto [at, added] = owners.emplace(key, action->objectName());
+            QVERIFY2(added,
+                     qPrintable(key.toString() + " is on " + at->second + " and " + action->objectName()));
+        }
+    }
+    QCOMPARE(owners[QKeySequence("Ctrl+S")], QString("SaveAction"));
+    for (const QAction* action : form.Actions()) {
+        const auto expected = icons.find(action->objectName());
+        QVERIFY2(expected != icons.end(), qPrintable(action->objectName()));
+        const QImage shown = action->icon().pixmap(16).toImage();
+        const QImage own = TTarvexIcons::Command(expected->second).pixmap(16).toImage();
+        QVERIFY2(!own.isNull() && shown == own, qPrintable(action->objectName()));
+    }
 }
 
 QTEST_MAIN(TDialogsTest)

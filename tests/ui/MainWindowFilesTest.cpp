@@ -239,7 +239,7 @@ void TMainWindowFilesTest::PreviewKeepsItsScrollPositionAcrossRefreshes() {
 
 // A project sent by someone else whose style name is script that reads a file of the author's:
 // the generator keeps it a name, and the preview's page could not read the file anyway, while
-// still loading the engine and menu.js beside it. A followed link leaves the preview alone.
+// still loading the engine and menu.js beside it. A link its script follows leaves the preview alone.
 void TMainWindowFilesTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
     TStarted s = Start();
     TTarvexForm& form = *s.Form;
@@ -296,9 +296,12 @@ void TMainWindowFilesTest::PreviewReadsNoLocalFileAndNeverNavigatesAway() {
     const QUrl previewUrl = form.PreviewWebBrowser()->url();
     form.PreviewWebBrowser()->page()->runJavaScript(
         "document.querySelector('a[href$=\"elsewhere.htm\"]').click()");
-    QTRY_COMPARE_WITH_TIMEOUT(opened.Urls.size(), 1, 10000);
+    // The page's own script clicked, not the author: nothing reaches the system, and a path in
+    // the program's own folder never would.
+    QCOMPARE(PageResult(form.PreviewWebBrowser(), QStringLiteral("tvxResult = 'still here';")),
+             QString("still here"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QVERIFY(opened.Urls.front().toString().endsWith("/help/temp/elsewhere.htm"));
+    QVERIFY(opened.Urls.isEmpty());
     QCOMPARE(form.PreviewWebBrowser()->url(), previewUrl);
     QVERIFY(PageText(form.PreviewWebBrowser()).contains("Secret keeper"));
 

@@ -90,7 +90,7 @@ void TMainWindowTest::ActionTable() {
         const TExpected& e = expected[i];
         QCOMPARE(a->objectName(), QString(e.Name));
         QCOMPARE(a->property("category").toString(), QString(e.Category));
-        QCOMPARE(a->text(), QString(e.Caption));
+        QCOMPARE(a->iconText(), QString(e.Caption));
         QCOMPARE(a->toolTip(), QString(e.Hint));
         QCOMPARE(a->statusTip(), QString(e.Hint));
         QCOMPARE(a->shortcut(), QKeySequence(QString(e.Shortcut)));
@@ -160,11 +160,11 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
 
     QCOMPARE(EntryTexts(form.MenuCreatorPopup()->actions()),
-             QStringList({"Update Preview", "-", "New menu group", "Delete menu group", "-", "New menu item",
-                          "Delete menu item"}));
+             QStringList({"U&pdate Preview", "-", "&New menu group", "&Delete menu group", "-",
+                          "N&ew menu item", "De&lete menu item"}));
     QCOMPARE(EntryTexts(form.MenuStylePopup()->actions()),
-             QStringList({"Update Preview", "-", "New style", "Insert favorete style", "Delete style", "-",
-                          "Add to favorites"}));
+             QStringList({"U&pdate Preview", "-", "&New style", "&Insert favorete style", "&Delete style",
+                          "-", "&Add to favorites"}));
 
     // The import command is reachable only through Customize.
     QAction* import = form.Action(TActionId::ImportWinFavoritAction);
@@ -303,6 +303,9 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
     // Shortcuts reach only the active window.
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    // Without a window manager the widgets' active window may still be the closed start-up
+    // dialog, whose late activation the offscreen platform delivers under load.
+    QApplication::setActiveWindow(&form);
     const QPersistentModelIndex group = Find(model, "Menu group name");
     ClickNode(form.ObjectsTreeView(), group);
     QCOMPARE(form.windowTitle(), QString("Untitled \u2014 Korvane Tarvex"));
@@ -319,7 +322,7 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
     QTest::keyClicks(cell, "Products");
     ClickNode(form.ObjectsTreeView(), model->index(0, 0));
     QCOMPARE(group.data().toString(), QString("Products"));
-    QCOMPARE(form.Action(TActionId::UndoAction)->text(), QString("Undo Change Caption"));
+    QCOMPARE(form.Action(TActionId::UndoAction)->iconText(), QString("Undo Change Caption"));
     QCOMPARE(form.windowTitle(), QString("Untitled* \u2014 Korvane Tarvex"));
     if (engine) {
         QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Products"), 20000);
@@ -330,7 +333,7 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
     QCOMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(group));
     QTRY_COMPARE(form.ObjectsTreeView()->currentIndex(), QModelIndex(group));
     QCOMPARE(form.windowTitle(), QString("Untitled \u2014 Korvane Tarvex"));
-    QCOMPARE(form.Action(TActionId::RedoAction)->text(), QString("Redo Change Caption"));
+    QCOMPARE(form.Action(TActionId::RedoAction)->iconText(), QString("Redo Change Caption"));
     if (engine) {
         QTRY_VERIFY_WITH_TIMEOUT(PageText(form.PreviewWebBrowser()).contains("Menu group name"), 20000);
         QVERIFY(!PageText(form.PreviewWebBrowser()).contains("Products"));

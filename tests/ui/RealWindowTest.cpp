@@ -10,7 +10,9 @@
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TreeModel.h"
 
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -80,6 +82,7 @@ private slots:
     void initTestCase();
     void GeometryIsRestoredAsStored();
     void KeysTypedRightAfterAClickReachTheCell();
+    void EscapeInSaveAsAfterYesKeepsTheWindow();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -174,6 +177,44 @@ void TRealWindowTest::KeysTypedRightAfterAClickReachTheCell() {
     // Escape brings back the value the edit started from.
     XdoTool({"key", "Escape"});
     QTRY_COMPARE(caption.data().toString(), QString("Menu group name"));
+    Close(run);
+}
+
+void TRealWindowTest::EscapeInSaveAsAfterYesKeepsTheWindow() {
+    Store({{"Left", 40}, {"Top", 60}, {"Width", 1000}, {"Heigth", 700}, {"WinState", 0}});
+    TRun run = Start();
+    TTarvexForm& form = *run.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
+    form.ObjectsTreeView()->setCurrentIndex(form.ObjectsTreeView()->TreeModel()->index(1, 0));
+    QTRY_VERIFY(form.Editor().SelectedObject() != nullptr);
+    TPropertyGrid* grid = form.MenuItemValueEditor();
+    const QModelIndex caption =
+        grid->model()->index(form.Editor().MenuItemValueEditor().FindRow("Caption"), 1);
+    const QPoint at = grid->viewport()->mapToGlobal(grid->visualRect(caption).center());
+    XdoTool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1", "type",
+             "--delay", "15", "Kept"});
+    QTRY_COMPARE(caption.data().toString(), QString("Kept"));
+
+    // The window manager's close, the question answered with its access key, Escape in Save as.
+    bool askedToSave = false;
+    bool saveAsShown = false;
+    test::OnNextModal([&](QWidget* box) {
+        askedToSave = qobject_cast<QMessageBox*>(box) != nullptr;
+        test::OnNextModal([&](QWidget* dialog) {
+            saveAsShown = qobject_cast<QFileDialog*>(dialog) != nullptr;
+            QTRY_VERIFY(dialog->isActiveWindow());
+            XdoTool({"key", "Escape"});
+        });
+        QTRY_VERIFY(box->isActiveWindow());
+        XdoTool({"key", "alt+y"});
+    });
+    XdoTool({"key", "alt+F4"});
+    QTRY_VERIFY_WITH_TIMEOUT(saveAsShown, 20000);
+    QTRY_VERIFY(QApplication::activeModalWidget() == nullptr);
+    QVERIFY(askedToSave);
+    QVERIFY(form.isVisible());
+    QVERIFY2(form.windowTitle().startsWith("Untitled*"), qPrintable(form.windowTitle()));
     Close(run);
 }
 

@@ -58,6 +58,7 @@ void TWidgetsTest::SettingsDefaultsAndNames() {
                                   "ObjectsTree",
                                   "MenuStyles",
                                   "LeftPanel",
+                                  "PreviewScreen",
                                   "WinState"};
     QStringList names;
     for (const TWindowSettingEntry& entry : WindowSettingTable) {
@@ -150,7 +151,8 @@ void TWidgetsTest::SettingsWrittenBoundsFirstThenState() {
                               "CommandsToolBarVisible",
                               "ObjectsTree",
                               "MenuStyles",
-                              "LeftPanel"};
+                              "LeftPanel",
+                              "PreviewScreen"};
     QCOMPARE(names(true), QStringList({"Width", "Heigth", "Left", "Top"}) + rest);
     QCOMPARE(names(false), rest);
 }

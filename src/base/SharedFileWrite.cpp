@@ -1,0 +1,16 @@
+#include "SharedFileWrite.h"
+
+#include "LockFile.h"
+
+namespace tarvex {
+
+TWriteStatus WriteSharedFile(const std::filesystem::path& file, std::uint64_t ceiling,
+                             const TSharedFileMerge& merge) {
+    TLockFile lock(LockPathFor(file));
+    // Another window holds it only for its own read and write, well under this.
+    lock.AcquireWithin(std::chrono::seconds(2));
+    const std::optional<std::string> current = ReadWholeFile(file, ceiling);
+    return WriteFileAtomically(file, merge(current));
+}
+
+} // namespace tarvex
