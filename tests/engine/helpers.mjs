@@ -2,6 +2,7 @@
 // from file:// URLs in Debian's Chromium, one browser per test file.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -84,6 +85,38 @@ export function publishEdited(project, folder, edit, ...args) {
   const out = path.join(work(), folder);
   execFileSync(cli, ['build', source, '-o', out, ...args], { stdio: 'pipe' });
   return out;
+}
+
+// Publishes a project of tests/data/engine as the module output (tarvex-menu.js and .css).
+export function publishModule(project, folder) {
+  work();
+  const out = path.join(workRoot, folder);
+  execFileSync(cli, ['build', path.join(projectDir, `${project}.xml`), '-o', out, '--module'], { stdio: 'pipe' });
+  return out;
+}
+
+const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css' };
+
+// Serves a folder over local HTTP (modules do not load from file:// URLs), every answer with
+// `headers`; resolves to { url, close }.
+export function serve(folder, headers = {}) {
+  const server = http.createServer((req, res) => {
+    const name = path.join(folder, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)));
+    if (req.url === '/favicon.ico') {
+      res.writeHead(204, headers).end();
+      return;
+    }
+    if (!name.startsWith(folder) || !fs.existsSync(name) || !fs.statSync(name).isFile()) {
+      res.writeHead(404, headers).end();
+      return;
+    }
+    res.writeHead(200, { 'Content-Type': TYPES[path.extname(name)] || 'application/octet-stream', ...headers });
+    fs.createReadStream(name).pipe(res);
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((done) => server.close(done)),
+  })));
 }
 
 export const SCRIPT_LINES = ['one.js', 'menu.js', 'main.js']

@@ -12,6 +12,9 @@
   never throws (they are left alone when the page already defines them). Everything
   else lives in this closure; the browser built-ins it uses are taken here, before
   menu.js runs, because a style array may be named after one of them (Array, Object...).
+  Inside the module output (tarvex-menu.js) the engine is called with an object of the
+  module's instead of the window: it creates no global at all, and the module passes
+  timegap to dumpmenus({ timegap: ms }).
 
   GLOBALS READ FROM THE MENU SCRIPT
     timegap          ms between the pointer leaving the open menus and their closing
@@ -179,16 +182,20 @@
   at least 24 x 24 CSS px on coarse pointers. The only animation (a 0.1 s fade-in of
   submenus) is left out when the reader prefers reduced motion.
 */
-(function () {
+(function (host) {
   'use strict';
 
   var W = window;
+  // Loaded as a classic script the engine is called with the window and serves the menu
+  // script through globals; the module output calls it with an object of its own, hands
+  // the two functions over on that object and touches no global.
+  var classic = host === W;
   var D = document;
   var MARK = 'tarvexMenuEngine';
 
   // A page may load the engine twice (its own copy plus the preview's lines): the
   // first copy keeps serving, the second adds nothing.
-  if (typeof W.addmenu === 'function' && W.addmenu[MARK]) return;
+  if (classic && typeof W.addmenu === 'function' && W.addmenu[MARK]) return;
 
   var isArray = Array.isArray;
   var defineProperty = Object.defineProperty;
@@ -223,9 +230,12 @@
     if (!dumped && isArray(a)) added.push(a);
   }
 
-  function dumpmenus() {
+  // The module passes the settings the classic menu script leaves in globals.
+  var settings = null;
+  function dumpmenus(given) {
     if (dumped) return;
     dumped = true;
+    if (!classic && given && typeof given === 'object') settings = given;
     if (D.body) draw();
     else D.addEventListener('DOMContentLoaded', draw, { once: true });
   }
@@ -237,12 +247,17 @@
       W[name] = value;
     }
   }
-  defineProperty(addmenu, MARK, { value: true });
-  defineFixed('addmenu', addmenu);
-  defineFixed('dumpmenus', dumpmenus);
-  ['left', 'right', 'center'].forEach(function (word) {
-    if (!(word in W)) W[word] = word;
-  });
+  if (classic) {
+    defineProperty(addmenu, MARK, { value: true });
+    defineFixed('addmenu', addmenu);
+    defineFixed('dumpmenus', dumpmenus);
+    ['left', 'right', 'center'].forEach(function (word) {
+      if (!(word in W)) W[word] = word;
+    });
+  } else if (host) {
+    host.addmenu = addmenu;
+    host.dumpmenus = dumpmenus;
+  }
 
   // ---- reading the arrays -------------------------------------------------------
 
@@ -1349,7 +1364,7 @@
   }
 
   function listen() {
-    var gap = number(W.timegap, 100);
+    var gap = number(settings ? settings.timegap : W.timegap, 100);
     delay = mathMin(10000, mathMax(0, gap));
     nav.addEventListener('pointerover', onPointerOver);
     D.addEventListener('pointermove', onPointerMove, true);
@@ -1366,4 +1381,4 @@
     watchColumn();
     if (D.fonts && D.fonts.addEventListener) D.fonts.addEventListener('loadingdone', onResize);
   }
-})();
+})(this);
