@@ -71,12 +71,14 @@ Commands:
       page (its first nav, or its first list of links). The style is chosen
       as for new. An existing PROJECT.xml is replaced only with --force.
 
-  html PROJECT.xml [-o FILE] [--current URL]
+  html PROJECT.xml [-o FILE] [--current URL] [--module]
       Write the menu as a plain HTML page: a nested list of links inside a
       nav, in the element with the id tarvex-menu, followed by the script
-      elements that load the menu. Without script the list is shown; with it
-      the menu engine replaces the list by the menu. To FILE or to standard
-      output. With --current, the link to the page at URL (an absolute
+      elements that load the menu. Without script the list is shown, styled
+      as a bar by the design's style sheet in the page's head; with it the
+      menu engine replaces the list by the menu. With --module the page links
+      tarvex-menu.css and loads tarvex-menu.js (see build). To FILE or to
+      standard output. With --current, the link to the page at URL (an absolute
       address; links are resolved against it, its fragment, the host's
       letter case and a trailing index.html, index.htm, default.htm or "/"
       do not count) is marked as the current page.

@@ -1,6 +1,7 @@
 #include "MenuHtml.h"
 
 #include "CaptionText.h"
+#include "MenuModule.h"
 #include "PageAddress.h"
 #include "base/RecordText.h"
 
@@ -104,7 +105,7 @@ bool HasEntries(const TTreeNode& node) {
 
 } // namespace
 
-std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage) {
+std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage, TMenuOutput output) {
     const TCurrentPage current{currentPage, PageAddressKey(currentPage, currentPage)};
     std::string html;
     const auto line = [&html](std::size_t depth, std::string_view text) {
@@ -118,6 +119,14 @@ std::string GenerateMenuHtml(const TProject& project, std::string_view currentPa
     line(0, "<meta charset=\"utf-8\">");
     line(0, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
     line(0, "<title>Menu</title>");
+    if (output == TMenuOutput::Module) {
+        line(0, "<link rel=\"stylesheet\" href=\"" + std::string(ModuleStyleSheetName) + "\">");
+    } else {
+        // The style sheet holds no text of the author's but checked colours, numbers and font names.
+        line(0, "<style>");
+        html += MenuModuleStyleSheet(project);
+        line(0, "</style>");
+    }
     line(0, "</head>");
     line(0, "<body>");
     line(0, "<div id=\"tarvex-menu\">");
@@ -150,9 +159,13 @@ std::string GenerateMenuHtml(const TProject& project, std::string_view currentPa
     line(0, "</ul>");
     line(0, "</nav>");
     line(0, "</div>");
-    line(0, "<script src=\"one.js\"></script>");
-    line(0, "<script src=\"menu.js\"></script>");
-    line(0, "<script src=\"main.js\"></script>");
+    if (output == TMenuOutput::Module) {
+        line(0, "<script type=\"module\" src=\"" + std::string(ModuleScriptName) + "\"></script>");
+    } else {
+        line(0, "<script src=\"one.js\"></script>");
+        line(0, "<script src=\"menu.js\"></script>");
+        line(0, "<script src=\"main.js\"></script>");
+    }
     line(0, "</body>");
     line(0, "</html>");
     return html;

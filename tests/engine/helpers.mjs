@@ -98,8 +98,8 @@ export function publishModule(project, folder) {
 const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css' };
 
 // Serves a folder over local HTTP (modules do not load from file:// URLs), every answer with
-// `headers`; resolves to { url, close }.
-export function serve(folder, headers = {}) {
+// `headers`, scripts `scriptDelay` ms late as over a slow network; resolves to { url, close }.
+export function serve(folder, headers = {}, scriptDelay = 0) {
   const server = http.createServer((req, res) => {
     const name = path.join(folder, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)));
     if (req.url === '/favicon.ico') {
@@ -110,8 +110,12 @@ export function serve(folder, headers = {}) {
       res.writeHead(404, headers).end();
       return;
     }
-    res.writeHead(200, { 'Content-Type': TYPES[path.extname(name)] || 'application/octet-stream', ...headers });
-    fs.createReadStream(name).pipe(res);
+    const send = () => {
+      res.writeHead(200, { 'Content-Type': TYPES[path.extname(name)] || 'application/octet-stream', ...headers });
+      fs.createReadStream(name).pipe(res);
+    };
+    if (path.extname(name) === '.js' && scriptDelay) setTimeout(send, scriptDelay);
+    else send();
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
     url: `http://127.0.0.1:${server.address().port}/`,

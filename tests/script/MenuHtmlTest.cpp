@@ -92,4 +92,37 @@ TEST(PageAddress, ResolvesAgainstThePageAndIgnoresFragmentHostCaseAndIndexFiles)
     EXPECT_NE(html.find("<a href=\"news.htm\">News</a>"), std::string::npos);
 }
 
+// The list is a bar before any script runs: the classic page carries the style sheet itself, the
+// module page takes it from tarvex-menu.css; each loads only its own scripts.
+TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    Entry(project, nullptr, TNodeKind::MenuItem, "Home", "index.htm");
+    struct TCase {
+        TMenuOutput Output;
+        std::vector<std::string_view> Has;
+        std::vector<std::string_view> HasNot;
+    };
+    const std::vector<TCase> cases = {
+        {TMenuOutput::Classic,
+         {"<style>", "nav.tarvex-links a, ", "<script src=\"one.js\">", "<script src=\"main.js\">"},
+         {"tarvex-menu.css", "type=\"module\""}},
+        {TMenuOutput::Module,
+         {"<link rel=\"stylesheet\" href=\"tarvex-menu.css\">",
+          "<script type=\"module\" src=\"tarvex-menu.js\">"},
+         {"<style>", "one.js", "\"menu.js\""}},
+    };
+    for (const TCase& c : cases) {
+        const std::string html = GenerateMenuHtml(project, {}, c.Output);
+        const std::string head = html.substr(0, html.find("</head>"));
+        for (const std::string_view part : c.Has) {
+            EXPECT_NE(html.find(part), std::string::npos) << part;
+        }
+        for (const std::string_view part : c.HasNot) {
+            EXPECT_EQ(html.find(part), std::string::npos) << part;
+        }
+        EXPECT_EQ(head.find("<script"), std::string::npos);
+    }
+}
+
 } // namespace
