@@ -9,6 +9,7 @@
 #include "preview/PublishFiles.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
+#include "script/MenuModule.h"
 #include "script/MenuScript.h"
 
 #include "CliSupport.h"
@@ -35,12 +36,16 @@ constexpr std::string_view Version = TARVEX_VERSION;
 constexpr std::string_view UsageText = R"(Usage: tarvex-cli COMMAND ARGUMENTS...
 
 Commands:
-  build PROJECT.xml [-o DIR] [-n NAME] [--strict]
+  build PROJECT.xml [-o DIR] [-n NAME | --module] [--strict]
       Generate the menu script of a project and publish it: NAME (default
       menu.js) is written into DIR (default the current folder, created when
       missing) together with the menu engine files one.js and main.js, copied
       from help/temp/ of the shipped data. NAME is a plain file name and may
-      not be one.js or main.js. A project without styles is refused. Warnings
+      not be one.js or main.js. With --module, DIR gets tarvex-menu.js, one
+      ES module holding the engine and the menus that adds no global, and
+      tarvex-menu.css, the design's style sheet; a page loads them with a
+      link and a module script and gives the menu an element with the id
+      tarvex-menu. A project without styles is refused. Warnings
       about the design (a missing style, a renamed style variable or menu, a
       dropped image position, a javascript: address) go to standard error;
       with --strict any warning is an error and nothing is written.
@@ -67,12 +72,17 @@ Commands:
       page (its first nav, or its first list of links). The style is chosen
       as for new. An existing PROJECT.xml is replaced only with --force.
 
-  html PROJECT.xml [-o FILE]
+  html PROJECT.xml [-o FILE] [--current URL] [--module]
       Write the menu as a plain HTML page: a nested list of links inside a
       nav, in the element with the id tarvex-menu, followed by the script
-      elements that load the menu. Without script the list is shown; with it
-      the menu engine replaces the list by the menu. To FILE or to standard
-      output.
+      elements that load the menu. Without script the list is shown, styled
+      as a bar by the design's style sheet in the page's head; with it the
+      menu engine replaces the list by the menu. With --module the page links
+      tarvex-menu.css and loads tarvex-menu.js (see build). To FILE or to
+      standard output. With --current, the link to the page at URL (an absolute
+      address; links are resolved against it, its fragment, the host's
+      letter case and a trailing index.html, index.htm, default.htm or "/"
+      do not count) is marked as the current page.
 
 Options:
   --help      Show this help and exit.
@@ -123,7 +133,7 @@ bool IsPlainFileName(std::string_view name) {
 }
 
 int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
-    const TArguments parsed(args, {"-o", "-n"}, {"--strict"});
+    const TArguments parsed(args, {"-o", "-n"}, {"--strict", "--module"});
     const std::string& projectPath = parsed.Single("project file");
     const fs::path outFolder = platform::PathFromUtf8(parsed.Value("-o").value_or("."));
     const std::string name = parsed.Value("-n").value_or("menu.js");
@@ -133,6 +143,10 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     // Either would replace a file of the engine by the menu script and leave a page with no engine.
     if (name == "one.js" || name == "main.js") {
         throw TUsageError{"-n may not name the engine file " + name};
+    }
+    const bool module = parsed.Flag("--module");
+    if (module && parsed.Value("-n")) {
+        throw TUsageError{"--module writes tarvex-menu.js and tarvex-menu.css; -n does not apply"};
     }
 
     TProject project;
@@ -153,9 +167,11 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     }
 
     // Everything is read before anything is written, so a missing engine leaves the folder alone.
-    const fs::path target = outFolder / platform::PathFromUtf8(name);
+    const fs::path engineFolder = appFolder / "help" / "temp";
+    const fs::path target = outFolder / (module ? fs::path(ModuleScriptName) : platform::PathFromUtf8(name));
     const std::vector<TPublishFile> files =
-        ReadPublishFiles(appFolder / "help" / "temp", target, JoinLinesCrLf(script.Lines));
+        module ? ReadModulePublishFiles(engineFolder, outFolder, project, script)
+               : ReadPublishFiles(engineFolder, target, JoinLinesCrLf(script.Lines));
     bool readable = true;
     for (const TPublishFile& file : files) {
         if (!file.Bytes) {

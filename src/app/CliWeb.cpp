@@ -146,18 +146,20 @@ int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
 }
 
 int Html(const std::vector<std::string>& args) {
-    const TArguments parsed(args, {"-o"}, {});
+    const TArguments parsed(args, {"-o", "--current"}, {"--module"});
     const std::string& projectPath = parsed.Single("project file");
     const std::optional<std::string> outPath = parsed.Value("-o");
+    const std::string current = parsed.Value("--current").value_or(std::string());
+    const TMenuOutput output = parsed.Flag("--module") ? TMenuOutput::Module : TMenuOutput::Classic;
     TProject project;
     if (!LoadProjectFile(projectPath, project)) {
         return ExitError;
     }
     if (outPath) {
         const fs::path out = platform::PathFromUtf8(*outPath);
-        return WriteOrReport(out, GenerateMenuHtml(project)) ? ExitOk : ExitError;
+        return WriteOrReport(out, GenerateMenuHtml(project, current, output)) ? ExitOk : ExitError;
     }
-    return PrintOrReport(GenerateMenuHtml(project)) ? ExitOk : ExitError;
+    return PrintOrReport(GenerateMenuHtml(project, current, output)) ? ExitOk : ExitError;
 }
 
 } // namespace tarvex::cli

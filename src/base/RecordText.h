@@ -37,6 +37,10 @@ std::string EnteredText(std::string_view text);
 // Every letter in the case it is compared in, for any script (simple case folding); what a
 // search compares. Not for storing: the author's text keeps its own case.
 std::string FoldCase(std::string_view utf8);
+// True when the text holds nothing but spaces, tabs and line breaks: a caption that draws nothing.
+inline bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
 // Only A-Z change: file markers, tag names and schemes are ASCII, and other bytes are left whole.
 inline char AsciiLower(char c) {

@@ -75,8 +75,16 @@ void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
 }
 
 void TObjectsTreeCommands::CommitMenuItem(TTreeNode& node) {
+    const std::string_view captionRow = ItemField("Caption").Caption;
+    if (IsBlank(m_menuItemValueEditor.Value(captionRow))) {
+        // An entry without a caption is an empty row a visitor cannot read or name: the caption it
+        // had stays, and the other rows are still taken.
+        m_editor.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
+        m_menuItemValueEditor.SetValue(captionRow, std::string(node.Text()));
+        m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    }
     // The node shows the whole caption row; the record keeps what fits.
-    node.SetText(m_menuItemValueEditor.Value(ItemField("Caption").Caption));
+    node.SetText(m_menuItemValueEditor.Value(captionRow));
     TMenuItemRec typed = node.Item();
     CommitRows(m_menuItemValueEditor, typed);
     if (!(typed == node.Item())) {
@@ -200,9 +208,20 @@ TTreeNode* TObjectsTreeCommands::AddMenuItem(const std::string& name, const std:
     return node;
 }
 
+bool TObjectsTreeCommands::RefuseBlankCaption(std::string_view caption) {
+    if (!IsBlank(caption)) {
+        return false;
+    }
+    m_editor.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
+    return true;
+}
+
 void TObjectsTreeCommands::NewGroupActionExecute() {
     const std::optional<std::string> name =
         m_editor.m_ui.InputQuery("Create new group", "Type new group name", "New group name");
+    if (name && RefuseBlankCaption(*name)) {
+        return;
+    }
     if (name) {
         AddMenuGroup(EnteredText(*name), std::string());
     }
@@ -211,6 +230,9 @@ void TObjectsTreeCommands::NewGroupActionExecute() {
 void TObjectsTreeCommands::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
         m_editor.m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
+    if (name && RefuseBlankCaption(*name)) {
+        return;
+    }
     if (name) {
         TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
         TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
@@ -327,7 +349,11 @@ void TObjectsTreeCommands::FillMenuStylePickList() {
     for (const auto& style : m_editor.Project().Styles.Roots()) {
         styleNames.push_back(style->Text());
     }
+    std::vector<std::string> darkNames = styleNames;
+    // The empty entry: no style of its own for a dark colour scheme.
+    darkNames.insert(darkNames.begin(), std::string());
     m_menuValueList.SetPickList(MenuStyleRow(), std::move(styleNames));
+    m_menuValueList.SetPickList(OptionsField("DarkStyle").Caption, std::move(darkNames));
     m_editor.NotifyEditor(TValueEditorId::MenuValueList);
 }
 

@@ -62,6 +62,8 @@ private:
     void CommitMenuItem(TTreeNode& node);
     void LoadMenuEditor(TTreeNode& node);
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
+    // Shows the refusal when a typed name would be an empty caption.
+    bool RefuseBlankCaption(std::string_view caption);
     void DeleteSelectedObject();
 
     TTarvexEditor& m_editor;

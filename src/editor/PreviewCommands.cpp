@@ -6,6 +6,7 @@
 #include "base/PathText.h"
 #include "base/RecordText.h"
 #include "preview/PublishFiles.h"
+#include "script/MenuModule.h"
 #include "script/MenuScript.h"
 
 #include <algorithm>
@@ -21,24 +22,37 @@ void TPreviewCommands::PublishActionExecute() {
     if (m_scriptNotWritten || m_scriptRefused) {
         return;
     }
-    TFileDialogRequest request =
-        DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js");
+    TFileDialogRequest request = DialogRequest("PublishDialog",
+                                               "JavaScript files (js)|*.js|Menu module (tarvex-menu.js, "
+                                               "tarvex-menu.css)|tarvex-menu.js|All files|*.*",
+                                               "js");
     request.Title = "Publish menu";
     const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
     if (!path || path->empty()) {
         return;
     }
     const std::filesystem::path target = PathFromUtf8(*path);
+    // The module's own name chooses the module output: the engine and the menus in tarvex-menu.js,
+    // the styles in tarvex-menu.css, beside each other.
+    const bool module = target.filename() == ModuleScriptName;
+    const auto confirm = [this](const std::filesystem::path& file) {
+        return m_editor.m_ui.ConfirmReplaceFile(PathText(file));
+    };
+    const TProject& design = m_editor.Project();
     m_editor.m_ui.SetBusy(true);
     const TPublishResult result =
-        PublishMenuFiles(TempFolder(), target, [this](const std::filesystem::path& file) {
-            return m_editor.m_ui.ConfirmReplaceFile(PathText(file));
-        });
+        module ? WritePublishFiles(ReadModulePublishFiles(TempFolder(), target.parent_path(), design,
+                                                          tarvex::GenerateMenuScript(design)),
+                                   confirm)
+               : PublishMenuFiles(TempFolder(), target, confirm);
     m_editor.m_ui.SetBusy(false);
     if (result.Errors.empty() && result.Declined.empty()) {
-        m_editor.Message("Files: one, main.js and " + PathText(target.filename()) +
-                             " was saved. Go to help file to lern more about adding menu to your HTML files",
-                         "Warning", TMsgIcon::Information);
+        m_editor.Message(
+            "Files: " +
+                (module ? std::string(ModuleScriptName) + " and " + std::string(ModuleStyleSheetName)
+                        : "one, main.js and " + PathText(target.filename())) +
+                " was saved. Go to help file to lern more about adding menu to your HTML files",
+            "Warning", TMsgIcon::Information);
         return;
     }
     m_editor.Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",

@@ -28,6 +28,8 @@ template <typename TRecord> struct TRecordField {
     std::size_t Capacity = 0; // characters a text keeps (taken from the field's type); 0 for integers
     int32_t IntegerDefault = 0;
     std::string_view TextDefault;
+    // Left out of a project file while it holds its default, so files that never set it keep their bytes.
+    bool WrittenWhenChanged = false;
     int32_t TypedFallback = 0;                             // what a typed integer that is no number stores
     std::span<const std::string_view> Picks;               // the drop-down's words; "" is the (empty) entry
     int32_t TRecord::*Integer = nullptr;                   // integers only
@@ -94,6 +96,11 @@ constexpr auto IntegerField(std::string_view caption, std::string_view tag, int3
     return field;
 }
 
+template <typename TField> constexpr TField WrittenWhenChanged(TField field) {
+    field.WrittenWhenChanged = true;
+    return field;
+}
+
 inline constexpr std::string_view ScreenPositionPicks[] = {"",       "center", "left",  "right",
                                                            "middle", "top",    "bottom"};
 inline constexpr std::string_view AlignmentPicks[] = {"", "left", "right", "center"};
@@ -106,7 +113,9 @@ inline constexpr std::string_view YesNoPicks[] = {"", "Yes", "No"};
 // In the order of the rows, of the file and of memory. The defaults are the main menu's; a
 // submenu's position and orientation and the menu's style are set where the record is made. The
 // "Menu Style" drop-down lists the style list's names, filled when the page changes.
-inline constexpr std::array<TRecordField<TMenuOptionsRec>, 11> MenuOptionsFields = {
+// The last three were added later and are written only when set; empty means the engine's own
+// words ("Menu", "Site menu") and the menu's style in a dark colour scheme too.
+inline constexpr std::array<TRecordField<TMenuOptionsRec>, 14> MenuOptionsFields = {
     IntegerField<&TMenuOptionsRec::RemainVisible>("Remain Visible", "RemainVisible", 100, 100),
     IntegerField<&TMenuOptionsRec::MenuLeft>("Menu Left", "MenuLeft", 40, 100),
     IntegerField<&TMenuOptionsRec::MenuTop>("Menu Top", "MenuTop", 140, 100),
@@ -123,6 +132,12 @@ inline constexpr std::array<TRecordField<TMenuOptionsRec>, 11> MenuOptionsFields
                                                AlignmentPicks),
     TextField<&TMenuOptionsRec::MenuOpening>("Menu opening", "MenuOpening", TFieldKind::PickList,
                                              "on mouse over", MenuOpeningPicks),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::MenuButtonCaption>("Menu button caption",
+                                                                      "MenuButtonCaption", TFieldKind::Text)),
+    WrittenWhenChanged(
+        TextField<&TMenuOptionsRec::NavigationName>("Navigation name", "NavigationName", TFieldKind::Text)),
+    WrittenWhenChanged(
+        TextField<&TMenuOptionsRec::DarkStyle>("Dark style", "DarkStyle", TFieldKind::PickList)),
 };
 
 // In the order of the rows and of the file (not of memory, which no file mirrors). A group's four

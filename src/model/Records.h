@@ -30,6 +30,10 @@ struct TMenuOptionsRec {
     ShortString<20> Orientation;
     ShortString<20> ImagePosition;
     ShortString<20> MenuOpening;
+    // Read for the main menu only; written to a project only when they differ from their defaults.
+    ShortString<50> MenuButtonCaption;
+    ShortString<100> NavigationName;
+    ShortString<255> DarkStyle;
 
     friend bool operator==(const TMenuOptionsRec&, const TMenuOptionsRec&) = default;
 };

@@ -2,6 +2,7 @@
 
 #include "base/FileIo.h"
 #include "base/PathText.h"
+#include "script/MenuModule.h"
 
 #include <system_error>
 
@@ -35,6 +36,17 @@ std::vector<TPublishFile> ReadPublishFiles(const std::filesystem::path& engineFo
     files.push_back(script ? TPublishFile{target, script, {}}
                            : ReadPublishFile(engineFolder / "menu.js", target));
     return files;
+}
+
+std::vector<TPublishFile> ReadModulePublishFiles(const std::filesystem::path& engineFolder,
+                                                 const std::filesystem::path& folder, const TProject& project,
+                                                 const TMenuScript& script) {
+    TPublishFile engine = ReadPublishFile(engineFolder / "one.js", folder / ModuleScriptName);
+    if (engine.Bytes) {
+        engine.Bytes = MenuModuleText(*engine.Bytes, project, script);
+    }
+    return {std::move(engine),
+            TPublishFile{folder / ModuleStyleSheetName, MenuModuleStyleSheet(project), {}}};
 }
 
 TPublishResult WritePublishFiles(const std::vector<TPublishFile>& files,

@@ -2,6 +2,9 @@
 // Placing the engine files and the menu script into the folder the author publishes to; the
 // window's Publish and tarvex-cli build both go through it.
 
+#include "model/Project.h"
+#include "script/MenuScript.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -31,6 +34,12 @@ struct TPublishResult {
 std::vector<TPublishFile> ReadPublishFiles(const std::filesystem::path& engineFolder,
                                            const std::filesystem::path& target,
                                            const std::optional<std::string>& script = std::nullopt);
+
+// Reads what a module publish into `folder` writes: tarvex-menu.js, the engine of `engineFolder`
+// with `script`'s menus in one module, and tarvex-menu.css, the design's style sheet.
+std::vector<TPublishFile> ReadModulePublishFiles(const std::filesystem::path& engineFolder,
+                                                 const std::filesystem::path& folder, const TProject& project,
+                                                 const TMenuScript& script);
 
 // Writes each file that was read, in order. An existing file is replaced only when
 // `confirmReplace` agrees; a declined file stays as it was.

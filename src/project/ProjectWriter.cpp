@@ -53,6 +53,8 @@ template <typename TRecord> void WriteFields(TProjectLines& out, const TRecord& 
     for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
         if (field.IsInteger()) {
             out.Element(field.Tag, std::to_string(record.*field.Integer));
+        } else if (field.WrittenWhenChanged && field.GetText(record) == field.TextDefault) {
+            continue;
         } else {
             out.Element(field.Tag, field.GetText(record));
         }

@@ -1,5 +1,8 @@
 #include "MenuHtml.h"
 
+#include "CaptionText.h"
+#include "MenuModule.h"
+#include "PageAddress.h"
 #include "base/RecordText.h"
 
 #include <algorithm>
@@ -60,12 +63,19 @@ bool HasAddress(const TMenuItemRec& item) {
     return item.Address.str().find_first_not_of(' ') != std::string::npos;
 }
 
-// One entry's opening: its link (or, for a group with no page, its caption as text).
-std::string EntryStart(const TTreeNode& node) {
+// The page the list is shown on, for marking its own link.
+struct TCurrentPage {
+    std::string_view Address;
+    std::string Key;
+};
+
+// One entry's opening: its link (or, for a group with no page, its caption as text). The caption's
+// references are decoded first, so the list reads as the menu does.
+std::string EntryStart(const TTreeNode& node, const TCurrentPage& current) {
     const TMenuItemRec& item = node.Item();
     std::string line = "<li>";
     if (!HasAddress(item)) {
-        return line + "<span>" + Escaped(node.Text()) + "</span>";
+        return line + "<span>" + Escaped(DecodeCaptionReferences(node.Text())) + "</span>";
     }
     line += "<a href=\"" + Escaped(item.Address.str()) + "\"";
     if (!item.Target.empty()) {
@@ -74,7 +84,10 @@ std::string EntryStart(const TTreeNode& node) {
     if (!item.Hint.empty()) {
         line += " title=\"" + Escaped(item.Hint.str()) + "\"";
     }
-    return line + ">" + Escaped(node.Text()) + "</a>";
+    if (!current.Key.empty() && PageAddressKey(item.Address.view(), current.Address) == current.Key) {
+        line += " aria-current=\"page\"";
+    }
+    return line + ">" + Escaped(DecodeCaptionReferences(node.Text())) + "</a>";
 }
 
 bool IsEntry(const TTreeNode& node) {
@@ -92,7 +105,8 @@ bool HasEntries(const TTreeNode& node) {
 
 } // namespace
 
-std::string GenerateMenuHtml(const TProject& project) {
+std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage, TMenuOutput output) {
+    const TCurrentPage current{currentPage, PageAddressKey(currentPage, currentPage)};
     std::string html;
     const auto line = [&html](std::size_t depth, std::string_view text) {
         html.append(std::min(depth, DeepestIndentation) * 2, ' ');
@@ -105,6 +119,14 @@ std::string GenerateMenuHtml(const TProject& project) {
     line(0, "<meta charset=\"utf-8\">");
     line(0, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
     line(0, "<title>Menu</title>");
+    if (output == TMenuOutput::Module) {
+        line(0, "<link rel=\"stylesheet\" href=\"" + std::string(ModuleStyleSheetName) + "\">");
+    } else {
+        // The style sheet holds no text of the author's but checked colours, numbers and font names.
+        line(0, "<style>");
+        html += MenuModuleStyleSheet(project);
+        line(0, "</style>");
+    }
     line(0, "</head>");
     line(0, "<body>");
     line(0, "<div id=\"tarvex-menu\">");
@@ -120,12 +142,12 @@ std::string GenerateMenuHtml(const TProject& project) {
             }
             const std::size_t depth = openLists * 2 - 1;
             if (node.HasChildren() && HasEntries(node)) {
-                line(depth, EntryStart(node));
+                line(depth, EntryStart(node, current));
                 line(depth + 1, "<ul>");
                 ++openLists;
                 return true;
             }
-            line(depth, EntryStart(node) + "</li>");
+            line(depth, EntryStart(node, current) + "</li>");
             return false;
         },
         [&](const TTreeNode&) {
@@ -137,9 +159,13 @@ std::string GenerateMenuHtml(const TProject& project) {
     line(0, "</ul>");
     line(0, "</nav>");
     line(0, "</div>");
-    line(0, "<script src=\"one.js\"></script>");
-    line(0, "<script src=\"menu.js\"></script>");
-    line(0, "<script src=\"main.js\"></script>");
+    if (output == TMenuOutput::Module) {
+        line(0, "<script type=\"module\" src=\"" + std::string(ModuleScriptName) + "\"></script>");
+    } else {
+        line(0, "<script src=\"one.js\"></script>");
+        line(0, "<script src=\"menu.js\"></script>");
+        line(0, "<script src=\"main.js\"></script>");
+    }
     line(0, "</body>");
     line(0, "</html>");
     return html;

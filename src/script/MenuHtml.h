@@ -8,15 +8,23 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
 // The class that marks the list for the engine.
 inline constexpr std::string_view MenuLinksClass = "tarvex-links";
 
+// Which files the page loads the menu from.
+enum class TMenuOutput { Classic, Module };
+
 // A whole HTML page in pure ASCII (everything else as character references), lines ended by CR LF:
-// the list in the mount point, then the three script elements that load the menu.
-std::string GenerateMenuHtml(const TProject& project);
+// the list in the mount point, then the script elements that load the menu. The list is styled as
+// a bar before any script runs: the classic page carries the design's style sheet in its head, the
+// module page links tarvex-menu.css and loads tarvex-menu.js.
+// With `currentPage` (an absolute address), the link to that page is marked aria-current="page".
+std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage = {},
+                             TMenuOutput output = TMenuOutput::Classic);
 // Written whole through the atomic writer.
 TWriteStatus WriteMenuHtml(const TProject& project, const std::filesystem::path& path);
 

@@ -1,8 +1,10 @@
 #include "MenuScript.h"
 
 #include "MenuLevels.h"
+#include "ScriptLiteral.h"
 #include "ScriptNames.h"
 #include "base/RecordText.h"
+#include "model/RecordFields.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,101 +37,6 @@ void AppendHeader(std::vector<std::string>& lines) {
     lines.emplace_back("suboffset_top=0;");
     lines.emplace_back("suboffset_left=2;");
     lines.emplace_back("");
-}
-
-void AppendUnicodeEscape(std::string& out, char32_t cp) {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    const auto unit = [&](char32_t u) {
-        out += "\\u";
-        for (int shift = 12; shift >= 0; shift -= 4) {
-            out += hex[(u >> shift) & 0xF];
-        }
-    };
-    if (cp > 0xFFFF) {
-        cp -= 0x10000;
-        unit(0xD800 + (cp >> 10));
-        unit(0xDC00 + (cp & 0x3FF));
-    } else {
-        unit(cp);
-    }
-}
-
-// A value between double quotes, as UTF-8. A quote or backslash written verbatim would end the
-// string early and a line break is not allowed inside a string literal; "</" would end an inline
-// script block; anything above ASCII would be read in whatever encoding the page declares.
-// Everything else goes out byte for byte. `spaces`, when given, stands in for every space.
-void AppendEscaped(std::string& out, std::string_view value, std::optional<std::string_view> spaces = {}) {
-    const bool replaceSpaces = spaces.has_value();
-    std::size_t start = 0;
-    while (true) {
-        // A plain loop: this runs over every text of the design, and the set is tiny.
-        std::size_t at = start;
-        while (at < value.size()) {
-            const char c = value[at];
-            if (c == '"' || c == '\\' || c == '\r' || c == '\n' || c == '/' || (c == ' ' && replaceSpaces) ||
-                static_cast<unsigned char>(c) >= 0x80) {
-                break;
-            }
-            ++at;
-        }
-        out.append(value.substr(start, at - start));
-        if (at == value.size()) {
-            return;
-        }
-        start = at + 1;
-        switch (value[at]) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '/':
-            out += (!out.empty() && out.back() == '<') ? "\\/" : "/";
-            break;
-        case ' ':
-            out += *spaces;
-            break;
-        default:
-            AppendUnicodeEscape(out, DecodeUtf8At(value, at));
-            start = at;
-        }
-    }
-}
-
-// A comment line ends at a line break, so one inside a name would turn the rest of the name into
-// code; "</" would end an inline script block. The comment stays ASCII like the rest of the file.
-std::string CommentLine(std::string_view text) {
-    std::string comment = "//";
-    for (std::size_t at = 0; at < text.size();) {
-        const char32_t cp = DecodeUtf8At(text, at);
-        if (cp == '\r' || cp == '\n') {
-            comment += ' ';
-        } else if (cp >= 0x80) {
-            comment += '?';
-        } else if (cp == '/' && comment.size() > 2 && comment.back() == '<') {
-            comment += "\\/";
-        } else {
-            comment += static_cast<char>(cp);
-        }
-    }
-    return comment;
-}
-
-std::string Quoted(std::string_view value, std::string_view after = ",") {
-    std::string line;
-    line.reserve(value.size() + 2 + after.size());
-    line += '"';
-    AppendEscaped(line, value);
-    line += '"';
-    line += after;
-    return line;
 }
 
 // Zero means "leave it to the engine" for these positions, written as an empty entry.
@@ -293,6 +200,31 @@ private:
         }
     }
 
+    // Positions 17 to 20: the main menu's own words and the style for a dark colour scheme, each
+    // written only when set, so a design that sets none keeps the bytes it always had.
+    std::string LaterOptionsLine(const TMenuOptionsRec& options, bool mainMenu) const {
+        const auto changed = [&options](std::string_view tag) {
+            const TRecordField<TMenuOptionsRec>& field = OptionsField(tag);
+            const std::string_view value = field.GetText(options);
+            return !IsBlank(value) && value != field.TextDefault;
+        };
+        std::string line;
+        line += mainMenu && changed("MenuButtonCaption") ? Quoted(options.MenuButtonCaption) : ",";
+        line += mainMenu && changed("NavigationName") ? Quoted(options.NavigationName) : ",";
+        const bool dark = !options.DarkStyle.empty() && StyleExists(m_project, options.DarkStyle);
+        line += dark ? StyleVariableName(options.DarkStyle) + "," : ",";
+        return line + ",";
+    }
+
+    // The engine draws such an entry as a row of normal height, but nobody can tell what it is.
+    void CheckCaption(const TTreeNode& node, std::string_view objectName) {
+        if (IsBlank(node.Item().Caption.view())) {
+            m_script.Warnings.push_back({TScriptWarningKind::EmptyCaption,
+                                         "An entry of \"" + std::string(objectName) +
+                                             "\" object has no caption; it is drawn as an empty row"});
+        }
+    }
+
     // The menu of the level below `group` (nullptr: the root level), which has entries.
     //
     // A level's entries are all its nodes other than Menu Options nodes, and its options are the
@@ -334,10 +266,11 @@ private:
         lines.push_back(ImagePositionLine(options, objectName));
         lines.emplace_back(",,");
         lines.emplace_back(options.MenuOpening == "on mouse click" ? "1," : "0,");
-        lines.emplace_back(",,,,");
+        lines.push_back(LaterOptionsLine(options, group == nullptr));
         for (const auto& node : level) {
             if (!node->IsOptions()) {
                 CheckAddress(*node);
+                CheckCaption(*node, objectName);
                 const auto name = m_menuNames.find(node.get());
                 lines.push_back(
                     EntryLine(*node, name == m_menuNames.end() ? std::string_view() : name->second));

@@ -3,10 +3,10 @@
 //
 // menu.js is pure ASCII and no text of the author's is ever written outside a string literal, so
 // no design can break the script or run code of its own:
-// - Inside string literals a quote, a backslash, CR and LF are escaped, "</" is written "<\/" (the
-//   script may be pasted into an inline <script> block), and every character above 0x7F is a
-//   \uXXXX escape of its Unicode code point (a surrogate pair above U+FFFF), so the page's
-//   encoding does not matter. Comment lines carry "?" for such characters.
+// - Inside string literals a quote, a backslash, CR and LF are escaped, "</", "<!--" and "<script" (any
+//   case) get a backslash after their "<" (the script may be pasted into an inline script block), and every
+//   character above 0x7F is a \uXXXX escape of its Unicode code point (a surrogate pair above U+FFFF), so the
+//   page's encoding does not matter. Comment lines carry "?" for such characters and the same backslash.
 // - A style's variable is its name without spaces when that is a safe global name (see
 //   IsSafeGlobalName). Any other name is derived: "tvxStyle_" followed by the name without
 //   spaces, taken as UTF-8 bytes, with A-Z, a-z, 0-9 and "$" kept, "_" doubled and every other
@@ -32,6 +32,7 @@ namespace tarvex {
 
 inline constexpr std::string_view NoStylesMessage = "Project can not be compiled. You don't have menu styles";
 inline constexpr std::string_view ScriptWarningCaption = "Warning!";
+inline constexpr std::string_view EmptyCaptionMessage = "A menu entry needs a caption";
 
 enum class TScriptWarningKind {
     MissingStyle,         // a menu's style does not exist; the first style is used
@@ -39,6 +40,7 @@ enum class TScriptWarningKind {
     DroppedImagePosition, // an image position other than left, right or center is left out
     RenamedMenu,          // a menu name already taken; the menu gets a unique one
     ScriptAddress,        // an entry's address is a javascript: address
+    EmptyCaption,         // an entry's caption is empty or spaces only
 };
 
 struct TScriptWarning {

@@ -35,6 +35,18 @@ TEST_F(CliTest, BuildPublishesEngineAndScriptIntoANewFolder) {
     EXPECT_EQ(Read(out / "menu.js"), Read(ScriptGolden));
 }
 
+// The module holds the very engine the classic files ship, ahead of the menus it serves.
+TEST_F(CliTest, BuildModuleWritesTheModuleAndItsStyleSheetOnly) {
+    const TRun run = Run({"build", (DataDir / "products-menu.xml").string(), "-o", "site", "--module"});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+    const fs::path out = WorkDir() / "site";
+    EXPECT_EQ(FilesIn(out), (std::vector<std::string>{"tarvex-menu.css", "tarvex-menu.js"}));
+    const std::string module = Read(out / "tarvex-menu.js");
+    EXPECT_NE(module.find(OneJs), std::string::npos);
+    EXPECT_NE(module.find("addmenu(menu=[\"mainmenu\""), std::string::npos);
+    EXPECT_NE(Read(out / "tarvex-menu.css").find("#tarvex-menu {"), std::string::npos);
+}
+
 TEST_F(CliTest, BuildNamesTheScriptAndDefaultsToTheCurrentFolder) {
     // A loosely written project (lower-case tags, indentation, LF lines) gives the same menu.
     const TRun run =
@@ -112,6 +124,7 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
         {"build", project, "-n", "menu.js."},
         {"build", project, "-n", "one.js"},
         {"build", project, "-o", "a", "-o", "b"},
+        {"build", project, "--module", "-n", "menu.js"},
         {"new", "p.xml", "--style", "A", "--no-style"},
         {"format"},
     };

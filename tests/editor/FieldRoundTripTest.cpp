@@ -23,8 +23,9 @@ constexpr std::string_view SecondStyle = "Second look";
 
 // A value no other field of the record holds and that differs from `before`, of the field's kind:
 // a word of its drop-down, a colour, a number, or a text named after the field. "Menu Style"
-// drops down the style list, so it names the second style.
-template <typename TRecord> std::vector<std::string> DistinctValues(const TRecord& before) {
+// drops down the style list, so it names the second style; "Dark style" then names the first.
+template <typename TRecord>
+std::vector<std::string> DistinctValues(const TRecord& before, const std::string& firstStyle) {
     std::vector<std::string> values;
     std::set<std::string> used;
     for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
@@ -37,7 +38,7 @@ template <typename TRecord> std::vector<std::string> DistinctValues(const TRecor
             std::snprintf(hex, sizeof hex, "%06X", 0x1A2B30u + static_cast<unsigned>(i));
             value = hex;
         } else if (field.Kind == TFieldKind::PickList && field.Picks.empty()) {
-            value = SecondStyle;
+            value = used.contains(std::string(SecondStyle)) ? firstStyle : std::string(SecondStyle);
         } else if (field.Kind == TFieldKind::PickList) {
             for (const std::string_view pick : field.Picks) {
                 if (!pick.empty() && pick != field.GetText(before) && !used.contains(std::string(pick))) {
@@ -78,7 +79,7 @@ protected:
             return std::get<TRecord>(locate(p)->Record());
         };
         const TRecord before = recordIn(Project());
-        const std::vector<std::string> values = DistinctValues(before);
+        const std::vector<std::string> values = DistinctValues(before, Project().Styles.Root(0)->Text());
 
         select(true);
         for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -83,6 +83,24 @@ TEST_F(ObjectsTreeTest, TextRowsAreCutToTheirFieldsWhileTheCaptionSetsTheWholeNo
     EXPECT_EQ(Node({0})->Options().MenuOpening, "on mouse click and t");
 }
 
+// Typed into the caption row or the name prompt, an empty caption is refused with a message; the
+// other rows typed with it are still taken.
+TEST_F(ObjectsTreeTest, AnEmptyCaptionIsRefusedWhereItIsEntered) {
+    Select(Node({1, 1}));
+    Type(Item, "Caption", "   ");
+    Type(Item, "Target", "_top");
+    Select(Node({1}));
+    EXPECT_EQ(Node({1, 1})->Text(), "Menu item name");
+    EXPECT_EQ(Node({1, 1})->Item().Target, "_top");
+    m_ui.AnswerInput(" ");
+    Editor().Objects().NewGroupActionExecute();
+    EXPECT_EQ(Project().Objects.RootCount(), 2);
+    const auto messages = m_ui.CallsOf("Message");
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].Text, "A menu entry needs a caption");
+    EXPECT_EQ(messages[1].Caption, "Error");
+}
+
 TEST_F(ObjectsTreeTest, TypedValuesReachTheRecordOnlyWhenCommitted) {
     Select(Node({1, 1}));
     Type(Item, "Caption", "Renamed item");

@@ -215,7 +215,8 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
     const auto dialog = m_ui.CallsOf("Save").at(0).Request;
     EXPECT_EQ(dialog.DialogName, "PublishDialog");
     EXPECT_EQ(dialog.Title, "Publish menu");
-    EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|All files|*.*");
+    EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|Menu module (tarvex-menu.js, "
+                             "tarvex-menu.css)|tarvex-menu.js|All files|*.*");
     EXPECT_EQ(dialog.DefaultExt, "js");
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
     // Publishing commits the pending edit first, and shows the preview once.
@@ -229,6 +230,17 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
     EXPECT_EQ(closing.Icon, TMsgIcon::Information);
     EXPECT_EQ(m_ui.TextsOf("Busy"), (std::vector<std::string>{"on", "off"}));
     EXPECT_TRUE(m_ui.CallsOf("Replace").empty());
+}
+
+// Choosing the module's name publishes the module and its style sheet, and no classic file.
+TEST_F(PublishTest, TheModulesNameWritesTheModuleAndItsStyleSheet) {
+    Publish("tarvex-menu.js");
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"tarvex-menu.css", "tarvex-menu.js"}));
+    const std::string module = ReadText(Site() / "tarvex-menu.js");
+    EXPECT_NE(module.find("// one\r\n"), std::string::npos);
+    EXPECT_NE(module.find("addmenu(menu=[\"mainmenu\""), std::string::npos);
+    EXPECT_EQ(m_ui.CallsOf("Message").back().Text.find("Files: tarvex-menu.js and tarvex-menu.css was saved"),
+              0u);
 }
 
 TEST_F(PublishTest, ExistingFilesAreReplacedOnlyWhenConfirmed) {

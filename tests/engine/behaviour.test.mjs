@@ -83,6 +83,38 @@ describe('hover menus', () => {
   });
 });
 
+describe('hover intent', () => {
+  let p;
+  before(async () => {
+    const dir = h.publishEdited('site', 'site-vertical', (xml) => xml.replace('<Orientation>Horizontal', '<Orientation>Vertical'));
+    p = await h.open(context, h.plainPage(dir));
+  });
+  after(() => p.close());
+
+  // Products' fly-out has Add ons level with Services, so the straight line from Products to
+  // Add ons runs across Services.
+  it('keeps the submenu a diagonal move heads for, and opens the crossed sibling where the pointer rests', async () => {
+    await p.locator(h.entry('Services')).evaluate((e) => e.addEventListener('pointerover', () => { window.crossed = true; }));
+    const from = await p.locator(h.entry('Products')).boundingBox();
+    for (let round = 0; round < 5; round++) {
+      await p.mouse.move(from.x + 4, from.y + from.height / 2);
+      await p.locator(h.menuOf('Desktop\u00a0\u00a0editor')).waitFor();
+      await p.evaluate(() => { window.crossed = false; });
+      const to = await p.locator(h.entry('Add\u00a0ons')).boundingBox();
+      await p.mouse.move(to.x + 8, to.y + to.height / 2, { steps: 15 });
+      assert.equal(await p.evaluate(() => window.crossed), true, 'the move crossed Services');
+      assert.equal(await shown(p, 'Desktop\u00a0\u00a0editor'), true, `round ${round}`);
+      assert.equal(await shown(p, 'Contact\u00a0us'), false, `round ${round}`);
+    }
+    // Heading for the fly-out but stopping on Services: Services opens all the same.
+    const services = await p.locator(h.entry('Services')).boundingBox();
+    await p.mouse.move(from.x + 4, from.y + from.height / 2);
+    await p.mouse.move(services.x + services.width - 4, services.y + services.height / 2, { steps: 5 });
+    await p.locator(h.menuOf('Contact\u00a0us')).waitFor();
+    assert.equal(await shown(p, 'Desktop\u00a0\u00a0editor'), false);
+  });
+});
+
 async function centre(p, selector) {
   const b = await p.locator(selector).boundingBox();
   return [b.x + b.width / 2, b.y + b.height / 2];

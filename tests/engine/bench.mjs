@@ -7,6 +7,8 @@
 //    resized, with every submenu drawn: from the resize event to the layout that follows;
 //  - the layout work that opening a submenu causes on a long page: how many layout
 //    objects the browser had to lay out, against all objects of the page.
+//  - script start to the first frame with the menu laid out, with the page read from a file and
+//    served over local HTTP.
 // It prints figures and asserts nothing.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -53,15 +55,32 @@ try {
     for (const f of ['one.js', 'main.js']) fs.copyFileSync(path.join(h.engineDir, f), path.join(dir, f));
     // The generated script, with its last line timed.
     const script = fs.readFileSync(path.join(dir, 'menu.js'), 'latin1')
-      .replace(/dumpmenus\(\)\s*$/, 'var t0 = performance.now(); dumpmenus(); window.dumpTime = performance.now() - t0;\r\n');
+      .replace(/dumpmenus\(\)\s*$/, 'var t0 = performance.now(); dumpmenus(); window.dumpTime = performance.now() - t0;\r\n' +
+        'requestAnimationFrame(function () { document.querySelector(".tvx-nav").getBoundingClientRect();' +
+        ' window.firstFrame = performance.now() - window.scriptStart; });\r\n');
     fs.writeFileSync(path.join(dir, 'timed.js'), script, 'latin1');
     const filler = Array.from({ length: 3000 }, (_, i) => `<p>Paragraph ${i} of a long page.</p>`).join('');
     // The first resize listener of the page notes when the event came; one added after
     // the engine's (see below) flushes the layout and notes the time taken.
     const head = '<script>addEventListener("resize", () => { window.resizeStart = performance.now(); });</script>';
     fs.writeFileSync(path.join(dir, 'bench.htm'), `<!DOCTYPE html><html><head><meta charset="windows-1252">${head}</head><body>${filler}` +
+      '<script>window.scriptStart = performance.now();</script>' +
       '<script src="one.js"></script><script src="timed.js"></script><script src="main.js"></script></body></html>');
     const url = pathToFileURL(path.join(dir, 'bench.htm')).href;
+
+    const server = await h.serve(dir);
+    const frames = {};
+    for (const [how, address] of [['file', url], ['HTTP', `${server.url}bench.htm`]]) {
+      const fp = await context.newPage();
+      frames[how] = [];
+      for (let i = 0; i < LOADS; i++) {
+        await fp.goto(address);
+        await fp.waitForFunction(() => window.firstFrame !== undefined);
+        frames[how].push(await fp.evaluate(() => window.firstFrame));
+      }
+      await fp.close();
+    }
+    await server.close();
 
     const times = [];
     const firstOpen = [];
@@ -121,6 +140,9 @@ try {
       .reduce((a, b) => (b.dirtyObjects > (a?.dirtyObjects ?? -1) ? b : a), null);
     console.log(`${entries} entries in ${menus} menus (${drawn} drawn): dumpmenus() median ${median(times).toFixed(1)} ms` +
       ` (min ${Math.min(...times).toFixed(1)}, max ${Math.max(...times).toFixed(1)}, ${LOADS} loads)`);
+    for (const [how, xs] of Object.entries(frames)) {
+      console.log(`  script start to the first frame with the menu laid out, ${how}: median ${median(xs).toFixed(1)} ms (max ${Math.max(...xs).toFixed(1)})`);
+    }
     console.log(`  first opening of one submenu on a fresh page: median ${median(firstOpen).toFixed(1)} ms (max ${Math.max(...firstOpen).toFixed(1)})`);
     console.log(`  first opening of all ${openAll[0]} submenus, one after the other: ${openAll[1].toFixed(1)} ms`);
     console.log(`  switching modes on resize, ${await p.locator('.tvx-nav .tvx-e').count()} entries drawn: median ${median(modes).toFixed(1)} ms` +

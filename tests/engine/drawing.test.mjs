@@ -1,6 +1,8 @@
 // How the engine draws the menus our generator writes: positions, sizes, colours, fonts,
 // images, window-anchored menus, right-to-left pages and keeping submenus on screen.
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import * as h from './helpers.mjs';
 
@@ -93,6 +95,104 @@ describe('the default preview page', () => {
     }));
     assert.equal(covered, false);
     await h.shot(p, 'default-page');
+    assert.deepEqual(p.errors, []);
+    await p.close();
+  });
+});
+
+describe('long and empty captions', () => {
+  it('wrap a long caption at about 24 em beside its entry, and give empty ones a row of normal height', async () => {
+    const long = 'Long caption '.repeat(20).slice(0, 250);
+    const dir = h.publishEdited('site', 'captions', (xml) => xml.replace('<Caption>Contact us</Caption>', `<Caption>${long}</Caption>`)
+      .replace('<Caption>Support forum</Caption>', '<Caption></Caption>').replace('<Caption>Desktop  editor</Caption>', '<Caption>   </Caption>'));
+    const p = await h.open(context, h.plainPage(dir));
+    for (const [group, blank, normal] of [['Services', 1, 2], ['Products', 0, 1]]) {
+      await p.hover(h.entry(group));
+      const sub = p.locator('.tvx-sub.tvx-show');
+      const rows = await sub.locator('.tvx-i').evaluateAll((es) => es.map((e) => e.getBoundingClientRect().height));
+      assert.equal(rows[blank], rows[normal], `${group}: ${rows}`);
+      const [entry, box, em] = await Promise.all([h.box(p, h.entry(group)), h.box(p, '.tvx-sub.tvx-show'),
+        sub.evaluate((m) => parseFloat(getComputedStyle(m).fontSize))]);
+      assert.equal(box.y, entry.y + entry.height, 'the drop-down touches its entry');
+      assert.ok(box.x <= entry.x && box.x + box.width > entry.x, JSON.stringify([entry, box]));
+      if (group === 'Services') {
+        assert.ok(box.width >= 20 * em && box.width <= 25 * em, `${box.width} px at ${em} px`);
+        await h.shot(p, 'long-caption');
+      }
+    }
+    assert.deepEqual(p.errors, []);
+    await p.close();
+  });
+});
+
+describe('the current page', () => {
+  // The site served over HTTP under a host of its own, so that addresses carry a host; About's
+  // address names it in capitals.
+  let dir;
+  before(async () => {
+    dir = h.publishEdited('site', 'current', (xml) => xml.replace('<Address>about.htm</Address>',
+      '<Address>http://SITE.test/menu/about.htm</Address>'));
+    const html = fs.readFileSync(new URL(h.plainPage(dir)), 'latin1');
+    await context.route('http://site.test/**', (r) => {
+      const file = path.basename(new URL(r.request().url()).pathname);
+      return file.endsWith('.js') ? r.fulfill({ path: path.join(dir, file) }) : r.fulfill({ body: html, contentType: 'text/html' });
+    });
+  });
+
+  // [page, groups on the path, groups to open on the way, the entry marked]
+  const cases = [
+    ['themes.htm#top', ['Products', 'Add\u00a0ons'], ['Products', 'Add\u00a0ons'], 'Themes'],
+    ['', [], [], 'Home'],
+    ['index.htm?page=2', [], [], null],
+    ['products.htm', [], [], 'Products'],
+    ['about.htm', [], [], 'About'],
+    ['training.htm', ['Services'], ['Services'], 'Training'],
+  ];
+  for (const [page, groups, opened, marked] of cases) {
+    it(`marks ${marked ?? 'nothing'} on "${page}"`, async () => {
+      const p = await h.open(context, `http://site.test/menu/${page}`);
+      for (const g of opened) await p.hover(h.entry(g));
+      const current = await p.locator('.tvx-nav [aria-current="page"]').allTextContents();
+      assert.deepEqual(current, marked ? [marked] : []);
+      const onPath = await p.locator('.tvx-nav .tvx-path > .tvx-i').allTextContents();
+      assert.deepEqual(onPath, groups);
+      if (marked) {
+        const [bar, plain] = await Promise.all([p.locator('.tvx-cur > .tvx-i').evaluate((e) => getComputedStyle(e).boxShadow),
+          p.locator('.tvx-e:not(.tvx-cur):not(.tvx-path) > .tvx-i').first().evaluate((e) => getComputedStyle(e).boxShadow)]);
+        assert.notEqual(bar, plain);
+      }
+      if (page === 'themes.htm#top') await h.shot(p, 'current-page');
+      assert.deepEqual(p.errors, []);
+      await p.close();
+    });
+  }
+});
+
+describe('the main menu\'s own words and a dark style', () => {
+  it('names the navigation and the menu button as set, follows the colour scheme and yields to the page\'s custom properties', async () => {
+    const dir = h.publishEdited('site', 'words-dark', (xml) => xml
+      .replace('<MenuOpening>on mouse over</MenuOpening>', '$&\r\n<MenuButtonCaption>Men\u00fc</MenuButtonCaption>' +
+        '\r\n<NavigationName>Hauptmen\u00fc</NavigationName>\r\n<DarkStyle>Night</DarkStyle>')
+      .replace('</STYLES>', (end) => xml.match(/<STYLE>[\s\S]*?<\/STYLE>/)[0].replace('Slate', 'Night')
+        .replace('<MouseOffFont>1F2933', '<MouseOffFont>E4E7EB').replace('<MouseOffBackground>F5F7FA', '<MouseOffBackground>1F2933') +
+        '\r\n' + end));
+    // The page's own rule overrides one custom property of the main menu, whatever the scheme.
+    const p = await h.open(context, h.plainPage(dir, { head: '<style>.tvx-root{--tvx-bc:#ff0000}</style>' }));
+    const outline = () => p.locator('.tvx-root').evaluate((m) => getComputedStyle(m).borderTopColor);
+    assert.equal(await outline(), rgb('FF0000'));
+    assert.equal(await p.locator('nav.tvx-nav').getAttribute('aria-label'), 'Hauptmen\u00fc');
+    const look = () => p.locator(h.entry('Home')).evaluate((e) => getComputedStyle(e).backgroundColor);
+    assert.equal(await look(), rgb('F5F7FA'));
+    await p.emulateMedia({ colorScheme: 'dark' });
+    await p.waitForFunction((bg) => getComputedStyle(document.querySelector('.tvx-root .tvx-i')).backgroundColor === bg, rgb('1F2933'));
+    assert.equal(await p.locator(h.entry('Home')).evaluate((e) => getComputedStyle(e).color), rgb('E4E7EB'));
+    assert.equal(await outline(), rgb('FF0000'));
+    await h.shot(p, 'dark-style');
+    await p.emulateMedia({ colorScheme: 'light' });
+    await p.waitForFunction((bg) => getComputedStyle(document.querySelector('.tvx-root .tvx-i')).backgroundColor === bg, rgb('F5F7FA'));
+    await p.setViewportSize({ width: 360, height: 500 });
+    await p.locator('.tvx-tg').waitFor();
+    assert.equal((await p.locator('.tvx-tg').textContent()).trim(), 'Men\u00fc');
     assert.deepEqual(p.errors, []);
     await p.close();
   });

@@ -43,4 +43,53 @@ describe('the plain list of links', () => {
     await h.shot(q, 'fallback-with-engine');
     await scripted.close();
   });
+
+  // Every link is a target of 24 x 24 px at least, in every group the pointer opens.
+  it('keeps every link at least 24 x 24 px without script', async () => {
+    const folder = h.publish('site', 'targets');
+    const plain = await browser.newContext({ javaScriptEnabled: false });
+    const p = await h.open(plain, h.linksPage('site', folder));
+    const sizes = new Map();
+    const measure = async () => {
+      for (const [href, w, height] of await p.$$eval('nav.tarvex-links a', (as) => as
+        .filter((a) => a.getClientRects().length)
+        .map((a) => [a.getAttribute('href'), a.getBoundingClientRect().width, a.getBoundingClientRect().height]))) {
+        sizes.set(href, Math.min(w, height, sizes.get(href) ?? Infinity));
+      }
+    };
+    await measure();
+    const groups = p.locator('nav.tarvex-links li:has(> ul)');
+    for (let i = 0; i < await groups.count(); i++) {
+      await groups.nth(i).hover({ position: { x: 4, y: 4 } });
+      await measure();
+    }
+    assert.equal(sizes.size, await p.locator('nav.tarvex-links a').count(), 'a link never showed');
+    for (const [href, side] of sizes) assert.ok(side >= 24, `${href}: ${side} px`);
+    await plain.close();
+  });
+
+  // The list is drawn as a bar before the engine runs, so the menu that replaces it moves what
+  // follows by a layout shift score of 0.05 at most, with the scripts arriving late.
+  it('gives way to the menu with a layout shift of 0.05 at most', async () => {
+    const folder = h.publish('site', 'shift');
+    const file = new URL(h.linksPage('site', folder)).pathname;
+    const below = '<p>Content below the menu.</p>'.repeat(20);
+    fs.writeFileSync(file, fs.readFileSync(file, 'latin1').replace('</nav>\r\n</div>', `</nav>\r\n</div>${below}`), 'latin1');
+    const server = await h.serve(folder, {}, 400);
+    const context = await browser.newContext({ viewport: { width: 1280, height: 700 } });
+    await context.addInitScript(() => {
+      window.shift = 0;
+      new PerformanceObserver((list) => {
+        for (const e of list.getEntries()) if (!e.hadRecentInput) window.shift += e.value;
+      }).observe({ type: 'layout-shift', buffered: true });
+    });
+    const p = await h.open(context, `${server.url}links.htm`);
+    await p.locator('#tarvex-menu > nav.tvx-nav').waitFor();
+    // Two frames after the menu is drawn, its shift has been reported.
+    await p.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
+    const shift = await p.evaluate(() => window.shift);
+    assert.ok(shift <= 0.05, `layout shift ${shift}`);
+    await context.close();
+    await server.close();
+  });
 });

@@ -2,6 +2,7 @@
 // from file:// URLs in Debian's Chromium, one browser per test file.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -69,15 +70,57 @@ export function linksPage(project, folder) {
 // Publishes a project of tests/data/engine with its first style's values replaced by those
 // of a favourite of tools/favorites.json (its name kept, so the menus still find it).
 export function publishStyled(project, style, folder) {
-  const xml = fs.readFileSync(path.join(projectDir, `${project}.xml`), 'latin1').replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
+  return publishEdited(project, folder, (xml) => xml.replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
     const fields = Object.entries(style).filter(([k]) => k !== 'Name').map(([k, v]) => `<${k}>${v}</${k}>`);
     return ['<STYLE>', body.match(/<Name>.*<\/Name>/)[0], ...fields, '</STYLE>'].join('\r\n');
-  });
+  }));
+}
+
+// Publishes a project of tests/data/engine after `edit` has rewritten its text; extra
+// arguments go to tarvex-cli build.
+export function publishEdited(project, folder, edit, ...args) {
+  const xml = edit(fs.readFileSync(path.join(projectDir, `${project}.xml`), 'latin1'));
   const source = path.join(work(), `${folder}.xml`);
   fs.writeFileSync(source, Buffer.from(xml, 'latin1'));
   const out = path.join(work(), folder);
-  execFileSync(cli, ['build', source, '-o', out], { stdio: 'pipe' });
+  execFileSync(cli, ['build', source, '-o', out, ...args], { stdio: 'pipe' });
   return out;
+}
+
+// Publishes a project of tests/data/engine as the module output (tarvex-menu.js and .css).
+export function publishModule(project, folder) {
+  work();
+  const out = path.join(workRoot, folder);
+  execFileSync(cli, ['build', path.join(projectDir, `${project}.xml`), '-o', out, '--module'], { stdio: 'pipe' });
+  return out;
+}
+
+const TYPES = { '.htm': 'text/html', '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css' };
+
+// Serves a folder over local HTTP (modules do not load from file:// URLs), every answer with
+// `headers`, scripts `scriptDelay` ms late as over a slow network; resolves to { url, close }.
+export function serve(folder, headers = {}, scriptDelay = 0) {
+  const server = http.createServer((req, res) => {
+    const name = path.join(folder, path.normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)));
+    if (req.url === '/favicon.ico') {
+      res.writeHead(204, headers).end();
+      return;
+    }
+    if (!name.startsWith(folder) || !fs.existsSync(name) || !fs.statSync(name).isFile()) {
+      res.writeHead(404, headers).end();
+      return;
+    }
+    const send = () => {
+      res.writeHead(200, { 'Content-Type': TYPES[path.extname(name)] || 'application/octet-stream', ...headers });
+      fs.createReadStream(name).pipe(res);
+    };
+    if (path.extname(name) === '.js' && scriptDelay) setTimeout(send, scriptDelay);
+    else send();
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`,
+    close: () => new Promise((done) => server.close(done)),
+  })));
 }
 
 export const SCRIPT_LINES = ['one.js', 'menu.js', 'main.js']

@@ -209,7 +209,7 @@ describe('forced colours', () => {
 });
 
 describe('the page\'s mount point', () => {
-  it('takes the menu into the page\'s flow: offsets inside it, room below it, and the keyboard order of the page', async () => {
+  it('takes the menu into the page\'s flow: at its corner, room below it, and the keyboard order of the page', async () => {
     const dir = h.publish('products-menu', 'mounted');
     const p = await openIn({ viewport: { width: 800, height: 600 } }, h.page(dir, 'mounted.htm',
       '<!DOCTYPE html><html><body style="margin:0"><a href="#" id="before">before</a>' +
@@ -217,13 +217,33 @@ describe('the page\'s mount point', () => {
       `${h.SCRIPT_LINES}</body></html>`));
     assert.equal(await p.locator('#tarvex-menu > nav.tvx-nav').count(), 1);
     const [mount, menu, below] = await Promise.all([h.box(p, '#tarvex-menu'), h.box(p, '.tvx-root'), h.box(p, '#after')]);
-    assert.deepEqual([menu.x, menu.y], [mount.x + 40, mount.y + 140]);
+    assert.deepEqual([menu.x, menu.y], [mount.x, mount.y], 'Menu Left and Menu Top place only a menu without one');
     assert.ok(below.y >= menu.y + menu.height, 'the page continues below the menu');
     await p.focus('#before');
     await p.keyboard.press('Tab');
     assert.equal(await p.evaluate(() => document.activeElement.textContent), 'Our\u00a0products');
     await p.keyboard.press('Tab');
     assert.equal(await p.evaluate(() => document.activeElement.textContent), 'after');
+    assert.deepEqual(p.errors, []);
+    await p.context.close();
+  });
+
+  it('switches to the menu button whenever the bar does not fit its column, not only the window', async () => {
+    const dir = h.publish('site', 'column');
+    const p = await openIn({ viewport: { width: 1280, height: 700 } }, h.page(dir, 'column.htm',
+      '<!DOCTYPE html><html><body style="margin:0"><main id="col" style="width:1140px;margin:0 auto;padding:0 20px">' +
+      `<div id="tarvex-menu"></div><p>text</p></main>${h.SCRIPT_LINES}</body></html>`));
+    const mode = (compact) => p.waitForFunction((on) => document.querySelector('.tvx-nav').classList.contains('tvx-compact') === on &&
+      getComputedStyle(document.querySelector('.tvx-tg')).display === (on ? 'flex' : 'none'), compact);
+    await mode(false);
+    for (const [width, compact] of [['300px', true], ['1140px', false], ['420px', true]]) {
+      await p.locator('#col').evaluate((c, w) => { c.style.width = w; }, width);
+      await mode(compact);
+      if (!compact) {
+        const [col, bar] = await Promise.all([h.box(p, '#col'), h.box(p, '.tvx-root')]);
+        assert.ok(bar.x + bar.width <= col.x + col.width, JSON.stringify([col, bar]));
+      }
+    }
     assert.deepEqual(p.errors, []);
     await p.context.close();
   });

@@ -1,4 +1,6 @@
 #include "script/MenuHtml.h"
+#include "script/CaptionText.h"
+#include "script/PageAddress.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,83 @@ TEST(MenuHtml, WritesTheTreeAsNestedListsInPureAscii) {
         "  <li><a href=\"e.htm\">Empty</a></li>\r\n"
         "</ul>\r\n");
     EXPECT_NE(html.find("<div id=\"tarvex-menu\">\r\n<nav class=\"tarvex-links\""), std::string::npos);
+}
+
+// The list shows a caption as the menu does: the references the engine decodes, decoded.
+TEST(MenuHtml, CaptionReferencesAreDecodedAsTheEngineDecodesThem) {
+    EXPECT_EQ(DecodeCaptionReferences("R&amp;D Caf&eacute;&nbsp;&#x1F600;&#38; &bogus; &#xD800; &amp a&;"),
+              "R&D Caf\xC3\xA9\xC2\xA0\xF0\x9F\x98\x80& &bogus; &#xD800; &amp a&;");
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    Entry(project, nullptr, TNodeKind::MenuItem, "R&amp;D", "rd.htm");
+    EXPECT_NE(GenerateMenuHtml(project).find(">R&amp;D</a>"), std::string::npos);
+}
+
+// Each row: an address, the page it is read on, and whether it leads to that page.
+TEST(PageAddress, ResolvesAgainstThePageAndIgnoresFragmentHostCaseAndIndexFiles) {
+    struct TCase {
+        const char* Address;
+        const char* Page;
+        bool Same;
+    };
+    const TCase cases[] = {
+        {"b.htm#top", "https://x.test/a/b.htm", true},
+        {"http://X.TEST/a/b.htm", "http://x.test/a/b.htm", true},
+        {"../a/./", "https://x.test/a/index.html", true},
+        {"/a/default.htm", "https://x.test/a", true},
+        {"index.htm", "https://x.test/", true},
+        {" b.htm ", "https://x.test/a/b.htm?", false},
+        {"b.htm?p=2", "https://x.test/a/b.htm?p=1", false},
+        {"B.htm", "https://x.test/a/b.htm", false},
+        {"https://y.test/a/b.htm", "https://x.test/a/b.htm", false},
+        {"b.htm", "b.htm", false},
+    };
+    for (const TCase& c : cases) {
+        const std::string key = PageAddressKey(c.Page, c.Page);
+        EXPECT_EQ(!key.empty() && PageAddressKey(c.Address, c.Page) == key, c.Same)
+            << c.Address << " on " << c.Page;
+    }
+
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    Entry(project, nullptr, TNodeKind::MenuItem, "Home", "index.htm");
+    Entry(project, nullptr, TNodeKind::MenuItem, "News", "news.htm");
+    const std::string html = GenerateMenuHtml(project, "https://x.test/#main");
+    EXPECT_NE(html.find("<a href=\"index.htm\" aria-current=\"page\">Home</a>"), std::string::npos);
+    EXPECT_NE(html.find("<a href=\"news.htm\">News</a>"), std::string::npos);
+}
+
+// The list is a bar before any script runs: the classic page carries the style sheet itself, the
+// module page takes it from tarvex-menu.css; each loads only its own scripts.
+TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    Entry(project, nullptr, TNodeKind::MenuItem, "Home", "index.htm");
+    struct TCase {
+        TMenuOutput Output;
+        std::vector<std::string_view> Has;
+        std::vector<std::string_view> HasNot;
+    };
+    const std::vector<TCase> cases = {
+        {TMenuOutput::Classic,
+         {"<style>", "nav.tarvex-links a, ", "<script src=\"one.js\">", "<script src=\"main.js\">"},
+         {"tarvex-menu.css", "type=\"module\""}},
+        {TMenuOutput::Module,
+         {"<link rel=\"stylesheet\" href=\"tarvex-menu.css\">",
+          "<script type=\"module\" src=\"tarvex-menu.js\">"},
+         {"<style>", "one.js", "\"menu.js\""}},
+    };
+    for (const TCase& c : cases) {
+        const std::string html = GenerateMenuHtml(project, {}, c.Output);
+        const std::string head = html.substr(0, html.find("</head>"));
+        for (const std::string_view part : c.Has) {
+            EXPECT_NE(html.find(part), std::string::npos) << part;
+        }
+        for (const std::string_view part : c.HasNot) {
+            EXPECT_EQ(html.find(part), std::string::npos) << part;
+        }
+        EXPECT_EQ(head.find("<script"), std::string::npos);
+    }
 }
 
 } // namespace

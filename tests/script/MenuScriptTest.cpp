@@ -186,10 +186,16 @@ TEST(MenuScript, NamesCaptionsTargetsAndHints) {
     g->EditItem().Target = "_top";
     Entry(p, g, TNodeKind::MenuItem, "Item  two", "x.htm", "", "item hints are not written");
     Entry(p, nullptr, TNodeKind::MenuItem, "Top", "t.htm", "_top");
+    Entry(p, nullptr, TNodeKind::MenuItem, " ", "e.htm");
 
     const TMenuScript script = GenerateMenuScript(p);
+    ASSERT_EQ(script.Warnings.size(), 1u);
+    EXPECT_EQ(script.Warnings[0],
+              (TScriptWarning{
+                  TScriptWarningKind::EmptyCaption,
+                  "An entry of \"Main menu options\" object has no caption; it is drawn as an empty row"}));
     const auto main = Menu(script, "mainmenu");
-    ASSERT_EQ(main.size(), 19u);
+    ASSERT_EQ(main.size(), 20u);
     EXPECT_EQ(main[2], "40,");
     EXPECT_EQ(main[16], R"(,"Two&nbsp;&nbsp;words","show-menu=Twowords","a.htm target=_top","A  hint",1)");
     EXPECT_EQ(main[17], R"(,"Top","t.htm target=_top",,,1)");
@@ -419,12 +425,12 @@ TEST(MenuScript, UnsafeStyleNamesGetDerivedVariables) {
 // ASCII whatever the text holds.
 TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
     TProject p;
-    DefaultStyle(p, "Style </script>");
-    TMenuOptionsRec o = Options(40, 140, "Style </script>", "Horizontal");
+    DefaultStyle(p, "Style <!--</script>");
+    TMenuOptionsRec o = Options(40, 140, "Style <!--</script>", "Horizontal");
     o.ImagePosition = " Left";
     AppendOptionsNode(p, nullptr, o);
-    TTreeNode* g = Group(p, nullptr, "</SCRIPT><script>alert(1)</script>");
-    g->Children()[0]->EditOptions().MenuStyle = "Style </script>";
+    TTreeNode* g = Group(p, nullptr, "</SCRIPT><!--<Script>alert(1)</script>");
+    g->Children()[0]->EditOptions().MenuStyle = "Style <!--</script>";
     g->Children()[0]->EditOptions().ImagePosition = "alert(1)";
     g->EditItem().Address = " JavaScript:alert(1)";
     Entry(p, g, TNodeKind::MenuItem,
@@ -433,14 +439,15 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
           "java\tscript:x()");
 
     const TMenuScript script = GenerateMenuScript(p);
-    EXPECT_EQ(script.Lines[12], R"(//Style <\/script>)");
+    EXPECT_EQ(script.Lines[12], R"(//Style <\!--<\/script>)");
     const auto main = Menu(script, "mainmenu");
     ASSERT_EQ(main.size(), 18u);
     EXPECT_EQ(main[12], "left,");
-    EXPECT_EQ(main[16],
-              R"(,"<\/SCRIPT><script>alert(1)<\/script>","show-menu=<\/SCRIPT><script>alert(1)<\/script>",)"
-              R"x(" JavaScript:alert(1)","",1)x");
-    const auto sub = Menu(script, R"(<\/SCRIPT><script>alert(1)<\/script>)");
+    EXPECT_EQ(
+        main[16],
+        R"(,"<\/SCRIPT><\!--<\Script>alert(1)<\/script>","show-menu=<\/SCRIPT><\!--<\Script>alert(1)<\/script>",)"
+        R"x(" JavaScript:alert(1)","",1)x");
+    const auto sub = Menu(script, R"(<\/SCRIPT><\!--<\Script>alert(1)<\/script>)");
     ASSERT_EQ(sub.size(), 18u);
     EXPECT_EQ(sub[12], ",");
     EXPECT_EQ(sub[16], R"x(,"Caf\u00E9&nbsp;\u2013&nbsp;B\u00FCcher&nbsp;\u20AC","java	script:x()",,,1)x");
@@ -457,7 +464,7 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
                          TScriptWarningKind::RenamedStyleVariable, TScriptWarningKind::ScriptAddress,
                          TScriptWarningKind::DroppedImagePosition, TScriptWarningKind::ScriptAddress}));
     EXPECT_EQ(script.Warnings[2].Text,
-              "Image position \"alert(1)\" in \"</SCRIPT><script>alert(1)</script>\" object "
+              "Image position \"alert(1)\" in \"</SCRIPT><!--<Script>alert(1)</script>\" object "
               "is not left, right or center; none is used");
 }
 
