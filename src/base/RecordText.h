@@ -18,6 +18,8 @@ inline constexpr char32_t ReplacementCharacter = 0xFFFD;
 // past its longest valid-looking beginning only, so the byte that broke it is read afresh: C0 AF is
 // two replacement characters, never "/".
 char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i);
+// Appends the UTF-8 bytes of `cp`.
+void AppendUtf8(std::string& out, char32_t cp);
 // Checked a word at a time: most text is ASCII, and then nothing needs converting.
 bool IsAscii(std::string_view bytes);
 // Every byte has a meaning; the five bytes Windows-1252 leaves undefined map to the C1 controls.

@@ -1,5 +1,7 @@
 #include "CaptionText.h"
 
+#include "base/RecordText.h"
+
 #include <array>
 #include <utility>
 
@@ -20,24 +22,6 @@ constexpr std::array<std::pair<std::string_view, char32_t>, 47> Names = {{
     {"oacute", 0xF3},  {"iacute", 0xED},   {"uacute", 0xFA},  {"Eacute", 0xC9},  {"ecirc", 0xEA},
     {"acirc", 0xE2},   {"ocirc", 0xF4},
 }};
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // The character a reference's body (between "&" and ";") stands for, or 0.
 char32_t Referenced(std::string_view body) {
