@@ -132,6 +132,18 @@ bool IsPlainFileName(std::string_view name) {
              stem[3] <= '9');
 }
 
+// Says which files could not be read; false when any could not.
+bool AllReadable(const std::vector<TPublishFile>& files) {
+    bool readable = true;
+    for (const TPublishFile& file : files) {
+        if (!file.Bytes) {
+            PrintError(file.Error);
+            readable = false;
+        }
+    }
+    return readable;
+}
+
 int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"-o", "-n"}, {"--strict", "--module"});
     const std::string& projectPath = parsed.Single("project file");
@@ -172,14 +184,7 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     const std::vector<TPublishFile> files =
         module ? ReadModulePublishFiles(engineFolder, outFolder, project, script)
                : ReadPublishFiles(engineFolder, target, JoinLinesCrLf(script.Lines));
-    bool readable = true;
-    for (const TPublishFile& file : files) {
-        if (!file.Bytes) {
-            PrintError(file.Error);
-            readable = false;
-        }
-    }
-    if (!readable) {
+    if (!AllReadable(files)) {
         return ExitError;
     }
 

@@ -105,6 +105,26 @@ bool HasEntries(const TTreeNode& node) {
 
 } // namespace
 
+namespace {
+
+// The page's head: the style sheet that shows the list as a bar before any script runs.
+std::string PageHead(const TProject& project, TMenuOutput output) {
+    std::string head = "<!DOCTYPE html>" + std::string(Eol) + "<html lang=\"en\">" + std::string(Eol) +
+                       "<head>" + std::string(Eol) + "<meta charset=\"utf-8\">" + std::string(Eol) +
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">" +
+                       std::string(Eol) + "<title>Menu</title>" + std::string(Eol);
+    if (output == TMenuOutput::Module) {
+        head +=
+            "<link rel=\"stylesheet\" href=\"" + std::string(ModuleStyleSheetName) + "\">" + std::string(Eol);
+    } else {
+        // The style sheet holds no text of the author's but checked colours, numbers and font names.
+        head += "<style>" + std::string(Eol) + MenuModuleStyleSheet(project) + "</style>" + std::string(Eol);
+    }
+    return head + "</head>" + std::string(Eol);
+}
+
+} // namespace
+
 std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage, TMenuOutput output) {
     const TCurrentPage current{currentPage, PageAddressKey(currentPage, currentPage)};
     std::string html;
@@ -113,21 +133,7 @@ std::string GenerateMenuHtml(const TProject& project, std::string_view currentPa
         html += text;
         html += Eol;
     };
-    line(0, "<!DOCTYPE html>");
-    line(0, "<html lang=\"en\">");
-    line(0, "<head>");
-    line(0, "<meta charset=\"utf-8\">");
-    line(0, "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
-    line(0, "<title>Menu</title>");
-    if (output == TMenuOutput::Module) {
-        line(0, "<link rel=\"stylesheet\" href=\"" + std::string(ModuleStyleSheetName) + "\">");
-    } else {
-        // The style sheet holds no text of the author's but checked colours, numbers and font names.
-        line(0, "<style>");
-        html += MenuModuleStyleSheet(project);
-        line(0, "</style>");
-    }
-    line(0, "</head>");
+    html += PageHead(project, output);
     line(0, "<body>");
     line(0, "<div id=\"tarvex-menu\">");
     line(0, "<nav class=\"" + std::string(MenuLinksClass) + "\" aria-label=\"Menu\">");

@@ -33,6 +33,12 @@ constexpr TMenuEntry Separator{};
 
 using A = TActionId;
 
+std::vector<TMenuEntry> EditMenuLayout() {
+    return {{A::UndoAction},    {A::RedoAction},      Separator, {A::CutAction},    {A::CopyAction},
+            {A::PasteAction},   {A::DuplicateAction}, Separator, {A::MoveUpAction}, {A::MoveDownAction},
+            {A::MoveOutAction}, {A::MoveInAction},    Separator, {A::FindAction},   {A::FindNextAction}};
+}
+
 const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayout() {
     static const std::vector<std::pair<const char*, std::vector<TMenuEntry>>> layout = {
         {"&File",
@@ -47,22 +53,7 @@ const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayou
           {std::nullopt, RecentFilesCaption},
           Separator,
           {A::ExitAction}}},
-        {"&Edit",
-         {{A::UndoAction},
-          {A::RedoAction},
-          Separator,
-          {A::CutAction},
-          {A::CopyAction},
-          {A::PasteAction},
-          {A::DuplicateAction},
-          Separator,
-          {A::MoveUpAction},
-          {A::MoveDownAction},
-          {A::MoveOutAction},
-          {A::MoveInAction},
-          Separator,
-          {A::FindAction},
-          {A::FindNextAction}}},
+        {"&Edit", EditMenuLayout()},
         {"&Menu",
          {{A::NewGroupAction},
           {A::DelGroupAction},
