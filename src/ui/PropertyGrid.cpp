@@ -155,6 +155,21 @@ void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+bool TPropertyGrid::event(QEvent* event) {
+    // Alt with an arrow belongs to the grid and its cells (Alt+Down opens a pick list), not to the
+    // window's commands that move tree nodes with the same keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                           key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
+        if (arrow && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
 void TPropertyGrid::mousePressEvent(QMouseEvent* event) {
     const QModelIndex before = currentIndex();
     QTableView::mousePressEvent(event);

@@ -497,6 +497,26 @@ void TMainWindowTest::CopyInOneWindowPastesInAnotherAndFindMarksMatches() {
     QCOMPARE(model->rowCount(model->index(2, 0)), 2);
     QVERIFY(second.Form->windowTitle().contains("*"));
 
+    // Alt+Down moves a node only from the tree; in a grid it stays the pick-list key.
+    second.Form->activateWindow();
+    QApplication::setActiveWindow(second.Form.get());
+    QVERIFY(QTest::qWaitForWindowActive(second.Form.get()));
+    TTreeNode* group = TTreeModel::NodeOf(model->index(1, 0));
+    second.Form->Editor().SelectObjectNode(group);
+    TPropertyGrid* grid = second.Form->Widgets().MenuItemValueEditor;
+    QVERIFY2(grid->isVisible(), "the item editor shows for a group");
+    grid->setFocus();
+    const auto inGrid = [grid] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == grid || grid->isAncestorOf(focus));
+    };
+    QTRY_VERIFY(inGrid());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down, Qt::AltModifier);
+    QCOMPARE(group->Index(), 1);
+    second.Form->Widgets().ObjectsTreeView->setFocus();
+    QTest::keyClick(second.Form->Widgets().ObjectsTreeView, Qt::Key_Down, Qt::AltModifier);
+    QTRY_COMPARE(group->Index(), 2);
+
     // Ctrl+F: the field shows, a typed word marks the matches, Escape closes it and keeps the selection.
     TTarvexForm& form = *second.Form;
     form.activateWindow();
