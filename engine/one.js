@@ -414,7 +414,9 @@
     '.tvx-nav .tvx-sub{z-index:1;display:flex;flex-direction:column;max-height:100vh;max-width:min(100vw,var(--tvx-mw))}',
     '.tvx-nav .tvx-sub .tvx-c{white-space:normal;overflow-wrap:anywhere}',
     '.tvx-nav .tvx-sub>.tvx-l{flex:0 1 auto;min-height:0;overflow-x:hidden;overflow-y:auto;overscroll-behavior:contain}',
-    '.tvx-nav .tvx-sub:not(.tvx-3d){box-shadow:0 6px 18px rgba(0,0,0,0.16),0 1px 4px rgba(0,0,0,0.1)}',
+    '.tvx-nav .tvx-sub:not(.tvx-3d){box-shadow:0 6px 18px rgba(0,0,0,0.16),0 1px 4px rgba(0,0,0,0.1);border-radius:6px}',
+    // The list clips its rows to the rounded corners; the menu box cannot, it holds the nested submenus.
+    '.tvx-nav .tvx-sub:not(.tvx-3d)>.tvx-l{border-radius:max(0px,calc(6px - var(--tvx-bw)))}',
     '.tvx-nav .tvx-sub:not(.tvx-show){display:none}',
     '.tvx-nav .tvx-top{display:block}',
     '.tvx-nav .tvx-l{display:flex;flex-direction:column;gap:var(--tvx-bw)}',
@@ -429,6 +431,11 @@
     '.tvx-nav .tvx-a{display:block;flex:none}',
     '.tvx-nav .tvx-ad{width:0;height:0;border:0.3em solid transparent;border-inline-start-color:currentColor;border-inline-end-width:0}',
     '.tvx-nav .tvx-hz>.tvx-l>.tvx-e>.tvx-i>.tvx-ad{border:0.3em solid transparent;border-top-color:currentColor;border-bottom-width:0}',
+    // Flat styles point with chevrons, turned by the way their submenu opens (--tvx-ar).
+    '.tvx-nav .tvx-m{--tvx-ar:-45deg;--tvx-ay:0}',
+    '.tvx-nav.tvx-rtl .tvx-m:not(.tvx-hz){--tvx-ar:135deg}',
+    '.tvx-nav .tvx-hz,.tvx-nav.tvx-compact .tvx-m.tvx-m{--tvx-ar:45deg;--tvx-ay:-0.12em}',
+    '.tvx-nav.tvx-compact .tvx-open>.tvx-i>.tvx-ad{--tvx-ar:225deg;--tvx-ay:0.12em}',
     '.tvx-nav .tvx-hd{color:var(--tvx-hfg);background:var(--tvx-hbg);cursor:default}',
     // The current page's entry and the groups leading to it carry a bar on the side the
     // menu opens from: under an entry of a bar, before one of a column.
@@ -437,7 +444,9 @@
     '.tvx-nav .tvx-hz>.tvx-l>.tvx-cur>.tvx-i,.tvx-nav .tvx-hz>.tvx-l>.tvx-path>.tvx-i{box-shadow:inset 0 -3px 0 currentColor}',
     '.tvx-nav .tvx-cur>.tvx-i{font-weight:bolder}',
     '.tvx-nav .tvx-i:not(.tvx-hd):hover,.tvx-nav .tvx-open>.tvx-i,.tvx-nav .tvx-i:focus-visible{color:var(--tvx-ofg);background:var(--tvx-obg)}',
-    '.tvx-nav .tvx-i:focus-visible{outline:2px solid var(--tvx-ofg);outline-offset:-2px}',
+    // The focus ring is drawn inside the solid entry in its text colour, clear of its edge:
+    // it contrasts with the entry as its caption does and never touches the page.
+    '.tvx-nav .tvx-i:focus-visible{outline:2px solid var(--tvx-ofg);outline-offset:-4px}',
     '.tvx-nav .tvx-3d{border-color:var(--tvx-hi) var(--tvx-lo) var(--tvx-lo) var(--tvx-hi);background:var(--tvx-bg)}',
     '.tvx-nav .tvx-3d>.tvx-l{gap:0}',
     '.tvx-nav .tvx-3d:not(.tvx-hz)>.tvx-l>.tvx-e+.tvx-e{border-top:1px solid var(--tvx-lo)}',
@@ -469,6 +478,19 @@
     '.tvx-nav.tvx-compact .tvx-ad,.tvx-nav.tvx-compact .tvx-hz>.tvx-l>.tvx-e>.tvx-i>.tvx-ad{border:0.3em solid transparent;',
     'border-top-color:currentColor;border-bottom-width:0}',
     '.tvx-nav.tvx-compact .tvx-open>.tvx-i>.tvx-ad{transform:rotate(180deg)}',
+    // Flat styles look like a site navigation of today: no grid (Menu Border outlines the menu,
+    // a bar has no lines between its entries and a column only a faint one), chevrons, and only
+    // the entry under the pointer or the focus solid, the groups whose submenus are open tinted
+    // so the path stays visible. Forced colours keep the lines, the arrows and solid highlights;
+    // where the browser cannot mix colours the rows stay solid and unlined.
+    '@media (forced-colors:none){',
+    '.tvx-nav .tvx-m:not(.tvx-3d){background:var(--tvx-bg)}',
+    '.tvx-nav .tvx-m:not(.tvx-3d)>.tvx-l>.tvx-e>.tvx-i>.tvx-ad{width:0.36em;height:0.36em;border:solid currentColor;',
+    'border-width:0 2px 2px 0;margin-inline:0.1em 0.2em;transform:translateY(var(--tvx-ay)) rotate(var(--tvx-ar))}',
+    '@supports (color:color-mix(in srgb,red 50%,blue)){',
+    '.tvx-nav .tvx-m:not(.tvx-3d):not(.tvx-hz){background:color-mix(in srgb,var(--tvx-bc) 30%,var(--tvx-bg))}',
+    '.tvx-nav .tvx-m:not(.tvx-3d)>.tvx-l>.tvx-open>.tvx-i{color:var(--tvx-fg);background:color-mix(in srgb,var(--tvx-obg) 16%,var(--tvx-bg))}',
+    '.tvx-nav .tvx-m>.tvx-l>.tvx-e>.tvx-i:not(.tvx-hd):hover,.tvx-nav .tvx-m>.tvx-l>.tvx-e>.tvx-i:focus-visible{color:var(--tvx-ofg);background:var(--tvx-obg)}}}',
     // Forced colours would blank the highlight and turn the drawn arrows into squares;
     // the menus draw themselves in system colours instead.
     '@media (forced-colors:active){.tvx-nav{forced-color-adjust:none}',

@@ -207,12 +207,14 @@ describe('a site menu', () => {
   });
   after(() => p.close());
 
-  it('lays a horizontal menu out with entries of the given width, lines between them in the border colour', async () => {
+  it('lays a horizontal menu out with entries of the given width, outlined in the border colour with no lines between', async () => {
     const boxes = await Promise.all(['Home', 'Products', 'Services', 'About'].map((c) => h.box(p, h.entry(c))));
     assert.deepEqual(boxes.map((b) => b.x), [41, 172, 303, 434]);
     assert.ok(boxes.every((b) => b.width === 130 && b.y === 141));
     const bar = await styles(p, h.menuOf('Home'), ['background-color', 'border-top-color']);
-    assert.equal(bar['background-color'], rgb('9AA5B1'));
+    const entry = await styles(p, h.entry('Home'), ['background-color']);
+    assert.equal(bar['border-top-color'], rgb('9AA5B1'));
+    assert.equal(bar['background-color'], entry['background-color'], 'the gaps between entries show no line');
   });
 
   it('keeps &nbsp; as a space that does not break and shows captions as text', async () => {

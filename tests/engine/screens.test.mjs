@@ -184,6 +184,48 @@ describe('every shipped favourite', () => {
   }
 });
 
+describe('the look of flat and 3D styles', () => {
+  const cases = [
+    { name: 'Clean Light', flat: true },
+    { name: 'Classic grey', flat: false },
+  ];
+  for (const { name, flat } of cases) {
+    it(`${name}: ${flat ? 'no lines, a tinted path, chevrons and rounded drop-downs' : 'keeps its lines, solid path and arrows'}`, async () => {
+      const style = favorites.find((f) => f.Name === name);
+      const p = await openIn({ viewport: { width: 1440, height: 800 } }, h.plainPage(h.publishStyled('phone', style, `look-${flat}`)));
+      await p.hover(h.entry('Products'));
+      await p.hover(h.entry('More\u00a0products'));
+      await p.focus(h.entry('Products\u00a01'));
+      const look = await p.evaluate(() => {
+        const cs = (s) => getComputedStyle(document.querySelector(s));
+        const row = (c) => [...document.querySelectorAll('.tvx-i')].find((e) => e.textContent === c);
+        const bg = (c) => getComputedStyle(row(c)).backgroundColor;
+        const sub = document.querySelector('.tvx-sub.tvx-show');
+        const focus = getComputedStyle(row('Products\u00a01'));
+        return { bar: cs('.tvx-root').backgroundColor, plain: bg('Home'), path: bg('Products'), hovered: bg('More\u00a0products'),
+          focused: focus.backgroundColor, ring: [focus.outlineStyle, parseFloat(focus.outlineWidth), focus.outlineColor, focus.color],
+          line: getComputedStyle(row('Products').parentElement).borderLeftWidth, radius: getComputedStyle(sub).borderTopLeftRadius, chevron: getComputedStyle(sub.querySelector('.tvx-ad')).borderRightWidth };
+      });
+      assert.equal(look.hovered, look.focused, 'the entry under the pointer and the focused one are solid alike');
+      assert.equal(look.ring[0], 'solid');
+      assert.ok(look.ring[1] >= 2 && look.ring[2] === look.ring[3], `a ring of its own: ${look.ring}`);
+      if (flat) {
+        assert.deepEqual([look.bar, look.line], [look.plain, '0px'], 'no lines inside the bar');
+        assert.ok(![look.plain, look.hovered].includes(look.path), `the open group is tinted: ${JSON.stringify(look)}`);
+        assert.equal(look.radius, '6px');
+        assert.equal(look.chevron, '2px');
+      } else {
+        assert.equal(look.line, '1px', 'the 3D lines between entries');
+        assert.equal(look.path, look.hovered, 'the open group stays solid');
+        assert.equal(look.radius, '0px');
+        assert.equal(look.chevron, '0px');
+      }
+      await h.shot(p, `look ${name}`);
+      await p.context.close();
+    });
+  }
+});
+
 describe('forced colours', () => {
   it('show open, hovered and focused entries in the highlight colours, the lines, and arrows that stay arrows', async () => {
     const p = await openIn({ viewport: { width: 1440, height: 800 }, forcedColors: 'active' }, h.plainPage(h.publish('phone')));
