@@ -192,7 +192,11 @@ std::string ParseInternetShortcut(std::string_view bytes) {
             address = line.substr(4);
         }
     }
-    return CleanText(std::string_view(address).substr(0, Utf8PrefixSize(address, AddressSize)));
+    // Composing can give more characters than it was given (one mark may stand for two), so
+    // the field's limit applies to the composed text.
+    std::string clean = CleanText(address);
+    clean.resize(Utf8PrefixSize(clean, AddressSize));
+    return clean;
 }
 
 std::optional<std::string> ReadInternetShortcut(const fs::path& file) {
