@@ -10,6 +10,7 @@
 #include <memory>
 #include <set>
 #include <type_traits>
+#include <unordered_set>
 
 namespace tarvex {
 
@@ -304,10 +305,12 @@ void TEditCommands::FindNextActionExecute() {
         bool passed = false;
         const TTree& tree = *selected->Tree();
         TTreeNode* after = nullptr;
+        // A set, so stepping through a large design with many matches stays linear.
+        const std::unordered_set<const TTreeNode*> matches(found.begin(), found.end());
         tree.ForEach([&](TTreeNode& node) {
             if (&node == selected) {
                 passed = true;
-            } else if (passed && !after && std::find(found.begin(), found.end(), &node) != found.end()) {
+            } else if (passed && !after && matches.count(&node) != 0) {
                 after = &node;
             }
         });
