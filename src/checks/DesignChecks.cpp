@@ -96,6 +96,10 @@ public:
         : m_project(project), m_settings(settings) {}
 
     std::vector<TCheckFinding> Run(const std::vector<TScriptWarning>& scriptWarnings) {
+        if (m_project.Styles.Empty()) {
+            m_findings.push_back(
+                {TCheckLevel::Error, {true, {}, "Style list"}, std::string(NoStylesMessage) + "."});
+        }
         CheckStyles();
         CheckMenu(m_project.Objects.Roots());
         m_project.Objects.Walk(
