@@ -1,6 +1,7 @@
 // tarvex-cli check: what a site's build reads of it, its lines or its JSON and its exit status.
 
 #include "base/FileIo.h"
+#include "favorites/FavoritesStore.h"
 
 #include "CliFixture.h"
 
@@ -49,6 +50,21 @@ TEST_F(CliTest, CheckPrintsEachFindingAndFailsOnErrorsOrWithStrictOnWarnings) {
         const TRun run = Run(c.Args);
         EXPECT_EQ(run.ExitCode, c.ExitCode) << c.Args.back() << run.Err;
         EXPECT_EQ(run.Out, c.Out) << c.Args.back();
+    }
+}
+
+// Each shipped favourite is a style a new project starts with: none may fail its visitors.
+TEST_F(CliTest, EveryShippedFavouritePassesOnTheDefaultProject) {
+    const fs::path shipped = SampleProject.parent_path().parent_path() / "favorites.dat";
+    fs::copy_file(shipped, AppDir() / "favorites.dat");
+    const std::vector<TFavoriteStyleRec> favorites = LoadFavoritesFile(shipped);
+    ASSERT_GE(favorites.size(), 6u);
+    for (const TFavoriteStyleRec& favorite : favorites) {
+        TRun run = Run({"new", "default.xml", "--force", "--style", favorite.Name.str()});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err;
+        run = Run({"check", "--strict", "default.xml"});
+        EXPECT_EQ(run.ExitCode, 0) << favorite.Name.str();
+        EXPECT_EQ(run.Out, "") << favorite.Name.str();
     }
 }
 
