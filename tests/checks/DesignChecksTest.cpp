@@ -82,76 +82,76 @@ const auto NoExtension = [](TProject&, TTreeNode*) {};
 constexpr auto Error = TCheckLevel::Error;
 constexpr auto Warning = TCheckLevel::Warning;
 
+// Each design with the findings it must produce, in their order; the first is clean.
+const std::vector<TCase> Cases{
+    {"clean", NoChange, NoExtension, {}},
+    {"grey on grey",
+     [](TDesignParts& p) {
+         p.Style.MouseOffFont = "777777";
+         p.Style.MouseOffBackground = "888888";
+     },
+     NoExtension,
+     {{Error, "Style \"Good\"", "\"Mouse Off Font\" on \"Mouse Off Background\" has a contrast of 1.2:1"}}},
+    {"pale highlight, header colours of its own",
+     [](TDesignParts& p) {
+         p.Style.MouseOnBackground = "808080";
+         p.Style.MenuHeaderBackground = "000000";
+     },
+     NoExtension,
+     {{Error, "Style \"Good\"", "\"Mouse On Font\" on \"Mouse On Background\" has a contrast of 3.9:1"},
+      {Error, "Style \"Good\"",
+       "\"Menu Header Font Color\" on \"Menu Header Background\" has a contrast of 1.0"}}},
+    {"large bold text needs 3:1",
+     [](TDesignParts& p) {
+         p.Style.MouseOnBackground = "808080";
+         p.Style.FontSize = 19;
+         p.Style.FontWeight = "bold";
+     },
+     NoExtension,
+     {}},
+    {"small rows",
+     [](TDesignParts& p) {
+         p.Style.FontSize = 10;
+         p.Style.MenuItemPadding = 3;
+     },
+     NoExtension,
+     {{Error, "Style \"Good\"", "Its entries are 20.0 px high"}}},
+    {"captions",
+     [](TDesignParts& p) { p.Prices.Caption = "  "; },
+     [](TProject& project, TTreeNode*) {
+         Add(project, nullptr, TNodeKind::MenuItem, Item(std::string(61, 'x').c_str(), "long.htm"));
+     },
+     {{Error, "Products > (no caption)", "no caption"}, {Warning, std::string(61, 'x'), "61 characters"}}},
+    {"addresses",
+     [](TDesignParts& p) {
+         p.Home.Address = " JavaScript:go()";
+         p.Prices.Address = "";
+     },
+     [](TProject& project, TTreeNode*) {
+         Add(project, nullptr, TNodeKind::MenuItem, Item("Again", "products.htm"));
+     },
+     {{Error, "Home", "javascript:"},
+      {Warning, "Again", "also the address of \"Products\""},
+      {Warning, "Products > Prices", "no address"}}},
+    {"structure and the generator's own warnings",
+     [](TDesignParts& p) { p.Options.ImagePosition = "top"; },
+     [](TProject& project, TTreeNode* products) {
+         Add(project, nullptr, TNodeKind::MenuGroup, Item("Empty", "e.htm"));
+         TTreeNode* level = products;
+         for (const char* caption : {"Two", "Three", "Four", "Five"}) {
+             level = Add(project, level, TNodeKind::MenuGroup, Item(caption, caption));
+         }
+         Add(project, level, TNodeKind::MenuItem, Item("Deep", "deep.htm"));
+         AppendStyleNode(project, "Spare", ReadableStyle());
+     },
+     {{Error, "Empty", "no entries"},
+      {Warning, "Style \"Spare\"", "No menu uses"},
+      {Warning, "Products > Two > Three > Four", "nested 5 levels"},
+      {Warning, "Main menu options", "Image position \"top\""}}},
+};
+
 TEST(DesignChecks, FindWhatVisitorsWouldMeetAndNothingElse) {
-    const std::vector<TCase> cases{
-        {"clean", NoChange, NoExtension, {}},
-        {"grey on grey",
-         [](TDesignParts& p) {
-             p.Style.MouseOffFont = "777777";
-             p.Style.MouseOffBackground = "888888";
-         },
-         NoExtension,
-         {{Error, "Style \"Good\"",
-           "\"Mouse Off Font\" on \"Mouse Off Background\" has a contrast of 1.2:1"}}},
-        {"pale highlight, header colours of its own",
-         [](TDesignParts& p) {
-             p.Style.MouseOnBackground = "808080";
-             p.Style.MenuHeaderBackground = "000000";
-         },
-         NoExtension,
-         {{Error, "Style \"Good\"", "\"Mouse On Font\" on \"Mouse On Background\" has a contrast of 3.9:1"},
-          {Error, "Style \"Good\"",
-           "\"Menu Header Font Color\" on \"Menu Header Background\" has a contrast of 1.0"}}},
-        {"large bold text needs 3:1",
-         [](TDesignParts& p) {
-             p.Style.MouseOnBackground = "808080";
-             p.Style.FontSize = 19;
-             p.Style.FontWeight = "bold";
-         },
-         NoExtension,
-         {}},
-        {"small rows",
-         [](TDesignParts& p) {
-             p.Style.FontSize = 10;
-             p.Style.MenuItemPadding = 3;
-         },
-         NoExtension,
-         {{Error, "Style \"Good\"", "Its entries are 20.0 px high"}}},
-        {"captions",
-         [](TDesignParts& p) { p.Prices.Caption = "  "; },
-         [](TProject& project, TTreeNode*) {
-             Add(project, nullptr, TNodeKind::MenuItem, Item(std::string(61, 'x').c_str(), "long.htm"));
-         },
-         {{Error, "Products > (no caption)", "no caption"},
-          {Warning, std::string(61, 'x'), "61 characters"}}},
-        {"addresses",
-         [](TDesignParts& p) {
-             p.Home.Address = " JavaScript:go()";
-             p.Prices.Address = "";
-         },
-         [](TProject& project, TTreeNode*) {
-             Add(project, nullptr, TNodeKind::MenuItem, Item("Again", "products.htm"));
-         },
-         {{Error, "Home", "javascript:"},
-          {Warning, "Again", "also the address of \"Products\""},
-          {Warning, "Products > Prices", "no address"}}},
-        {"structure and the generator's own warnings",
-         [](TDesignParts& p) { p.Options.ImagePosition = "top"; },
-         [](TProject& project, TTreeNode* products) {
-             Add(project, nullptr, TNodeKind::MenuGroup, Item("Empty", "e.htm"));
-             TTreeNode* level = products;
-             for (const char* caption : {"Two", "Three", "Four", "Five"}) {
-                 level = Add(project, level, TNodeKind::MenuGroup, Item(caption, caption));
-             }
-             Add(project, level, TNodeKind::MenuItem, Item("Deep", "deep.htm"));
-             AppendStyleNode(project, "Spare", ReadableStyle());
-         },
-         {{Error, "Empty", "no entries"},
-          {Warning, "Style \"Spare\"", "No menu uses"},
-          {Warning, "Products > Two > Three > Four", "nested 5 levels"},
-          {Warning, "Main menu options", "Image position \"top\""}}},
-    };
-    for (const TCase& c : cases) {
+    for (const TCase& c : Cases) {
         TProject project;
         BuildDesign(project, c.Change, c.Extend);
         const std::vector<TCheckFinding> found = CheckDesign(project);
