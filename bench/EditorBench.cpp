@@ -1,8 +1,10 @@
 // links: tarvex_editor
-// One selection change in a design of about a thousand entries: commit, generate, write, navigate;
-// one undo or redo of a value commit and of a group deletion on 1,000 and 10,000 entries; and the
-// recovery copy of a changed 10,000-entry design.
+// One selection change in a design of about a thousand entries: commit, generate, check, write,
+// navigate; the checks alone on 1,000 entries, which every refresh runs; one undo or redo of a value commit
+// and of a group deletion on 1,000 and 10,000 entries; and the recovery copy of a changed 10,000-entry
+// design.
 
+#include "checks/DesignChecks.h"
 #include "editor/TarvexEditor.h"
 #include "project/ProjectWriter.h"
 
@@ -39,7 +41,7 @@ public:
     void NavigatePreview(const std::string&) override {}
     void ShowQuickHelpPage(const std::string&) override {}
     void OpenWebAddress(const std::string&) override {}
-    void ShowScriptWarnings(const std::vector<std::string>&) override {}
+    void ShowChecks(const std::vector<TCheckFinding>&) override {}
     bool ConfirmReplaceFile(const std::string&) override { return false; }
     void SetBusy(bool) override {}
     void ReportError(const std::string&) override {}
@@ -122,6 +124,23 @@ void BuildDesign(TProject& project, int entries) {
         }
     }
 }
+
+// What a refresh adds to the generator's work: the checks of a 1,000-entry design, given the
+// script's warnings. Every item there shares its address with the others of its menu, so the list
+// is long, as in a careless design.
+void ChecksOfALargeDesign(benchmark::State& state) {
+    TProject project;
+    BuildDesign(project, static_cast<int>(state.range(0)));
+    const TMenuScript script = GenerateMenuScript(project);
+    std::size_t findings = 0;
+    for (auto _ : state) {
+        findings = CheckDesign(project, script.Warnings).size();
+        benchmark::DoNotOptimize(findings);
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
+BENCHMARK(ChecksOfALargeDesign)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 enum class TUndoneChange { MenuLeft, GroupDeletion };
 

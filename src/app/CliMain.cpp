@@ -48,7 +48,20 @@ Commands:
       tarvex-menu. A project without styles is refused. Warnings
       about the design (a missing style, a renamed style variable or menu, a
       dropped image position, a javascript: address) go to standard error;
-      with --strict any warning is an error and nothing is written.
+      with --strict any such warning, or an error of check, is an error and
+      nothing is written.
+
+  check PROJECT.xml [--site DIR] [--strict] [--format text|json]
+      Check the design for what its visitors would meet: text and background
+      pairs below 4.5:1 contrast (3:1 for large text), entries under 24 px
+      high, empty captions, javascript: addresses and groups without entries
+      are errors; long captions, items without an address, an address met
+      twice in one menu, menus nested deeper than four levels, styles no menu
+      uses and the warnings of build are warnings. With --site, a relative
+      address that names no file under DIR is a warning. Prints one line per
+      finding, "LEVEL: PLACE: TEXT", or with --format json an object holding
+      the findings and each style's entry height. Exit status 1 when there is
+      an error (with --strict, any finding), else 0.
 
   new PROJECT.xml [--style NAME | --no-style] [--force]
       Write the default project (one group holding one item). Its one style is
@@ -173,8 +186,9 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     for (const TScriptWarning& warning : script.Warnings) {
         PrintError(std::string(ScriptWarningCaption) + " " + warning.Text);
     }
-    // A site's build pipeline asks for this: a design that needed any repair publishes nothing.
-    if (parsed.Flag("--strict") && !script.Warnings.empty()) {
+    // A site's build pipeline asks for this: a design that needed any repair, or that visitors would
+    // meet a problem in, publishes nothing.
+    if (parsed.Flag("--strict") && (!ChecksAllowStrictBuild(project, script) || !script.Warnings.empty())) {
         return ExitError;
     }
 
@@ -293,6 +307,9 @@ int Run(int argc, char** argv) {
         }
         if (command == "html") {
             return Html(args);
+        }
+        if (command == "check") {
+            return Check(args);
         }
         throw TUsageError{"unknown command '" + command + "'"};
     } catch (const TUsageError& error) {

@@ -6,6 +6,7 @@
 #include "favorites/FavoritesStore.h"
 #include "model/Project.h"
 #include "project/ProjectWriter.h"
+#include "script/MenuScript.h"
 
 #include <filesystem>
 #include <optional>
@@ -116,5 +117,10 @@ bool ChooseFavoriteStyle(const std::filesystem::path& appFolder, const std::opti
 // The commands that make a project from another program's files and a page from a project.
 int Import(const std::filesystem::path& appFolder, const std::vector<std::string>& args);
 int Html(const std::vector<std::string>& args);
+
+// The checks of a design before its visitors meet it; exit status 1 on an error (--strict: on any finding).
+int Check(const std::vector<std::string>& args);
+// Before a strict build writes: prints the checks' errors; false when there is any.
+bool ChecksAllowStrictBuild(const TProject& project, const TMenuScript& script);
 
 } // namespace tarvex::cli

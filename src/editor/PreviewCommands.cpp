@@ -19,7 +19,7 @@ using namespace editor_internal;
 void TPreviewCommands::PublishActionExecute() {
     UpdatePreviewActionExecute();
     // Publishing now would hand out an older design's menu.js under the new name, or none at all.
-    if (m_scriptNotWritten || m_scriptRefused) {
+    if (m_scriptNotWritten || m_scriptRefused || !PublishDespiteErrors()) {
         return;
     }
     TFileDialogRequest request = DialogRequest("PublishDialog",
@@ -57,6 +57,63 @@ void TPreviewCommands::PublishActionExecute() {
     }
     m_editor.Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
                      TMsgIcon::Information);
+}
+
+bool TPreviewCommands::PublishDespiteErrors() {
+    const int errors = CountErrors(m_findings);
+    if (errors == 0) {
+        return true;
+    }
+    // The first few are enough to decide on; the Checks list holds them all.
+    constexpr int Shown = 5;
+    std::string text = "The menu has " + std::to_string(errors) + (errors == 1 ? " problem" : " problems") +
+                       " that visitors will meet:";
+    for (int i = 0; i < std::min(errors, Shown); ++i) {
+        text += "\n" + m_findings[static_cast<std::size_t>(i)].Place.Text + ": " +
+                m_findings[static_cast<std::size_t>(i)].Text;
+    }
+    if (errors > Shown) {
+        text += "\n… and " + std::to_string(errors - Shown) + " more.";
+    }
+    text += "\n\nPublish anyway?";
+    return m_editor.Message(text, "Warning", TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
+}
+
+void TPreviewCommands::ListFindings(std::vector<TCheckFinding> findings) {
+    if (findings != m_findings) {
+        m_findings = std::move(findings);
+        m_editor.m_ui.ShowChecks(m_findings);
+    }
+}
+
+void TPreviewCommands::ShowFinding(std::size_t index) {
+    if (index >= m_findings.size() || m_findings[index].Place.Path.empty()) {
+        return;
+    }
+    const TCheckPlace& place = m_findings[index].Place;
+    const TTree& tree = place.InStyles ? m_editor.Project().Styles : m_editor.Project().Objects;
+    // The list may be older than the design: a path that leads nowhere now selects nothing.
+    TTreeNode* node = nullptr;
+    for (const int at : place.Path) {
+        const auto& level = tree.Level(node);
+        if (at < 0 || at >= static_cast<int>(level.size())) {
+            return;
+        }
+        node = level[static_cast<std::size_t>(at)].get();
+    }
+    const TControlsPage page = place.InStyles ? TControlsPage::MenuStyles : TControlsPage::MenuCreator;
+    if (m_editor.ActivePage() != page) {
+        m_editor.SetActivePage(page);
+        m_editor.Notify([page](TEditorListener& l) { l.ActivePageChanged(page); });
+    }
+    for (TTreeNode* up = node->Parent(); up; up = up->Parent()) {
+        m_editor.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
+    }
+    if (place.InStyles) {
+        m_editor.SelectStyleNode(node);
+    } else {
+        m_editor.SelectObjectNode(node);
+    }
 }
 
 void TPreviewCommands::RepairMenuStyles() {
@@ -98,19 +155,14 @@ TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
         // The preview shows this design, which has no menu, never one an earlier design left.
         std::error_code error;
         std::filesystem::remove(TempFolder() / "menu.js", error);
+        ListFindings(CheckDesign(m_editor.Project(), std::vector<TScriptWarning>()));
         return TScriptOutcome::Refused;
     }
     m_refusalSaid = false;
-    // A repair shows its box when the editor makes it; what the script merely works around waits
-    // in a list, since a box for each at every refresh would stop the author at every click.
-    std::vector<std::string> listed;
-    for (const TScriptWarning& warning : script.Warnings) {
-        listed.push_back(warning.Text);
-    }
-    if (listed != m_listedWarnings) {
-        m_listedWarnings = std::move(listed);
-        m_editor.m_ui.ShowScriptWarnings(m_listedWarnings);
-    }
+    // A repair shows its box when the editor makes it; what the script merely works around, and
+    // what visitors would meet, waits in a list, since a box for each at every refresh would stop
+    // the author at every click.
+    ListFindings(CheckDesign(m_editor.Project(), script.Warnings));
     const std::filesystem::path file = TempFolder() / "menu.js";
     if (const TWriteStatus status = WriteMenuScript(script, file); status != TWriteStatus::Written) {
         m_editor.m_ui.ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));

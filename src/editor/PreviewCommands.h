@@ -35,6 +35,10 @@ public:
     void OpenPreviewActionExecute();
     void DefaultPreviewActionExecute();
     void PublishActionExecute();
+    // What the checks found in the design the preview shows, as the window lists it.
+    const std::vector<TCheckFinding>& Findings() const { return m_findings; }
+    // Selects the node or style of the finding at `index` of Findings(), on its page.
+    void ShowFinding(std::size_t index);
     // Points every written menu whose style is gone at the first style, as one step of its own,
     // with the generator's box for each; the script would use that style anyway.
     void RepairMenuStyles();
@@ -73,6 +77,10 @@ private:
     void ShowNewDesign();
     // Reports a failed preview-page write, or shows the page that was written.
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
+    // Lists the findings when they differ from those listed.
+    void ListFindings(std::vector<TCheckFinding> findings);
+    // Publishing a design with errors is asked once; false when the author declines.
+    bool PublishDespiteErrors();
     // The folder whose files the author's page may use: its own, or one above it the author
     // picks when the page refers upwards. Nothing when the author cancels.
     std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
@@ -91,8 +99,8 @@ private:
     bool m_scriptRefused = false;
     // The author has been told the design cannot be compiled.
     bool m_refusalSaid = false;
-    // The script warnings the window lists now, so it is told only when they change.
-    std::vector<std::string> m_listedWarnings;
+    // The findings the window lists now, so it is told only when they change.
+    std::vector<TCheckFinding> m_findings;
     TPreviewSite m_previewSite;
 };
 

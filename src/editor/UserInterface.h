@@ -1,6 +1,7 @@
 #pragma once
 // The one door from the editor to the person and the platform: dialogs, messages, browsers, the shell.
 
+#include "checks/DesignChecks.h"
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
 #include "import/ImportTree.h"
@@ -95,9 +96,10 @@ public:
     virtual void NavigatePreview(const std::string& path) = 0;
     virtual void ShowQuickHelpPage(const std::string& path) = 0;
     virtual void OpenWebAddress(const std::string& address) = 0;
-    // The menu script's warnings that need no answer, replacing those shown before (none: the
-    // script is clean again). Shown without a modal box: the author opens the list when ready.
-    virtual void ShowScriptWarnings(const std::vector<std::string>& warnings) = 0;
+    // The checks' findings on the design (errors first, the script's warnings among them),
+    // replacing those shown before (none: nothing to mend). Shown without a modal box: the author
+    // opens the list when ready, and a finding chosen there goes to TPreviewCommands::ShowFinding.
+    virtual void ShowChecks(const std::vector<TCheckFinding>& findings) = 0;
 
     // Asked before a published file replaces an existing one; true replaces it.
     virtual bool ConfirmReplaceFile(const std::string& path) = 0;

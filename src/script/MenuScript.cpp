@@ -53,7 +53,8 @@ void AppendStyle(TMenuScript& script, const TTreeNode& node) {
         script.Warnings.push_back({TScriptWarningKind::RenamedStyleVariable,
                                    "Style name \"" + std::string(node.Text()) +
                                        "\" can not be used as a script variable; menu.js calls it " +
-                                       variable});
+                                       variable,
+                                   &node});
     }
     lines.push_back(variable + "=[");
     lines.push_back(Quoted(s.MouseOffFont));
@@ -150,7 +151,8 @@ private:
                 m_script.Warnings.push_back(
                     {TScriptWarningKind::RenamedMenu,
                      "Menu name \"" + std::string(name) + "\" of \"" + std::string(group->Text()) +
-                         "\" object is already used; menu.js names this menu \"" + unique + "\""});
+                         "\" object is already used; menu.js names this menu \"" + unique + "\"",
+                     group});
                 name = std::move(unique);
             }
             taken.insert(name);
@@ -159,7 +161,8 @@ private:
     }
 
     // The image position goes out without quotes, so only the engine's own keywords may.
-    std::string ImagePositionLine(const TMenuOptionsRec& options, std::string_view objectName) {
+    std::string ImagePositionLine(const TMenuOptionsRec& options, std::string_view objectName,
+                                  const TTreeNode* place) {
         std::string word;
         for (const char c : options.ImagePosition.str()) {
             if (c != ' ') {
@@ -173,7 +176,8 @@ private:
             m_script.Warnings.push_back({TScriptWarningKind::DroppedImagePosition,
                                          "Image position \"" + options.ImagePosition.str() + "\" in \"" +
                                              std::string(objectName) +
-                                             "\" object is not left, right or center; none is used"});
+                                             "\" object is not left, right or center; none is used",
+                                         place});
         }
         return ",";
     }
@@ -196,7 +200,8 @@ private:
             m_script.Warnings.push_back(
                 {TScriptWarningKind::ScriptAddress,
                  "Address of \"" + std::string(node.Text()) +
-                     "\" object is a javascript: address; it runs script on your pages"});
+                     "\" object is a javascript: address; it runs script on your pages",
+                 &node});
         }
     }
 
@@ -221,7 +226,8 @@ private:
         if (IsBlank(node.Item().Caption.view())) {
             m_script.Warnings.push_back({TScriptWarningKind::EmptyCaption,
                                          "An entry of \"" + std::string(objectName) +
-                                             "\" object has no caption; it is drawn as an empty row"});
+                                             "\" object has no caption; it is drawn as an empty row",
+                                         &node});
         }
     }
 
@@ -244,7 +250,8 @@ private:
         const std::string objectName = MenuObjectName(group);
         std::string_view styleName = options.MenuStyle;
         if (!StyleExists(m_project, styleName)) {
-            m_script.Warnings.push_back({TScriptWarningKind::MissingStyle, MissingStyleText(objectName)});
+            m_script.Warnings.push_back({TScriptWarningKind::MissingStyle, MissingStyleText(objectName),
+                                         optionsNode ? optionsNode : group});
             styleName = m_project.Styles.FirstRoot()->Text();
         }
 
@@ -263,7 +270,7 @@ private:
         lines.emplace_back(",,");
         lines.emplace_back(options.Orientation == "Horizontal" ? "1," : "0,");
         lines.emplace_back(",");
-        lines.push_back(ImagePositionLine(options, objectName));
+        lines.push_back(ImagePositionLine(options, objectName, optionsNode ? optionsNode : group));
         lines.emplace_back(",,");
         lines.emplace_back(options.MenuOpening == "on mouse click" ? "1," : "0,");
         lines.push_back(LaterOptionsLine(options, group == nullptr));

@@ -46,8 +46,11 @@ enum class TScriptWarningKind {
 struct TScriptWarning {
     TScriptWarningKind Kind;
     std::string Text; // UTF-8
+    // What it concerns: a style node, an entry, or the options node (else the group) of a menu.
+    const TTreeNode* Node = nullptr;
 
-    bool operator==(const TScriptWarning&) const = default;
+    // What a warning says; where it points is no part of it.
+    bool operator==(const TScriptWarning& other) const { return Kind == other.Kind && Text == other.Text; }
 };
 
 struct TMenuScript {

@@ -216,12 +216,15 @@ void TTarvexForm::CreateStatusBar() {
     warnings->setObjectName(QStringLiteral("ScriptWarningsButton"));
     warnings->setFlat(true);
     warnings->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    warnings->setToolTip(QStringLiteral("Show the menu script warnings"));
+    warnings->setToolTip(QStringLiteral("Show what visitors of the published menu would meet"));
     warnings->hide();
     m_widgets.ScriptWarningsForm = new TScriptWarningsForm(this);
     connect(warnings, &QPushButton::clicked, this, [this] {
         m_widgets.ScriptWarningsForm->show();
         m_widgets.ScriptWarningsForm->raise();
+    });
+    connect(m_widgets.ScriptWarningsForm, &TScriptWarningsForm::FindingActivated, this, [this](int row) {
+        RunCommand([this, row] { m_editor->Preview().ShowFinding(static_cast<std::size_t>(row)); });
     });
     status->addPermanentWidget(warnings);
 }

@@ -26,6 +26,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -269,17 +270,15 @@ void TMainUserInterface::OpenWebAddress(const std::string& address) {
     QDesktopServices::openUrl(QUrl(Text(address)));
 }
 
-void TMainUserInterface::ShowScriptWarnings(const std::vector<std::string>& warnings) {
-    QStringList texts;
-    for (const std::string& warning : warnings) {
-        texts << Text(warning);
-    }
-    m_widgets.ScriptWarningsForm->SetWarnings(texts);
-    m_widgets.ScriptWarningsButton->setText(
-        texts.size() == 1 ? QStringLiteral("Menu script: 1 warning")
-                          : QStringLiteral("Menu script: %1 warnings").arg(texts.size()));
-    m_widgets.ScriptWarningsButton->setVisible(!texts.isEmpty());
-    if (texts.isEmpty()) {
+void TMainUserInterface::ShowChecks(const std::vector<TCheckFinding>& findings) {
+    m_widgets.ScriptWarningsForm->SetFindings(findings);
+    QPushButton* button = m_widgets.ScriptWarningsButton;
+    button->setText(QStringLiteral("Checks: %1").arg(findings.size()));
+    const bool errors = CountErrors(findings) > 0;
+    button->setIcon(
+        button->style()->standardIcon(errors ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning));
+    button->setVisible(!findings.empty());
+    if (findings.empty()) {
         m_widgets.ScriptWarningsForm->hide();
     }
 }

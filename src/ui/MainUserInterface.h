@@ -45,7 +45,7 @@ public:
     void NavigatePreview(const std::string& path) override;
     void ShowQuickHelpPage(const std::string& path) override;
     void OpenWebAddress(const std::string& address) override;
-    void ShowScriptWarnings(const std::vector<std::string>& warnings) override;
+    void ShowChecks(const std::vector<TCheckFinding>& findings) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override;
     void ReportError(const std::string& text) override;

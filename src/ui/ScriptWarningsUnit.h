@@ -1,9 +1,12 @@
 #pragma once
-// The list of the menu script's warnings, opened from the status bar and left open while the
-// author works on.
+// The Checks list: what the published menu's visitors would meet, opened from the status bar and
+// left open while the author works on; a finding double-clicked leads to its node or style.
+
+#include "checks/DesignChecks.h"
 
 #include <QDialog>
-#include <QStringList>
+
+#include <vector>
 
 class QListWidget;
 
@@ -14,8 +17,12 @@ class TScriptWarningsForm : public QDialog {
 public:
     explicit TScriptWarningsForm(QWidget* parent);
 
-    void SetWarnings(const QStringList& warnings);
+    void SetFindings(const std::vector<TCheckFinding>& findings);
     QListWidget* WarningsList() const { return m_list; }
+
+signals:
+    // The author chose the finding in this row (a double click, or Enter).
+    void FindingActivated(int row);
 
 private:
     QListWidget* m_list;

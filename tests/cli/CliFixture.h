@@ -30,6 +30,9 @@ namespace tarvex::clitest {
 namespace fs = std::filesystem;
 
 inline const fs::path DataDir = fs::path(TARVEX_TEST_DATA) / "cli";
+// The sample project the program ships, whose design passes every check.
+inline const fs::path SampleProject =
+    fs::path(TARVEX_TEST_DATA) / ".." / ".." / "data" / "samples" / "sample.xml";
 inline const fs::path ScriptGolden = fs::path(TARVEX_TEST_DATA) / "script" / "products-menu.js";
 
 inline constexpr std::string_view OneJs = "// stand-in for one.js\r\n";

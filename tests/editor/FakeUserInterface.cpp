@@ -126,12 +126,12 @@ bool TFakeUserInterface::ConfirmReplaceFile(const std::string& path) {
     return answer && answer->Replace;
 }
 
-void TFakeUserInterface::ShowScriptWarnings(const std::vector<std::string>& warnings) {
+void TFakeUserInterface::ShowChecks(const std::vector<TCheckFinding>& findings) {
     std::string text;
-    for (const std::string& warning : warnings) {
-        text += (text.empty() ? "" : "\n") + warning;
+    for (const TCheckFinding& finding : findings) {
+        text += (text.empty() ? "" : "\n") + FindingLine(finding);
     }
-    Record("Warnings", text);
+    Record("Checks", text);
 }
 
 } // namespace tarvex::test

@@ -18,7 +18,7 @@ namespace tarvex::test {
 // One recorded call: its kind and the texts it carried.
 struct TUiCall {
     std::string Kind; // "Message", "Input", "Open", "Save", "Color", "Style", "Folder", "Navigate",
-                      // "Help", "Web", "Warnings", "Replace", "Busy", "Error", "Close", "Customize",
+                      // "Help", "Web", "Checks", "Replace", "Busy", "Error", "Close", "Customize",
                       // "About"
     std::string Text; // message text, prompt, path or address
     std::string Caption;
@@ -76,7 +76,7 @@ public:
     void ShowQuickHelpPage(const std::string& path) override { Record("Help", path); }
     void OpenWebAddress(const std::string& address) override { Record("Web", address); }
     // Recorded as one call, the warnings one per line.
-    void ShowScriptWarnings(const std::vector<std::string>& warnings) override;
+    void ShowChecks(const std::vector<TCheckFinding>& findings) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override { Record("Busy", busy ? "on" : "off"); }
     void ReportError(const std::string& text) override { Record("Error", text); }

@@ -124,30 +124,57 @@ TEST_F(PreviewTest, UnreadablePagesReachTheErrorReportAndNothingIsShown) {
     EXPECT_EQ(ReadText(Preview()), "before\r\n");
 }
 
-// A missing style keeps its box; the other warnings go to the window's list, once per change,
-// and an empty list clears it when the design is clean again.
-TEST_F(PreviewTest, ScriptWarningsOtherThanAMissingStyleAreListedWithoutABox) {
+// The checks, the script's warnings among them, go to the window's list without a box, once per
+// change; a finding chosen there selects its node on its page; a clean design empties the list.
+TEST_F(PreviewTest, ChecksAreListedWithoutABoxAndLeadToTheirNodes) {
     Editor().EditDesign("Rename", [this] {
         Style(0)->SetText("3D look");
         Node({0})->EditOptions().MenuStyle = "3D look";
         Node({1, 0})->EditOptions().MenuStyle = "3D look";
+        Node({1, 1})->EditItem().Caption = " ";
+        TMenuStyleRec& style = Style(0)->EditStyle();
+        style.MouseOffBackground = "FFFFFF";
+        style.MouseOnBackground = "000080";
+        style.FontSize = 14;
+        style.MenuItemPadding = 6;
     });
     Editor().Preview().UpdatePreviewActionExecute();
+    const std::size_t listed = m_ui.TextsOf("Checks").size();
     Editor().Preview().UpdatePreviewActionExecute();
-    EXPECT_EQ(
-        m_ui.TextsOf("Warnings"),
-        std::vector<std::string>{
-            R"(Style name "3D look" can not be used as a script variable; menu.js calls it tvxStyle_3Dlook)"});
+    ASSERT_EQ(m_ui.TextsOf("Checks").size(), listed);
+    const std::string shown = m_ui.TextsOf("Checks").back();
+    EXPECT_NE(shown.find("error: Menu group name > Menu item name: The entry has no caption"),
+              std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find(R"(warning: Style "3D look": Style name "3D look" can not be used as a script )"
+                         R"(variable; menu.js calls it tvxStyle_3Dlook)"),
+              std::string::npos)
+        << shown;
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 
+    const auto& findings = Editor().Preview().Findings();
+    const auto indexOf = [&](bool inStyles) {
+        return static_cast<std::size_t>(
+            std::find_if(findings.begin(), findings.end(),
+                         [&](const TCheckFinding& f) { return f.Place.InStyles == inStyles; }) -
+            findings.begin());
+    };
+    Editor().Preview().ShowFinding(indexOf(true));
+    EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuStyles);
+    EXPECT_EQ(Editor().SelectedStyle(), Style(0));
+    Editor().Preview().ShowFinding(indexOf(false));
+    EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuCreator);
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
+
+    // Mended as the author does it: the caption typed into its row, the style renamed.
+    Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Menu item name");
     Editor().EditDesign("Rename", [this] {
-        Node({1, 0})->EditOptions().MenuStyle = "Gone";
         Style(0)->SetText("Look");
         Node({0})->EditOptions().MenuStyle = "Look";
+        Node({1, 0})->EditOptions().MenuStyle = "Look";
     });
     Editor().Preview().UpdatePreviewActionExecute();
-    EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
-    EXPECT_EQ(m_ui.TextsOf("Warnings").back(), "");
+    EXPECT_EQ(m_ui.TextsOf("Checks").back(), "");
 }
 
 TEST_F(PreviewTest, AMenuScriptThatCannotBeWrittenStopsTheRefresh) {
@@ -187,6 +214,16 @@ protected:
     void SetUp() override {
         PreviewTest::SetUp();
         std::filesystem::create_directories(Site());
+        // A design visitors can use, so publishing asks nothing before the file dialog.
+        Editor().EditDesign("Readable", [this] {
+            TMenuStyleRec& style = Style(0)->EditStyle();
+            style.MouseOffBackground = "FFFFFF";
+            style.MouseOnBackground = "000080";
+            style.FontSize = 14;
+            style.MenuItemPadding = 6;
+        });
+        Editor().Preview().UpdatePreviewActionExecute();
+        ASSERT_EQ(CountErrors(Editor().Preview().Findings()), 0) << m_ui.TextsOf("Checks").back();
     }
     // `replaces` answers the replace questions, in the order they come.
     void Publish(const std::string& name, std::initializer_list<bool> replaces = {}) {
@@ -287,6 +324,26 @@ TEST_F(PublishTest, TheNameMenuJsOrAnEngineFileNameIsAskedAboutOnce) {
     Publish("main.js", {false, false});
     EXPECT_EQ(ReadText(Site() / "main.js"), "// main\r\n");
     EXPECT_NE(m_ui.TextsOf("Message").back(), Closing("main.js"));
+}
+
+TEST_F(PublishTest, ADesignWithErrorsIsPublishedOnlyWhenTheAuthorSaysSoOnce) {
+    Editor().EditDesign("Pale", [this] { Style(0)->EditStyle().MouseOffFont = "EEEEEE"; });
+    m_ui.ClearCalls();
+    m_ui.AnswerMessage(TMsgResult::No);
+    Editor().Preview().PublishActionExecute();
+    ASSERT_EQ(m_ui.CallsOf("Message").size(), 1u);
+    const auto question = m_ui.CallsOf("Message").front();
+    EXPECT_EQ(question.Buttons, TMsgButtons::YesNo);
+    EXPECT_EQ(question.Text.find("The menu has 1 problem that visitors will meet:\nStyle \""), 0u)
+        << question.Text;
+    EXPECT_TRUE(question.Text.ends_with("\n\nPublish anyway?"));
+    EXPECT_TRUE(m_ui.CallsOf("Save").empty());
+    EXPECT_TRUE(SiteFiles().empty());
+
+    m_ui.AnswerMessage(TMsgResult::Yes);
+    Publish("mymenu.js");
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
+    EXPECT_EQ(m_ui.TextsOf("Message").back(), Closing("mymenu.js"));
 }
 
 TEST_F(PublishTest, ANameWithoutExtensionGetsJsAndCancelStopsAfterTheRefresh) {

@@ -70,10 +70,29 @@ export function linksPage(project, folder) {
 // Publishes a project of tests/data/engine with its first style's values replaced by those
 // of a favourite of tools/favorites.json (its name kept, so the menus still find it).
 export function publishStyled(project, style, folder) {
-  return publishEdited(project, folder, (xml) => xml.replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
+  return publishEdited(project, folder, withStyle(style));
+}
+
+// An edit for publishEdited and checkEdited: the first style's values become those of `style`.
+export function withStyle(style) {
+  return (xml) => xml.replace(/<STYLE>([\s\S]*?)<\/STYLE>/, (whole, body) => {
     const fields = Object.entries(style).filter(([k]) => k !== 'Name').map(([k, v]) => `<${k}>${v}</${k}>`);
     return ['<STYLE>', body.match(/<Name>.*<\/Name>/)[0], ...fields, '</STYLE>'].join('\r\n');
-  }));
+  });
+}
+
+// What tarvex-cli check --format json says of a project of tests/data/engine after `edit` has
+// rewritten its text; a design with errors (exit status 1) is an answer too.
+export function checkEdited(project, folder, edit) {
+  const xml = edit(fs.readFileSync(path.join(projectDir, `${project}.xml`), 'latin1'));
+  const source = path.join(work(), `${folder}-check.xml`);
+  fs.writeFileSync(source, Buffer.from(xml, 'latin1'));
+  try {
+    return JSON.parse(execFileSync(cli, ['check', source, '--format', 'json'], { stdio: 'pipe' }).toString());
+  } catch (error) {
+    if (error.status === 1 && error.stdout?.length) return JSON.parse(error.stdout.toString());
+    throw error;
+  }
 }
 
 // Publishes a project of tests/data/engine after `edit` has rewritten its text; extra
