@@ -122,13 +122,19 @@ void TPropertyGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
         m_model->setData(edited, m_editStartValue, Qt::EditRole);
     }
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
-    if ((forward || hint == QAbstractItemDelegate::EditPreviousItem) &&
-        LeavesGrid(currentIndex().row(), forward)) {
-        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    const bool moves = forward || hint == QAbstractItemDelegate::EditPreviousItem;
+    const int row = currentIndex().row();
+    // The view's own move would go to the key cell beside (Shift+Tab), which cannot be edited.
+    QTableView::closeEditor(editor, moves ? QAbstractItemDelegate::NoHint : hint);
+    if (moves && LeavesGrid(row, forward)) {
         QWidget::focusNextPrevChild(forward);
-        return;
+    } else if (moves) {
+        EditRow(row + (forward ? 1 : -1));
     }
-    QTableView::closeEditor(editor, hint);
+    // After the editor has gone: the commit reloads every cell, and may show a message.
+    if (hint != QAbstractItemDelegate::RevertModelCache && m_model->Rows()) {
+        m_model->Rows()->CommitValues();
+    }
 }
 
 void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
@@ -146,6 +152,10 @@ void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
             event->ignore();
             return;
         }
+        // Row by row: the view's own walk stops at the key cells, which cannot be edited.
+        EditRow(currentIndex().row() + (forward ? 1 : -1));
+        event->accept();
+        return;
     }
     if (state() != EditingState && currentIndex().isValid() && IsChooserKey(event, true) &&
         OpenChooser(currentIndex().row())) {

@@ -337,15 +337,26 @@ void TMainWindowTest::CtrlZTakesBackAGridEditInTheTreeAndThePreview() {
     QCOMPARE(cell->text(), QString("Menu group name"));
     QVERIFY(!form.Widgets().Action(TActionId::UndoAction)->isEnabled());
 
+    // Enter commits at once, as a step of its own: the tree, the title and the preview follow.
     cell->selectAll();
     QTest::keyClicks(cell, "Products");
-    ClickNode(form.Widgets().ObjectsTreeView, model->index(0, 0));
-    QCOMPARE(group.data().toString(), QString("Products"));
+    QTest::keyClick(cell, Qt::Key_Return);
+    QTRY_COMPARE(group.data().toString(), QString("Products"));
     QCOMPARE(form.Widgets().Action(TActionId::UndoAction)->iconText(), QString("Undo Change Caption"));
     QCOMPARE(form.windowTitle(), QString("Untitled* \u2014 Korvane Tarvex"));
     if (engine) {
         QTRY_VERIFY_WITH_TIMEOUT(PageText(form.Widgets().PreviewWebBrowser).contains("Products"), 20000);
     }
+    const std::string hintBefore = TTreeModel::NodeOf(group)->Item().Hint.str();
+    TypeInto(form.Widgets().MenuItemValueEditor, "Hint", "Our range");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(form.Widgets().Action(TActionId::UndoAction)->iconText(), QString("Undo Change Hint"));
+    ClickNode(form.Widgets().ObjectsTreeView, model->index(0, 0));
+    QCOMPARE(form.Widgets().Action(TActionId::UndoAction)->iconText(), QString("Undo Change Hint"));
+    QTest::keyClick(form.Widgets().ObjectsTreeView, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(TTreeModel::NodeOf(group)->Item().Hint.str(), hintBefore);
+    QCOMPARE(group.data().toString(), QString("Products"));
+    QCOMPARE(form.Widgets().Action(TActionId::UndoAction)->iconText(), QString("Undo Change Caption"));
 
     QTest::keyClick(form.Widgets().ObjectsTreeView, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(group.data().toString(), QString("Menu group name"));

@@ -39,6 +39,7 @@ public:
     std::vector<TRow> Rows;
     bool IsEnabled = true;
     int Writes = 0;
+    int Commits = 0;
 
     int RowCount() const override { return static_cast<int>(Rows.size()); }
     std::string Key(int row) const override { return Rows[static_cast<std::size_t>(row)].Key; }
@@ -52,6 +53,7 @@ public:
         return Rows[static_cast<std::size_t>(row)].Picks;
     }
     bool Enabled() const override { return IsEnabled; }
+    void CommitValues() override { ++Commits; }
 };
 
 } // namespace
@@ -189,6 +191,27 @@ void TPropertyGridTest::GridKeyboardLeavesChoosesAndUndoes() {
     QTest::keyClick(focused(), Qt::Key_Escape);
     QCOMPARE(rows.Rows[0].Value, std::string("Old"));
     QCOMPARE(grid->model()->index(0, 1).data().toString(), QString("Old"));
+
+    // In an open cell Enter, Tab and Shift+Tab commit (Escape does not), and Shift+Tab goes back a
+    // row as Tab goes on one, to the value cell.
+    struct TEnd {
+        int From;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int To, Commits;
+    };
+    for (const TEnd& end :
+         {TEnd{0, Qt::Key_Return, Qt::NoModifier, 0, 1}, TEnd{0, Qt::Key_Tab, Qt::NoModifier, 1, 1},
+          TEnd{1, Qt::Key_Backtab, Qt::ShiftModifier, 0, 1},
+          TEnd{2, Qt::Key_Backtab, Qt::ShiftModifier, 1, 1}, TEnd{0, Qt::Key_Escape, Qt::NoModifier, 0, 0}}) {
+        grid->EditRow(end.From);
+        QTRY_VERIFY(grid->IsEditing());
+        rows.Commits = 0;
+        QTest::keyClick(focused(), end.Key, end.Modifiers);
+        QTRY_COMPARE(rows.Commits, end.Commits);
+        QCOMPARE(grid->currentIndex(), grid->model()->index(end.To, 1));
+        QCOMPARE(grid->IsEditing(), end.Key == Qt::Key_Tab || end.Key == Qt::Key_Backtab);
+    }
 
     // Tab walks the rows, then leaves after the last one, editing or not; Shift+Tab leaves at the first.
     for (int row : {1, 2}) {
