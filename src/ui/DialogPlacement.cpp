@@ -14,14 +14,15 @@ void CentreOverParent(QWidget* dialog) {
     if (!owner || !owner->isVisible()) {
         return;
     }
-    const QRect area = owner->frameGeometry();
-    QPoint topLeft = area.center() - QPoint(dialog->width() / 2, dialog->height() / 2);
+    // With its frame, once the window manager has put one around it.
+    const QSize size = dialog->frameGeometry().size();
+    QPoint topLeft = owner->frameGeometry().center() - QPoint(size.width() / 2, size.height() / 2);
     if (const QScreen* screen = owner->screen()) {
         const QRect available = screen->availableGeometry();
         topLeft.setX(std::clamp(topLeft.x(), available.left(),
-                                std::max(available.left(), available.right() - dialog->width())));
+                                std::max(available.left(), available.right() - size.width())));
         topLeft.setY(std::clamp(topLeft.y(), available.top(),
-                                std::max(available.top(), available.bottom() - dialog->height())));
+                                std::max(available.top(), available.bottom() - size.height())));
     }
     dialog->move(topLeft);
 }

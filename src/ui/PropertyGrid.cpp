@@ -62,9 +62,12 @@ void TPropertyGrid::EditRow(int row) {
     setFocus(Qt::OtherFocusReason);
     const QModelIndex cell = m_model->index(row, 1);
     if (currentIndex() != cell) {
+        // Opens the cell's editor: the grid edits whichever cell becomes current.
         setCurrentIndex(cell);
     }
-    edit(cell);
+    if (state() != EditingState) {
+        edit(cell);
+    }
     for (QLineEdit* line : viewport()->findChildren<QLineEdit*>()) {
         if (line->isVisible() && line->hasFocus()) {
             line->selectAll();
