@@ -131,45 +131,51 @@ void TMainWindowFilesTest::SaveQuestionOnClose() {
     }
 }
 
-void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
-    {
-        // Nothing stored: maximised, normal bounds 600 x 400 at (10, 10), both toolbars shown.
-        TStarted s = Start();
-        TTarvexForm& form = *s.Form;
-        QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-        QVERIFY(form.windowState() & Qt::WindowMaximized);
-        QVERIFY(form.Widgets().FileToolBar->isVisible());
-        QVERIFY(form.Widgets().CommandsToolBar->isVisible());
-        QCOMPARE(form.WindowSettings().Current().WinState, 2);
-        // The toolbar band: File on the first row, Commands on the second.
-        QVERIFY(form.Widgets().CommandsToolBar->y() > form.Widgets().FileToolBar->y());
-        // The trees take at least half of their column.
-        for (const QSplitter* splitter : {form.Widgets().ObjectsSplitter, form.Widgets().StylesSplitter}) {
-            QTRY_VERIFY(splitter->sizes().at(0) >= splitter->sizes().at(1));
-        }
+// The first start, then settings changed by hand and kept at the close.
+static void FirstStartThenChangedSettings() {
+    // Nothing stored: maximised, normal bounds 600 x 400 at (10, 10), both toolbars shown.
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QVERIFY(form.windowState() & Qt::WindowMaximized);
+    QVERIFY(form.Widgets().FileToolBar->isVisible());
+    QVERIFY(form.Widgets().CommandsToolBar->isVisible());
+    QCOMPARE(form.WindowSettings().Current().WinState, 2);
+    // The toolbar band: File on the first row, Commands on the second.
+    QVERIFY(form.Widgets().CommandsToolBar->y() > form.Widgets().FileToolBar->y());
+    // The trees take at least half of their column.
+    for (const QSplitter* splitter : {form.Widgets().ObjectsSplitter, form.Widgets().StylesSplitter}) {
+        QTRY_VERIFY(splitter->sizes().at(0) >= splitter->sizes().at(1));
+    }
 
-        TWindowSettings wanted = TWindowSettings::Defaults();
-        wanted.WinState = 0;
-        wanted.Width = 700;
-        wanted.Heigth = 450;
-        wanted.Left = 30;
-        wanted.Top = 40;
-        wanted.FileToolBarVisible = 0;
-        wanted.ObjectsTree = 150;
-        wanted.LeftPanel = 320;
-        form.WindowSettings().Apply(wanted);
-        QTest::qWait(50);
-        const TWindowSettings now = form.WindowSettings().Current();
-        QCOMPARE(now.WinState, 0);
-        QCOMPARE(now.Width, 700);
-        QCOMPARE(now.Heigth, 450);
-        QCOMPARE(now.FileToolBarVisible, 0);
-        QCOMPARE(now.CommandsToolBarVisible, 1);
-        QCOMPARE(now.ObjectsTree, 150);
-        QCOMPARE(now.LeftPanel, 320);
-        QVERIFY(form.Widgets().StyleTemplateForm->ShowAtStartup());
-        form.Widgets().StyleTemplateForm->ShowAtStartupCheckBox()->click();
-        CloseAnsweringNo(form);
+    TWindowSettings wanted = TWindowSettings::Defaults();
+    wanted.WinState = 0;
+    wanted.Width = 700;
+    wanted.Heigth = 450;
+    wanted.Left = 30;
+    wanted.Top = 40;
+    wanted.FileToolBarVisible = 0;
+    wanted.ObjectsTree = 150;
+    wanted.LeftPanel = 320;
+    form.WindowSettings().Apply(wanted);
+    QTest::qWait(50);
+    const TWindowSettings now = form.WindowSettings().Current();
+    QCOMPARE(now.WinState, 0);
+    QCOMPARE(now.Width, 700);
+    QCOMPARE(now.Heigth, 450);
+    QCOMPARE(now.FileToolBarVisible, 0);
+    QCOMPARE(now.CommandsToolBarVisible, 1);
+    QCOMPARE(now.ObjectsTree, 150);
+    QCOMPARE(now.LeftPanel, 320);
+    QVERIFY(form.Widgets().StyleTemplateForm->ShowAtStartup());
+    form.Widgets().StyleTemplateForm->ShowAtStartupCheckBox()->click();
+    CloseAnsweringNo(form);
+}
+
+void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
+    FirstStartThenChangedSettings();
+    if (QTest::currentTestFailed()) {
+        return;
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
     QCOMPARE(settings.value("Option/Width").toString(), QString("700"));

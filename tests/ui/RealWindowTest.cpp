@@ -279,7 +279,6 @@ void TRealWindowTest::ShortcutsWorkRightAfterAMenuWasClosed() {
     // Alt+Down moves the selected item below the next one.
     XdoTool({"key", "alt+Down"});
     QTRY_COMPARE(model->index(2, 0).data().toString(), QString("Home"));
-
     // After a menu opened with its access key and closed with Escape, each shortcut is its
     // command's at once: Save writes the new order, Undo takes it back, the others ask.
     auto* fileMenu = form.menuBar()->findChild<QMenu*>(QStringLiteral("FileMenu"));
@@ -298,8 +297,7 @@ void TRealWindowTest::ShortcutsWorkRightAfterAMenuWasClosed() {
         {"ctrl+j", {}, "Create new style"},
     };
     for (const TShortcut& shortcut : shortcuts) {
-        if (QByteArray(shortcut.Key) == "ctrl+j") {
-            // New style belongs to the styles page.
+        if (QByteArray(shortcut.Key) == "ctrl+j") { // New style belongs to the styles page.
             form.Widgets().ControlsPageControl->setCurrentIndex(1);
         }
         QString asked;
@@ -415,6 +413,13 @@ void TRealWindowTest::TheFirstStartLaysTheWindowOutForTheWork() {
     form.Widgets().ObjectsTreeView->setFocus();
     QTRY_VERIFY(!focused->hasFocus());
     QVERIFY2(focused->grab().toImage() != withFocus, qPrintable(focused->objectName()));
+    // The tree's frame shows it too: its own current node is drawn alike with and without it.
+    TEditorTreeView* tree = form.Widgets().ObjectsTreeView;
+    const auto frame = [tree] { return tree->grab().toImage().pixel(1, tree->height() / 2); };
+    const QRgb treeWithFocus = frame();
+    grid->setFocus();
+    QTRY_VERIFY(!tree->hasFocus());
+    QVERIFY(frame() != treeWithFocus);
     Close(run);
 }
 
