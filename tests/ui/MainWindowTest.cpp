@@ -233,9 +233,11 @@ void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
     QCOMPARE(form.Widgets().PageControl1->currentIndex(), 0);
 
     // A style added on this page shows up in the "Menu Style" list after switching back.
-    test::OnNextModal([](QWidget* w) {
+    test::OnNextModal([&form](QWidget* w) {
         auto* input = qobject_cast<QInputDialog*>(w);
         QVERIFY(input);
+        // Centred over the window, as every dialog.
+        QTRY_VERIFY((input->frameGeometry().center() - form.frameGeometry().center()).manhattanLength() <= 4);
         QCOMPARE(input->windowTitle(), QString("Create new style"));
         QCOMPARE(input->labelText(), QString("Type new menu style name"));
         QCOMPARE(input->textValue(), QString("New style name"));
@@ -245,6 +247,9 @@ void TMainWindowTest::PageSwitchingEnablesTheirCommands() {
     form.Widgets().Action(TActionId::NewStyleAction)->trigger();
     QCOMPARE(form.Widgets().MenuStyleTreeView->model()->rowCount(), 2);
     QCOMPARE(form.Widgets().MenuStyleTreeView->model()->index(1, 0).data().toString(), QString("Extra"));
+    // The new style is the one to edit next.
+    QTRY_COMPARE(form.Widgets().MenuStyleTreeView->currentIndex(),
+                 form.Widgets().MenuStyleTreeView->model()->index(1, 0));
 
     form.Widgets().ControlsPageControl->setCurrentIndex(0);
     QTRY_VERIFY(enabled(TActionId::NewGroupAction));
