@@ -55,11 +55,16 @@ void TFavoriteCommands::StyleTemplateActionExecute() {
         const std::string& name = favorite.Name.str();
         entries.push_back({name, PathText(m_editor.m_appFolder / "Favorites" / PathFromUtf8(name + ".bmp"))});
     }
-    const std::optional<int> chosen = m_editor.m_ui.ChooseFavoriteStyle(entries);
-    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(m_favoriteStyles.size())) {
+    if (const std::optional<int> chosen = m_editor.m_ui.ChooseFavoriteStyle(entries)) {
+        InsertFavoriteStyle(*chosen);
+    }
+}
+
+void TFavoriteCommands::InsertFavoriteStyle(int index) {
+    if (index < 0 || index >= static_cast<int>(m_favoriteStyles.size())) {
         return;
     }
-    const TFavoriteStyleRec& favorite = m_favoriteStyles[static_cast<std::size_t>(*chosen)];
+    const TFavoriteStyleRec& favorite = m_favoriteStyles[static_cast<std::size_t>(index)];
     TTarvexEditor::TEditStep step(m_editor, "Insert Favorite Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);

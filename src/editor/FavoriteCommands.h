@@ -19,6 +19,9 @@ public:
     const std::vector<TFavoriteStyleRec>& FavoriteStyles() const { return m_favoriteStyles; }
     void AddToFavoritesActionExecute();
     void StyleTemplateActionExecute();
+    // Appends a copy of the favourite at `index` to the style list; nothing for a position
+    // outside the list.
+    void InsertFavoriteStyle(int index);
     void LoadFavorites();
     // False when favorites.dat could not be written.
     bool SaveFavorites();

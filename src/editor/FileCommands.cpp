@@ -73,7 +73,7 @@ bool TFileCommands::SaveAnsweringQuestion() {
     return false;
 }
 
-void TFileCommands::NewActionExecute() {
+void TFileCommands::NewProject(bool askForStyle) {
     m_editor.CommitValueEditors();
     if (!ConfirmAndClearProject()) {
         return;
@@ -82,8 +82,12 @@ void TFileCommands::NewActionExecute() {
     document.SetFileName({});
     document.KeepFileIdentity(std::nullopt);
     document.ReleaseLock();
-    document.Replace([this](TProject& project) {
-        m_editor.m_favorites.StyleTemplateActionExecute();
+    document.Replace([this, askForStyle](TProject& project) {
+        if (askForStyle) {
+            m_editor.m_favorites.StyleTemplateActionExecute();
+        } else {
+            m_editor.m_favorites.InsertFavoriteStyle(0);
+        }
         BuildDefaultProject(project);
         m_editor.m_objects.ObjectsTreeViewChange(m_editor.SelectedObject());
         m_editor.m_treeUpdateGuard = false;
@@ -240,7 +244,8 @@ bool TFileCommands::ReportFailedSave(TSaveStatus status) {
 }
 
 void TFileCommands::WindowActivated() {
-    m_editor.CommitValueEditors();
+    // A cell left open when the author went to another window counts as confirmed.
+    m_editor.CommitTypedValues();
     const TFileIdentity* known = document().FileIdentity();
     if (!known || m_editor.Modified()) {
         return;
@@ -325,6 +330,10 @@ void TFileCommands::RemoveRecoveryCopy() {
     document().SetRecoveryDue(false);
     std::error_code error;
     std::filesystem::remove(RecoveryCopyPath(RecoveryFolder(), document().Owner()), error);
+}
+
+bool TFileCommands::RecoveryCopiesWaiting() const {
+    return !OrphanedRecoveryCopies(RecoveryFolder()).empty();
 }
 
 void TFileCommands::OfferRecovery() {

@@ -24,7 +24,10 @@ class TFileCommands {
 public:
     explicit TFileCommands(TTarvexEditor& editor) : m_editor(editor) {}
 
-    void NewActionExecute();
+    void NewActionExecute() { NewProject(true); }
+    // New, with the favourite style asked for (`askForStyle`) or, without a question, the first
+    // favourite.
+    void NewProject(bool askForStyle);
     // Asks the save question (with `askToSave`), then empties both trees; false when the author
     // cancelled or a Yes could not save.
     bool ConfirmAndClearProject(bool askToSave = true);
@@ -66,6 +69,8 @@ public:
     // Offers in one question the copies that windows no longer running left: Recover (the newest
     // comes back as a changed design under its own file name), Discard, or Later.
     void OfferRecovery();
+    // Whether OfferRecovery has copies to offer.
+    bool RecoveryCopiesWaiting() const;
     std::filesystem::path RecoveryFolder() const;
 
 private:

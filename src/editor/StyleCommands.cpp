@@ -14,7 +14,7 @@ using namespace editor_internal;
 TStyleCommands::TStyleCommands(TTarvexEditor& editor)
     : m_editor(editor), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()) {}
 
-void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode) {
+void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshPreview) {
     if (!newNode) {
         ClearStyleEditor();
         m_editor.SetActionEnabled(TActionId::DelStyleAction, false);
@@ -36,7 +36,9 @@ void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode) {
         m_editor.CommitRecord(*m_selectedStyle);
     }
     LoadStyleEditor(*newNode);
-    m_editor.m_preview.RefreshPreview();
+    if (refreshPreview) {
+        m_editor.m_preview.RefreshPreview();
+    }
 }
 
 void TStyleCommands::CommitStyle(TTreeNode& node) {
@@ -90,7 +92,10 @@ void TStyleCommands::NewStyleActionExecute() {
     TTarvexEditor::TEditStep step(m_editor, "New Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);
-    AppendStyleNode(m_editor.Project(), EnteredText(*name), style);
+    TTreeNode* node = AppendStyleNode(m_editor.Project(), EnteredText(*name), style);
+    // The author names a style to edit it next; the preview has nothing new to show.
+    MenuStyleTreeViewChanging(node, false);
+    SetStyleSelection(node);
 }
 
 void TStyleCommands::DeleteSelectedStyle() {

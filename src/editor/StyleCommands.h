@@ -19,7 +19,8 @@ public:
     TTreeNode* SelectedStyle() const { return m_selectedStyle; }
     const TValueEditor& MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
 
-    void MenuStyleTreeViewChanging(TTreeNode* newNode);
+    // `refreshPreview` false: the style entered is used by no menu yet (a new one).
+    void MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshPreview = true);
     // The "..." button of the style editor's row `row` was pressed.
     void MenuStyleValueEditorEditButtonClick(int row);
     // Six upper-case hex digits, red first; a value with the top bit set is a system colour index.

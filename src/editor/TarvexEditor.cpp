@@ -158,9 +158,20 @@ void TTarvexEditor::CommitValueEditors() {
     }
 }
 
+void TTarvexEditor::CommitTypedValues() {
+    TEditStep step(*this, {});
+    const std::size_t noted = m_document.ChangedRowCount();
+    CommitValueEditors();
+    // The step's notification refreshes only after a named command; a confirmed cell is the
+    // author's own request to see the value.
+    if (m_document.ChangedRowCount() > noted && !m_preview.Held()) {
+        m_preview.RefreshPreview();
+    }
+}
+
 // ---- start-up and shutdown ----
 
-void TTarvexEditor::FormShow() {
+void TTarvexEditor::FormShow(TStartupOptions options) {
     m_favorites.Clear();
     m_activePage = TControlsPage::MenuCreator;
     Notify([](TEditorListener& l) { l.ActivePageChanged(TControlsPage::MenuCreator); });
@@ -168,7 +179,9 @@ void TTarvexEditor::FormShow() {
     m_favorites.LoadFavorites();
     SetupValueEditors();
     m_ui.NavigatePreview(PathText(m_preview.PreviewPagePath()));
-    m_files.NewActionExecute();
+    const bool askForStyle =
+        options.StyleTemplateAtStartup && !options.ProjectNamed && !m_files.RecoveryCopiesWaiting();
+    m_files.NewProject(askForStyle);
     m_treeUpdateGuard = false;
     // Nothing counts as selected after start: New menu item waits for the first selection.
     m_objects.ObjectsTreeViewChanging(nullptr);

@@ -97,6 +97,9 @@ public:
     // reloads them, without moving a selection or refreshing the preview. Every command that
     // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
     void CommitValueEditors();
+    // A grid cell's edit ended (Enter, Tab, the keyboard leaving it): what it holds is committed
+    // as a step of its own, and the tree, the title and the preview follow at once.
+    void CommitTypedValues();
     // Makes `change` one named undo step of the design, for callers that change it other than
     // through a command (tests, tools). What the value editors hold is committed first.
     void EditDesign(std::string_view name, const std::function<void()>& change);
@@ -113,9 +116,19 @@ public:
     void SetupValueEditors();
 
     // ---- start-up and shutdown ----
+    // What the window knows before the first New: whether the author wants the Style template
+    // at start-up, and whether a project named on the command line follows at once.
+    struct TStartupOptions {
+        bool StyleTemplateAtStartup = true;
+        bool ProjectNamed = false;
+    };
     // The start-up sequence's steps that are not window work: favourites and recent files read,
     // grids set up, preview shown, first New. The window applies its own settings before calling.
-    void FormShow();
+    // The first New asks for a favourite style only when no other design is about to replace it
+    // (a named project, a design to recover) and the author has not turned the question off; else
+    // it takes the first favourite.
+    void FormShow(TStartupOptions options);
+    void FormShow() { FormShow(TStartupOptions{}); }
     // The close query: asks the save question; false keeps the window open.
     bool FormCloseQuery();
     // The shutdown sequence: menutarvex.dat, then the window's own settings (`saveWindowSettings`,

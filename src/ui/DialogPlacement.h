@@ -3,6 +3,8 @@
 // over the window that owns them.
 
 #include <QDialog>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -23,13 +25,24 @@ inline void SetUpFixedDialog(QDialog* dialog, const QString& objectName, const Q
     dialog->setFixedSize(clientWidth, clientHeight);
 }
 
-inline void CentreOverParent(QWidget* dialog) {
-    const QWidget* owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
-    if (!owner || !owner->isVisible()) {
-        return;
-    }
-    const QRect area = owner->frameGeometry();
-    dialog->move(area.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
-}
+// Centres `dialog` over the window that owns it, whole on that window's screen.
+void CentreOverParent(QWidget* dialog);
+
+// Every dialog of `window` (message boxes, prompts, file and colour dialogs, the forms) opens
+// centred over it, and a modal one stays centred while the window moves or changes size under it: at
+// the first start the window manager maximises the window only after the first dialog is shown.
+class TDialogCentring final : public QObject {
+public:
+    // Watches the whole application for dialogs; `window` outlives this object.
+    explicit TDialogCentring(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool OwnedByWindow(const QWidget* dialog) const;
+
+    QWidget& m_window;
+};
 
 } // namespace tarvex

@@ -81,6 +81,11 @@ void TTarvexForm::CreateControls() {
     m_widgets.ObjectsSplitter->setSizes({161, 200});
     m_widgets.StylesSplitter->setSizes({161, 200});
     setCentralWidget(main);
+    // The trees and grids show where the keyboard is: the toolkit's own style draws no frame for
+    // a focused list. Both states are two pixels wide, so nothing moves when the focus comes.
+    setStyleSheet(QStringLiteral("QTreeView, QTableView { border: 1px solid palette(mid); padding: 1px; }"
+                                 "QTreeView:focus, QTableView:focus { border: 2px solid palette(highlight);"
+                                 " padding: 0px; }"));
 
     m_widgets.MenuValueList->SetRows(m_menuValueRows.get());
     m_widgets.MenuItemValueEditor->SetRows(m_menuItemRows.get());

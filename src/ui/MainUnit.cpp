@@ -3,6 +3,7 @@
 #include "CommandBarLayout.h"
 #include "CommandBars.h"
 #include "CustomizeDialog.h"
+#include "DialogPlacement.h"
 #include "EditorTreeView.h"
 #include "MainUnitInternal.h"
 #include "RecordString.h"
@@ -51,6 +52,7 @@ TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
     CreateCommandBars(*this, m_widgets, [this](TActionId id) { Execute(id); });
     CreateControls();
     setAcceptDrops(true);
+    new TDialogCentring(*this);
     CreateBrowsers();
     resize(702, 487);
 
@@ -101,7 +103,7 @@ void TTarvexForm::showEvent(QShowEvent* event) {
 
 void TTarvexForm::RunStartup() {
     ++m_busy;
-    m_editor->FormShow();
+    m_editor->FormShow({m_windowSettings.Loaded().ShowStyleTemplate != 0, !m_startupFile.isEmpty()});
     --m_busy;
     // The splitters know their real size only now.
     m_windowSettings.RestorePaneSizes();

@@ -62,9 +62,12 @@ void TPropertyGrid::EditRow(int row) {
     setFocus(Qt::OtherFocusReason);
     const QModelIndex cell = m_model->index(row, 1);
     if (currentIndex() != cell) {
+        // Opens the cell's editor: the grid edits whichever cell becomes current.
         setCurrentIndex(cell);
     }
-    edit(cell);
+    if (state() != EditingState) {
+        edit(cell);
+    }
     for (QLineEdit* line : viewport()->findChildren<QLineEdit*>()) {
         if (line->isVisible() && line->hasFocus()) {
             line->selectAll();
@@ -122,13 +125,19 @@ void TPropertyGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
         m_model->setData(edited, m_editStartValue, Qt::EditRole);
     }
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
-    if ((forward || hint == QAbstractItemDelegate::EditPreviousItem) &&
-        LeavesGrid(currentIndex().row(), forward)) {
-        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    const bool moves = forward || hint == QAbstractItemDelegate::EditPreviousItem;
+    const int row = currentIndex().row();
+    // The view's own move would go to the key cell beside (Shift+Tab), which cannot be edited.
+    QTableView::closeEditor(editor, moves ? QAbstractItemDelegate::NoHint : hint);
+    if (moves && LeavesGrid(row, forward)) {
         QWidget::focusNextPrevChild(forward);
-        return;
+    } else if (moves) {
+        EditRow(row + (forward ? 1 : -1));
     }
-    QTableView::closeEditor(editor, hint);
+    // After the editor has gone: the commit reloads every cell, and may show a message.
+    if (hint != QAbstractItemDelegate::RevertModelCache && m_model->Rows()) {
+        m_model->Rows()->CommitValues();
+    }
 }
 
 void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
@@ -146,6 +155,10 @@ void TPropertyGrid::keyPressEvent(QKeyEvent* event) {
             event->ignore();
             return;
         }
+        // Row by row: the view's own walk stops at the key cells, which cannot be edited.
+        EditRow(currentIndex().row() + (forward ? 1 : -1));
+        event->accept();
+        return;
     }
     if (state() != EditingState && currentIndex().isValid() && IsChooserKey(event, true) &&
         OpenChooser(currentIndex().row())) {

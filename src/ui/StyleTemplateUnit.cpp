@@ -3,6 +3,7 @@
 #include "DialogPlacement.h"
 #include "RecordString.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -59,6 +60,19 @@ TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
     m_cancel->setObjectName(QStringLiteral("Button2"));
     m_cancel->setGeometry(352, 248, 75, 25);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_showAtStartup = new QCheckBox(QStringLiteral("Show at start-up"), this);
+    m_showAtStartup->setObjectName(QStringLiteral("ShowAtStartupCheckBox"));
+    m_showAtStartup->setChecked(true);
+    m_showAtStartup->setGeometry(8, 248, 248, 25);
+}
+
+bool TStyleTemplateForm::ShowAtStartup() const {
+    return m_showAtStartup->isChecked();
+}
+
+void TStyleTemplateForm::SetShowAtStartup(bool show) {
+    m_showAtStartup->setChecked(show);
 }
 
 std::optional<int> TStyleTemplateForm::Execute(const std::vector<TStyleTemplateEntry>& entries) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -28,6 +29,10 @@ public:
     QLabel* PreviewImage() const { return m_preview; }
     QPushButton* InsertButton() const { return m_insert; }
     QPushButton* CancelButton() const { return m_cancel; }
+    // "Show at start-up": whether the window asks for a favourite style when it starts.
+    QCheckBox* ShowAtStartupCheckBox() const { return m_showAtStartup; }
+    bool ShowAtStartup() const;
+    void SetShowAtStartup(bool show);
 
     static constexpr int ClientWidth = 434;
     static constexpr int ClientHeight = 278;
@@ -44,6 +49,7 @@ private:
     QLabel* m_preview;
     QPushButton* m_insert;
     QPushButton* m_cancel;
+    QCheckBox* m_showAtStartup;
 };
 
 } // namespace tarvex

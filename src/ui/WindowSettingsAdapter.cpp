@@ -3,6 +3,7 @@
 #include "MainUnitInternal.h"
 #include "MainWidgets.h"
 #include "PreviewStage.h"
+#include "StyleTemplateUnit.h"
 
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -29,7 +30,11 @@ void TWindowSettingsAdapter::Load() {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
                        QLatin1String(TWindowSettingsStore::Organisation),
                        QLatin1String(TWindowSettingsStore::Application));
+    const bool firstStart =
+        !settings.contains(QLatin1String(TWindowSettingsStore::Group) + QStringLiteral("/ObjectsTree"));
     Apply(TWindowSettingsStore::Read(settings));
+    m_halfTrees = firstStart;
+    RestorePaneSizes();
 }
 
 void TWindowSettingsAdapter::Save() {
@@ -85,6 +90,7 @@ QMargins TWindowSettingsAdapter::FrameMargins() const {
 
 void TWindowSettingsAdapter::Apply(const TWindowSettings& settings) {
     m_loaded = settings;
+    m_halfTrees = false;
     m_window.setWindowState(Qt::WindowNoState);
     // The bounds are the client area's: what the window manager adds around it is not ours to
     // store, so a restored window sits exactly where it was left.
@@ -94,6 +100,9 @@ void TWindowSettingsAdapter::Apply(const TWindowSettings& settings) {
     PlaceToolBars(settings);
     RestorePaneSizes();
     m_widgets.PreviewStage->SetScreen(settings.PreviewScreen);
+    if (m_widgets.StyleTemplateForm) {
+        m_widgets.StyleTemplateForm->SetShowAtStartup(settings.ShowStyleTemplate != 0);
+    }
     // Last, so that leaving the maximised or minimised state returns to the bounds above.
     const Qt::WindowState state = settings.ValidWinState() == 1   ? Qt::WindowMinimized
                                   : settings.ValidWinState() == 2 ? Qt::WindowMaximized
@@ -178,6 +187,9 @@ TWindowSettings TWindowSettingsAdapter::Current() const {
     s.MenuStyles = FirstPaneSize(m_widgets.StylesSplitter, m_loaded.MenuStyles);
     s.LeftPanel = FirstPaneSize(m_widgets.MainSplitter, m_loaded.LeftPanel);
     s.PreviewScreen = m_widgets.PreviewStage->Screen();
+    if (m_widgets.StyleTemplateForm) {
+        s.ShowStyleTemplate = m_widgets.StyleTemplateForm->ShowAtStartup() ? 1 : 0;
+    }
     const Qt::WindowStates state = m_window.windowState();
     s.WinState = state & Qt::WindowMinimized                            ? 1
                  : state & (Qt::WindowMaximized | Qt::WindowFullScreen) ? 2
@@ -186,8 +198,16 @@ TWindowSettings TWindowSettingsAdapter::Current() const {
 }
 
 void TWindowSettingsAdapter::RestorePaneSizes() {
-    SetFirstPaneSize(m_widgets.ObjectsSplitter, m_loaded.ObjectsTree);
-    SetFirstPaneSize(m_widgets.StylesSplitter, m_loaded.MenuStyles);
+    if (m_halfTrees) {
+        // Equal stretch keeps the halves when the window manager maximises the window later.
+        for (QSplitter* splitter : {m_widgets.ObjectsSplitter, m_widgets.StylesSplitter}) {
+            const int half = (splitter->height() - splitter->handleWidth() + 1) / 2;
+            SetFirstPaneSize(splitter, std::max(half, m_loaded.ObjectsTree));
+        }
+    } else {
+        SetFirstPaneSize(m_widgets.ObjectsSplitter, m_loaded.ObjectsTree);
+        SetFirstPaneSize(m_widgets.StylesSplitter, m_loaded.MenuStyles);
+    }
     SetFirstPaneSize(m_widgets.MainSplitter, m_loaded.LeftPanel);
 }
 

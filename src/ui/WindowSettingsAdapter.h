@@ -24,6 +24,8 @@ public:
     void Save();
     void Apply(const TWindowSettings& settings);
     TWindowSettings Current() const;
+    // The settings applied last.
+    const TWindowSettings& Loaded() const { return m_loaded; }
     // The panes' sizes of the settings applied last, again: a splitter knows its real size only
     // once the window is shown.
     void RestorePaneSizes();
@@ -41,6 +43,8 @@ private:
     TMainWidgets& m_widgets;
     TWindowSettings m_loaded = TWindowSettings::Defaults();
     int m_stateRequest = 0;
+    // No pane sizes were stored yet: the trees take half of their column, whatever its height.
+    bool m_halfTrees = false;
 };
 
 } // namespace tarvex

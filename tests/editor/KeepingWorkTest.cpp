@@ -257,6 +257,25 @@ TEST_F(KeepingWorkTest, AProjectOpenInAnotherWindowIsOpenedOnlyWhenTheAuthorSays
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
 }
 
+TEST_F(KeepingWorkTest, StartUpAsksForAStyleOnlyWhenWantedAndNoNamedProjectFollows) {
+    struct TCase {
+        bool Wanted, Named, Asked;
+    };
+    for (const TCase& c : {TCase{true, false, true}, TCase{false, false, false}, TCase{true, true, false}}) {
+        Restart();
+        m_ui.ClearCalls();
+        if (c.Asked) {
+            m_ui.AnswerStyle(1);
+        }
+        Editor().FormShow({c.Wanted, c.Named});
+        EXPECT_EQ(m_ui.CallsOf("Style").size(), c.Asked ? 1u : 0u);
+        // Unasked, the first favourite is the design's style, so the preview still has a menu.
+        ASSERT_EQ(Project().Styles.RootCount(), 1);
+        EXPECT_EQ(Style(0)->Text(), c.Asked ? "Grey" : "Blue");
+        EXPECT_TRUE(m_ui.CallsOf("Message").empty());
+    }
+}
+
 TEST_F(KeepingWorkTest, ACopyLeftByAWindowThatIsGoneIsOfferedAtTheNextStart) {
     const std::filesystem::path file = Work() / "site.xml";
     for (const TMsgResult answer : {TMsgResult::Cancel, TMsgResult::No, TMsgResult::Yes}) {
@@ -286,9 +305,10 @@ TEST_F(KeepingWorkTest, ACopyLeftByAWindowThatIsGoneIsOfferedAtTheNextStart) {
 
         Restart();
         m_ui.ClearCalls();
-        m_ui.AnswerStyle(0);
         m_ui.AnswerMessage(answer);
         Editor().FormShow();
+        // A design to recover comes first: no favourite style is asked for.
+        EXPECT_TRUE(m_ui.CallsOf("Style").empty());
         const auto asked = m_ui.CallsOf("Message");
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_NE(asked[0].Text.find("\nsite.xml, " + RecoveryTimeText(copy->Time)), std::string::npos);

@@ -85,7 +85,8 @@ TEST_F(StyleTest, NewStyleAcceptsAnyNameAndShowsUpInTheMenuStyleListAfterThePage
     EXPECT_EQ(prompt.Initial, "New style name");
     ASSERT_EQ(Project().Styles.RootCount(), 3);
     EXPECT_EQ(Style(1)->Style().FontName, "Verdana, Arial");
-    EXPECT_EQ(Editor().SelectedStyle(), nullptr);
+    // The new style is the one to edit next.
+    EXPECT_EQ(Editor().SelectedStyle(), Style(2));
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
 
     const auto& rows = Editor().Objects().MenuValueList();

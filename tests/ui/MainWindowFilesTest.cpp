@@ -131,39 +131,51 @@ void TMainWindowFilesTest::SaveQuestionOnClose() {
     }
 }
 
-void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
-    {
-        // Nothing stored: maximised, normal bounds 600 x 400 at (10, 10), both toolbars shown.
-        TStarted s = Start();
-        TTarvexForm& form = *s.Form;
-        QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-        QVERIFY(form.windowState() & Qt::WindowMaximized);
-        QVERIFY(form.Widgets().FileToolBar->isVisible());
-        QVERIFY(form.Widgets().CommandsToolBar->isVisible());
-        QCOMPARE(form.WindowSettings().Current().WinState, 2);
-        // The toolbar band: File on the first row, Commands on the second.
-        QVERIFY(form.Widgets().CommandsToolBar->y() > form.Widgets().FileToolBar->y());
+// The first start, then settings changed by hand and kept at the close.
+static void FirstStartThenChangedSettings() {
+    // Nothing stored: maximised, normal bounds 600 x 400 at (10, 10), both toolbars shown.
+    TStarted s = Start();
+    TTarvexForm& form = *s.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QVERIFY(form.windowState() & Qt::WindowMaximized);
+    QVERIFY(form.Widgets().FileToolBar->isVisible());
+    QVERIFY(form.Widgets().CommandsToolBar->isVisible());
+    QCOMPARE(form.WindowSettings().Current().WinState, 2);
+    // The toolbar band: File on the first row, Commands on the second.
+    QVERIFY(form.Widgets().CommandsToolBar->y() > form.Widgets().FileToolBar->y());
+    // The trees take at least half of their column.
+    for (const QSplitter* splitter : {form.Widgets().ObjectsSplitter, form.Widgets().StylesSplitter}) {
+        QTRY_VERIFY(splitter->sizes().at(0) >= splitter->sizes().at(1));
+    }
 
-        TWindowSettings wanted = TWindowSettings::Defaults();
-        wanted.WinState = 0;
-        wanted.Width = 700;
-        wanted.Heigth = 450;
-        wanted.Left = 30;
-        wanted.Top = 40;
-        wanted.FileToolBarVisible = 0;
-        wanted.ObjectsTree = 150;
-        wanted.LeftPanel = 320;
-        form.WindowSettings().Apply(wanted);
-        QTest::qWait(50);
-        const TWindowSettings now = form.WindowSettings().Current();
-        QCOMPARE(now.WinState, 0);
-        QCOMPARE(now.Width, 700);
-        QCOMPARE(now.Heigth, 450);
-        QCOMPARE(now.FileToolBarVisible, 0);
-        QCOMPARE(now.CommandsToolBarVisible, 1);
-        QCOMPARE(now.ObjectsTree, 150);
-        QCOMPARE(now.LeftPanel, 320);
-        CloseAnsweringNo(form);
+    TWindowSettings wanted = TWindowSettings::Defaults();
+    wanted.WinState = 0;
+    wanted.Width = 700;
+    wanted.Heigth = 450;
+    wanted.Left = 30;
+    wanted.Top = 40;
+    wanted.FileToolBarVisible = 0;
+    wanted.ObjectsTree = 150;
+    wanted.LeftPanel = 320;
+    form.WindowSettings().Apply(wanted);
+    QTest::qWait(50);
+    const TWindowSettings now = form.WindowSettings().Current();
+    QCOMPARE(now.WinState, 0);
+    QCOMPARE(now.Width, 700);
+    QCOMPARE(now.Heigth, 450);
+    QCOMPARE(now.FileToolBarVisible, 0);
+    QCOMPARE(now.CommandsToolBarVisible, 1);
+    QCOMPARE(now.ObjectsTree, 150);
+    QCOMPARE(now.LeftPanel, 320);
+    QVERIFY(form.Widgets().StyleTemplateForm->ShowAtStartup());
+    form.Widgets().StyleTemplateForm->ShowAtStartupCheckBox()->click();
+    CloseAnsweringNo(form);
+}
+
+void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
+    FirstStartThenChangedSettings();
+    if (QTest::currentTestFailed()) {
+        return;
     }
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
     QCOMPARE(settings.value("Option/Width").toString(), QString("700"));
@@ -171,13 +183,23 @@ void TMainWindowFilesTest::WindowSettingsDefaultsAndRoundTrip() {
     QCOMPARE(settings.value("Option/FileToolBarVisible").toString(), QString("0"));
     QCOMPARE(settings.value("Option/WinState").toString(), QString("0"));
     QCOMPARE(settings.value("Option/ObjectsTree").toString(), QString("150"));
+    QCOMPARE(settings.value("Option/ShowStyleTemplate").toString(), QString("0"));
     settings.setValue("Option/WinState", "9");
     settings.sync();
 
-    // Restarted: the hidden toolbar stays hidden, the bad state gives the normal one.
-    TStarted s = Start();
+    // Restarted: the hidden toolbar stays hidden, the bad state gives the normal one, and the
+    // Style template stays away; the first favourite is the new design's style.
+    TStarted s;
+    s.Folder = test::MakeAppFolder();
+    s.Form = std::make_unique<TTarvexForm>(s.Folder->path());
     TTarvexForm& form = *s.Form;
+    form.CreateSecondaryForms();
+    QSignalSpy styleQuestions(form.Widgets().StyleTemplateForm, &QDialog::finished);
+    form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QCOMPARE(styleQuestions.count(), 0);
+    QVERIFY(!form.Widgets().StyleTemplateForm->ShowAtStartup());
+    QCOMPARE(form.Editor().Project().Styles.RootCount(), 1);
     QVERIFY(!form.Widgets().FileToolBar->isVisible());
     QVERIFY(form.Widgets().CommandsToolBar->isVisible());
     QVERIFY(!(form.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)));
@@ -202,14 +224,11 @@ void TMainWindowFilesTest::AProjectNamedAtStartOpensAfterStartup() {
     TTarvexForm form(folder->path());
     form.CreateSecondaryForms();
     form.SetStartupFile(project);
-    // The start-up steps come first: the first New's style question.
-    const auto asked = test::OnNextModal([&](QWidget* w) {
-        form.Widgets().StyleTemplateForm->InsertButton()->click();
-        (void)w;
-    });
+    // The project replaces the first New's design at once: no style question comes before it.
+    QSignalSpy styleQuestions(form.Widgets().StyleTemplateForm, &QDialog::finished);
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
-    QVERIFY(*asked);
+    QCOMPARE(styleQuestions.count(), 0);
     QCOMPARE(QString::fromStdString(form.Editor().ProjectFileName()), project);
     QVERIFY(form.Widgets().ObjectsTreeView->TreeModel()->rowCount() > 2);
     QCOMPARE(QString::fromStdString(form.Editor().Files().RecentFiles().Paths().front()), project);

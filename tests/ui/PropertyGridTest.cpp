@@ -39,6 +39,7 @@ public:
     std::vector<TRow> Rows;
     bool IsEnabled = true;
     int Writes = 0;
+    int Commits = 0;
 
     int RowCount() const override { return static_cast<int>(Rows.size()); }
     std::string Key(int row) const override { return Rows[static_cast<std::size_t>(row)].Key; }
@@ -52,6 +53,7 @@ public:
         return Rows[static_cast<std::size_t>(row)].Picks;
     }
     bool Enabled() const override { return IsEnabled; }
+    void CommitValues() override { ++Commits; }
 };
 
 } // namespace
@@ -62,6 +64,7 @@ private slots:
     void GridShowsRowsAndWritesTypedText();
     void GridPickListAndColourCells();
     void GridKeyboardLeavesChoosesAndUndoes();
+    void GridCellEndsCommitAndMoveByRows();
 };
 
 void TPropertyGridTest::GridShowsRowsAndWritesTypedText() {
@@ -230,6 +233,39 @@ void TPropertyGridTest::GridKeyboardLeavesChoosesAndUndoes() {
         QVERIFY(combo);
         QVERIFY(combo->view()->isVisible());
         combo->hidePopup();
+    }
+}
+
+void TPropertyGridTest::GridCellEndsCommitAndMoveByRows() {
+    TFakeRows rows;
+    rows.Rows = {{"Caption", "Old", TPropertyEditStyle::Text, {}},
+                 {"Align", "left", TPropertyEditStyle::PickList, {"left", "right"}},
+                 {"Back", "336699", TPropertyEditStyle::Color, {}}};
+    TPropertyGrid grid(135);
+    grid.SetRows(&rows);
+    grid.resize(320, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    auto focused = [] { return QApplication::focusWidget(); };
+    // In an open cell Enter, Tab and Shift+Tab commit (Escape does not), and Shift+Tab goes back a
+    // row as Tab goes on one, to the value cell.
+    struct TEnd {
+        int From;
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        int To, Commits;
+    };
+    for (const TEnd& end :
+         {TEnd{0, Qt::Key_Return, Qt::NoModifier, 0, 1}, TEnd{0, Qt::Key_Tab, Qt::NoModifier, 1, 1},
+          TEnd{1, Qt::Key_Backtab, Qt::ShiftModifier, 0, 1},
+          TEnd{2, Qt::Key_Backtab, Qt::ShiftModifier, 1, 1}, TEnd{0, Qt::Key_Escape, Qt::NoModifier, 0, 0}}) {
+        grid.EditRow(end.From);
+        QTRY_VERIFY(grid.IsEditing());
+        rows.Commits = 0;
+        QTest::keyClick(focused(), end.Key, end.Modifiers);
+        QTRY_COMPARE(rows.Commits, end.Commits);
+        QCOMPARE(grid.currentIndex(), grid.model()->index(end.To, 1));
+        QCOMPARE(grid.IsEditing(), end.Key == Qt::Key_Tab || end.Key == Qt::Key_Backtab);
     }
 }
 

@@ -10,14 +10,21 @@
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TreeModel.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSplitter>
+#include <QTabWidget>
 #include <QTest>
+#include <functional>
 
 using namespace tarvex;
 
@@ -39,6 +46,33 @@ TRun Start() {
     return run;
 }
 
+// A copy of the sample project in a folder of its own, opened from the command line: no start-up
+// dialog comes before it.
+TRun StartWithProject(QString& project) {
+    TRun run;
+    run.Folder = test::MakeAppFolder();
+    project = run.Folder->filePath("site.xml");
+    QFile::copy(QStringLiteral(TARVEX_APP_DIR) + "/samples/sample.xml", project);
+    QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+    run.Form = std::make_unique<TTarvexForm>(run.Folder->path());
+    run.Form->SetStartupFile(project);
+    run.Form->show();
+    return run;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Whether the saved project lists the caption `first` before `second`.
+bool SavedBefore(const QString& path, const char* first, const char* second) {
+    const QByteArray bytes = ReadAll(path);
+    const qsizetype a = bytes.indexOf(QByteArray("<Caption>") + first + "</Caption>");
+    const qsizetype b = bytes.indexOf(QByteArray("<Caption>") + second + "</Caption>");
+    return a >= 0 && b >= 0 && a < b;
+}
+
 // Closes as a person does; the save question a changed design asks is answered No.
 void Close(TRun& run) {
     if (run.Form->Editor().Modified()) {
@@ -55,6 +89,13 @@ void XdoTool(const QStringList& args) {
     QProcess tool;
     tool.start(QStringLiteral("xdotool"), args);
     QVERIFY2(tool.waitForFinished(20000) && tool.exitCode() == 0, qPrintable(args.join(' ')));
+}
+
+QString XdoToolOutput(const QStringList& args) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), args);
+    tool.waitForFinished(60000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
 QSettings Settings() {
@@ -83,6 +124,9 @@ private slots:
     void GeometryIsRestoredAsStored();
     void KeysTypedRightAfterAClickReachTheCell();
     void EscapeInSaveAsAfterYesKeepsTheWindow();
+    void ShortcutsWorkRightAfterAMenuWasClosed();
+    void ACopyInOneWindowPastesInAnotherProgram();
+    void TheFirstStartLaysTheWindowOutForTheWork();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -215,6 +259,167 @@ void TRealWindowTest::EscapeInSaveAsAfterYesKeepsTheWindow() {
     QVERIFY(askedToSave);
     QVERIFY(form.isVisible());
     QVERIFY2(form.windowTitle().startsWith("Untitled*"), qPrintable(form.windowTitle()));
+    Close(run);
+}
+
+void TRealWindowTest::ShortcutsWorkRightAfterAMenuWasClosed() {
+    Store({{"Left", 40}, {"Top", 60}, {"Width", 1000}, {"Heigth", 700}, {"WinState", 0}});
+    QString project;
+    TRun run = StartWithProject(project);
+    TTarvexForm& form = *run.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
+    QCOMPARE(QString::fromStdString(form.Editor().ProjectFileName()), project);
+    TEditorTreeView* tree = form.Widgets().ObjectsTreeView;
+    TTreeModel* model = tree->TreeModel();
+    tree->setFocus();
+    tree->setCurrentIndex(model->index(1, 0));
+    QTRY_COMPARE(model->index(1, 0).data().toString(), QString("Home"));
+    QTRY_COMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(model->index(1, 0)));
+    // Alt+Down moves the selected item below the next one.
+    XdoTool({"key", "alt+Down"});
+    QTRY_COMPARE(model->index(2, 0).data().toString(), QString("Home"));
+    // After a menu opened with its access key and closed with Escape, each shortcut is its
+    // command's at once: Save writes the new order, Undo takes it back, the others ask.
+    auto* fileMenu = form.menuBar()->findChild<QMenu*>(QStringLiteral("FileMenu"));
+    QVERIFY(fileMenu);
+    struct TShortcut {
+        const char* Key;
+        std::function<bool()> Done;
+        const char* Dialog;
+    };
+    const std::vector<TShortcut> shortcuts = {
+        {"ctrl+s", [&] { return !form.Editor().Modified() && SavedBefore(project, "Products", "Home"); },
+         nullptr},
+        {"ctrl+z", [&] { return form.Editor().Modified() && model->index(1, 0).data() == "Home"; }, nullptr},
+        {"ctrl+n", {}, "Confirm"},
+        {"ctrl+g", {}, "Create new group"},
+        {"ctrl+j", {}, "Create new style"},
+    };
+    for (const TShortcut& shortcut : shortcuts) {
+        if (QByteArray(shortcut.Key) == "ctrl+j") { // New style belongs to the styles page.
+            form.Widgets().ControlsPageControl->setCurrentIndex(1);
+        }
+        QString asked;
+        std::shared_ptr<bool> shown;
+        if (shortcut.Dialog) {
+            shown = test::OnNextModal([&asked](QWidget* dialog) {
+                asked = dialog->windowTitle();
+                dialog->close();
+            });
+        }
+        XdoTool({"key", "alt+f"});
+        QTRY_VERIFY(fileMenu->isVisible());
+        XdoTool({"key", "Escape"});
+        QTRY_VERIFY(!fileMenu->isVisible());
+        XdoTool({"key", shortcut.Key});
+        if (shortcut.Dialog) {
+            QTRY_VERIFY2_WITH_TIMEOUT(*shown, shortcut.Key, 10000);
+            QCOMPARE(asked, QString(shortcut.Dialog));
+        } else {
+            QTRY_VERIFY2_WITH_TIMEOUT(shortcut.Done(), shortcut.Key, 10000);
+        }
+    }
+    Close(run);
+}
+
+void TRealWindowTest::ACopyInOneWindowPastesInAnotherProgram() {
+    Store({{"Left", 40}, {"Top", 60}, {"Width", 1000}, {"Heigth", 700}, {"WinState", 0}});
+    TRun run = Start();
+    TTarvexForm& form = *run.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
+    TEditorTreeView* tree = form.Widgets().ObjectsTreeView;
+    tree->setFocus();
+    tree->setCurrentIndex(tree->TreeModel()->index(1, 0));
+    QTRY_COMPARE(form.Editor().SelectedObject(), TTreeModel::NodeOf(tree->TreeModel()->index(1, 0)));
+    XdoTool({"key", "ctrl+c"});
+    QTRY_VERIFY(QGuiApplication::clipboard()->text().contains("Menu group name"));
+
+    // The second program runs from a folder of its own, with settings of its own, on a project
+    // named on its command line.
+    auto other = test::MakeAppFolder();
+    const QString project = other->filePath("site.xml");
+    QVERIFY(QFile::copy(QStringLiteral(TARVEX_APP_DIR) + "/samples/sample.xml", project));
+    QFile::setPermissions(project, QFile::ReadOwner | QFile::WriteOwner);
+    const QString program = other->filePath("tarvex");
+    QVERIFY(QFile::copy(QStringLiteral(TARVEX_APP_DIR) + "/tarvex", program));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", other->filePath("config"));
+    environment.insert("XDG_DATA_HOME", other->filePath("data"));
+    second.setProcessEnvironment(environment);
+    second.start(program, {project});
+    QVERIFY(second.waitForStarted(30000));
+    // Found without blocking: this program must answer the second one's request for the clipboard.
+    QString window;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        !(window = XdoToolOutput({"search", "--onlyvisible", "--pid", QString::number(second.processId()),
+                                  "--name", "site.xml"})
+                       .section('\n', 0, 0))
+             .isEmpty(),
+        "the second window did not appear", 60000);
+    XdoTool({"windowactivate", "--sync", window});
+    // Its last root group selected, the paste lands after it; the save writes it.
+    QTRY_COMPARE_WITH_TIMEOUT(XdoToolOutput({"getactivewindow"}), window, 10000);
+    XdoTool({"key", "End", "ctrl+v", "ctrl+s"});
+    QTRY_VERIFY_WITH_TIMEOUT(ReadAll(project).contains("<Caption>Menu group name</Caption>"), 20000);
+    QVERIFY(ReadAll(project).contains("<Caption>Contact us</Caption>"));
+    XdoTool({"key", "alt+F4"});
+    if (!second.waitForFinished(30000)) {
+        second.kill();
+        second.waitForFinished(10000);
+    }
+    Close(run);
+}
+
+void TRealWindowTest::TheFirstStartLaysTheWindowOutForTheWork() {
+    Store({});
+    TRun run;
+    run.Folder = test::MakeAppFolder();
+    run.Form = std::make_unique<TTarvexForm>(run.Folder->path());
+    TTarvexForm& form = *run.Form;
+    form.CreateSecondaryForms();
+    TStyleTemplateForm* dialog = form.Widgets().StyleTemplateForm;
+    bool checked = false;
+    // The window manager maximises the window only after the dialog came: it follows.
+    const auto shown = test::OnNextModal([&](QWidget*) {
+        QTRY_VERIFY_WITH_TIMEOUT(form.isMaximized(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (dialog->frameGeometry().center() - form.frameGeometry().center()).manhattanLength() <= 8, 10000);
+        checked = dialog->ShowAtStartupCheckBox()->isVisible() && dialog->ShowAtStartup();
+        dialog->InsertButton()->click();
+    });
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QVERIFY(*shown);
+    QVERIFY(checked);
+    const QSplitter* objects = form.Widgets().ObjectsSplitter;
+    QTRY_VERIFY(objects->sizes().at(0) >= objects->sizes().at(1));
+
+    // Where Tab takes the keyboard out of the grid, the control shows that it has it.
+    QTRY_VERIFY_WITH_TIMEOUT(form.isActiveWindow(), 10000);
+    TPropertyGrid* grid = form.Widgets().MenuValueList;
+    form.Widgets().ObjectsTreeView->setCurrentIndex(form.Widgets().ObjectsTreeView->TreeModel()->index(0, 0));
+    QTRY_VERIFY(grid->isVisible());
+    grid->EditRow(grid->model()->rowCount() - 1);
+    QTRY_VERIFY(grid->IsEditing());
+    XdoTool({"key", "Tab"});
+    QTRY_VERIFY(QApplication::focusWidget() && !grid->isAncestorOf(QApplication::focusWidget()) &&
+                QApplication::focusWidget() != grid);
+    QWidget* focused = QApplication::focusWidget();
+    const QImage withFocus = focused->grab().toImage();
+    form.Widgets().ObjectsTreeView->setFocus();
+    QTRY_VERIFY(!focused->hasFocus());
+    QVERIFY2(focused->grab().toImage() != withFocus, qPrintable(focused->objectName()));
+    // The tree's frame shows it too: its own current node is drawn alike with and without it.
+    TEditorTreeView* tree = form.Widgets().ObjectsTreeView;
+    const auto frame = [tree] { return tree->grab().toImage().pixel(1, tree->height() / 2); };
+    const QRgb treeWithFocus = frame();
+    grid->setFocus();
+    QTRY_VERIFY(!tree->hasFocus());
+    QVERIFY(frame() != treeWithFocus);
     Close(run);
 }
 

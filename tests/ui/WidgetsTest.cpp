@@ -60,6 +60,7 @@ void TWidgetsTest::SettingsDefaultsAndNames() {
                                   "MenuStyles",
                                   "LeftPanel",
                                   "PreviewScreen",
+                                  "ShowStyleTemplate",
                                   "WinState"};
     QStringList names;
     for (const TWindowSettingEntry& entry : WindowSettingTable) {
@@ -81,6 +82,7 @@ void TWidgetsTest::SettingsDefaultsAndNames() {
     QCOMPARE(d.ObjectsTree, 120);
     QCOMPARE(d.MenuStyles, 120);
     QCOMPARE(d.LeftPanel, 300);
+    QCOMPARE(d.ShowStyleTemplate, 1);
     QCOMPARE(d.WinState, 2);
 
     QTemporaryDir dir;
@@ -153,7 +155,8 @@ void TWidgetsTest::SettingsWrittenBoundsFirstThenState() {
                               "ObjectsTree",
                               "MenuStyles",
                               "LeftPanel",
-                              "PreviewScreen"};
+                              "PreviewScreen",
+                              "ShowStyleTemplate"};
     QCOMPARE(names(true), QStringList({"Width", "Heigth", "Left", "Top"}) + rest);
     QCOMPARE(names(false), rest);
 }
