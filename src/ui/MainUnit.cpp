@@ -30,7 +30,8 @@ namespace tarvex {
 using namespace mainunit_internal;
 
 TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
-    : QMainWindow(parent), m_applicationFolder(applicationFolder) {
+    : QMainWindow(parent), m_applicationFolder(applicationFolder),
+      m_commandBarLayout(*this, m_widgets, QDir(applicationFolder).filePath(QStringLiteral("Tarvex.dat"))) {
     TTarvexIcons::Initialise();
     setObjectName(QStringLiteral("TarvexForm"));
     setWindowTitle(QStringLiteral("Korvane Tarvex"));
@@ -77,8 +78,29 @@ TTarvexForm::~TTarvexForm() {
 }
 
 bool TTarvexForm::SaveCommandBarLayout() {
-    return tarvex::SaveCommandBarLayout(*this, m_widgets,
-                                        QDir(m_applicationFolder).filePath(QStringLiteral("Tarvex.dat")));
+    return m_commandBarLayout.Save(CommandBarOptions());
+}
+
+TCommandBarOptions TTarvexForm::CommandBarOptions() const {
+    return m_widgets.CustomizeDialog ? m_widgets.CustomizeDialog->Options() : TCommandBarOptions{};
+}
+
+void TTarvexForm::LoadCommandBarLayout() {
+    const TCommandBarLayout::TLoaded loaded = m_commandBarLayout.Load();
+    if (loaded.Options != TCommandBarOptions{}) {
+        // The Customize dialog holds the options: made now, hidden, so its boxes match the bars.
+        m_userInterface.CustomizeDialog().SetOptions(loaded.Options);
+    }
+    m_commandBarLayout.KeepBase(CommandBarOptions());
+    if (!loaded.SetAsideTo.isEmpty()) {
+        m_commandBarNote =
+            QStringLiteral("Tarvex.dat could not be read, so the built-in menus and toolbars are "
+                           "used; the file has been kept as %1.")
+                .arg(loaded.SetAsideTo);
+    } else if (loaded.SetAsideFailed) {
+        m_commandBarNote =
+            QStringLiteral("Tarvex.dat could not be read, so the built-in menus and toolbars are used.");
+    }
 }
 
 // ---- start-up and shutdown ----
@@ -94,6 +116,7 @@ void TTarvexForm::showEvent(QShowEvent* event) {
         m_widgets.ControlsPageControl->setCurrentIndex(0);
         m_widgets.PageControl1->setCurrentIndex(0);
     });
+    LoadCommandBarLayout();
     m_windowSettings.Load();
     // The rest waits for the message loop, so the first New's dialog appears over a shown window.
     QTimer::singleShot(0, this, &TTarvexForm::RunStartup);
@@ -102,6 +125,11 @@ void TTarvexForm::showEvent(QShowEvent* event) {
 void TTarvexForm::RunStartup() {
     ++m_busy;
     m_editor->FormShow();
+    if (!m_commandBarNote.isEmpty()) {
+        m_userInterface.ShowMessageBox(QStringToUtf8(m_commandBarNote), "Warning", TMsgIcon::Information,
+                                       TMsgButtons::Ok);
+        m_commandBarNote.clear();
+    }
     --m_busy;
     // The splitters know their real size only now.
     m_windowSettings.RestorePaneSizes();
