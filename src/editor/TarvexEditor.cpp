@@ -64,7 +64,10 @@ TMsgResult TTarvexEditor::Message(const std::string& text, const std::string& ca
 }
 
 std::optional<std::string> TTarvexEditor::RunFileDialog(bool save, TFileDialogRequest request) {
-    request.InitialName = m_lastDialogNames[request.DialogName];
+    // A name chosen earlier in this run beats the one the command suggests.
+    if (const auto last = m_lastDialogNames.find(request.DialogName); last != m_lastDialogNames.end()) {
+        request.InitialName = last->second;
+    }
     std::optional<std::string> path = save ? m_ui.SaveFileDialog(request) : m_ui.OpenFileDialog(request);
     if (path) {
         m_lastDialogNames[request.DialogName] = *path;

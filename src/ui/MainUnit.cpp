@@ -118,6 +118,7 @@ void TTarvexForm::showEvent(QShowEvent* event) {
     });
     LoadCommandBarLayout();
     m_windowSettings.Load();
+    m_editor->Preview().SetModuleOutput(m_windowSettings.PublishModule());
     // The rest waits for the message loop, so the first New's dialog appears over a shown window.
     QTimer::singleShot(0, this, &TTarvexForm::RunStartup);
 }
@@ -200,7 +201,10 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closed = true;
-    m_editor->FormClose([this] { m_windowSettings.Save(); });
+    m_editor->FormClose([this] {
+        m_windowSettings.SetPublishModule(m_editor->Preview().ModuleOutput());
+        m_windowSettings.Save();
+    });
     if (m_widgets.CustomizeDialog) {
         m_widgets.CustomizeDialog->close();
     }

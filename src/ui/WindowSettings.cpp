@@ -7,7 +7,7 @@
 
 namespace tarvex {
 
-const std::array<TWindowSettingEntry, 15> WindowSettingTable = {{
+const std::array<TWindowSettingEntry, 16> WindowSettingTable = {{
     {"Width", 600, &TWindowSettings::Width, true},
     {"Heigth", 400, &TWindowSettings::Heigth, true},
     {"Left", 10, &TWindowSettings::Left, true},
@@ -22,6 +22,7 @@ const std::array<TWindowSettingEntry, 15> WindowSettingTable = {{
     {"MenuStyles", 120, &TWindowSettings::MenuStyles, false},
     {"LeftPanel", 300, &TWindowSettings::LeftPanel, false},
     {"PreviewScreen", 0, &TWindowSettings::PreviewScreen, false},
+    {"PublishOutput", 0, &TWindowSettings::PublishOutput, false},
     {"WinState", 2, &TWindowSettings::WinState, false},
 }};
 

@@ -24,6 +24,8 @@ struct TWindowSettings {
     int MenuStyles = 0;
     int LeftPanel = 0;
     int PreviewScreen = 0;
+    // 1: Publish offers the module output, 0: the classic files.
+    int PublishOutput = 0;
     int WinState = 0;
 
     // Every field at the default of the table.
@@ -44,7 +46,7 @@ struct TWindowSettingEntry {
 
 // Both reading and writing walk this table, in its order; "WinState" is last so that it is
 // applied after the bounds.
-extern const std::array<TWindowSettingEntry, 15> WindowSettingTable;
+extern const std::array<TWindowSettingEntry, 16> WindowSettingTable;
 
 // The settings' home: QSettings with organisation "Korvane", application "Tarvex", group "Option"
 // (HKEY_CURRENT_USER\Software\Korvane\Tarvex\Option on Windows). Every value is a decimal string.

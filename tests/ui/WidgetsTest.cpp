@@ -60,6 +60,7 @@ void TWidgetsTest::SettingsDefaultsAndNames() {
                                   "MenuStyles",
                                   "LeftPanel",
                                   "PreviewScreen",
+                                  "PublishOutput",
                                   "WinState"};
     QStringList names;
     for (const TWindowSettingEntry& entry : WindowSettingTable) {
@@ -153,7 +154,8 @@ void TWidgetsTest::SettingsWrittenBoundsFirstThenState() {
                               "ObjectsTree",
                               "MenuStyles",
                               "LeftPanel",
-                              "PreviewScreen"};
+                              "PreviewScreen",
+                              "PublishOutput"};
     QCOMPARE(names(true), QStringList({"Width", "Heigth", "Left", "Top"}) + rest);
     QCOMPARE(names(false), rest);
 }
