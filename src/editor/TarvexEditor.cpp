@@ -110,11 +110,13 @@ void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
     MutableEditor(editor).SetValue(row, EnteredText(value));
+    m_valuesTyped = true;
     NotifyEditor(editor);
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, std::string_view key, std::string value) {
     MutableEditor(editor).SetValue(key, EnteredText(value));
+    m_valuesTyped = true;
     NotifyEditor(editor);
 }
 
@@ -150,6 +152,7 @@ void TTarvexEditor::CommitValueEditors() {
         return;
     }
     TEditStep step(*this, {});
+    m_valuesTyped = false;
     // Only an editor that holds the selected node's values may be written into it.
     if (TTreeNode* object = m_objects.SelectedObject(); object && m_objects.m_loadedObject == object) {
         CommitRecord(*object);

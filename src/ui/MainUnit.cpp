@@ -5,6 +5,7 @@
 #include "CustomizeDialog.h"
 #include "EditorTreeView.h"
 #include "MainUnitInternal.h"
+#include "PropertyGrid.h"
 #include "RecordString.h"
 #include "TarvexIcons.h"
 #include "TreeModel.h"
@@ -24,6 +25,8 @@
 #include <QUrl>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+
+#include <algorithm>
 
 namespace tarvex {
 
@@ -144,10 +147,14 @@ void TTarvexForm::RunStartup() {
     }
     // The keyboard starts in the design, so that the arrows walk the tree at once.
     m_widgets.ObjectsTreeView->setFocus(Qt::OtherFocusReason);
-    // The recovery copy follows a change within a few seconds, between keystrokes, never inside one.
+    // The recovery copy follows a change within a few seconds, between keystrokes, never inside one;
+    // a value typed into a cell goes into the design with it once the cell is left or confirmed.
     auto* recovery = new QTimer(this);
     connect(recovery, &QTimer::timeout, this, [this] {
-        if (m_busy == 0 && !m_closed && m_editor->Files().RecoveryCopyDue()) {
+        const auto grids = m_widgets.Grids();
+        const bool typing = std::any_of(grids.begin(), grids.end(),
+                                        [](const TPropertyGrid* grid) { return grid->IsEditing(); });
+        if (m_busy == 0 && !m_closed && !typing && m_editor->Files().RecoveryCopyDue()) {
             m_editor->Files().WriteRecoveryCopy();
         }
     });
