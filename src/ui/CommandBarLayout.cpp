@@ -41,6 +41,12 @@ QString OneLine(QString text) {
     return text.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
+// A menu entry's name in the file: a command's own menu caption, whatever it shows for now.
+QString EntryCaption(const QAction& entry) {
+    const QString caption = entry.property("menuCaption").toString();
+    return caption.isEmpty() ? entry.text() : caption;
+}
+
 const TCommandBarLayoutUnit* Find(const TCommandBarLayoutUnits& units, const QString& key) {
     const auto found = std::find_if(units.begin(), units.end(),
                                     [&](const TCommandBarLayoutUnit& u) { return u.Key == key; });
@@ -214,8 +220,9 @@ QString TCommandBarLayout::LayoutText(const TCommandBarOptions& options) const {
                     text += MenuKey + OneLine(entry.text()) + QStringLiteral("\r\n");
                 } else {
                     text += QString(depth * 2, QLatin1Char(' ')) +
-                            (entry.isSeparator() ? QStringLiteral("-\r\n")
-                                                 : ItemKey + OneLine(entry.text()) + QStringLiteral("\r\n"));
+                            (entry.isSeparator()
+                                 ? QStringLiteral("-\r\n")
+                                 : ItemKey + OneLine(EntryCaption(entry)) + QStringLiteral("\r\n"));
                 }
                 ++depth;
             },
@@ -286,7 +293,7 @@ void TCommandBarLayout::ApplyMenu(const TCommandBarLayoutUnit& unit) {
         for (const QList<QAction*>& list :
              {builtIn, QList<QAction*>(m_widgets.Actions.begin(), m_widgets.Actions.end())}) {
             for (QAction* action : list) {
-                if (action->text() == caption) {
+                if (EntryCaption(*action) == caption) {
                     return action;
                 }
             }

@@ -49,7 +49,7 @@ QAction* MenuTitle(TTarvexForm& form, const QString& text) {
 }
 
 struct TBars {
-    QStringList File, Commands, Tools;
+    QStringList File, Commands, Edit, Tools;
     QSize IconSize;
     QString SaveTip;
     bool operator==(const TBars&) const = default;
@@ -58,8 +58,10 @@ struct TBars {
 TBars BarsOf(TTarvexForm& form) {
     return {EntryTexts(form.Widgets().FileToolBar->actions(), true),
             EntryTexts(form.Widgets().CommandsToolBar->actions(), true),
+            EntryTexts(MenuTitle(form, "&Edit")->menu()->actions(), true),
             EntryTexts(MenuTitle(form, "&Tools")->menu()->actions(), true),
-            form.Widgets().FileToolBar->iconSize(), Command(form, TActionId::SaveAction)->toolTip()};
+            form.Widgets().FileToolBar->iconSize(),
+            Command(form, TActionId::SaveAction)->toolTip()};
 }
 
 QByteArray FileBytes(const QString& path) {
@@ -137,6 +139,11 @@ void TRestartTest::CustomizeComesBackAfterARestartAndADamagedFileIsKeptAside() {
         TCustomizeDialog::AppendToMenu(form->menuBar(), MenuTitle(*form, "&Tools"), import);
         dialog.LargeIconsBox()->setChecked(true);
         dialog.ShortcutsInTipsBox()->setChecked(true);
+        // Undo shows the last step's name: its place in the menu must not depend on it.
+        form->Editor().SelectObjectNode(form->Editor().Project().Objects.Root(1));
+        form->Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Renamed");
+        form->Editor().CommitValueEditors();
+        QCOMPARE(Command(*form, TActionId::UndoAction)->text(), QString("&Undo Change Caption"));
         customised = BarsOf(*form);
         QVERIFY(customised.File != builtIn.File && customised.Commands != builtIn.Commands);
         QVERIFY(customised.Tools != builtIn.Tools && customised.SaveTip != builtIn.SaveTip);
