@@ -219,4 +219,21 @@ std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
     return out;
 }
 
+std::optional<std::filesystem::path> KeepAsBackup(const std::filesystem::path& file) {
+    for (int n = 1; n < 100; ++n) {
+        std::filesystem::path backup = file;
+        backup += n == 1 ? std::string(".bak") : ".bak" + std::to_string(n);
+        std::error_code ec;
+        if (std::filesystem::symlink_status(backup, ec).type() != std::filesystem::file_type::not_found) {
+            continue;
+        }
+        std::filesystem::rename(file, backup, ec);
+        if (ec) {
+            return std::nullopt;
+        }
+        return backup;
+    }
+    return std::nullopt;
+}
+
 } // namespace tarvex

@@ -75,6 +75,11 @@ inline constexpr std::uint64_t DefaultReadCeiling = 64ull << 20;
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
                                          std::uint64_t ceiling = DefaultReadCeiling);
 
+// Moves the file aside to the first free name of "NAME.bak", "NAME.bak2", ... beside it, so a
+// shared file that did not read cleanly survives the next save. The backup's path, or nothing when
+// the file could not be moved.
+std::optional<std::filesystem::path> KeepAsBackup(const std::filesystem::path& file);
+
 // Splits text into lines: CR LF, LF or a lone CR ends a line; a final line end adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 // Every line, the last included, followed by CR LF.

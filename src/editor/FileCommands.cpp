@@ -29,7 +29,7 @@ bool TFileCommands::SaveRecentFiles() {
 }
 
 bool TFileCommands::RecoveryCopyDue() const {
-    return m_editor.m_document.RecoveryDue();
+    return m_editor.m_document.RecoveryDue() || m_editor.m_valuesTyped;
 }
 
 std::filesystem::path TFileCommands::RecoveryFolder() const {
@@ -303,10 +303,14 @@ void TFileCommands::ReopenActionExecute(int position) {
 }
 
 void TFileCommands::WriteRecoveryCopy() {
+    if (!RecoveryCopyDue()) {
+        return;
+    }
+    // A caption typed and left in its cell is the author's work as much as a committed one.
+    m_editor.CommitValueEditors();
     if (!document().RecoveryDue()) {
         return;
     }
-    m_editor.CommitValueEditors();
     TRecoveryCopy copy;
     copy.OriginalFile = document().FileName();
     copy.Time =

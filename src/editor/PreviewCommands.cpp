@@ -27,6 +27,11 @@ void TPreviewCommands::PublishActionExecute() {
                                                "tarvex-menu.css)|tarvex-menu.js|All files|*.*",
                                                "js");
     request.Title = "Publish menu";
+    // The output chosen last is offered again: its filter, and for the module its own name.
+    request.FilterIndex = m_moduleOutput ? 1 : 0;
+    if (m_moduleOutput) {
+        request.InitialName = ModuleScriptName;
+    }
     const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
     if (!path || path->empty()) {
         return;
@@ -35,6 +40,7 @@ void TPreviewCommands::PublishActionExecute() {
     // The module's own name chooses the module output: the engine and the menus in tarvex-menu.js,
     // the styles in tarvex-menu.css, beside each other.
     const bool module = target.filename() == ModuleScriptName;
+    m_moduleOutput = module;
     const auto confirm = [this](const std::filesystem::path& file) {
         return m_editor.m_ui.ConfirmReplaceFile(PathText(file));
     };

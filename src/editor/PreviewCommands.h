@@ -39,6 +39,10 @@ public:
     const std::vector<TCheckFinding>& Findings() const { return m_findings; }
     // Selects the node or style of the finding at `index` of Findings(), on its page.
     void ShowFinding(std::size_t index);
+    // Whether Publish offers the module output (tarvex-menu.js and tarvex-menu.css) rather than
+    // the classic three files: the last choice, which the window keeps across runs.
+    bool ModuleOutput() const { return m_moduleOutput; }
+    void SetModuleOutput(bool module) { m_moduleOutput = module; }
     // Points every written menu whose style is gone at the first style, as one step of its own,
     // with the generator's box for each; the script would use that style anyway.
     void RepairMenuStyles();
@@ -89,6 +93,7 @@ private:
     TTarvexEditor& m_editor;
     bool m_refreshPending = false;
     int m_held = 0;
+    bool m_moduleOutput = false;
     // A refresh is running: a change its repair makes is in the script it writes next.
     bool m_refreshing = false;
     // Undo or redo is showing the design a step left; no repair may take that step's place.

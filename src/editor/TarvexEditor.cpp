@@ -64,7 +64,10 @@ TMsgResult TTarvexEditor::Message(const std::string& text, const std::string& ca
 }
 
 std::optional<std::string> TTarvexEditor::RunFileDialog(bool save, TFileDialogRequest request) {
-    request.InitialName = m_lastDialogNames[request.DialogName];
+    // A name chosen earlier in this run beats the one the command suggests.
+    if (const auto last = m_lastDialogNames.find(request.DialogName); last != m_lastDialogNames.end()) {
+        request.InitialName = last->second;
+    }
     std::optional<std::string> path = save ? m_ui.SaveFileDialog(request) : m_ui.OpenFileDialog(request);
     if (path) {
         m_lastDialogNames[request.DialogName] = *path;
@@ -107,11 +110,13 @@ void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
     MutableEditor(editor).SetValue(row, EnteredText(value));
+    m_valuesTyped = true;
     NotifyEditor(editor);
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, std::string_view key, std::string value) {
     MutableEditor(editor).SetValue(key, EnteredText(value));
+    m_valuesTyped = true;
     NotifyEditor(editor);
 }
 
@@ -147,6 +152,7 @@ void TTarvexEditor::CommitValueEditors() {
         return;
     }
     TEditStep step(*this, {});
+    m_valuesTyped = false;
     // Only an editor that holds the selected node's values may be written into it.
     if (TTreeNode* object = m_objects.SelectedObject(); object && m_objects.m_loadedObject == object) {
         CommitRecord(*object);

@@ -194,6 +194,9 @@ private:
     // Set by the commands that restructure the trees in a batch: the trees' own selection
     // notifications neither commit nor load meanwhile.
     bool m_treeUpdateGuard = false;
+    // A value was typed into an editor and may not be in the design yet: the recovery copy is
+    // due as well, and commits it first.
+    bool m_valuesTyped = false;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     // The state of the commands switched on and off by events rather than derived.
     std::array<bool, ActionCount> m_switchedOn{};

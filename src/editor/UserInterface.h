@@ -6,6 +6,7 @@
 #include "import/FavoritesFolder.h"
 #include "import/ImportTree.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -38,6 +39,7 @@ struct TFileDialogRequest {
     std::string DefaultExt;  // without the dot; added to a chosen name that has no extension
     std::string InitialName; // full path or empty
     std::string Title;       // the dialog's caption; empty for the toolkit's own
+    std::size_t FilterIndex = 0; // the filter shown when the dialog opens, counted from 0
     bool OverwritePrompt = false;
     bool HideReadOnly = false;
     bool Resizable = false;

@@ -59,7 +59,7 @@ TFavoritesSave SaveFavoritesMerged(const std::filesystem::path& file,
     }
     if (now.State == TFavoritesFileState::Damaged || now.State == TFavoritesFileState::Unreadable) {
         // What cannot be read cleanly may still be worth something to the author: keep it.
-        save.Backup = KeepFavoritesBackup(file);
+        save.Backup = KeepAsBackup(file);
         if (!save.Backup) {
             return save;
         }

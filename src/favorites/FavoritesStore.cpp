@@ -195,23 +195,6 @@ std::vector<TFavoriteStyleRec> LoadFavoritesFile(const std::filesystem::path& fi
     return ReadFavoritesFile(file).value_or(std::vector<TFavoriteStyleRec>{});
 }
 
-std::optional<std::filesystem::path> KeepFavoritesBackup(const std::filesystem::path& file) {
-    for (int n = 1; n < 100; ++n) {
-        std::filesystem::path backup = file;
-        backup += n == 1 ? std::string(".bak") : ".bak" + std::to_string(n);
-        std::error_code ec;
-        if (std::filesystem::symlink_status(backup, ec).type() != std::filesystem::file_type::not_found) {
-            continue;
-        }
-        std::filesystem::rename(file, backup, ec);
-        if (ec) {
-            return std::nullopt;
-        }
-        return backup;
-    }
-    return std::nullopt;
-}
-
 TWriteStatus SaveFavoritesFile(const std::filesystem::path& file,
                                const std::vector<TFavoriteStyleRec>& favorites) {
     return WriteFileAtomically(file, SerializeFavorites(favorites));

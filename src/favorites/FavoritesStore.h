@@ -56,10 +56,6 @@ std::vector<TFavoriteStyleRec> LoadFavoritesFile(const std::filesystem::path& fi
 // As LoadFavoritesFile, but nothing when the file exists and cannot be read: saving an empty list
 // over such a file at close would destroy favourites that were merely out of reach.
 std::optional<std::vector<TFavoriteStyleRec>> ReadFavoritesFile(const std::filesystem::path& file);
-// Moves the file aside to the first free name of "favorites.dat.bak", "favorites.dat.bak2", ...
-// beside it, so a file that did not read cleanly survives the next save. The backup's path, or
-// nothing when the file could not be moved.
-std::optional<std::filesystem::path> KeepFavoritesBackup(const std::filesystem::path& file);
 TWriteStatus SaveFavoritesFile(const std::filesystem::path& file,
                                const std::vector<TFavoriteStyleRec>& favorites);
 

@@ -126,6 +126,8 @@ void CreateActions(QMainWindow& window, TMainWidgets& widgets,
             new QAction(TTarvexIcons::Command(Text(command.Icon)), Text(command.MenuCaption), &window);
         action->setObjectName(Text(command.Name));
         action->setProperty("category", Text(command.Category));
+        // What names the command in a menu for good; Undo's and Redo's shown text follows the history.
+        action->setProperty("menuCaption", Text(command.MenuCaption));
         action->setIconText(Text(command.Caption));
         action->setToolTip(Text(command.Hint));
         action->setStatusTip(Text(command.Hint));

@@ -148,6 +148,16 @@ QWidget* TCustomizeDialog::CreateOptionsPage() {
     return optionsPage;
 }
 
+TCommandBarOptions TCustomizeDialog::Options() const {
+    return {m_showTips->isChecked(), m_shortcutsInTips->isChecked(), m_largeIcons->isChecked()};
+}
+
+void TCustomizeDialog::SetOptions(const TCommandBarOptions& options) {
+    m_showTips->setChecked(options.ShowTips);
+    m_shortcutsInTips->setChecked(options.ShortcutsInTips);
+    m_largeIcons->setChecked(options.LargeIcons);
+}
+
 void TCustomizeDialog::ShowCategory(int row) {
     m_commandList->clear();
     const QListWidgetItem* categoryItem = m_categoryList->item(row);

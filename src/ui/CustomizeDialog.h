@@ -14,6 +14,15 @@ class QToolBar;
 
 namespace tarvex {
 
+// What the Options page sets; the defaults are the built-in look.
+struct TCommandBarOptions {
+    bool ShowTips = true;
+    bool ShortcutsInTips = false;
+    bool LargeIcons = false;
+
+    friend bool operator==(const TCommandBarOptions&, const TCommandBarOptions&) = default;
+};
+
 class TCustomizeDialog : public QDialog {
     Q_OBJECT
 public:
@@ -28,6 +37,10 @@ public:
     QCheckBox* ShowTipsBox() const { return m_showTips; }
     QCheckBox* ShortcutsInTipsBox() const { return m_shortcutsInTips; }
     QCheckBox* LargeIconsBox() const { return m_largeIcons; }
+
+    TCommandBarOptions Options() const;
+    // Sets the boxes, and through them the bars and the tips.
+    void SetOptions(const TCommandBarOptions& options);
 
     // What a drop onto a bar does: insert `action` into `toolBar` before `before` (nullptr: at
     // the end), or append it to the menu of a menu-bar title.

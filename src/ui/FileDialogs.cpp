@@ -42,7 +42,11 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
     dialog.setFileMode(QFileDialog::AnyFile);
     // The list shows the descriptions as given; the patterns work behind them.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    dialog.setNameFilters(QtFileFilters(request.Filter));
+    const QStringList filters = QtFileFilters(request.Filter);
+    dialog.setNameFilters(filters);
+    if (request.FilterIndex < static_cast<std::size_t>(filters.size())) {
+        dialog.selectNameFilter(filters[static_cast<qsizetype>(request.FilterIndex)]);
+    }
     dialog.setDefaultSuffix(Text(request.DefaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
     dialog.setSizeGripEnabled(request.Resizable);

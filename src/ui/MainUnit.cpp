@@ -6,6 +6,7 @@
 #include "DialogPlacement.h"
 #include "EditorTreeView.h"
 #include "MainUnitInternal.h"
+#include "PropertyGrid.h"
 #include "RecordString.h"
 #include "TarvexIcons.h"
 #include "TreeModel.h"
@@ -26,12 +27,15 @@
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace tarvex {
 
 using namespace mainunit_internal;
 
 TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
-    : QMainWindow(parent), m_applicationFolder(applicationFolder) {
+    : QMainWindow(parent), m_applicationFolder(applicationFolder),
+      m_commandBarLayout(*this, m_widgets, QDir(applicationFolder).filePath(QStringLiteral("Tarvex.dat"))) {
     TTarvexIcons::Initialise();
     setObjectName(QStringLiteral("TarvexForm"));
     setWindowTitle(QStringLiteral("Korvane Tarvex"));
@@ -79,8 +83,29 @@ TTarvexForm::~TTarvexForm() {
 }
 
 bool TTarvexForm::SaveCommandBarLayout() {
-    return tarvex::SaveCommandBarLayout(*this, m_widgets,
-                                        QDir(m_applicationFolder).filePath(QStringLiteral("Tarvex.dat")));
+    return m_commandBarLayout.Save(CommandBarOptions());
+}
+
+TCommandBarOptions TTarvexForm::CommandBarOptions() const {
+    return m_widgets.CustomizeDialog ? m_widgets.CustomizeDialog->Options() : TCommandBarOptions{};
+}
+
+void TTarvexForm::LoadCommandBarLayout() {
+    const TCommandBarLayout::TLoaded loaded = m_commandBarLayout.Load();
+    if (loaded.Options != TCommandBarOptions{}) {
+        // The Customize dialog holds the options: made now, hidden, so its boxes match the bars.
+        m_userInterface.CustomizeDialog().SetOptions(loaded.Options);
+    }
+    m_commandBarLayout.KeepBase(CommandBarOptions());
+    if (!loaded.SetAsideTo.isEmpty()) {
+        m_commandBarNote =
+            QStringLiteral("Tarvex.dat could not be read, so the built-in menus and toolbars are "
+                           "used; the file has been kept as %1.")
+                .arg(loaded.SetAsideTo);
+    } else if (loaded.SetAsideFailed) {
+        m_commandBarNote =
+            QStringLiteral("Tarvex.dat could not be read, so the built-in menus and toolbars are used.");
+    }
 }
 
 // ---- start-up and shutdown ----
@@ -96,7 +121,9 @@ void TTarvexForm::showEvent(QShowEvent* event) {
         m_widgets.ControlsPageControl->setCurrentIndex(0);
         m_widgets.PageControl1->setCurrentIndex(0);
     });
+    LoadCommandBarLayout();
     m_windowSettings.Load();
+    m_editor->Preview().SetModuleOutput(m_windowSettings.PublishModule());
     // The rest waits for the message loop, so the first New's dialog appears over a shown window.
     QTimer::singleShot(0, this, &TTarvexForm::RunStartup);
 }
@@ -104,6 +131,11 @@ void TTarvexForm::showEvent(QShowEvent* event) {
 void TTarvexForm::RunStartup() {
     ++m_busy;
     m_editor->FormShow({m_windowSettings.Loaded().ShowStyleTemplate != 0, !m_startupFile.isEmpty()});
+    if (!m_commandBarNote.isEmpty()) {
+        m_userInterface.ShowMessageBox(QStringToUtf8(m_commandBarNote), "Warning", TMsgIcon::Information,
+                                       TMsgButtons::Ok);
+        m_commandBarNote.clear();
+    }
     --m_busy;
     // The splitters know their real size only now.
     m_windowSettings.RestorePaneSizes();
@@ -117,10 +149,14 @@ void TTarvexForm::RunStartup() {
     }
     // The keyboard starts in the design, so that the arrows walk the tree at once.
     m_widgets.ObjectsTreeView->setFocus(Qt::OtherFocusReason);
-    // The recovery copy follows a change within a few seconds, between keystrokes, never inside one.
+    // The recovery copy follows a change within a few seconds, between keystrokes, never inside one;
+    // a value typed into a cell goes into the design with it once the cell is left or confirmed.
     auto* recovery = new QTimer(this);
     connect(recovery, &QTimer::timeout, this, [this] {
-        if (m_busy == 0 && !m_closed && m_editor->Files().RecoveryCopyDue()) {
+        const auto grids = m_widgets.Grids();
+        const bool typing = std::any_of(grids.begin(), grids.end(),
+                                        [](const TPropertyGrid* grid) { return grid->IsEditing(); });
+        if (m_busy == 0 && !m_closed && !typing && m_editor->Files().RecoveryCopyDue()) {
             m_editor->Files().WriteRecoveryCopy();
         }
     });
@@ -174,7 +210,10 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
         return;
     }
     m_closed = true;
-    m_editor->FormClose([this] { m_windowSettings.Save(); });
+    m_editor->FormClose([this] {
+        m_windowSettings.SetPublishModule(m_editor->Preview().ModuleOutput());
+        m_windowSettings.Save();
+    });
     if (m_widgets.CustomizeDialog) {
         m_widgets.CustomizeDialog->close();
     }

@@ -3,6 +3,7 @@
 // What the editor asks of the person, how the views follow it, the commands' bars and the
 // window's settings are objects of their own that share the widgets.
 
+#include "CommandBarLayout.h"
 #include "MainUserInterface.h"
 #include "MainViewSync.h"
 #include "MainWidgets.h"
@@ -42,6 +43,9 @@ public:
     // The command-bar layout file, written once while the program ends; shows "Unable to save
     // settings" and returns false when it cannot be written.
     bool SaveCommandBarLayout();
+    TCommandBarLayout& CommandBarLayout() { return m_commandBarLayout; }
+    // The Customize options as the bars show them now.
+    TCommandBarOptions CommandBarOptions() const;
 
 signals:
     void Started();
@@ -66,6 +70,9 @@ private:
     void ConnectEditInput();
     void NameForAssistiveTools();
     void RunStartup();
+    // The command bars as the author customised them; the note on a file that could not be used
+    // waits for the end of the start-up.
+    void LoadCommandBarLayout();
     void Execute(TActionId id);
     // Pushes the text of every grid cell still being edited into the editor's rows.
     void CommitOpenCellEditors();
@@ -85,6 +92,8 @@ private:
     std::unique_ptr<TValueEditorRows> m_styleRows;
     std::unique_ptr<TMainViewSync> m_views;
     TWindowSettingsAdapter m_windowSettings{*this, m_widgets};
+    TCommandBarLayout m_commandBarLayout;
+    QString m_commandBarNote;
 
     QString m_startupFile;
     int m_busy = 0;

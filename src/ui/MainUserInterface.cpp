@@ -327,12 +327,17 @@ void TMainUserInterface::CloseMainWindow() {
     QTimer::singleShot(0, &m_window, &QWidget::close);
 }
 
-void TMainUserInterface::ShowCustomizeDialog() {
+TCustomizeDialog& TMainUserInterface::CustomizeDialog() {
     if (!m_widgets.CustomizeDialog) {
         m_widgets.CustomizeDialog =
             new TCustomizeDialog(m_widgets.Actions, {m_widgets.FileToolBar, m_widgets.CommandsToolBar},
                                  m_window.menuBar(), &m_window);
     }
+    return *m_widgets.CustomizeDialog;
+}
+
+void TMainUserInterface::ShowCustomizeDialog() {
+    CustomizeDialog();
     m_widgets.CustomizeDialog->show();
     m_widgets.CustomizeDialog->raise();
     m_widgets.CustomizeDialog->activateWindow();

@@ -13,6 +13,7 @@ class QWidget;
 
 namespace tarvex {
 
+class TCustomizeDialog;
 struct TMainWidgets;
 
 class TMainUserInterface final : public QObject, public TUserInterface {
@@ -53,6 +54,8 @@ public:
     std::optional<std::string> ClipboardProject() override;
     void ShowFindField(const std::string& text) override;
     void ShowCustomizeDialog() override;
+    // Made when first needed, then hidden and reused.
+    TCustomizeDialog& CustomizeDialog();
     void ShowAboutBox() override;
     void CloseMainWindow() override;
 

@@ -24,6 +24,7 @@ const std::array<TWindowSettingEntry, 16> WindowSettingTable = {{
     {"PreviewScreen", 0, &TWindowSettings::PreviewScreen, false},
     // Whether the Style template comes at start-up ("Show at start-up" in it).
     {"ShowStyleTemplate", 1, &TWindowSettings::ShowStyleTemplate, false},
+    {"PublishOutput", 0, &TWindowSettings::PublishOutput, false},
     {"WinState", 2, &TWindowSettings::WinState, false},
 }};
 

@@ -25,6 +25,8 @@ struct TWindowSettings {
     int LeftPanel = 0;
     int PreviewScreen = 0;
     int ShowStyleTemplate = 0;
+    // 1: Publish offers the module output, 0: the classic files.
+    int PublishOutput = 0;
     int WinState = 0;
 
     // Every field at the default of the table.

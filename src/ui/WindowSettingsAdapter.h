@@ -29,6 +29,9 @@ public:
     // The panes' sizes of the settings applied last, again: a splitter knows its real size only
     // once the window is shown.
     void RestorePaneSizes();
+    // Publish's choice of output travels with the window's settings, though the editor keeps it.
+    bool PublishModule() const { return m_loaded.PublishOutput == 1; }
+    void SetPublishModule(bool module) { m_loaded.PublishOutput = module ? 1 : 0; }
 
     // `bounds` (a client area) moved and, if need be, shrunk onto the available screen it overlaps
     // most, or the nearest one, with room for the window frame `frame` around it.

@@ -328,5 +328,21 @@ TEST_F(KeepingWorkTest, ACopyLeftByAWindowThatIsGoneIsOfferedAtTheNextStart) {
     }
 }
 
+TEST_F(KeepingWorkTest, AValueTypedIntoACellIsInTheRecoveryCopy) {
+    Start();
+    SaveAs(Work() / "typed.xml");
+    Editor().SelectObjectNode(Node({1}));
+    // Typed and confirmed, but the author stays on the node: the design has not taken it yet.
+    Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Typed, never left");
+    ASSERT_TRUE(Editor().Files().RecoveryCopyDue());
+    Editor().Files().WriteRecoveryCopy();
+    EXPECT_FALSE(Editor().Files().RecoveryCopyDue());
+    std::filesystem::directory_iterator copies(Editor().Files().RecoveryFolder());
+    ASSERT_NE(copies, std::filesystem::directory_iterator());
+    const std::optional<TRecoveryCopy> copy = ParseRecoveryCopy(ReadText(copies->path()));
+    ASSERT_TRUE(copy);
+    EXPECT_NE(copy->ProjectText.find("Typed, never left"), std::string::npos);
+}
+
 } // namespace
 } // namespace tarvex::test

@@ -1,6 +1,6 @@
 // The main window on a real X display under a window manager, driven by real input events: what
 // the offscreen platform cannot show (frames added by the window manager, typing straight after a
-// click). Run by with-window-manager.sh.
+// click, the program killed and started again). Run by with-window-manager.sh.
 
 #include "UiTestSupport.h"
 
@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -98,6 +100,35 @@ QString XdoToolOutput(const QStringList& args) {
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
 
+// The first shown window whose title matches `pattern` (a regular expression), waited for.
+QString WindowNamed(const QString& pattern) {
+    QString found;
+    const bool shown = QTest::qWaitFor(
+        [&] {
+            QProcess search;
+            search.start(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", pattern});
+            search.waitForFinished(10000);
+            found = QString::fromLatin1(search.readAllStandardOutput())
+                        .section(QLatin1Char('\n'), 0, 0)
+                        .trimmed();
+            return !found.isEmpty();
+        },
+        60000);
+    return shown ? found : QString();
+}
+
+// Brings the window titled after `pattern` to the front and presses `keys` in it.
+void PressIn(const QString& pattern, const QStringList& keys) {
+    const QString window = WindowNamed(pattern);
+    QVERIFY2(!window.isEmpty(), qPrintable("no window " + pattern));
+    XdoTool(QStringList{"windowactivate", "--sync", window, "key"} + keys);
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QSettings Settings() {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
 }
@@ -127,6 +158,7 @@ private slots:
     void ShortcutsWorkRightAfterAMenuWasClosed();
     void ACopyInOneWindowPastesInAnotherProgram();
     void TheFirstStartLaysTheWindowOutForTheWork();
+    void ACaptionTypedBeforeAKillIsRecovered();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -421,6 +453,52 @@ void TRealWindowTest::TheFirstStartLaysTheWindowOutForTheWork() {
     QTRY_VERIFY(!tree->hasFocus());
     QVERIFY(frame() != treeWithFocus);
     Close(run);
+void TRealWindowTest::ACaptionTypedBeforeAKillIsRecovered() {
+    Store({{"Left", 40}, {"Top", 60}, {"Width", 1000}, {"Heigth", 700}, {"WinState", 0}});
+    // The program itself, beside data of its own: it takes its own folder as the application folder.
+    auto folder = test::MakeAppFolder();
+    const QString program = folder->filePath("tarvex");
+    QVERIFY(QFile::copy(QStringLiteral(TARVEX_APP_DIR "/tarvex"), program));
+    QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner));
+    const QString project = folder->filePath("site.xml");
+    QVERIFY(QFile::copy(QStringLiteral(TARVEX_APP_DIR "/samples/sample.xml"), project));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The settings this test stores are the program's.
+    environment.insert("XDG_CONFIG_HOME", m_settingsDir.path());
+    QProcess first, second;
+    for (QProcess* run : {&first, &second}) {
+        run->setProcessEnvironment(environment);
+        run->setStandardOutputFile(QProcess::nullDevice());
+        run->setStandardErrorFile(QProcess::nullDevice());
+    }
+    const auto stop = qScopeGuard([&] {
+        first.kill();
+        second.kill();
+        first.waitForFinished(10000);
+        second.waitForFinished(10000);
+    });
+
+    first.start(program, {project});
+    PressIn("^Style template$", {"Return"});
+    // The project is open and the keyboard in its tree: the first entry's caption, typed and confirmed.
+    PressIn("^site\\.xml ", {"Home", "Down", "F2"});
+    XdoTool({"type", "--delay", "20", "Kept after a crash"});
+    XdoTool({"key", "Return"});
+    const QDir recovery(folder->filePath("recovery"));
+    QTRY_VERIFY_WITH_TIMEOUT(!recovery.entryList(QDir::Files).isEmpty(), 30000);
+    first.kill();
+    QVERIFY(first.waitForFinished(10000));
+    QVERIFY(!FileBytes(project).contains("Kept after a crash"));
+
+    // Started again: Recover is the default answer, and Save writes the project it came from.
+    second.start(program, QStringList());
+    PressIn("^Style template$", {"Return"});
+    PressIn("^Confirm$", {"Return"});
+    PressIn("^site\\.xml\\*", {"ctrl+s"});
+    QTRY_VERIFY_WITH_TIMEOUT(FileBytes(project).contains("Kept after a crash"), 30000);
+    PressIn("^site\\.xml ", {"alt+F4"});
+    QVERIFY(second.waitForFinished(30000));
+    QVERIFY(recovery.entryList(QDir::Files).isEmpty());
 }
 
 QTEST_MAIN(TRealWindowTest)

@@ -61,6 +61,7 @@ void TWidgetsTest::SettingsDefaultsAndNames() {
                                   "LeftPanel",
                                   "PreviewScreen",
                                   "ShowStyleTemplate",
+                                  "PublishOutput",
                                   "WinState"};
     QStringList names;
     for (const TWindowSettingEntry& entry : WindowSettingTable) {
@@ -156,7 +157,8 @@ void TWidgetsTest::SettingsWrittenBoundsFirstThenState() {
                               "MenuStyles",
                               "LeftPanel",
                               "PreviewScreen",
-                              "ShowStyleTemplate"};
+                              "ShowStyleTemplate",
+                              "PublishOutput"};
     QCOMPARE(names(true), QStringList({"Width", "Heigth", "Left", "Top"}) + rest);
     QCOMPARE(names(false), rest);
 }
