@@ -7,7 +7,7 @@
 
 namespace tarvex {
 
-const std::array<TWindowSettingEntry, 16> WindowSettingTable = {{
+const std::array<TWindowSettingEntry, 17> WindowSettingTable = {{
     {"Width", 600, &TWindowSettings::Width, true},
     {"Heigth", 400, &TWindowSettings::Heigth, true},
     {"Left", 10, &TWindowSettings::Left, true},

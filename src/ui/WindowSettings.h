@@ -47,7 +47,7 @@ struct TWindowSettingEntry {
 
 // Both reading and writing walk this table, in its order; "WinState" is last so that it is
 // applied after the bounds.
-extern const std::array<TWindowSettingEntry, 16> WindowSettingTable;
+extern const std::array<TWindowSettingEntry, 17> WindowSettingTable;
 
 // The settings' home: QSettings with organisation "Korvane", application "Tarvex", group "Option"
 // (HKEY_CURRENT_USER\Software\Korvane\Tarvex\Option on Windows). Every value is a decimal string.

@@ -453,6 +453,8 @@ void TRealWindowTest::TheFirstStartLaysTheWindowOutForTheWork() {
     QTRY_VERIFY(!tree->hasFocus());
     QVERIFY(frame() != treeWithFocus);
     Close(run);
+}
+
 void TRealWindowTest::ACaptionTypedBeforeAKillIsRecovered() {
     Store({{"Left", 40}, {"Top", 60}, {"Width", 1000}, {"Heigth", 700}, {"WinState", 0}});
     // The program itself, beside data of its own: it takes its own folder as the application folder.
