@@ -105,18 +105,28 @@ public:
         m_project.Objects.Walk(
             [this](const TTreeNode& node) {
                 if (!node.IsOptions()) {
-                    CheckGroup(node);
+                    CheckGroup(node, m_level);
                 }
+                ++m_level;
             },
-            [](const TTreeNode&) {});
+            [this](const TTreeNode&) { --m_level; });
         for (const TScriptWarning& warning : scriptWarnings) {
             // The checks say these themselves, as errors.
             if (warning.Kind != TScriptWarningKind::ScriptAddress &&
                 warning.Kind != TScriptWarningKind::EmptyCaption) {
-                m_findings.push_back(
-                    {TCheckLevel::Warning,
-                     warning.Node ? PlaceOf(*warning.Node) : TCheckPlace{false, {}, "Design"}, warning.Text});
+                if (Room(TCheckLevel::Warning)) {
+                    m_findings.push_back(
+                        {TCheckLevel::Warning,
+                         warning.Node ? PlaceOf(*warning.Node) : TCheckPlace{false, {}, "Design"},
+                         warning.Text});
+                }
             }
+        }
+        if (m_unlisted != 0) {
+            m_findings.push_back(
+                {m_unlistedError ? TCheckLevel::Error : TCheckLevel::Warning,
+                 {false, {}, "Design"},
+                 std::to_string(m_unlisted) + " more problems are not listed; mend the ones above first."});
         }
         std::stable_partition(m_findings.begin(), m_findings.end(),
                               [](const TCheckFinding& f) { return f.Level == TCheckLevel::Error; });
@@ -125,7 +135,20 @@ public:
 
 private:
     void Add(TCheckLevel level, const TTreeNode& node, std::string text) {
-        m_findings.push_back({level, PlaceOf(node), std::move(text)});
+        if (Room(level)) {
+            m_findings.push_back({level, PlaceOf(node), std::move(text)});
+        }
+    }
+
+    // A list nobody reads to its end is not worth building: past the limit the findings are
+    // only counted, which keeps the checks linear in a design with a problem on every entry.
+    bool Room(TCheckLevel level) {
+        if (m_findings.size() < ListedFindingLimit) {
+            return true;
+        }
+        ++m_unlisted;
+        m_unlistedError = m_unlistedError || level == TCheckLevel::Error;
+        return false;
     }
 
     // The styles the written menus draw with, in either colour scheme: a menu whose style is
@@ -238,14 +261,14 @@ private:
         }
     }
 
-    void CheckGroup(const TTreeNode& node) {
+    void CheckGroup(const TTreeNode& node, std::size_t level) {
         const bool entries = HasEntries(node.Children());
         if (node.IsGroup() && !entries) {
             Add(TCheckLevel::Error, node, "The group has no entries, so its submenu opens nothing.");
         } else if (entries) {
             CheckMenu(node.Children());
             // The main menu is the first level; a group at tree level 3 opens the fifth.
-            if (node.Level() == DeepestComfortableMenu - 1) {
+            if (level == static_cast<std::size_t>(DeepestComfortableMenu - 1)) {
                 Add(TCheckLevel::Warning, node,
                     "Its submenu is nested " + std::to_string(DeepestComfortableMenu + 1) +
                         " levels deep; menus deeper than " + std::to_string(DeepestComfortableMenu) +
@@ -257,6 +280,9 @@ private:
     const TProject& m_project;
     const TCheckSettings& m_settings;
     std::vector<TCheckFinding> m_findings;
+    std::size_t m_level = 0; // of the node the walk is at, roots 0
+    std::size_t m_unlisted = 0;
+    bool m_unlistedError = false;
 };
 
 } // namespace
@@ -289,8 +315,9 @@ TCheckPlace PlaceOf(const TTreeNode& node) {
     TCheckPlace place;
     place.InStyles = node.IsStyle();
     for (const TTreeNode* at = &node; at; at = at->Parent()) {
-        place.Path.insert(place.Path.begin(), at->Index());
+        place.Path.push_back(at->Index());
     }
+    std::reverse(place.Path.begin(), place.Path.end());
     if (node.IsStyle()) {
         place.Text = "Style " + Quote(node.Text());
         return place;
@@ -299,10 +326,21 @@ TCheckPlace PlaceOf(const TTreeNode& node) {
         place.Text = "Main menu options";
         return place;
     }
-    for (const TTreeNode* at = &node; at; at = at->Parent()) {
+    // The nearest groups name the place; past a few levels the rest is elided, so a deep
+    // design's findings stay short to read and cheap to make.
+    constexpr int namedLevels = 6;
+    std::vector<std::string_view> names;
+    const TTreeNode* at = &node;
+    for (; at && names.size() < namedLevels; at = at->Parent()) {
         // An entry without a caption is still found by where it stands.
-        const std::string text = IsBlank(at->Text()) ? "(no caption)" : at->Text();
-        place.Text.insert(0, at == &node ? text : text + " > ");
+        names.push_back(IsBlank(at->Text()) ? std::string_view("(no caption)")
+                                            : std::string_view(at->Text()));
+    }
+    if (at) {
+        place.Text = "\u2026 > ";
+    }
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        place.Text += std::string(*name) + (name + 1 == names.rend() ? "" : " > ");
     }
     return place;
 }

@@ -5,6 +5,7 @@
 #include "model/Project.h"
 #include "script/MenuScript.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -57,5 +58,7 @@ TCheckPlace PlaceOf(const TTreeNode& node);
 inline constexpr std::size_t LongCaptionCharacters = 60;
 // Menus nested deeper than this are hard to reach with a pointer.
 inline constexpr int DeepestComfortableMenu = 4;
+// Findings listed at most; the rest are counted in one last finding.
+inline constexpr std::size_t ListedFindingLimit = 1000;
 
 } // namespace tarvex

@@ -44,7 +44,6 @@ void TLargeDesignTest::DeepDesignOpensRenewsUndoesAndReopens() {
     TTarvexForm form(folder->path());
     form.CreateSecondaryForms();
     form.SetStartupFile(project);
-    OnNextModal([&](QWidget*) { form.Widgets().StyleTemplateForm->InsertButton()->click(); });
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 60000);
     const auto nodes = [&form] { return form.Editor().Project().Objects.NodeCount(); };

@@ -481,7 +481,6 @@ void TRealWindowTest::ACaptionTypedBeforeAKillIsRecovered() {
     });
 
     first.start(program, {project});
-    PressIn("^Style template$", {"Return"});
     // The project is open and the keyboard in its tree: the first entry's caption, typed and confirmed.
     PressIn("^site\\.xml ", {"Home", "Down", "F2"});
     XdoTool({"type", "--delay", "20", "Kept after a crash"});
@@ -494,7 +493,6 @@ void TRealWindowTest::ACaptionTypedBeforeAKillIsRecovered() {
 
     // Started again: Recover is the default answer, and Save writes the project it came from.
     second.start(program, QStringList());
-    PressIn("^Style template$", {"Return"});
     PressIn("^Confirm$", {"Return"});
     PressIn("^site\\.xml\\*", {"ctrl+s"});
     QTRY_VERIFY_WITH_TIMEOUT(FileBytes(project).contains("Kept after a crash"), 30000);

@@ -79,7 +79,6 @@ private slots:
     void OnlyAWholeLayoutFileOfOursIsRead();
     void CustomizeComesBackAfterARestartAndADamagedFileIsKeptAside();
     void TwoWindowsWritingTheLayoutBothKeepTheirChanges();
-    void PublishOffersTheOutputChosenLast();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -202,42 +201,6 @@ void TRestartTest::TwoWindowsWritingTheLayoutBothKeepTheirChanges() {
              QString("ImportWinFavoritAction"));
     QCOMPARE(third->Widgets().FileToolBar->iconSize(), QSize(24, 24));
     CloseAnsweringNo(*third);
-}
-
-void TRestartTest::PublishOffersTheOutputChosenLast() {
-    auto folder = MakeAppFolder();
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
-    settings.clear();
-    QTemporaryDir site;
-    // Each run publishes once: what its dialog offered, then the name the author gives.
-    const auto publish = [&](const QString& name) {
-        auto form = StartIn(folder->path());
-        if (!form->StartupDone()) {
-            return QStringList{"not started"};
-        }
-        auto offered = std::make_shared<QStringList>();
-        OnNextModal([&, offered](QWidget* w) {
-            auto* dialog = static_cast<QFileDialog*>(w);
-            *offered << dialog->selectedNameFilter()
-                     << QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            OnNextModal([](QWidget* box) { box->close(); });
-            QDir().mkpath(QFileInfo(site.filePath(name)).absolutePath());
-            dialog->selectFile(site.filePath(name));
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        Command(*form, TActionId::PublishAction)->trigger();
-        const bool published = QTest::qWaitFor([&] { return QFile::exists(site.filePath(name)); }, 20000);
-        CloseAnsweringNo(*form);
-        return published ? *offered : QStringList{"not published"};
-    };
-    const QString classic = "JavaScript files (js)";
-    const QString module = "Menu module (tarvex-menu.js, tarvex-menu.css)";
-    QCOMPARE(publish("1/menu.js").value(0), classic);
-    QCOMPARE(publish("2/tarvex-menu.js").value(0), classic);
-    settings.sync();
-    QCOMPARE(settings.value("Option/PublishOutput").toString(), QString("1"));
-    QCOMPARE(publish("3/menu.js"), QStringList({module, "tarvex-menu.js"}));
-    QCOMPARE(publish("4/menu.js").value(0), classic);
 }
 
 QTEST_MAIN(TRestartTest)
