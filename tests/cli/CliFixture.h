@@ -31,8 +31,9 @@ namespace fs = std::filesystem;
 
 inline const fs::path DataDir = fs::path(TARVEX_TEST_DATA) / "cli";
 // The sample project the program ships, whose design passes every check.
-inline const fs::path SampleProject =
-    fs::path(TARVEX_TEST_DATA) / ".." / ".." / "data" / "samples" / "sample.xml";
+// Whole, with its drive on Windows: the program runs in a work folder that may be on another drive.
+inline const fs::path SampleProject = fs::absolute(
+    (fs::path(TARVEX_TEST_DATA) / ".." / ".." / "data" / "samples" / "sample.xml").lexically_normal());
 inline const fs::path ScriptGolden = fs::path(TARVEX_TEST_DATA) / "script" / "products-menu.js";
 
 inline constexpr std::string_view OneJs = "// stand-in for one.js\r\n";
