@@ -9,14 +9,16 @@ namespace tarvex {
 
 namespace {
 
-char UpperAToZ(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Only A to Z are folded: the other bytes of a path may mean different letters in different code pages.
+// As the file system compares names: Windows ignores the case of A to Z (the other bytes of a path
+// may mean different letters in different code pages); elsewhere two spellings are two files.
 bool SamePath(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return UpperAToZ(x) == UpperAToZ(y); });
+#ifdef _WIN32
+    const auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return upper(x) == upper(y); });
+#else
+    return a == b;
+#endif
 }
 
 } // namespace
