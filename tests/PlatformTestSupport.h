@@ -11,7 +11,10 @@
 #include <process.h>
 #include <stdlib.h>
 #else
+#include <cerrno>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -88,5 +91,69 @@ inline void RemoveTree(const std::filesystem::path& root) {
     }
     std::filesystem::remove_all(root, ec);
 }
+
+// A child process that runs until End() and then stays a zombie (ended, not yet collected by its
+// parent) until this object goes, where the platform has such processes.
+class TZombie {
+public:
+    TZombie() {
+#ifndef _WIN32
+        int ready[2] = {-1, -1};
+        if (::pipe(ready) != 0) {
+            return;
+        }
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            // Only calls that are safe in the child of a threaded program.
+            ::close(ready[1]);
+            char byte = 0;
+            while (::read(ready[0], &byte, 1) != 0 && errno == EINTR) {
+            }
+            ::_exit(0);
+        }
+        ::close(ready[0]);
+        m_release = ready[1];
+#endif
+    }
+    TZombie(const TZombie&) = delete;
+    TZombie& operator=(const TZombie&) = delete;
+    ~TZombie() {
+#ifndef _WIN32
+        End();
+        if (m_pid > 0) {
+            ::waitpid(m_pid, nullptr, 0);
+        }
+#endif
+    }
+
+    // 0 where the platform makes none.
+    long long Pid() const {
+        return m_pid > 0 ? m_pid : 0;
+    }
+    void End() {
+#ifndef _WIN32
+        if (m_release >= 0) {
+            ::close(m_release);
+            m_release = -1;
+        }
+#endif
+    }
+    // Whether the process number is still taken (by the zombie).
+    bool NumberTaken() const {
+#ifndef _WIN32
+        return m_pid > 0 && ::kill(m_pid, 0) == 0;
+#else
+        return false;
+#endif
+    }
+
+private:
+#ifndef _WIN32
+    pid_t m_pid = -1;
+    int m_release = -1;
+#else
+    int m_pid = -1;
+#endif
+};
 
 } // namespace tarvex::test

@@ -57,12 +57,43 @@ void UseBinaryStandardStreams();
 
 // Who and where this process is, for the lock files that tell one window's work from another's.
 std::int64_t CurrentProcessId();
-// Whether a process with this id runs on this machine now. An id the system cannot answer for
-// counts as running: a lock is only ever taken over when its owner is surely gone.
-bool ProcessRunning(std::int64_t processId);
+
+enum class TProcessState {
+    // No process has the number, or the one that had it has ended (a zombie not yet reaped).
+    Gone,
+    Running,
+    // It runs, but the system does not tell more (another user's process, a hidden one).
+    Unknown,
+};
+// What the system tells of a process number now. `Started` names when the process started, as a
+// text no other process of this machine will have (empty when not told): process numbers come
+// back, start times do not.
+struct TProcessInfo {
+    TProcessState State = TProcessState::Unknown;
+    std::string Started;
+};
+TProcessInfo ProcessInfo(std::int64_t processId);
 // The machine's name and the logged-in user's, as UTF-8; empty when the system does not say.
 std::string HostName();
 std::string UserName();
+// An identity of this installation of the system that stays when the machine is renamed; empty
+// when the system keeps none.
+std::string MachineId();
+
+// Puts the finished file `temp` at `target` only when nothing is there yet, in one step, so the
+// target is never seen empty or half written and of any number of callers one alone succeeds.
+// `temp` is gone afterwards unless the result is Unsupported.
+enum class TPlaceResult { Placed, Exists, Unsupported, Failed };
+TPlaceResult PlaceWithoutReplacing(const std::filesystem::path& temp, const std::filesystem::path& target);
+
+// Opens an existing file and takes the system's exclusive lock between processes on it, without
+// waiting; CloseFile (or the end of the process) lets it go. `busy` tells that another holds it.
+// Where the file system keeps no such locks the file is opened all the same.
+TFileHandle OpenAndHold(const std::filesystem::path& path, bool& busy);
+// Whether `path` names the very file `file` is open on.
+bool SameFile(TFileHandle file, const std::filesystem::path& path);
+// The first bytes of an open file, at most `limit` of them; nothing when it cannot be read.
+std::optional<std::string> ReadFromStart(TFileHandle file, std::size_t limit);
 
 enum class TReadStatus { Read, CannotRead, TooLarge };
 struct TReadResult {

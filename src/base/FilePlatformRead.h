@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvex::platform::detail {
 
@@ -48,6 +49,29 @@ TReadResult ReadWithCeiling(std::uint64_t size, std::uint64_t ceiling, ReadSome 
     result.Bytes = std::move(bytes);
     result.Status = TReadStatus::Read;
     return result;
+}
+
+// The first line of a machine or boot identity as the system keeps it, when it looks like one:
+// it goes into line-based files, so nothing but letters, digits, "-" and braces passes.
+inline std::string CleanMachineId(std::string_view text) {
+    text = text.substr(0, text.find_first_of("\r\n"));
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > 64) {
+        return {};
+    }
+    for (const char c : text) {
+        const bool allowed = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                             c == '-' || c == '{' || c == '}';
+        if (!allowed) {
+            return {};
+        }
+    }
+    return std::string(text);
 }
 
 } // namespace tarvex::platform::detail

@@ -215,24 +215,48 @@ std::int64_t CurrentProcessId() {
     return static_cast<std::int64_t>(::GetCurrentProcessId());
 }
 
-bool ProcessRunning(std::int64_t processId) {
+TProcessInfo ProcessInfo(std::int64_t processId) {
     if (processId <= 0 || processId > 0xFFFFFFFFll) {
-        return false;
+        return {TProcessState::Gone, {}};
     }
-    const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(processId));
+    const DWORD id = static_cast<DWORD>(processId);
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id);
+    const bool mayWait = process != nullptr;
+    if (process == nullptr) {
+        process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    }
     if (process == nullptr) {
         // Access denied: it runs, under someone else.
-        return ::GetLastError() == ERROR_ACCESS_DENIED;
+        return {::GetLastError() == ERROR_ACCESS_DENIED ? TProcessState::Unknown : TProcessState::Gone, {}};
     }
-    const bool running = ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    // A process that has ended lives on as long as someone keeps a handle to it.
+    DWORD exitCode = 0;
+    const bool ended = mayWait ? ::WaitForSingleObject(process, 0) != WAIT_TIMEOUT
+                               : ::GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE;
+    FILETIME created{}, exited{}, kernel{}, user{};
+    TProcessInfo info{ended ? TProcessState::Gone : TProcessState::Running, {}};
+    if (!ended && ::GetProcessTimes(process, &created, &exited, &kernel, &user)) {
+        info.Started = std::to_string((static_cast<std::uint64_t>(created.dwHighDateTime) << 32) |
+                                      created.dwLowDateTime);
+    }
     ::CloseHandle(process);
-    return running;
+    return info;
 }
 
 std::string HostName() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
     return ::GetComputerNameW(name, &size) ? Utf8FromWide(std::wstring_view(name, size)) : std::string();
+}
+
+std::string MachineId() {
+    wchar_t guid[128] = {};
+    DWORD size = sizeof guid;
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Cryptography", L"MachineGuid",
+                       RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, guid, &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    return detail::CleanMachineId(Utf8FromWide(guid));
 }
 
 std::string UserName() {
@@ -260,6 +284,85 @@ TReadResult ReadRegularFile(const std::filesystem::path& path, std::uint64_t cei
         });
     ::CloseHandle(handle);
     return result;
+}
+
+TPlaceResult PlaceWithoutReplacing(const std::filesystem::path& temp, const std::filesystem::path& target) {
+    // A move without MOVEFILE_REPLACE_EXISTING never replaces.
+    if (::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        return TPlaceResult::Placed;
+    }
+    const DWORD error = ::GetLastError();
+    ::DeleteFileW(temp.c_str());
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? TPlaceResult::Exists
+                                                                       : TPlaceResult::Failed;
+}
+
+TFileHandle OpenAndHold(const std::filesystem::path& path, bool& busy) {
+    busy = false;
+    // Shared in every way, so other windows still read the file and it can be renamed while open.
+    constexpr DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, share, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_ACCESS_DENIED) {
+        handle = ::CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    if (handle == INVALID_HANDLE_VALUE) {
+        return NoFile;
+    }
+    if (!IsDiskFile(handle)) {
+        ::CloseHandle(handle);
+        return NoFile;
+    }
+    // A byte far past the end: a lock on the content would stop other windows reading it.
+    OVERLAPPED at{};
+    at.Offset = 0xFFFFFFFEu;
+    at.OffsetHigh = 0x7FFFFFFFu;
+    if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at) &&
+        ::GetLastError() == ERROR_LOCK_VIOLATION) {
+        busy = true;
+        ::CloseHandle(handle);
+        return NoFile;
+    }
+    return FromHandle(handle);
+}
+
+bool SameFile(TFileHandle file, const std::filesystem::path& path) {
+    const HANDLE named = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (named == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION a{}, b{};
+    const bool same = ::GetFileInformationByHandle(Handle(file), &a) &&
+                      ::GetFileInformationByHandle(named, &b) &&
+                      a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+                      a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+    ::CloseHandle(named);
+    return same;
+}
+
+std::optional<std::string> ReadFromStart(TFileHandle file, std::size_t limit) {
+    std::string bytes(limit, '\0');
+    std::size_t done = 0;
+    while (done < limit) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(done);
+        DWORD got = 0;
+        if (!::ReadFile(Handle(file), bytes.data() + done, static_cast<DWORD>(limit - done), &got, &at)) {
+            if (::GetLastError() == ERROR_HANDLE_EOF) {
+                break;
+            }
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
 }
 
 } // namespace tarvex::platform

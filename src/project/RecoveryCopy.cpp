@@ -33,7 +33,9 @@ std::string RecoveryCopyText(const TRecoveryCopy& copy) {
                                       "Host=" + copy.Owner.Host,
                                       "Process=" + std::to_string(copy.Owner.ProcessId),
                                       "User=" + copy.Owner.User,
-                                      "Window=" + std::to_string(copy.Owner.Window)};
+                                      "Window=" + std::to_string(copy.Owner.Window),
+                                      "Started=" + copy.Owner.Started,
+                                      "Token=" + copy.Owner.Token};
     if (copy.Identity) {
         lines.push_back("Size=" + std::to_string(copy.Identity->Size));
         lines.push_back("Modified=" + std::to_string(copy.Identity->Modified));
@@ -63,6 +65,9 @@ std::optional<TRecoveryCopy> ParseRecoveryCopy(std::string_view bytes) {
     copy.OriginalFile = fields["File"];
     copy.Owner.Host = fields["Host"];
     copy.Owner.User = fields["User"];
+    // Copies of older versions name no start and no token: their owner is judged by its number.
+    copy.Owner.Started = fields["Started"];
+    copy.Owner.Token = fields["Token"];
     const auto time = Number<std::int64_t>(fields["Time"]);
     const auto process = Number<std::int64_t>(fields["Process"]);
     const auto window = Number<std::uint64_t>(fields["Window"]);
@@ -83,7 +88,15 @@ std::optional<TRecoveryCopy> ParseRecoveryCopy(std::string_view bytes) {
 }
 
 std::filesystem::path RecoveryCopyPath(const std::filesystem::path& folder, const TLockOwner& owner) {
-    return folder / (std::to_string(owner.ProcessId) + "-" + std::to_string(owner.Window) + ".recovery");
+    // The token makes the name the window's own: a new window that got a crashed one's process
+    // number never writes over the crashed one's copy.
+    std::string name = std::to_string(owner.ProcessId) + "-" + std::to_string(owner.Window) + "-";
+    for (const char c : owner.Token) {
+        if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+            name += c;
+        }
+    }
+    return folder / platform::PathFromUtf8(name + ".recovery");
 }
 
 std::vector<TRecoveryCopy> OrphanedRecoveryCopies(const std::filesystem::path& folder) {
@@ -95,8 +108,9 @@ std::vector<TRecoveryCopy> OrphanedRecoveryCopies(const std::filesystem::path& f
         }
         const std::optional<std::string> bytes = ReadWholeFile(entry.path(), RecoveryCeiling);
         std::optional<TRecoveryCopy> copy = bytes ? ParseRecoveryCopy(*bytes) : std::nullopt;
-        // A window still running keeps its copy up to date itself.
-        if (copy && OwnerGone(copy->Owner)) {
+        // A window still running keeps its copy up to date itself. The folder is this person's
+        // own on this machine, so a machine name that changed since does not make it another's.
+        if (copy && OwnerGone(copy->Owner, TOwnerPlace::LocalFolder)) {
             copy->Path = entry.path();
             copies.push_back(std::move(*copy));
         }
