@@ -21,6 +21,9 @@ enum class TWriteStatus {
     // The folder lets no new file be made beside the target, so it cannot be replaced safely; the
     // target is not rewritten in place, which a crash or a full disk could leave half written.
     FolderRefusesNewFiles,
+    // A file every window shares, which another window was writing the whole time this one waited
+    // for it: not written, so neither window's changes are lost.
+    HeldByOtherWindow,
 };
 
 // Writes `bytes` to a temporary file of its own beside the target (the end of its chain of

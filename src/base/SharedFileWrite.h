@@ -3,6 +3,7 @@
 
 #include "FileIo.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -15,10 +16,13 @@ namespace tarvex {
 using TSharedFileMerge = std::function<std::string(const std::optional<std::string>& current)>;
 
 // Under a short-lived lock beside `file`, reads it as it is now, lets `merge` apply this window's
-// own changes to it and writes the result through the atomic writer. A lock that another window
-// keeps for too long does not stop the write: losing this window's changes would be worse than a
-// rare race.
+// own changes to it and writes the result through the atomic writer. Without the lock nothing is
+// written (HeldByOtherWindow): another window's write in between would be undone. The caller keeps
+// its changes for the next write, or tells the author.
 TWriteStatus WriteSharedFile(const std::filesystem::path& file, std::uint64_t ceiling,
                              const TSharedFileMerge& merge);
+
+// How long a shared file's writer waits for another window's write to finish.
+inline constexpr std::chrono::milliseconds SharedFilePatience{2000};
 
 } // namespace tarvex

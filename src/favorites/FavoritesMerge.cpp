@@ -1,6 +1,7 @@
 #include "FavoritesMerge.h"
 
 #include "base/LockFile.h"
+#include "base/SharedFileWrite.h"
 
 #include <algorithm>
 
@@ -46,8 +47,13 @@ TFavoritesSave SaveFavoritesMerged(const std::filesystem::path& file,
                                    const std::vector<TFavoriteStyleRec>& base, TFavoritesFileState baseState,
                                    const std::vector<TFavoriteStyleRec>& mine) {
     TLockFile lock(LockPathFor(file));
-    lock.AcquireWithin(std::chrono::seconds(2));
     TFavoritesSave save;
+    // Written without the lock, another window's favourites of this moment could be undone; the
+    // caller keeps its own for the next save.
+    if (lock.AcquireWithin(SharedFilePatience) == TLockResult::HeldByOther) {
+        save.Status = TWriteStatus::HeldByOtherWindow;
+        return save;
+    }
     TFavoritesFile now = ReadFavoritesFileState(file);
     if (now.State == TFavoritesFileState::Missing) {
         now.Favorites = base;

@@ -28,7 +28,7 @@ struct TFavoritesSave {
 // atomic writer. A file that does not read cleanly is moved aside first; one that cannot be read
 // at all only when it could not be read when `base` was taken either (`baseState`), else it is
 // left alone and nothing is written. A missing file is written whole: deleting it was nobody's
-// way of removing favourites.
+// way of removing favourites. Nothing is written without the lock (HeldByOtherWindow).
 TFavoritesSave SaveFavoritesMerged(const std::filesystem::path& file,
                                    const std::vector<TFavoriteStyleRec>& base, TFavoritesFileState baseState,
                                    const std::vector<TFavoriteStyleRec>& mine);

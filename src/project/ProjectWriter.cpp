@@ -161,6 +161,7 @@ TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path
     case TWriteStatus::FolderRefusesNewFiles:
         return TSaveStatus::FolderRefusesNewFiles;
     case TWriteStatus::CannotCreate:
+    case TWriteStatus::HeldByOtherWindow:
         break;
     }
     return TSaveStatus::CannotCreate;

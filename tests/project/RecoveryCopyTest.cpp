@@ -3,6 +3,8 @@
 #include "PlatformTestSupport.h"
 #include "base/FilePlatform.h"
 #include "base/LockFile.h"
+#include "base/SharedFileWrite.h"
+#include "project/RecentFilesList.h"
 #include "project/RecoveryCopy.h"
 
 #include <gtest/gtest.h>
@@ -98,4 +100,32 @@ TEST(RecoveryCopy, TheCopyOfAWindowThatIsGoneIsOfferedWhateverHasItsNumberNow) {
     EXPECT_EQ(offered(), expected);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}),
               static_cast<std::ptrdiff_t>(cases.size() + 2));
+}
+
+// A change that cannot be written under the lock waits, and goes in with the next write.
+TEST(RecentFiles, AListWhoseLockIsHeldElsewhereIsNotWrittenUntilItCanBe) {
+    TScratchDir dir;
+    const std::filesystem::path file = dir.Path() / "menutarvex.dat";
+    ASSERT_EQ(WriteFileAtomically(file, "other.xml\r\n"), TWriteStatus::Written);
+    auto busy = std::make_unique<TLockFile>(LockPathFor(file));
+    ASSERT_EQ(busy->Acquire(), TLockResult::Acquired);
+
+    TRecentFilesList list;
+    list.Load(file);
+    list.Add("mine.xml");
+    EXPECT_FALSE(list.SaveMerged(file));
+    EXPECT_EQ(ReadWholeFile(file).value_or(""), "other.xml\r\n");
+    bool merged = false;
+    EXPECT_EQ(WriteSharedFile(file, RecentFilesCeiling,
+                              [&](const std::optional<std::string>&) {
+                                  merged = true;
+                                  return std::string();
+                              }),
+              TWriteStatus::HeldByOtherWindow);
+    EXPECT_FALSE(merged);
+
+    busy.reset();
+    ASSERT_EQ(WriteFileAtomically(file, "third.xml\r\nother.xml\r\n"), TWriteStatus::Written);
+    EXPECT_TRUE(list.SaveMerged(file));
+    EXPECT_EQ(ReadWholeFile(file).value_or(""), "mine.xml\r\nthird.xml\r\nother.xml\r\n");
 }
