@@ -44,9 +44,13 @@ bool Eventually(const std::function<bool()>& done) {
     return true;
 }
 
+// A record of an owner, told by how it differs from a window of this very process.
 struct TOwnerCase {
     const char* What;
-    std::function<void(TLockOwner&)> Change;
+    std::int64_t Process; // 0: this process
+    const char* Started;  // nullptr: as this process records it; "": an older version's record
+    const char* Host;     // added to this machine's name
+    const char* Machine;  // nullptr: this machine's identity; "": none recorded
     TOwnerPlace Place;
     bool Gone;
 };
@@ -58,13 +62,15 @@ void CheckOwners(const std::vector<TOwnerCase>& cases) {
     const fs::path path = folder.Path / ".p.xml.lock";
     for (const TOwnerCase& c : cases) {
         TLockOwner owner = NewWindowOwner();
-        c.Change(owner);
+        owner.ProcessId = c.Process != 0 ? c.Process : owner.ProcessId;
+        owner.Started = c.Started ? c.Started : owner.Started;
+        owner.Host += c.Host;
+        owner.Machine = c.Machine ? c.Machine : owner.Machine;
         EXPECT_EQ(OwnerGone(owner, c.Place), c.Gone) << c.What;
         if (c.Place != TOwnerPlace::BesideFile) {
             continue;
         }
-        const std::string text = LockOwnerText(owner);
-        ASSERT_EQ(WriteFileAtomically(path, text), TWriteStatus::Written);
+        ASSERT_EQ(WriteFileAtomically(path, LockOwnerText(owner)), TWriteStatus::Written);
         TLockFile lock(path);
         EXPECT_EQ(lock.Acquire(), c.Gone ? TLockResult::Acquired : TLockResult::HeldByOther) << c.What;
         const std::optional<TLockOwner> now = TLockFile::ReadOwner(path);
@@ -76,44 +82,21 @@ void CheckOwners(const std::vector<TOwnerCase>& cases) {
     }
 }
 
-void OlderVersion(TLockOwner& owner) {
-    owner.Started.clear();
-    owner.Token.clear();
-    owner.Machine.clear();
-}
+constexpr TOwnerPlace Beside = TOwnerPlace::BesideFile;
+constexpr TOwnerPlace Local = TOwnerPlace::LocalFolder;
 
 } // namespace
 
 TEST(LockOwner, AWindowIsItsOwnerOnlyWhileItsVeryProcessRuns) {
     CheckOwners({
-        {"this window", [](TLockOwner&) {}, TOwnerPlace::BesideFile, false},
-        {"a number no process has", [](TLockOwner& o) { o.ProcessId = GoneNumber; }, TOwnerPlace::BesideFile,
-         true},
-        {"a running process that started at another time", [](TLockOwner& o) { o.Started = "another/1"; },
-         TOwnerPlace::BesideFile, true},
-        {"an older version's lock of a running process", OlderVersion, TOwnerPlace::BesideFile, false},
-        {"an older version's lock of a gone process",
-         [](TLockOwner& o) {
-             OlderVersion(o);
-             o.ProcessId = GoneNumber;
-         },
-         TOwnerPlace::BesideFile, true},
-        {"an older version's lock from another machine",
-         [](TLockOwner& o) {
-             OlderVersion(o);
-             o.ProcessId = GoneNumber;
-             o.Host += "-elsewhere";
-         },
-         TOwnerPlace::BesideFile, false},
-        {"a crash copy of a gone process under an old machine name",
-         [](TLockOwner& o) {
-             OlderVersion(o);
-             o.ProcessId = GoneNumber;
-             o.Host += "-renamed";
-         },
-         TOwnerPlace::LocalFolder, true},
-        {"a crash copy of this window under an old machine name", [](TLockOwner& o) { o.Host += "-renamed"; },
-         TOwnerPlace::LocalFolder, false},
+        {"this window", 0, nullptr, "", nullptr, Beside, false},
+        {"a number no process has", GoneNumber, nullptr, "", nullptr, Beside, true},
+        {"a running process that started at another time", 0, "another/1", "", nullptr, Beside, true},
+        {"an older version's lock of a running process", 0, "", "", "", Beside, false},
+        {"an older version's lock of a gone process", GoneNumber, "", "", "", Beside, true},
+        {"an older version's lock from another machine", GoneNumber, "", "-elsewhere", "", Beside, false},
+        {"a crash copy of a gone process, old machine name", GoneNumber, "", "-renamed", "", Local, true},
+        {"a crash copy of this window, old machine name", 0, nullptr, "-renamed", nullptr, Local, false},
     });
 }
 
@@ -121,17 +104,10 @@ TEST(LockOwner, TheMachineIdentityDecidesOverTheMachineName) {
     if (platform::MachineId().empty()) {
         GTEST_SKIP() << "the system keeps no machine identity here";
     }
-    const auto gone = [](const std::string& host, const std::string& machine) {
-        return [=](TLockOwner& o) {
-            o.ProcessId = GoneNumber;
-            o.Host += host;
-            o.Machine = machine.empty() ? o.Machine : machine;
-        };
-    };
     CheckOwners({
-        {"this machine renamed", gone("-renamed", ""), TOwnerPlace::BesideFile, true},
-        {"another machine of this name", gone("", "another-machine"), TOwnerPlace::BesideFile, false},
-        {"another machine", gone("-elsewhere", "another-machine"), TOwnerPlace::BesideFile, false},
+        {"this machine renamed", GoneNumber, nullptr, "-renamed", nullptr, Beside, true},
+        {"another machine of this name", GoneNumber, nullptr, "", "another-machine", Beside, false},
+        {"another machine", GoneNumber, nullptr, "-elsewhere", "another-machine", Beside, false},
     });
 }
 
@@ -140,20 +116,17 @@ TEST(LockOwner, AZombieOwnsNothing) {
     if (zombie.Pid() == 0) {
         GTEST_SKIP() << "no zombie processes on this system";
     }
+    const std::string started = platform::ProcessInfo(zombie.Pid()).Started;
+    ASSERT_FALSE(started.empty());
+    CheckOwners({{"a zombie's running process", zombie.Pid(), started.c_str(), "", nullptr, Beside, false}});
+    zombie.End();
     TLockOwner owner = NewWindowOwner();
     owner.ProcessId = zombie.Pid();
-    owner.Started = platform::ProcessInfo(zombie.Pid()).Started;
-    ASSERT_FALSE(owner.Started.empty());
-    TLockOwner older = owner;
-    OlderVersion(older);
-    EXPECT_FALSE(OwnerGone(owner));
-    EXPECT_FALSE(OwnerGone(older));
-
-    zombie.End();
+    owner.Started.clear();
     EXPECT_TRUE(Eventually([&] { return OwnerGone(owner); }));
     EXPECT_TRUE(zombie.NumberTaken()) << "the process must still wait to be collected";
-    EXPECT_TRUE(OwnerGone(older));
-    CheckOwners({{"a zombie", [&](TLockOwner& o) { o = owner; }, TOwnerPlace::BesideFile, true}});
+    CheckOwners({{"a zombie", zombie.Pid(), started.c_str(), "", nullptr, Beside, true},
+                 {"a zombie in an older version's lock", zombie.Pid(), "", "", "", Beside, true}});
 }
 
 TEST(LockFile, TwoWindowsOfOneProcessAndAForcedTakeover) {
@@ -181,29 +154,6 @@ TEST(LockFile, TwoWindowsOfOneProcessAndAForcedTakeover) {
     EXPECT_EQ(first.Acquire(), TLockResult::Acquired);
     // Nothing but the lock is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path), fs::directory_iterator()), 1);
-}
-
-TEST(LockFile, WhatIsNoLockOfALiveWindowIsTakenOverOrRefused) {
-    TFolder folder;
-    const fs::path path = folder.Path / ".p.xml.lock";
-    struct TCase {
-        const char* What;
-        std::function<void()> Make;
-        TLockResult Result;
-    };
-    const std::vector<TCase> cases = {
-        {"an empty file", [&] { WriteFileAtomically(path, ""); }, TLockResult::Acquired},
-        {"lines that name nobody", [&] { WriteFileAtomically(path, "host\r\nx\r\nuser\r\n1\r\n"); },
-         TLockResult::Acquired},
-        {"a folder", [&] { fs::create_directory(path); }, TLockResult::NotPossible},
-    };
-    for (const TCase& c : cases) {
-        c.Make();
-        TLockFile lock(path);
-        EXPECT_EQ(lock.Acquire(), c.Result) << c.What;
-        lock.Release();
-        test::RemoveTree(path);
-    }
 }
 
 // Real processes, started together and released at once, each taking the same lock once while no

@@ -17,72 +17,53 @@
 using namespace tarvex;
 using namespace tarvex::test;
 
-namespace {
-
-void WriteCopy(const std::filesystem::path& path, const std::string& file, const TLockOwner& owner) {
-    TRecoveryCopy copy;
-    copy.OriginalFile = file;
-    copy.Owner = owner;
-    copy.ProjectText = "<PROJECT>\r\n";
-    ASSERT_EQ(WriteFileAtomically(path, RecoveryCopyText(copy)), TWriteStatus::Written);
-}
-
-} // namespace
-
 // A crashed window's copy is offered whoever has its process number now; a live window's is not.
 TEST(RecoveryCopy, TheCopyOfAWindowThatIsGoneIsOfferedWhateverHasItsNumberNow) {
     TScratchDir dir;
     TZombie zombie;
     const TLockOwner live = NewWindowOwner();
+    const std::string zombieStarted = platform::ProcessInfo(zombie.Pid()).Started;
     struct TCase {
-        std::string File;
-        std::function<void(TLockOwner&)> Change;
+        const char* File;
+        std::int64_t Process;
+        std::string Started;
+        const char* Host;
         bool Offered;
     };
     std::vector<TCase> cases = {
-        {"live.xml", [](TLockOwner&) {}, false},
-        {"live-renamed-machine.xml", [](TLockOwner& o) { o.Host += "-renamed"; }, false},
-        {"number-reused.xml", [](TLockOwner& o) { o.Started = "an-earlier-boot/12"; }, true},
-        {"gone-renamed-machine.xml",
-         [](TLockOwner& o) {
-             o.ProcessId = 99999999;
-             o.Host += "-renamed";
-         },
-         true},
+        {"live.xml", live.ProcessId, live.Started, "", false},
+        {"live-renamed-machine.xml", live.ProcessId, live.Started, "-renamed", false},
+        {"number-reused.xml", live.ProcessId, "an-earlier-boot/12", "", true},
+        {"gone-renamed-machine.xml", 99999999, live.Started, "-renamed", true},
+        // Older versions' copies record neither start nor token: judged by the number alone.
+        {"old-live.xml", live.ProcessId, "", "", false},
+        {"old-gone.xml", 99999999, "", "", true},
     };
     if (zombie.Pid() != 0) {
-        const std::string started = platform::ProcessInfo(zombie.Pid()).Started;
-        cases.push_back({"zombie.xml",
-                         [started, pid = zombie.Pid()](TLockOwner& o) {
-                             o.ProcessId = pid;
-                             o.Started = started;
-                         },
-                         true});
+        cases.push_back({"zombie.xml", zombie.Pid(), zombieStarted, "", true});
         zombie.End();
     }
     std::vector<std::string> expected;
     for (const TCase& c : cases) {
-        TLockOwner owner = live;
-        c.Change(owner);
-        // Every case has this process's number and window number: only the token tells them apart.
-        owner.Token = NewWindowOwner().Token;
-        WriteCopy(RecoveryCopyPath(dir.Path(), owner), c.File, owner);
+        TRecoveryCopy copy;
+        copy.OriginalFile = c.File;
+        copy.Owner = live;
+        copy.Owner.ProcessId = c.Process;
+        copy.Owner.Started = c.Started;
+        copy.Owner.Host += c.Host;
+        // Every copy has one process's window number: the token alone tells their names apart.
+        copy.Owner.Token = c.Started.empty() ? "" : NewWindowOwner().Token;
+        std::string text = RecoveryCopyText(copy);
+        std::filesystem::path path = RecoveryCopyPath(dir.Path(), copy.Owner);
+        if (c.Started.empty()) {
+            text.erase(text.find("Started="), text.find("\r\n\r\n") + 2 - text.find("Started="));
+            path = dir.Path() / (std::to_string(c.Process) + "-" + std::to_string(live.Window) + ".recovery");
+        }
+        ASSERT_EQ(WriteFileAtomically(path, text), TWriteStatus::Written);
         if (c.Offered) {
             expected.push_back(c.File);
         }
     }
-    // Copies of an older version, under their old names: judged by the number they record alone.
-    for (const std::int64_t process : {live.ProcessId, std::int64_t{99999999}}) {
-        const std::string file = "old-" + std::to_string(process) + ".xml";
-        const std::string text = "Tarvex recovery copy\r\nFile=" + file + "\r\nTime=1\r\nHost=" + live.Host +
-                                 "\r\nProcess=" + std::to_string(process) + "\r\nUser=u\r\nWindow=1\r\n\r\n";
-        ASSERT_EQ(WriteFileAtomically(dir.Path() / (std::to_string(process) + "-1.recovery"), text),
-                  TWriteStatus::Written);
-        if (process != live.ProcessId) {
-            expected.push_back(file);
-        }
-    }
-
     const auto offered = [&] {
         std::vector<std::string> files;
         for (const TRecoveryCopy& copy : OrphanedRecoveryCopies(dir.Path())) {
@@ -92,14 +73,14 @@ TEST(RecoveryCopy, TheCopyOfAWindowThatIsGoneIsOfferedWhateverHasItsNumberNow) {
         return files;
     };
     std::sort(expected.begin(), expected.end());
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     // The zombie needs a moment to end.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (offered() != expected && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     EXPECT_EQ(offered(), expected);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}),
-              static_cast<std::ptrdiff_t>(cases.size() + 2));
+              static_cast<std::ptrdiff_t>(cases.size()));
 }
 
 // A change that cannot be written under the lock waits, and goes in with the next write.
