@@ -1,5 +1,6 @@
 #include "CommandTable.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
@@ -59,15 +60,57 @@ TEditCommands& Edit(TTarvexEditor& e) {
     return e.Edit();
 }
 
+constexpr TCommandPlace Place(TCommandBar bar, int order) {
+    return {bar, order};
+}
+
 #define TARVEX_HANDLER(group, method) [](TTarvexEditor& e) { group(e).method(); }
+#define TARVEX_PLACES(...) TCommandPlaces({__VA_ARGS__})
+#define On(bar, order) Place(TCommandBar::bar, order)
 constexpr std::array<TCommand, ActionCount> Table = {{
-#define TARVEX_COMMAND(id, category, caption, menuCaption, hint, shortcut, alternate, icon, handler, rule)   \
-    {TActionId::id, #id,       category, caption, menuCaption,         hint,                                 \
-     shortcut,      alternate, icon,     handler, &TCommandRules::rule},
+#define TARVEX_COMMAND(id, category, caption, menuCaption, hint, shortcut, alternate, icon, places, handler, \
+                       rule)                                                                                 \
+    {TActionId::id, #id,       category, caption, menuCaption, hint,                                         \
+     shortcut,      alternate, icon,     places,  handler,     &TCommandRules::rule},
 #include "CommandTable.inc"
 #undef TARVEX_COMMAND
+#undef On
+#undef TARVEX_PLACES
 #undef TARVEX_HANDLER
 }};
+
+constexpr std::array<TMenuBarMenu, 7> MenuBar = {{
+    {TCommandBar::FileMenu, "&File"},
+    {TCommandBar::EditMenu, "&Edit"},
+    {TCommandBar::MenuMenu, "&Menu"},
+    {TCommandBar::StylesMenu, "&Styles"},
+    {TCommandBar::PreviewMenu, "&Preview"},
+    {TCommandBar::ToolsMenu, "&Tools"},
+    {TCommandBar::HelpMenu, "&Help"},
+}};
+
+// Two entries with one order on one bar would show in an order nobody chose.
+constexpr bool OrdersAreUnique() {
+    for (int bar = 0; bar < CommandBarCount; ++bar) {
+        std::array<bool, 100> taken{};
+        if (RecentFilesPlace.Bar == static_cast<TCommandBar>(bar)) {
+            taken[static_cast<std::size_t>(RecentFilesPlace.Order)] = true;
+        }
+        for (const TCommand& command : Table) {
+            for (const TCommandPlace& place : command.Places.View()) {
+                if (place.Bar != static_cast<TCommandBar>(bar)) {
+                    continue;
+                }
+                if (place.Order < 10 || place.Order > 99 || taken[static_cast<std::size_t>(place.Order)]) {
+                    return false;
+                }
+                taken[static_cast<std::size_t>(place.Order)] = true;
+            }
+        }
+    }
+    return true;
+}
+static_assert(OrdersAreUnique(), "each bar's orders are two-digit and unique");
 
 } // namespace
 
@@ -77,6 +120,33 @@ std::span<const TCommand> Commands() {
 
 const TCommand& Command(TActionId id) {
     return Table[static_cast<std::size_t>(id)];
+}
+
+std::span<const TMenuBarMenu> MenuBarMenus() {
+    return MenuBar;
+}
+
+std::vector<TBarEntry> BarEntries(TCommandBar bar) {
+    std::vector<std::pair<int, TBarEntry>> placed;
+    if (RecentFilesPlace.Bar == bar) {
+        placed.push_back({RecentFilesPlace.Order, {TBarEntry::TKind::RecentFiles, {}}});
+    }
+    for (const TCommand& command : Table) {
+        for (const TCommandPlace& place : command.Places.View()) {
+            if (place.Bar == bar) {
+                placed.push_back({place.Order, {TBarEntry::TKind::Command, command.Id}});
+            }
+        }
+    }
+    std::sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<TBarEntry> entries;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        if (i > 0 && placed[i].first / 10 != placed[i - 1].first / 10) {
+            entries.push_back({});
+        }
+        entries.push_back(placed[i].second);
+    }
+    return entries;
 }
 
 bool TTarvexEditor::ActionEnabled(TActionId id) const {

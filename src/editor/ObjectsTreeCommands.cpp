@@ -3,9 +3,14 @@
 #include "EditorInternal.h"
 #include "RecordRows.h"
 #include "TarvexEditor.h"
+#include "base/CaptionOrder.h"
 #include "base/RecordText.h"
 #include "model/SubmenuLayout.h"
 #include "script/MenuScript.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace tarvex {
 
@@ -362,6 +367,35 @@ void TObjectsTreeCommands::SetObjectSelection(TTreeNode* node) {
     m_editor.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
     DelGroupActionUpdate();
     DeleteMenuItemActionUpdate();
+}
+
+void TObjectsTreeCommands::SortByCaptionActionExecute() {
+    // Opened first: a caption still being typed is committed before it is sorted.
+    TTarvexEditor::TEditStep step(m_editor, "Sort by Caption", TTarvexEditor::TCommitFirst::Yes);
+    TTreeNode* selected = m_selectedObject;
+    TTreeNode* parent = selected && !selected->IsGroup() ? selected->Parent() : selected;
+    TTree& objects = m_editor.Project().Objects;
+    const TCaptionOrder order;
+    std::vector<TTreeNode*> sorted;
+    std::vector<std::pair<std::string, TTreeNode*>> entries;
+    for (const auto& child : objects.Level(parent)) {
+        if (child->IsOptions()) {
+            sorted.push_back(child.get());
+        } else {
+            entries.emplace_back(order.SortKey(child->Item().Caption.view()), child.get());
+        }
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& entry : entries) {
+        sorted.push_back(entry.second);
+    }
+    // Only what moves is recorded: a level already in order makes no step at all.
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        if (objects.Level(parent)[i].get() != sorted[i]) {
+            objects.MoveTo(sorted[i], parent, static_cast<int>(i));
+        }
+    }
 }
 
 } // namespace tarvex

@@ -44,6 +44,9 @@ public:
     void NewMenuItemActionExecute();
     void DeleteMenuItemActionExecute();
     void DeleteMenuItemActionUpdate();
+    // The entries of the selected group, or of the level the selection stands on, by caption in
+    // the author's order; the Menu Options node stays first.
+    void SortByCaptionActionExecute();
     void ClearMenuEditors();
     void SetupValueEditors();
     // Offers the style list's names in the options editor's Menu Style row.

@@ -177,10 +177,6 @@ TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
     return TScriptOutcome::Written;
 }
 
-bool TPreviewCommands::GenerateMenuScript() {
-    return WriteScript() == TScriptOutcome::Written;
-}
-
 TPreviewCommands::TPreviewCommands(TTarvexEditor& editor) : m_editor(editor), m_previewSite(TempFolder()) {
     if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
         m_previewSite.Restore(*site);

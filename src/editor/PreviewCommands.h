@@ -26,9 +26,6 @@ public:
     const TPreviewSite& PreviewSite() const { return m_previewSite; }
     std::filesystem::path HelpPagePath(const std::string& page) const;
 
-    // Generates menu.js into the temp folder, showing the refusal or the warnings; false when
-    // nothing was written.
-    bool GenerateMenuScript();
     // Inside an edit step the preview waits for the step to end, so a command refreshes it once.
     void RefreshPreview();
     void UpdatePreviewActionExecute();

@@ -11,109 +11,11 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include <optional>
-#include <utility>
-#include <vector>
-
 namespace tarvex {
 
 using namespace mainunit_internal;
 
 namespace {
-
-// A menu-bar entry: a command (shown with its menu caption), a separator (Id unset, no text), or
-// the recent-files submenu.
-struct TMenuEntry {
-    std::optional<TActionId> Id;
-    const char* Text = nullptr;
-};
-
-constexpr const char* RecentFilesCaption = "Recent files...";
-constexpr TMenuEntry Separator{};
-
-using A = TActionId;
-
-std::vector<TMenuEntry> EditMenuLayout() {
-    return {{A::UndoAction},    {A::RedoAction},      Separator, {A::CutAction},    {A::CopyAction},
-            {A::PasteAction},   {A::DuplicateAction}, Separator, {A::MoveUpAction}, {A::MoveDownAction},
-            {A::MoveOutAction}, {A::MoveInAction},    Separator, {A::FindAction},   {A::FindNextAction}};
-}
-
-const std::vector<std::pair<const char*, std::vector<TMenuEntry>>>& MenuBarLayout() {
-    static const std::vector<std::pair<const char*, std::vector<TMenuEntry>>> layout = {
-        {"&File",
-         {{A::NewAction},
-          {A::OpenAction},
-          {A::SaveAction},
-          {A::SaveAsAction},
-          Separator,
-          {A::PublishAction},
-          {A::ExportHtmlAction},
-          Separator,
-          {std::nullopt, RecentFilesCaption},
-          Separator,
-          {A::ExitAction}}},
-        {"&Edit", EditMenuLayout()},
-        {"&Menu",
-         {{A::NewGroupAction},
-          {A::DelGroupAction},
-          {A::acHelpGroup},
-          Separator,
-          {A::NewMenuItemAction},
-          {A::DeleteMenuItemAction},
-          {A::acHelpMenu}}},
-        {"&Styles",
-         {{A::NewStyleAction},
-          {A::DelStyleAction},
-          {A::acHelpStyles},
-          Separator,
-          {A::StyleTemplateAction},
-          {A::AddToFavoritesAction}}},
-        {"&Preview",
-         {{A::UpdatePreviewAction}, Separator, {A::OpenPreviewAction}, {A::DefaultPreviewAction}}},
-        {"&Tools",
-         {{A::CustomizeActionBars1},
-          Separator,
-          {A::ImportBookmarksAction},
-          {A::ImportSitemapAction},
-          {A::ImportPageNavAction}}},
-        {"&Help",
-         {{A::HelpHowUseAction},
-          Separator,
-          {A::HomePageAction},
-          {A::EMailToUsAction},
-          Separator,
-          {A::AboutAction}}},
-    };
-    return layout;
-}
-
-// Toolbars and context menus: a command, or a separator.
-const std::vector<std::optional<TActionId>> FileToolBarLayout = {
-    A::NewAction,      A::OpenAction,           A::SaveAction, std::nullopt,
-    A::UndoAction,     A::RedoAction,           std::nullopt,  A::PublishAction,
-    std::nullopt,      A::CustomizeActionBars1, std::nullopt,  A::HelpHowUseAction,
-    A::HomePageAction, A::EMailToUsAction,      std::nullopt,  A::ExitAction};
-
-const std::vector<std::optional<TActionId>> CommandsToolBarLayout = {
-    A::UpdatePreviewAction,  std::nullopt,      A::NewGroupAction,
-    A::DelGroupAction,       std::nullopt,      A::NewMenuItemAction,
-    A::DeleteMenuItemAction, std::nullopt,      A::NewStyleAction,
-    A::StyleTemplateAction,  A::DelStyleAction, std::nullopt,
-    A::AddToFavoritesAction, std::nullopt,      A::OpenPreviewAction,
-    A::DefaultPreviewAction};
-
-const std::vector<std::optional<TActionId>> MenuCreatorPopupLayout = {
-    A::UpdatePreviewAction, std::nullopt,         A::NewGroupAction,       A::DelGroupAction,
-    std::nullopt,           A::NewMenuItemAction, A::DeleteMenuItemAction, std::nullopt,
-    A::CutAction,           A::CopyAction,        A::PasteAction,          A::DuplicateAction,
-    std::nullopt,           A::MoveUpAction,      A::MoveDownAction,       A::MoveOutAction,
-    A::MoveInAction};
-
-const std::vector<std::optional<TActionId>> MenuStylePopupLayout = {
-    A::UpdatePreviewAction, std::nullopt,  A::NewStyleAction,       A::StyleTemplateAction,
-    A::DelStyleAction,      std::nullopt,  A::AddToFavoritesAction, std::nullopt,
-    A::CutAction,           A::CopyAction, A::PasteAction,          A::DuplicateAction};
 
 void CreateActions(QMainWindow& window, TMainWidgets& widgets,
                    const std::function<void(TActionId)>& execute) {
@@ -153,32 +55,30 @@ void CreateMenus(QMainWindow& window, TMainWidgets& widgets) {
         bar->setFont(tahoma);
     }
     bar->setMinimumHeight(24);
-    for (const auto& [title, entries] : MenuBarLayout()) {
-        QMenu* menu = bar->addMenu(QString::fromLatin1(title));
-        menu->setObjectName(QString::fromLatin1(title).remove(QLatin1Char('&')) + QStringLiteral("Menu"));
+    for (const TMenuBarMenu& shown : MenuBarMenus()) {
+        const QString title = Text(shown.Title);
+        QMenu* menu = bar->addMenu(title);
+        menu->setObjectName(QString(title).remove(QLatin1Char('&')) + QStringLiteral("Menu"));
         menu->setToolTipsVisible(false);
-        for (const TMenuEntry& entry : entries) {
-            if (!entry.Id) {
-                if (!entry.Text) {
-                    menu->addSeparator();
-                } else {
-                    widgets.RecentFilesMenu = menu->addMenu(QString::fromLatin1(entry.Text));
-                    widgets.RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesItem"));
-                }
-                continue;
+        for (const TBarEntry& entry : BarEntries(shown.Bar)) {
+            if (entry.Kind == TBarEntry::TKind::RecentFiles) {
+                widgets.RecentFilesMenu = menu->addMenu(Text(RecentFilesCaption));
+                widgets.RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesItem"));
+            } else if (entry.Kind == TBarEntry::TKind::Separator) {
+                menu->addSeparator();
+            } else {
+                menu->addAction(widgets.Action(entry.Id));
             }
-            menu->addAction(widgets.Action(*entry.Id));
         }
     }
 }
 
-// `bar` is a QToolBar or a QMenu.
-template <class TBar>
-void Fill(TBar* bar, const TMainWidgets& widgets, const std::vector<std::optional<TActionId>>& layout) {
-    for (const auto& id : layout) {
-        if (id) {
-            bar->addAction(widgets.Action(*id));
-        } else {
+// `bar` is a QToolBar or a QMenu; only menu-bar menus hold the recent files.
+template <class TBar> void Fill(TBar* bar, const TMainWidgets& widgets, TCommandBar shown) {
+    for (const TBarEntry& entry : BarEntries(shown)) {
+        if (entry.Kind == TBarEntry::TKind::Command) {
+            bar->addAction(widgets.Action(entry.Id));
+        } else if (entry.Kind == TBarEntry::TKind::Separator) {
             bar->addSeparator();
         }
     }
@@ -201,20 +101,20 @@ void CreateToolBars(QMainWindow& window, TMainWidgets& widgets) {
     widgets.FileToolBar = CreateToolBar(window, QStringLiteral("File"), QStringLiteral("FileToolBar"));
     widgets.CommandsToolBar =
         CreateToolBar(window, QStringLiteral("Commands"), QStringLiteral("CommandsToolBar"));
-    Fill(widgets.FileToolBar, widgets, FileToolBarLayout);
-    Fill(widgets.CommandsToolBar, widgets, CommandsToolBarLayout);
+    Fill(widgets.FileToolBar, widgets, TCommandBar::FileToolBar);
+    Fill(widgets.CommandsToolBar, widgets, TCommandBar::CommandsToolBar);
     window.addToolBar(Qt::TopToolBarArea, widgets.FileToolBar);
     window.addToolBarBreak(Qt::TopToolBarArea);
     window.addToolBar(Qt::TopToolBarArea, widgets.CommandsToolBar);
 
-    auto popup = [&](const char* name, const std::vector<std::optional<TActionId>>& layout) {
+    auto popup = [&](const char* name, TCommandBar shown) {
         auto* menu = new QMenu(&window);
         menu->setObjectName(QString::fromLatin1(name));
-        Fill(menu, widgets, layout);
+        Fill(menu, widgets, shown);
         return menu;
     };
-    widgets.MenuCreatorPopup = popup("pabMenuCreator", MenuCreatorPopupLayout);
-    widgets.MenuStylePopup = popup("pabMenuStyle", MenuStylePopupLayout);
+    widgets.MenuCreatorPopup = popup("pabMenuCreator", TCommandBar::ObjectsTreePopup);
+    widgets.MenuStylePopup = popup("pabMenuStyle", TCommandBar::StyleListPopup);
 }
 
 } // namespace

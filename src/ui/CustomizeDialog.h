@@ -2,6 +2,8 @@
 // The Customize dialog of the command bars: show or hide the toolbars, drag any command onto a
 // toolbar or a menu, and a few menu and toolbar options. Changes last until the program ends.
 
+#include "editor/CommandBarLayoutFile.h"
+
 #include <QDialog>
 #include <QPointer>
 #include <vector>
@@ -13,15 +15,6 @@ class QMenuBar;
 class QToolBar;
 
 namespace tarvex {
-
-// What the Options page sets; the defaults are the built-in look.
-struct TCommandBarOptions {
-    bool ShowTips = true;
-    bool ShortcutsInTips = false;
-    bool LargeIcons = false;
-
-    friend bool operator==(const TCommandBarOptions&, const TCommandBarOptions&) = default;
-};
 
 class TCustomizeDialog : public QDialog {
     Q_OBJECT

@@ -119,6 +119,14 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
              m_ui.ClearCalls();
          },
          "Navigate", preview},
+        // "Extra" joins the main menu after "Menu group name": sorting moves it, the preview follows.
+        {A::SortByCaptionAction,
+         [&] {
+             addGroup();
+             Editor().SelectObjectNode(Node({0}));
+             m_ui.ClearCalls();
+         },
+         "Navigate", preview},
         {A::FindAction, nullptr, "Find", ""},
         {A::FindNextAction, [&] { Editor().Edit().SetFindText("menu item"); }, "Navigate", preview},
         {A::NewGroupAction, noText, "Input", "Type new group name"},

@@ -2,6 +2,7 @@
 // and the commands Customize offers: each with its own icon and keys.
 
 #include "UiTestSupport.h"
+#include "editor/CommandTable.h"
 
 #include "ui/AboutUnit.h"
 #include "ui/CustomizeDialog.h"
@@ -254,54 +255,9 @@ void TDialogsTest::CustomizeShowsBarsAndCommandsAndTakesDrops() {
 }
 
 void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
-    // By name, not in table order: a command inserted anywhere must not shift the pictures.
-    const std::map<QString, QString> icons = {
-        {"AboutAction", "about"},
-        {"CopyAction", "copy"},
-        {"CutAction", "cut"},
-        {"DuplicateAction", "duplicate"},
-        {"FindAction", "find"},
-        {"FindNextAction", "findnext"},
-        {"MoveDownAction", "movedown"},
-        {"MoveInAction", "movein"},
-        {"MoveOutAction", "moveout"},
-        {"MoveUpAction", "moveup"},
-        {"PasteAction", "paste"},
-        {"AddToFavoritesAction", "addfavorites"},
-        {"CustomizeActionBars1", "customize"},
-        {"DefaultPreviewAction", "defaultpreview"},
-        {"DelGroupAction", "delgroup"},
-        {"DelStyleAction", "delstyle"},
-        {"DeleteMenuItemAction", "delitem"},
-        {"EMailToUsAction", "email"},
-        {"ExitAction", "exit"},
-        {"ExportHtmlAction", "publish"},
-        {"HelpHowUseAction", "help"},
-        {"HomePageAction", "homepage"},
-        {"ImportBookmarksAction", "import"},
-        {"ImportPageNavAction", "import"},
-        {"ImportSitemapAction", "import"},
-        {"ImportWinFavoritAction", "import"},
-        {"NewAction", "new"},
-        {"NewGroupAction", "newgroup"},
-        {"NewMenuItemAction", "newitem"},
-        {"NewStyleAction", "newstyle"},
-        {"OpenAction", "open"},
-        {"OpenPreviewAction", "openpreview"},
-        {"PublishAction", "publish"},
-        {"RedoAction", "redo"},
-        {"SaveAction", "save"},
-        {"SaveAsAction", "saveas"},
-        {"StyleTemplateAction", "styletemplate"},
-        {"UndoAction", "undo"},
-        {"UpdatePreviewAction", "updatepreview"},
-        {"acHelpGroup", "helptopic"},
-        {"acHelpMenu", "helptopic"},
-        {"acHelpStyles", "helptopic"},
-    };
     auto folder = test::MakeAppFolder();
     TTarvexForm form(folder->path());
-    QCOMPARE(form.Widgets().Actions.size(), icons.size());
+    QCOMPARE(int(form.Widgets().Actions.size()), ActionCount);
     std::map<QKeySequence, QString> owners;
     for (const QAction* action : form.findChildren<QAction*>()) {
         for (const QKeySequence& key : action->shortcuts()) {
@@ -311,12 +267,17 @@ void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
         }
     }
     QCOMPARE(owners[QKeySequence("Ctrl+S")], QString("SaveAction"));
-    for (const QAction* action : form.Widgets().Actions) {
-        const auto expected = icons.find(action->objectName());
-        QVERIFY2(expected != icons.end(), qPrintable(action->objectName()));
+    // Found by name, not by table order: a command inserted anywhere must not shift the pictures.
+    for (const TCommand& command : Commands()) {
+        const QString name = QString::fromUtf8(command.Name.data(), qsizetype(command.Name.size()));
+        const QAction* action = form.findChild<QAction*>(name);
+        QVERIFY2(action, qPrintable(name));
         const QImage shown = action->icon().pixmap(16).toImage();
-        const QImage own = TTarvexIcons::Command(expected->second).pixmap(16).toImage();
-        QVERIFY2(!own.isNull() && shown == own, qPrintable(action->objectName()));
+        const QImage own =
+            TTarvexIcons::Command(QString::fromUtf8(command.Icon.data(), qsizetype(command.Icon.size())))
+                .pixmap(16)
+                .toImage();
+        QVERIFY2(!own.isNull() && shown == own, qPrintable(name));
     }
 }
 

@@ -3,6 +3,10 @@
 
 #include "MainWindowTestSupport.h"
 
+#include "editor/CommandTable.h"
+
+#include <algorithm>
+
 using namespace tarvex;
 using namespace tarvex::test;
 
@@ -95,12 +99,29 @@ void TMainWindowTest::ActionTable() {
     TTarvexForm form(folder->path());
     QCOMPARE(form.windowTitle(), QString("Korvane Tarvex"));
     QCOMPARE(form.objectName(), QString("TarvexForm"));
-    QCOMPARE(int(form.Widgets().Actions.size()), 42);
-    QCOMPARE(int(expected.size()), 42);
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const QAction* a = form.Widgets().Actions[i];
-        const TExpected& e = expected[i];
-        QCOMPARE(a->objectName(), QString(e.Name));
+    // One action per row of the table, in its order, each as its row says.
+    const auto Text = [](std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    };
+    QCOMPARE(int(form.Widgets().Actions.size()), ActionCount);
+    for (const TCommand& command : Commands()) {
+        const QAction* a = form.Widgets().Action(command.Id);
+        QCOMPARE(a->objectName(), Text(command.Name));
+        QCOMPARE(a->iconText(), Text(command.Caption));
+        QCOMPARE(a->toolTip(), Text(command.Hint));
+        QVERIFY2(!a->icon().isNull(), command.Name.data());
+    }
+    // The given commands keep their given texts and their order among themselves, wherever new
+    // rows go.
+    int previous = -1;
+    for (const TExpected& e : expected) {
+        const auto found = std::find_if(form.Widgets().Actions.begin(), form.Widgets().Actions.end(),
+                                        [&e](const QAction* a) { return a->objectName() == e.Name; });
+        QVERIFY2(found != form.Widgets().Actions.end(), e.Name);
+        const int index = int(found - form.Widgets().Actions.begin());
+        QVERIFY2(index > previous, e.Name);
+        previous = index;
+        const QAction* a = *found;
         QCOMPARE(a->property("category").toString(), QString(e.Category));
         QCOMPARE(a->iconText(), QString(e.Caption));
         QCOMPARE(a->toolTip(), QString(e.Hint));
@@ -125,7 +146,8 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
         {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "E&xport menu as HTML", "-",
          "Recent files...", "-", "&Exit"},
         {"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate", "-", "Move u&p", "Move do&wn",
-         "Move &out of the group", "Move &into the previous group", "-", "&Find...", "Find &next"},
+         "Move &out of the group", "Move &into the previous group", "&Sort by caption", "-", "&Find...",
+         "Find &next"},
         {"&New menu group", "&Delete menu group", "H&ow to use groups", "-", "N&ew menu item",
          "De&lete menu item", "&How to use menu item"},
         {"&New style", "&Delete style", "How to use styles", "-", "&Insert favorete style",
@@ -172,11 +194,11 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     QVERIFY(button);
     QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
 
-    QCOMPARE(
-        EntryTexts(form.Widgets().MenuCreatorPopup->actions()),
-        QStringList({"U&pdate Preview", "-", "&New menu group", "&Delete menu group", "-", "N&ew menu item",
-                     "De&lete menu item", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate", "-", "Move u&p",
-                     "Move do&wn", "Move &out of the group", "Move &into the previous group"}));
+    QCOMPARE(EntryTexts(form.Widgets().MenuCreatorPopup->actions()),
+             QStringList({"U&pdate Preview", "-", "&New menu group", "&Delete menu group", "-",
+                          "N&ew menu item", "De&lete menu item", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate",
+                          "-", "Move u&p", "Move do&wn", "Move &out of the group",
+                          "Move &into the previous group", "&Sort by caption"}));
     QCOMPARE(EntryTexts(form.Widgets().MenuStylePopup->actions()),
              QStringList({"U&pdate Preview", "-", "&New style", "&Insert favorete style", "&Delete style",
                           "-", "&Add to favorites", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate"}));

@@ -4,7 +4,6 @@
 
 #include "MainWindowTestSupport.h"
 
-#include "ui/CommandBarLayout.h"
 #include "ui/CustomizeDialog.h"
 
 #include <QCheckBox>
@@ -75,8 +74,6 @@ class TRestartTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void OnlyAWholeLayoutFileOfOursIsRead_data();
-    void OnlyAWholeLayoutFileOfOursIsRead();
     void CustomizeComesBackAfterARestartAndADamagedFileIsKeptAside();
     void TwoWindowsWritingTheLayoutBothKeepTheirChanges();
 
@@ -87,38 +84,6 @@ private:
 void TRestartTest::initTestCase() {
     QApplication::setQuitOnLastWindowClosed(false);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-}
-
-void TRestartTest::OnlyAWholeLayoutFileOfOursIsRead_data() {
-    const QByteArray whole =
-        "[ActionMainMenuBar1]\r\nMenu=&File\r\n  Item=&New\r\n  Item=Recent files...\r\n"
-        "    Item=&0: /x.xml\r\n  -\r\n[FileToolBar]\r\nCaption=File\r\nVisible=1\r\n"
-        "Position=0,0\r\nItem=NewAction\r\n-\r\n[CommandsToolBar]\r\nCaption=Commands\r\n"
-        "Item=UpdatePreviewAction\r\n[Options]\r\nLargeIcons=1\r\n";
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("read");
-    QTest::newRow("whole") << whole << true;
-    QTest::newRow("line feeds only") << QByteArray(whole).replace("\r\n", "\n") << true;
-    QTest::newRow("without options (older files)") << whole.left(whole.indexOf("[Options]")) << true;
-    QTest::newRow("cut inside a line") << whole.left(whole.size() - 3) << false;
-    QTest::newRow("cut between sections") << whole.left(whole.indexOf("[CommandsToolBar]")) << false;
-    QTest::newRow("foreign settings") << QByteArray("[General]\r\nWidth=600\r\n") << false;
-    QTest::newRow("unknown section") << QByteArray(whole).replace("[Options]", "[Plugins]") << false;
-    QTest::newRow("entry outside a menu") << QByteArray(whole).replace("Menu=&File\r\n", "") << false;
-    QTest::newRow("binary") << QByteArray("[ActionMainMenuBar1]\r\n\0\xff\xfe\r\n", 27) << false;
-    QTest::newRow("empty") << QByteArray() << false;
-}
-
-void TRestartTest::OnlyAWholeLayoutFileOfOursIsRead() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, read);
-    const std::optional<TCommandBarLayoutUnits> units = ParseCommandBarLayout(bytes);
-    QCOMPARE(units.has_value(), read);
-    if (read) {
-        // Read back as it was written, line ends aside.
-        QCOMPARE(CommandBarLayoutBytes(*units),
-                 QByteArray(bytes).replace("\r\n", "\n").replace("\n", "\r\n"));
-    }
 }
 
 void TRestartTest::CustomizeComesBackAfterARestartAndADamagedFileIsKeptAside() {

@@ -180,6 +180,12 @@ int main(int argc, char** argv) {
         QTest::qWait(500);
         SaveWithFrame(&form, out + "/edit-menu.png");
         bar->actions().at(1)->menu()->hide();
+        // The objects tree's context menu over the tree it works on.
+        QWidget* tree = form.Widgets().ObjectsTreeView;
+        form.Widgets().MenuCreatorPopup->popup(tree->mapToGlobal(QPoint(40, 30)));
+        QTest::qWait(500);
+        SaveWithFrame(&form, out + "/tree-context-menu.png");
+        form.Widgets().MenuCreatorPopup->hide();
     }
 
     form.UserInterface().ShowCustomizeDialog();
