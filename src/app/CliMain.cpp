@@ -89,10 +89,10 @@ Commands:
       Write the menu as a plain HTML page: a nested list of links inside a
       nav, in the element with the id tarvex-menu, followed by the script
       elements that load the menu. Without script the list is shown, styled
-      as a bar by the design's style sheet in the page's head; with it the
-      menu engine replaces the list by the menu. With --module the page links
-      tarvex-menu.css and loads tarvex-menu.js (see build). To FILE or to
-      standard output. With --current, the link to the page at URL (an absolute
+      as a bar by the design's style sheet tarvex-menu.css, which the page
+      links (written beside FILE); with it the menu engine replaces the list
+      by the menu. With --module the page loads tarvex-menu.js (see build,
+      which writes both files). To FILE or to standard output. With --current, the link to the page at URL (an absolute
       address; links are resolved against it, its fragment, the host's
       letter case and a trailing index.html, index.htm, default.htm or "/"
       do not count) is marked as the current page.

@@ -8,6 +8,7 @@
 #include "import/FavoritesFolder.h"
 #include "import/WebImport.h"
 #include "script/MenuHtml.h"
+#include "script/MenuModule.h"
 
 #include <iostream>
 #include <system_error>
@@ -157,6 +158,11 @@ int Html(const std::vector<std::string>& args) {
     }
     if (outPath) {
         const fs::path out = platform::PathFromUtf8(*outPath);
+        // The module build writes the style sheet the page links; for the classic page it comes here.
+        if (output == TMenuOutput::Classic &&
+            !WriteOrReport(out.parent_path() / ModuleStyleSheetName, MenuModuleStyleSheet(project))) {
+            return ExitError;
+        }
         return WriteOrReport(out, GenerateMenuHtml(project, current, output)) ? ExitOk : ExitError;
     }
     return PrintOrReport(GenerateMenuHtml(project, current, output)) ? ExitOk : ExitError;

@@ -97,6 +97,9 @@ TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, TMenuOptionsR
 void BuildDefaultProject(TProject& project) {
     TMenuOptionsRec options;
     FillDefaultMenuOptions(project, options, nullptr);
+    // A new design keeps its first entries on a bar that has too little room and gathers the rest
+    // under "More"; a file that never chose keeps the menu button.
+    options.WhenNoRoom = "More";
     AppendOptionsNode(project, nullptr, options);
 
     TMenuItemRec group;

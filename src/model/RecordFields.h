@@ -109,13 +109,22 @@ inline constexpr std::string_view MenuOpeningPicks[] = {"on mouse click", "on mo
 inline constexpr std::string_view FontStylePicks[] = {"", "italic", "normal"};
 inline constexpr std::string_view FontWeightPicks[] = {"", "bold", "normal"};
 inline constexpr std::string_view YesNoPicks[] = {"", "Yes", "No"};
+inline constexpr std::string_view LayoutPicks[] = {"", "List", "Panel"};
+inline constexpr std::string_view WhenNoRoomPicks[] = {"", "Menu button", "More", "Wrap"};
+inline constexpr std::string_view SmallScreenLookPicks[] = {"", "List", "Drawer"};
+// The icons the engine draws itself, offered by name.
+inline constexpr std::string_view IconPicks[] = {
+    "",         "home",     "search",   "cart", "user", "mail",  "phone",    "info",    "help",
+    "settings", "download", "calendar", "map",  "star", "heart", "document", "external"};
 
 // In the order of the rows, of the file and of memory. The defaults are the main menu's; a
 // submenu's position and orientation and the menu's style are set where the record is made. The
 // "Menu Style" drop-down lists the style list's names, filled when the page changes.
-// The last three were added later and are written only when set; empty means the engine's own
-// words ("Menu", "Site menu") and the menu's style in a dark colour scheme too.
-inline constexpr std::array<TRecordField<TMenuOptionsRec>, 14> MenuOptionsFields = {
+// The fields after "Menu opening" were added later and are written only when they differ from
+// their defaults; empty texts mean the engine's own words ("Menu", "Site menu", "More"), the menu's
+// style in a dark colour scheme too, a list layout, the menu button when the bar has no room (as a
+// file that never chose has always had) and the list in small windows.
+inline constexpr std::array<TRecordField<TMenuOptionsRec>, 20> MenuOptionsFields = {
     IntegerField<&TMenuOptionsRec::RemainVisible>("Remain Visible", "RemainVisible", 100, 100),
     IntegerField<&TMenuOptionsRec::MenuLeft>("Menu Left", "MenuLeft", 40, 100),
     IntegerField<&TMenuOptionsRec::MenuTop>("Menu Top", "MenuTop", 140, 100),
@@ -138,15 +147,31 @@ inline constexpr std::array<TRecordField<TMenuOptionsRec>, 14> MenuOptionsFields
         TextField<&TMenuOptionsRec::NavigationName>("Navigation name", "NavigationName", TFieldKind::Text)),
     WrittenWhenChanged(
         TextField<&TMenuOptionsRec::DarkStyle>("Dark style", "DarkStyle", TFieldKind::PickList)),
+    WrittenWhenChanged(
+        TextField<&TMenuOptionsRec::Layout>("Layout", "Layout", TFieldKind::PickList, "", LayoutPicks)),
+    WrittenWhenChanged(IntegerField<&TMenuOptionsRec::Columns>("Columns", "Columns", 0, 0)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::WhenNoRoom>("When no room", "WhenNoRoom",
+                                                               TFieldKind::PickList, "", WhenNoRoomPicks)),
+    WrittenWhenChanged(
+        TextField<&TMenuOptionsRec::MoreCaption>("More caption", "MoreCaption", TFieldKind::Text)),
+    WrittenWhenChanged(
+        IntegerField<&TMenuOptionsRec::SmallScreenWidth>("Small screen width", "SmallScreenWidth", 0, 0)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::SmallScreenLook>(
+        "Small screen look", "SmallScreenLook", TFieldKind::PickList, "", SmallScreenLookPicks)),
 };
 
-// In the order of the rows and of the file (not of memory, which no file mirrors). A group's four
-// value lines are read by position in this order. The hint's element has always been "Image".
-inline constexpr std::array<TRecordField<TMenuItemRec>, 4> MenuItemFields = {
+// In the order of the rows and of the file (not of memory, which no file mirrors). A group's first
+// four value lines are read by position in this order; the optional ones after them, written only
+// when set, in any order. The hint's element has always been "Image".
+inline constexpr std::size_t PositionalItemFields = 4;
+inline constexpr std::array<TRecordField<TMenuItemRec>, 7> MenuItemFields = {
     TextField<&TMenuItemRec::Caption>("Caption", "Caption", TFieldKind::Text, "Menu Item Name"),
     TextField<&TMenuItemRec::Hint>("Hint", "Image", TFieldKind::Text),
     TextField<&TMenuItemRec::Address>("Address", "Address", TFieldKind::Text, KorvaneHomePage),
     TextField<&TMenuItemRec::Target>("Target", "Target", TFieldKind::Text),
+    WrittenWhenChanged(TextField<&TMenuItemRec::Description>("Description", "Description", TFieldKind::Text)),
+    WrittenWhenChanged(TextField<&TMenuItemRec::Badge>("Badge", "Badge", TFieldKind::Text)),
+    WrittenWhenChanged(TextField<&TMenuItemRec::Icon>("Icon", "Icon", TFieldKind::PickList, "", IconPicks)),
 };
 
 // In the order of the rows, of the file and of memory: the favourites file's byte image follows it.

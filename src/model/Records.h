@@ -34,6 +34,15 @@ struct TMenuOptionsRec {
     ShortString<50> MenuButtonCaption;
     ShortString<100> NavigationName;
     ShortString<255> DarkStyle;
+    // A submenu's: a list, or one wide panel of columns (0 columns: as many as fit).
+    ShortString<20> Layout;
+    int32_t Columns = 0;
+    // The main menu's: what the bar does when its entries do not fit across the window, and when
+    // it turns into the menu button whatever the room.
+    ShortString<20> WhenNoRoom;
+    ShortString<50> MoreCaption;
+    int32_t SmallScreenWidth = 0;
+    ShortString<20> SmallScreenLook;
 
     friend bool operator==(const TMenuOptionsRec&, const TMenuOptionsRec&) = default;
 };
@@ -43,6 +52,11 @@ struct TMenuItemRec {
     ShortString<250> Target;
     ShortString<250> Hint;
     ShortString<255> Address;
+    // Optional: a short line under the caption, a short mark beside it, and an icon (a name of
+    // the drawn set or an .svg file beside the project).
+    ShortString<120> Description;
+    ShortString<20> Badge;
+    ShortString<255> Icon;
 
     friend bool operator==(const TMenuItemRec&, const TMenuItemRec&) = default;
 };

@@ -158,6 +158,11 @@ public:
     void Run() {
         while (!m_in.AtEnd()) {
             m_line = m_in.ReadLine();
+            // A group's optional fields follow its positional lines, in any order.
+            if (m_extrasOf && StoreOptionalField(m_line, m_extrasOf->EditItem())) {
+                continue;
+            }
+            m_extrasOf = nullptr;
             if (m_line.size() <= 4) {
                 if (m_in.AtEnd()) {
                     continue;
@@ -244,6 +249,17 @@ private:
         return 0;
     }
 
+    // A value element of one of the optional fields after a group's positional lines.
+    bool StoreOptionalField(std::string_view line, TMenuItemRec& item) {
+        for (std::size_t i = PositionalItemFields; i < MenuItemFields.size(); ++i) {
+            if (const auto value = GetElementValue(line, MenuItemFields[i].Tag)) {
+                MenuItemFields[i].SetText(item, Text(*value));
+                return true;
+            }
+        }
+        return false;
+    }
+
     void ReadOptions() {
         TMenuOptionsRec options;
         // The main menu's defaults whatever the level: a submenu block that leaves out its
@@ -266,12 +282,14 @@ private:
         AppendItemNode(m_project, m_group, TNodeKind::MenuItem, std::move(item));
     }
 
-    // The four value lines are taken by position, in the order the writer puts them.
+    // The four value lines are taken by position, in the order the writer puts them; the main loop
+    // takes the optional fields after them.
     void ReadGroup() {
         // A field keeps its default only when the file ends first.
         TMenuItemRec group;
-        for (const TRecordField<TMenuItemRec>& field : MenuItemFields) {
-            if (m_in.AtEnd()) {
+        for (std::size_t i = 0; i < MenuItemFields.size(); ++i) {
+            const TRecordField<TMenuItemRec>& field = MenuItemFields[i];
+            if (i >= PositionalItemFields || m_in.AtEnd()) {
                 field.SetDefault(group);
             } else {
                 m_line = m_in.ReadLine();
@@ -279,6 +297,7 @@ private:
             }
         }
         m_group = AppendItemNode(m_project, m_group, TNodeKind::MenuGroup, std::move(group));
+        m_extrasOf = m_group;
     }
 
     void ReadStyle() {
@@ -299,6 +318,7 @@ private:
     TProject& m_project;
     std::string_view m_line;
     TTreeNode* m_group = nullptr;
+    TTreeNode* m_extrasOf = nullptr; // the group whose optional fields may come next
     std::string m_pendingStyleName;
     bool m_utf8;
     std::string m_text;

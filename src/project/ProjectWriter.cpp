@@ -51,12 +51,10 @@ private:
 // Every field of the record, in the table's order, each as one value element.
 template <typename TRecord> void WriteFields(TProjectLines& out, const TRecord& record) {
     for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
-        if (field.IsInteger()) {
-            out.Element(field.Tag, std::to_string(record.*field.Integer));
-        } else if (field.WrittenWhenChanged && field.GetText(record) == field.TextDefault) {
-            continue;
-        } else {
-            out.Element(field.Tag, field.GetText(record));
+        const bool unchanged = field.IsInteger() ? record.*field.Integer == field.IntegerDefault
+                                                 : field.GetText(record) == field.TextDefault;
+        if (!field.WrittenWhenChanged || !unchanged) {
+            out.Element(field.Tag, field.Text(record));
         }
     }
 }

@@ -69,13 +69,26 @@ struct TCurrentPage {
     std::string Key;
 };
 
-// One entry's opening: its link (or, for a group with no page, its caption as text). The caption's
-// references are decoded first, so the list reads as the menu does.
+// The caption, its references decoded so the list reads as the menu does, then the badge and the
+// description when the entry has them.
+std::string EntryText(const TTreeNode& node) {
+    const TMenuItemRec& item = node.Item();
+    std::string text = Escaped(DecodeCaptionReferences(node.Text()));
+    if (!IsBlank(item.Badge.view())) {
+        text += " <b>" + Escaped(item.Badge.str()) + "</b>";
+    }
+    if (!IsBlank(item.Description.view())) {
+        text += "<small>" + Escaped(item.Description.str()) + "</small>";
+    }
+    return text;
+}
+
+// One entry's opening: its link (or, for a group with no page, its caption as text).
 std::string EntryStart(const TTreeNode& node, const TCurrentPage& current) {
     const TMenuItemRec& item = node.Item();
     std::string line = "<li>";
     if (!HasAddress(item)) {
-        return line + "<span>" + Escaped(DecodeCaptionReferences(node.Text())) + "</span>";
+        return line + "<span>" + EntryText(node) + "</span>";
     }
     line += "<a href=\"" + Escaped(item.Address.str()) + "\"";
     if (!item.Target.empty()) {
@@ -87,7 +100,7 @@ std::string EntryStart(const TTreeNode& node, const TCurrentPage& current) {
     if (!current.Key.empty() && PageAddressKey(item.Address.view(), current.Address) == current.Key) {
         line += " aria-current=\"page\"";
     }
-    return line + ">" + Escaped(DecodeCaptionReferences(node.Text())) + "</a>";
+    return line + ">" + EntryText(node) + "</a>";
 }
 
 bool IsEntry(const TTreeNode& node) {
@@ -108,18 +121,13 @@ bool HasEntries(const TTreeNode& node) {
 namespace {
 
 // The page's head: the style sheet that shows the list as a bar before any script runs.
-std::string PageHead(const TProject& project, TMenuOutput output) {
+std::string PageHead() {
     std::string head = "<!DOCTYPE html>" + std::string(Eol) + "<html lang=\"en\">" + std::string(Eol) +
                        "<head>" + std::string(Eol) + "<meta charset=\"utf-8\">" + std::string(Eol) +
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">" +
                        std::string(Eol) + "<title>Menu</title>" + std::string(Eol);
-    if (output == TMenuOutput::Module) {
-        head +=
-            "<link rel=\"stylesheet\" href=\"" + std::string(ModuleStyleSheetName) + "\">" + std::string(Eol);
-    } else {
-        // The style sheet holds no text of the author's but checked colours, numbers and font names.
-        head += "<style>" + std::string(Eol) + MenuModuleStyleSheet(project) + "</style>" + std::string(Eol);
-    }
+    // Linked, never inline, so a page under a strict content security policy shows it.
+    head += "<link rel=\"stylesheet\" href=\"" + std::string(ModuleStyleSheetName) + "\">" + std::string(Eol);
     return head + "</head>" + std::string(Eol);
 }
 
@@ -133,7 +141,7 @@ std::string GenerateMenuHtml(const TProject& project, std::string_view currentPa
         html += text;
         html += Eol;
     };
-    html += PageHead(project, output);
+    html += PageHead();
     line(0, "<body>");
     line(0, "<div id=\"tarvex-menu\">");
     line(0, "<nav class=\"" + std::string(MenuLinksClass) + "\" aria-label=\"Menu\">");

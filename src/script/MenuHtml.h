@@ -20,8 +20,8 @@ enum class TMenuOutput { Classic, Module };
 
 // A whole HTML page in pure ASCII (everything else as character references), lines ended by CR LF:
 // the list in the mount point, then the script elements that load the menu. The list is styled as
-// a bar before any script runs: the classic page carries the design's style sheet in its head, the
-// module page links tarvex-menu.css and loads tarvex-menu.js.
+// a bar before any script runs by the design's style sheet, tarvex-menu.css, which both pages link;
+// the classic page loads one.js, menu.js and main.js, the module page tarvex-menu.js.
 // With `currentPage` (an absolute address), the link to that page is marked aria-current="page".
 std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage = {},
                              TMenuOutput output = TMenuOutput::Classic);

@@ -114,7 +114,8 @@ std::string MenuModuleText(std::string_view engine, const TProject& project, con
 
 std::string MenuModuleStyleSheet(const TProject& project) {
     std::string css = "/* Tarvex menu: the design's main menu style as the engine's custom properties (see";
-    css += " webmenu.htm); a rule of your own for #tarvex-menu or .tvx-m overrides any of them. */";
+    css += " webmenu.htm), for the plain list before the menu is drawn. To change the drawn menu, set";
+    css += " them in a rule of your own for .tvx-m (every menu) or .tvx-root (the bar). */";
     css += Eol;
     css += "#tarvex-menu {";
     css += Eol;
@@ -151,6 +152,7 @@ std::string MenuModuleStyleSheet(const TProject& project) {
                  "min-height: 24px; padding: var(--tvx-pad, 4px); color: var(--tvx-fg, #000); "
                  "font-size: var(--tvx-font-size, 14px); font-family: var(--tvx-font-family, sans-serif); "
                  "line-height: 1.25; text-decoration: none; white-space: nowrap; }",
+             list + " small { display: block; font-size: 0.85em; }",
              list + " a:hover, " + list +
                  " a:focus { color: var(--tvx-ofg, #fff); "
                  "background: var(--tvx-obg, #333); }",

@@ -1,6 +1,7 @@
 #include "MenuScript.h"
 
 #include "MenuLevels.h"
+#include "MenuScriptExtras.h"
 #include "ScriptLiteral.h"
 #include "ScriptNames.h"
 #include "base/RecordText.h"
@@ -102,11 +103,11 @@ std::string EntryLine(const TTreeNode& node, std::string_view menuName) {
     if (node.HasChildren()) {
         line += "\",\"";
         AppendEscaped(line, item.Hint);
-        line += "\",1";
+        line += "\",";
     } else {
-        line += "\",,,1";
+        line += "\",,,";
     }
-    return line;
+    return line + EntryExtrasPosition(item);
 }
 
 // Builds the lines in one pass over a design it only reads.
@@ -205,8 +206,8 @@ private:
         }
     }
 
-    // Positions 17 to 20: the main menu's own words and the style for a dark colour scheme, each
-    // written only when set, so a design that sets none keeps the bytes it always had.
+    // Positions 17 to 20: the main menu's own words, the style for a dark colour scheme and the
+    // small screen look, each written only when set, so a design that sets none keeps its bytes.
     std::string LaterOptionsLine(const TMenuOptionsRec& options, bool mainMenu) const {
         const auto changed = [&options](std::string_view tag) {
             const TRecordField<TMenuOptionsRec>& field = OptionsField(tag);
@@ -218,7 +219,7 @@ private:
         line += mainMenu && changed("NavigationName") ? Quoted(options.NavigationName) : ",";
         const bool dark = !options.DarkStyle.empty() && StyleExists(m_project, options.DarkStyle);
         line += dark ? StyleVariableName(options.DarkStyle) + "," : ",";
-        return line + ",";
+        return line + SmallScreenLookPosition(options);
     }
 
     // The engine draws such an entry as a row of normal height, but nobody can tell what it is.
@@ -267,11 +268,11 @@ private:
         lines.push_back(StyleVariableName(styleName) + ",");
         lines.emplace_back(group ? "0," : "1,");
         lines.push_back(Quoted(options.TextAlignment));
-        lines.emplace_back(",,");
+        lines.push_back(PanelPositions(options));
         lines.emplace_back(options.Orientation == "Horizontal" ? "1," : "0,");
-        lines.emplace_back(",");
+        lines.push_back(WhenNoRoomPosition(options));
         lines.push_back(ImagePositionLine(options, objectName, optionsNode ? optionsNode : group));
-        lines.emplace_back(",,");
+        lines.push_back(MoreAndWidthPositions(options));
         lines.emplace_back(options.MenuOpening == "on mouse click" ? "1," : "0,");
         lines.push_back(LaterOptionsLine(options, group == nullptr));
         for (const auto& node : level) {

@@ -10,7 +10,8 @@ import { chromium } from 'playwright-core';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 export const repo = path.resolve(here, '../..');
-export const engineDir = path.join(repo, 'data/help/temp');
+// TARVEX_ENGINE_DIR runs the pages with another build of the engine (bench.mjs compares two).
+export const engineDir = process.env.TARVEX_ENGINE_DIR || path.join(repo, 'data/help/temp');
 export const projectDir = path.join(repo, 'tests/data/engine');
 export const artifactDir = path.join(here, 'artifacts');
 

@@ -314,3 +314,46 @@ TEST(ProjectReader, DeepNestingAndManyEntries) {
     }
     EXPECT_EQ(Read(wide)->Objects.RootCount(), depth);
 }
+
+// The optional fields come after today's, in any order; a group's follow its four positional lines
+// and may run straight into its options block. They are written back after today's fields, in
+// the table's order, only when set.
+TEST(ProjectReader, OptionalFieldsReadInAnyOrderAndWrittenBackOnlyWhenSet) {
+    const std::string bytes =
+        "<MENU_OPTIONS>\n<SmallScreenLook>Drawer</SmallScreenLook>\n<MenuLeft>5</MenuLeft>\n"
+        "<SmallScreenWidth>600</SmallScreenWidth>\n<MoreCaption>Plus</MoreCaption>\n"
+        "<WhenNoRoom>Wrap</WhenNoRoom>\n</MENU_OPTIONS>\n\n"
+        "<MENU_GROUP>\n<Caption>G</Caption>\n<Image>h</Image>\n<Address>g.htm</Address>\n"
+        "<Target></Target>\n<Icon>star</Icon>\n<Description>Group line</Description>\n"
+        "<MENU_OPTIONS>\n<Columns>3</Columns>\n<Layout>Panel</Layout>\n</MENU_OPTIONS>\n\n" +
+        Item("<Badge>New</Badge>\n<Caption>I</Caption>\n<Description>Item line</Description>") +
+        "</MENU_GROUP>\n" + Item("<Caption>Plain</Caption>");
+    const auto read = Read(bytes);
+    const TMenuOptionsRec& main = At(read->Objects, {0}).Options();
+    EXPECT_EQ(
+        std::vector<std::string>({main.WhenNoRoom.str(), main.MoreCaption.str(), main.SmallScreenLook.str()}),
+        std::vector<std::string>({"Wrap", "Plus", "Drawer"}));
+    EXPECT_EQ(main.SmallScreenWidth, 600);
+    const TTreeNode& group = At(read->Objects, {1});
+    EXPECT_EQ(group.Item().Description, "Group line");
+    EXPECT_EQ(group.Item().Icon, "star");
+    EXPECT_EQ(group.Item().Address, "g.htm");
+    EXPECT_EQ(At(read->Objects, {1, 0}).Options().Layout, "Panel");
+    EXPECT_EQ(At(read->Objects, {1, 0}).Options().Columns, 3);
+    EXPECT_EQ(At(read->Objects, {1, 1}).Item().Badge, "New");
+    EXPECT_EQ(At(read->Objects, {1, 1}).Item().Description, "Item line");
+
+    const std::string written = WriteProjectText(*read);
+    for (const std::string_view part :
+         {"<Target></Target>\r\n<Description>Group "
+          "line</Description>\r\n<Icon>star</Icon>\r\n\r\n<MENU_OPTIONS>",
+          "<WhenNoRoom>Wrap</WhenNoRoom>\r\n<MoreCaption>Plus</MoreCaption>\r\n<SmallScreenWidth>600</"
+          "SmallScreenWidth>\r\n<SmallScreenLook>Drawer</SmallScreenLook>\r\n</MENU_OPTIONS>",
+          "<Layout>Panel</Layout>\r\n<Columns>3</Columns>\r\n</MENU_OPTIONS>",
+          "<Caption>Plain</Caption>\r\n<Image></Image>\r\n<Address>https://www.korvane.example</Address>\r\n"
+          "<Target></Target>\r\n</MENU_ITEM>"}) {
+        EXPECT_NE(written.find(part), std::string::npos) << part;
+    }
+    const auto again = Read(written);
+    EXPECT_EQ(Flatten(again->Objects), Flatten(read->Objects));
+}

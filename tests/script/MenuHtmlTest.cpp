@@ -92,8 +92,8 @@ TEST(PageAddress, ResolvesAgainstThePageAndIgnoresFragmentHostCaseAndIndexFiles)
     EXPECT_NE(html.find("<a href=\"news.htm\">News</a>"), std::string::npos);
 }
 
-// The list is a bar before any script runs: the classic page carries the style sheet itself, the
-// module page takes it from tarvex-menu.css; each loads only its own scripts.
+// The list is a bar before any script runs: both pages link tarvex-menu.css, never an inline style a
+// strict policy refuses; each loads only its own scripts.
 TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
     TProject project;
     AppendOptionsNode(project, nullptr, {});
@@ -105,8 +105,9 @@ TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
     };
     const std::vector<TCase> cases = {
         {TMenuOutput::Classic,
-         {"<style>", "nav.tarvex-links a, ", "<script src=\"one.js\">", "<script src=\"main.js\">"},
-         {"tarvex-menu.css", "type=\"module\""}},
+         {"<link rel=\"stylesheet\" href=\"tarvex-menu.css\">", "<script src=\"one.js\">",
+          "<script src=\"main.js\">"},
+         {"<style", "type=\"module\""}},
         {TMenuOutput::Module,
          {"<link rel=\"stylesheet\" href=\"tarvex-menu.css\">",
           "<script type=\"module\" src=\"tarvex-menu.js\">"},
@@ -125,4 +126,16 @@ TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
     }
 }
 
+// Readers without script get an entry's badge and description too, as text of its link.
+TEST(MenuHtml, EntriesCarryTheirBadgeAndDescription) {
+    TProject project;
+    AppendOptionsNode(project, nullptr, {});
+    TMenuItemRec& home = Entry(project, nullptr, TNodeKind::MenuItem, "Home", "index.htm")->EditItem();
+    home.Badge = "New";
+    home.Description = "Start <here>";
+    Entry(project, nullptr, TNodeKind::MenuItem, "Plain", "plain.htm");
+    const std::string html = GenerateMenuHtml(project);
+    EXPECT_NE(html.find(">Home <b>New</b><small>Start &lt;here&gt;</small></a>"), std::string::npos) << html;
+    EXPECT_NE(html.find(">Plain</a>"), std::string::npos) << html;
+}
 } // namespace

@@ -511,5 +511,64 @@ TEST(MenuScript, NonLatinGroupsGetTheirOwnMenusInEscapedNames) {
     EXPECT_EQ(Menu(script, "mainmenu").at(21), R"(,"\uD83D\uDE00","show-menu=\uD83D\uDE00","a.htm","",1)");
 }
 
+// The optional parts go into positions the engine never read, only when set: a design without them
+// keeps its bytes, so each case changes exactly one line of its menu.
+TEST(MenuScript, OptionalPartsFillUnreadPositionsOnlyWhenSet) {
+    struct TCase {
+        void (*Set)(TMenuOptionsRec& main, TMenuOptionsRec& sub, TMenuItemRec& item);
+        std::string Menu;
+        std::size_t Line;
+        std::string Expected;
+    };
+    const std::vector<TCase> cases = {
+        {[](TMenuOptionsRec&, TMenuOptionsRec&, TMenuItemRec&) {}, "Group", 9, ",,"},
+        {[](TMenuOptionsRec&, TMenuOptionsRec& s, TMenuItemRec&) { s.Layout = "Panel"; }, "Group", 9,
+         R"("panel",,)"},
+        {[](TMenuOptionsRec&, TMenuOptionsRec& s, TMenuItemRec&) {
+             s.Layout = "Panel";
+             s.Columns = 3;
+         },
+         "Group", 9, R"("panel",3,)"},
+        {[](TMenuOptionsRec& m, TMenuOptionsRec&, TMenuItemRec&) { m.WhenNoRoom = "More"; }, "mainmenu", 11,
+         R"("more",)"},
+        {[](TMenuOptionsRec& m, TMenuOptionsRec&, TMenuItemRec&) { m.WhenNoRoom = "Wrap"; }, "mainmenu", 11,
+         R"("wrap",)"},
+        {[](TMenuOptionsRec& m, TMenuOptionsRec&, TMenuItemRec&) { m.WhenNoRoom = "Menu button"; },
+         "mainmenu", 11, R"("menu button",)"},
+        {[](TMenuOptionsRec&, TMenuOptionsRec&, TMenuItemRec&) {}, "mainmenu", 11, ","},
+        {[](TMenuOptionsRec& m, TMenuOptionsRec&, TMenuItemRec&) {
+             m.MoreCaption = "Plus \"x\"";
+             m.SmallScreenWidth = 640;
+         },
+         "mainmenu", 13, R"("Plus \"x\"",640,)"},
+        {[](TMenuOptionsRec& m, TMenuOptionsRec&, TMenuItemRec&) { m.SmallScreenWidth = -5; }, "mainmenu", 13,
+         ",,"},
+        {[](TMenuOptionsRec& m, TMenuOptionsRec&, TMenuItemRec&) { m.SmallScreenLook = "Drawer"; },
+         "mainmenu", 15, R"(,,,"drawer",)"},
+        {[](TMenuOptionsRec&, TMenuOptionsRec&, TMenuItemRec& i) {
+             i.Description = "Line";
+             i.Icon = "home";
+         },
+         "Group", 16, R"(,"Item","a.htm",,,["Line","","home"])"},
+        {[](TMenuOptionsRec&, TMenuOptionsRec&, TMenuItemRec& i) { i.Badge = "</script>"; }, "Group", 16,
+         R"(,"Item","a.htm",,,["","<\/script>",""])"},
+    };
+    for (const TCase& c : cases) {
+        TProject p;
+        DefaultStyle(p);
+        TMenuOptionsRec main = Options(40, 140, "Main style", "Horizontal");
+        TMenuOptionsRec sub = Options(40, 161, "Main style", "Vertical");
+        TMenuItemRec item;
+        item.Caption = "Item";
+        item.Address = "a.htm";
+        c.Set(main, sub, item);
+        AppendOptionsNode(p, nullptr, main);
+        TTreeNode* group = Entry(p, nullptr, TNodeKind::MenuGroup, "Group");
+        AppendOptionsNode(p, group, sub);
+        AppendItemNode(p, group, TNodeKind::MenuItem, item);
+        const TMenuScript script = GenerateMenuScript(p);
+        EXPECT_EQ(Menu(script, c.Menu).at(c.Line), c.Expected) << c.Expected;
+    }
+}
 } // namespace
 } // namespace tarvex
