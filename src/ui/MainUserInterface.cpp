@@ -376,18 +376,24 @@ void TMainUserInterface::SetClipboardProject(const std::string& projectText) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::optional<std::string> TMainUserInterface::ClipboardProject() {
+bool TMainUserInterface::ClipboardOffersProject() {
+    // The offered types come without the data: another program's copy stays where it is.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data) {
-        return std::nullopt;
+    return data && data->hasFormat(ProjectMimeType);
+}
+
+TUserInterface::TClipboardText TMainUserInterface::ClipboardProject(std::uint64_t ceiling) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(ProjectMimeType)) {
+        return {};
     }
-    if (data->hasFormat(ProjectMimeType)) {
-        return data->data(ProjectMimeType).toStdString();
+    // The system hands the data over whole before its size is known; above the ceiling it is
+    // let go at once, before any copy or parse of it.
+    QByteArray bytes = data->data(ProjectMimeType);
+    if (static_cast<std::uint64_t>(bytes.size()) > ceiling) {
+        return {std::nullopt, true};
     }
-    if (data->hasText()) {
-        return data->text().toStdString();
-    }
-    return std::nullopt;
+    return {bytes.toStdString(), false};
 }
 
 void TMainUserInterface::ShowFindField(const std::string& text) {
