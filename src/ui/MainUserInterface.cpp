@@ -62,8 +62,8 @@ TMsgResult TMainUserInterface::ShowMessageBox(const std::string& text, const std
                                               TMsgIcon icon, TMsgButtons buttons) {
     QMessageBox box(DialogParent());
     SetFixedDialogFrame(&box);
-    box.setWindowTitle(Text(caption));
-    box.setText(Text(text));
+    box.setWindowTitle(ShownText(caption));
+    box.setText(ShownText(text));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
     case TMsgIcon::Information:
@@ -102,8 +102,8 @@ std::optional<std::string> TMainUserInterface::InputQuery(const std::string& cap
                                                           const std::string& initialText) {
     QInputDialog dialog(DialogParent());
     dialog.setObjectName(QStringLiteral("InputQuery"));
-    dialog.setWindowTitle(Text(caption));
-    dialog.setLabelText(Text(prompt));
+    dialog.setWindowTitle(ShownText(caption));
+    dialog.setLabelText(ShownText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(Text(initialText));
     SetFixedDialogFrame(&dialog);
@@ -293,7 +293,7 @@ bool TMainUserInterface::ConfirmReplaceFile(const std::string& path) {
         QMessageBox::Question, QStringLiteral("Confirm File Replace"),
         QStringLiteral("This folder already contains a file named \"%1\".\n\nWould you like to replace "
                        "the existing file?")
-            .arg(QFileInfo(Text(path)).fileName()),
+            .arg(ShownText(QStringToUtf8(QFileInfo(Text(path)).fileName()))),
         QMessageBox::NoButton, DialogParent());
     SetFixedDialogFrame(&box);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
@@ -316,7 +316,7 @@ void TMainUserInterface::SetBusy(bool busy) {
 }
 
 void TMainUserInterface::ReportError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), Text(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), ShownText(text), QMessageBox::Ok,
                     DialogParent());
     SetFixedDialogFrame(&box);
     box.exec();
