@@ -1,6 +1,7 @@
 // tarvex-cli check, and the checks a strict build runs before it writes.
 
 #include "base/FilePlatform.h"
+#include "base/VisibleText.h"
 #include "checks/DesignChecks.h"
 #include "checks/StyleChecks.h"
 #include "model/Project.h"
@@ -8,7 +9,6 @@
 
 #include "CliSupport.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <iomanip>
 #include <sstream>
@@ -23,20 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+    return "\"" + VisibleText(text, TShownAs::Json) + "\"";
 }
 
 std::string JsonNumber(double value) {
@@ -105,7 +92,7 @@ int Check(const std::vector<std::string>& args) {
         out = ChecksJson(project, findings);
     } else {
         for (const TCheckFinding& finding : findings) {
-            out += FindingLine(finding) + "\n";
+            out += VisibleText(FindingLine(finding), TShownAs::Terminal) + "\n";
         }
     }
     if (!PrintOrReport(out)) {

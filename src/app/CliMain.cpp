@@ -313,7 +313,7 @@ int Run(int argc, char** argv) {
         }
         throw TUsageError{"unknown command '" + command + "'"};
     } catch (const TUsageError& error) {
-        std::cerr << "tarvex-cli: " << error.Message << "\nTry 'tarvex-cli --help'.\n";
+        PrintError("tarvex-cli: " + error.Message + "\nTry 'tarvex-cli --help'.");
         return ExitUsage;
     }
 }

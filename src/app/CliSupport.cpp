@@ -3,6 +3,7 @@
 #include "base/FileIo.h"
 #include "base/FilePlatform.h"
 #include "base/RecordText.h"
+#include "base/VisibleText.h"
 #include "project/ProjectReader.h"
 
 #include <iostream>
@@ -27,7 +28,18 @@ std::string WithoutDashes(std::string_view text) {
 } // namespace
 
 void PrintError(std::string_view message) {
-    std::cerr << message << '\n';
+    // Messages name captions, addresses and files from the project: each line is shown escaped, so
+    // none of them can drive the terminal. The line breaks are the message's own.
+    std::string shown;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = message.find('\n', start);
+        shown += VisibleText(message.substr(start, end - start), TShownAs::Terminal) + '\n';
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    std::cerr << shown;
 }
 
 bool LoadProjectFile(const std::string& path, TProject& project, std::string* bytes) {

@@ -1,6 +1,8 @@
 #include "EditCommands.h"
 
+#include "DesignCeiling.h"
 #include "TarvexEditor.h"
+#include "base/FileIo.h"
 #include "base/RecordText.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
@@ -69,12 +71,12 @@ std::string FreeStyleName(const TTree& styles, const std::string& name) {
 }
 
 // A clipboard text the reader takes as a project, read; nothing for any other text.
-std::unique_ptr<TProject> ReadClip(const std::optional<std::string>& text) {
-    if (!text || !HoldsProject(*text) || ExceedsProjectBlockLimit(*text)) {
+std::unique_ptr<TProject> ReadClip(const std::string& text) {
+    if (!HoldsProject(text) || ExceedsProjectBlockLimit(text)) {
         return nullptr;
     }
     auto clip = std::make_unique<TProject>();
-    ReadProjectText(*text, *clip);
+    ReadProjectText(text, *clip);
     return clip;
 }
 
@@ -94,13 +96,12 @@ bool TEditCommands::CanCopy() const {
 }
 
 bool TEditCommands::CanPaste() const {
-    return OnStylesPage() ? m_clipboardHasStyles : m_clipboardHasObjects;
+    return m_clipboardHasProject;
 }
 
 void TEditCommands::ClipboardChanged() {
-    const std::unique_ptr<TProject> clip = ReadClip(m_editor.m_ui.ClipboardProject());
-    m_clipboardHasObjects = clip && !clip->Objects.Empty();
-    m_clipboardHasStyles = clip && !clip->Styles.Empty();
+    // Another program may have copied a gigabyte: only the types it offers are looked at here.
+    m_clipboardHasProject = m_editor.m_ui.ClipboardOffersProject();
     m_editor.CommandStatesMaybeChanged();
 }
 
@@ -145,8 +146,11 @@ void TEditCommands::CutActionExecute() {
 }
 
 void TEditCommands::PasteActionExecute() {
-    if (const std::optional<std::string> text = m_editor.m_ui.ClipboardProject()) {
-        PasteText(*text, "Paste");
+    const TUserInterface::TClipboardText clip = m_editor.m_ui.ClipboardProject(ProjectFileCeiling);
+    if (clip.TooLarge) {
+        ReportClipboardTooLarge(m_editor.m_ui);
+    } else if (clip.Text) {
+        PasteText(*clip.Text, "Paste");
     }
 }
 
@@ -160,7 +164,8 @@ void TEditCommands::DuplicateActionExecute() {
 bool TEditCommands::PasteText(const std::string& text, std::string_view stepName) {
     const std::unique_ptr<TProject> clip = ReadClip(text);
     const bool styles = OnStylesPage();
-    if (!clip || (styles ? clip->Styles.Empty() : clip->Objects.Empty())) {
+    if (!clip || (styles ? clip->Styles.Empty() : clip->Objects.Empty()) ||
+        !AllowGrowth(m_editor.m_ui, m_editor.Project(), *clip, "Pasting this")) {
         return false;
     }
     TTarvexEditor::TEditStep step(m_editor, stepName, TTarvexEditor::TCommitFirst::Yes);

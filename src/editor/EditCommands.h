@@ -33,7 +33,7 @@ public:
 
     // The page's selection can go to the clipboard: a group, an item or a style.
     bool CanCopy() const;
-    // The clipboard holds what the page can take: groups and items, or styles.
+    // The clipboard holds a Tarvex window's copy: groups and items, or styles.
     bool CanPaste() const;
     bool CanMove(TMove move) const;
 
@@ -63,9 +63,9 @@ private:
     TTreeNode* Selected() const;
 
     TTarvexEditor& m_editor;
-    // What the clipboard held when last looked at, as far as a paste is concerned.
-    bool m_clipboardHasObjects = false;
-    bool m_clipboardHasStyles = false;
+    // Whether the clipboard offered a Tarvex window's copy when last looked at; what it holds is
+    // read on Paste only.
+    bool m_clipboardHasProject = false;
     std::string m_findText;
 };
 

@@ -1,5 +1,6 @@
 #include "ImportCommands.h"
 
+#include "DesignCeiling.h"
 #include "EditorInternal.h"
 #include "TarvexEditor.h"
 #include "base/PathText.h"
@@ -91,6 +92,9 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     }
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
     const TImportResult read = ReadFavoritesFolder(entry, false, EnteredText);
+    if (read.Tree && !AllowImport(m_editor.m_ui, m_editor.Project(), *read.Tree)) {
+        return;
+    }
     TTarvexEditor::TEditStep step(m_editor, "Import Favorites", TTarvexEditor::TCommitFirst::Yes);
     m_editor.m_objects.AddMenuGroup(read.Tree->Caption, " ");
     for (const TImportEntry& item : read.Tree->Children) {
@@ -142,7 +146,7 @@ void TImportCommands::ReviewImport(const std::filesystem::path& file, const std:
         return;
     }
     const TImportEntry& tree = found.Choices[static_cast<std::size_t>(*chosen)].Tree;
-    if (!tree.Included) {
+    if (!tree.Included || !AllowImport(m_editor.m_ui, m_editor.Project(), tree)) {
         return;
     }
     InsertImportedTree(tree);

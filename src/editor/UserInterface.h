@@ -111,9 +111,16 @@ public:
     virtual void ReportError(const std::string& text) = 0;
     // The Customize dialog over the window's command bars; it stays open beside the window.
     // The clipboard, in project text: put it there (text, and a type of our own for Tarvex
-    // windows), and what it holds now (our type first, else plain text; nothing for neither).
+    // windows); whether it offers our type, by the types it offers alone (another program's data,
+    // of any size, is not fetched for this); and the project text under our type, read now: nothing
+    // when there is none, and nothing kept when it is larger than `ceiling` bytes (TooLarge).
     virtual void SetClipboardProject(const std::string& projectText) = 0;
-    virtual std::optional<std::string> ClipboardProject() = 0;
+    virtual bool ClipboardOffersProject() = 0;
+    struct TClipboardText {
+        std::optional<std::string> Text;
+        bool TooLarge = false;
+    };
+    virtual TClipboardText ClipboardProject(std::uint64_t ceiling) = 0;
     // Shows the find field above the page's tree, holding `text`, with the keyboard in it.
     virtual void ShowFindField(const std::string& text) = 0;
     virtual void ShowCustomizeDialog() = 0;

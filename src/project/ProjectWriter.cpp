@@ -142,6 +142,28 @@ std::string WriteProjectText(const TProject& project, std::string room) {
     return lost.empty() ? bytes : text.replace(0, Latin1.size(), Utf8);
 }
 
+std::size_t ProjectTextBound(const TProject& project) {
+    TProjectLines counter(nullptr);
+    WriteProject(counter, project);
+    return counter.Counted();
+}
+
+bool FitsProjectFile(const TProject& design, const TProject& added) {
+    // The longest number a record holds ("-2147483648") and the longest suffix a free style name
+    // takes (" " and ten digits).
+    constexpr std::size_t LongestNumber = 11;
+    std::size_t integers = 0;
+    for (const TRecordField<TMenuOptionsRec>& field : FieldsOf<TMenuOptionsRec>()) {
+        integers += field.IsInteger() ? 1 : 0;
+    }
+    std::size_t room = 0;
+    added.Objects.ForEach(
+        [&](const TTreeNode& node) { room += node.IsOptions() ? (integers + 1) * LongestNumber : 0; });
+    room += static_cast<std::size_t>(added.Styles.RootCount()) * LongestNumber;
+    const std::uint64_t bound = std::uint64_t{ProjectTextBound(design)} + ProjectTextBound(added) + room;
+    return bound <= ProjectFileCeiling;
+}
+
 TSaveStatus SaveProjectFile(const TProject& project, const std::filesystem::path& path, std::string room) {
     if (IsReadOnlyFile(path)) {
         return TSaveStatus::ReadOnly;

@@ -3,6 +3,7 @@
 
 #include "model/Project.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 
@@ -23,6 +24,16 @@ enum class TSaveStatus {
 // file of about the same size (the one the design was read from) saves the system handing out
 // and clearing that much memory again.
 std::string WriteProjectText(const TProject& project, std::string room = {});
+
+// Never fewer bytes than WriteProjectText gives for `project`: its lines counted as UTF-8, which
+// the Windows-1252 form never exceeds, without building them.
+std::size_t ProjectTextBound(const TProject& project);
+
+// Whether `design` with `added` put into it still writes a file every reader takes
+// (ProjectFileCeiling), counted so that it never under-counts: both bounds, plus room for each
+// style a paste renames ("Ocean 2") and for each Menu Options record whose numbers are worked out
+// again where it lands.
+bool FitsProjectFile(const TProject& design, const TProject& added);
 
 // Checks the read-only case, then writes the whole file through a temporary file beside it.
 // `room` as for WriteProjectText.

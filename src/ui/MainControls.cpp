@@ -272,9 +272,10 @@ void TTarvexForm::CreateBrowsers() {
     preview->setObjectName(QStringLiteral("PreviewWebBrowser"));
     m_widgets.PreviewPage =
         new TPreviewWebPage(m_widgets.BrowserProfile, m_editor->Preview().PreviewSite(), preview);
-    m_widgets.PreviewPage->WatchInput(preview);
     connect(m_widgets.PreviewPage, &TPreviewWebPage::LinkFollowed, this,
             [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    connect(m_widgets.PreviewPage, &TPreviewWebPage::NavigationBlocked, this,
+            [this](const QString& why) { statusBar()->showMessage(why, 10000); });
     preview->setPage(m_widgets.PreviewPage);
     auto* help = new QWebEngineView;
     m_widgets.HelpBrowser = help;

@@ -62,8 +62,8 @@ TMsgResult TMainUserInterface::ShowMessageBox(const std::string& text, const std
                                               TMsgIcon icon, TMsgButtons buttons) {
     QMessageBox box(DialogParent());
     SetFixedDialogFrame(&box);
-    box.setWindowTitle(Text(caption));
-    box.setText(Text(text));
+    box.setWindowTitle(ShownText(caption));
+    box.setText(ShownText(text));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
     case TMsgIcon::Information:
@@ -102,8 +102,8 @@ std::optional<std::string> TMainUserInterface::InputQuery(const std::string& cap
                                                           const std::string& initialText) {
     QInputDialog dialog(DialogParent());
     dialog.setObjectName(QStringLiteral("InputQuery"));
-    dialog.setWindowTitle(Text(caption));
-    dialog.setLabelText(Text(prompt));
+    dialog.setWindowTitle(ShownText(caption));
+    dialog.setLabelText(ShownText(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(Text(initialText));
     SetFixedDialogFrame(&dialog);
@@ -293,7 +293,7 @@ bool TMainUserInterface::ConfirmReplaceFile(const std::string& path) {
         QMessageBox::Question, QStringLiteral("Confirm File Replace"),
         QStringLiteral("This folder already contains a file named \"%1\".\n\nWould you like to replace "
                        "the existing file?")
-            .arg(QFileInfo(Text(path)).fileName()),
+            .arg(ShownText(QStringToUtf8(QFileInfo(Text(path)).fileName()))),
         QMessageBox::NoButton, DialogParent());
     SetFixedDialogFrame(&box);
     QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
@@ -316,7 +316,7 @@ void TMainUserInterface::SetBusy(bool busy) {
 }
 
 void TMainUserInterface::ReportError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), Text(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), ShownText(text), QMessageBox::Ok,
                     DialogParent());
     SetFixedDialogFrame(&box);
     box.exec();
@@ -376,18 +376,24 @@ void TMainUserInterface::SetClipboardProject(const std::string& projectText) {
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-std::optional<std::string> TMainUserInterface::ClipboardProject() {
+bool TMainUserInterface::ClipboardOffersProject() {
+    // The offered types come without the data: another program's copy stays where it is.
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data) {
-        return std::nullopt;
+    return data && data->hasFormat(ProjectMimeType);
+}
+
+TUserInterface::TClipboardText TMainUserInterface::ClipboardProject(std::uint64_t ceiling) {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(ProjectMimeType)) {
+        return {};
     }
-    if (data->hasFormat(ProjectMimeType)) {
-        return data->data(ProjectMimeType).toStdString();
+    // The system hands the data over whole before its size is known; above the ceiling it is
+    // let go at once, before any copy or parse of it.
+    QByteArray bytes = data->data(ProjectMimeType);
+    if (static_cast<std::uint64_t>(bytes.size()) > ceiling) {
+        return {std::nullopt, true};
     }
-    if (data->hasText()) {
-        return data->text().toStdString();
-    }
-    return std::nullopt;
+    return {bytes.toStdString(), false};
 }
 
 void TMainUserInterface::ShowFindField(const std::string& text) {

@@ -51,7 +51,8 @@ public:
     void SetBusy(bool busy) override;
     void ReportError(const std::string& text) override;
     void SetClipboardProject(const std::string& projectText) override;
-    std::optional<std::string> ClipboardProject() override;
+    bool ClipboardOffersProject() override;
+    TClipboardText ClipboardProject(std::uint64_t ceiling) override;
     void ShowFindField(const std::string& text) override;
     void ShowCustomizeDialog() override;
     // Made when first needed, then hidden and reused.

@@ -79,7 +79,7 @@ void TMainViewSync::FindMatchesChanged() {
 }
 
 void TMainViewSync::DocumentStateChanged() {
-    m_window.setWindowTitle(Text(m_editor.WindowTitle()));
+    m_window.setWindowTitle(ShownText(m_editor.WindowTitle()));
 }
 
 // ---- the views ----

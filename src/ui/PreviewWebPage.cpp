@@ -1,19 +1,20 @@
 #include "PreviewWebPage.h"
 
+#include "base/FileIo.h"
 #include "base/PathText.h"
+#include "preview/DesktopAddress.h"
 
-#include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestJob>
 #include <QWebEngineUrlScheme>
 #include <QWebEngineUrlSchemeHandler>
-#include <QWidget>
 
 namespace tarvex {
 
@@ -28,6 +29,10 @@ void RegisterPreviewScheme() {
 }
 Q_CONSTRUCTOR_FUNCTION(RegisterPreviewScheme)
 
+// No page, style sheet, picture or script of a site is larger; a video or a disk image in the
+// site folder is not the preview's to load.
+constexpr std::uint64_t PreviewFileCeiling = 256ull << 20;
+
 // Answers the preview's requests with the files the site allows, nothing else.
 class TSiteSchemeHandler : public QWebEngineUrlSchemeHandler {
 public:
@@ -38,21 +43,50 @@ public:
         // Decoded once here and never again: "%2e%2e%2f" is checked as the "../" it stands for.
         const std::optional<std::filesystem::path> file =
             m_site.FileFor(job->requestUrl().path(QUrl::FullyDecoded).toStdString());
-        QFile content(file ? QString::fromStdString(PathText(*file)) : QString());
-        if (!file || !content.open(QIODevice::ReadOnly)) {
+        // The engine reads the file on its own thread as it needs it, so neither a big picture
+        // nor a slow disk holds up the window, and no copy of the file sits in memory; the job
+        // owns the file and closes it when it ends.
+        auto* content = new QFile(file ? QString::fromStdString(PathText(*file)) : QString(), job);
+        if (!file || !content->open(QIODevice::ReadOnly)) {
             job->fail(QWebEngineUrlRequestJob::UrlNotFound);
             return;
         }
-        auto* body = new QBuffer(job);
-        body->setData(content.readAll());
+        if (static_cast<std::uint64_t>(content->size()) > PreviewFileCeiling) {
+            job->fail(QWebEngineUrlRequestJob::RequestDenied);
+            return;
+        }
         const QMimeType type =
-            QMimeDatabase().mimeTypeForFile(content.fileName(), QMimeDatabase::MatchExtension);
-        job->reply(type.name().toUtf8(), body);
+            QMimeDatabase().mimeTypeForFile(content->fileName(), QMimeDatabase::MatchExtension);
+        job->reply(type.name().toUtf8(), content);
     }
 
 private:
     const TPreviewSite& m_site;
 };
+
+// Notes, in a world of its own that the page's scripts can neither see nor change, the link the
+// person last activated. The browser marks the events of real input as trusted: a click with the
+// mouse, or Enter on a focused link; a script's click() or dispatched event is not, and clears
+// the note, so a page cannot borrow the person's last click either.
+constexpr const char* ActivationWatcher = R"(
+(() => {
+  const note = (event) => {
+    const link = event.isTrusted
+      ? event.composedPath().find((n) => n instanceof Element && n.matches('a[href], area[href]'))
+      : undefined;
+    window.tarvexActivatedLink = !link ? null
+      : typeof link.href === 'string' ? link.href
+      : new URL(link.href.baseVal, document.baseURI).href;
+  };
+  window.addEventListener('click', note, true);
+  window.addEventListener('auxclick', note, true);
+})();
+)";
+
+// The link noted above, taken: each activation lets one navigation out.
+constexpr const char* TakeActivation =
+    "(() => { const link = window.tarvexActivatedLink; window.tarvexActivatedLink = null; "
+    "return link || ''; })()";
 
 bool SamePage(const QUrl& a, const QUrl& b) {
     return a.adjusted(QUrl::RemoveFragment) == b.adjusted(QUrl::RemoveFragment);
@@ -71,7 +105,7 @@ protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         if (isMainFrame && !m_done) {
             m_done = true;
-            m_owner->FollowIfClicked(url);
+            m_owner->FollowIfActivated(url);
             deleteLater();
         }
         return false;
@@ -93,6 +127,17 @@ TPreviewWebPage::TPreviewWebPage(QWebEngineProfile* profile, const TPreviewSite&
     if (!profile->urlSchemeHandler(SchemeName)) {
         profile->installUrlSchemeHandler(SchemeName, new TSiteSchemeHandler(site, profile));
     }
+    QWebEngineScript watcher;
+    watcher.setName(QStringLiteral("ActivationWatcher"));
+    watcher.setSourceCode(QString::fromLatin1(ActivationWatcher));
+    watcher.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    watcher.setWorldId(QWebEngineScript::ApplicationWorld);
+    watcher.setRunsOnSubFrames(false);
+    scripts().insert(watcher);
+}
+
+TPreviewWebPage::~TPreviewWebPage() {
+    *m_alive = false;
 }
 
 QUrl TPreviewWebPage::UrlOfFile(const QString& path) const {
@@ -112,52 +157,45 @@ void TPreviewWebPage::AllowPage(const QUrl& url) {
     m_allowed = url;
 }
 
-void TPreviewWebPage::WatchInput(QWidget* view) {
-    m_view = view;
-    qApp->installEventFilter(this);
-}
-
-bool TPreviewWebPage::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-         type == QEvent::KeyPress) &&
-        m_view && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget == m_view || m_view->isAncestorOf(widget)) {
-            m_sinceInput.start();
-        }
-    }
-    return QWebEnginePage::eventFilter(watched, event);
-}
-
-void TPreviewWebPage::FollowIfClicked(const QUrl& url) {
-    // A page's script may click its own links, at once or on a timer; only a link followed
-    // within a moment of the person's own click or key press counts as theirs.
-    constexpr qint64 ClickMilliseconds = 1500;
-    if (m_sinceInput.isValid() && m_sinceInput.elapsed() <= ClickMilliseconds) {
-        FollowOutside(url);
-    }
+void TPreviewWebPage::FollowIfActivated(const QUrl& url) {
+    runJavaScript(QString::fromLatin1(TakeActivation), QWebEngineScript::ApplicationWorld,
+                  [this, alive = m_alive, url](const QVariant& link) {
+                      if (!*alive) {
+                          return;
+                      }
+                      if (link.toString().isEmpty() || QUrl(link.toString()) != url) {
+                          emit NavigationBlocked(
+                              tr("Blocked: the page itself tried to open %1.").arg(url.toDisplayString()));
+                          return;
+                      }
+                      FollowOutside(url);
+                  });
 }
 
 void TPreviewWebPage::FollowOutside(const QUrl& url) {
     const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String(SchemeName)) {
-        // The system knows the author's real file, not the preview's own scheme.
-        if (const auto file = m_site.SiteFileFor(url.path(QUrl::FullyDecoded).toStdString())) {
-            emit LinkFollowed(QUrl::fromLocalFile(QString::fromStdString(PathText(*file))));
-        }
-        return;
-    }
-    if (scheme == QLatin1String("file")) {
-        if (m_site.InSite(PathFromUtf8(url.toLocalFile().toStdString()))) {
-            emit LinkFollowed(url);
-        }
-        return;
-    }
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-        scheme == QLatin1String("mailto")) {
+    if (IsWebScheme(scheme.toStdString())) {
         emit LinkFollowed(url);
+        return;
     }
+    // The system knows the author's real file, not the preview's own scheme.
+    std::optional<std::filesystem::path> file;
+    if (scheme == QLatin1String(SchemeName)) {
+        file = m_site.SiteFileFor(url.path(QUrl::FullyDecoded).toStdString());
+    } else if (scheme == QLatin1String("file")) {
+        const QFileInfo local(url.toLocalFile());
+        if (local.isFile() && m_site.InSite(PathFromUtf8(local.absoluteFilePath().toStdString()))) {
+            file = PathFromUtf8(local.canonicalFilePath().toStdString());
+        }
+    }
+    // Named by the link and by the file it leads to: a link to a page that is really a program
+    // opens neither.
+    if (file && IsShownByBrowser(*file) && IsShownByBrowser(PathFromUtf8(url.path().toStdString()))) {
+        emit LinkFollowed(QUrl::fromLocalFile(QString::fromStdString(PathText(*file))));
+        return;
+    }
+    emit NavigationBlocked(tr("Not opened: %1 is no web address, page, document or picture of the site.")
+                               .arg(url.toDisplayString()));
 }
 
 bool TPreviewWebPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
@@ -167,7 +205,9 @@ bool TPreviewWebPage::acceptNavigationRequest(const QUrl& url, NavigationType ty
     }
     // Only a person's click leaves the preview; a page's script sends no one anywhere.
     if (type == NavigationTypeLinkClicked) {
-        FollowIfClicked(url);
+        FollowIfActivated(url);
+    } else {
+        emit NavigationBlocked(tr("Blocked: the page itself tried to open %1.").arg(url.toDisplayString()));
     }
     return false;
 }

@@ -39,7 +39,7 @@ void TScriptWarningsForm::SetFindings(const std::vector<TCheckFinding>& findings
     const QIcon warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const TCheckFinding& finding : findings) {
         auto* item = new QListWidgetItem(finding.Level == TCheckLevel::Error ? error : warning,
-                                         Utf8ToQString(finding.Place.Text + ": " + finding.Text), m_list);
+                                         ShownText(finding.Place.Text + ": " + finding.Text), m_list);
         item->setToolTip(Utf8ToQString(std::string(LevelText(finding.Level))));
     }
 }

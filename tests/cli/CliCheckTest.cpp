@@ -53,6 +53,52 @@ TEST_F(CliTest, CheckPrintsEachFindingAndFailsOnErrorsOrWithStrictOnWarnings) {
     }
 }
 
+// A caption holding a control sequence reaches the person's terminal only as text: it can
+// neither retitle nor clear the terminal, erase the "error:" lines nor reorder what is shown.
+TEST_F(CliTest, CaptionsOfEveryControlClassReachTheTerminalEscaped) {
+    const struct {
+        std::string Control;
+        std::string Raw; // the character that acts
+        std::string Shown;
+    } cases[] = {
+        {"\x1b]0;pwned\x07", "\x1b", "\\x1b]0;pwned\\x07"},
+        {"\x1b[2J", "\x1b", "\\x1b[2J"},
+        // A lone CR ends a project line, so a caption erases and climbs with sequences alone.
+        {"\x1b[1A\x1b[2K", "\x1b", "\\x1b[1A\\x1b[2K"},
+        {"\x7f", "\x7f", "\\x7f"},
+        {"\xC2\x9B"
+         "2J",
+         "\xC2\x9B", "\\u009b2J"},
+        {"\xE2\x80\xAE"
+         "exe.txt",
+         "\xE2\x80\xAE", "\\u202eexe.txt"},
+        {"\xE2\x81\xA7"
+         "x\xE2\x81\xA9\xE2\x80\x8F",
+         "\xE2\x81\xA7", "\\u2067x\\u2069\\u200f"},
+    };
+    std::string sample = Read(SampleProject);
+    sample.replace(0, sample.find("\r\n"), R"(<?xml version="1.0" encoding="utf-8"?>)");
+    const std::string about = "<Caption>About us</Caption>\r\n<Image></Image>\r\n<Address>about.htm";
+    ASSERT_NE(sample.find(about), std::string::npos);
+    for (const auto& c : cases) {
+        std::string hostile = sample;
+        // A javascript: address is reported by the checks and by the build, both naming the caption.
+        hostile.replace(hostile.find(about), about.size(),
+                        "<Caption>A" + c.Control + "B</Caption>\r\n<Image></Image>\r\n<Address>javascript:x");
+        ASSERT_EQ(WriteFileAtomically(WorkDir() / "hostile.xml", hostile), TWriteStatus::Written);
+        const TRun runs[] = {Run({"check", "hostile.xml"}), Run({"check", "hostile.xml", "--format", "json"}),
+                             Run({"build", "hostile.xml", "-o", "out"})};
+        for (const TRun& run : runs) {
+            for (const std::string& text : {run.Out, run.Err}) {
+                EXPECT_EQ(text.find(c.Raw), std::string::npos) << c.Shown << ": " << text;
+            }
+        }
+        EXPECT_NE(runs[0].Out.find("A" + c.Shown + "B"), std::string::npos) << runs[0].Out;
+        EXPECT_NE(runs[2].Err.find("A" + c.Shown + "B"), std::string::npos) << runs[2].Err;
+        EXPECT_EQ(runs[1].Out.find("\\x"), std::string::npos) << runs[1].Out;
+    }
+}
+
 // Each shipped favourite is a style a new project starts with: none may fail its visitors.
 TEST_F(CliTest, EveryShippedFavouritePassesOnTheDefaultProject) {
     const fs::path shipped = SampleProject.parent_path().parent_path() / "favorites.dat";

@@ -1,6 +1,9 @@
 // The Edit menu on the trees: clipboard between windows, keyboard moves beside the drag rules, find.
 #include "EditorFixture.h"
 
+#include "model/Project.h"
+#include "project/ProjectWriter.h"
+
 namespace tarvex::test {
 namespace {
 
@@ -84,7 +87,7 @@ TEST_F(EditCommandsTest, AGroupCopiedInOneWindowIsPastedInAnotherWithItsStyle) {
     ui2.AnswerStyle(0);
     second.FormShow();
     second.EditDesign("Restyle", [&] { second.Project().Styles.FirstRoot()->EditStyle().FontSize = 31; });
-    ui2.Clipboard = "plain words";
+    ui2.ClipboardText = "plain words";
     second.Edit().ClipboardChanged();
     EXPECT_FALSE(second.ActionEnabled(TActionId::PasteAction));
 
@@ -115,6 +118,47 @@ TEST_F(EditCommandsTest, AGroupCopiedInOneWindowIsPastedInAnotherWithItsStyle) {
     Editor().Execute(TActionId::CutAction);
     EXPECT_EQ(Captions(nullptr).size(), 4u);
     EXPECT_EQ(Editor().UndoCaption(), "Undo Cut");
+}
+
+// Every file Tarvex saves opens again: a paste that would make the design outgrow what the readers
+// take is refused before it happens, and a clipboard above that size is never parsed.
+TEST_F(EditCommandsTest, APasteThatWouldOutgrowTheProjectFileIsRefusedWithAMessage) {
+    TProject clip;
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    item.Caption = std::string(250, 'c');
+    item.Address = std::string(255, 'a');
+    item.Hint = std::string(250, 'h');
+    item.Target = std::string(250, 't');
+    // A little over half of what a project may hold.
+    while (ProjectTextBound(clip) < ProjectFileCeiling * 11 / 20) {
+        for (int i = 0; i < 1000; ++i) {
+            AppendItemNode(clip, nullptr, TNodeKind::MenuItem, item);
+        }
+    }
+    m_ui.Clipboard = WriteProjectText(clip);
+    Editor().Edit().ClipboardChanged();
+    ASSERT_TRUE(Editor().ActionEnabled(TActionId::PasteAction));
+    const int roots = Project().Objects.RootCount();
+
+    Editor().Execute(TActionId::PasteAction);
+    ASSERT_EQ(Project().Objects.RootCount(), roots + clip.Objects.RootCount());
+    EXPECT_LE(WriteProjectText(Project()).size(), ProjectFileCeiling);
+    EXPECT_TRUE(m_ui.TextsOf("Message").empty());
+
+    // Twice would be more than a project may hold: refused, the design as it was.
+    Editor().Execute(TActionId::PasteAction);
+    EXPECT_EQ(Project().Objects.RootCount(), roots + clip.Objects.RootCount());
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Paste");
+    ASSERT_EQ(m_ui.TextsOf("Message").size(), 1u);
+    EXPECT_NE(m_ui.TextsOf("Message")[0].find("larger than 64 MB"), std::string::npos);
+
+    Editor().UndoActionExecute();
+    m_ui.Clipboard = std::string(ProjectFileCeiling + 1, ' ');
+    Editor().Execute(TActionId::PasteAction);
+    EXPECT_EQ(Project().Objects.RootCount(), roots);
+    ASSERT_EQ(m_ui.TextsOf("Message").size(), 2u);
+    EXPECT_NE(m_ui.TextsOf("Message")[1].find("clipboard holds more than 64 MB"), std::string::npos);
 }
 
 TEST_F(EditCommandsTest, FindMatchesAnyLetterCaseInAnyScriptAndFindNextGoesRound) {

@@ -51,8 +51,10 @@ public:
 
     std::vector<TUiCall> Calls;
     std::map<uint32_t, uint32_t> SystemColors;
-    // The system clipboard as the window would hand it over; another program may set it too.
+    // The system clipboard's Tarvex type as the window would hand it over; another program may
+    // set it too. ClipboardText is any other program's plain text, which Paste does not take.
     std::optional<std::string> Clipboard;
+    std::optional<std::string> ClipboardText;
 
     std::vector<TUiCall> CallsOf(const std::string& kind) const;
     std::vector<std::string> TextsOf(const std::string& kind) const;
@@ -85,7 +87,13 @@ public:
         Clipboard = projectText;
         Record("Clipboard", projectText);
     }
-    std::optional<std::string> ClipboardProject() override { return Clipboard; }
+    bool ClipboardOffersProject() override { return Clipboard.has_value(); }
+    TClipboardText ClipboardProject(std::uint64_t ceiling) override {
+        if (Clipboard && Clipboard->size() > ceiling) {
+            return {std::nullopt, true};
+        }
+        return {Clipboard, false};
+    }
     void ShowFindField(const std::string& text) override { Record("Find", text); }
     void ShowCustomizeDialog() override { Record("Customize", ""); }
     void ShowAboutBox() override { Record("About", ""); }

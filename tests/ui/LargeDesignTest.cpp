@@ -2,7 +2,9 @@
 // window: nothing between the file and the screen walks the tree by recursion.
 
 #include "MainWindowTestSupport.h"
+#include "MemoryTrial.h"
 
+#include <QClipboard>
 #include <QFile>
 
 using namespace tarvex;
@@ -13,6 +15,7 @@ class TLargeDesignTest : public QObject {
 private slots:
     void initTestCase();
     void DeepDesignOpensRenewsUndoesAndReopens();
+    void AHugeClipboardIsLookedAtNotRead();
 
 private:
     QTemporaryDir m_settingsDir;
@@ -77,6 +80,38 @@ void TLargeDesignTest::DeepDesignOpensRenewsUndoesAndReopens() {
     QVERIFY(!form.Editor().Modified());
     form.Widgets().ObjectsTreeView->expandToDepth(3);
     QVERIFY(Find(form.Widgets().ObjectsTreeView->TreeModel(), "g").isValid());
+    CloseAnsweringNo(form);
+}
+
+void TLargeDesignTest::AHugeClipboardIsLookedAtNotRead() {
+    TStarted started = Start();
+    TTarvexForm& form = *started.Form;
+    QTRY_VERIFY_WITH_TIMEOUT(form.StartupDone(), 30000);
+    QAction* paste = form.Widgets().Action(TActionId::PasteAction);
+    // Another program's log file, then a Tarvex window's copy of the same size.
+    auto* text = new QMimeData;
+    text->setText(QString(300 << 20, QLatin1Char('x')));
+    auto* copy = new QMimeData;
+    copy->setData(QStringLiteral("application/x-tarvex-project"), QByteArray(300 << 20, 'x'));
+
+    TMemoryTrial trial;
+    QGuiApplication::clipboard()->setMimeData(text);
+    QCoreApplication::processEvents();
+    QVERIFY(!paste->isEnabled());
+    QGuiApplication::clipboard()->setMimeData(copy);
+    QTRY_VERIFY(paste->isEnabled());
+    QString refusal;
+    OnNextModal([&refusal](QWidget* w) {
+        refusal = w->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        ButtonWithText(w, "OK")->click();
+    });
+    paste->trigger();
+    QTRY_VERIFY(refusal.contains("more than 64 MB"));
+    qInfo("peak memory growth %lld MB, window thread blocked at most %lld ms", trial.PeakGrowthMb(),
+          trial.LongestBlockMs());
+    QVERIFY2(trial.PeakGrowthMb() < 200, qPrintable(QString::number(trial.PeakGrowthMb())));
+    QVERIFY(!form.Editor().Modified());
+    QGuiApplication::clipboard()->clear();
     CloseAnsweringNo(form);
 }
 

@@ -1,6 +1,7 @@
 // The preview's page in a real web view: the author's page with its own files, nothing outside
 // its site folder, and only the person's clicks handed to the system.
 
+#include "MemoryTrial.h"
 #include "ui/PreviewStage.h"
 #include "ui/PreviewWebPage.h"
 
@@ -14,6 +15,7 @@
 #include <QWebEngineView>
 
 using namespace tarvex;
+using tarvex::test::TMemoryTrial;
 
 namespace {
 
@@ -49,12 +51,98 @@ window.addEventListener('load', () => {
 });
 </script></body></html>)";
 
+// The author's page `index.htm` of a fresh site folder, shown in the preview as the window shows it.
+class TSitePreview {
+public:
+    explicit TSitePreview(const QByteArray& page)
+        : m_engine(m_root.filePath(QStringLiteral("temp"))),
+          m_siteFolder(m_root.filePath(QStringLiteral("site"))), m_site(m_engine.toStdString()) {
+        WriteText(m_engine + QStringLiteral("/preview.htm"), page);
+        WriteText(SiteFile(QStringLiteral("index.htm")), page);
+        m_site.UsePage(SiteFile(QStringLiteral("index.htm")).toStdString(), m_siteFolder.toStdString());
+        Page = new TPreviewWebPage(&m_profile, m_site, &View);
+        View.setPage(Page);
+        View.resize(800, 600);
+        View.show();
+    }
+    QString SiteFile(const QString& name) const { return m_siteFolder + QLatin1Char('/') + name; }
+    void Load() {
+        const QUrl url = Page->UrlOfFile(m_engine + QStringLiteral("/preview.htm"));
+        Page->AllowPage(url);
+        View.load(url);
+    }
+    QVariant Run(const QString& script) {
+        QVariant result;
+        bool done = false;
+        Page->runJavaScript(script, [&](const QVariant& value) {
+            result = value;
+            done = true;
+        });
+        return QTest::qWaitFor([&done] { return done; }, 10000) ? result : QVariant();
+    }
+    // A real click of the person's, at the middle of the element `id` (none: an empty corner).
+    void Click(const QString& id = {}) {
+        QPoint at(790, 590);
+        if (!id.isEmpty()) {
+            const QVariantList box =
+                Run(QStringLiteral("(() => { const r = document.getElementById('%1').getBoundingClientRect();"
+                                   " return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+                        .arg(id))
+                    .toList();
+            at = QPoint(box.value(0).toInt(), box.value(1).toInt());
+        }
+        QTest::mouseClick(Surface(), Qt::LeftButton, {}, at);
+    }
+    QWidget* Surface() { return View.focusProxy() ? View.focusProxy() : &View; }
+
+private:
+    QTemporaryDir m_root;
+    QString m_engine;
+    QString m_siteFolder;
+    TPreviewSite m_site;
+    QWebEngineProfile m_profile;
+
+public:
+    QWebEngineView View;
+    TPreviewWebPage* Page = nullptr;
+};
+
+// The pages below quote with ' only: moc reads a double quote inside a raw string as a string's end.
+// Each hostile action runs from the page's own key handler, with the person's key press behind
+// it. The person's click on the trap goes nowhere; the page's own click on it would.
+const QByteArray HostilePage = R"(<html><body style='margin:0'>
+<p><a id='sentinel' href='https://sentinel.example/' style='font-size:40px'>sentinel</a></p>
+<p style='font-size:30px'><a id='web' href='https://elsewhere.example/'>web</a>
+<a id='run' href='run.sh'>run</a> <a id='pdf' href='guide.pdf'>pdf</a>
+<a id='blank' href='https://blank.example/' target='_blank'>blank</a>
+<a id='trap' href='https://trap.example/'>trap</a></p>
+<form id='form' action='https://form.example/'><input name='q' value='x'></form>
+<script>
+document.getElementById('trap').addEventListener('click', (e) => { if (e.isTrusted) e.preventDefault(); });
+const byId = (id) => document.getElementById(id);
+const actions = {
+  none: () => {},
+  click: () => byId('web').click(),
+  clickFile: () => byId('run').click(),
+  dispatch: () => byId('pdf').dispatchEvent(new MouseEvent('click', {bubbles: true, cancelable: true})),
+  blank: () => byId('blank').click(),
+  open: () => window.open('https://open.example/'),
+  location: () => { location.href = 'https://location.example/'; },
+  submit: () => byId('form').submit(),
+  borrow: () => byId('trap').click(),
+  later: () => setTimeout(() => byId('web').click(), 0),
+};
+document.addEventListener('keydown', () => actions[window.action]());
+</script></body></html>)";
+
 } // namespace
 
 class TPreviewPageTest : public QObject {
     Q_OBJECT
 private slots:
     void TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite();
+    void NothingAPageStartsByItselfReachesTheDesktop();
+    void BigFilesInThePageCostTheWindowNoMemory();
     void EachScreenSizeGivesThePageItsWidth();
 };
 
@@ -79,7 +167,6 @@ void TPreviewPageTest::TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite() 
     QWebEngineProfile profile;
     QWebEngineView view;
     auto* page = new TPreviewWebPage(&profile, previewSite, &view);
-    page->WatchInput(&view);
     view.setPage(page);
     QSignalSpy followed(page, &TPreviewWebPage::LinkFollowed);
     view.resize(800, 600);
@@ -106,6 +193,87 @@ void TPreviewPageTest::TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite() 
     QTRY_COMPARE_WITH_TIMEOUT(followed.size(), 1, 30000);
     QCOMPARE(followed.at(0).at(0).toUrl(),
              QUrl::fromLocalFile(QFileInfo(site + QStringLiteral("/shared/other.htm")).canonicalFilePath()));
+}
+
+void TPreviewPageTest::NothingAPageStartsByItselfReachesTheDesktop() {
+    TSitePreview preview(HostilePage);
+    WriteText(preview.SiteFile(QStringLiteral("run.sh")), "#!/bin/sh\n");
+    QFile::setPermissions(preview.SiteFile(QStringLiteral("run.sh")), QFile::ReadOwner | QFile::ExeOwner);
+    WriteText(preview.SiteFile(QStringLiteral("guide.pdf")), "%PDF-1.4\n");
+    // What the desktop's opener would be given.
+    QSignalSpy followed(preview.Page, &TPreviewWebPage::LinkFollowed);
+    QSignalSpy blocked(preview.Page, &TPreviewWebPage::NavigationBlocked);
+    preview.Load();
+    QTRY_VERIFY_WITH_TIMEOUT(preview.Run(QStringLiteral("typeof actions")).toString() == "object", 30000);
+    preview.Click();
+
+    const struct {
+        const char* Action;
+        const char* PersonClicks; // before the key press; "" for nothing
+        QUrl PersonOpens;         // what the person's own click hands to the desktop
+    } cases[] = {
+        {"click", "", {}},
+        {"clickFile", "", {}},
+        {"dispatch", "", {}},
+        {"blank", "", {}},
+        {"open", "", {}},
+        {"location", "", {}},
+        {"submit", "", {}},
+        {"later", "", {}},
+        {"borrow", "trap", {}},
+        {"none", "run", {}},
+        {"dispatch", "pdf",
+         QUrl::fromLocalFile(QFileInfo(preview.SiteFile("guide.pdf")).canonicalFilePath())},
+    };
+    for (const auto& c : cases) {
+        preview.Run(QStringLiteral("window.action = '%1'").arg(c.Action));
+        const QByteArray person(c.PersonClicks);
+        if (!person.isEmpty()) {
+            const qsizetype seen = followed.size() + blocked.size();
+            preview.Click(QString::fromLatin1(person));
+            // The trap keeps the person's click in the page; any other link leaves or is refused.
+            if (person != "trap") {
+                QTRY_VERIFY_WITH_TIMEOUT(followed.size() + blocked.size() > seen, 10000);
+            }
+        }
+        const qsizetype reported = blocked.size();
+        QTest::keyClick(preview.Surface(), Qt::Key_A);
+        // Each is kept in with a line in the status bar; the person's own click after it still leaves.
+        if (QByteArray(c.Action) != "none") {
+            QTRY_VERIFY2_WITH_TIMEOUT(blocked.size() > reported, c.Action, 10000);
+        }
+        preview.Click(QStringLiteral("sentinel"));
+        QList<QUrl> expected{c.PersonOpens, QUrl(QStringLiteral("https://sentinel.example/"))};
+        expected.removeAll(QUrl());
+        QTRY_COMPARE_WITH_TIMEOUT(followed.size(), expected.size(), 10000);
+        QList<QUrl> opened;
+        for (const QList<QVariant>& signal : followed) {
+            opened << signal.at(0).toUrl();
+        }
+        QVERIFY2(opened == expected, c.Action);
+        followed.clear();
+    }
+    QVERIFY(blocked.at(0).at(0).toString().contains("elsewhere.example"));
+}
+
+void TPreviewPageTest::BigFilesInThePageCostTheWindowNoMemory() {
+    TSitePreview preview(R"(<html><body><img src='big.bin'><img src='mid.bin'><script>
+const images = [...document.images];
+setInterval(() => { if (images.every((i) => i.complete)) document.title = 'settled'; }, 50);
+</script></body></html>)");
+    // Sparse: the disk holds nothing, the reader gets every byte.
+    for (const auto& [name, size] :
+         {std::pair("big.bin", qint64(1) << 30), std::pair("mid.bin", qint64(200) << 20)}) {
+        QFile file(preview.SiteFile(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(size));
+    }
+    TMemoryTrial trial;
+    preview.Load();
+    QTRY_COMPARE_WITH_TIMEOUT(preview.View.title(), QStringLiteral("settled"), 120000);
+    qInfo("peak memory growth %lld MB, window thread blocked at most %lld ms", trial.PeakGrowthMb(),
+          trial.LongestBlockMs());
+    QVERIFY2(trial.PeakGrowthMb() < 200, qPrintable(QString::number(trial.PeakGrowthMb())));
 }
 
 void TPreviewPageTest::EachScreenSizeGivesThePageItsWidth() {
