@@ -9,9 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
-#include <functional>
+#include <set>
 #include <thread>
 
 using namespace tarvex;
@@ -22,7 +21,6 @@ TEST(RecoveryCopy, TheCopyOfAWindowThatIsGoneIsOfferedWhateverHasItsNumberNow) {
     TScratchDir dir;
     TZombie zombie;
     const TLockOwner live = NewWindowOwner();
-    const std::string zombieStarted = platform::ProcessInfo(zombie.Pid()).Started;
     struct TCase {
         const char* File;
         std::int64_t Process;
@@ -40,10 +38,10 @@ TEST(RecoveryCopy, TheCopyOfAWindowThatIsGoneIsOfferedWhateverHasItsNumberNow) {
         {"old-gone.xml", 99999999, "", "", true},
     };
     if (zombie.Pid() != 0) {
-        cases.push_back({"zombie.xml", zombie.Pid(), zombieStarted, "", true});
-        zombie.End();
+        cases.push_back({"zombie.xml", zombie.Pid(), platform::ProcessInfo(zombie.Pid()).Started, "", true});
+        zombie.End(); // a zombie a moment later: looked for until it is one
     }
-    std::vector<std::string> expected;
+    std::set<std::string> expected;
     for (const TCase& c : cases) {
         TRecoveryCopy copy;
         copy.OriginalFile = c.File;
@@ -61,19 +59,16 @@ TEST(RecoveryCopy, TheCopyOfAWindowThatIsGoneIsOfferedWhateverHasItsNumberNow) {
         }
         ASSERT_EQ(WriteFileAtomically(path, text), TWriteStatus::Written);
         if (c.Offered) {
-            expected.push_back(c.File);
+            expected.insert(c.File);
         }
     }
     const auto offered = [&] {
-        std::vector<std::string> files;
+        std::set<std::string> files;
         for (const TRecoveryCopy& copy : OrphanedRecoveryCopies(dir.Path())) {
-            files.push_back(copy.OriginalFile);
+            files.insert(copy.OriginalFile);
         }
-        std::sort(files.begin(), files.end());
         return files;
     };
-    std::sort(expected.begin(), expected.end());
-    // The zombie needs a moment to end.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (offered() != expected && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
