@@ -219,15 +219,17 @@ TEST(ImportLimits, FavoritesEntriesAtTheLimitAndOnePast) {
     const std::string cut = "The folder holds more than 10000 entries; only the first 10000 were read.";
     TScratch scratch;
     for (std::size_t i = 0; i <= FavoritesEntryLimit; ++i) {
-        std::ofstream(scratch.Path() / ("s" + std::to_string(i) + ".url")) << "[InternetShortcut]\nURL=x\n";
+        std::ofstream(scratch.Path() / ("s" + std::to_string(i) + ".url"));
     }
     for (const std::size_t files : {FavoritesEntryLimit + 1, FavoritesEntryLimit}) {
         if (files == FavoritesEntryLimit) {
             fs::remove(scratch.Path() / "s0.url");
         }
-        const TFavoriteEntry root = ScanFavoritesFolder(scratch.Path());
+        TFavoriteEntry root = ScanFavoritesFolder(scratch.Path());
         EXPECT_EQ(root.Children.size(), FavoritesEntryLimit) << files;
         EXPECT_EQ(root.Cut, files > FavoritesEntryLimit) << files;
+        // The message follows the scan alone; reading ten thousand shortcuts again would add nothing.
+        root.Children.clear();
         const TImportResult read =
             ReadFavoritesFolder(root, false, [](std::string_view text) { return std::string(text); });
         EXPECT_EQ(read.Error, files > FavoritesEntryLimit ? cut : "") << files;
