@@ -251,6 +251,28 @@ TEST(ImportLimits, FileSizesAtTheCeilingAndOnePast) {
         EXPECT_EQ(ReadInternetShortcut(url),
                   extra == 0 ? std::optional<std::string>("https://example.com/") : std::nullopt)
             << extra;
+        if (WebImportAvailable()) {
+            // A site map's local copy of a page gives its title up to 4 MB; past that the page's
+            // name stands in.
+            scratch.File("page.html", "<title>Local title</title>", (4ull << 20) + extra);
+            const TImportResult map = ParseSitemap(
+                "<urlset><url><loc>https://a.example/page.html</loc></url></urlset>", scratch.Path());
+            ASSERT_TRUE(map.Tree) << map.Error;
+            ASSERT_EQ(map.Tree->Children.size(), 1u);
+            EXPECT_EQ(map.Tree->Children.front().Caption, extra == 0 ? "Local title" : "Page") << extra;
+        }
+    }
+}
+
+// A page offers at most 50 navigations to choose from.
+TEST(ImportLimits, NavigationChoicesAtTheLimitAndOnePast) {
+    if (!WebImportAvailable()) {
+        GTEST_SKIP() << "built without the HTML and XML parsers";
+    }
+    for (const std::size_t navs : {50u, 51u}) {
+        EXPECT_EQ(FindPageNavigations(Repeat("<nav><a href=\"/x\">X</a></nav>", navs), "page").Choices.size(),
+                  50u)
+            << navs;
     }
 }
 
