@@ -100,12 +100,17 @@ public:
                 }
                 std::vector<std::pair<std::size_t, TLevel>> sublevels;
                 ReadLevel(level, sublevels);
+                // Every item opens a level, but only one that holds entries makes its item a
+                // group: a list of plain links at the deepest level allowed is still fine.
+                tooDeep = level.Depth > ImportGroupDepthLimit && !level.Group->Children.empty();
+                if (tooDeep) {
+                    return false;
+                }
                 for (auto& [index, sublevel] : sublevels) {
-                    tooDeep = tooDeep || sublevel.Depth > ImportGroupDepthLimit;
                     sublevel.Group = &level.Group->Children[index];
                     level.Inner.push_back(std::move(sublevel));
                 }
-                return !tooDeep;
+                return true;
             },
             [](TLevel& level) { level.Inner.clear(); });
         if (tooDeep) {

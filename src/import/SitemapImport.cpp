@@ -144,10 +144,12 @@ class TSiteTree {
 public:
     explicit TSiteTree(fs::path folder) : m_folder(std::move(folder)) { m_nodes.push_back({}); }
 
-    // False when the path is deeper than a menu may nest.
+    // False when the path is deeper than a menu may nest: under a root of several hosts, the
+    // host and every segment but the page's are groups, as many levels as a bookmark file's
+    // root and folders may make.
     bool Add(const std::string& address, const TPageAddress& page) {
         std::size_t at = Child(0, page.Host);
-        if (page.Segments.size() + 1 >= static_cast<std::size_t>(ImportGroupDepthLimit)) {
+        if (page.Segments.size() + 1 > static_cast<std::size_t>(ImportGroupDepthLimit)) {
             return false;
         }
         for (const std::string& segment : page.Segments) {
