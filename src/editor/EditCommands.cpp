@@ -125,7 +125,6 @@ void TEditCommands::CopyActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    m_editor.CommitValueEditors();
     m_editor.m_ui.SetClipboardProject(SelectionText());
     ClipboardChanged();
 }
@@ -134,7 +133,7 @@ void TEditCommands::CutActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    TTarvexEditor::TEditStep step(m_editor, "Cut", TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, "Cut");
     m_editor.m_ui.SetClipboardProject(SelectionText());
     ClipboardChanged();
     if (OnStylesPage()) {
@@ -152,7 +151,6 @@ void TEditCommands::PasteActionExecute() {
 
 void TEditCommands::DuplicateActionExecute() {
     if (CanCopy()) {
-        m_editor.CommitValueEditors();
         PasteText(SelectionText(), "Duplicate");
     }
 }
@@ -163,7 +161,7 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
     if (!clip || (styles ? clip->Styles.Empty() : clip->Objects.Empty())) {
         return false;
     }
-    TTarvexEditor::TEditStep step(m_editor, stepName, TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, stepName);
     TProject& design = m_editor.Project();
     // A style of the same name and look is the one the menus meant; any other gets a free name,
     // and the pasted menus follow it.
@@ -250,7 +248,7 @@ void TEditCommands::Move(TMove move) {
     }
     static constexpr const char* Names[] = {"Move Up", "Move Down", "Move Out", "Move In"};
     TTreeNode* node = m_editor.SelectedObject();
-    TTarvexEditor::TEditStep step(m_editor, Names[static_cast<int>(move)], TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, Names[static_cast<int>(move)]);
     if (!m_editor.Project().Objects.MoveTo(node, place->Parent, place->Index)) {
         return;
     }

@@ -16,8 +16,6 @@ void TFavoriteCommands::AddToFavoritesActionExecute() {
                          TMsgIcon::Information);
         return;
     }
-    // The favourite takes the style as the editor shows it, typed values included.
-    m_editor.CommitValueEditors();
     const std::optional<std::string> typed =
         m_editor.m_ui.InputQuery("Favotite style name", "Type favorite name", "");
     if (!typed) {

@@ -29,7 +29,7 @@ bool TFileCommands::SaveRecentFiles() {
 }
 
 bool TFileCommands::RecoveryCopyDue() const {
-    return m_editor.m_document.RecoveryDue() || m_editor.m_valuesTyped;
+    return m_editor.m_document.RecoveryDue();
 }
 
 std::filesystem::path TFileCommands::RecoveryFolder() const {
@@ -56,7 +56,6 @@ bool TFileCommands::ConfirmAndClearProject(bool askToSave) {
     m_editor.m_objects.ObjectsTreeViewChange(nullptr);
     m_editor.m_styles.MenuStyleTreeViewChanging(nullptr);
     m_editor.m_styles.SetStyleSelection(nullptr);
-    m_editor.m_objects.m_loadedObject = nullptr;
     m_editor.Project().Objects.Clear();
     m_editor.Project().Styles.Clear();
     return true;
@@ -74,7 +73,6 @@ bool TFileCommands::SaveAnsweringQuestion() {
 }
 
 void TFileCommands::NewProject(bool askForStyle) {
-    m_editor.CommitValueEditors();
     if (!ConfirmAndClearProject()) {
         return;
     }
@@ -97,7 +95,6 @@ void TFileCommands::NewProject(bool askForStyle) {
 }
 
 bool TFileCommands::LoadProject(const std::string& path, bool askToSave) {
-    m_editor.CommitValueEditors();
     const std::filesystem::path file = PathFromUtf8(path);
     TProjectFileBytes read = ReadProjectFile(file, path);
     if (!read.Bytes) {
@@ -145,7 +142,6 @@ void TFileCommands::OpenProjectFile(const std::string& path, bool askToSave) {
 }
 
 bool TFileCommands::SaveActionExecute() {
-    m_editor.CommitValueEditors();
     if (document().FileName().empty()) {
         return SaveAsActionExecute();
     }
@@ -244,8 +240,6 @@ bool TFileCommands::ReportFailedSave(TSaveStatus status) {
 }
 
 void TFileCommands::WindowActivated() {
-    // A cell left open when the author went to another window counts as confirmed.
-    m_editor.CommitTypedValues();
     const TFileIdentity* known = document().FileIdentity();
     if (!known || m_editor.Modified()) {
         return;
@@ -265,7 +259,6 @@ void TFileCommands::WindowActivated() {
 }
 
 bool TFileCommands::SaveAsActionExecute() {
-    m_editor.CommitValueEditors();
     TFileDialogRequest request = DialogRequest("SaveProjectDialog", ProjectFilter, "xml");
     request.OverwritePrompt = true;
     request.HideReadOnly = true;
@@ -304,11 +297,6 @@ void TFileCommands::ReopenActionExecute(int position) {
 
 void TFileCommands::WriteRecoveryCopy() {
     if (!RecoveryCopyDue()) {
-        return;
-    }
-    // A caption typed and left in its cell is the author's work as much as a committed one.
-    m_editor.CommitValueEditors();
-    if (!document().RecoveryDue()) {
         return;
     }
     TRecoveryCopy copy;

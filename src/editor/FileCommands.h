@@ -61,9 +61,8 @@ public:
     void ReopenActionExecute(int position);
 
     // ---- recovery copies ----
-    // Whether the design changed since its recovery copy was written, or a value was typed that
-    // the design may not hold yet. The window writes it a few seconds after a change
-    // (WriteRecoveryCopy, which commits the typed values first), so typing never waits for the disk.
+    // Whether the design changed since its recovery copy was written. The window writes it a few
+    // seconds after a change (WriteRecoveryCopy), so typing never waits for the disk.
     bool RecoveryCopyDue() const;
     void WriteRecoveryCopy();
     void RemoveRecoveryCopy();

@@ -91,7 +91,7 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     }
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
     const TImportResult read = ReadFavoritesFolder(entry, false, EnteredText);
-    TTarvexEditor::TEditStep step(m_editor, "Import Favorites", TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, "Import Favorites");
     m_editor.m_objects.AddMenuGroup(read.Tree->Caption, " ");
     for (const TImportEntry& item : read.Tree->Children) {
         m_editor.m_objects.AddMenuItem(item.Caption, item.Address);
@@ -102,7 +102,7 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
 }
 
 TTreeNode* TImportCommands::InsertImportedTree(const TImportEntry& tree) {
-    TTarvexEditor::TEditStep step(m_editor, "Import Menu", TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, "Import Menu");
     m_editor.m_treeUpdateGuard = true;
     TTreeNode* parent = m_editor.SelectedObject() ? m_editor.SelectedObject()->Parent() : nullptr;
     TTreeNode* group = AppendImportedTree(m_editor.Project(), parent, tree);
@@ -164,7 +164,6 @@ void TImportCommands::ImportPageNavActionExecute() {
 }
 
 void TImportCommands::ExportHtmlActionExecute() {
-    m_editor.CommitValueEditors();
     TFileDialogRequest request = DialogRequest("ExportHtmlDialog", std::string(HtmlFilter), "htm");
     request.OverwritePrompt = true;
     const std::optional<std::string> path = m_editor.RunFileDialog(true, request);

@@ -25,20 +25,37 @@ void TObjectsTreeCommands::ObjectsTreeViewChanging(TTreeNode* newNode) {
     if (m_editor.m_treeUpdateGuard || newNode->IsStyle()) {
         return;
     }
-    // The commit and whatever the refresh repairs are one step.
-    TTarvexEditor::TEditStep step(m_editor, {});
-    if (m_selectedObject) {
-        m_editor.CommitRecord(*m_selectedObject);
-    }
     LoadMenuEditor(*newNode);
-    m_editor.m_preview.RefreshPreview();
 }
 
-void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
-    const TValueEditor& rows = m_menuValueList;
+void TObjectsTreeCommands::ConfirmRow(TValueEditorId editor, std::string_view key, const std::string& text) {
+    const bool options = editor == TValueEditorId::MenuValueList;
+    const TValueEditor& rows = options ? m_menuValueList : m_menuItemValueEditor;
+    const std::string row = rows.Row(rows.FindRow(key))->Key;
+    TTreeNode* node = m_selectedObject;
+    if (!node || !rows.Enabled() || node->IsOptions() != options || node->IsStyle()) {
+        return;
+    }
+    TTarvexEditor::TEditStep step(m_editor, {});
+    m_editor.m_document.MergeWithSameRow(node, row);
+    const std::string textBefore = node->Text();
+    const TTreeNode::TRecord before = node->Record();
+    if (options) {
+        ConfirmOptionsRow(*node, FieldOfRow<TMenuOptionsRec>(row), text);
+    } else {
+        ConfirmItemRow(*node, FieldOfRow<TMenuItemRec>(row), text);
+    }
+    // The node shows the whole caption: a change past the field's end is a change too.
+    if (node->Text() != textBefore || !node->RecordEquals(before)) {
+        m_editor.m_document.NoteChangedRow(row);
+    }
+}
+
+void TObjectsTreeCommands::ConfirmOptionsRow(TTreeNode& node, const TRecordField<TMenuOptionsRec>& field,
+                                             const std::string& text) {
     const TMenuOptionsRec& rec = node.Options();
     TMenuOptionsRec typed = rec;
-    CommitRows(rows, typed);
+    StoreRow(field, text, typed);
     const auto& level = m_editor.Project().Objects.Level(node.Parent());
     const std::size_t first = static_cast<std::size_t>(node.Index()) + 1;
 
@@ -56,14 +73,14 @@ void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
         }
     }
     // The row as typed, not as it will be stored: text past the field's end is still a change.
-    const std::string& orientation = rows.Value(OptionsField("Orientation").Caption);
-    const bool turned = orientation != rec.Orientation.view() && node.Level() == 0;
+    const bool turned = field.Caption == OptionsField("Orientation").Caption &&
+                        text != rec.Orientation.view() && node.Level() == 0;
     // The layout reads the menu's new position, width and border.
     if (!(typed == rec)) {
         node.EditOptions() = typed;
     }
     if (turned) {
-        const bool horizontal = orientation == "Horizontal";
+        const bool horizontal = text == "Horizontal";
         for (std::size_t i = first; i < level.size(); ++i) {
             if (horizontal) {
                 LayoutSubmenusHorizontal(level[i].get(), &node);
@@ -74,26 +91,25 @@ void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
     }
 }
 
-void TObjectsTreeCommands::CommitMenuItem(TTreeNode& node) {
-    const std::string_view captionRow = ItemField("Caption").Caption;
-    if (IsBlank(m_menuItemValueEditor.Value(captionRow))) {
+void TObjectsTreeCommands::ConfirmItemRow(TTreeNode& node, const TRecordField<TMenuItemRec>& field,
+                                          const std::string& text) {
+    if (field.Caption == ItemField("Caption").Caption) {
         // An entry without a caption is an empty row a visitor cannot read or name: the caption it
-        // had stays, and the other rows are still taken.
-        m_editor.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
-        m_menuItemValueEditor.SetValue(captionRow, std::string(node.Text()));
-        m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+        // had stays.
+        if (RefuseBlankCaption(text)) {
+            return;
+        }
+        // The node shows the whole caption; the record keeps what fits.
+        node.SetText(text);
     }
-    // The node shows the whole caption row; the record keeps what fits.
-    node.SetText(m_menuItemValueEditor.Value(captionRow));
     TMenuItemRec typed = node.Item();
-    CommitRows(m_menuItemValueEditor, typed);
+    StoreRow(field, text, typed);
     if (!(typed == node.Item())) {
         node.EditItem() = std::move(typed);
     }
 }
 
-void TObjectsTreeCommands::LoadMenuEditor(TTreeNode& node) {
-    m_loadedObject = &node;
+void TObjectsTreeCommands::LoadMenuEditor(const TTreeNode& node) {
     if (node.IsOptions()) {
         LoadRows(m_menuValueList, node.Options());
         m_menuValueList.SetEnabled(true);
@@ -162,7 +178,7 @@ bool TObjectsTreeCommands::ObjectsTreeViewMayDrop(TDragSource source, const TTre
 }
 
 TTreeNode* TObjectsTreeCommands::AddMenuGroup(const std::string& name, const std::string& address) {
-    TTarvexEditor::TEditStep step(m_editor, "Add Group", TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, "Add Group");
     m_editor.m_treeUpdateGuard = true;
     TTreeNode* parent = m_selectedObject ? m_selectedObject->Parent() : nullptr;
 
@@ -192,7 +208,7 @@ TTreeNode* TObjectsTreeCommands::AddMenuGroup(const std::string& name, const std
 }
 
 TTreeNode* TObjectsTreeCommands::AddMenuItem(const std::string& name, const std::string& address) {
-    TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
+    TTarvexEditor::TEditStep step(m_editor, "Add Item");
     m_editor.m_treeUpdateGuard = true;
     TTreeNode* parent = nullptr;
     if (m_selectedObject) {
@@ -234,7 +250,7 @@ void TObjectsTreeCommands::NewMenuItemActionExecute() {
         return;
     }
     if (name) {
-        TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
+        TTarvexEditor::TEditStep step(m_editor, "Add Item");
         TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
         // The new entry is where the person continues: shown, selected, and in the preview.
         if (TTreeNode* holder = item->Parent()) {
@@ -254,9 +270,7 @@ void TObjectsTreeCommands::DeleteSelectedObject() {
     if (!next) {
         next = node->Parent();
     }
-    // The values typed for the node go with it: nothing is committed.
     m_selectedObject = nullptr;
-    m_loadedObject = nullptr;
     m_editor.Project().Objects.Remove(node);
     if (next) {
         m_editor.SelectObjectNode(next);
@@ -308,7 +322,6 @@ void TObjectsTreeCommands::DeleteMenuItemActionUpdate() {
 }
 
 void TObjectsTreeCommands::ClearMenuEditors() {
-    m_loadedObject = nullptr;
     m_menuValueList.ClearValues();
     m_menuValueList.SetEnabled(false);
     m_menuItemValueEditor.ClearValues();

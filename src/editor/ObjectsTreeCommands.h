@@ -4,6 +4,7 @@
 
 #include "ValueEditor.h"
 
+#include "model/RecordFields.h"
 #include "model/Tree.h"
 
 #include <string>
@@ -24,7 +25,11 @@ public:
     const TValueEditor& MenuValueList() const { return m_menuValueList; }
     const TValueEditor& MenuItemValueEditor() const { return m_menuItemValueEditor; }
 
+    // Loads the editor of `newNode`'s kind (none: empties both) before the selection moves.
     void ObjectsTreeViewChanging(TTreeNode* newNode);
+    // A confirmed row of the options or item editor (`editor`), stored in the selected node as a
+    // step of its own. A blank caption is refused with a message and the caption stays.
+    void ConfirmRow(TValueEditorId editor, std::string_view key, const std::string& text);
     void ObjectsTreeViewChange(TTreeNode* node);
     bool ObjectsTreeViewDragOver(TDragSource source) const;
     // `target` is the node under the mouse at the drop point, nullptr for empty space.
@@ -58,9 +63,10 @@ private:
     friend class TEditCommands;
 
     void SetObjectSelection(TTreeNode* node);
-    void CommitMenuOptions(TTreeNode& node);
-    void CommitMenuItem(TTreeNode& node);
-    void LoadMenuEditor(TTreeNode& node);
+    void ConfirmOptionsRow(TTreeNode& node, const TRecordField<TMenuOptionsRec>& field,
+                           const std::string& text);
+    void ConfirmItemRow(TTreeNode& node, const TRecordField<TMenuItemRec>& field, const std::string& text);
+    void LoadMenuEditor(const TTreeNode& node);
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     // Shows the refusal when a typed name would be an empty caption.
     bool RefuseBlankCaption(std::string_view caption);
@@ -68,9 +74,6 @@ private:
 
     TTarvexEditor& m_editor;
     TTreeNode* m_selectedObject = nullptr;
-    // The node whose record an objects editor was last loaded from; a style repair of that record
-    // is carried into the options editor so a stale style name is not committed back.
-    TTreeNode* m_loadedObject = nullptr;
     TValueEditor m_menuValueList;
     TValueEditor m_menuItemValueEditor;
 };

@@ -128,7 +128,6 @@ void TPreviewCommands::RepairMenuStyles() {
         return;
     }
     const std::string first = m_editor.Project().Styles.FirstRoot()->Text();
-    const std::string shownBefore = m_editor.m_objects.m_menuValueList.Value(MenuStyleRow());
     {
         TTarvexEditor::TEditStep step(m_editor, TTarvexEditor::RepairMenuStyleStep);
         for (TTreeNode* options : broken) {
@@ -139,16 +138,10 @@ void TPreviewCommands::RepairMenuStyles() {
         m_editor.Message(MissingStyleText(MenuObjectName(options->Parent())),
                          std::string(ScriptWarningCaption), TMsgIcon::Information);
     }
-    // The options editor must not hand the missing name back at the next commit.
-    const bool shown =
-        std::find(broken.begin(), broken.end(), m_editor.m_objects.m_loadedObject) != broken.end();
-    if (shown && shownBefore != first) {
-        m_editor.m_objects.m_menuValueList.SetValue(MenuStyleRow(), first);
-        m_editor.NotifyEditor(TValueEditorId::MenuValueList);
-    }
 }
 
 TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
+    ++m_scriptsGenerated;
     const TMenuScript script = tarvex::GenerateMenuScript(m_editor.Project());
     if (script.Refused) {
         // Said once until the design can be compiled again, or the author asks for the preview:
@@ -185,22 +178,33 @@ TPreviewCommands::TPreviewCommands(TTarvexEditor& editor) : m_editor(editor), m_
     if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
         m_previewSite.Restore(*site);
     }
+    // The document is the coordinator's and outlives this.
+    m_editor.Document().AddListener(this);
 }
 
-void TPreviewCommands::RefreshPreview() {
-    // Inside an edit the preview waits for the step to end: a command refreshes it once, and a
-    // repair the design needs becomes a step of its own. The script a running refresh writes
-    // already holds what its repair changed.
-    if (m_editor.m_document.StepDepth() > 0) {
-        m_refreshPending = true;
+TPreviewCommands::~TPreviewCommands() {
+    m_editor.Document().RemoveListener(this);
+}
+
+void TPreviewCommands::DesignChanged(const TDesignChange& change) {
+    // The script a running refresh writes already holds what its repair changed; a hold keeps the
+    // preview as it is.
+    if (m_refreshing || Held()) {
         return;
     }
-    if (m_refreshing) {
-        return;
+    if (change.Kind == TDesignChange::TKind::Replaced) {
+        // A new design: its refusal is said again.
+        m_refusalSaid = false;
     }
-    m_refreshPending = false;
-    m_refreshing = true;
     // Undo and redo show a design as it was; repairing it there would take the step's place.
+    m_replayingHistory =
+        change.Kind == TDesignChange::TKind::Undone || change.Kind == TDesignChange::TKind::Redone;
+    Refresh();
+    m_replayingHistory = false;
+}
+
+void TPreviewCommands::Refresh() {
+    m_refreshing = true;
     if (!m_replayingHistory) {
         RepairMenuStyles();
     }
@@ -210,33 +214,18 @@ void TPreviewCommands::RefreshPreview() {
     m_scriptRefused = outcome == TScriptOutcome::Refused;
     // After a refusal the page still shows, without a menu.
     if (!m_scriptNotWritten) {
-        m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
+        LoadPage();
     }
 }
 
-void TPreviewCommands::RefreshIfPending() {
-    if (m_refreshPending) {
-        RefreshPreview();
-    }
-}
-
-void TPreviewCommands::ShowReplayedDesign() {
-    m_replayingHistory = true;
-    RefreshPreview();
-    m_replayingHistory = false;
-}
-
-void TPreviewCommands::ShowNewDesign() {
-    m_refusalSaid = false;
-    RefreshPreview();
+void TPreviewCommands::LoadPage() {
+    ++m_pageLoads;
+    m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
 }
 
 void TPreviewCommands::UpdatePreviewActionExecute() {
-    TTarvexEditor::TEditStep step(m_editor, {});
     m_refusalSaid = false;
-    // Both editors are committed first, so the preview is generated and shown once.
-    m_editor.CommitValueEditors();
-    RefreshPreview();
+    Refresh();
 }
 
 void TPreviewCommands::OpenPreviewActionExecute() {
@@ -273,7 +262,7 @@ void TPreviewCommands::ShowWrittenPreview(TPreviewStatus status, const std::stri
         m_editor.m_ui.ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
         return;
     case TPreviewStatus::Written:
-        m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
+        LoadPage();
         return;
     }
 }

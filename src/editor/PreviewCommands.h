@@ -4,6 +4,8 @@
 
 #include "UserInterface.h"
 
+#include "document/DesignDocument.h"
+
 #include "preview/PreviewPage.h"
 #include "preview/PreviewSite.h"
 
@@ -16,9 +18,14 @@ namespace tarvex {
 
 class TTarvexEditor;
 
-class TPreviewCommands {
+// The preview follows the document alone: every change it hears of (a step, undo, redo, a new
+// design) generates the script once and reloads the page once, however much the step held.
+class TPreviewCommands : public TDocumentListener {
 public:
     explicit TPreviewCommands(TTarvexEditor& editor);
+    TPreviewCommands(const TPreviewCommands&) = delete;
+    TPreviewCommands& operator=(const TPreviewCommands&) = delete;
+    ~TPreviewCommands() override;
 
     std::filesystem::path TempFolder() const;
     std::filesystem::path PreviewPagePath() const;
@@ -29,8 +36,11 @@ public:
     // Generates menu.js into the temp folder, showing the refusal or the warnings; false when
     // nothing was written.
     bool GenerateMenuScript();
-    // Inside an edit step the preview waits for the step to end, so a command refreshes it once.
-    void RefreshPreview();
+    // How often this run generated the menu script and asked the page to reload, for the bench
+    // and the tests that hold an edit to one of each.
+    std::size_t ScriptsGenerated() const { return m_scriptsGenerated; }
+    std::size_t PageLoads() const { return m_pageLoads; }
+    // The author's own request: the script again, and the page reloaded.
     void UpdatePreviewActionExecute();
     void OpenPreviewActionExecute();
     void DefaultPreviewActionExecute();
@@ -69,16 +79,15 @@ public:
     void acHelpStylesExecute();
 
 private:
-    friend class TTarvexEditor;
+    // TDocumentListener
+    void DesignChanged(const TDesignChange& change) override;
 
     enum class TScriptOutcome { Written, Refused, NotWritten };
     TScriptOutcome WriteScript();
-    // Runs a refresh asked for inside the step that just ended.
-    void RefreshIfPending();
-    // Shows the design a step of the history left, which no repair may replace.
-    void ShowReplayedDesign();
-    // A new design: its refusal is said again.
-    void ShowNewDesign();
+    // Repairs what the script needs (not while history is replayed), generates and reloads.
+    void Refresh();
+    // Tells the page to reload what was written.
+    void LoadPage();
     // Reports a failed preview-page write, or shows the page that was written.
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
     // Lists the findings when they differ from those listed.
@@ -91,8 +100,9 @@ private:
     void KeepPreviewSite();
 
     TTarvexEditor& m_editor;
-    bool m_refreshPending = false;
     int m_held = 0;
+    std::size_t m_scriptsGenerated = 0;
+    std::size_t m_pageLoads = 0;
     bool m_moduleOutput = false;
     // A refresh is running: a change its repair makes is in the script it writes next.
     bool m_refreshing = false;

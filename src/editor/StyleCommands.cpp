@@ -14,7 +14,7 @@ using namespace editor_internal;
 TStyleCommands::TStyleCommands(TTarvexEditor& editor)
     : m_editor(editor), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()) {}
 
-void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshPreview) {
+void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode) {
     if (!newNode) {
         ClearStyleEditor();
         m_editor.SetActionEnabled(TActionId::DelStyleAction, false);
@@ -31,21 +31,22 @@ void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshP
         m_editor.SetActionEnabled(TActionId::AddToFavoritesAction, true);
     }
     m_menuStyleValueEditor.SetEnabled(true);
-    TTarvexEditor::TEditStep step(m_editor, {});
-    if (m_selectedStyle) {
-        m_editor.CommitRecord(*m_selectedStyle);
-    }
     LoadStyleEditor(*newNode);
-    if (refreshPreview) {
-        m_editor.m_preview.RefreshPreview();
-    }
 }
 
-void TStyleCommands::CommitStyle(TTreeNode& node) {
-    TMenuStyleRec typed = node.Style();
-    CommitRows(m_menuStyleValueEditor, typed);
-    if (!(typed == node.Style())) {
-        node.EditStyle() = std::move(typed);
+void TStyleCommands::ConfirmRow(std::string_view key, const std::string& text) {
+    const std::string row = m_menuStyleValueEditor.Row(m_menuStyleValueEditor.FindRow(key))->Key;
+    TTreeNode* node = m_selectedStyle;
+    if (!node || !m_menuStyleValueEditor.Enabled()) {
+        return;
+    }
+    TTarvexEditor::TEditStep step(m_editor, {});
+    m_editor.m_document.MergeWithSameRow(node, row);
+    TMenuStyleRec typed = node->Style();
+    StoreRow(FieldOfRow<TMenuStyleRec>(row), text, typed);
+    if (!(typed == node->Style())) {
+        node->EditStyle() = std::move(typed);
+        m_editor.m_document.NoteChangedRow(row);
     }
 }
 
@@ -93,8 +94,8 @@ void TStyleCommands::NewStyleActionExecute() {
     TMenuStyleRec style;
     FillDefaultStyle(style);
     TTreeNode* node = AppendStyleNode(m_editor.Project(), EnteredText(*name), style);
-    // The author names a style to edit it next; the preview has nothing new to show.
-    MenuStyleTreeViewChanging(node, false);
+    // The author names a style to edit it next.
+    MenuStyleTreeViewChanging(node);
     SetStyleSelection(node);
 }
 

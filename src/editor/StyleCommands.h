@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
@@ -19,8 +20,10 @@ public:
     TTreeNode* SelectedStyle() const { return m_selectedStyle; }
     const TValueEditor& MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
 
-    // `refreshPreview` false: the style entered is used by no menu yet (a new one).
-    void MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshPreview = true);
+    // Loads the style editor with `newNode` (none: empties it) before the selection moves.
+    void MenuStyleTreeViewChanging(TTreeNode* newNode);
+    // A confirmed row of the style editor, stored in the selected style as a step of its own.
+    void ConfirmRow(std::string_view key, const std::string& text);
     // The "..." button of the style editor's row `row` was pressed.
     void MenuStyleValueEditorEditButtonClick(int row);
     // Six upper-case hex digits, red first; a value with the top bit set is a system colour index.
@@ -36,7 +39,6 @@ private:
     friend class TEditCommands;
 
     void SetStyleSelection(TTreeNode* node);
-    void CommitStyle(TTreeNode& node);
     void LoadStyleEditor(const TTreeNode& node);
     void DeleteSelectedStyle();
 

@@ -50,10 +50,6 @@ const TValueEditor& TTarvexEditor::ValueEditor(TValueEditorId id) const {
     return m_styles.MenuStyleValueEditor();
 }
 
-TValueEditor& TTarvexEditor::MutableEditor(TValueEditorId id) {
-    return const_cast<TValueEditor&>(ValueEditor(id));
-}
-
 void TTarvexEditor::NotifyEditor(TValueEditorId id) {
     Notify([id](TEditorListener& l) { l.ValueEditorChanged(id); });
 }
@@ -88,7 +84,6 @@ void TTarvexEditor::SelectObjectNode(TTreeNode* node) {
     if (node == selected || (node && node->Tree() != &Project().Objects)) {
         return;
     }
-    TEditStep step(*this, {});
     m_objects.ObjectsTreeViewChanging(node);
     m_objects.SetObjectSelection(node);
     m_objects.ObjectsTreeViewChange(node);
@@ -103,29 +98,30 @@ void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
     if (node == selected || (node && node->Tree() != &Project().Styles)) {
         return;
     }
-    TEditStep step(*this, {});
     m_styles.MenuStyleTreeViewChanging(node);
     m_styles.SetStyleSelection(node);
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
-    MutableEditor(editor).SetValue(row, EnteredText(value));
-    m_valuesTyped = true;
-    NotifyEditor(editor);
+    // Out-of-range rows (from a grid) are ignored.
+    if (const TValueRow* cell = ValueEditor(editor).Row(row)) {
+        const std::string key = cell->Key;
+        SetRowValue(editor, key, std::move(value));
+    }
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, std::string_view key, std::string value) {
-    MutableEditor(editor).SetValue(key, EnteredText(value));
-    m_valuesTyped = true;
-    NotifyEditor(editor);
+    if (editor == TValueEditorId::MenuStyleValueEditor) {
+        m_styles.ConfirmRow(key, EnteredText(value));
+    } else {
+        m_objects.ConfirmRow(editor, key, EnteredText(value));
+    }
 }
 
 void TTarvexEditor::SetActivePage(TControlsPage page) {
     if (page == m_activePage) {
         return;
     }
-    TEditStep step(*this, {});
-    CommitValueEditors();
     m_activePage = page;
     ControlsPageControlChange();
 }
@@ -145,34 +141,6 @@ void TTarvexEditor::SetupValueEditors() {
     m_objects.SetupValueEditors();
     SetupRows<TMenuStyleRec>(m_styles.m_menuStyleValueEditor);
     NotifyEditor(TValueEditorId::MenuStyleValueEditor);
-}
-
-void TTarvexEditor::CommitValueEditors() {
-    if (m_treeUpdateGuard) {
-        return;
-    }
-    TEditStep step(*this, {});
-    m_valuesTyped = false;
-    // Only an editor that holds the selected node's values may be written into it.
-    if (TTreeNode* object = m_objects.SelectedObject(); object && m_objects.m_loadedObject == object) {
-        CommitRecord(*object);
-        m_objects.LoadMenuEditor(*object);
-    }
-    if (TTreeNode* style = m_styles.SelectedStyle()) {
-        CommitRecord(*style);
-        m_styles.LoadStyleEditor(*style);
-    }
-}
-
-void TTarvexEditor::CommitTypedValues() {
-    TEditStep step(*this, {});
-    const std::size_t noted = m_document.ChangedRowCount();
-    CommitValueEditors();
-    // The step's notification refreshes only after a named command; a confirmed cell is the
-    // author's own request to see the value.
-    if (m_document.ChangedRowCount() > noted && !m_preview.Held()) {
-        m_preview.RefreshPreview();
-    }
 }
 
 // ---- start-up and shutdown ----
@@ -197,7 +165,6 @@ void TTarvexEditor::FormShow(TStartupOptions options) {
 }
 
 bool TTarvexEditor::FormCloseQuery() {
-    CommitValueEditors();
     if (!Modified()) {
         return true;
     }
@@ -263,60 +230,22 @@ bool InTree(const TTree& tree, const TTreeNode* node) {
     return tree.Root(top->Index()) == top;
 }
 
-// Notes the rows of the fields whose stored value differs.
-template <typename R> void NoteChangedFields(const R& before, const R& after, TDesignDocument& document) {
-    for (const TRecordField<R>& field : FieldsOf<R>()) {
-        if (field.Text(before) != field.Text(after)) {
-            document.NoteChangedRow(field.Caption);
-        }
-    }
-}
-
 } // namespace
 
-TTarvexEditor::TEditStep::TEditStep(TTarvexEditor& editor, std::string_view name, TCommitFirst commitFirst)
-    : m_editor(editor) {
-    if (editor.m_document.StepDepth() == 0 && commitFirst == TCommitFirst::Yes) {
-        editor.CommitValueEditors();
-    }
+TTarvexEditor::TEditStep::TEditStep(TTarvexEditor& editor, std::string_view name) : m_editor(editor) {
     editor.m_document.BeginStep(name, {editor.SelectedObject(), editor.SelectedStyle()});
 }
 
 TTarvexEditor::TEditStep::~TEditStep() {
-    TTarvexEditor& e = m_editor;
-    if (e.m_document.EndStep({e.SelectedObject(), e.SelectedStyle()})) {
-        e.m_preview.RefreshIfPending();
-    }
-}
-
-void TTarvexEditor::CommitRecord(TTreeNode& node) {
-    TEditStep step(*this, {});
-    const TTreeNode::TRecord before = node.Record();
-    const std::string textBefore = node.Text();
-    const std::size_t noted = m_document.ChangedRowCount();
-    if (node.IsStyle()) {
-        m_styles.CommitStyle(node);
-        NoteChangedFields(std::get<TMenuStyleRec>(before), node.Style(), m_document);
-    } else if (node.IsOptions()) {
-        m_objects.CommitMenuOptions(node);
-        NoteChangedFields(std::get<TMenuOptionsRec>(before), node.Options(), m_document);
-    } else {
-        m_objects.CommitMenuItem(node);
-        NoteChangedFields(std::get<TMenuItemRec>(before), node.Item(), m_document);
-        // The node shows the whole caption: a change past the field's end is a change too.
-        if (node.Text() != textBefore && m_document.ChangedRowCount() == noted) {
-            m_document.NoteChangedRow(ItemField("Caption").Caption);
-        }
-    }
+    m_editor.m_document.EndStep({m_editor.SelectedObject(), m_editor.SelectedStyle()});
 }
 
 void TTarvexEditor::EditDesign(std::string_view name, const std::function<void()>& change) {
-    TEditStep step(*this, name, TCommitFirst::Yes);
+    TEditStep step(*this, name);
     change();
 }
 
 void TTarvexEditor::UndoOrRedo(bool undo) {
-    CommitValueEditors();
     if (undo) {
         m_document.Undo();
     } else {
@@ -324,26 +253,32 @@ void TTarvexEditor::UndoOrRedo(bool undo) {
     }
 }
 
+// The preview hears the same change on its own (it listens to the document after this).
 void TTarvexEditor::DesignChanged(const TDesignChange& change) {
     switch (change.Kind) {
     case TDesignChange::TKind::Edited:
-        // A command shows what it did. Typed values reach the preview at the selection change or
-        // Update Preview, as the author expects; a save or a page switch leaves it as it is.
-        if (change.Named && !m_preview.Held()) {
-            m_preview.RefreshPreview();
+        // A style named or renamed must be offered in the options' drop-down at once.
+        if (change.Styles) {
+            m_objects.FillMenuStylePickList();
         }
+        ShowStoredValues(change);
         break;
     case TDesignChange::TKind::Undone:
     case TDesignChange::TKind::Redone:
-        // A style the step brought or took away must not linger in (or be missing from) the
-        // options' drop-down until the next page switch.
         m_objects.FillMenuStylePickList();
         ShowHistorySelection(change.Selection);
-        m_preview.ShowReplayedDesign();
         break;
     case TDesignChange::TKind::Replaced:
-        m_preview.ShowNewDesign();
         break;
+    }
+}
+
+void TTarvexEditor::ShowStoredValues(const TDesignChange& change) {
+    if (TTreeNode* object = m_objects.SelectedObject(); change.Touches(object) && !m_treeUpdateGuard) {
+        m_objects.LoadMenuEditor(*object);
+    }
+    if (TTreeNode* style = m_styles.SelectedStyle(); change.Touches(style)) {
+        m_styles.LoadStyleEditor(*style);
     }
 }
 

@@ -88,20 +88,15 @@ public:
     // The user moves a tree's selection (nullptr: none). Selecting the selected node does nothing.
     void SelectObjectNode(TTreeNode* node);
     void SelectStyleNode(TTreeNode* node);
-    // Text typed into a grid cell; the record is written at the next commit.
+    // A grid cell's text, confirmed (Enter, Tab, the keyboard or the mouse leaving the cell): it is
+    // stored in the selected node or style at once, as a step of its own ("Change Menu Width") that
+    // a second change of the same row joins. While the cell is open its text is the view's alone.
     void SetRowValue(TValueEditorId editor, int row, std::string value);
     void SetRowValue(TValueEditorId editor, std::string_view key, std::string value);
     // The user switches the left page control; runs ControlsPageControlChange when it changes.
     void SetActivePage(TControlsPage page);
-    // Puts what the value editors hold into the records of the selected node and style and
-    // reloads them, without moving a selection or refreshing the preview. Every command that
-    // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
-    void CommitValueEditors();
-    // A grid cell's edit ended (Enter, Tab, the keyboard leaving it): what it holds is committed
-    // as a step of its own, and the tree, the title and the preview follow at once.
-    void CommitTypedValues();
     // Makes `change` one named undo step of the design, for callers that change it other than
-    // through a command (tests, tools). What the value editors hold is committed first.
+    // through a command (tests, tools).
     void EditDesign(std::string_view name, const std::function<void()>& change);
     // Runs the command `id`'s handler from the command table, as its menu entry, toolbar button or
     // shortcut does.
@@ -135,13 +130,11 @@ public:
     // may be empty), then favorites.dat.
     void FormClose(const std::function<void()>& saveWindowSettings = {});
 
-    enum class TCommitFirst { No, Yes };
     // One undo step around a change of the design, for as long as it lives. Steps nest: the
-    // outermost one is the step. With TCommitFirst::Yes the typed values are committed before, as
-    // a step of their own. The preview follows once the outermost step ends.
+    // outermost one is the step. The views and the preview follow once the outermost step ends.
     class TEditStep {
     public:
-        TEditStep(TTarvexEditor& editor, std::string_view name, TCommitFirst commitFirst = TCommitFirst::No);
+        TEditStep(TTarvexEditor& editor, std::string_view name);
         TEditStep(const TEditStep&) = delete;
         TEditStep& operator=(const TEditStep&) = delete;
         ~TEditStep();
@@ -168,10 +161,8 @@ private:
     // Selects what a step says without committing the editors (they hold what the step replaced)
     // and loads both editors from the records.
     void ShowHistorySelection(TSelection selection);
-    // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed
-    // for the step's name.
-    void CommitRecord(TTreeNode& node);
-    TValueEditor& MutableEditor(TValueEditorId id);
+    // The editors show what is stored: reloaded when a step touched the node they show.
+    void ShowStoredValues(const TDesignChange& change);
     // For the commands whose rule is SwitchedOn: the events that concern them switch them.
     void SetActionEnabled(TActionId id, bool enabled);
     // Tells the listeners when a command's enabled state differs from what they were last told.
@@ -194,9 +185,6 @@ private:
     // Set by the commands that restructure the trees in a batch: the trees' own selection
     // notifications neither commit nor load meanwhile.
     bool m_treeUpdateGuard = false;
-    // A value was typed into an editor and may not be in the design yet: the recovery copy is
-    // due as well, and commits it first.
-    bool m_valuesTyped = false;
     TControlsPage m_activePage = TControlsPage::MenuCreator;
     // The state of the commands switched on and off by events rather than derived.
     std::array<bool, ActionCount> m_switchedOn{};

@@ -152,7 +152,7 @@ void TTarvexForm::ConnectInput() {
     ConnectEditInput();
     connect(m_widgets.ControlsPageControl, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_views->Syncing()) {
-            CommitOpenCellEditors();
+            ConfirmOpenCell();
             m_editor->SetActivePage(index == 0 ? TControlsPage::MenuCreator : TControlsPage::MenuStyles);
         }
     });
