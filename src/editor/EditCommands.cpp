@@ -1,6 +1,7 @@
 #include "EditCommands.h"
 
-#include "TarvexEditor.h"
+#include "ObjectsTreeCommands.h"
+#include "StyleCommands.h"
 #include "base/RecordText.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
@@ -81,11 +82,11 @@ std::unique_ptr<TProject> ReadClip(const std::optional<std::string>& text) {
 } // namespace
 
 bool TEditCommands::OnStylesPage() const {
-    return m_editor.ActivePage() == TControlsPage::MenuStyles;
+    return m_context.ActivePage() == TControlsPage::MenuStyles;
 }
 
 TTreeNode* TEditCommands::Selected() const {
-    return OnStylesPage() ? m_editor.SelectedStyle() : m_editor.SelectedObject();
+    return OnStylesPage() ? m_context.SelectedStyle() : m_context.SelectedObject();
 }
 
 bool TEditCommands::CanCopy() const {
@@ -98,10 +99,10 @@ bool TEditCommands::CanPaste() const {
 }
 
 void TEditCommands::ClipboardChanged() {
-    const std::unique_ptr<TProject> clip = ReadClip(m_editor.m_ui.ClipboardProject());
+    const std::unique_ptr<TProject> clip = ReadClip(m_context.Ui().ClipboardProject());
     m_clipboardHasObjects = clip && !clip->Objects.Empty();
     m_clipboardHasStyles = clip && !clip->Styles.Empty();
-    m_editor.CommandStatesMaybeChanged();
+    m_context.CommandStatesMaybeChanged();
 }
 
 std::string TEditCommands::SelectionText() const {
@@ -113,7 +114,7 @@ std::string TEditCommands::SelectionText() const {
     }
     // The styles go along, so that the menus look the same in another window.
     for (const std::string& name : StylesUsedBelow(*node)) {
-        if (const TTreeNode* style = FindStyle(m_editor.Project().Styles, name)) {
+        if (const TTreeNode* style = FindStyle(m_context.Project().Styles, name)) {
             AppendStyleNode(clip, style->Text(), style->Style());
         }
     }
@@ -125,7 +126,7 @@ void TEditCommands::CopyActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    m_editor.m_ui.SetClipboardProject(SelectionText());
+    m_context.Ui().SetClipboardProject(SelectionText());
     ClipboardChanged();
 }
 
@@ -133,18 +134,18 @@ void TEditCommands::CutActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    TTarvexEditor::TEditStep step(m_editor, "Cut");
-    m_editor.m_ui.SetClipboardProject(SelectionText());
+    TEditStep step(m_context, "Cut");
+    m_context.Ui().SetClipboardProject(SelectionText());
     ClipboardChanged();
     if (OnStylesPage()) {
-        m_editor.m_styles.DeleteSelectedStyle();
+        m_styles.DeleteSelectedStyle();
     } else {
-        m_editor.m_objects.DeleteSelectedObject();
+        m_objects.DeleteSelectedObject();
     }
 }
 
 void TEditCommands::PasteActionExecute() {
-    if (const std::optional<std::string> text = m_editor.m_ui.ClipboardProject()) {
+    if (const std::optional<std::string> text = m_context.Ui().ClipboardProject()) {
         PasteText(*text, "Paste");
     }
 }
@@ -161,8 +162,8 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
     if (!clip || (styles ? clip->Styles.Empty() : clip->Objects.Empty())) {
         return false;
     }
-    TTarvexEditor::TEditStep step(m_editor, stepName);
-    TProject& design = m_editor.Project();
+    TEditStep step(m_context, stepName);
+    TProject& design = m_context.Project();
     // A style of the same name and look is the one the menus meant; any other gets a free name,
     // and the pasted menus follow it.
     std::map<std::string, std::string> renamed;
@@ -177,11 +178,11 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
         last = AppendStyleNode(design, name, style->Style());
     }
     if (styles) {
-        m_editor.SelectStyleNode(last);
+        m_styles.Select(last);
         return true;
     }
     // Where a drop on the selection would put it: the end of the selection's level.
-    TTreeNode* parent = m_editor.SelectedObject() ? m_editor.SelectedObject()->Parent() : nullptr;
+    TTreeNode* parent = m_context.SelectedObject() ? m_context.SelectedObject()->Parent() : nullptr;
     TTreeNode* first = nullptr;
     for (const auto& root : clip->Objects.Roots()) {
         TTreeNode* copy =
@@ -197,14 +198,14 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
         first = first ? first : copy;
     }
     if (parent) {
-        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+        m_context.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
-    m_editor.SelectObjectNode(first);
+    m_objects.Select(first);
     return true;
 }
 
 std::optional<TEditCommands::TPlace> TEditCommands::MovePlace(TMove move) const {
-    TTreeNode* node = OnStylesPage() ? nullptr : m_editor.SelectedObject();
+    TTreeNode* node = OnStylesPage() ? nullptr : m_context.SelectedObject();
     // Menu Options stay where they are, as they do for a drag.
     if (!node || node->IsOptions()) {
         return std::nullopt;
@@ -247,26 +248,26 @@ void TEditCommands::Move(TMove move) {
         return;
     }
     static constexpr const char* Names[] = {"Move Up", "Move Down", "Move Out", "Move In"};
-    TTreeNode* node = m_editor.SelectedObject();
-    TTarvexEditor::TEditStep step(m_editor, Names[static_cast<int>(move)]);
-    if (!m_editor.Project().Objects.MoveTo(node, place->Parent, place->Index)) {
+    TTreeNode* node = m_context.SelectedObject();
+    TEditStep step(m_context, Names[static_cast<int>(move)]);
+    if (!m_context.Project().Objects.MoveTo(node, place->Parent, place->Index)) {
         return;
     }
     if (TTreeNode* parent = place->Parent) {
-        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+        m_context.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
-    m_editor.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
+    m_context.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
 }
 
 // ---- find ----
 
 void TEditCommands::FindActionExecute() {
-    m_editor.m_ui.ShowFindField(m_findText);
+    m_context.Ui().ShowFindField(m_findText);
 }
 
 void TEditCommands::SetFindText(const std::string& text) {
     m_findText = EnteredText(text);
-    m_editor.Notify([](TEditorListener& l) { l.FindMatchesChanged(); });
+    m_context.Notify([](TEditorListener& l) { l.FindMatchesChanged(); });
 }
 
 std::vector<TTreeNode*> TEditCommands::FindMatches() const {
@@ -276,7 +277,7 @@ std::vector<TTreeNode*> TEditCommands::FindMatches() const {
         return found;
     }
     const bool styles = OnStylesPage();
-    const TTree& tree = styles ? m_editor.Project().Styles : m_editor.Project().Objects;
+    const TTree& tree = styles ? m_context.Project().Styles : m_context.Project().Objects;
     tree.ForEach([&](TTreeNode& node) {
         if (node.IsOptions()) {
             return;
@@ -317,12 +318,12 @@ void TEditCommands::FindNextActionExecute() {
         }
     }
     for (TTreeNode* up = (*next)->Parent(); up; up = up->Parent()) {
-        m_editor.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
+        m_context.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
     }
     if (OnStylesPage()) {
-        m_editor.SelectStyleNode(*next);
+        m_styles.Select(*next);
     } else {
-        m_editor.SelectObjectNode(*next);
+        m_objects.Select(*next);
     }
 }
 

@@ -2,6 +2,7 @@
 // The commands on the project file: New, Open, Save, Save as, the recent files, changes on disk,
 // other windows' locks and the recovery copies.
 
+#include "EditorContext.h"
 #include "UserInterface.h"
 
 #include "document/DesignDocument.h"
@@ -18,11 +19,17 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+class TFavoriteCommands;
+class TObjectsTreeCommands;
+class TStyleCommands;
 
 class TFileCommands {
 public:
-    explicit TFileCommands(TTarvexEditor& editor) : m_editor(editor) {}
+    // New and Open empty the trees through `objects` and `styles`; New takes its first style from
+    // `favorites`.
+    TFileCommands(TEditorContext& context, TObjectsTreeCommands& objects, TStyleCommands& styles,
+                  TFavoriteCommands& favorites)
+        : m_context(context), m_objects(objects), m_styles(styles), m_favorites(favorites) {}
 
     void NewActionExecute() { NewProject(true); }
     // New, with the favourite style asked for (`askForStyle`) or, without a question, the first
@@ -89,7 +96,10 @@ private:
 
     TDesignDocument& document();
 
-    TTarvexEditor& m_editor;
+    TEditorContext& m_context;
+    TObjectsTreeCommands& m_objects;
+    TStyleCommands& m_styles;
+    TFavoriteCommands& m_favorites;
     TRecentFilesList m_recentFiles;
 };
 

@@ -2,6 +2,7 @@
 // The preview, publishing, and the help and web pages: the menu script generated from the const
 // design, the preview page and the files the author's page may use.
 
+#include "EditorContext.h"
 #include "UserInterface.h"
 
 #include "document/DesignDocument.h"
@@ -16,16 +17,22 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+// Where a finding of the checks is: the page and the node to select there.
+struct TFindingPlace {
+    TControlsPage Page = TControlsPage::MenuCreator;
+    TTreeNode* Node = nullptr;
+};
 
 // The preview follows the document alone: every change it hears of (a step, undo, redo, a new
-// design) generates the script once and reloads the page once, however much the step held.
+// design) generates the script once and reloads the page once, however much the step held. The
+// coordinator makes it hear the document after the views.
 class TPreviewCommands : public TDocumentListener {
 public:
-    explicit TPreviewCommands(TTarvexEditor& editor);
+    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+
+    explicit TPreviewCommands(TEditorContext& context);
     TPreviewCommands(const TPreviewCommands&) = delete;
     TPreviewCommands& operator=(const TPreviewCommands&) = delete;
-    ~TPreviewCommands() override;
 
     std::filesystem::path TempFolder() const;
     std::filesystem::path PreviewPagePath() const;
@@ -47,8 +54,9 @@ public:
     void PublishActionExecute();
     // What the checks found in the design the preview shows, as the window lists it.
     const std::vector<TCheckFinding>& Findings() const { return m_findings; }
-    // Selects the node or style of the finding at `index` of Findings(), on its page.
-    void ShowFinding(std::size_t index);
+    // The node or style of the finding at `index` of Findings(); nothing when the list is older
+    // than the design and the place is gone.
+    std::optional<TFindingPlace> FindingPlace(std::size_t index) const;
     // Whether Publish offers the module output (tarvex-menu.js and tarvex-menu.css) rather than
     // the classic three files: the last choice, which the window keeps across runs.
     bool ModuleOutput() const { return m_moduleOutput; }
@@ -70,7 +78,6 @@ public:
     };
     bool Held() const { return m_held > 0; }
 
-    void ShowQuickHelp(const std::string& page);
     void OpenWebPage(const std::string& address);
     void HomePageActionExecute();
     void EMailToUsActionExecute();
@@ -78,10 +85,10 @@ public:
     void acHelpMenuExecute();
     void acHelpStylesExecute();
 
-private:
     // TDocumentListener
     void DesignChanged(const TDesignChange& change) override;
 
+private:
     enum class TScriptOutcome { Written, Refused, NotWritten };
     TScriptOutcome WriteScript();
     // Repairs what the script needs (not while history is replayed), generates and reloads.
@@ -99,7 +106,7 @@ private:
     std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
     void KeepPreviewSite();
 
-    TTarvexEditor& m_editor;
+    TEditorContext& m_context;
     int m_held = 0;
     std::size_t m_scriptsGenerated = 0;
     std::size_t m_pageLoads = 0;

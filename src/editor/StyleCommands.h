@@ -1,6 +1,7 @@
 #pragma once
 // The style list: its selection, the style editor and the commands that add and delete styles.
 
+#include "EditorContext.h"
 #include "ValueEditor.h"
 
 #include "model/Tree.h"
@@ -11,14 +12,29 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+class TPreviewCommands;
 
 class TStyleCommands {
 public:
-    explicit TStyleCommands(TTarvexEditor& editor);
+    // `preview` repairs the menus a deleted style leaves without one, and keeps still for a new style.
+    TStyleCommands(TEditorContext& context, TPreviewCommands& preview);
 
-    TTreeNode* SelectedStyle() const { return m_selectedStyle; }
+    TTreeNode* SelectedStyle() const { return m_context.SelectedStyle(); }
     const TValueEditor& MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
+
+    // The selection moves to `node` (nullptr: none) with the style editor loaded; selecting the
+    // selected style does nothing, and a click on empty space keeps the selection.
+    void Select(TTreeNode* node);
+    // Nothing selected, the editor empty and off.
+    void Deselect();
+    // Selects what a step of the history left (nullptr: none) and shows its stored values.
+    void ShowSelection(TTreeNode* node);
+    // The editor shows what is stored in the selected style again.
+    void ReloadEditor();
+    void SetupValueEditor();
+    // Deletes the selected style without asking; the menus that used it take the first style in
+    // the same step.
+    void DeleteSelectedStyle();
 
     // Loads the style editor with `newNode` (none: empties it) before the selection moves.
     void MenuStyleTreeViewChanging(TTreeNode* newNode);
@@ -33,17 +49,10 @@ public:
     void DelStyleActionExecute();
 
 private:
-    friend class TTarvexEditor;
-    friend class TFileCommands;
-    friend class TPreviewCommands;
-    friend class TEditCommands;
-
-    void SetStyleSelection(TTreeNode* node);
     void LoadStyleEditor(const TTreeNode& node);
-    void DeleteSelectedStyle();
 
-    TTarvexEditor& m_editor;
-    TTreeNode* m_selectedStyle = nullptr;
+    TEditorContext& m_context;
+    TPreviewCommands& m_preview;
     TValueEditor m_menuStyleValueEditor;
 };
 

@@ -20,7 +20,7 @@ struct TCommandBarOptions {
     bool ShortcutsInTips = false;
     bool LargeIcons = false;
 
-    friend bool operator==(const TCommandBarOptions&, const TCommandBarOptions&) = default;
+    bool operator==(const TCommandBarOptions&) const = default;
 };
 
 class TCustomizeDialog : public QDialog {

@@ -229,7 +229,7 @@ void TTarvexForm::CreateStatusBar() {
         m_widgets.ScriptWarningsForm->raise();
     });
     connect(m_widgets.ScriptWarningsForm, &TScriptWarningsForm::FindingActivated, this, [this](int row) {
-        RunCommand([this, row] { m_editor->Preview().ShowFinding(static_cast<std::size_t>(row)); });
+        RunCommand([this, row] { m_editor->ShowFinding(static_cast<std::size_t>(row)); });
     });
     status->addPermanentWidget(warnings);
 }

@@ -162,10 +162,10 @@ TEST_F(PreviewTest, ChecksAreListedWithoutABoxAndLeadToTheirNodes) {
                          [&](const TCheckFinding& f) { return f.Place.InStyles == inStyles; }) -
             findings.begin());
     };
-    Editor().Preview().ShowFinding(indexOf(true));
+    Editor().ShowFinding(indexOf(true));
     EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuStyles);
     EXPECT_EQ(Editor().SelectedStyle(), Style(0));
-    Editor().Preview().ShowFinding(indexOf(false));
+    Editor().ShowFinding(indexOf(false));
     EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuCreator);
     EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
 
