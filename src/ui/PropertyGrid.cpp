@@ -202,7 +202,6 @@ void TPropertyGrid::ConfirmOpenEditor() {
     }
     if (QWidget* editor = indexWidget(index)) {
         m_delegate->setModelData(editor, m_model, index);
-        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
 

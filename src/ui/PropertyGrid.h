@@ -18,8 +18,8 @@ public:
     TPropertyRows* Rows() const { return m_model->Rows(); }
     // Re-reads every value and the enabled state from the rows.
     void Reload();
-    // Confirms a cell still being edited, as Enter would, and closes it: a command that runs
-    // now sees what was typed.
+    // Confirms the text of a cell still being edited, so that a command that runs now sees it;
+    // the cell stays open and shows what was stored.
     void ConfirmOpenEditor();
     TPropertyGridModel* GridModel() const { return m_model; }
 
