@@ -33,17 +33,26 @@ void TDesignDocument::StateChanged() {
     }
 }
 
+bool TDesignChange::Touches(const TTreeNode* node) const {
+    return node && (Kind != TKind::Edited || std::find(Nodes.begin(), Nodes.end(), node) != Nodes.end());
+}
+
 // ---- steps ----
 
 void TDesignDocument::BeginStep(std::string_view name, TSelection before) {
     if (m_depth == 0) {
         m_stepName = name;
         m_changedRows.clear();
+        m_stepRow = {};
     } else if (m_stepName.empty()) {
         m_stepName = name;
     }
     ++m_depth;
     m_history.BeginStep(before);
+}
+
+void TDesignDocument::MergeWithSameRow(const TTreeNode* node, std::string_view row) {
+    m_stepRow = {node, std::string(row)};
 }
 
 bool TDesignDocument::EndStep(TSelection after) {
@@ -55,21 +64,41 @@ bool TDesignDocument::EndStep(TSelection after) {
                : rows > 1 ? "Change " + std::to_string(rows) + " values"
                           : std::string(TDesignHistory::UnnamedStepName);
     }
-    const bool kept = m_history.EndStep(name, after);
+    const bool outermost = m_depth == 1;
+    const bool merge = outermost && m_stepRow.first && m_stepRow == m_lastRow;
+    const int steps = m_history.StepCount();
+    const bool kept = m_history.EndStep(name, after, merge);
+    // A row typed back to what it was before the joined step: the design changed, and no step is left.
+    const bool typedBack = merge && m_history.StepCount() < steps;
     if (--m_depth > 0) {
         return false;
     }
-    if (kept) {
-        Changed({TDesignChange::TKind::Edited, after, named});
+    if (kept || typedBack) {
+        m_lastRow = kept ? m_stepRow : std::pair<const TTreeNode*, std::string>{};
+        TDesignChange change = ChangeOfLastStep(TDesignChange::TKind::Edited, after);
+        change.Fields = m_changedRows;
+        Changed(change);
     }
     StateChanged();
     return true;
 }
 
+TDesignChange TDesignDocument::ChangeOfLastStep(TDesignChange::TKind kind, TSelection selection) const {
+    const TDesignHistory::TExtent& extent = m_history.LastExtent();
+    TDesignChange change;
+    change.Kind = kind;
+    change.Selection = selection;
+    change.Nodes = extent.Nodes;
+    change.Structure = extent.Structure;
+    change.Styles = extent.Styles;
+    return change;
+}
+
 bool TDesignDocument::Undo() {
     const std::optional<TSelection> selection = m_history.Undo();
+    m_lastRow = {};
     if (selection) {
-        Changed({TDesignChange::TKind::Undone, *selection});
+        Changed(ChangeOfLastStep(TDesignChange::TKind::Undone, *selection));
     }
     StateChanged();
     return selection.has_value();
@@ -77,8 +106,9 @@ bool TDesignDocument::Undo() {
 
 bool TDesignDocument::Redo() {
     const std::optional<TSelection> selection = m_history.Redo();
+    m_lastRow = {};
     if (selection) {
-        Changed({TDesignChange::TKind::Redone, *selection});
+        Changed(ChangeOfLastStep(TDesignChange::TKind::Redone, *selection));
     }
     StateChanged();
     return selection.has_value();
@@ -100,8 +130,13 @@ void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool 
         m_project.Objects.Clear();
         m_project.Styles.Clear();
         build(m_project);
-        Changed({TDesignChange::TKind::Replaced, {}});
+        TDesignChange change;
+        change.Kind = TDesignChange::TKind::Replaced;
+        change.Structure = true;
+        change.Styles = true;
+        Changed(change);
     }
+    m_lastRow = {};
     m_history.Clear();
     if (!saved) {
         m_history.MarkUnsaved();
@@ -113,6 +148,7 @@ void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool 
 // ---- file ----
 
 void TDesignDocument::MarkSaved() {
+    m_lastRow = {};
     m_history.MarkSaved();
     StateChanged();
 }

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tarvex {
@@ -34,9 +35,15 @@ struct TDesignChange {
     };
     TKind Kind = TKind::Edited;
     TSelection Selection;
-    // Edited: the step has a name of its own (a command), not one made of the value rows it
-    // committed.
-    bool Named = false;
+    // What the step touched (Replaced: everything). A node may be out of the tree by now.
+    std::vector<TTreeNode*> Nodes;
+    // Nodes came, went or moved; the style list or a style changed.
+    bool Structure = false;
+    bool Styles = false;
+    // The value rows whose stored value the step changed, as its name counts them.
+    std::vector<std::string> Fields;
+
+    bool Touches(const TTreeNode* node) const;
 };
 
 class TDocumentListener {
@@ -69,6 +76,9 @@ public:
     // Steps nest; the outermost one is the step, named by the first non-empty name, or else by the
     // value rows noted during it ("Change Caption", "Change 3 values").
     void BeginStep(std::string_view name, TSelection before);
+    // The open step changes `row` of `node` alone: it joins the last step when that one changed the
+    // same row of the same node and nothing came between, so one undo takes back one change.
+    void MergeWithSameRow(const TTreeNode* node, std::string_view row);
     // True when this closed the outermost step.
     bool EndStep(TSelection after);
     int StepDepth() const { return m_depth; }
@@ -119,6 +129,7 @@ public:
 
 private:
     void Changed(const TDesignChange& change);
+    TDesignChange ChangeOfLastStep(TDesignChange::TKind kind, TSelection selection) const;
     void StateChanged();
 
     TProject m_project;
@@ -128,6 +139,9 @@ private:
     int m_depth = 0;
     std::string m_stepName;
     std::vector<std::string> m_changedRows;
+    // The node and row of the open step, and of the last step kept, for MergeWithSameRow.
+    std::pair<const TTreeNode*, std::string> m_stepRow;
+    std::pair<const TTreeNode*, std::string> m_lastRow;
     std::string m_fileName;
     std::optional<TFileIdentity> m_fileIdentity;
     std::string m_identityFileName;

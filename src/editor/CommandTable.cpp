@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cassert>
 
 namespace tarvex {
+
+namespace {
 
 // The enabling rules. Most follow from the page, the selection and the history; the rest are
 // switched on and off by the events that concern them (the first New, a selection change, a page
@@ -13,26 +14,24 @@ struct TCommandRules {
     using E = const TTarvexEditor&;
     static bool Always(E, TActionId) { return true; }
     static bool Never(E, TActionId) { return false; }
-    static bool CanUndo(E e, TActionId) { return e.m_document.History().CanUndo(); }
-    static bool CanRedo(E e, TActionId) { return e.m_document.History().CanRedo(); }
-    static bool OnMenuCreatorPage(E e, TActionId) { return e.m_activePage == TControlsPage::MenuCreator; }
-    static bool OnMenuStylesPage(E e, TActionId) { return e.m_activePage == TControlsPage::MenuStyles; }
+    static bool CanUndo(E e, TActionId) { return e.History().CanUndo(); }
+    static bool CanRedo(E e, TActionId) { return e.History().CanRedo(); }
+    static bool OnMenuCreatorPage(E e, TActionId) { return e.ActivePage() == TControlsPage::MenuCreator; }
+    static bool OnMenuStylesPage(E e, TActionId) { return e.ActivePage() == TControlsPage::MenuStyles; }
     static bool GroupSelectedOnMenuCreatorPage(E e, TActionId id) {
         return OnMenuCreatorPage(e, id) && e.SelectedObject() && e.SelectedObject()->IsGroup();
     }
     static bool ItemSelectedOnMenuCreatorPage(E e, TActionId id) {
         return OnMenuCreatorPage(e, id) && e.SelectedObject() && e.SelectedObject()->IsItem();
     }
-    static bool CanCopy(E e, TActionId) { return e.m_edit.CanCopy(); }
-    static bool CanPaste(E e, TActionId) { return e.m_edit.CanPaste(); }
-    static bool CanMoveUp(E e, TActionId) { return e.m_edit.CanMove(TMove::Up); }
-    static bool CanMoveDown(E e, TActionId) { return e.m_edit.CanMove(TMove::Down); }
-    static bool CanMoveOut(E e, TActionId) { return e.m_edit.CanMove(TMove::Out); }
-    static bool CanMoveIn(E e, TActionId) { return e.m_edit.CanMove(TMove::In); }
-    static bool SwitchedOn(E e, TActionId id) { return e.m_switchedOn[static_cast<std::size_t>(id)]; }
+    static bool CanCopy(E e, TActionId) { return e.Edit().CanCopy(); }
+    static bool CanPaste(E e, TActionId) { return e.Edit().CanPaste(); }
+    static bool CanMoveUp(E e, TActionId) { return e.Edit().CanMove(TMove::Up); }
+    static bool CanMoveDown(E e, TActionId) { return e.Edit().CanMove(TMove::Down); }
+    static bool CanMoveOut(E e, TActionId) { return e.Edit().CanMove(TMove::Out); }
+    static bool CanMoveIn(E e, TActionId) { return e.Edit().CanMove(TMove::In); }
+    static bool SwitchedOn(E e, TActionId id) { return e.SwitchedOn(id); }
 };
-
-namespace {
 
 // The handler groups as the table's rows name them; Window is the coordinator itself.
 TTarvexEditor& Window(TTarvexEditor& e) {
@@ -149,26 +148,12 @@ std::vector<TBarEntry> BarEntries(TCommandBar bar) {
     return entries;
 }
 
+bool IsSwitchedCommand(TActionId id) {
+    return Command(id).Enabled == &TCommandRules::SwitchedOn;
+}
+
 bool TTarvexEditor::ActionEnabled(TActionId id) const {
     return Command(id).Enabled(*this, id);
-}
-
-void TTarvexEditor::SetActionEnabled(TActionId id, bool enabled) {
-    assert(Command(id).Enabled == &TCommandRules::SwitchedOn && "the other rules follow from the state");
-    m_switchedOn[static_cast<std::size_t>(id)] = enabled;
-    CommandStatesMaybeChanged();
-}
-
-void TTarvexEditor::CommandStatesMaybeChanged() {
-    bool changed = false;
-    for (std::size_t i = 0; i < m_notifiedEnabled.size(); ++i) {
-        const bool enabled = ActionEnabled(static_cast<TActionId>(i));
-        changed = changed || enabled != m_notifiedEnabled[i];
-        m_notifiedEnabled[i] = enabled;
-    }
-    if (changed) {
-        Notify([](TEditorListener& l) { l.ActionsChanged(); });
-    }
 }
 
 void TTarvexEditor::Execute(TActionId id) {

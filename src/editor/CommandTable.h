@@ -76,6 +76,9 @@ struct TCommand {
 // In the order of TActionId.
 std::span<const TCommand> Commands();
 const TCommand& Command(TActionId id);
+// Whether the command is switched on and off by the events that concern it rather than derived
+// from the state.
+bool IsSwitchedCommand(TActionId id);
 
 // The menu bar's menus, left to right, with their titles.
 struct TMenuBarMenu {

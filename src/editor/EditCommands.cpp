@@ -1,7 +1,8 @@
 #include "EditCommands.h"
 
 #include "DesignCeiling.h"
-#include "TarvexEditor.h"
+#include "ObjectsTreeCommands.h"
+#include "StyleCommands.h"
 #include "base/FileIo.h"
 #include "base/RecordText.h"
 #include "project/ProjectReader.h"
@@ -83,11 +84,11 @@ std::unique_ptr<TProject> ReadClip(const std::string& text) {
 } // namespace
 
 bool TEditCommands::OnStylesPage() const {
-    return m_editor.ActivePage() == TControlsPage::MenuStyles;
+    return m_context.ActivePage() == TControlsPage::MenuStyles;
 }
 
 TTreeNode* TEditCommands::Selected() const {
-    return OnStylesPage() ? m_editor.SelectedStyle() : m_editor.SelectedObject();
+    return OnStylesPage() ? m_context.SelectedStyle() : m_context.SelectedObject();
 }
 
 bool TEditCommands::CanCopy() const {
@@ -101,8 +102,8 @@ bool TEditCommands::CanPaste() const {
 
 void TEditCommands::ClipboardChanged() {
     // Another program may have copied a gigabyte: only the types it offers are looked at here.
-    m_clipboardHasProject = m_editor.m_ui.ClipboardOffersProject();
-    m_editor.CommandStatesMaybeChanged();
+    m_clipboardHasProject = m_context.Ui().ClipboardOffersProject();
+    m_context.CommandStatesMaybeChanged();
 }
 
 std::string TEditCommands::SelectionText() const {
@@ -114,7 +115,7 @@ std::string TEditCommands::SelectionText() const {
     }
     // The styles go along, so that the menus look the same in another window.
     for (const std::string& name : StylesUsedBelow(*node)) {
-        if (const TTreeNode* style = FindStyle(m_editor.Project().Styles, name)) {
+        if (const TTreeNode* style = FindStyle(m_context.Project().Styles, name)) {
             AppendStyleNode(clip, style->Text(), style->Style());
         }
     }
@@ -126,8 +127,7 @@ void TEditCommands::CopyActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    m_editor.CommitValueEditors();
-    m_editor.m_ui.SetClipboardProject(SelectionText());
+    m_context.Ui().SetClipboardProject(SelectionText());
     ClipboardChanged();
 }
 
@@ -135,20 +135,20 @@ void TEditCommands::CutActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    TTarvexEditor::TEditStep step(m_editor, "Cut", TTarvexEditor::TCommitFirst::Yes);
-    m_editor.m_ui.SetClipboardProject(SelectionText());
+    TEditStep step(m_context, "Cut");
+    m_context.Ui().SetClipboardProject(SelectionText());
     ClipboardChanged();
     if (OnStylesPage()) {
-        m_editor.m_styles.DeleteSelectedStyle();
+        m_styles.DeleteSelectedStyle();
     } else {
-        m_editor.m_objects.DeleteSelectedObject();
+        m_objects.DeleteSelectedObject();
     }
 }
 
 void TEditCommands::PasteActionExecute() {
-    const TUserInterface::TClipboardText clip = m_editor.m_ui.ClipboardProject(ProjectFileCeiling);
+    const TUserInterface::TClipboardText clip = m_context.Ui().ClipboardProject(ProjectFileCeiling);
     if (clip.TooLarge) {
-        ReportClipboardTooLarge(m_editor.m_ui);
+        ReportClipboardTooLarge(m_context.Ui());
     } else if (clip.Text) {
         PasteText(*clip.Text, "Paste");
     }
@@ -156,7 +156,6 @@ void TEditCommands::PasteActionExecute() {
 
 void TEditCommands::DuplicateActionExecute() {
     if (CanCopy()) {
-        m_editor.CommitValueEditors();
         PasteText(SelectionText(), "Duplicate");
     }
 }
@@ -165,11 +164,11 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
     const std::unique_ptr<TProject> clip = ReadClip(text);
     const bool styles = OnStylesPage();
     if (!clip || (styles ? clip->Styles.Empty() : clip->Objects.Empty()) ||
-        !AllowGrowth(m_editor.m_ui, m_editor.Project(), *clip, "Pasting this")) {
+        !AllowGrowth(m_context.Ui(), m_context.Project(), *clip, "Pasting this")) {
         return false;
     }
-    TTarvexEditor::TEditStep step(m_editor, stepName, TTarvexEditor::TCommitFirst::Yes);
-    TProject& design = m_editor.Project();
+    TEditStep step(m_context, stepName);
+    TProject& design = m_context.Project();
     // A style of the same name and look is the one the menus meant; any other gets a free name,
     // and the pasted menus follow it.
     std::map<std::string, std::string> renamed;
@@ -184,11 +183,11 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
         last = AppendStyleNode(design, name, style->Style());
     }
     if (styles) {
-        m_editor.SelectStyleNode(last);
+        m_styles.Select(last);
         return true;
     }
     // Where a drop on the selection would put it: the end of the selection's level.
-    TTreeNode* parent = m_editor.SelectedObject() ? m_editor.SelectedObject()->Parent() : nullptr;
+    TTreeNode* parent = m_context.SelectedObject() ? m_context.SelectedObject()->Parent() : nullptr;
     TTreeNode* first = nullptr;
     for (const auto& root : clip->Objects.Roots()) {
         TTreeNode* copy =
@@ -204,14 +203,14 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
         first = first ? first : copy;
     }
     if (parent) {
-        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+        m_context.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
-    m_editor.SelectObjectNode(first);
+    m_objects.Select(first);
     return true;
 }
 
 std::optional<TEditCommands::TPlace> TEditCommands::MovePlace(TMove move) const {
-    TTreeNode* node = OnStylesPage() ? nullptr : m_editor.SelectedObject();
+    TTreeNode* node = OnStylesPage() ? nullptr : m_context.SelectedObject();
     // Menu Options stay where they are, as they do for a drag.
     if (!node || node->IsOptions()) {
         return std::nullopt;
@@ -254,26 +253,26 @@ void TEditCommands::Move(TMove move) {
         return;
     }
     static constexpr const char* Names[] = {"Move Up", "Move Down", "Move Out", "Move In"};
-    TTreeNode* node = m_editor.SelectedObject();
-    TTarvexEditor::TEditStep step(m_editor, Names[static_cast<int>(move)], TTarvexEditor::TCommitFirst::Yes);
-    if (!m_editor.Project().Objects.MoveTo(node, place->Parent, place->Index)) {
+    TTreeNode* node = m_context.SelectedObject();
+    TEditStep step(m_context, Names[static_cast<int>(move)]);
+    if (!m_context.Project().Objects.MoveTo(node, place->Parent, place->Index)) {
         return;
     }
     if (TTreeNode* parent = place->Parent) {
-        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+        m_context.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
-    m_editor.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
+    m_context.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
 }
 
 // ---- find ----
 
 void TEditCommands::FindActionExecute() {
-    m_editor.m_ui.ShowFindField(m_findText);
+    m_context.Ui().ShowFindField(m_findText);
 }
 
 void TEditCommands::SetFindText(const std::string& text) {
     m_findText = EnteredText(text);
-    m_editor.Notify([](TEditorListener& l) { l.FindMatchesChanged(); });
+    m_context.Notify([](TEditorListener& l) { l.FindMatchesChanged(); });
 }
 
 std::vector<TTreeNode*> TEditCommands::FindMatches() const {
@@ -283,7 +282,7 @@ std::vector<TTreeNode*> TEditCommands::FindMatches() const {
         return found;
     }
     const bool styles = OnStylesPage();
-    const TTree& tree = styles ? m_editor.Project().Styles : m_editor.Project().Objects;
+    const TTree& tree = styles ? m_context.Project().Styles : m_context.Project().Objects;
     tree.ForEach([&](TTreeNode& node) {
         if (node.IsOptions()) {
             return;
@@ -324,12 +323,12 @@ void TEditCommands::FindNextActionExecute() {
         }
     }
     for (TTreeNode* up = (*next)->Parent(); up; up = up->Parent()) {
-        m_editor.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
+        m_context.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
     }
     if (OnStylesPage()) {
-        m_editor.SelectStyleNode(*next);
+        m_styles.Select(*next);
     } else {
-        m_editor.SelectObjectNode(*next);
+        m_objects.Select(*next);
     }
 }
 

@@ -2,6 +2,8 @@
 // The Edit menu's work on the trees: the clipboard (cut, copy, paste, duplicate), moves with the
 // keyboard and find.
 
+#include "EditorContext.h"
+
 #include "model/Tree.h"
 
 #include <optional>
@@ -11,14 +13,17 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+class TObjectsTreeCommands;
+class TStyleCommands;
 
 // The keyboard's moves of the selected group or item.
 enum class TMove { Up, Down, Out, In };
 
 class TEditCommands {
 public:
-    explicit TEditCommands(TTarvexEditor& editor) : m_editor(editor) {}
+    // Cut deletes and paste selects through the two trees' groups.
+    TEditCommands(TEditorContext& context, TObjectsTreeCommands& objects, TStyleCommands& styles)
+        : m_context(context), m_objects(objects), m_styles(styles) {}
 
     void CutActionExecute();
     void CopyActionExecute();
@@ -62,7 +67,9 @@ private:
     bool OnStylesPage() const;
     TTreeNode* Selected() const;
 
-    TTarvexEditor& m_editor;
+    TEditorContext& m_context;
+    TObjectsTreeCommands& m_objects;
+    TStyleCommands& m_styles;
     // Whether the clipboard offered a Tarvex window's copy when last looked at; what it holds is
     // read on Paste only.
     bool m_clipboardHasProject = false;

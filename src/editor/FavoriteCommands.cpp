@@ -1,7 +1,6 @@
 #include "FavoriteCommands.h"
 
 #include "EditorInternal.h"
-#include "TarvexEditor.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
 #include "favorites/FavoritesMerge.h"
@@ -11,33 +10,31 @@ namespace tarvex {
 using namespace editor_internal;
 
 void TFavoriteCommands::AddToFavoritesActionExecute() {
-    if (!m_editor.SelectedStyle()) {
-        m_editor.Message("Select menu style which you want add to favorites", "Warning",
-                         TMsgIcon::Information);
+    if (!m_context.SelectedStyle()) {
+        m_context.Message("Select menu style which you want add to favorites", "Warning",
+                          TMsgIcon::Information);
         return;
     }
-    // The favourite takes the style as the editor shows it, typed values included.
-    m_editor.CommitValueEditors();
     const std::optional<std::string> typed =
-        m_editor.m_ui.InputQuery("Favotite style name", "Type favorite name", "");
+        m_context.Ui().InputQuery("Favotite style name", "Type favorite name", "");
     if (!typed) {
         return;
     }
     const std::string name = EnteredText(*typed);
-    const TFavoriteStyleRec wanted{ShortString<255>(name), m_editor.SelectedStyle()->Style()};
+    const TFavoriteStyleRec wanted{ShortString<255>(name), m_context.SelectedStyle()->Style()};
     // The list shows the favourite as the file will hold it; the name is compared as typed.
     TFavoriteStyleRec favorite = DecodeFavoriteRecord(EncodeFavoriteRecord(wanted));
     const std::string nameAsStored = Windows1252ToUtf8(Utf8ToWindows1252(name));
     for (const TFavoriteStyleRec& other : m_favoriteStyles) {
         if (other.Name.view() == nameAsStored) {
-            m_editor.Message("Style with this name already exist. Use another style name", "Error",
-                             TMsgIcon::Error);
+            m_context.Message("Style with this name already exist. Use another style name", "Error",
+                              TMsgIcon::Error);
             return;
         }
     }
     const std::string lost = FavoriteCharactersLost(wanted);
     if (!lost.empty() &&
-        m_editor.Message(
+        m_context.Message(
             "The favorites file cannot hold these characters, so they become \"?\" in the favorite "
             "(the project keeps them): " +
                 lost + "\n\nAdd to favorites anyway?",
@@ -45,7 +42,7 @@ void TFavoriteCommands::AddToFavoritesActionExecute() {
         return;
     }
     m_favoriteStyles.push_back(std::move(favorite));
-    m_editor.Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
+    m_context.Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
 }
 
 void TFavoriteCommands::StyleTemplateActionExecute() {
@@ -53,9 +50,10 @@ void TFavoriteCommands::StyleTemplateActionExecute() {
     entries.reserve(m_favoriteStyles.size());
     for (const TFavoriteStyleRec& favorite : m_favoriteStyles) {
         const std::string& name = favorite.Name.str();
-        entries.push_back({name, PathText(m_editor.m_appFolder / "Favorites" / PathFromUtf8(name + ".bmp"))});
+        entries.push_back(
+            {name, PathText(m_context.AppFolder() / "Favorites" / PathFromUtf8(name + ".bmp"))});
     }
-    if (const std::optional<int> chosen = m_editor.m_ui.ChooseFavoriteStyle(entries)) {
+    if (const std::optional<int> chosen = m_context.Ui().ChooseFavoriteStyle(entries)) {
         InsertFavoriteStyle(*chosen);
     }
 }
@@ -65,24 +63,24 @@ void TFavoriteCommands::InsertFavoriteStyle(int index) {
         return;
     }
     const TFavoriteStyleRec& favorite = m_favoriteStyles[static_cast<std::size_t>(index)];
-    TTarvexEditor::TEditStep step(m_editor, "Insert Favorite Style");
+    TEditStep step(m_context, "Insert Favorite Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);
     style = favorite.Style;
-    AppendStyleNode(m_editor.Project(), favorite.Name.str(), style);
+    AppendStyleNode(m_context.Project(), favorite.Name.str(), style);
 }
 
 void TFavoriteCommands::LoadFavorites() {
-    TFavoritesFile read = ReadFavoritesFileState(m_editor.m_appFolder / "favorites.dat");
+    TFavoritesFile read = ReadFavoritesFileState(m_context.AppFolder() / "favorites.dat");
     m_favoriteStyles = std::move(read.Favorites);
     m_favoritesBase = m_favoriteStyles;
     m_favoritesState = read.State;
-    m_editor.Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
+    m_context.Notify([](TEditorListener& l) { l.FavoriteStylesChanged(); });
 }
 
 bool TFavoriteCommands::SaveFavorites() {
     // Other windows may have written the file since: only this window's own changes go in.
-    TFavoritesSave saved = SaveFavoritesMerged(m_editor.m_appFolder / "favorites.dat", m_favoritesBase,
+    TFavoritesSave saved = SaveFavoritesMerged(m_context.AppFolder() / "favorites.dat", m_favoritesBase,
                                                m_favoritesState, m_favoriteStyles);
     if (saved.Backup) {
         m_favoritesBackup = saved.Backup;

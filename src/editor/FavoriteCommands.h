@@ -2,6 +2,8 @@
 // The favourite styles: favorites.dat as this window read it, Add to favorites and the Style
 // template.
 
+#include "EditorContext.h"
+
 #include "favorites/FavoritesStore.h"
 
 #include <filesystem>
@@ -10,11 +12,9 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
-
 class TFavoriteCommands {
 public:
-    explicit TFavoriteCommands(TTarvexEditor& editor) : m_editor(editor) {}
+    explicit TFavoriteCommands(TEditorContext& context) : m_context(context) {}
 
     const std::vector<TFavoriteStyleRec>& FavoriteStyles() const { return m_favoriteStyles; }
     void AddToFavoritesActionExecute();
@@ -31,7 +31,7 @@ public:
     void Clear() { m_favoriteStyles.clear(); }
 
 private:
-    TTarvexEditor& m_editor;
+    TEditorContext& m_context;
     std::vector<TFavoriteStyleRec> m_favoriteStyles;
     // favorites.dat as this window last read or wrote it: what its own changes are measured from.
     std::vector<TFavoriteStyleRec> m_favoritesBase;

@@ -1,7 +1,9 @@
 #include "FileCommands.h"
 
 #include "EditorInternal.h"
-#include "TarvexEditor.h"
+#include "FavoriteCommands.h"
+#include "ObjectsTreeCommands.h"
+#include "StyleCommands.h"
 #include "base/FileIdentity.h"
 #include "base/FileIo.h"
 #include "base/PathText.h"
@@ -16,30 +18,30 @@ namespace tarvex {
 using namespace editor_internal;
 
 TDesignDocument& TFileCommands::document() {
-    return m_editor.m_document;
+    return m_context.Document();
 }
 
 void TFileCommands::LoadRecentFiles() {
-    m_recentFiles.Load(m_editor.m_appFolder / "menutarvex.dat");
-    m_editor.Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
+    m_recentFiles.Load(m_context.AppFolder() / "menutarvex.dat");
+    m_context.Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
 }
 
 bool TFileCommands::SaveRecentFiles() {
-    return m_recentFiles.SaveMerged(m_editor.m_appFolder / "menutarvex.dat");
+    return m_recentFiles.SaveMerged(m_context.AppFolder() / "menutarvex.dat");
 }
 
 bool TFileCommands::RecoveryCopyDue() const {
-    return m_editor.m_document.RecoveryDue() || m_editor.m_valuesTyped;
+    return m_context.Document().RecoveryDue();
 }
 
 std::filesystem::path TFileCommands::RecoveryFolder() const {
-    return m_editor.m_appFolder / "recovery";
+    return m_context.AppFolder() / "recovery";
 }
 
 bool TFileCommands::ConfirmAndClearProject(bool askToSave) {
-    if (askToSave && m_editor.ActionEnabled(TActionId::SaveAction) && m_editor.Modified()) {
+    if (askToSave && m_context.SwitchedOn(TActionId::SaveAction) && document().Modified()) {
         const TMsgResult answer =
-            m_editor.Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+            m_context.Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
         // A Yes whose save did not happen (Save as cancelled, the write failed) must not cost the
         // author the design the save was meant to keep.
         if (answer == TMsgResult::Yes) {
@@ -50,15 +52,11 @@ bool TFileCommands::ConfirmAndClearProject(bool askToSave) {
             return false;
         }
     }
-    m_editor.m_treeUpdateGuard = true;
-    m_editor.m_objects.ObjectsTreeViewChanging(nullptr);
-    m_editor.m_objects.SetObjectSelection(nullptr);
-    m_editor.m_objects.ObjectsTreeViewChange(nullptr);
-    m_editor.m_styles.MenuStyleTreeViewChanging(nullptr);
-    m_editor.m_styles.SetStyleSelection(nullptr);
-    m_editor.m_objects.m_loadedObject = nullptr;
-    m_editor.Project().Objects.Clear();
-    m_editor.Project().Styles.Clear();
+    m_context.SetTreeUpdateGuard(true);
+    m_objects.Deselect();
+    m_styles.Deselect();
+    m_context.Project().Objects.Clear();
+    m_context.Project().Styles.Clear();
     return true;
 }
 
@@ -74,34 +72,30 @@ bool TFileCommands::SaveAnsweringQuestion() {
 }
 
 void TFileCommands::NewProject(bool askForStyle) {
-    m_editor.CommitValueEditors();
     if (!ConfirmAndClearProject()) {
         return;
     }
-    TDesignDocument& document = m_editor.m_document;
+    TDesignDocument& document = m_context.Document();
     document.SetFileName({});
     document.KeepFileIdentity(std::nullopt);
     document.ReleaseLock();
     document.Replace([this, askForStyle](TProject& project) {
         if (askForStyle) {
-            m_editor.m_favorites.StyleTemplateActionExecute();
+            m_favorites.StyleTemplateActionExecute();
         } else {
-            m_editor.m_favorites.InsertFavoriteStyle(0);
+            m_favorites.InsertFavoriteStyle(0);
         }
         BuildDefaultProject(project);
-        m_editor.m_objects.ObjectsTreeViewChange(m_editor.SelectedObject());
-        m_editor.m_treeUpdateGuard = false;
-        m_editor.SetActionEnabled(TActionId::SaveAction, true);
-        m_editor.ControlsPageControlChange();
+        m_objects.ObjectsTreeViewChange(m_context.SelectedObject());
+        m_context.SetActionEnabled(TActionId::SaveAction, true);
     });
 }
 
 bool TFileCommands::LoadProject(const std::string& path, bool askToSave) {
-    m_editor.CommitValueEditors();
     const std::filesystem::path file = PathFromUtf8(path);
     TProjectFileBytes read = ReadProjectFile(file, path);
     if (!read.Bytes) {
-        m_editor.Message(read.Error, "Error", TMsgIcon::Information);
+        m_context.Message(read.Error, "Error", TMsgIcon::Information);
         return false;
     }
     std::optional<std::string> bytes = std::move(read.Bytes);
@@ -109,7 +103,7 @@ bool TFileCommands::LoadProject(const std::string& path, bool askToSave) {
     if (!lock || !ConfirmAndClearProject(askToSave)) {
         return false;
     }
-    TDesignDocument& document = m_editor.m_document;
+    TDesignDocument& document = m_context.Document();
     if (*lock) {
         document.HoldLock(std::move(*lock));
     }
@@ -123,16 +117,14 @@ bool TFileCommands::LoadProject(const std::string& path, bool askToSave) {
     // The design as read, with what it needed repaired, is the unchanged one.
     document.Replace([&](TProject& project) {
         ReadProjectText(*bytes, project);
-        m_editor.m_objects.AddMissingMenuOptions();
-        m_editor.m_treeUpdateGuard = false;
-        m_editor.ControlsPageControlChange();
+        m_objects.AddMissingMenuOptions();
     });
     return true;
 }
 
 void TFileCommands::OpenActionExecute() {
     const std::optional<std::string> path =
-        m_editor.RunFileDialog(false, DialogRequest("OpenProjectDialog", ProjectFilter, "xml"));
+        m_context.RunFileDialog(false, DialogRequest("OpenProjectDialog", ProjectFilter, "xml"));
     if (path) {
         OpenProjectFile(*path);
     }
@@ -145,7 +137,6 @@ void TFileCommands::OpenProjectFile(const std::string& path, bool askToSave) {
 }
 
 bool TFileCommands::SaveActionExecute() {
-    m_editor.CommitValueEditors();
     if (document().FileName().empty()) {
         return SaveAsActionExecute();
     }
@@ -157,11 +148,11 @@ bool TFileCommands::SaveActionExecute() {
     case TDiskAnswer::Cancel:
         return false;
     }
-    const TSaveStatus status = SaveProjectFile(m_editor.Project(), PathFromUtf8(document().FileName()));
+    const TSaveStatus status = SaveProjectFile(m_context.Project(), PathFromUtf8(document().FileName()));
     switch (status) {
     case TSaveStatus::ReadOnly:
-        m_editor.Message("Can't save read-only file " + document().FileName() + "!", "Error",
-                         TMsgIcon::Information);
+        m_context.Message("Can't save read-only file " + document().FileName() + "!", "Error",
+                          TMsgIcon::Information);
         return false;
     case TSaveStatus::CannotCreate:
     case TSaveStatus::NoSpace:
@@ -196,8 +187,8 @@ std::optional<std::unique_ptr<TLockFile>> TFileCommands::LockProjectFile(const s
         // Saved under a name another window holds: that window keeps its lock.
         return std::unique_ptr<TLockFile>();
     }
-    if (m_editor.Message(PathText(file.filename()) + " is open in another Tarvex window.", "Confirm",
-                         TMsgIcon::Warning, TMsgButtons::OpenAnywayCancel) != TMsgResult::Ok) {
+    if (m_context.Message(PathText(file.filename()) + " is open in another Tarvex window.", "Confirm",
+                          TMsgIcon::Warning, TMsgButtons::OpenAnywayCancel) != TMsgResult::Ok) {
         return std::nullopt;
     }
     lock->Acquire(true);
@@ -212,8 +203,8 @@ TFileCommands::TDiskAnswer TFileCommands::CheckDiskBeforeSave() {
         return TDiskAnswer::Write;
     }
     const std::string name = PathText(PathFromUtf8(document().FileName()).filename());
-    switch (m_editor.Message("The file " + name + " was changed by another program since you opened it.",
-                             "Confirm", TMsgIcon::Warning, TMsgButtons::OverwriteSaveAsCancel)) {
+    switch (m_context.Message("The file " + name + " was changed by another program since you opened it.",
+                              "Confirm", TMsgIcon::Warning, TMsgButtons::OverwriteSaveAsCancel)) {
     case TMsgResult::Yes:
         return TDiskAnswer::Write;
     case TMsgResult::No:
@@ -232,22 +223,20 @@ bool TFileCommands::ReportFailedSave(TSaveStatus status) {
     const std::string text =
         "Unable to save " + document().FileName() + " in the folder " + PathText(folder) + "!";
     if (status == TSaveStatus::NoSpace) {
-        m_editor.Message(text + WhyNotWritten(TWriteStatus::NoSpace), "Error", TMsgIcon::Information);
+        m_context.Message(text + WhyNotWritten(TWriteStatus::NoSpace), "Error", TMsgIcon::Information);
     } else if (status != TSaveStatus::FolderRefusesNewFiles) {
-        m_editor.Message(text, "Error", TMsgIcon::Information);
-    } else if (m_editor.Message(text + WhyNotWritten(TWriteStatus::FolderRefusesNewFiles) +
-                                    "\n\nSave the project in another folder?",
-                                "Error", TMsgIcon::Question, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+        m_context.Message(text, "Error", TMsgIcon::Information);
+    } else if (m_context.Message(text + WhyNotWritten(TWriteStatus::FolderRefusesNewFiles) +
+                                     "\n\nSave the project in another folder?",
+                                 "Error", TMsgIcon::Question, TMsgButtons::OkCancel) == TMsgResult::Ok) {
         return SaveAsActionExecute();
     }
     return false;
 }
 
 void TFileCommands::WindowActivated() {
-    // A cell left open when the author went to another window counts as confirmed.
-    m_editor.CommitTypedValues();
     const TFileIdentity* known = document().FileIdentity();
-    if (!known || m_editor.Modified()) {
+    if (!known || document().Modified()) {
         return;
     }
     const std::filesystem::path file = PathFromUtf8(document().FileName());
@@ -256,8 +245,8 @@ void TFileCommands::WindowActivated() {
         return;
     }
     const std::string name = PathText(file.filename());
-    if (m_editor.Message("The file " + name + " was changed by another program. Do you want to reload it?",
-                         "Confirm", TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Yes) {
+    if (m_context.Message("The file " + name + " was changed by another program. Do you want to reload it?",
+                          "Confirm", TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Yes) {
         OpenProjectFile(document().FileName(), false);
     } else {
         document().DeclineReload(now->ContentHash);
@@ -265,12 +254,11 @@ void TFileCommands::WindowActivated() {
 }
 
 bool TFileCommands::SaveAsActionExecute() {
-    m_editor.CommitValueEditors();
     TFileDialogRequest request = DialogRequest("SaveProjectDialog", ProjectFilter, "xml");
     request.OverwritePrompt = true;
     request.HideReadOnly = true;
     request.Resizable = true;
-    const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
+    const std::optional<std::string> path = m_context.RunFileDialog(true, request);
     if (!path || path->empty()) {
         return false;
     }
@@ -279,18 +267,18 @@ bool TFileCommands::SaveAsActionExecute() {
 }
 
 void TFileCommands::ExitActionExecute() {
-    m_editor.m_ui.CloseMainWindow();
+    m_context.Ui().CloseMainWindow();
 }
 
 void TFileCommands::AddRecentFile() {
     if (m_recentFiles.Add(document().FileName())) {
-        m_editor.Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
+        m_context.Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
     }
 }
 
 void TFileCommands::InsertRecentFile() {
     m_recentFiles.Insert(document().FileName());
-    m_editor.Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
+    m_context.Notify([](TEditorListener& l) { l.RecentFilesChanged(); });
 }
 
 void TFileCommands::ReopenActionExecute(int position) {
@@ -306,11 +294,6 @@ void TFileCommands::WriteRecoveryCopy() {
     if (!RecoveryCopyDue()) {
         return;
     }
-    // A caption typed and left in its cell is the author's work as much as a committed one.
-    m_editor.CommitValueEditors();
-    if (!document().RecoveryDue()) {
-        return;
-    }
     TRecoveryCopy copy;
     copy.OriginalFile = document().FileName();
     copy.Time =
@@ -320,7 +303,7 @@ void TFileCommands::WriteRecoveryCopy() {
     if (const TFileIdentity* known = document().FileIdentity()) {
         copy.Identity = *known;
     }
-    copy.ProjectText = WriteProjectText(m_editor.Project());
+    copy.ProjectText = WriteProjectText(m_context.Project());
     std::error_code error;
     std::filesystem::create_directories(RecoveryFolder(), error);
     // A copy that cannot be written costs nothing yet: the next change tries again.
@@ -351,8 +334,8 @@ void TFileCommands::OfferRecovery() {
             copy.OriginalFile.empty() ? "Untitled" : PathText(PathFromUtf8(copy.OriginalFile).filename());
         text += "\n" + name + ", " + RecoveryTimeText(copy.Time);
     }
-    const TMsgResult answer = m_editor.Message(text + "\n\nRecover them?", "Confirm", TMsgIcon::Question,
-                                               TMsgButtons::RecoverDiscardLater);
+    const TMsgResult answer = m_context.Message(text + "\n\nRecover them?", "Confirm", TMsgIcon::Question,
+                                                TMsgButtons::RecoverDiscardLater);
     if (answer == TMsgResult::Yes) {
         // One window shows one design: the newest comes back here, the others wait for the next start.
         RecoverDesign(copies.front());
@@ -379,13 +362,7 @@ void TFileCommands::RecoverDesign(const TRecoveryCopy& copy) {
         }
     }
     // Not what any file holds: Save writes the original file, through the check for changes on disk.
-    document().Replace(
-        [&](TProject& project) {
-            ReadProjectText(copy.ProjectText, project);
-            m_editor.m_treeUpdateGuard = false;
-            m_editor.ControlsPageControlChange();
-        },
-        false);
+    document().Replace([&](TProject& project) { ReadProjectText(copy.ProjectText, project); }, false);
     // This window's own copy takes over before the old one goes.
     WriteRecoveryCopy();
 }

@@ -2,6 +2,7 @@
 // The commands on the project file: New, Open, Save, Save as, the recent files, changes on disk,
 // other windows' locks and the recovery copies.
 
+#include "EditorContext.h"
 #include "UserInterface.h"
 
 #include "document/DesignDocument.h"
@@ -18,11 +19,17 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+class TFavoriteCommands;
+class TObjectsTreeCommands;
+class TStyleCommands;
 
 class TFileCommands {
 public:
-    explicit TFileCommands(TTarvexEditor& editor) : m_editor(editor) {}
+    // New and Open empty the trees through `objects` and `styles`; New takes its first style from
+    // `favorites`.
+    TFileCommands(TEditorContext& context, TObjectsTreeCommands& objects, TStyleCommands& styles,
+                  TFavoriteCommands& favorites)
+        : m_context(context), m_objects(objects), m_styles(styles), m_favorites(favorites) {}
 
     void NewActionExecute() { NewProject(true); }
     // New, with the favourite style asked for (`askForStyle`) or, without a question, the first
@@ -61,9 +68,8 @@ public:
     void ReopenActionExecute(int position);
 
     // ---- recovery copies ----
-    // Whether the design changed since its recovery copy was written, or a value was typed that
-    // the design may not hold yet. The window writes it a few seconds after a change
-    // (WriteRecoveryCopy, which commits the typed values first), so typing never waits for the disk.
+    // Whether the design changed since its recovery copy was written. The window writes it a few
+    // seconds after a change (WriteRecoveryCopy), so typing never waits for the disk.
     bool RecoveryCopyDue() const;
     void WriteRecoveryCopy();
     void RemoveRecoveryCopy();
@@ -90,7 +96,10 @@ private:
 
     TDesignDocument& document();
 
-    TTarvexEditor& m_editor;
+    TEditorContext& m_context;
+    TObjectsTreeCommands& m_objects;
+    TStyleCommands& m_styles;
+    TFavoriteCommands& m_favorites;
     TRecentFilesList m_recentFiles;
 };
 

@@ -2,7 +2,8 @@
 
 #include "DesignCeiling.h"
 #include "EditorInternal.h"
-#include "TarvexEditor.h"
+#include "FileCommands.h"
+#include "ObjectsTreeCommands.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
 #include "script/MenuHtml.h"
@@ -52,8 +53,8 @@ bool IsProjectName(const std::filesystem::path& file) {
 
 } // namespace
 
-TImportCommands::TImportCommands(TTarvexEditor& editor)
-    : m_editor(editor), m_findFavoritesFolder(&FindFavoritesFolder) {}
+TImportCommands::TImportCommands(TEditorContext& context, TObjectsTreeCommands& objects, TFileCommands& files)
+    : m_context(context), m_objects(objects), m_files(files), m_findFavoritesFolder(&FindFavoritesFolder) {}
 
 void TImportCommands::SetFavoritesFolderFinder(std::function<std::optional<std::filesystem::path>()> finder) {
     m_findFavoritesFolder = std::move(finder);
@@ -66,20 +67,20 @@ void TImportCommands::ImportWinFavoritActionExecute() {
     if (folder) {
         root = ScanFavoritesFolder(*folder);
     } else {
-        m_editor.Message("Can't find favirities directory.", "Error", TMsgIcon::Information);
+        m_context.Message("Can't find favirities directory.", "Error", TMsgIcon::Information);
     }
-    const TFolderDialogResult result = m_editor.m_ui.ChooseFavoritesFolder(root ? &*root : nullptr);
+    const TFolderDialogResult result = m_context.Ui().ChooseFavoritesFolder(root ? &*root : nullptr);
     switch (result.Outcome) {
     case TFolderDialogResult::TOutcome::Cancel:
         return;
     case TFolderDialogResult::TOutcome::OkWithoutSelection:
-        m_editor.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        m_context.Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     case TFolderDialogResult::TOutcome::OkSelected:
         if (result.Entry) {
             ImportFavoritesFolder(*result.Entry);
         } else {
-            m_editor.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+            m_context.Message("You have not selected folder.", "Error", TMsgIcon::Information);
         }
         return;
     }
@@ -87,34 +88,34 @@ void TImportCommands::ImportWinFavoritActionExecute() {
 
 void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     if (entry.Kind == TFavoriteEntry::TKind::Shortcut) {
-        m_editor.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        m_context.Message("You have not selected folder.", "Error", TMsgIcon::Information);
         return;
     }
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
     const TImportResult read = ReadFavoritesFolder(entry, false, EnteredText);
-    if (read.Tree && !AllowImport(m_editor.m_ui, m_editor.Project(), *read.Tree)) {
+    if (read.Tree && !AllowImport(m_context.Ui(), m_context.Project(), *read.Tree)) {
         return;
     }
-    TTarvexEditor::TEditStep step(m_editor, "Import Favorites", TTarvexEditor::TCommitFirst::Yes);
-    m_editor.m_objects.AddMenuGroup(read.Tree->Caption, " ");
+    TEditStep step(m_context, "Import Favorites");
+    m_objects.AddMenuGroup(read.Tree->Caption, " ");
     for (const TImportEntry& item : read.Tree->Children) {
-        m_editor.m_objects.AddMenuItem(item.Caption, item.Address);
+        m_objects.AddMenuItem(item.Caption, item.Address);
     }
     if (!read.Error.empty()) {
-        m_editor.Message(read.Error, "Error", TMsgIcon::Error);
+        m_context.Message(read.Error, "Error", TMsgIcon::Error);
     }
 }
 
 TTreeNode* TImportCommands::InsertImportedTree(const TImportEntry& tree) {
-    TTarvexEditor::TEditStep step(m_editor, "Import Menu", TTarvexEditor::TCommitFirst::Yes);
-    m_editor.m_treeUpdateGuard = true;
-    TTreeNode* parent = m_editor.SelectedObject() ? m_editor.SelectedObject()->Parent() : nullptr;
-    TTreeNode* group = AppendImportedTree(m_editor.Project(), parent, tree);
+    TEditStep step(m_context, "Import Menu");
+    m_context.SetTreeUpdateGuard(true);
+    TTreeNode* parent = m_context.SelectedObject() ? m_context.SelectedObject()->Parent() : nullptr;
+    TTreeNode* group = AppendImportedTree(m_context.Project(), parent, tree);
     if (parent) {
-        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+        m_context.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
-    m_editor.m_treeUpdateGuard = false;
-    m_editor.SelectObjectNode(group);
+    m_context.SetTreeUpdateGuard(false);
+    m_objects.Select(group);
     return group;
 }
 
@@ -123,7 +124,7 @@ void TImportCommands::RunWebImport(const std::string& dialogName, const std::str
                                    const std::string& defaultExt, const std::string& caption,
                                    TImportReader read) {
     const std::optional<std::string> path =
-        m_editor.RunFileDialog(false, DialogRequest(dialogName, filter, defaultExt));
+        m_context.RunFileDialog(false, DialogRequest(dialogName, filter, defaultExt));
     if (path) {
         ReviewImport(PathFromUtf8(*path), caption, read);
     }
@@ -132,21 +133,21 @@ void TImportCommands::RunWebImport(const std::string& dialogName, const std::str
 void TImportCommands::ReviewImport(const std::filesystem::path& file, const std::string& caption,
                                    TImportReader read) {
     if (!WebImportAvailable()) {
-        m_editor.Message("This kind of import is not available in this build of Tarvex.", "Error",
-                         TMsgIcon::Information);
+        m_context.Message("This kind of import is not available in this build of Tarvex.", "Error",
+                          TMsgIcon::Information);
         return;
     }
     TImportChoices found = read(file);
     if (found.Choices.empty()) {
-        m_editor.Message(found.Error, "Error", TMsgIcon::Error);
+        m_context.Message(found.Error, "Error", TMsgIcon::Error);
         return;
     }
-    const std::optional<int> chosen = m_editor.m_ui.ReviewImport(caption, found.Choices);
+    const std::optional<int> chosen = m_context.Ui().ReviewImport(caption, found.Choices);
     if (!chosen || *chosen < 0 || static_cast<std::size_t>(*chosen) >= found.Choices.size()) {
         return;
     }
     const TImportEntry& tree = found.Choices[static_cast<std::size_t>(*chosen)].Tree;
-    if (!tree.Included || !AllowImport(m_editor.m_ui, m_editor.Project(), tree)) {
+    if (!tree.Included || !AllowImport(m_context.Ui(), m_context.Project(), tree)) {
         return;
     }
     InsertImportedTree(tree);
@@ -168,16 +169,15 @@ void TImportCommands::ImportPageNavActionExecute() {
 }
 
 void TImportCommands::ExportHtmlActionExecute() {
-    m_editor.CommitValueEditors();
     TFileDialogRequest request = DialogRequest("ExportHtmlDialog", std::string(HtmlFilter), "htm");
     request.OverwritePrompt = true;
-    const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
+    const std::optional<std::string> path = m_context.RunFileDialog(true, request);
     if (!path) {
         return;
     }
-    if (const TWriteStatus status = WriteMenuHtml(m_editor.Project(), PathFromUtf8(*path));
+    if (const TWriteStatus status = WriteMenuHtml(m_context.Project(), PathFromUtf8(*path));
         status != TWriteStatus::Written) {
-        m_editor.m_ui.ReportError("Cannot create file " + *path + "." + WhyNotWritten(status));
+        m_context.Ui().ReportError("Cannot create file " + *path + "." + WhyNotWritten(status));
     }
 }
 
@@ -194,11 +194,11 @@ void TImportCommands::OpenDroppedFile(const std::string& path) {
         ReviewImport(file, "Import page navigation", &ReadPageNavigation);
     } else if (IsProjectName(file) && std::filesystem::is_regular_file(file, error)) {
         // Any other XML file is offered to the project reader, whose refusal says what is wrong.
-        m_editor.m_files.OpenProjectFile(path);
+        m_files.OpenProjectFile(path);
     } else {
-        m_editor.Message("Tarvex cannot use " + PathText(file.filename()) +
-                             ": drop a project, a bookmarks file, a site map or a web page.",
-                         "Error", TMsgIcon::Error);
+        m_context.Message("Tarvex cannot use " + PathText(file.filename()) +
+                              ": drop a project, a bookmarks file, a site map or a web page.",
+                          "Error", TMsgIcon::Error);
     }
 }
 

@@ -2,6 +2,8 @@
 // The imports (a Favorites folder, a bookmarks file, a site map, a page's navigation) and the
 // export of the menu as a page of links.
 
+#include "EditorContext.h"
+
 #include "import/FavoritesFolder.h"
 #include "import/WebImport.h"
 
@@ -14,11 +16,14 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+class TFileCommands;
+class TObjectsTreeCommands;
 
 class TImportCommands {
 public:
-    explicit TImportCommands(TTarvexEditor& editor);
+    // The imports add their trees beside the selection of `objects`; a dropped project opens
+    // through `files`.
+    TImportCommands(TEditorContext& context, TObjectsTreeCommands& objects, TFileCommands& files);
 
     void ImportWinFavoritActionExecute();
     void ImportFavoritesFolder(const TFavoriteEntry& entry);
@@ -44,7 +49,9 @@ private:
     void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
                       const std::string& caption, TImportReader read);
 
-    TTarvexEditor& m_editor;
+    TEditorContext& m_context;
+    TObjectsTreeCommands& m_objects;
+    TFileCommands& m_files;
     std::function<std::optional<std::filesystem::path>()> m_findFavoritesFolder;
 };
 

@@ -2,7 +2,6 @@
 
 #include "EditorInternal.h"
 #include "RecordRows.h"
-#include "TarvexEditor.h"
 #include "base/CaptionOrder.h"
 #include "base/RecordText.h"
 #include "model/SubmenuLayout.h"
@@ -16,8 +15,8 @@ namespace tarvex {
 
 using namespace editor_internal;
 
-TObjectsTreeCommands::TObjectsTreeCommands(TTarvexEditor& editor)
-    : m_editor(editor), m_menuValueList(RowKeys<TMenuOptionsRec>()),
+TObjectsTreeCommands::TObjectsTreeCommands(TEditorContext& context)
+    : m_context(context), m_menuValueList(RowKeys<TMenuOptionsRec>()),
       m_menuItemValueEditor(RowKeys<TMenuItemRec>()) {
     m_menuItemValueEditor.SetVisible(false);
 }
@@ -27,24 +26,41 @@ void TObjectsTreeCommands::ObjectsTreeViewChanging(TTreeNode* newNode) {
         ClearMenuEditors();
         return;
     }
-    if (m_editor.m_treeUpdateGuard || newNode->IsStyle()) {
+    if (m_context.TreeUpdateGuard() || newNode->IsStyle()) {
         return;
     }
-    // The commit and whatever the refresh repairs are one step.
-    TTarvexEditor::TEditStep step(m_editor, {});
-    if (m_selectedObject) {
-        m_editor.CommitRecord(*m_selectedObject);
-    }
     LoadMenuEditor(*newNode);
-    m_editor.m_preview.RefreshPreview();
 }
 
-void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
-    const TValueEditor& rows = m_menuValueList;
+void TObjectsTreeCommands::ConfirmRow(TValueEditorId editor, std::string_view key, const std::string& text) {
+    const bool options = editor == TValueEditorId::MenuValueList;
+    const TValueEditor& rows = options ? m_menuValueList : m_menuItemValueEditor;
+    const std::string row = rows.Row(rows.FindRow(key))->Key;
+    TTreeNode* node = SelectedObject();
+    if (!node || !rows.Enabled() || node->IsOptions() != options || node->IsStyle()) {
+        return;
+    }
+    TEditStep step(m_context, {});
+    m_context.Document().MergeWithSameRow(node, row);
+    const std::string textBefore = node->Text();
+    const TTreeNode::TRecord before = node->Record();
+    if (options) {
+        ConfirmOptionsRow(*node, FieldOfRow<TMenuOptionsRec>(row), text);
+    } else {
+        ConfirmItemRow(*node, FieldOfRow<TMenuItemRec>(row), text);
+    }
+    // The node shows the whole caption: a change past the field's end is a change too.
+    if (node->Text() != textBefore || !node->RecordEquals(before)) {
+        m_context.Document().NoteChangedRow(row);
+    }
+}
+
+void TObjectsTreeCommands::ConfirmOptionsRow(TTreeNode& node, const TRecordField<TMenuOptionsRec>& field,
+                                             const std::string& text) {
     const TMenuOptionsRec& rec = node.Options();
     TMenuOptionsRec typed = rec;
-    CommitRows(rows, typed);
-    const auto& level = m_editor.Project().Objects.Level(node.Parent());
+    StoreRow(field, text, typed);
+    const auto& level = m_context.Project().Objects.Level(node.Parent());
     const std::size_t first = static_cast<std::size_t>(node.Index()) + 1;
 
     // A menu that moves takes every submenu below its entries along.
@@ -61,14 +77,14 @@ void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
         }
     }
     // The row as typed, not as it will be stored: text past the field's end is still a change.
-    const std::string& orientation = rows.Value(OptionsField("Orientation").Caption);
-    const bool turned = orientation != rec.Orientation.view() && node.Level() == 0;
+    const bool turned = field.Caption == OptionsField("Orientation").Caption &&
+                        text != rec.Orientation.view() && node.Level() == 0;
     // The layout reads the menu's new position, width and border.
     if (!(typed == rec)) {
         node.EditOptions() = typed;
     }
     if (turned) {
-        const bool horizontal = orientation == "Horizontal";
+        const bool horizontal = text == "Horizontal";
         for (std::size_t i = first; i < level.size(); ++i) {
             if (horizontal) {
                 LayoutSubmenusHorizontal(level[i].get(), &node);
@@ -79,52 +95,51 @@ void TObjectsTreeCommands::CommitMenuOptions(TTreeNode& node) {
     }
 }
 
-void TObjectsTreeCommands::CommitMenuItem(TTreeNode& node) {
-    const std::string_view captionRow = ItemField("Caption").Caption;
-    if (IsBlank(m_menuItemValueEditor.Value(captionRow))) {
+void TObjectsTreeCommands::ConfirmItemRow(TTreeNode& node, const TRecordField<TMenuItemRec>& field,
+                                          const std::string& text) {
+    if (field.Caption == ItemField("Caption").Caption) {
         // An entry without a caption is an empty row a visitor cannot read or name: the caption it
-        // had stays, and the other rows are still taken.
-        m_editor.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
-        m_menuItemValueEditor.SetValue(captionRow, std::string(node.Text()));
-        m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+        // had stays.
+        if (RefuseBlankCaption(text)) {
+            return;
+        }
+        // The node shows the whole caption; the record keeps what fits.
+        node.SetText(text);
     }
-    // The node shows the whole caption row; the record keeps what fits.
-    node.SetText(m_menuItemValueEditor.Value(captionRow));
     TMenuItemRec typed = node.Item();
-    CommitRows(m_menuItemValueEditor, typed);
+    StoreRow(field, text, typed);
     if (!(typed == node.Item())) {
         node.EditItem() = std::move(typed);
     }
 }
 
-void TObjectsTreeCommands::LoadMenuEditor(TTreeNode& node) {
-    m_loadedObject = &node;
+void TObjectsTreeCommands::LoadMenuEditor(const TTreeNode& node) {
     if (node.IsOptions()) {
         LoadRows(m_menuValueList, node.Options());
         m_menuValueList.SetEnabled(true);
-        m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+        m_context.NotifyEditor(TValueEditorId::MenuValueList);
         return;
     }
     LoadRows(m_menuItemValueEditor, node.Item());
     m_menuItemValueEditor.SetEnabled(true);
-    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuItemValueEditor);
 }
 
 void TObjectsTreeCommands::ObjectsTreeViewChange(TTreeNode* node) {
     // Undo and redo move this selection on either page; the "Menu styles" page keeps its own
     // commands and help, or an item would be added to a tree the author cannot see.
-    const bool creator = m_editor.m_activePage == TControlsPage::MenuCreator;
-    m_editor.SetActionEnabled(TActionId::NewMenuItemAction, creator && node);
+    const bool creator = m_context.ActivePage() == TControlsPage::MenuCreator;
+    m_context.SetActionEnabled(TActionId::NewMenuItemAction, creator && node);
     if (!node) {
         return;
     }
     const bool options = node->IsOptions();
     m_menuValueList.SetVisible(options);
     m_menuItemValueEditor.SetVisible(!options);
-    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
-    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuValueList);
+    m_context.NotifyEditor(TValueEditorId::MenuItemValueEditor);
     if (creator) {
-        m_editor.m_preview.ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
+        m_context.ShowQuickHelp(options ? "webmenu.htm" : "menu.htm");
     }
 }
 
@@ -133,83 +148,83 @@ bool TObjectsTreeCommands::ObjectsTreeViewDragOver(TDragSource source) const {
 }
 
 void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target) {
-    TTreeNode* dragged = m_selectedObject;
+    TTreeNode* dragged = SelectedObject();
     if (source != TDragSource::ObjectsTreeView || !dragged) {
         return;
     }
     if (dragged->IsOptions()) {
-        m_editor.Message("You can't drag&drop Menu Options", "Error", TMsgIcon::Error);
+        m_context.Message("You can't drag&drop Menu Options", "Error", TMsgIcon::Error);
         return;
     }
-    if (target && target->Tree() != &m_editor.Project().Objects) {
+    if (target && target->Tree() != &m_context.Project().Objects) {
         return;
     }
     if (target && (target == dragged || dragged->IsAncestorOf(target))) {
         return;
     }
     TTreeNode* newParent = target ? target->Parent() : nullptr;
-    TTarvexEditor::TEditStep step(m_editor, dragged->IsGroup() ? "Move Group" : "Move Item");
-    if (!m_editor.Project().Objects.MoveToEnd(dragged, newParent)) {
+    TEditStep step(m_context, dragged->IsGroup() ? "Move Group" : "Move Item");
+    if (!m_context.Project().Objects.MoveToEnd(dragged, newParent)) {
         return;
     }
     if (newParent) {
-        m_editor.Notify([newParent](TEditorListener& l) { l.ExpandNodeRequested(newParent); });
+        m_context.Notify([newParent](TEditorListener& l) { l.ExpandNodeRequested(newParent); });
     }
 }
 
 bool TObjectsTreeCommands::ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const {
-    const TTreeNode* dragged = m_selectedObject;
+    const TTreeNode* dragged = SelectedObject();
     if (!ObjectsTreeViewDragOver(source) || !dragged || dragged->IsOptions()) {
         return false;
     }
-    return !target || (target->Tree() == &m_editor.Project().Objects && target != dragged &&
+    return !target || (target->Tree() == &m_context.Project().Objects && target != dragged &&
                        !dragged->IsAncestorOf(target));
 }
 
 TTreeNode* TObjectsTreeCommands::AddMenuGroup(const std::string& name, const std::string& address) {
-    TTarvexEditor::TEditStep step(m_editor, "Add Group", TTarvexEditor::TCommitFirst::Yes);
-    m_editor.m_treeUpdateGuard = true;
-    TTreeNode* parent = m_selectedObject ? m_selectedObject->Parent() : nullptr;
+    TEditStep step(m_context, "Add Group");
+    m_context.SetTreeUpdateGuard(true);
+    TTreeNode* parent = SelectedObject() ? SelectedObject()->Parent() : nullptr;
 
     TMenuItemRec item;
     FillDefaultMenuItem(item);
     item.Caption = name;
     item.Address = address;
-    TTreeNode* group = m_editor.Project().Objects.Append(parent, TNodeKind::MenuGroup, name);
+    TTreeNode* group = m_context.Project().Objects.Append(parent, TNodeKind::MenuGroup, name);
     group->EditItem() = item;
     if (parent) {
-        m_editor.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
+        m_context.Notify([parent](TEditorListener& l) { l.ExpandNodeRequested(parent); });
     }
 
     TMenuOptionsRec options;
-    FillDefaultMenuOptions(m_editor.Project(), options, group);
-    AppendOptionsNode(m_editor.Project(), group, options);
+    FillDefaultMenuOptions(m_context.Project(), options, group);
+    AppendOptionsNode(m_context.Project(), group, options);
 
     if (address.empty()) {
         TMenuItemRec first;
         FillDefaultMenuItem(first);
         first.Caption = "Menu item name";
-        AppendItemNode(m_editor.Project(), group, TNodeKind::MenuItem, first);
+        AppendItemNode(m_context.Project(), group, TNodeKind::MenuItem, first);
     }
-    m_editor.m_treeUpdateGuard = false;
-    m_editor.SelectObjectNode(group);
+    m_context.SetTreeUpdateGuard(false);
+    Select(group);
     return group;
 }
 
 TTreeNode* TObjectsTreeCommands::AddMenuItem(const std::string& name, const std::string& address) {
-    TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
-    m_editor.m_treeUpdateGuard = true;
+    TEditStep step(m_context, "Add Item");
+    m_context.SetTreeUpdateGuard(true);
     TTreeNode* parent = nullptr;
-    if (m_selectedObject) {
-        parent = m_selectedObject->IsGroup() ? m_selectedObject : m_selectedObject->Parent();
+    if (SelectedObject()) {
+        parent = SelectedObject()->IsGroup() ? SelectedObject() : SelectedObject()->Parent();
     }
     TMenuItemRec item;
     FillDefaultMenuItem(item);
     item.Caption = name;
     item.Address = address;
-    TTreeNode* node = m_editor.Project().Objects.Append(parent, TNodeKind::MenuItem, name);
+    TTreeNode* node = m_context.Project().Objects.Append(parent, TNodeKind::MenuItem, name);
     node->EditItem() = item;
-    m_editor.m_treeUpdateGuard = false;
+    m_context.SetTreeUpdateGuard(false);
     return node;
 }
 
@@ -217,13 +232,13 @@ bool TObjectsTreeCommands::RefuseBlankCaption(std::string_view caption) {
     if (!IsBlank(caption)) {
         return false;
     }
-    m_editor.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
+    m_context.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
     return true;
 }
 
 void TObjectsTreeCommands::NewGroupActionExecute() {
     const std::optional<std::string> name =
-        m_editor.m_ui.InputQuery("Create new group", "Type new group name", "New group name");
+        m_context.Ui().InputQuery("Create new group", "Type new group name", "New group name");
     if (name && RefuseBlankCaption(*name)) {
         return;
     }
@@ -234,24 +249,24 @@ void TObjectsTreeCommands::NewGroupActionExecute() {
 
 void TObjectsTreeCommands::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
-        m_editor.m_ui.InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
+        m_context.Ui().InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
     if (name && RefuseBlankCaption(*name)) {
         return;
     }
     if (name) {
-        TTarvexEditor::TEditStep step(m_editor, "Add Item", TTarvexEditor::TCommitFirst::Yes);
+        TEditStep step(m_context, "Add Item");
         TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
         // The new entry is where the person continues: shown, selected, and in the preview.
         if (TTreeNode* holder = item->Parent()) {
-            m_editor.Notify([holder](TEditorListener& l) { l.ExpandNodeRequested(holder); });
+            m_context.Notify([holder](TEditorListener& l) { l.ExpandNodeRequested(holder); });
         }
-        m_editor.SelectObjectNode(item);
+        Select(item);
     }
 }
 
 void TObjectsTreeCommands::DeleteSelectedObject() {
-    TTreeNode* node = m_selectedObject;
-    TTarvexEditor::TEditStep step(m_editor, node->IsGroup() ? "Delete Group" : "Delete Item");
+    TTreeNode* node = SelectedObject();
+    TEditStep step(m_context, node->IsGroup() ? "Delete Group" : "Delete Item");
     TTreeNode* next = node->NextSibling();
     if (!next) {
         next = node->PrevSibling();
@@ -259,91 +274,79 @@ void TObjectsTreeCommands::DeleteSelectedObject() {
     if (!next) {
         next = node->Parent();
     }
-    // The values typed for the node go with it: nothing is committed.
-    m_selectedObject = nullptr;
-    m_loadedObject = nullptr;
-    m_editor.Project().Objects.Remove(node);
+    // Nothing is selected while the node goes: no view may show it.
+    m_context.SetObjectSelection(nullptr);
+    m_context.Project().Objects.Remove(node);
     if (next) {
-        m_editor.SelectObjectNode(next);
+        Select(next);
     } else {
-        ObjectsTreeViewChanging(nullptr);
-        SetObjectSelection(nullptr);
-        ObjectsTreeViewChange(nullptr);
+        Deselect();
     }
 }
 
 void TObjectsTreeCommands::ConfirmAndDeleteSelectedObject(std::string_view kindWords) {
-    const std::string text = "Do you really want to delete \"" + std::string(m_selectedObject->Text()) +
+    const std::string text = "Do you really want to delete \"" + std::string(SelectedObject()->Text()) +
                              "\" " + std::string(kindWords) + "?";
-    if (m_editor.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+    if (m_context.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
         DeleteSelectedObject();
     }
 }
 
 void TObjectsTreeCommands::DelGroupActionExecute() {
     // Menu Options nodes are never deleted by a command, whatever the caller's enabling did.
-    if (m_selectedObject && m_selectedObject->IsGroup()) {
+    if (SelectedObject() && SelectedObject()->IsGroup()) {
         ConfirmAndDeleteSelectedObject("menu group");
     }
 }
 
 void TObjectsTreeCommands::DeleteMenuItemActionExecute() {
-    if (m_selectedObject && m_selectedObject->IsItem()) {
+    if (SelectedObject() && SelectedObject()->IsItem()) {
         ConfirmAndDeleteSelectedObject("menu item");
     }
 }
 
 void TObjectsTreeCommands::DeleteSelectedObjectExecute() {
-    if (m_editor.m_activePage != TControlsPage::MenuCreator || !m_selectedObject) {
+    if (m_context.ActivePage() != TControlsPage::MenuCreator || !SelectedObject()) {
         return;
     }
-    if (m_selectedObject->IsGroup()) {
+    if (SelectedObject()->IsGroup()) {
         DelGroupActionExecute();
-    } else if (m_selectedObject->IsItem()) {
+    } else if (SelectedObject()->IsItem()) {
         DeleteMenuItemActionExecute();
     }
 }
 
-void TObjectsTreeCommands::DelGroupActionUpdate() {
-    m_editor.CommandStatesMaybeChanged();
-}
-
-void TObjectsTreeCommands::DeleteMenuItemActionUpdate() {
-    m_editor.CommandStatesMaybeChanged();
-}
-
 void TObjectsTreeCommands::ClearMenuEditors() {
-    m_loadedObject = nullptr;
     m_menuValueList.ClearValues();
     m_menuValueList.SetEnabled(false);
     m_menuItemValueEditor.ClearValues();
     m_menuItemValueEditor.SetEnabled(false);
-    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
-    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuValueList);
+    m_context.NotifyEditor(TValueEditorId::MenuItemValueEditor);
 }
 
 void TObjectsTreeCommands::SetupValueEditors() {
     SetupRows<TMenuOptionsRec>(m_menuValueList);
     SetupRows<TMenuItemRec>(m_menuItemValueEditor);
-    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
-    m_editor.NotifyEditor(TValueEditorId::MenuItemValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuValueList);
+    m_context.NotifyEditor(TValueEditorId::MenuItemValueEditor);
 }
 
 void TObjectsTreeCommands::AddMissingMenuOptions() {
     // Without a style no script is written, and a design that cannot be written is left alone.
-    if (m_editor.Project().Styles.Empty()) {
+    if (m_context.Project().Styles.Empty()) {
         return;
     }
     std::vector<TTreeNode*> bare;
-    ForEachMenu(m_editor.Project().Objects, [&](TTreeNode* group) {
-        if (!FindMenuOptionsNodeOfLevel(m_editor.Project().Objects, group)) {
+    ForEachMenu(m_context.Project().Objects, [&](TTreeNode* group) {
+        if (!FindMenuOptionsNodeOfLevel(m_context.Project().Objects, group)) {
             bare.push_back(group);
         }
     });
     for (TTreeNode* group : bare) {
         TMenuOptionsRec defaults;
-        FillDefaultMenuOptions(m_editor.Project(), defaults, nullptr);
-        m_editor.Project()
+        FillDefaultMenuOptions(m_context.Project(), defaults, nullptr);
+        m_context.Project()
             .Objects.Insert(group, 0, TNodeKind::MenuOptions, std::string(MenuOptionsText))
             ->EditOptions() = defaults;
     }
@@ -351,7 +354,7 @@ void TObjectsTreeCommands::AddMissingMenuOptions() {
 
 void TObjectsTreeCommands::FillMenuStylePickList() {
     std::vector<std::string> styleNames;
-    for (const auto& style : m_editor.Project().Styles.Roots()) {
+    for (const auto& style : m_context.Project().Styles.Roots()) {
         styleNames.push_back(style->Text());
     }
     std::vector<std::string> darkNames = styleNames;
@@ -359,22 +362,52 @@ void TObjectsTreeCommands::FillMenuStylePickList() {
     darkNames.insert(darkNames.begin(), std::string());
     m_menuValueList.SetPickList(MenuStyleRow(), std::move(styleNames));
     m_menuValueList.SetPickList(OptionsField("DarkStyle").Caption, std::move(darkNames));
-    m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+    m_context.NotifyEditor(TValueEditorId::MenuValueList);
 }
 
-void TObjectsTreeCommands::SetObjectSelection(TTreeNode* node) {
-    m_selectedObject = node;
-    m_editor.Notify([node](TEditorListener& l) { l.ObjectSelectionChanged(node); });
-    DelGroupActionUpdate();
-    DeleteMenuItemActionUpdate();
+void TObjectsTreeCommands::Select(TTreeNode* node) {
+    TTreeNode* selected = SelectedObject();
+    if (!node && selected) {
+        // The commands act on the selected node, so the view may not hide it: a click on empty
+        // space keeps the selection, and the view is told to show it again.
+        m_context.Notify([selected](TEditorListener& l) { l.ObjectSelectionChanged(selected); });
+        return;
+    }
+    if (node == selected || (node && node->Tree() != &m_context.Project().Objects)) {
+        return;
+    }
+    ObjectsTreeViewChanging(node);
+    m_context.SetObjectSelection(node);
+    ObjectsTreeViewChange(node);
+}
+
+void TObjectsTreeCommands::Deselect() {
+    ObjectsTreeViewChanging(nullptr);
+    m_context.SetObjectSelection(nullptr);
+    ObjectsTreeViewChange(nullptr);
+}
+
+void TObjectsTreeCommands::ShowSelection(TTreeNode* node) {
+    m_context.SetObjectSelection(node);
+    if (node) {
+        LoadMenuEditor(*node);
+    } else {
+        ClearMenuEditors();
+    }
+    ObjectsTreeViewChange(node);
+}
+
+void TObjectsTreeCommands::ReloadEditor() {
+    if (const TTreeNode* node = SelectedObject(); node && !m_context.TreeUpdateGuard()) {
+        LoadMenuEditor(*node);
+    }
 }
 
 void TObjectsTreeCommands::SortByCaptionActionExecute() {
-    // Opened first: a caption still being typed is committed before it is sorted.
-    TTarvexEditor::TEditStep step(m_editor, "Sort by Caption", TTarvexEditor::TCommitFirst::Yes);
-    TTreeNode* selected = m_selectedObject;
+    TEditStep step(m_context, "Sort by Caption");
+    TTreeNode* selected = SelectedObject();
     TTreeNode* parent = selected && !selected->IsGroup() ? selected->Parent() : selected;
-    TTree& objects = m_editor.Project().Objects;
+    TTree& objects = m_context.Project().Objects;
     const TCaptionOrder order;
     std::vector<TTreeNode*> sorted;
     std::vector<std::pair<std::string, TTreeNode*>> entries;

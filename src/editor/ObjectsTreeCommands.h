@@ -2,8 +2,10 @@
 // The objects tree: its selection, the options and item editors, and the commands that add,
 // delete and move groups and items.
 
+#include "EditorContext.h"
 #include "ValueEditor.h"
 
+#include "model/RecordFields.h"
 #include "model/Tree.h"
 
 #include <string>
@@ -11,20 +13,31 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
-
 // Where a drag comes from; only the objects tree itself may drop onto the objects tree.
 enum class TDragSource { ObjectsTreeView, Other };
 
 class TObjectsTreeCommands {
 public:
-    explicit TObjectsTreeCommands(TTarvexEditor& editor);
+    explicit TObjectsTreeCommands(TEditorContext& context);
 
-    TTreeNode* SelectedObject() const { return m_selectedObject; }
+    TTreeNode* SelectedObject() const { return m_context.SelectedObject(); }
     const TValueEditor& MenuValueList() const { return m_menuValueList; }
     const TValueEditor& MenuItemValueEditor() const { return m_menuItemValueEditor; }
 
+    // The selection moves to `node` (nullptr: none) with the editor of its kind loaded; selecting
+    // the selected node does nothing, and a click on empty space keeps the selection.
+    void Select(TTreeNode* node);
+    // Nothing selected, both editors empty and off.
+    void Deselect();
+    // Selects what a step of the history left (nullptr: none) and shows its stored values.
+    void ShowSelection(TTreeNode* node);
+    // The editor shows what is stored in the selected node again.
+    void ReloadEditor();
+    // Loads the editor of `newNode`'s kind (none: empties both) before the selection moves.
     void ObjectsTreeViewChanging(TTreeNode* newNode);
+    // A confirmed row of the options or item editor (`editor`), stored in the selected node as a
+    // step of its own. A blank caption is refused with a message and the caption stays.
+    void ConfirmRow(TValueEditorId editor, std::string_view key, const std::string& text);
     void ObjectsTreeViewChange(TTreeNode* node);
     bool ObjectsTreeViewDragOver(TDragSource source) const;
     // `target` is the node under the mouse at the drop point, nullptr for empty space.
@@ -37,13 +50,14 @@ public:
     TTreeNode* AddMenuItem(const std::string& name, const std::string& address);
     void NewGroupActionExecute();
     void DelGroupActionExecute();
-    void DelGroupActionUpdate();
     // The Delete key in the objects tree: the group or item command for the selected node, with
     // its confirmation; a Menu Options node stays.
     void DeleteSelectedObjectExecute();
     void NewMenuItemActionExecute();
     void DeleteMenuItemActionExecute();
-    void DeleteMenuItemActionUpdate();
+    // Deletes the selected group or item without asking, inside the caller's step if there is one,
+    // and selects its neighbour.
+    void DeleteSelectedObject();
     // The entries of the selected group, or of the level the selection stands on, by caption in
     // the author's order; the Menu Options node stays first.
     void SortByCaptionActionExecute();
@@ -55,25 +69,15 @@ public:
     void AddMissingMenuOptions();
 
 private:
-    friend class TTarvexEditor;
-    friend class TFileCommands;
-    friend class TPreviewCommands;
-    friend class TEditCommands;
-
-    void SetObjectSelection(TTreeNode* node);
-    void CommitMenuOptions(TTreeNode& node);
-    void CommitMenuItem(TTreeNode& node);
-    void LoadMenuEditor(TTreeNode& node);
+    void ConfirmOptionsRow(TTreeNode& node, const TRecordField<TMenuOptionsRec>& field,
+                           const std::string& text);
+    void ConfirmItemRow(TTreeNode& node, const TRecordField<TMenuItemRec>& field, const std::string& text);
+    void LoadMenuEditor(const TTreeNode& node);
     void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
     // Shows the refusal when a typed name would be an empty caption.
     bool RefuseBlankCaption(std::string_view caption);
-    void DeleteSelectedObject();
 
-    TTarvexEditor& m_editor;
-    TTreeNode* m_selectedObject = nullptr;
-    // The node whose record an objects editor was last loaded from; a style repair of that record
-    // is carried into the options editor so a stale style name is not committed back.
-    TTreeNode* m_loadedObject = nullptr;
+    TEditorContext& m_context;
     TValueEditor m_menuValueList;
     TValueEditor m_menuItemValueEditor;
 };

@@ -1,7 +1,6 @@
 #include "PreviewCommands.h"
 
 #include "EditorInternal.h"
-#include "TarvexEditor.h"
 #include "base/FileIo.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
@@ -32,7 +31,7 @@ void TPreviewCommands::PublishActionExecute() {
     if (m_moduleOutput) {
         request.InitialName = ModuleScriptName;
     }
-    const std::optional<std::string> path = m_editor.RunFileDialog(true, request);
+    const std::optional<std::string> path = m_context.RunFileDialog(true, request);
     if (!path || path->empty()) {
         return;
     }
@@ -42,18 +41,18 @@ void TPreviewCommands::PublishActionExecute() {
     const bool module = target.filename() == ModuleScriptName;
     m_moduleOutput = module;
     const auto confirm = [this](const std::filesystem::path& file) {
-        return m_editor.m_ui.ConfirmReplaceFile(PathText(file));
+        return m_context.Ui().ConfirmReplaceFile(PathText(file));
     };
-    const TProject& design = m_editor.Project();
-    m_editor.m_ui.SetBusy(true);
+    const TProject& design = m_context.Project();
+    m_context.Ui().SetBusy(true);
     const TPublishResult result =
         module ? WritePublishFiles(ReadModulePublishFiles(TempFolder(), target.parent_path(), design,
                                                           tarvex::GenerateMenuScript(design)),
                                    confirm)
                : PublishMenuFiles(TempFolder(), target, confirm);
-    m_editor.m_ui.SetBusy(false);
+    m_context.Ui().SetBusy(false);
     if (result.Errors.empty() && result.Declined.empty()) {
-        m_editor.Message(
+        m_context.Message(
             "Files: " +
                 (module ? std::string(ModuleScriptName) + " and " + std::string(ModuleStyleSheetName)
                         : "one, main.js and " + PathText(target.filename())) +
@@ -61,8 +60,8 @@ void TPreviewCommands::PublishActionExecute() {
             "Warning", TMsgIcon::Information);
         return;
     }
-    m_editor.Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
-                     TMsgIcon::Information);
+    m_context.Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
+                      TMsgIcon::Information);
 }
 
 bool TPreviewCommands::PublishDespiteErrors() {
@@ -82,121 +81,108 @@ bool TPreviewCommands::PublishDespiteErrors() {
         text += "\n… and " + std::to_string(errors - Shown) + " more.";
     }
     text += "\n\nPublish anyway?";
-    return m_editor.Message(text, "Warning", TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
+    return m_context.Message(text, "Warning", TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
 }
 
 void TPreviewCommands::ListFindings(std::vector<TCheckFinding> findings) {
     if (findings != m_findings) {
         m_findings = std::move(findings);
-        m_editor.m_ui.ShowChecks(m_findings);
+        m_context.Ui().ShowChecks(m_findings);
     }
 }
 
-void TPreviewCommands::ShowFinding(std::size_t index) {
+std::optional<TFindingPlace> TPreviewCommands::FindingPlace(std::size_t index) const {
     if (index >= m_findings.size() || m_findings[index].Place.Path.empty()) {
-        return;
+        return std::nullopt;
     }
     const TCheckPlace& place = m_findings[index].Place;
-    const TTree& tree = place.InStyles ? m_editor.Project().Styles : m_editor.Project().Objects;
+    const TTree& tree = place.InStyles ? m_context.Project().Styles : m_context.Project().Objects;
     // The list may be older than the design: a path that leads nowhere now selects nothing.
     TTreeNode* node = nullptr;
     for (const int at : place.Path) {
         const auto& level = tree.Level(node);
         if (at < 0 || at >= static_cast<int>(level.size())) {
-            return;
+            return std::nullopt;
         }
         node = level[static_cast<std::size_t>(at)].get();
     }
-    const TControlsPage page = place.InStyles ? TControlsPage::MenuStyles : TControlsPage::MenuCreator;
-    if (m_editor.ActivePage() != page) {
-        m_editor.SetActivePage(page);
-        m_editor.Notify([page](TEditorListener& l) { l.ActivePageChanged(page); });
-    }
-    for (TTreeNode* up = node->Parent(); up; up = up->Parent()) {
-        m_editor.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
-    }
-    if (place.InStyles) {
-        m_editor.SelectStyleNode(node);
-    } else {
-        m_editor.SelectObjectNode(node);
-    }
+    return TFindingPlace{place.InStyles ? TControlsPage::MenuStyles : TControlsPage::MenuCreator, node};
 }
 
 void TPreviewCommands::RepairMenuStyles() {
-    const std::vector<TTreeNode*> broken = OptionsNamingMissingStyles(m_editor.Project());
+    const std::vector<TTreeNode*> broken = OptionsNamingMissingStyles(m_context.Project());
     if (broken.empty()) {
         return;
     }
-    const std::string first = m_editor.Project().Styles.FirstRoot()->Text();
-    const std::string shownBefore = m_editor.m_objects.m_menuValueList.Value(MenuStyleRow());
+    const std::string first = m_context.Project().Styles.FirstRoot()->Text();
     {
-        TTarvexEditor::TEditStep step(m_editor, TTarvexEditor::RepairMenuStyleStep);
+        TEditStep step(m_context, RepairMenuStyleStep);
         for (TTreeNode* options : broken) {
             options->EditOptions().MenuStyle = first;
         }
     }
     for (const TTreeNode* options : broken) {
-        m_editor.Message(MissingStyleText(MenuObjectName(options->Parent())),
-                         std::string(ScriptWarningCaption), TMsgIcon::Information);
-    }
-    // The options editor must not hand the missing name back at the next commit.
-    const bool shown =
-        std::find(broken.begin(), broken.end(), m_editor.m_objects.m_loadedObject) != broken.end();
-    if (shown && shownBefore != first) {
-        m_editor.m_objects.m_menuValueList.SetValue(MenuStyleRow(), first);
-        m_editor.NotifyEditor(TValueEditorId::MenuValueList);
+        m_context.Message(MissingStyleText(MenuObjectName(options->Parent())),
+                          std::string(ScriptWarningCaption), TMsgIcon::Information);
     }
 }
 
 TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
-    const TMenuScript script = tarvex::GenerateMenuScript(m_editor.Project());
+    ++m_scriptsGenerated;
+    const TMenuScript script = tarvex::GenerateMenuScript(m_context.Project());
     if (script.Refused) {
         // Said once until the design can be compiled again, or the author asks for the preview:
         // a box at every click would stop the author, who knows by now.
         if (!m_refusalSaid) {
-            m_editor.Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption),
-                             TMsgIcon::Information);
+            m_context.Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption),
+                              TMsgIcon::Information);
             m_refusalSaid = true;
         }
         // The preview shows this design, which has no menu, never one an earlier design left.
         std::error_code error;
         std::filesystem::remove(TempFolder() / "menu.js", error);
-        ListFindings(CheckDesign(m_editor.Project(), std::vector<TScriptWarning>()));
+        ListFindings(CheckDesign(m_context.Project(), std::vector<TScriptWarning>()));
         return TScriptOutcome::Refused;
     }
     m_refusalSaid = false;
     // A repair shows its box when the editor makes it; what the script merely works around, and
     // what visitors would meet, waits in a list, since a box for each at every refresh would stop
     // the author at every click.
-    ListFindings(CheckDesign(m_editor.Project(), script.Warnings));
+    ListFindings(CheckDesign(m_context.Project(), script.Warnings));
     const std::filesystem::path file = TempFolder() / "menu.js";
     if (const TWriteStatus status = WriteMenuScript(script, file); status != TWriteStatus::Written) {
-        m_editor.m_ui.ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));
+        m_context.Ui().ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));
         return TScriptOutcome::NotWritten;
     }
     return TScriptOutcome::Written;
 }
 
-TPreviewCommands::TPreviewCommands(TTarvexEditor& editor) : m_editor(editor), m_previewSite(TempFolder()) {
+TPreviewCommands::TPreviewCommands(TEditorContext& context)
+    : m_context(context), m_previewSite(TempFolder()) {
     if (const std::optional<std::string> site = ReadWholeFile(TempFolder() / PreviewSiteFileName)) {
         m_previewSite.Restore(*site);
     }
 }
 
-void TPreviewCommands::RefreshPreview() {
-    // Inside an edit the preview waits for the step to end: a command refreshes it once, and a
-    // repair the design needs becomes a step of its own. The script a running refresh writes
-    // already holds what its repair changed.
-    if (m_editor.m_document.StepDepth() > 0) {
-        m_refreshPending = true;
+void TPreviewCommands::DesignChanged(const TDesignChange& change) {
+    // The script a running refresh writes already holds what its repair changed; a hold keeps the
+    // preview as it is.
+    if (m_refreshing || Held()) {
         return;
     }
-    if (m_refreshing) {
-        return;
+    if (change.Kind == TDesignChange::TKind::Replaced) {
+        // A new design: its refusal is said again.
+        m_refusalSaid = false;
     }
-    m_refreshPending = false;
-    m_refreshing = true;
     // Undo and redo show a design as it was; repairing it there would take the step's place.
+    m_replayingHistory =
+        change.Kind == TDesignChange::TKind::Undone || change.Kind == TDesignChange::TKind::Redone;
+    Refresh();
+    m_replayingHistory = false;
+}
+
+void TPreviewCommands::Refresh() {
+    m_refreshing = true;
     if (!m_replayingHistory) {
         RepairMenuStyles();
     }
@@ -206,37 +192,22 @@ void TPreviewCommands::RefreshPreview() {
     m_scriptRefused = outcome == TScriptOutcome::Refused;
     // After a refusal the page still shows, without a menu.
     if (!m_scriptNotWritten) {
-        m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
+        LoadPage();
     }
 }
 
-void TPreviewCommands::RefreshIfPending() {
-    if (m_refreshPending) {
-        RefreshPreview();
-    }
-}
-
-void TPreviewCommands::ShowReplayedDesign() {
-    m_replayingHistory = true;
-    RefreshPreview();
-    m_replayingHistory = false;
-}
-
-void TPreviewCommands::ShowNewDesign() {
-    m_refusalSaid = false;
-    RefreshPreview();
+void TPreviewCommands::LoadPage() {
+    ++m_pageLoads;
+    m_context.Ui().NavigatePreview(PathText(PreviewPagePath()));
 }
 
 void TPreviewCommands::UpdatePreviewActionExecute() {
-    TTarvexEditor::TEditStep step(m_editor, {});
     m_refusalSaid = false;
-    // Both editors are committed first, so the preview is generated and shown once.
-    m_editor.CommitValueEditors();
-    RefreshPreview();
+    Refresh();
 }
 
 void TPreviewCommands::OpenPreviewActionExecute() {
-    const std::optional<std::string> path = m_editor.RunFileDialog(
+    const std::optional<std::string> path = m_context.RunFileDialog(
         false, DialogRequest("OpenHTMLDialog", "HTML files|*.htm;*.html|All files|*.*", "htm"));
     if (!path) {
         return;
@@ -263,13 +234,13 @@ void TPreviewCommands::KeepPreviewSite() {
 void TPreviewCommands::ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText) {
     switch (status) {
     case TPreviewStatus::CannotRead:
-        m_editor.m_ui.ReportError("Cannot open file " + sourceText + ".");
+        m_context.Ui().ReportError("Cannot open file " + sourceText + ".");
         return;
     case TPreviewStatus::CannotWrite:
-        m_editor.m_ui.ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
+        m_context.Ui().ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
         return;
     case TPreviewStatus::Written:
-        m_editor.m_ui.NavigatePreview(PathText(PreviewPagePath()));
+        LoadPage();
         return;
     }
 }
@@ -284,12 +255,8 @@ void TPreviewCommands::DefaultPreviewActionExecute() {
     ShowWrittenPreview(status, PathText(defaultPage));
 }
 
-void TPreviewCommands::ShowQuickHelp(const std::string& page) {
-    m_editor.m_ui.ShowQuickHelpPage(PathText(HelpPagePath(page)));
-}
-
 void TPreviewCommands::OpenWebPage(const std::string& address) {
-    m_editor.m_ui.OpenWebAddress(address);
+    m_context.Ui().OpenWebAddress(address);
 }
 
 void TPreviewCommands::HomePageActionExecute() {
@@ -313,7 +280,7 @@ void TPreviewCommands::acHelpStylesExecute() {
 }
 
 std::filesystem::path TPreviewCommands::TempFolder() const {
-    return m_editor.m_appFolder / "help" / "temp";
+    return m_context.AppFolder() / "help" / "temp";
 }
 
 std::filesystem::path TPreviewCommands::PreviewPagePath() const {
@@ -321,7 +288,7 @@ std::filesystem::path TPreviewCommands::PreviewPagePath() const {
 }
 
 std::filesystem::path TPreviewCommands::HelpPagePath(const std::string& page) const {
-    return m_editor.m_appFolder / "help" / "online" / page;
+    return m_context.HelpPagePath(page);
 }
 
 std::optional<std::filesystem::path>
@@ -331,7 +298,7 @@ TPreviewCommands::ChoosePreviewSiteFolder(const std::filesystem::path& page) {
     if (!text || text->find("../") == std::string::npos) {
         return pageFolder;
     }
-    const TMsgResult answer = m_editor.Message(
+    const TMsgResult answer = m_context.Message(
         "The page refers to files above its own folder. Choose the folder of your site, so that "
         "the preview shows them too?",
         "Open HTML to preview", TMsgIcon::Question, TMsgButtons::YesNoCancel);
@@ -341,16 +308,16 @@ TPreviewCommands::ChoosePreviewSiteFolder(const std::filesystem::path& page) {
     if (answer == TMsgResult::No) {
         return pageFolder;
     }
-    const std::optional<std::string> chosen = m_editor.m_ui.ChooseFolder(
+    const std::optional<std::string> chosen = m_context.Ui().ChooseFolder(
         "Site folder of " + PathText(page.filename()), PathText(pageFolder.parent_path()));
     if (!chosen) {
         return std::nullopt;
     }
     TPreviewSite trial(TempFolder());
     if (!trial.UsePage(page, PathFromUtf8(*chosen))) {
-        m_editor.Message("The folder " + *chosen +
-                             " does not hold the page; the preview reads from the page's own folder.",
-                         "Open HTML to preview", TMsgIcon::Warning);
+        m_context.Message("The folder " + *chosen +
+                              " does not hold the page; the preview reads from the page's own folder.",
+                          "Open HTML to preview", TMsgIcon::Warning);
         return pageFolder;
     }
     return PathFromUtf8(*chosen);

@@ -2,7 +2,10 @@
 // The preview, publishing, and the help and web pages: the menu script generated from the const
 // design, the preview page and the files the author's page may use.
 
+#include "EditorContext.h"
 #include "UserInterface.h"
+
+#include "document/DesignDocument.h"
 
 #include "preview/PreviewPage.h"
 #include "preview/PreviewSite.h"
@@ -14,11 +17,22 @@
 
 namespace tarvex {
 
-class TTarvexEditor;
+// Where a finding of the checks is: the page and the node to select there.
+struct TFindingPlace {
+    TControlsPage Page = TControlsPage::MenuCreator;
+    TTreeNode* Node = nullptr;
+};
 
-class TPreviewCommands {
+// The preview follows the document alone: every change it hears of (a step, undo, redo, a new
+// design) generates the script once and reloads the page once, however much the step held. The
+// coordinator makes it hear the document after the views.
+class TPreviewCommands : public TDocumentListener {
 public:
-    explicit TPreviewCommands(TTarvexEditor& editor);
+    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+
+    explicit TPreviewCommands(TEditorContext& context);
+    TPreviewCommands(const TPreviewCommands&) = delete;
+    TPreviewCommands& operator=(const TPreviewCommands&) = delete;
 
     std::filesystem::path TempFolder() const;
     std::filesystem::path PreviewPagePath() const;
@@ -26,16 +40,20 @@ public:
     const TPreviewSite& PreviewSite() const { return m_previewSite; }
     std::filesystem::path HelpPagePath(const std::string& page) const;
 
-    // Inside an edit step the preview waits for the step to end, so a command refreshes it once.
-    void RefreshPreview();
+    // How often this run generated the menu script and asked the page to reload, for the bench
+    // and the tests that hold an edit to one of each.
+    std::size_t ScriptsGenerated() const { return m_scriptsGenerated; }
+    std::size_t PageLoads() const { return m_pageLoads; }
+    // The author's own request: the script again, and the page reloaded.
     void UpdatePreviewActionExecute();
     void OpenPreviewActionExecute();
     void DefaultPreviewActionExecute();
     void PublishActionExecute();
     // What the checks found in the design the preview shows, as the window lists it.
     const std::vector<TCheckFinding>& Findings() const { return m_findings; }
-    // Selects the node or style of the finding at `index` of Findings(), on its page.
-    void ShowFinding(std::size_t index);
+    // The node or style of the finding at `index` of Findings(); nothing when the list is older
+    // than the design and the place is gone.
+    std::optional<TFindingPlace> FindingPlace(std::size_t index) const;
     // Whether Publish offers the module output (tarvex-menu.js and tarvex-menu.css) rather than
     // the classic three files: the last choice, which the window keeps across runs.
     bool ModuleOutput() const { return m_moduleOutput; }
@@ -57,7 +75,6 @@ public:
     };
     bool Held() const { return m_held > 0; }
 
-    void ShowQuickHelp(const std::string& page);
     void OpenWebPage(const std::string& address);
     void HomePageActionExecute();
     void EMailToUsActionExecute();
@@ -65,17 +82,16 @@ public:
     void acHelpMenuExecute();
     void acHelpStylesExecute();
 
-private:
-    friend class TTarvexEditor;
+    // TDocumentListener
+    void DesignChanged(const TDesignChange& change) override;
 
+private:
     enum class TScriptOutcome { Written, Refused, NotWritten };
     TScriptOutcome WriteScript();
-    // Runs a refresh asked for inside the step that just ended.
-    void RefreshIfPending();
-    // Shows the design a step of the history left, which no repair may replace.
-    void ShowReplayedDesign();
-    // A new design: its refusal is said again.
-    void ShowNewDesign();
+    // Repairs what the script needs (not while history is replayed), generates and reloads.
+    void Refresh();
+    // Tells the page to reload what was written.
+    void LoadPage();
     // Reports a failed preview-page write, or shows the page that was written.
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
     // Lists the findings when they differ from those listed.
@@ -87,9 +103,10 @@ private:
     std::optional<std::filesystem::path> ChoosePreviewSiteFolder(const std::filesystem::path& page);
     void KeepPreviewSite();
 
-    TTarvexEditor& m_editor;
-    bool m_refreshPending = false;
+    TEditorContext& m_context;
     int m_held = 0;
+    std::size_t m_scriptsGenerated = 0;
+    std::size_t m_pageLoads = 0;
     bool m_moduleOutput = false;
     // A refresh is running: a change its repair makes is in the script it writes next.
     bool m_refreshing = false;

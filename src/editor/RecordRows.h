@@ -1,13 +1,16 @@
 #pragma once
 // A record's fields in a value editor's rows and back, walking the record's field table: the rows,
-// their edit styles, the load and the commit all come from the one description of the record.
+// their edit styles, the load and the store of a confirmed row all come from the one description
+// of the record.
 
 #include "ValueEditor.h"
 
 #include "base/IntegerText.h"
 #include "model/RecordFields.h"
 
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvex {
@@ -48,15 +51,24 @@ template <typename TRecord> void LoadRows(TValueEditor& rows, const TRecord& rec
     }
 }
 
-// Texts cut to their capacity; an integer row that is no number stores the field's fallback.
-template <typename TRecord> void CommitRows(const TValueEditor& rows, TRecord& record) {
+// The field a row shows. A key no row has is refused as the value editor refuses it: a misspelt
+// key is a programming error.
+template <typename TRecord> const TRecordField<TRecord>& FieldOfRow(std::string_view key) {
     for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
-        const std::string& typed = rows.Value(field.Caption);
-        if (field.IsInteger()) {
-            record.*field.Integer = ParseInt32(typed, TPlusSign::Allowed).value_or(field.TypedFallback);
-        } else {
-            field.SetText(record, typed);
+        if (field.Caption == key) {
+            return field;
         }
+    }
+    throw std::logic_error("no field is shown in the row \"" + std::string(key) + "\"");
+}
+
+// A text is cut to its capacity; an integer row that is no number stores the field's fallback.
+template <typename TRecord>
+void StoreRow(const TRecordField<TRecord>& field, const std::string& typed, TRecord& record) {
+    if (field.IsInteger()) {
+        record.*field.Integer = ParseInt32(typed, TPlusSign::Allowed).value_or(field.TypedFallback);
+    } else {
+        field.SetText(record, typed);
     }
 }
 

@@ -1,8 +1,8 @@
 #include "StyleCommands.h"
 
 #include "EditorInternal.h"
+#include "PreviewCommands.h"
 #include "RecordRows.h"
-#include "TarvexEditor.h"
 #include "base/RecordText.h"
 
 #include <cstdio>
@@ -11,47 +11,48 @@ namespace tarvex {
 
 using namespace editor_internal;
 
-TStyleCommands::TStyleCommands(TTarvexEditor& editor)
-    : m_editor(editor), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()) {}
+TStyleCommands::TStyleCommands(TEditorContext& context, TPreviewCommands& preview)
+    : m_context(context), m_preview(preview), m_menuStyleValueEditor(RowKeys<TMenuStyleRec>()) {}
 
-void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshPreview) {
+void TStyleCommands::MenuStyleTreeViewChanging(TTreeNode* newNode) {
     if (!newNode) {
         ClearStyleEditor();
-        m_editor.SetActionEnabled(TActionId::DelStyleAction, false);
-        m_editor.SetActionEnabled(TActionId::AddToFavoritesAction, false);
+        m_context.SetActionEnabled(TActionId::DelStyleAction, false);
+        m_context.SetActionEnabled(TActionId::AddToFavoritesAction, false);
         return;
     }
-    if (m_editor.m_treeUpdateGuard || !newNode->IsStyle()) {
+    if (m_context.TreeUpdateGuard() || !newNode->IsStyle()) {
         return;
     }
     // Update Preview reaches here from the "Menu creator" page too, where the style commands
     // stay off as the page switch left them.
-    if (m_editor.m_activePage == TControlsPage::MenuStyles) {
-        m_editor.SetActionEnabled(TActionId::DelStyleAction, true);
-        m_editor.SetActionEnabled(TActionId::AddToFavoritesAction, true);
+    if (m_context.ActivePage() == TControlsPage::MenuStyles) {
+        m_context.SetActionEnabled(TActionId::DelStyleAction, true);
+        m_context.SetActionEnabled(TActionId::AddToFavoritesAction, true);
     }
     m_menuStyleValueEditor.SetEnabled(true);
-    TTarvexEditor::TEditStep step(m_editor, {});
-    if (m_selectedStyle) {
-        m_editor.CommitRecord(*m_selectedStyle);
-    }
     LoadStyleEditor(*newNode);
-    if (refreshPreview) {
-        m_editor.m_preview.RefreshPreview();
-    }
 }
 
-void TStyleCommands::CommitStyle(TTreeNode& node) {
-    TMenuStyleRec typed = node.Style();
-    CommitRows(m_menuStyleValueEditor, typed);
-    if (!(typed == node.Style())) {
-        node.EditStyle() = std::move(typed);
+void TStyleCommands::ConfirmRow(std::string_view key, const std::string& text) {
+    const std::string row = m_menuStyleValueEditor.Row(m_menuStyleValueEditor.FindRow(key))->Key;
+    TTreeNode* node = SelectedStyle();
+    if (!node || !m_menuStyleValueEditor.Enabled()) {
+        return;
+    }
+    TEditStep step(m_context, {});
+    m_context.Document().MergeWithSameRow(node, row);
+    TMenuStyleRec typed = node->Style();
+    StoreRow(FieldOfRow<TMenuStyleRec>(row), text, typed);
+    if (!(typed == node->Style())) {
+        node->EditStyle() = std::move(typed);
+        m_context.Document().NoteChangedRow(row);
     }
 }
 
 void TStyleCommands::LoadStyleEditor(const TTreeNode& node) {
     LoadRows(m_menuStyleValueEditor, node.Style());
-    m_editor.NotifyEditor(TValueEditorId::MenuStyleValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuStyleValueEditor);
 }
 
 void TStyleCommands::MenuStyleValueEditorEditButtonClick(int row) {
@@ -59,15 +60,15 @@ void TStyleCommands::MenuStyleValueEditorEditButtonClick(int row) {
     if (!cell || cell->EditStyle != TEditStyle::Ellipsis) {
         return;
     }
-    const std::optional<uint32_t> color = m_editor.m_ui.ChooseColor();
+    const std::optional<uint32_t> color = m_context.Ui().ChooseColor();
     if (color) {
-        m_editor.SetRowValue(TValueEditorId::MenuStyleValueEditor, row, ColorToHex(*color));
+        ConfirmRow(cell->Key, ColorToHex(*color));
     }
 }
 
 std::string TStyleCommands::ColorToHex(uint32_t color) const {
     if (color & 0x80000000u) {
-        color = m_editor.m_ui.SystemColor(color & 0x7FFFFFFFu);
+        color = m_context.Ui().SystemColor(color & 0x7FFFFFFFu);
     }
     char text[8];
     std::snprintf(text, sizeof text, "%02X%02X%02X", static_cast<unsigned>(color & 0xFF),
@@ -78,60 +79,93 @@ std::string TStyleCommands::ColorToHex(uint32_t color) const {
 void TStyleCommands::ClearStyleEditor() {
     m_menuStyleValueEditor.ClearValues();
     m_menuStyleValueEditor.SetEnabled(false);
-    m_editor.NotifyEditor(TValueEditorId::MenuStyleValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuStyleValueEditor);
 }
 
 void TStyleCommands::NewStyleActionExecute() {
     const std::optional<std::string> name =
-        m_editor.m_ui.InputQuery("Create new style", "Type new menu style name", "New style name");
+        m_context.Ui().InputQuery("Create new style", "Type new menu style name", "New style name");
     if (!name) {
         return;
     }
     // A new style is used by no menu yet: the preview stays as it is.
-    TPreviewCommands::THold hold(m_editor.Preview());
-    TTarvexEditor::TEditStep step(m_editor, "New Style");
+    TPreviewCommands::THold hold(m_preview);
+    TEditStep step(m_context, "New Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);
-    TTreeNode* node = AppendStyleNode(m_editor.Project(), EnteredText(*name), style);
-    // The author names a style to edit it next; the preview has nothing new to show.
-    MenuStyleTreeViewChanging(node, false);
-    SetStyleSelection(node);
+    TTreeNode* node = AppendStyleNode(m_context.Project(), EnteredText(*name), style);
+    // The author names a style to edit it next.
+    MenuStyleTreeViewChanging(node);
+    m_context.SetStyleSelection(node);
 }
 
 void TStyleCommands::DeleteSelectedStyle() {
-    TTreeNode* node = m_selectedStyle;
-    TTarvexEditor::TEditStep step(m_editor, "Delete Style");
+    TTreeNode* node = SelectedStyle();
+    TEditStep step(m_context, "Delete Style");
     TTreeNode* next = node->NextSibling();
     if (!next) {
         next = node->PrevSibling();
     }
-    m_selectedStyle = nullptr;
-    m_editor.Project().Styles.Remove(node);
+    m_context.SetStyleSelection(nullptr);
+    m_context.Project().Styles.Remove(node);
     if (next) {
-        m_editor.SelectStyleNode(next);
+        Select(next);
     } else {
-        MenuStyleTreeViewChanging(nullptr);
-        SetStyleSelection(nullptr);
+        Deselect();
     }
     // The menus that used the style take the first one in the same step, so one undo brings both
     // back.
-    m_editor.m_preview.RepairMenuStyles();
+    m_preview.RepairMenuStyles();
 }
 
 void TStyleCommands::DelStyleActionExecute() {
-    if (!m_selectedStyle) {
+    if (!SelectedStyle()) {
         return;
     }
     const std::string text =
-        "Do you really want to delete \"" + std::string(m_selectedStyle->Text()) + "\" style?";
-    if (m_editor.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+        "Do you really want to delete \"" + std::string(SelectedStyle()->Text()) + "\" style?";
+    if (m_context.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
         DeleteSelectedStyle();
     }
 }
 
-void TStyleCommands::SetStyleSelection(TTreeNode* node) {
-    m_selectedStyle = node;
-    m_editor.Notify([node](TEditorListener& l) { l.StyleSelectionChanged(node); });
+void TStyleCommands::Select(TTreeNode* node) {
+    TTreeNode* selected = SelectedStyle();
+    if (!node && selected) {
+        m_context.Notify([selected](TEditorListener& l) { l.StyleSelectionChanged(selected); });
+        return;
+    }
+    if (node == selected || (node && node->Tree() != &m_context.Project().Styles)) {
+        return;
+    }
+    MenuStyleTreeViewChanging(node);
+    m_context.SetStyleSelection(node);
+}
+
+void TStyleCommands::Deselect() {
+    MenuStyleTreeViewChanging(nullptr);
+    m_context.SetStyleSelection(nullptr);
+}
+
+void TStyleCommands::ShowSelection(TTreeNode* node) {
+    m_context.SetStyleSelection(node);
+    if (node) {
+        m_menuStyleValueEditor.SetEnabled(true);
+        LoadStyleEditor(*node);
+    } else {
+        ClearStyleEditor();
+    }
+}
+
+void TStyleCommands::ReloadEditor() {
+    if (const TTreeNode* node = SelectedStyle()) {
+        LoadStyleEditor(*node);
+    }
+}
+
+void TStyleCommands::SetupValueEditor() {
+    SetupRows<TMenuStyleRec>(m_menuStyleValueEditor);
+    m_context.NotifyEditor(TValueEditorId::MenuStyleValueEditor);
 }
 
 } // namespace tarvex

@@ -1,26 +1,45 @@
 #pragma once
 // The style list: its selection, the style editor and the commands that add and delete styles.
 
+#include "EditorContext.h"
 #include "ValueEditor.h"
 
 #include "model/Tree.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
-class TTarvexEditor;
+class TPreviewCommands;
 
 class TStyleCommands {
 public:
-    explicit TStyleCommands(TTarvexEditor& editor);
+    // `preview` repairs the menus a deleted style leaves without one, and keeps still for a new style.
+    TStyleCommands(TEditorContext& context, TPreviewCommands& preview);
 
-    TTreeNode* SelectedStyle() const { return m_selectedStyle; }
+    TTreeNode* SelectedStyle() const { return m_context.SelectedStyle(); }
     const TValueEditor& MenuStyleValueEditor() const { return m_menuStyleValueEditor; }
 
-    // `refreshPreview` false: the style entered is used by no menu yet (a new one).
-    void MenuStyleTreeViewChanging(TTreeNode* newNode, bool refreshPreview = true);
+    // The selection moves to `node` (nullptr: none) with the style editor loaded; selecting the
+    // selected style does nothing, and a click on empty space keeps the selection.
+    void Select(TTreeNode* node);
+    // Nothing selected, the editor empty and off.
+    void Deselect();
+    // Selects what a step of the history left (nullptr: none) and shows its stored values.
+    void ShowSelection(TTreeNode* node);
+    // The editor shows what is stored in the selected style again.
+    void ReloadEditor();
+    void SetupValueEditor();
+    // Deletes the selected style without asking; the menus that used it take the first style in
+    // the same step.
+    void DeleteSelectedStyle();
+
+    // Loads the style editor with `newNode` (none: empties it) before the selection moves.
+    void MenuStyleTreeViewChanging(TTreeNode* newNode);
+    // A confirmed row of the style editor, stored in the selected style as a step of its own.
+    void ConfirmRow(std::string_view key, const std::string& text);
     // The "..." button of the style editor's row `row` was pressed.
     void MenuStyleValueEditorEditButtonClick(int row);
     // Six upper-case hex digits, red first; a value with the top bit set is a system colour index.
@@ -30,18 +49,10 @@ public:
     void DelStyleActionExecute();
 
 private:
-    friend class TTarvexEditor;
-    friend class TFileCommands;
-    friend class TPreviewCommands;
-    friend class TEditCommands;
-
-    void SetStyleSelection(TTreeNode* node);
-    void CommitStyle(TTreeNode& node);
     void LoadStyleEditor(const TTreeNode& node);
-    void DeleteSelectedStyle();
 
-    TTarvexEditor& m_editor;
-    TTreeNode* m_selectedStyle = nullptr;
+    TEditorContext& m_context;
+    TPreviewCommands& m_preview;
     TValueEditor m_menuStyleValueEditor;
 };
 

@@ -1,12 +1,8 @@
 #include "TarvexEditor.h"
 
 #include "EditorInternal.h"
-#include "RecordRows.h"
 #include "base/PathText.h"
-#include "model/RecordFields.h"
 
-#include <algorithm>
-#include <functional>
 #include <utility>
 
 namespace tarvex {
@@ -14,28 +10,20 @@ namespace tarvex {
 using namespace editor_internal;
 
 TTarvexEditor::TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder)
-    : m_ui(ui), m_appFolder(std::move(appFolder)) {
+    : m_ui(ui), m_context(ui, m_document, std::move(appFolder)) {
+    // The views first, then the preview, which then reads the design with the repairs the views
+    // may not show.
     m_document.AddListener(this);
+    m_document.AddListener(&m_preview);
     // New menu item starts on; Save doubles as the project-open indicator: off until the first
     // New; the style commands wait for their page.
-    m_switchedOn[static_cast<std::size_t>(TActionId::NewMenuItemAction)] = true;
-    for (std::size_t i = 0; i < m_notifiedEnabled.size(); ++i) {
-        m_notifiedEnabled[i] = ActionEnabled(static_cast<TActionId>(i));
-    }
+    m_context.SetActionEnabled(TActionId::NewMenuItemAction, true);
+    m_context.SetEnablingRule([this](TActionId id) { return ActionEnabled(id); });
 }
 
 TTarvexEditor::~TTarvexEditor() {
+    m_document.RemoveListener(&m_preview);
     m_document.RemoveListener(this);
-}
-
-void TTarvexEditor::AddListener(TEditorListener* listener) {
-    if (listener && std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end()) {
-        m_listeners.push_back(listener);
-    }
-}
-
-void TTarvexEditor::RemoveListener(TEditorListener* listener) {
-    m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener), m_listeners.end());
 }
 
 const TValueEditor& TTarvexEditor::ValueEditor(TValueEditorId id) const {
@@ -50,137 +38,79 @@ const TValueEditor& TTarvexEditor::ValueEditor(TValueEditorId id) const {
     return m_styles.MenuStyleValueEditor();
 }
 
-TValueEditor& TTarvexEditor::MutableEditor(TValueEditorId id) {
-    return const_cast<TValueEditor&>(ValueEditor(id));
-}
-
-void TTarvexEditor::NotifyEditor(TValueEditorId id) {
-    Notify([id](TEditorListener& l) { l.ValueEditorChanged(id); });
-}
-
-TMsgResult TTarvexEditor::Message(const std::string& text, const std::string& caption, TMsgIcon icon,
-                                  TMsgButtons buttons) {
-    return m_ui.ShowMessageBox(text, caption, icon, buttons);
-}
-
-std::optional<std::string> TTarvexEditor::RunFileDialog(bool save, TFileDialogRequest request) {
-    // A name chosen earlier in this run beats the one the command suggests.
-    if (const auto last = m_lastDialogNames.find(request.DialogName); last != m_lastDialogNames.end()) {
-        request.InitialName = last->second;
-    }
-    std::optional<std::string> path = save ? m_ui.SaveFileDialog(request) : m_ui.OpenFileDialog(request);
-    if (path) {
-        m_lastDialogNames[request.DialogName] = *path;
-    }
-    return path;
-}
-
 // ---- view input ----
 
-void TTarvexEditor::SelectObjectNode(TTreeNode* node) {
-    TTreeNode* selected = m_objects.SelectedObject();
-    if (!node && selected) {
-        // The commands act on the selected node, so the view may not hide it: a click on empty
-        // space keeps the selection, and the view is told to show it again.
-        Notify([selected](TEditorListener& l) { l.ObjectSelectionChanged(selected); });
-        return;
-    }
-    if (node == selected || (node && node->Tree() != &Project().Objects)) {
-        return;
-    }
-    TEditStep step(*this, {});
-    m_objects.ObjectsTreeViewChanging(node);
-    m_objects.SetObjectSelection(node);
-    m_objects.ObjectsTreeViewChange(node);
-}
-
-void TTarvexEditor::SelectStyleNode(TTreeNode* node) {
-    TTreeNode* selected = m_styles.SelectedStyle();
-    if (!node && selected) {
-        Notify([selected](TEditorListener& l) { l.StyleSelectionChanged(selected); });
-        return;
-    }
-    if (node == selected || (node && node->Tree() != &Project().Styles)) {
-        return;
-    }
-    TEditStep step(*this, {});
-    m_styles.MenuStyleTreeViewChanging(node);
-    m_styles.SetStyleSelection(node);
-}
-
 void TTarvexEditor::SetRowValue(TValueEditorId editor, int row, std::string value) {
-    MutableEditor(editor).SetValue(row, EnteredText(value));
-    m_valuesTyped = true;
-    NotifyEditor(editor);
+    // Out-of-range rows (from a grid) are ignored.
+    if (const TValueRow* cell = ValueEditor(editor).Row(row)) {
+        const std::string key = cell->Key;
+        SetRowValue(editor, key, std::move(value));
+    }
 }
 
 void TTarvexEditor::SetRowValue(TValueEditorId editor, std::string_view key, std::string value) {
-    MutableEditor(editor).SetValue(key, EnteredText(value));
-    m_valuesTyped = true;
-    NotifyEditor(editor);
+    if (editor == TValueEditorId::MenuStyleValueEditor) {
+        m_styles.ConfirmRow(key, EnteredText(value));
+    } else {
+        m_objects.ConfirmRow(editor, key, EnteredText(value));
+    }
 }
 
 void TTarvexEditor::SetActivePage(TControlsPage page) {
-    if (page == m_activePage) {
+    if (page == m_context.ActivePage()) {
         return;
     }
-    TEditStep step(*this, {});
-    CommitValueEditors();
-    m_activePage = page;
+    m_context.SetActivePage(page);
     ControlsPageControlChange();
+}
+
+void TTarvexEditor::ShowFinding(std::size_t index) {
+    const std::optional<TFindingPlace> place = m_preview.FindingPlace(index);
+    if (!place) {
+        return;
+    }
+    const TControlsPage page = place->Page;
+    if (ActivePage() != page) {
+        SetActivePage(page);
+        m_context.Notify([page](TEditorListener& l) { l.ActivePageChanged(page); });
+    }
+    for (TTreeNode* up = place->Node->Parent(); up; up = up->Parent()) {
+        m_context.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
+    }
+    if (page == TControlsPage::MenuStyles) {
+        m_styles.Select(place->Node);
+    } else {
+        m_objects.Select(place->Node);
+    }
 }
 
 void TTarvexEditor::ControlsPageControlChange() {
     m_objects.FillMenuStylePickList();
-    const bool creator = m_activePage == TControlsPage::MenuCreator;
-    m_preview.ShowQuickHelp(creator ? "menu.htm" : "style.htm");
+    const bool creator = ActivePage() == TControlsPage::MenuCreator;
+    m_context.ShowQuickHelp(creator ? "menu.htm" : "style.htm");
     // The page's other commands follow the page by their rules.
-    SetActionEnabled(TActionId::NewMenuItemAction, creator);
-    SetActionEnabled(TActionId::DelStyleAction, !creator);
-    SetActionEnabled(TActionId::AddToFavoritesAction, !creator);
-    CommandStatesMaybeChanged();
+    m_context.SetActionEnabled(TActionId::NewMenuItemAction, creator);
+    m_context.SetActionEnabled(TActionId::DelStyleAction, !creator);
+    m_context.SetActionEnabled(TActionId::AddToFavoritesAction, !creator);
+    m_context.CommandStatesMaybeChanged();
 }
 
 void TTarvexEditor::SetupValueEditors() {
     m_objects.SetupValueEditors();
-    SetupRows<TMenuStyleRec>(m_styles.m_menuStyleValueEditor);
-    NotifyEditor(TValueEditorId::MenuStyleValueEditor);
+    m_styles.SetupValueEditor();
 }
 
-void TTarvexEditor::CommitValueEditors() {
-    if (m_treeUpdateGuard) {
-        return;
-    }
-    TEditStep step(*this, {});
-    m_valuesTyped = false;
-    // Only an editor that holds the selected node's values may be written into it.
-    if (TTreeNode* object = m_objects.SelectedObject(); object && m_objects.m_loadedObject == object) {
-        CommitRecord(*object);
-        m_objects.LoadMenuEditor(*object);
-    }
-    if (TTreeNode* style = m_styles.SelectedStyle()) {
-        CommitRecord(*style);
-        m_styles.LoadStyleEditor(*style);
-    }
-}
-
-void TTarvexEditor::CommitTypedValues() {
-    TEditStep step(*this, {});
-    const std::size_t noted = m_document.ChangedRowCount();
-    CommitValueEditors();
-    // The step's notification refreshes only after a named command; a confirmed cell is the
-    // author's own request to see the value.
-    if (m_document.ChangedRowCount() > noted && !m_preview.Held()) {
-        m_preview.RefreshPreview();
-    }
+void TTarvexEditor::EditDesign(std::string_view name, const std::function<void()>& change) {
+    TEditStep step(m_context, name);
+    change();
 }
 
 // ---- start-up and shutdown ----
 
 void TTarvexEditor::FormShow(TStartupOptions options) {
     m_favorites.Clear();
-    m_activePage = TControlsPage::MenuCreator;
-    Notify([](TEditorListener& l) { l.ActivePageChanged(TControlsPage::MenuCreator); });
+    m_context.SetActivePage(TControlsPage::MenuCreator);
+    m_context.Notify([](TEditorListener& l) { l.ActivePageChanged(TControlsPage::MenuCreator); });
     m_files.LoadRecentFiles();
     m_favorites.LoadFavorites();
     SetupValueEditors();
@@ -188,16 +118,13 @@ void TTarvexEditor::FormShow(TStartupOptions options) {
     const bool askForStyle =
         options.StyleTemplateAtStartup && !options.ProjectNamed && !m_files.RecoveryCopiesWaiting();
     m_files.NewProject(askForStyle);
-    m_treeUpdateGuard = false;
+    m_context.SetTreeUpdateGuard(false);
     // Nothing counts as selected after start: New menu item waits for the first selection.
-    m_objects.ObjectsTreeViewChanging(nullptr);
-    m_objects.SetObjectSelection(nullptr);
-    m_objects.ObjectsTreeViewChange(nullptr);
+    m_objects.Deselect();
     m_files.OfferRecovery();
 }
 
 bool TTarvexEditor::FormCloseQuery() {
-    CommitValueEditors();
     if (!Modified()) {
         return true;
     }
@@ -240,7 +167,7 @@ void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
         names += " and " + failed.back();
     }
     // Said once, and the window still closes: there is nothing better to do at this point.
-    Message("Unable to save " + names + " in the folder " + PathText(m_appFolder) + "!", "Error",
+    Message("Unable to save " + names + " in the folder " + PathText(AppFolder()) + "!", "Error",
             TMsgIcon::Information);
 }
 
@@ -263,60 +190,9 @@ bool InTree(const TTree& tree, const TTreeNode* node) {
     return tree.Root(top->Index()) == top;
 }
 
-// Notes the rows of the fields whose stored value differs.
-template <typename R> void NoteChangedFields(const R& before, const R& after, TDesignDocument& document) {
-    for (const TRecordField<R>& field : FieldsOf<R>()) {
-        if (field.Text(before) != field.Text(after)) {
-            document.NoteChangedRow(field.Caption);
-        }
-    }
-}
-
 } // namespace
 
-TTarvexEditor::TEditStep::TEditStep(TTarvexEditor& editor, std::string_view name, TCommitFirst commitFirst)
-    : m_editor(editor) {
-    if (editor.m_document.StepDepth() == 0 && commitFirst == TCommitFirst::Yes) {
-        editor.CommitValueEditors();
-    }
-    editor.m_document.BeginStep(name, {editor.SelectedObject(), editor.SelectedStyle()});
-}
-
-TTarvexEditor::TEditStep::~TEditStep() {
-    TTarvexEditor& e = m_editor;
-    if (e.m_document.EndStep({e.SelectedObject(), e.SelectedStyle()})) {
-        e.m_preview.RefreshIfPending();
-    }
-}
-
-void TTarvexEditor::CommitRecord(TTreeNode& node) {
-    TEditStep step(*this, {});
-    const TTreeNode::TRecord before = node.Record();
-    const std::string textBefore = node.Text();
-    const std::size_t noted = m_document.ChangedRowCount();
-    if (node.IsStyle()) {
-        m_styles.CommitStyle(node);
-        NoteChangedFields(std::get<TMenuStyleRec>(before), node.Style(), m_document);
-    } else if (node.IsOptions()) {
-        m_objects.CommitMenuOptions(node);
-        NoteChangedFields(std::get<TMenuOptionsRec>(before), node.Options(), m_document);
-    } else {
-        m_objects.CommitMenuItem(node);
-        NoteChangedFields(std::get<TMenuItemRec>(before), node.Item(), m_document);
-        // The node shows the whole caption: a change past the field's end is a change too.
-        if (node.Text() != textBefore && m_document.ChangedRowCount() == noted) {
-            m_document.NoteChangedRow(ItemField("Caption").Caption);
-        }
-    }
-}
-
-void TTarvexEditor::EditDesign(std::string_view name, const std::function<void()>& change) {
-    TEditStep step(*this, name, TCommitFirst::Yes);
-    change();
-}
-
 void TTarvexEditor::UndoOrRedo(bool undo) {
-    CommitValueEditors();
     if (undo) {
         m_document.Undo();
     } else {
@@ -324,25 +200,31 @@ void TTarvexEditor::UndoOrRedo(bool undo) {
     }
 }
 
+// The preview hears the same change after this, on its own.
 void TTarvexEditor::DesignChanged(const TDesignChange& change) {
     switch (change.Kind) {
     case TDesignChange::TKind::Edited:
-        // A command shows what it did. Typed values reach the preview at the selection change or
-        // Update Preview, as the author expects; a save or a page switch leaves it as it is.
-        if (change.Named && !m_preview.Held()) {
-            m_preview.RefreshPreview();
+        // A style named or renamed must be offered in the options' drop-down at once.
+        if (change.Styles) {
+            m_objects.FillMenuStylePickList();
+        }
+        // The editors show what is stored.
+        if (change.Touches(SelectedObject())) {
+            m_objects.ReloadEditor();
+        }
+        if (change.Touches(SelectedStyle())) {
+            m_styles.ReloadEditor();
         }
         break;
     case TDesignChange::TKind::Undone:
     case TDesignChange::TKind::Redone:
-        // A style the step brought or took away must not linger in (or be missing from) the
-        // options' drop-down until the next page switch.
         m_objects.FillMenuStylePickList();
         ShowHistorySelection(change.Selection);
-        m_preview.ShowReplayedDesign();
         break;
     case TDesignChange::TKind::Replaced:
-        m_preview.ShowNewDesign();
+        // The batch that built the design is over; the page's lists and commands follow it.
+        m_context.SetTreeUpdateGuard(false);
+        ControlsPageControlChange();
         break;
     }
 }
@@ -351,24 +233,11 @@ void TTarvexEditor::ShowHistorySelection(TSelection selection) {
     TTreeNode* object = InTree(Project().Objects, selection.Object) ? selection.Object : nullptr;
     TTreeNode* style = InTree(Project().Styles, selection.Style) ? selection.Style : nullptr;
 
-    m_objects.SetObjectSelection(object);
-    if (object) {
-        m_objects.LoadMenuEditor(*object);
-    } else {
-        m_objects.ClearMenuEditors();
-    }
-    m_objects.ObjectsTreeViewChange(object);
-
-    m_styles.SetStyleSelection(style);
-    if (style) {
-        m_styles.m_menuStyleValueEditor.SetEnabled(true);
-        m_styles.LoadStyleEditor(*style);
-    } else {
-        m_styles.ClearStyleEditor();
-    }
-    const bool styleCommands = style && m_activePage == TControlsPage::MenuStyles;
-    SetActionEnabled(TActionId::DelStyleAction, styleCommands);
-    SetActionEnabled(TActionId::AddToFavoritesAction, styleCommands);
+    m_objects.ShowSelection(object);
+    m_styles.ShowSelection(style);
+    const bool styleCommands = style && ActivePage() == TControlsPage::MenuStyles;
+    m_context.SetActionEnabled(TActionId::DelStyleAction, styleCommands);
+    m_context.SetActionEnabled(TActionId::AddToFavoritesAction, styleCommands);
 }
 
 void TTarvexEditor::DocumentStateChanged() {
@@ -378,18 +247,18 @@ void TTarvexEditor::DocumentStateChanged() {
     } else {
         m_files.RemoveRecoveryCopy();
     }
-    CommandStatesMaybeChanged();
+    m_context.CommandStatesMaybeChanged();
     std::string undo = UndoCaption();
     std::string redo = RedoCaption();
     if (undo != m_shownUndo || redo != m_shownRedo) {
         m_shownUndo = std::move(undo);
         m_shownRedo = std::move(redo);
-        Notify([](TEditorListener& l) { l.ActionsChanged(); });
+        m_context.Notify([](TEditorListener& l) { l.ActionsChanged(); });
     }
     std::string title = WindowTitle();
     if (title != m_shownTitle) {
         m_shownTitle = std::move(title);
-        Notify([](TEditorListener& l) { l.DocumentStateChanged(); });
+        m_context.Notify([](TEditorListener& l) { l.DocumentStateChanged(); });
     }
 }
 

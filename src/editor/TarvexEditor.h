@@ -1,9 +1,10 @@
 #pragma once
-// The behaviour of the main window without a window: the coordinator of the document, the command
-// table and the handler groups. It owns the view input and the state the groups share.
+// The behaviour of the main window without a window: the coordinator that wires the document, the
+// shared context and the handler groups, and dispatches the view input and the commands to them.
 
 #include "ActionId.h"
 #include "EditCommands.h"
+#include "EditorContext.h"
 #include "EditorListener.h"
 #include "FavoriteCommands.h"
 #include "FileCommands.h"
@@ -37,7 +38,8 @@ namespace tarvex {
 // Execute with its command's id.
 class TTarvexEditor : private TDocumentListener {
 public:
-    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+    static constexpr const char* RepairMenuStyleStep = TPreviewCommands::RepairMenuStyleStep;
+    using TEditStep = tarvex::TEditStep;
 
     // `appFolder` holds favorites.dat, menutarvex.dat, help/temp/ and help/online/.
     TTarvexEditor(TUserInterface& ui, std::filesystem::path appFolder);
@@ -45,8 +47,8 @@ public:
     TTarvexEditor& operator=(const TTarvexEditor&) = delete;
     ~TTarvexEditor() override;
 
-    void AddListener(TEditorListener* listener);
-    void RemoveListener(TEditorListener* listener);
+    void AddListener(TEditorListener* listener) { m_context.AddListener(listener); }
+    void RemoveListener(TEditorListener* listener) { m_context.RemoveListener(listener); }
 
     // ---- the document and the handler groups ----
     TDesignDocument& Document() { return m_document; }
@@ -68,15 +70,17 @@ public:
     // The same TProject for the editor's whole life: New and Open empty and refill its trees.
     TProject& Project() { return m_document.Project(); }
     const TProject& Project() const { return m_document.Project(); }
-    TTreeNode* SelectedObject() const { return m_objects.SelectedObject(); }
-    TTreeNode* SelectedStyle() const { return m_styles.SelectedStyle(); }
-    bool TreeUpdateGuard() const { return m_treeUpdateGuard; }
+    TTreeNode* SelectedObject() const { return m_context.SelectedObject(); }
+    TTreeNode* SelectedStyle() const { return m_context.SelectedStyle(); }
+    bool TreeUpdateGuard() const { return m_context.TreeUpdateGuard(); }
     const std::string& ProjectFileName() const { return m_document.FileName(); }
-    TControlsPage ActivePage() const { return m_activePage; }
+    TControlsPage ActivePage() const { return m_context.ActivePage(); }
     // What the command table's enabling rule says of the command now.
     bool ActionEnabled(TActionId id) const;
+    // For the commands whose rule is SwitchedOn: whether the events that concern them left them on.
+    bool SwitchedOn(TActionId id) const { return m_context.SwitchedOn(id); }
     const TValueEditor& ValueEditor(TValueEditorId id) const;
-    const std::filesystem::path& AppFolder() const { return m_appFolder; }
+    const std::filesystem::path& AppFolder() const { return m_context.AppFolder(); }
     // Whether the design differs from the one opened, created or last saved.
     bool Modified() const { return m_document.Modified(); }
     std::string UndoCaption() const { return m_document.UndoCaption(); }
@@ -86,26 +90,23 @@ public:
 
     // ---- view input ----
     // The user moves a tree's selection (nullptr: none). Selecting the selected node does nothing.
-    void SelectObjectNode(TTreeNode* node);
-    void SelectStyleNode(TTreeNode* node);
-    // Text typed into a grid cell; the record is written at the next commit.
+    void SelectObjectNode(TTreeNode* node) { m_objects.Select(node); }
+    void SelectStyleNode(TTreeNode* node) { m_styles.Select(node); }
+    // A grid cell's text, confirmed (Enter, Tab, the keyboard or the mouse leaving the cell): it is
+    // stored in the selected node or style at once, as a step of its own ("Change Menu Width") that
+    // a second change of the same row joins. While the cell is open its text is the view's alone.
     void SetRowValue(TValueEditorId editor, int row, std::string value);
     void SetRowValue(TValueEditorId editor, std::string_view key, std::string value);
     // The user switches the left page control; runs ControlsPageControlChange when it changes.
     void SetActivePage(TControlsPage page);
-    // Puts what the value editors hold into the records of the selected node and style and
-    // reloads them, without moving a selection or refreshing the preview. Every command that
-    // reads or writes the design runs it first, so nothing typed is lost to a save or a close.
-    void CommitValueEditors();
-    // A grid cell's edit ended (Enter, Tab, the keyboard leaving it): what it holds is committed
-    // as a step of its own, and the tree, the title and the preview follow at once.
-    void CommitTypedValues();
     // Makes `change` one named undo step of the design, for callers that change it other than
-    // through a command (tests, tools). What the value editors hold is committed first.
+    // through a command (tests, tools).
     void EditDesign(std::string_view name, const std::function<void()>& change);
     // Runs the command `id`'s handler from the command table, as its menu entry, toolbar button or
     // shortcut does.
     void Execute(TActionId id);
+    // Selects the node or style of the finding at `index` of the preview's findings, on its page.
+    void ShowFinding(std::size_t index);
 
     // ---- commands of the window as a whole ----
     void UndoActionExecute() { UndoOrRedo(true); }
@@ -135,85 +136,35 @@ public:
     // may be empty), then favorites.dat.
     void FormClose(const std::function<void()>& saveWindowSettings = {});
 
-    enum class TCommitFirst { No, Yes };
-    // One undo step around a change of the design, for as long as it lives. Steps nest: the
-    // outermost one is the step. With TCommitFirst::Yes the typed values are committed before, as
-    // a step of their own. The preview follows once the outermost step ends.
-    class TEditStep {
-    public:
-        TEditStep(TTarvexEditor& editor, std::string_view name, TCommitFirst commitFirst = TCommitFirst::No);
-        TEditStep(const TEditStep&) = delete;
-        TEditStep& operator=(const TEditStep&) = delete;
-        ~TEditStep();
-
-    private:
-        TTarvexEditor& m_editor;
-    };
-
 private:
-    friend struct TCommandRules;
-    friend class TFileCommands;
-    friend class TObjectsTreeCommands;
-    friend class TStyleCommands;
-    friend class TFavoriteCommands;
-    friend class TImportCommands;
-    friend class TPreviewCommands;
-    friend class TEditCommands;
-
     // TDocumentListener
     void DesignChanged(const TDesignChange& change) override;
     void DocumentStateChanged() override;
 
     void UndoOrRedo(bool undo);
-    // Selects what a step says without committing the editors (they hold what the step replaced)
-    // and loads both editors from the records.
+    // Selects what a step says and loads both editors from the records.
     void ShowHistorySelection(TSelection selection);
-    // Commits the value editor of `node`'s kind into it, noting the rows whose stored value changed
-    // for the step's name.
-    void CommitRecord(TTreeNode& node);
-    TValueEditor& MutableEditor(TValueEditorId id);
-    // For the commands whose rule is SwitchedOn: the events that concern them switch them.
-    void SetActionEnabled(TActionId id, bool enabled);
-    // Tells the listeners when a command's enabled state differs from what they were last told.
-    void CommandStatesMaybeChanged();
     TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
-                       TMsgButtons buttons = TMsgButtons::Ok);
-    // Each file dialog offers the name chosen in it last during this run.
-    std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);
-    void NotifyEditor(TValueEditorId id);
-    template <typename F> void Notify(F&& f) {
-        for (TEditorListener* l : m_listeners) {
-            f(*l);
-        }
+                       TMsgButtons buttons = TMsgButtons::Ok) {
+        return m_context.Message(text, caption, icon, buttons);
     }
 
     TUserInterface& m_ui;
-    std::filesystem::path m_appFolder;
-    std::vector<TEditorListener*> m_listeners;
     TDesignDocument m_document;
-    // Set by the commands that restructure the trees in a batch: the trees' own selection
-    // notifications neither commit nor load meanwhile.
-    bool m_treeUpdateGuard = false;
-    // A value was typed into an editor and may not be in the design yet: the recovery copy is
-    // due as well, and commits it first.
-    bool m_valuesTyped = false;
-    TControlsPage m_activePage = TControlsPage::MenuCreator;
-    // The state of the commands switched on and off by events rather than derived.
-    std::array<bool, ActionCount> m_switchedOn{};
-    std::array<bool, ActionCount> m_notifiedEnabled{};
+    TEditorContext m_context;
     // What the window was last told, so it hears only of changes.
     std::string m_shownUndo;
     std::string m_shownRedo;
     std::string m_shownTitle;
-    std::map<std::string, std::string> m_lastDialogNames;
 
-    TFileCommands m_files{*this};
-    TObjectsTreeCommands m_objects{*this};
-    TStyleCommands m_styles{*this};
-    TFavoriteCommands m_favorites{*this};
-    TImportCommands m_imports{*this};
-    TPreviewCommands m_preview{*this};
-    TEditCommands m_edit{*this};
+    // In the order they need each other.
+    TPreviewCommands m_preview{m_context};
+    TObjectsTreeCommands m_objects{m_context};
+    TStyleCommands m_styles{m_context, m_preview};
+    TFavoriteCommands m_favorites{m_context};
+    TFileCommands m_files{m_context, m_objects, m_styles, m_favorites};
+    TImportCommands m_imports{m_context, m_objects, m_files};
+    TEditCommands m_edit{m_context, m_objects, m_styles};
 };
 
 } // namespace tarvex

@@ -2,6 +2,7 @@
 
 #include "RecordFields.h"
 
+#include <algorithm>
 #include <cassert>
 #include <utility>
 
@@ -188,13 +189,13 @@ void TDesignHistory::BeginStep(TSelection before) {
     }
 }
 
-bool TDesignHistory::EndStep(const std::string& name, TSelection after) {
+bool TDesignHistory::EndStep(const std::string& name, TSelection after, bool mergeWithLast) {
     if (m_depth == 0 || --m_depth > 0 || !m_open) {
         return false;
     }
     TOpenStep open = std::move(*m_open);
     m_open.reset();
-    return Keep(std::move(open), name, after);
+    return Keep(std::move(open), name, after, mergeWithLast);
 }
 
 void TDesignHistory::CloseImplicitStep() {
@@ -221,7 +222,7 @@ bool TDesignHistory::OpenStepChanged() const {
     return false;
 }
 
-bool TDesignHistory::Keep(TOpenStep&& open, const std::string& name, TSelection after) {
+bool TDesignHistory::Keep(TOpenStep&& open, const std::string& name, TSelection after, bool mergeWithLast) {
     TStep step;
     step.Name = name;
     step.Before = open.Before;
@@ -254,6 +255,10 @@ bool TDesignHistory::Keep(TOpenStep&& open, const std::string& name, TSelection 
             step.Bytes += NodeBytes(*op.Node);
         }
     }
+    NoteExtent(step);
+    if (mergeWithLast && m_done > 0 && m_done == m_steps.size() && m_steps.back().Id != m_savedId) {
+        return MergeIntoLast(std::move(step));
+    }
     // A new change ends what could have been redone.
     while (m_steps.size() > m_done) {
         m_bytes -= m_steps.back().Bytes;
@@ -265,6 +270,73 @@ bool TDesignHistory::Keep(TOpenStep&& open, const std::string& name, TSelection 
     ++m_done;
     Trim();
     return true;
+}
+
+namespace {
+
+// Adds the record changes of a later step: a node the earlier step already holds keeps the
+// earlier record, which is what undo must bring back.
+template <typename R> void JoinChanges(std::vector<R>& into, std::vector<R>&& later) {
+    for (R& change : later) {
+        const bool known = std::any_of(into.begin(), into.end(),
+                                       [&change](const R& held) { return held.Node == change.Node; });
+        if (!known) {
+            into.push_back(std::move(change));
+        }
+    }
+}
+
+template <typename R> bool AllUnchanged(const std::vector<R>& changes) {
+    return std::all_of(changes.begin(), changes.end(), [](const R& change) {
+        return change.Node->RecordEquals(TTreeNode::TRecord(change.Other));
+    });
+}
+
+} // namespace
+
+bool TDesignHistory::MergeIntoLast(TStep&& step) {
+    TStep& last = m_steps.back();
+    for (TOp& op : step.Ops) {
+        last.Ops.push_back(std::move(op));
+    }
+    JoinChanges(last.Items, std::move(step.Items));
+    JoinChanges(last.Options, std::move(step.Options));
+    JoinChanges(last.Styles, std::move(step.Styles));
+    last.After = step.After;
+    last.Bytes += step.Bytes;
+    m_bytes += step.Bytes;
+    // A state of its own: neither the one before the joined change nor a saved one.
+    last.Id = m_nextId++;
+    if (last.Ops.empty() && AllUnchanged(last.Items) && AllUnchanged(last.Options) &&
+        AllUnchanged(last.Styles)) {
+        // Typed back to what it was: there is nothing left to take back.
+        m_bytes -= last.Bytes;
+        m_steps.pop_back();
+        --m_done;
+        return false;
+    }
+    return true;
+}
+
+void TDesignHistory::NoteExtent(const TStep& step) {
+    m_lastExtent = TExtent{};
+    const auto note = [this](TTreeNode* node) {
+        m_lastExtent.Nodes.push_back(node);
+        m_lastExtent.Styles = m_lastExtent.Styles || node->IsStyle();
+    };
+    for (const TOp& op : step.Ops) {
+        note(op.Node);
+        m_lastExtent.Structure = m_lastExtent.Structure || op.Kind != TOpKind::Text;
+    }
+    for (const auto& change : step.Items) {
+        note(change.Node);
+    }
+    for (const auto& change : step.Options) {
+        note(change.Node);
+    }
+    for (const auto& change : step.Styles) {
+        note(change.Node);
+    }
 }
 
 void TDesignHistory::SetLimits(std::size_t maxBytes, std::size_t maxSteps) {
@@ -341,6 +413,7 @@ std::optional<TDesignHistory::TSelection> TDesignHistory::Undo() {
     }
     TStep& step = m_steps[m_done - 1];
     Apply(step, true);
+    NoteExtent(step);
     --m_done;
     return step.Before;
 }
@@ -352,6 +425,7 @@ std::optional<TDesignHistory::TSelection> TDesignHistory::Redo() {
     }
     TStep& step = m_steps[m_done];
     Apply(step, false);
+    NoteExtent(step);
     ++m_done;
     return step.After;
 }

@@ -43,8 +43,20 @@ public:
     void BeginStep(TSelection before);
     // Closes a step level; the outermost close keeps the step, named `name`, unless it changed
     // nothing. True when a step was kept. The steps that could have been redone are gone then.
-    bool EndStep(const std::string& name, TSelection after);
+    // With `mergeWithLast` the changes join the last step instead, so that one undo takes both
+    // back; not across the saved point, which undo must still reach.
+    bool EndStep(const std::string& name, TSelection after, bool mergeWithLast = false);
     bool StepOpen() const { return m_depth > 0; }
+
+    // What the last kept, undone or redone step touched, so that views redraw only that.
+    struct TExtent {
+        std::vector<TTreeNode*> Nodes;
+        // Nodes came, went or moved.
+        bool Structure = false;
+        // The style list or a style's record changed.
+        bool Styles = false;
+    };
+    const TExtent& LastExtent() const { return m_lastExtent; }
 
     bool CanUndo() const;
     bool CanRedo() const;
@@ -143,7 +155,11 @@ private:
     // Changes heard with no step open start an implicit one, closed before anything else happens.
     TOpenStep& OpenStepFor();
     void CloseImplicitStep();
-    bool Keep(TOpenStep&& open, const std::string& name, TSelection after);
+    bool Keep(TOpenStep&& open, const std::string& name, TSelection after, bool mergeWithLast = false);
+    // Joins `step` into the last one; false when the two together change nothing, and the last
+    // step is gone.
+    bool MergeIntoLast(TStep&& step);
+    void NoteExtent(const TStep& step);
     bool OpenStepChanged() const;
     void Apply(TStep& step, bool undo);
     void Trim();
@@ -155,6 +171,7 @@ private:
     // Steps [0, m_done) are done, the rest undone.
     std::size_t m_done = 0;
     std::optional<TOpenStep> m_open;
+    TExtent m_lastExtent;
     int m_depth = 0;
     int m_paused = 0;
     bool m_replaying = false;

@@ -12,40 +12,22 @@
 
 namespace tarvex {
 
-void TTarvexForm::IdleUpdate() {
-    // Not while a command or a modal dialog is still under way: the editor may be mid-change.
-    if (m_busy > 0 || !m_startupDone || QApplication::activeModalWidget()) {
-        return;
-    }
-    ++m_busy;
-    m_editor->Objects().DelGroupActionUpdate();
-    m_editor->Objects().DeleteMenuItemActionUpdate();
-    --m_busy;
-    m_views->SyncActions();
-}
-
-void TTarvexForm::CommitOpenCellEditors() {
+void TTarvexForm::ConfirmOpenCell() {
     for (TPropertyGrid* grid : m_widgets.Grids()) {
-        grid->CommitOpenEditor();
+        grid->ConfirmOpenEditor();
     }
 }
 
 void TTarvexForm::RunCommand(const std::function<void()>& command) {
-    CommitOpenCellEditors();
+    ConfirmOpenCell();
     ++m_busy;
     command();
     --m_busy;
-    // The grids show what the command left in the editor (typed values may have been committed).
-    m_views->SyncGrids();
     m_views->ScheduleSelectionSync();
 }
 
 void TTarvexForm::ReopenRecentFile(int index) {
-    CommitOpenCellEditors();
-    ++m_busy;
-    m_editor->Files().ReopenActionExecute(index);
-    --m_busy;
-    m_views->ScheduleSelectionSync();
+    RunCommand([this, index] { m_editor->Files().ReopenActionExecute(index); });
 }
 
 void TTarvexForm::Execute(TActionId id) {
@@ -63,7 +45,6 @@ void TTarvexForm::Execute(TActionId id) {
                 } else {
                     cell->redo();
                 }
-                grid->CommitOpenEditor();
                 return;
             }
         }

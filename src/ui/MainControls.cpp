@@ -152,7 +152,7 @@ void TTarvexForm::ConnectInput() {
     ConnectEditInput();
     connect(m_widgets.ControlsPageControl, &QTabWidget::currentChanged, this, [this](int index) {
         if (!m_views->Syncing()) {
-            CommitOpenCellEditors();
+            ConfirmOpenCell();
             m_editor->SetActivePage(index == 0 ? TControlsPage::MenuCreator : TControlsPage::MenuStyles);
         }
     });
@@ -229,7 +229,7 @@ void TTarvexForm::CreateStatusBar() {
         m_widgets.ScriptWarningsForm->raise();
     });
     connect(m_widgets.ScriptWarningsForm, &TScriptWarningsForm::FindingActivated, this, [this](int row) {
-        RunCommand([this, row] { m_editor->Preview().ShowFinding(static_cast<std::size_t>(row)); });
+        RunCommand([this, row] { m_editor->ShowFinding(static_cast<std::size_t>(row)); });
     });
     status->addPermanentWidget(warnings);
 }

@@ -12,7 +12,6 @@
 #include "TreeModel.h"
 #include "ValueEditorRows.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -52,6 +51,7 @@ TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
     m_styleRows = std::make_unique<TValueEditorRows>(*m_editor, TValueEditorId::MenuStyleValueEditor);
     m_views = std::make_unique<TMainViewSync>(*this, m_widgets, *m_editor, *m_objectsModel, *m_stylesModel);
     m_views->ReopenRequested = [this](int index) { ReopenRecentFile(index); };
+    m_views->SelectionMoving = [this] { ConfirmOpenCell(); };
 
     CreateCommandBars(*this, m_widgets, [this](TActionId id) { Execute(id); });
     CreateControls();
@@ -63,9 +63,6 @@ TTarvexForm::TTarvexForm(const QString& applicationFolder, QWidget* parent)
     m_editor->AddListener(m_views.get());
     m_views->SyncActions();
     m_views->SyncGrids();
-    // Command enabling is re-evaluated whenever the event loop runs out of work.
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            &TTarvexForm::IdleUpdate);
 }
 
 TTarvexForm::~TTarvexForm() {
@@ -150,7 +147,7 @@ void TTarvexForm::RunStartup() {
     // The keyboard starts in the design, so that the arrows walk the tree at once.
     m_widgets.ObjectsTreeView->setFocus(Qt::OtherFocusReason);
     // The recovery copy follows a change within a few seconds, between keystrokes, never inside one;
-    // a value typed into a cell goes into the design with it once the cell is left or confirmed.
+    // a value typed into a cell is in the design once the cell is left or confirmed.
     auto* recovery = new QTimer(this);
     connect(recovery, &QTimer::timeout, this, [this] {
         const auto grids = m_widgets.Grids();
@@ -201,7 +198,7 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    CommitOpenCellEditors();
+    ConfirmOpenCell();
     ++m_busy;
     const bool mayClose = m_editor->FormCloseQuery();
     --m_busy;

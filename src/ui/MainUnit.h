@@ -74,12 +74,12 @@ private:
     // waits for the end of the start-up.
     void LoadCommandBarLayout();
     void Execute(TActionId id);
-    // Pushes the text of every grid cell still being edited into the editor's rows.
-    void CommitOpenCellEditors();
+    // Confirms a grid cell still being edited. The one place that does: where commands are
+    // dispatched and where the person moves a selection or the page.
+    void ConfirmOpenCell();
     // Runs an editor command as the busy one, then shows what it left.
     void RunCommand(const std::function<void()>& command);
     void ReopenRecentFile(int index);
-    void IdleUpdate();
 
     QString m_applicationFolder;
     TMainWidgets m_widgets;

@@ -184,6 +184,9 @@ void TMainViewSync::ConnectTree(TEditorTreeView* view, TTreeModel* model, bool o
                     return;
                 }
                 TTreeNode* node = TTreeModel::NodeOf(current);
+                if (SelectionMoving) {
+                    SelectionMoving();
+                }
                 if (objects) {
                     m_editor.SelectObjectNode(node);
                 } else {

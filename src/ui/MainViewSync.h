@@ -26,6 +26,8 @@ public:
 
     // Runs when the person chooses an entry of the recent-files menu, with its position.
     std::function<void(int index)> ReopenRequested;
+    // Runs before the person's move of a tree's current row reaches the editor.
+    std::function<void()> SelectionMoving;
 
     // Shows the two trees in their views; the person's moves of a current row go to the editor.
     void ConnectTrees();

@@ -106,24 +106,7 @@ bool TPropertyGrid::OpenChooser(int row) {
     return false;
 }
 
-bool TPropertyGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-    // Taken before a typed key reaches the editor, which writes every key into the row.
-    const QString before = index.data(Qt::EditRole).toString();
-    const bool editing = QTableView::edit(index, trigger, event);
-    if (editing && state() == EditingState && m_editIndex != index) {
-        m_editIndex = index;
-        m_editStartValue = before;
-    }
-    return editing;
-}
-
 void TPropertyGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    const QPersistentModelIndex edited = m_editIndex;
-    m_editIndex = QPersistentModelIndex();
-    if (hint == QAbstractItemDelegate::RevertModelCache && edited.isValid()) {
-        // Escape: the value the edit started from comes back, into the row as well.
-        m_model->setData(edited, m_editStartValue, Qt::EditRole);
-    }
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
     const bool moves = forward || hint == QAbstractItemDelegate::EditPreviousItem;
     const int row = currentIndex().row();
@@ -133,10 +116,6 @@ void TPropertyGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
         QWidget::focusNextPrevChild(forward);
     } else if (moves) {
         EditRow(row + (forward ? 1 : -1));
-    }
-    // After the editor has gone: the commit reloads every cell, and may show a message.
-    if (hint != QAbstractItemDelegate::RevertModelCache && m_model->Rows()) {
-        m_model->Rows()->CommitValues();
     }
 }
 
@@ -216,7 +195,7 @@ void TPropertyGrid::Reload() {
     setEnabled(rows && rows->Enabled());
 }
 
-void TPropertyGrid::CommitOpenEditor() {
+void TPropertyGrid::ConfirmOpenEditor() {
     const QModelIndex index = currentIndex();
     if (state() != QAbstractItemView::EditingState || !index.isValid()) {
         return;

@@ -18,9 +18,9 @@ public:
     TPropertyRows* Rows() const { return m_model->Rows(); }
     // Re-reads every value and the enabled state from the rows.
     void Reload();
-    // Hands the text of a cell still being edited to the rows, as typed, so a command that
-    // runs now sees it.
-    void CommitOpenEditor();
+    // Confirms the text of a cell still being edited, so that a command that runs now sees it;
+    // the cell stays open and shows what was stored.
+    void ConfirmOpenEditor();
     TPropertyGridModel* GridModel() const { return m_model; }
 
     // Called for the "..." button of a colour row; the handler writes the row, then Reload().
@@ -37,7 +37,6 @@ public:
 protected:
     // Keys are not editable: a click on a key edits that row's value.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -52,9 +51,6 @@ private:
 
     TPropertyGridModel* m_model;
     TPropertyGridDelegate* m_delegate;
-    // The cell being edited and the value it had when the edit began, for Escape.
-    QPersistentModelIndex m_editIndex;
-    QString m_editStartValue;
 };
 
 } // namespace tarvex

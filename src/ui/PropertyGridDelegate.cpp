@@ -106,14 +106,14 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
         for (const std::string& entry : rows->PickList(row)) {
             combo->addItem(Utf8ToQString(entry));
         }
-        connect(combo, &QComboBox::currentTextChanged, self, [self, combo] { emit self->commitData(combo); });
+        // A pick from the list is a choice made; typed text waits for the cell to be confirmed.
+        connect(combo, &QComboBox::activated, self, [self, combo] { emit self->commitData(combo); });
         return combo;
     }
     case TPropertyEditStyle::Color: {
         auto* cell = new TColorCellEditor(parent);
         cell->Edit()->setAccessibleName(index.sibling(row, 0).data().toString());
         cell->Button()->setAccessibleName(QStringLiteral("Choose colour"));
-        connect(cell->Edit(), &QLineEdit::textEdited, self, [self, cell] { emit self->commitData(cell); });
         connect(cell->Button(), &QToolButton::clicked, self,
                 [self, row] { emit self->EditButtonClicked(row); });
         return cell;
@@ -124,7 +124,6 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
     auto* edit = new QLineEdit(parent);
     edit->setFrame(false);
     edit->setAccessibleName(index.sibling(row, 0).data().toString());
-    connect(edit, &QLineEdit::textEdited, self, [self, edit] { emit self->commitData(edit); });
     return edit;
 }
 

@@ -14,10 +14,9 @@ public:
     virtual int RowCount() const = 0;
     virtual std::string Key(int row) const = 0;
     virtual std::string Value(int row) const = 0;
-    // Typed text goes into the row at once; the record is written only at the next commit.
+    // The text of a confirmed cell (Enter, Tab, a pick from its list, the focus leaving it); while
+    // the cell is open its text is the cell's alone, and Escape drops it.
     virtual void SetValue(int row, const std::string& value) = 0;
-    // The edit of a cell ended other than with Escape: what the rows hold becomes the record's.
-    virtual void CommitValues() {}
     virtual TPropertyEditStyle EditStyle(int row) const = 0;
     virtual std::vector<std::string> PickList(int row) const = 0;
     virtual bool Enabled() const = 0;

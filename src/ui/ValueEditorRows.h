@@ -14,7 +14,6 @@ public:
     std::string Key(int row) const override;
     std::string Value(int row) const override;
     void SetValue(int row, const std::string& value) override { m_editor.SetRowValue(m_id, row, value); }
-    void CommitValues() override { m_editor.CommitTypedValues(); }
     TPropertyEditStyle EditStyle(int row) const override;
     std::vector<std::string> PickList(int row) const override;
     bool Enabled() const override { return Editor().Enabled(); }

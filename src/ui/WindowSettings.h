@@ -34,7 +34,7 @@ struct TWindowSettings {
     // 0 normal, 1 minimised, 2 maximised; anything else is treated as normal.
     int ValidWinState() const { return WinState >= 0 && WinState <= 2 ? WinState : 0; }
 
-    friend bool operator==(const TWindowSettings&, const TWindowSettings&) = default;
+    bool operator==(const TWindowSettings&) const = default;
 };
 
 struct TWindowSettingEntry {

@@ -128,7 +128,9 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
          },
          "Navigate", preview},
         {A::FindAction, nullptr, "Find", ""},
-        {A::FindNextAction, [&] { Editor().Edit().SetFindText("menu item"); }, "Navigate", preview},
+        // The match is selected, with its page of quick help; the design, and so the preview, stay.
+        {A::FindNextAction, [&] { Editor().Edit().SetFindText("menu item"); }, "Help",
+         (App() / "help" / "online" / "menu.htm").string()},
         {A::NewGroupAction, noText, "Input", "Type new group name"},
         {A::DelGroupAction,
          [&] {

@@ -332,7 +332,7 @@ TEST_F(KeepingWorkTest, AValueTypedIntoACellIsInTheRecoveryCopy) {
     Start();
     SaveAs(Work() / "typed.xml");
     Editor().SelectObjectNode(Node({1}));
-    // Typed and confirmed, but the author stays on the node: the design has not taken it yet.
+    // Confirmed while the author stays on the node: the design holds it at once.
     Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Typed, never left");
     ASSERT_TRUE(Editor().Files().RecoveryCopyDue());
     Editor().Files().WriteRecoveryCopy();

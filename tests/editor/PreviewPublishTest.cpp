@@ -2,7 +2,10 @@
 
 #include "EditorFixture.h"
 
+#include "project/ProjectWriter.h"
+
 #include <algorithm>
+#include <functional>
 
 namespace tarvex::test {
 namespace {
@@ -159,10 +162,10 @@ TEST_F(PreviewTest, ChecksAreListedWithoutABoxAndLeadToTheirNodes) {
                          [&](const TCheckFinding& f) { return f.Place.InStyles == inStyles; }) -
             findings.begin());
     };
-    Editor().Preview().ShowFinding(indexOf(true));
+    Editor().ShowFinding(indexOf(true));
     EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuStyles);
     EXPECT_EQ(Editor().SelectedStyle(), Style(0));
-    Editor().Preview().ShowFinding(indexOf(false));
+    Editor().ShowFinding(indexOf(false));
     EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuCreator);
     EXPECT_EQ(Editor().SelectedObject(), Node({1, 1}));
 
@@ -177,10 +180,57 @@ TEST_F(PreviewTest, ChecksAreListedWithoutABoxAndLeadToTheirNodes) {
     EXPECT_EQ(m_ui.TextsOf("Checks").back(), "");
 }
 
+// The preview follows the document alone: a confirmed cell, a step however big and an undo each
+// generate the script once and load the page once; moving the selection does neither.
+TEST_F(PreviewTest, EveryChangeGeneratesAndLoadsOnceAndNothingElseDoes) {
+    TProject clip;
+    BuildDefaultProject(clip);
+    TMenuItemRec item;
+    FillDefaultMenuItem(item);
+    for (int i = 0; i < 50; ++i) {
+        item.Caption = "Pasted " + std::to_string(i);
+        AppendItemNode(clip, nullptr, TNodeKind::MenuItem, item);
+    }
+    const std::string pasted = WriteProjectText(clip);
+    struct TCase {
+        const char* What;
+        std::function<void()> Run;
+        std::size_t Times;
+    };
+    const TCase cases[] = {
+        {"a confirmed cell",
+         [&] { Editor().SetRowValue(TValueEditorId::MenuValueList, "Menu Width", "180"); }, 1},
+        {"the click that follows it", [&] { Editor().SelectObjectNode(Node({1})); }, 0},
+        {"a cell confirmed unchanged",
+         [&] { Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Menu group name"); }, 0},
+        {"a paste of 50 entries",
+         [&] {
+             m_ui.Clipboard = pasted;
+             Editor().Edit().PasteActionExecute();
+         },
+         1},
+        {"the undo of that paste", [&] { Editor().UndoActionExecute(); }, 1},
+        {"a page switch", [&] { Editor().SetActivePage(TControlsPage::MenuStyles); }, 0},
+    };
+    Editor().SelectObjectNode(Node({0}));
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        const std::size_t generated = Editor().Preview().ScriptsGenerated();
+        const std::size_t loads = Editor().Preview().PageLoads();
+        m_ui.ClearCalls();
+        c.Run();
+        EXPECT_EQ(Editor().Preview().ScriptsGenerated() - generated, c.Times);
+        EXPECT_EQ(Editor().Preview().PageLoads() - loads, c.Times);
+        EXPECT_EQ(m_ui.CallsOf("Navigate").size(), c.Times);
+    }
+    EXPECT_EQ(Node({0})->Options().MenuWidth, 180);
+}
+
 TEST_F(PreviewTest, AMenuScriptThatCannotBeWrittenStopsTheRefresh) {
     std::filesystem::rename(Temp() / "menu.js", Work() / "saved.js");
     std::filesystem::create_directory(Temp() / "menu.js");
     Editor().SelectObjectNode(Node({1}));
+    Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Products");
     EXPECT_EQ(m_ui.CallsOf("Error").size(), 1u);
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
 }

@@ -50,13 +50,18 @@ TEST_F(StyleTest, RowsAreCommittedWhenTheSelectionMoves) {
     EXPECT_EQ(Style(1)->Style().FontSize, 12);
 }
 
-TEST_F(StyleTest, TheColourButtonWritesTheChosenColourIntoItsRowOnly) {
+TEST_F(StyleTest, TheColourButtonStoresTheChosenColourInItsRowOnly) {
     Editor().SelectStyleNode(Style(0));
     const int row = RowOf("Mouse On Font");
+    const TMenuStyleRec before = Style(0)->Style();
     m_ui.AnswerColor(0x563412u); // red 0x12, green 0x34, blue 0x56
     Editor().Styles().MenuStyleValueEditorEditButtonClick(row);
     EXPECT_EQ(Editor().Styles().MenuStyleValueEditor().Value("Mouse On Font"), "123456");
-    EXPECT_EQ(Style(0)->Style().MouseOnFont, "FFFFFF");
+    // A chosen colour is a confirmed value: stored at once, and nothing else with it.
+    TMenuStyleRec expected = before;
+    expected.MouseOnFont = "123456";
+    EXPECT_TRUE(Style(0)->Style() == expected);
+    EXPECT_EQ(Editor().UndoCaption(), "Undo Change Mouse On Font");
 
     m_ui.AnswerColor(std::nullopt);
     Editor().Styles().MenuStyleValueEditorEditButtonClick(row);
@@ -76,7 +81,7 @@ TEST_F(StyleTest, ColorToHexReadsRedFirstAndLooksUpSystemColours) {
     EXPECT_EQ(Editor().Styles().ColorToHex(0x8000000Fu), "D4D0C8");
 }
 
-TEST_F(StyleTest, NewStyleAcceptsAnyNameAndShowsUpInTheMenuStyleListAfterThePageChange) {
+TEST_F(StyleTest, NewStyleAcceptsAnyNameAndShowsUpInTheMenuStyleListAtOnce) {
     NewStyle("Blue");
     NewStyle("");
     const auto prompt = m_ui.CallsOf("Input").at(0);
@@ -89,8 +94,9 @@ TEST_F(StyleTest, NewStyleAcceptsAnyNameAndShowsUpInTheMenuStyleListAfterThePage
     EXPECT_EQ(Editor().SelectedStyle(), Style(2));
     EXPECT_TRUE(m_ui.CallsOf("Navigate").empty());
 
+    // The options' drop-down follows the change of the style list, not the next page switch.
     const auto& rows = Editor().Objects().MenuValueList();
-    EXPECT_EQ(rows.Row(rows.FindRow("Menu Style"))->PickList.size(), 1u);
+    EXPECT_EQ(rows.Row(rows.FindRow("Menu Style"))->PickList, (std::vector<std::string>{"Blue", "Blue", ""}));
     Editor().SetActivePage(TControlsPage::MenuCreator);
     EXPECT_EQ(rows.Row(rows.FindRow("Menu Style"))->PickList, (std::vector<std::string>{"Blue", "Blue", ""}));
 

@@ -92,11 +92,11 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
              Editor().SetRowValue(Options, "Orientation", "Vertical");
              Editor().Preview().UpdatePreviewActionExecute();
          }},
-        {"Change 2 values", [&] { OnStylesPage(Style(0)); },
+        // Two confirmed changes of one row are one step: one undo takes both back.
+        {"Change Font Name", [&] { OnStylesPage(Style(0)); },
          [&] {
              Editor().SetRowValue(StyleRows, "Font Name", "Georgia");
-             Editor().SetRowValue(StyleRows, "Font Size", "14");
-             Editor().Preview().UpdatePreviewActionExecute();
+             Editor().SetRowValue(StyleRows, "Font Name", "Verdana");
          }},
         {"New Style", [&] { OnStylesPage(Style(0)); },
          [&] {
@@ -176,13 +176,57 @@ TEST_F(UndoTest, TypedValuesAreAStepOfTheirOwnAndUnchangedCommitsMakeNone) {
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::UndoAction));
     EXPECT_EQ(Editor().UndoCaption(), "Undo");
 
-    // Undo with a typed value pending takes back the typed value, not the step before it.
+    // Undo right after a confirmed value takes back that value, not the step before it.
     Editor().SetRowValue(Options, "Menu Width", "180");
     Editor().UndoActionExecute();
     EXPECT_EQ(Node({0})->Options().MenuWidth, 150);
     EXPECT_EQ(Row(Options, "Menu Width"), "150");
     EXPECT_EQ(Editor().RedoCaption(), "Redo Change Menu Width");
     EXPECT_TRUE(Editor().ActionEnabled(TActionId::RedoAction));
+}
+
+// Only the same row of the same node, confirmed again with nothing in between, joins the last step.
+TEST_F(UndoTest, AConfirmedRowJoinsTheLastStepOnlyWhenItChangedTheSameRowOfTheSameNode) {
+    const auto first = [this] { return Node({1, 1}); };
+    const auto second = [this] { return Node({1}); };
+    const auto saveAs = [this](const std::string& name) {
+        m_ui.AnswerFile((Work() / name).string());
+        Editor().Files().SaveAsActionExecute();
+    };
+    struct TRun {
+        const char* What;
+        std::function<void()> Between;
+        std::string Row;
+        std::function<TTreeNode*()> Target;
+        int Steps;
+        bool Modified;
+    };
+    const TRun runs[] = {
+        {"the same row again", [] {}, "Address", first, 1, true},
+        {"another row", [] {}, "Hint", first, 2, true},
+        {"the same row of another node", [] {}, "Address", second, 2, true},
+        {"a save in between", [&] { saveAs("saved.xml"); }, "Address", first, 2, true},
+        {"typed back to what it was", [] {}, "", first, 0, false},
+    };
+    for (const TRun& run : runs) {
+        SCOPED_TRACE(run.What);
+        Restart();
+        Start();
+        saveAs("start.xml");
+        const std::string before = Node({1, 1})->Item().Address.str();
+        const int steps = Editor().History().UndoCount();
+        Editor().SelectObjectNode(first());
+        Editor().SetRowValue(Item, "Address", "http://one.example/");
+        run.Between();
+        if (run.Row.empty()) {
+            Editor().SetRowValue(Item, "Address", before);
+        } else {
+            Editor().SelectObjectNode(run.Target());
+            Editor().SetRowValue(Item, run.Row, "http://two.example/");
+        }
+        EXPECT_EQ(Editor().History().UndoCount() - steps, run.Steps);
+        EXPECT_EQ(Editor().Modified(), run.Modified);
+    }
 }
 
 TEST_F(UndoTest, HistorySurvivesSaveAndEndsWithNewAndOpen) {
@@ -240,7 +284,7 @@ TEST_F(UndoTest, AStyleRepairIsANamedStepThatUndoLeavesUndone) {
     m_ui.AnswerInput("A");
     Editor().Styles().NewStyleActionExecute();
     Editor().SetActivePage(TControlsPage::MenuCreator);
-    Editor().SelectObjectNode(Node({1}));
+    Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(Editor().UndoCaption(), "Undo Repair menu style");
     EXPECT_EQ(Node({0})->Options().MenuStyle, "A");
 
@@ -294,9 +338,10 @@ TEST_F(UndoTest, ALargeDesignKeepsAHundredStepsWithinTheBudget) {
     Start();
     ASSERT_TRUE(Editor().Files().LoadProject((Work() / "large.xml").string()));
     Editor().SelectObjectNode(Node({0}));
+    // Another row between, so that the turns do not join into one step.
     for (int step = 0; step < 150; ++step) {
+        Editor().SetRowValue(Options, "Menu Width", std::to_string(100 + step));
         Editor().SetRowValue(Options, "Orientation", step % 2 ? "Horizontal" : "Vertical");
-        Editor().Preview().UpdatePreviewActionExecute();
     }
     EXPECT_LT(Editor().History().ByteEstimate(), TDesignHistory::DefaultMaxBytes);
     EXPECT_GE(Editor().History().UndoCount(), 100);

@@ -314,9 +314,10 @@ void TMainWindowTest::GridEditReachesRecordAndPreviewOnSelectionChange() {
                                  20000);
     }
 
-    // Typed text sits in the row; the record and the tree change only at the commit.
+    // Typed text sits in the cell; the row, the record and the tree change once it is confirmed,
+    // here by the click on another node.
     TypeInto(form.Widgets().MenuItemValueEditor, "Caption", "Products & more");
-    QCOMPARE(form.Editor().Objects().MenuItemValueEditor().Value("Caption"), std::string("Products & more"));
+    QCOMPARE(form.Editor().Objects().MenuItemValueEditor().Value("Caption"), std::string("Menu group name"));
     QCOMPARE(TTreeModel::NodeOf(group)->Item().Caption.str(), std::string("Menu group name"));
 
     const QModelIndex options = model->index(0, 0);
@@ -617,7 +618,10 @@ void TMainWindowTest::TreeKeysKeepTheSelectionAndReachTheCaption() {
         QVERIFY(edit);
         QCOMPARE(edit->selectedText(), QString("Menu group name"));
         QTest::keyClicks(edit, "Shop");
-        QCOMPARE(grid->model()->index(RowOf(grid, "Caption"), 1).data().toString(), QString("Shop"));
+        // The typing is the cell's until it is confirmed.
+        QCOMPARE(edit->text(), QString("Shop"));
+        QCOMPARE(grid->model()->index(RowOf(grid, "Caption"), 1).data().toString(),
+                 QString("Menu group name"));
         QTest::keyClick(edit, Qt::Key_Escape);
         view->setFocus();
     };

@@ -39,7 +39,6 @@ public:
     std::vector<TRow> Rows;
     bool IsEnabled = true;
     int Writes = 0;
-    int Commits = 0;
 
     int RowCount() const override { return static_cast<int>(Rows.size()); }
     std::string Key(int row) const override { return Rows[static_cast<std::size_t>(row)].Key; }
@@ -53,7 +52,6 @@ public:
         return Rows[static_cast<std::size_t>(row)].Picks;
     }
     bool Enabled() const override { return IsEnabled; }
-    void CommitValues() override { ++Commits; }
 };
 
 } // namespace
@@ -86,24 +84,35 @@ void TPropertyGridTest::GridShowsRowsAndWritesTypedText() {
     QCOMPARE(grid.rowHeight(0), 18);
     QVERIFY(!(grid.model()->flags(grid.model()->index(0, 0)) & Qt::ItemIsEditable));
 
-    // Clicking the key edits the value; every keystroke reaches the row at once.
+    // Clicking the key edits the value; what is typed stays in the cell until it is confirmed.
     grid.setCurrentIndex(grid.model()->index(0, 0));
     QCOMPARE(grid.currentIndex().column(), 1);
     auto* edit = grid.viewport()->findChild<QLineEdit*>();
     QVERIFY(edit);
     edit->selectAll();
     QTest::keyClicks(edit, "New caption");
-    QCOMPARE(rows.Rows[0].Value, std::string("New caption"));
+    QCOMPARE(rows.Rows[0].Value, std::string("Old"));
     QCOMPARE(edit->cursorPosition(), 11);
 
-    // Any text reaches the row as it was typed.
+    // Any text reaches the row as it was typed, once, when the cell is confirmed.
     edit->selectAll();
     for (const QChar c : QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD")) {
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+    QCOMPARE(rows.Writes, 0);
+    grid.ConfirmOpenEditor();
     QCOMPARE(rows.Rows[0].Value, std::string("caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"));
+    QCOMPARE(rows.Writes, 1);
+    // Confirmed again unchanged, it writes nothing.
+    grid.ConfirmOpenEditor();
+    QCOMPARE(rows.Writes, 1);
 
     // Values changed behind the grid's back show up, also in the open cell editor.
+    grid.EditRow(0);
+    for (QLineEdit* e : grid.viewport()->findChildren<QLineEdit*>()) {
+        edit = e->isVisible() ? e : edit;
+    }
+    QVERIFY(edit && edit->isVisible());
     rows.Rows[0].Value = "Loaded";
     grid.Reload();
     QCOMPARE(edit->text(), QString("Loaded"));
@@ -131,9 +140,13 @@ void TPropertyGridTest::GridPickListAndColourCells() {
     QCOMPARE(combo->itemText(0), QString());
     QCOMPARE(combo->itemText(1), QString("Horizontal"));
     QCOMPARE(combo->currentText(), QString("Vertical"));
+    // A pick from the list is confirmed at once; typed text waits for the cell to be confirmed.
     combo->setCurrentIndex(1);
+    emit combo->activated(1);
     QCOMPARE(rows.Rows[0].Value, std::string("Horizontal"));
     combo->setEditText("diagonal");
+    QCOMPARE(rows.Rows[0].Value, std::string("Horizontal"));
+    grid.ConfirmOpenEditor();
     QCOMPARE(rows.Rows[0].Value, std::string("diagonal"));
 
     // A colour row shows its colour beside the text; an invalid text shows none.
@@ -184,13 +197,13 @@ void TPropertyGridTest::GridKeyboardLeavesChoosesAndUndoes() {
     QVERIFY(QTest::qWaitForWindowExposed(&pane));
     auto focused = [] { return QApplication::focusWidget(); };
 
-    // Escape brings back the value the edit started from, in the row too.
+    // Escape drops what was typed: it never reached the row.
     grid->EditRow(0);
     QTRY_VERIFY(grid->IsEditing());
     QTest::keyClicks(focused(), "New");
-    QCOMPARE(rows.Rows[0].Value, std::string("New"));
     QTest::keyClick(focused(), Qt::Key_Escape);
     QCOMPARE(rows.Rows[0].Value, std::string("Old"));
+    QCOMPARE(rows.Writes, 0);
     QCOMPARE(grid->model()->index(0, 1).data().toString(), QString("Old"));
 
     // Tab walks the rows, then leaves after the last one, editing or not; Shift+Tab leaves at the first.
@@ -247,23 +260,27 @@ void TPropertyGridTest::GridCellEndsCommitAndMoveByRows() {
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     auto focused = [] { return QApplication::focusWidget(); };
-    // In an open cell Enter, Tab and Shift+Tab commit (Escape does not), and Shift+Tab goes back a
-    // row as Tab goes on one, to the value cell.
+    // In an open cell Enter, Tab and Shift+Tab confirm what was typed (Escape does not), and
+    // Shift+Tab goes back a row as Tab goes on one, to the value cell.
     struct TEnd {
         int From;
         Qt::Key Key;
         Qt::KeyboardModifiers Modifiers;
-        int To, Commits;
+        int To, Writes;
     };
+    int typed = 0;
     for (const TEnd& end :
          {TEnd{0, Qt::Key_Return, Qt::NoModifier, 0, 1}, TEnd{0, Qt::Key_Tab, Qt::NoModifier, 1, 1},
           TEnd{1, Qt::Key_Backtab, Qt::ShiftModifier, 0, 1},
           TEnd{2, Qt::Key_Backtab, Qt::ShiftModifier, 1, 1}, TEnd{0, Qt::Key_Escape, Qt::NoModifier, 0, 0}}) {
         grid.EditRow(end.From);
         QTRY_VERIFY(grid.IsEditing());
-        rows.Commits = 0;
+        rows.Writes = 0;
+        // A text of its own each time, so that every confirmed cell is a change.
+        QTest::keyClicks(focused(), QStringLiteral("v%1").arg(++typed));
+        QCOMPARE(rows.Writes, 0);
         QTest::keyClick(focused(), end.Key, end.Modifiers);
-        QTRY_COMPARE(rows.Commits, end.Commits);
+        QTRY_COMPARE(rows.Writes, end.Writes);
         QCOMPARE(grid.currentIndex(), grid.model()->index(end.To, 1));
         QCOMPARE(grid.IsEditing(), end.Key == Qt::Key_Tab || end.Key == Qt::Key_Backtab);
     }

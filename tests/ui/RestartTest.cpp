@@ -106,7 +106,6 @@ void TRestartTest::CustomizeComesBackAfterARestartAndADamagedFileIsKeptAside() {
         // Undo shows the last step's name: its place in the menu must not depend on it.
         form->Editor().SelectObjectNode(form->Editor().Project().Objects.Root(1));
         form->Editor().SetRowValue(TValueEditorId::MenuItemValueEditor, "Caption", "Renamed");
-        form->Editor().CommitValueEditors();
         QCOMPARE(Command(*form, TActionId::UndoAction)->text(), QString("&Undo Change Caption"));
         customised = BarsOf(*form);
         QVERIFY(customised.File != builtIn.File && customised.Commands != builtIn.Commands);
