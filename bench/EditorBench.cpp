@@ -50,7 +50,8 @@ public:
     void ShowCustomizeDialog() override {}
     void ShowAboutBox() override {}
     void SetClipboardProject(const std::string&) override {}
-    std::optional<std::string> ClipboardProject() override { return std::nullopt; }
+    bool ClipboardOffersProject() override { return false; }
+    TClipboardText ClipboardProject(std::uint64_t) override { return {}; }
     void ShowFindField(const std::string&) override {}
 };
 
