@@ -1,5 +1,7 @@
 #include "PreviewWebPage.h"
 
+#include <functional>
+
 #include "base/FileIo.h"
 #include "base/PathText.h"
 #include "preview/DesktopAddress.h"
@@ -98,21 +100,22 @@ bool SamePage(const QUrl& a, const QUrl& b) {
 // asked to show on to the preview and goes away, so no second browser window ever opens.
 class TNewWindowCatcher : public QWebEnginePage {
 public:
-    TNewWindowCatcher(QWebEngineProfile* profile, TPreviewWebPage* owner)
-        : QWebEnginePage(profile, owner), m_owner(owner) {}
+    // `follow` decides what becomes of the address, as for a navigation of the preview itself.
+    TNewWindowCatcher(QWebEngineProfile* profile, QObject* owner, std::function<void(const QUrl&)> follow)
+        : QWebEnginePage(profile, owner), m_follow(std::move(follow)) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
         if (isMainFrame && !m_done) {
             m_done = true;
-            m_owner->FollowIfActivated(url);
+            m_follow(url);
             deleteLater();
         }
         return false;
     }
 
 private:
-    TPreviewWebPage* m_owner;
+    std::function<void(const QUrl&)> m_follow;
     bool m_done = false;
 };
 
@@ -213,7 +216,7 @@ bool TPreviewWebPage::acceptNavigationRequest(const QUrl& url, NavigationType ty
 }
 
 QWebEnginePage* TPreviewWebPage::createWindow(WebWindowType) {
-    return new TNewWindowCatcher(profile(), this);
+    return new TNewWindowCatcher(profile(), this, [this](const QUrl& url) { FollowIfActivated(url); });
 }
 
 } // namespace tarvex

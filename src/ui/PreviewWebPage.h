@@ -43,7 +43,6 @@ protected:
     QWebEnginePage* createWindow(WebWindowType type) override;
 
 private:
-    friend class TNewWindowCatcher;
     // Emits LinkFollowed for an address the system may open: the web, mail, or a page, document
     // or picture of the author's site.
     void FollowOutside(const QUrl& url);
