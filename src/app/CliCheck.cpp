@@ -55,10 +55,10 @@ std::string ChecksJson(const TProject& project, const std::vector<TCheckFinding>
     }
     json += "],\"styles\":[";
     bool first = true;
-    for (const auto& style : project.Styles.Roots()) {
+    for (const TTreeNode& style : project.Styles.Roots()) {
         json += (first ? "\n  " : ",\n  ");
-        json += "{\"name\":" + JsonString(style->Text()) +
-                ",\"entryHeight\":" + JsonNumber(EntryHeight(style->Style())) + "}";
+        json += "{\"name\":" + JsonString(style.Text()) +
+                ",\"entryHeight\":" + JsonNumber(EntryHeight(style.Style())) + "}";
         first = false;
     }
     return json + "]}\n";

@@ -18,10 +18,10 @@ namespace tarvex {
 
 namespace {
 
-using TLevel = std::vector<std::unique_ptr<TTreeNode>>;
+using TLevel = TNodeLevel<const TTreeNode>;
 
-bool HasEntries(const TLevel& level) {
-    return std::any_of(level.begin(), level.end(), [](const auto& node) { return !node->IsOptions(); });
+bool HasEntries(TLevel level) {
+    return std::any_of(level.begin(), level.end(), [](const TTreeNode& node) { return !node.IsOptions(); });
 }
 
 std::string Quote(std::string_view text) {
@@ -155,8 +155,8 @@ private:
     // gone draws with the first one.
     std::unordered_set<const TTreeNode*> StylesInUse() const {
         std::unordered_map<std::string_view, std::vector<const TTreeNode*>> byName;
-        for (const auto& style : m_project.Styles.Roots()) {
-            byName[style->Text()].push_back(style.get());
+        for (const TTreeNode& style : m_project.Styles.Roots()) {
+            byName[style.Text()].push_back(&style);
         }
         std::unordered_set<const TTreeNode*> used;
         const auto use = [&](std::string_view name, bool fallBack) {
@@ -183,24 +183,24 @@ private:
 
     void CheckStyles() {
         const std::unordered_set<const TTreeNode*> used = StylesInUse();
-        for (const auto& node : m_project.Styles.Roots()) {
-            if (!used.contains(node.get())) {
-                Add(TCheckLevel::Warning, *node, "No menu uses this style.");
+        for (const TTreeNode& node : m_project.Styles.Roots()) {
+            if (!used.contains(&node)) {
+                Add(TCheckLevel::Warning, node, "No menu uses this style.");
                 continue;
             }
-            const TMenuStyleRec& style = node->Style();
+            const TMenuStyleRec& style = node.Style();
             const double needed = IsLargeText(style) ? LargeTextContrast : NormalTextContrast;
             for (const TColourPair& pair : DrawnColourPairs(style)) {
                 const double ratio = ContrastRatio(pair.Text, pair.Background);
                 if (ratio < needed) {
-                    Add(TCheckLevel::Error, *node,
+                    Add(TCheckLevel::Error, node,
                         pair.Name + " has a contrast of " + OneDecimal(ratio) + ":1; text needs at least " +
                             OneDecimal(needed) + ":1 to be read.");
                 }
             }
             const double height = EntryHeight(style);
             if (height < MinimumEntryHeight) {
-                Add(TCheckLevel::Error, *node,
+                Add(TCheckLevel::Error, node,
                     "Its entries are " + OneDecimal(height) +
                         " px high; visitors need at least 24 px to hit them (raise \"Font Size\" or "
                         "\"Menu Item Padding\").");
@@ -209,13 +209,12 @@ private:
     }
 
     // The entries of one level: their captions and addresses, and addresses met twice.
-    void CheckMenu(const TLevel& level) {
+    void CheckMenu(TLevel level) {
         std::unordered_map<std::string_view, const TTreeNode*> addresses;
-        for (const auto& entry : level) {
-            if (entry->IsOptions()) {
+        for (const TTreeNode& node : level) {
+            if (node.IsOptions()) {
                 continue;
             }
-            const TTreeNode& node = *entry;
             CheckCaption(node);
             const std::string_view address = Trim(node.Item().Address.view());
             if (IsScriptAddress(node.Item().Address.view())) {

@@ -49,10 +49,10 @@ std::set<std::string> StylesUsedBelow(const TTreeNode& node) {
     return names;
 }
 
-TTreeNode* FindStyle(const TTree& styles, const std::string& name) {
-    for (const auto& style : styles.Roots()) {
-        if (style->Text() == name) {
-            return style.get();
+const TTreeNode* FindStyle(const TTree& styles, const std::string& name) {
+    for (const TTreeNode& style : styles.Roots()) {
+        if (style.Text() == name) {
+            return &style;
         }
     }
     return nullptr;
@@ -173,14 +173,14 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
     // and the pasted menus follow it.
     std::map<std::string, std::string> renamed;
     TTreeNode* last = nullptr;
-    for (const auto& style : clip->Styles.Roots()) {
-        const TTreeNode* same = FindStyle(design.Styles, style->Text());
-        if (!styles && same && same->Style() == style->Style()) {
+    for (const TTreeNode& style : clip->Styles.Roots()) {
+        const TTreeNode* same = FindStyle(design.Styles, style.Text());
+        if (!styles && same && same->Style() == style.Style()) {
             continue;
         }
-        const std::string name = FreeStyleName(design.Styles, style->Text());
-        renamed[style->Text()] = name;
-        last = AppendStyleNode(design, name, style->Style());
+        const std::string name = FreeStyleName(design.Styles, style.Text());
+        renamed[style.Text()] = name;
+        last = AppendStyleNode(design, name, style.Style());
     }
     if (styles) {
         m_styles.Select(last);
@@ -189,9 +189,9 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
     // Where a drop on the selection would put it: the end of the selection's level.
     TTreeNode* parent = m_context.SelectedObject() ? m_context.SelectedObject()->Parent() : nullptr;
     TTreeNode* first = nullptr;
-    for (const auto& root : clip->Objects.Roots()) {
+    for (const TTreeNode& root : clip->Objects.Roots()) {
         TTreeNode* copy =
-            CopySubtree(*root, design.Objects, parent, static_cast<int>(design.Objects.Level(parent).size()));
+            CopySubtree(root, design.Objects, parent, static_cast<int>(design.Objects.Level(parent).size()));
         WalkDepthFirst(copy, TreeChildAt, [&](TTreeNode& node) {
             if (node.IsOptions()) {
                 if (const auto to = renamed.find(std::string(node.Options().MenuStyle.view()));
@@ -282,7 +282,8 @@ std::vector<TTreeNode*> TEditCommands::FindMatches() const {
         return found;
     }
     const bool styles = OnStylesPage();
-    const TTree& tree = styles ? m_context.Project().Styles : m_context.Project().Objects;
+    // Writable: a match is what the window selects next.
+    TTree& tree = styles ? m_context.Project().Styles : m_context.Project().Objects;
     tree.ForEach([&](TTreeNode& node) {
         if (node.IsOptions()) {
             return;
@@ -308,10 +309,10 @@ void TEditCommands::FindNextActionExecute() {
     if (selected) {
         bool passed = false;
         const TTree& tree = *selected->Tree();
-        TTreeNode* after = nullptr;
+        const TTreeNode* after = nullptr;
         // A set, so stepping through a large design with many matches stays linear.
         const std::unordered_set<const TTreeNode*> matches(found.begin(), found.end());
-        tree.ForEach([&](TTreeNode& node) {
+        tree.ForEach([&](const TTreeNode& node) {
             if (&node == selected) {
                 passed = true;
             } else if (passed && !after && matches.count(&node) != 0) {

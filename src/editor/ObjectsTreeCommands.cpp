@@ -60,20 +60,20 @@ void TObjectsTreeCommands::ConfirmOptionsRow(TTreeNode& node, const TRecordField
     const TMenuOptionsRec& rec = node.Options();
     TMenuOptionsRec typed = rec;
     StoreRow(field, text, typed);
-    const auto& level = m_context.Project().Objects.Level(node.Parent());
+    const TNodeLevel<TTreeNode> level = m_context.Project().Objects.Level(node.Parent());
     const std::size_t first = static_cast<std::size_t>(node.Index()) + 1;
 
     // A menu that moves takes every submenu below its entries along.
     if (typed.MenuLeft != rec.MenuLeft) {
         const int32_t delta = Wrap32(int64_t{rec.MenuLeft} - typed.MenuLeft);
         for (std::size_t i = first; i < level.size(); ++i) {
-            ShiftSubmenusLeft(level[i].get(), delta);
+            ShiftSubmenusLeft(&level[i], delta);
         }
     }
     if (typed.MenuTop != rec.MenuTop) {
         const int32_t delta = Wrap32(int64_t{rec.MenuTop} - typed.MenuTop);
         for (std::size_t i = first; i < level.size(); ++i) {
-            ShiftSubmenusTop(level[i].get(), delta);
+            ShiftSubmenusTop(&level[i], delta);
         }
     }
     // The row as typed, not as it will be stored: text past the field's end is still a change.
@@ -87,9 +87,9 @@ void TObjectsTreeCommands::ConfirmOptionsRow(TTreeNode& node, const TRecordField
         const bool horizontal = text == "Horizontal";
         for (std::size_t i = first; i < level.size(); ++i) {
             if (horizontal) {
-                LayoutSubmenusHorizontal(level[i].get(), &node);
+                LayoutSubmenusHorizontal(&level[i], &node);
             } else {
-                LayoutSubmenusVertical(level[i].get(), &node);
+                LayoutSubmenusVertical(&level[i], &node);
             }
         }
     }
@@ -354,8 +354,8 @@ void TObjectsTreeCommands::AddMissingMenuOptions() {
 
 void TObjectsTreeCommands::FillMenuStylePickList() {
     std::vector<std::string> styleNames;
-    for (const auto& style : m_context.Project().Styles.Roots()) {
-        styleNames.push_back(style->Text());
+    for (const TTreeNode& style : m_context.Project().Styles.Roots()) {
+        styleNames.push_back(style.Text());
     }
     std::vector<std::string> darkNames = styleNames;
     // The empty entry: no style of its own for a dark colour scheme.
@@ -411,11 +411,11 @@ void TObjectsTreeCommands::SortByCaptionActionExecute() {
     const TCaptionOrder order;
     std::vector<TTreeNode*> sorted;
     std::vector<std::pair<std::string, TTreeNode*>> entries;
-    for (const auto& child : objects.Level(parent)) {
-        if (child->IsOptions()) {
-            sorted.push_back(child.get());
+    for (TTreeNode& child : objects.Level(parent)) {
+        if (child.IsOptions()) {
+            sorted.push_back(&child);
         } else {
-            entries.emplace_back(order.SortKey(child->Item().Caption.view()), child.get());
+            entries.emplace_back(order.SortKey(child.Item().Caption.view()), &child);
         }
     }
     std::stable_sort(entries.begin(), entries.end(),
@@ -425,7 +425,7 @@ void TObjectsTreeCommands::SortByCaptionActionExecute() {
     }
     // Only what moves is recorded: a level already in order makes no step at all.
     for (std::size_t i = 0; i < sorted.size(); ++i) {
-        if (objects.Level(parent)[i].get() != sorted[i]) {
+        if (&objects.Level(parent)[i] != sorted[i]) {
             objects.MoveTo(sorted[i], parent, static_cast<int>(i));
         }
     }

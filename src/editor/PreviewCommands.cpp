@@ -96,15 +96,15 @@ std::optional<TFindingPlace> TPreviewCommands::FindingPlace(std::size_t index) c
         return std::nullopt;
     }
     const TCheckPlace& place = m_findings[index].Place;
-    const TTree& tree = place.InStyles ? m_context.Project().Styles : m_context.Project().Objects;
+    // Writable: the place found is what the window selects.
+    TTree& tree = place.InStyles ? m_context.Project().Styles : m_context.Project().Objects;
     // The list may be older than the design: a path that leads nowhere now selects nothing.
     TTreeNode* node = nullptr;
     for (const int at : place.Path) {
-        const auto& level = tree.Level(node);
-        if (at < 0 || at >= static_cast<int>(level.size())) {
+        node = at < 0 ? nullptr : tree.Level(node).At(static_cast<std::size_t>(at));
+        if (!node) {
             return std::nullopt;
         }
-        node = level[static_cast<std::size_t>(at)].get();
     }
     return TFindingPlace{place.InStyles ? TControlsPage::MenuStyles : TControlsPage::MenuCreator, node};
 }

@@ -156,6 +156,8 @@ private:
     TOpenStep& OpenStepFor();
     void CloseImplicitStep();
     bool Keep(TOpenStep&& open, const std::string& name, TSelection after, bool mergeWithLast = false);
+    // The step the open one makes, with its size; nothing when it changed nothing.
+    static std::optional<TStep> MakeStep(TOpenStep&& open, const std::string& name, TSelection after);
     // Joins `step` into the last one; false when the two together change nothing, and the last
     // step is gone.
     bool MergeIntoLast(TStep&& step);

@@ -49,25 +49,30 @@ void FillDefaultMenuOptions(const TProject& project, TMenuOptionsRec& options, c
                  options);
 }
 
-TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent) {
-    for (const auto& node : tree.Level(parent)) {
-        if (node->IsOptions()) {
-            return node.get();
+const TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent) {
+    for (const TTreeNode& node : tree.Level(parent)) {
+        if (node.IsOptions()) {
+            return &node;
         }
     }
     return nullptr;
 }
 
-TTreeNode* FindMenuOptionsNode(const TTree& tree, const TTreeNode* node) {
-    if (!node) {
-        return nullptr;
-    }
-    return FindMenuOptionsNodeOfLevel(tree, node->Parent());
+TTreeNode* FindMenuOptionsNodeOfLevel(TTree& tree, const TTreeNode* parent) {
+    return const_cast<TTreeNode*>(FindMenuOptionsNodeOfLevel(std::as_const(tree), parent));
+}
+
+const TTreeNode* FindMenuOptionsNode(const TTree& tree, const TTreeNode* node) {
+    return node ? FindMenuOptionsNodeOfLevel(tree, node->Parent()) : nullptr;
+}
+
+TTreeNode* FindMenuOptionsNode(TTree& tree, const TTreeNode* node) {
+    return node ? FindMenuOptionsNodeOfLevel(tree, node->Parent()) : nullptr;
 }
 
 bool StyleExists(const TProject& project, std::string_view name) {
-    for (const auto& node : project.Styles.Roots()) {
-        if (node->Text() == name) {
+    for (const TTreeNode& node : project.Styles.Roots()) {
+        if (node.Text() == name) {
             return true;
         }
     }

@@ -18,10 +18,12 @@ void FillDefaultMenuItem(TMenuItemRec& item);
 // A group whose level has no Menu Options node is placed as if its menu had the main menu's defaults.
 void FillDefaultMenuOptions(const TProject& project, TMenuOptionsRec& options, const TTreeNode* group);
 
-// The first Menu Options node of `node`'s level, or nullptr.
-TTreeNode* FindMenuOptionsNode(const TTree& tree, const TTreeNode* node);
+// The first Menu Options node of `node`'s level, or nullptr; writable only from a writable tree.
+const TTreeNode* FindMenuOptionsNode(const TTree& tree, const TTreeNode* node);
+TTreeNode* FindMenuOptionsNode(TTree& tree, const TTreeNode* node);
 // Same, for the level whose parent is `parent` (nullptr: root level).
-TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent);
+const TTreeNode* FindMenuOptionsNodeOfLevel(const TTree& tree, const TTreeNode* parent);
+TTreeNode* FindMenuOptionsNodeOfLevel(TTree& tree, const TTreeNode* parent);
 bool StyleExists(const TProject& project, std::string_view name);
 
 // Appends the default project to an empty objects tree (after the style list got its first style, if any).

@@ -26,18 +26,22 @@ TTree::~TTree() {
     DestroyIteratively(std::move(m_roots));
 }
 
-TTreeNode* TTree::Root(int index) const {
+const TTreeNode* TTree::Root(int index) const {
     if (index < 0 || index >= RootCount()) {
         return nullptr;
     }
     return m_roots[static_cast<std::size_t>(index)].get();
 }
 
-const std::vector<std::unique_ptr<TTreeNode>>& TTree::Level(const TTreeNode* parent) const {
-    return parent ? parent->Children() : m_roots;
+const TNodeStore& TTree::Store(const TTreeNode* parent) const {
+    return parent ? parent->ChildStore() : m_roots;
 }
 
-std::vector<std::unique_ptr<TTreeNode>>& TTree::MutableLevel(TTreeNode* parent) {
+TNodeLevel<const TTreeNode> TTree::Level(const TTreeNode* parent) const {
+    return TNodeLevel<const TTreeNode>(Store(parent));
+}
+
+TNodeStore& TTree::MutableLevel(TTreeNode* parent) {
     if (!parent) {
         return m_roots;
     }
@@ -193,13 +197,17 @@ void TTree::RemoveObserver(TTreeObserver* observer) {
     m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
 }
 
-void TTree::ForEach(const std::function<void(TTreeNode&)>& visit) const {
+void TTree::ForEach(const std::function<void(const TTreeNode&)>& visit) const {
+    Walk(visit, [](const TTreeNode&) {});
+}
+
+void TTree::ForEach(const std::function<void(TTreeNode&)>& visit) {
     Walk(visit, [](const TTreeNode&) {});
 }
 
 std::size_t TTree::NodeCount() const {
     std::size_t count = 0;
-    ForEach([&](TTreeNode&) { ++count; });
+    ForEach([&](const TTreeNode&) { ++count; });
     return count;
 }
 

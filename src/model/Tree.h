@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tarvex {
@@ -58,13 +59,20 @@ public:
     TTree& operator=(const TTree&) = delete;
     ~TTree();
 
-    const std::vector<std::unique_ptr<TTreeNode>>& Roots() const { return m_roots; }
+    // Through a const tree only const nodes are reachable; the writable overloads are for writers.
+    TNodeLevel<const TTreeNode> Roots() const { return TNodeLevel<const TTreeNode>(m_roots); }
+    TNodeLevel<TTreeNode> Roots() { return TNodeLevel<TTreeNode>(m_roots); }
     int RootCount() const { return static_cast<int>(m_roots.size()); }
-    TTreeNode* Root(int index) const;
-    TTreeNode* FirstRoot() const { return m_roots.empty() ? nullptr : m_roots.front().get(); }
+    const TTreeNode* Root(int index) const;
+    TTreeNode* Root(int index) { return const_cast<TTreeNode*>(std::as_const(*this).Root(index)); }
+    const TTreeNode* FirstRoot() const { return m_roots.empty() ? nullptr : m_roots.front().get(); }
+    TTreeNode* FirstRoot() { return m_roots.empty() ? nullptr : m_roots.front().get(); }
     bool Empty() const { return m_roots.empty(); }
     // The children of `parent`, or the root level when `parent` is nullptr.
-    const std::vector<std::unique_ptr<TTreeNode>>& Level(const TTreeNode* parent) const;
+    TNodeLevel<const TTreeNode> Level(const TTreeNode* parent) const;
+    TNodeLevel<TTreeNode> Level(const TTreeNode* parent) {
+        return TNodeLevel<TTreeNode>(std::as_const(*this).Store(parent));
+    }
 
     // Appends a node (with the record default-constructed for its kind) as the last child of
     // `parent` (nullptr: the root level). The tree owns it; the pointer stays valid until it is removed.
@@ -102,14 +110,17 @@ public:
     // `leave(node)` after them; an `enter` that returns false skips the children and the leave.
     // The tree's shape must not change during the walk.
     template <typename TEnter, typename TLeave> void Walk(TEnter&& enter, TLeave&& leave) const;
+    template <typename TEnter, typename TLeave> void Walk(TEnter&& enter, TLeave&& leave);
     // Depth-first pre-order walk over every node.
-    void ForEach(const std::function<void(TTreeNode&)>& visit) const;
+    void ForEach(const std::function<void(const TTreeNode&)>& visit) const;
+    void ForEach(const std::function<void(TTreeNode&)>& visit);
     std::size_t NodeCount() const;
 
 private:
     friend class TTreeNode;
     friend struct TSubtreeDeleter;
-    std::vector<std::unique_ptr<TTreeNode>>& MutableLevel(TTreeNode* parent);
+    const TNodeStore& Store(const TTreeNode* parent) const;
+    TNodeStore& MutableLevel(TTreeNode* parent);
     static void Renumber(std::vector<std::unique_ptr<TTreeNode>>& level, std::size_t from);
     static void DestroyIteratively(std::vector<std::unique_ptr<TTreeNode>>&& level);
     template <typename F> void Notify(F&& f) const {
@@ -126,12 +137,20 @@ private:
     int m_updateDepth = 0;
 };
 
-// The child list of a node of either tree, for WalkDepthFirst.
-inline TTreeNode* TreeChildAt(const TTreeNode& node, std::size_t i) {
-    return i < node.Children().size() ? node.Children()[i].get() : nullptr;
-}
+// The child list of a node of either tree, for WalkDepthFirst: const children of a const node.
+struct TTreeChildAt {
+    const TTreeNode* operator()(const TTreeNode& node, std::size_t i) const { return node.Children().At(i); }
+    TTreeNode* operator()(TTreeNode& node, std::size_t i) const { return node.Children().At(i); }
+};
+inline constexpr TTreeChildAt TreeChildAt{};
 
 template <typename TEnter, typename TLeave> void TTree::Walk(TEnter&& enter, TLeave&& leave) const {
+    for (const auto& root : m_roots) {
+        WalkDepthFirst(static_cast<const TTreeNode*>(root.get()), TreeChildAt, enter, leave);
+    }
+}
+
+template <typename TEnter, typename TLeave> void TTree::Walk(TEnter&& enter, TLeave&& leave) {
     for (const auto& root : m_roots) {
         WalkDepthFirst(root.get(), TreeChildAt, enter, leave);
     }

@@ -94,27 +94,25 @@ void TTreeNode::RecordAboutToChange() {
     }
 }
 
-const std::vector<std::unique_ptr<TTreeNode>>& TTreeNode::NoChildren() {
-    static const std::vector<std::unique_ptr<TTreeNode>> none;
+const TNodeStore& TTreeNode::NoChildren() {
+    static const TNodeStore none;
     return none;
 }
 
-TTreeNode* TTreeNode::Child(int index) const {
+const TTreeNode* TTreeNode::Child(int index) const {
     if (index < 0 || index >= ChildCount()) {
         return nullptr;
     }
     return (*m_children)[static_cast<std::size_t>(index)].get();
 }
 
-TTreeNode* TTreeNode::NextSibling() const {
-    const auto& level = m_tree->Level(m_parent);
-    const auto next = static_cast<std::size_t>(m_index) + 1;
-    return next < level.size() ? level[next].get() : nullptr;
+const TTreeNode* TTreeNode::NextSibling() const {
+    return std::as_const(*m_tree).Level(m_parent).At(static_cast<std::size_t>(m_index) + 1);
 }
 
-TTreeNode* TTreeNode::PrevSibling() const {
-    const auto& level = m_tree->Level(m_parent);
-    return m_index > 0 ? level[static_cast<std::size_t>(m_index) - 1].get() : nullptr;
+const TTreeNode* TTreeNode::PrevSibling() const {
+    return m_index > 0 ? std::as_const(*m_tree).Level(m_parent).At(static_cast<std::size_t>(m_index) - 1)
+                       : nullptr;
 }
 
 int TTreeNode::Level() const {

@@ -1,6 +1,7 @@
 #pragma once
 // One node of the objects tree or the style list: kind, text, the record it owns, and its children.
 
+#include "NodeLevel.h"
 #include "Records.h"
 
 #include <memory>
@@ -36,18 +37,24 @@ public:
     const std::string& Text() const { return m_text; }
     void SetText(std::string text);
 
-    TTree* Tree() const { return m_tree; }
+    // Through a const node only const nodes are reachable; the writable overloads are for writers.
+    const TTree* Tree() const { return m_tree; }
+    TTree* Tree() { return m_tree; }
     // The parent node, or nullptr for a node of the root level.
-    TTreeNode* Parent() const { return m_parent; }
-    const std::vector<std::unique_ptr<TTreeNode>>& Children() const {
-        return m_children ? *m_children : NoChildren();
-    }
+    const TTreeNode* Parent() const { return m_parent; }
+    TTreeNode* Parent() { return m_parent; }
+    TNodeLevel<const TTreeNode> Children() const { return TNodeLevel<const TTreeNode>(ChildStore()); }
+    TNodeLevel<TTreeNode> Children() { return TNodeLevel<TTreeNode>(ChildStore()); }
     bool HasChildren() const { return m_children && !m_children->empty(); }
-    int ChildCount() const { return static_cast<int>(Children().size()); }
-    TTreeNode* Child(int index) const;
-    TTreeNode* FirstChild() const { return HasChildren() ? m_children->front().get() : nullptr; }
-    TTreeNode* NextSibling() const;
-    TTreeNode* PrevSibling() const;
+    int ChildCount() const { return static_cast<int>(ChildStore().size()); }
+    const TTreeNode* Child(int index) const;
+    TTreeNode* Child(int index) { return Writable(std::as_const(*this).Child(index)); }
+    const TTreeNode* FirstChild() const { return HasChildren() ? m_children->front().get() : nullptr; }
+    TTreeNode* FirstChild() { return Writable(std::as_const(*this).FirstChild()); }
+    const TTreeNode* NextSibling() const;
+    TTreeNode* NextSibling() { return Writable(std::as_const(*this).NextSibling()); }
+    const TTreeNode* PrevSibling() const;
+    TTreeNode* PrevSibling() { return Writable(std::as_const(*this).PrevSibling()); }
     // 0 for the root level, 1 for a child of a root-level node, and so on.
     int Level() const;
     // Position among the nodes of its level, counting from 0.
@@ -86,7 +93,10 @@ public:
 private:
     friend class TTree;
     void RecordAboutToChange();
-    static const std::vector<std::unique_ptr<TTreeNode>>& NoChildren();
+    static const TNodeStore& NoChildren();
+    const TNodeStore& ChildStore() const { return m_children ? *m_children : NoChildren(); }
+    // A node of this node's own tree, reached from a writable node: writable as well.
+    static TTreeNode* Writable(const TTreeNode* node) { return const_cast<TTreeNode*>(node); }
     template <typename R> bool Holds() const {
         if constexpr (std::is_same_v<R, TMenuItemRec>) {
             return std::holds_alternative<TMenuItemRec>(m_record);

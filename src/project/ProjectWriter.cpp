@@ -112,9 +112,9 @@ void WriteProject(TProjectLines& out, const TProject& project) {
     WriteObjects(out, project.Objects);
     out.Line("</MENU>");
     out.Line("<STYLES>");
-    for (const auto& style : project.Styles.Roots()) {
-        if (style->IsStyle()) {
-            WriteStyle(out, *style);
+    for (const TTreeNode& style : project.Styles.Roots()) {
+        if (style.IsStyle()) {
+            WriteStyle(out, style);
         }
     }
     out.Line("</STYLES>");

@@ -108,8 +108,8 @@ bool IsEntry(const TTreeNode& node) {
 }
 
 bool HasEntries(const TTreeNode& node) {
-    for (const auto& child : node.Children()) {
-        if (IsEntry(*child)) {
+    for (const TTreeNode& child : node.Children()) {
+        if (IsEntry(child)) {
             return true;
         }
     }

@@ -26,9 +26,9 @@ std::string_view TrimSpaces(std::string_view text) {
 const TTreeNode* MainMenuStyle(const TProject& project) {
     const TTreeNode* options = FindMenuOptionsNodeOfLevel(project.Objects, nullptr);
     if (options) {
-        for (const auto& style : project.Styles.Roots()) {
-            if (style->Text() == options->Options().MenuStyle.view()) {
-                return style.get();
+        for (const TTreeNode& style : project.Styles.Roots()) {
+            if (style.Text() == options->Options().MenuStyle.view()) {
+                return &style;
             }
         }
     }
@@ -79,8 +79,8 @@ std::string MenuModuleText(std::string_view engine, const TProject& project, con
     text += Eol;
     std::string declared(ScriptSettings);
     std::unordered_set<std::string> seen;
-    for (const auto& style : project.Styles.Roots()) {
-        std::string name = StyleVariableName(style->Text());
+    for (const TTreeNode& style : project.Styles.Roots()) {
+        std::string name = StyleVariableName(style.Text());
         if (seen.insert(name).second) {
             declared += ", " + name;
         }

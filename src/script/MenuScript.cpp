@@ -20,8 +20,6 @@ namespace tarvex {
 
 namespace {
 
-using TLevel = std::vector<std::unique_ptr<TTreeNode>>;
-
 constexpr std::string_view MainMenuOptionsText = "Main menu options";
 
 // The header the engine expects before any style: a comment naming the maker, then its timing globals.
@@ -126,7 +124,7 @@ private:
     // Every group in depth-first pre-order, the order of the menus in the file.
     template <class TVisit> void ForEachGroup(TVisit visit) {
         m_project.Objects.Walk(
-            [&](TTreeNode& node) {
+            [&](const TTreeNode& node) {
                 if (!node.IsOptions() && node.HasChildren()) {
                     visit(&node);
                 }
@@ -138,10 +136,10 @@ private:
     // a new one; the suffix skips every name the design itself uses, so no other menu moves.
     void AssignMenuNames() {
         std::unordered_set<std::string> natural{MenuName(nullptr)};
-        ForEachGroup([&](TTreeNode* group) { natural.insert(MenuName(group)); });
+        ForEachGroup([&](const TTreeNode* group) { natural.insert(MenuName(group)); });
         std::unordered_set<std::string> taken{MenuName(nullptr)};
         std::unordered_map<std::string, int> nextSuffix;
-        ForEachGroup([&](TTreeNode* group) {
+        ForEachGroup([&](const TTreeNode* group) {
             std::string name = MenuName(group);
             if (taken.contains(name)) {
                 int& suffix = nextSuffix.try_emplace(name, 2).first->second;
@@ -239,7 +237,7 @@ private:
     // first) this is exactly "the nodes after the options node"; for a level whose options node is
     // not first, or that has several, no options record is ever read as an entry.
     void WriteMenu(const TTreeNode* group) {
-        const TLevel& level = m_project.Objects.Level(group);
+        const TNodeLevel<const TTreeNode> level = m_project.Objects.Level(group);
         // A level without options takes the main menu's defaults, and a missing style the first
         // style: both only for this script, the design stays as it is.
         const TTreeNode* optionsNode = FindMenuOptionsNodeOfLevel(m_project.Objects, group);
@@ -275,13 +273,13 @@ private:
         lines.push_back(MoreAndWidthPositions(options));
         lines.emplace_back(options.MenuOpening == "on mouse click" ? "1," : "0,");
         lines.push_back(LaterOptionsLine(options, group == nullptr));
-        for (const auto& node : level) {
-            if (!node->IsOptions()) {
-                CheckAddress(*node);
-                CheckCaption(*node, objectName);
-                const auto name = m_menuNames.find(node.get());
+        for (const TTreeNode& node : level) {
+            if (!node.IsOptions()) {
+                CheckAddress(node);
+                CheckCaption(node, objectName);
+                const auto name = m_menuNames.find(&node);
                 lines.push_back(
-                    EntryLine(*node, name == m_menuNames.end() ? std::string_view() : name->second));
+                    EntryLine(node, name == m_menuNames.end() ? std::string_view() : name->second));
             }
         }
         lines.emplace_back("])");
@@ -351,8 +349,8 @@ TMenuScript GenerateMenuScript(const TProject& project) {
         return script;
     }
     AppendHeader(script.Lines);
-    for (const auto& style : project.Styles.Roots()) {
-        AppendStyle(script, *style);
+    for (const TTreeNode& style : project.Styles.Roots()) {
+        AppendStyle(script, style);
     }
     TScriptBuilder(project, script).WriteMenus();
     script.Lines.emplace_back("");

@@ -197,7 +197,7 @@ void TMainViewSync::ConnectTree(TEditorTreeView* view, TTreeModel* model, bool o
     // A batch rebuild resets the model; the groups that were open are opened again.
     connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this, view, model] {
         m_expandedBeforeReset.clear();
-        model->Tree().ForEach([&](TTreeNode& node) {
+        model->Tree().ForEach([&](const TTreeNode& node) {
             if (view->isExpanded(model->IndexOf(&node))) {
                 m_expandedBeforeReset.insert(&node);
             }
@@ -205,7 +205,7 @@ void TMainViewSync::ConnectTree(TEditorTreeView* view, TTreeModel* model, bool o
     });
     connect(model, &QAbstractItemModel::modelReset, this, [this, view, model] {
         if (!model->Tree().Empty() && !m_expandedBeforeReset.empty()) {
-            model->Tree().ForEach([&](TTreeNode& node) {
+            model->Tree().ForEach([&](const TTreeNode& node) {
                 if (m_expandedBeforeReset.count(&node) > 0) {
                     view->expand(model->IndexOf(&node));
                 }

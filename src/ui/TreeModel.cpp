@@ -45,11 +45,8 @@ QModelIndex TTreeModel::index(int row, int column, const QModelIndex& parent) co
     if (column != 0 || row < 0) {
         return QModelIndex();
     }
-    const auto& level = m_tree.Level(NodeOf(parent));
-    if (row >= static_cast<int>(level.size())) {
-        return QModelIndex();
-    }
-    return createIndex(row, 0, level[static_cast<std::size_t>(row)].get());
+    TTreeNode* node = m_tree.Level(NodeOf(parent)).At(static_cast<std::size_t>(row));
+    return node ? createIndex(row, 0, node) : QModelIndex();
 }
 
 QModelIndex TTreeModel::parent(const QModelIndex& child) const {

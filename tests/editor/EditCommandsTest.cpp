@@ -26,8 +26,8 @@ protected:
     }
     std::vector<std::string> Captions(const TTreeNode* parent) {
         std::vector<std::string> texts;
-        for (const auto& node : Project().Objects.Level(parent)) {
-            texts.push_back(node->Text());
+        for (const TTreeNode& node : Project().Objects.Level(parent)) {
+            texts.push_back(node.Text());
         }
         return texts;
     }

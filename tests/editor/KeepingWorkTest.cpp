@@ -32,8 +32,8 @@ protected:
         editor.Favorites().AddToFavoritesActionExecute();
     }
     bool HasRoot(const std::string& text) const {
-        for (const auto& node : m_editor->Project().Objects.Roots()) {
-            if (node->Text() == text) {
+        for (const TTreeNode& node : m_editor->Project().Objects.Roots()) {
+            if (node.Text() == text) {
                 return true;
             }
         }

@@ -23,8 +23,8 @@ protected:
         Editor().Objects().NewGroupActionExecute();
     }
     bool HasRoot(const std::string& text) const {
-        for (const auto& node : m_editor->Project().Objects.Roots()) {
-            if (node->Text() == text) {
+        for (const TTreeNode& node : m_editor->Project().Objects.Roots()) {
+            if (node.Text() == text) {
                 return true;
             }
         }

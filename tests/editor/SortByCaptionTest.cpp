@@ -24,8 +24,8 @@ protected:
     }
     std::vector<std::string> Captions(const TTreeNode* parent) {
         std::vector<std::string> captions;
-        for (const auto& node : Project().Objects.Level(parent)) {
-            captions.push_back(node->IsOptions() ? "(options)" : node->Item().Caption.str());
+        for (const TTreeNode& node : Project().Objects.Level(parent)) {
+            captions.push_back(node.IsOptions() ? "(options)" : node.Item().Caption.str());
         }
         return captions;
     }

@@ -155,8 +155,8 @@ TEST_F(UndoTest, EveryKindOfChangeIsUndoneAndRedoneWhole) {
             EXPECT_EQ(Row(StyleRows, "Font Name"), selectedStyle->Style().FontName.str());
         }
         std::vector<std::string> styleNames;
-        for (const auto& style : Editor().Project().Styles.Roots()) {
-            styleNames.push_back(style->Text());
+        for (const TTreeNode& style : Editor().Project().Styles.Roots()) {
+            styleNames.push_back(style.Text());
         }
         const TValueEditor& options = Editor().Objects().MenuValueList();
         EXPECT_EQ(options.Row(options.FindRow("Menu Style"))->PickList, styleNames);

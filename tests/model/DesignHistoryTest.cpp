@@ -17,7 +17,7 @@ using TFlat = std::vector<std::tuple<int, TNodeKind, std::string, TTreeNode::TRe
 TFlat Flatten(const TProject& project) {
     TFlat flat;
     for (const TTree* tree : {&project.Objects, &project.Styles}) {
-        tree->ForEach([&](TTreeNode& node) {
+        tree->ForEach([&](const TTreeNode& node) {
             flat.emplace_back(node.Level(), node.Kind(), node.Text(), node.Record());
         });
     }

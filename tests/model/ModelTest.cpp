@@ -292,7 +292,7 @@ TEST(Tree, WalkEntersANodeBeforeItsChildrenAndLeavesItAfterThem) {
     tree.Append(h, TNodeKind::MenuItem, "i");
     tree.Append(nullptr, TNodeKind::MenuItem, "j");
     std::string order;
-    tree.Walk([&](TTreeNode& node) { order += "+" + node.Text(); },
+    tree.Walk([&](const TTreeNode& node) { order += "+" + node.Text(); },
               [&](const TTreeNode& node) { order += "-" + node.Text(); });
     EXPECT_EQ(order, "+g+o-o+h+i-i-h-g+j-j");
 }
@@ -305,7 +305,7 @@ TEST(Tree, DeepNestingIsWalkedAndFreedWithoutRecursion) {
     }
     EXPECT_EQ(tree.NodeCount(), 200000u);
     std::size_t left = 0;
-    tree.Walk([](TTreeNode&) {}, [&](const TTreeNode& node) { left += node.HasChildren() ? 0 : 1; });
+    tree.Walk([](const TTreeNode&) {}, [&](const TTreeNode& node) { left += node.HasChildren() ? 0 : 1; });
     EXPECT_EQ(left, 1u);
     tree.Clear();
     EXPECT_TRUE(tree.Empty());

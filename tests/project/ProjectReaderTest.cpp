@@ -30,8 +30,8 @@ const TTreeNode& At(const TTree& tree, std::initializer_list<int> path) {
 
 std::vector<std::string> StyleNames(const TProject& p) {
     std::vector<std::string> names;
-    for (const auto& node : p.Styles.Roots()) {
-        names.push_back(node->Text());
+    for (const TTreeNode& node : p.Styles.Roots()) {
+        names.push_back(node.Text());
     }
     return names;
 }

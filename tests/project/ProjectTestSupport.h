@@ -61,7 +61,7 @@ struct TFlatNode {
 
 inline std::vector<TFlatNode> Flatten(const TTree& tree) {
     std::vector<TFlatNode> nodes;
-    tree.ForEach([&](TTreeNode& node) {
+    tree.ForEach([&](const TTreeNode& node) {
         TFlatNode flat{node.Level(), node.Kind(), node.Text(), {}, {}, {}};
         if (node.IsOptions()) {
             flat.options = node.Options();

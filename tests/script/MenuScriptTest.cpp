@@ -233,7 +233,7 @@ TEST(MenuScript, MissingStyleFallsBackToTheFirstWithoutTouchingTheDesign) {
     TTreeNode* subOptions = AppendOptionsNode(p, g, Options(40, 161, "Gone", "Vertical"));
     Entry(p, g, TNodeKind::MenuItem, "Price list");
     TTreeNode* ok = Group(p, nullptr, "Fine");
-    ok->Children()[0]->EditOptions().MenuStyle = "Second";
+    ok->Children()[0].EditOptions().MenuStyle = "Second";
     Entry(p, ok, TNodeKind::MenuItem, "Item");
 
     TMenuScript script = GenerateMenuScript(p);
@@ -302,7 +302,7 @@ TEST(MenuScript, QuotesBackslashesAndLineBreaksCannotBreakTheScript) {
     AppendOptionsNode(p, nullptr, Options(40, 140, "Odd\r\nname", "Horizontal"));
     p.Objects.FirstRoot()->EditOptions().TextAlignment = "le\"ft";
     TTreeNode* g = Group(p, nullptr, R"(Say "hi")");
-    g->Children()[0]->EditOptions().MenuStyle = "Odd\r\nname";
+    g->Children()[0].EditOptions().MenuStyle = "Odd\r\nname";
     g->EditItem().Hint = "a\\b";
     g->EditItem().Address = "x.htm?q=\"1\"";
     Entry(p, g, TNodeKind::MenuItem, "Two\nlines", "c:\\x.htm", "_\"top");
@@ -430,8 +430,8 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
     o.ImagePosition = " Left";
     AppendOptionsNode(p, nullptr, o);
     TTreeNode* g = Group(p, nullptr, "</SCRIPT><!--<Script>alert(1)</script>");
-    g->Children()[0]->EditOptions().MenuStyle = "Style <!--</script>";
-    g->Children()[0]->EditOptions().ImagePosition = "alert(1)";
+    g->Children()[0].EditOptions().MenuStyle = "Style <!--</script>";
+    g->Children()[0].EditOptions().ImagePosition = "alert(1)";
     g->EditItem().Address = " JavaScript:alert(1)";
     Entry(p, g, TNodeKind::MenuItem,
           "Caf\xC3\xA9 \xE2\x80\x93 B\xC3\xBC"
@@ -477,7 +477,7 @@ TEST(MenuScript, CollidingMenuNamesAreMadeUnique) {
     for (const char* caption : {"Add ons", "Addons", "main menu", "Addons_2"}) {
         Entry(p, Group(p, nullptr, caption), TNodeKind::MenuItem, caption);
     }
-    TTreeNode* inner = Group(p, p.Objects.Level(nullptr)[1].get(), "Add ons");
+    TTreeNode* inner = Group(p, &p.Objects.Level(nullptr)[1], "Add ons");
     Entry(p, inner, TNodeKind::MenuItem, "deep");
 
     const TMenuScript script = GenerateMenuScript(p);
