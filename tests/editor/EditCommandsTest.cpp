@@ -96,7 +96,7 @@ TEST_F(EditCommandsTest, AGroupCopiedInOneWindowIsPastedInAnotherWithItsStyle) {
     ASSERT_TRUE(second.ActionEnabled(TActionId::PasteAction));
     second.Execute(TActionId::PasteAction);
     const TTree& objects = second.Project().Objects;
-    TTreeNode* pasted = objects.Root(objects.RootCount() - 1);
+    const TTreeNode* pasted = objects.Root(objects.RootCount() - 1);
     EXPECT_EQ(pasted->Text(), "B");
     ASSERT_EQ(pasted->ChildCount(), 2);
     EXPECT_TRUE(pasted->Child(0)->IsOptions());

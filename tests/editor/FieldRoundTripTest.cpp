@@ -68,11 +68,10 @@ protected:
                             [&] { AppendStyleNode(Project(), std::string(SecondStyle), second); });
     }
 
-    // `locate` finds the record's node in a project; `select` moves the editor's selection to the
-    // record's node (true) or to another node of the same kind (false).
-    template <typename TRecord>
-    void SendThroughEveryField(TValueEditorId editor,
-                               const std::function<TTreeNode*(const TProject&)>& locate,
+    // `locate` finds the record's node in a project (const in a const one); `select` moves the editor's
+    // selection to the record's node (true) or to another node of the same kind (false).
+    template <typename TRecord, typename TLocate>
+    void SendThroughEveryField(TValueEditorId editor, const TLocate& locate,
                                const std::function<void(bool)>& select) {
         const auto fields = FieldsOf<TRecord>();
         const auto recordIn = [&](const TProject& p) -> TRecord {
@@ -124,7 +123,7 @@ protected:
 
 TEST_F(FieldRoundTripTest, MenuOptionsEditor) {
     SendThroughEveryField<TMenuOptionsRec>(
-        TValueEditorId::MenuValueList, [](const TProject& p) { return p.Objects.Root(0); },
+        TValueEditorId::MenuValueList, [](auto& p) { return p.Objects.Root(0); },
         [&](bool mine) {
             Editor().SelectObjectNode(mine ? Node({0}) : Node({1, 0}));
         });
@@ -133,7 +132,7 @@ TEST_F(FieldRoundTripTest, MenuOptionsEditor) {
 TEST_F(FieldRoundTripTest, MenuItemEditor) {
     // A group: its hint shows in menu.js, an item's does not.
     SendThroughEveryField<TMenuItemRec>(
-        TValueEditorId::MenuItemValueEditor, [](const TProject& p) { return p.Objects.Root(1); },
+        TValueEditorId::MenuItemValueEditor, [](auto& p) { return p.Objects.Root(1); },
         [&](bool mine) {
             Editor().SelectObjectNode(mine ? Node({1}) : Node({1, 1}));
         });
@@ -141,7 +140,7 @@ TEST_F(FieldRoundTripTest, MenuItemEditor) {
 
 TEST_F(FieldRoundTripTest, StyleEditor) {
     SendThroughEveryField<TMenuStyleRec>(
-        TValueEditorId::MenuStyleValueEditor, [](const TProject& p) { return p.Styles.Root(0); },
+        TValueEditorId::MenuStyleValueEditor, [](auto& p) { return p.Styles.Root(0); },
         [&](bool mine) { Editor().SelectStyleNode(Style(mine ? 0 : 1)); });
 }
 
