@@ -377,7 +377,7 @@ TEST_F(HistoryModelTest, RandomEditsUndosAndRedosKeepTheHistoryTrueToEveryStep) 
     for (unsigned seed = 1; seed <= Seeds; ++seed) {
         std::mt19937 random(seed);
         // Every third run keeps few steps, so that the oldest are dropped as it goes.
-        const std::size_t maxSteps = seed % 3 == 0 ? 4 : TDesignHistory::DefaultMaxSteps;
+        const std::size_t maxSteps = seed % 3 == 0 ? 2 : TDesignHistory::DefaultMaxSteps;
         std::vector<TAction> actions;
         for (std::size_t i = 0; i < Length; ++i) {
             // Undo and redo come as often as all edits together, so runs go deep into the history.
