@@ -26,6 +26,13 @@ TEST(CaptionOrderTest, WithoutALocaleLettersCompareWithoutTheirCaseInAnyScript) 
         Sorted(order, {"\xC3\x89mile", "Zebra", "\xC3\xA9lan", "apple", "\xCE\x92\xCE\xB1", "\xCE\xB1"}),
         (std::vector<std::string>{"apple", "Zebra", "\xC3\xA9lan", "\xC3\x89mile", "\xCE\xB1",
                                   "\xCE\x92\xCE\xB1"}));
+    // The C locale that reads UTF-8 orders by code point, case apart: it is no better.
+    for (const char* name : {"C.UTF-8", "C.utf8"}) {
+        try {
+            EXPECT_FALSE(TCaptionOrder(std::locale(name)).UsesLocale()) << name;
+        } catch (const std::runtime_error&) {
+        }
+    }
 }
 
 TEST(CaptionOrderTest, ALocaleThatReadsUtf8SortsAsTheAuthorReads) {

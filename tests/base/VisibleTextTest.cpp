@@ -18,6 +18,9 @@ TEST(VisibleText, EveryControlClassIsShownEscapedInItsForm) {
         {"a\x1b]0;x\x07", "a\\x1b]0;x\\x07", "a\\u001b]0;x\\u0007", "a\x1b]0;x\x07"},
         {"\r\x1b[2K\n\t", "\\x0d\\x1b[2K\\x0a\\x09", "\\u000d\\u001b[2K\\u000a\\u0009", "\r\x1b[2K\n\t"},
         {"del\x7f", "del\\x7f", "del\\u007f", "del\x7f"},
+        // The last of each control range, beside the first character that is none.
+        {"\x1f \xC2\x9F\xC2\xA0", "\\x1f \\u009f\xC2\xA0", "\\u001f \\u009f\xC2\xA0",
+         "\x1f \xC2\x9F\xC2\xA0"},
         {"c1\xC2\x9B"
          "2J",
          "c1\\u009b2J", "c1\\u009b2J",

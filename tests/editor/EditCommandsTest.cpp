@@ -82,8 +82,12 @@ TEST_F(EditCommandsTest, AGroupCopiedInOneWindowIsPastedInAnotherWithItsStyle) {
     ASSERT_TRUE(m_ui.Clipboard.has_value());
     const std::string style = Node({2, 0})->Options().MenuStyle.str();
 
+    // The other window has an application folder of its own, as a window of another user or
+    // machine would: nothing this window keeps there reaches it other than through the clipboard.
+    const std::filesystem::path otherApp = Work() / "other-app";
+    std::filesystem::copy(App(), otherApp, std::filesystem::copy_options::recursive);
     TFakeUserInterface ui2;
-    TTarvexEditor second(ui2, App());
+    TTarvexEditor second(ui2, otherApp);
     ui2.AnswerStyle(0);
     second.FormShow();
     second.EditDesign("Restyle", [&] { second.Project().Styles.FirstRoot()->EditStyle().FontSize = 31; });
