@@ -311,6 +311,9 @@ int Run(int argc, char** argv) {
         if (command == "check") {
             return Check(args);
         }
+        if (command == "publish") {
+            return Publish(appFolder, args);
+        }
         throw TUsageError{"unknown command '" + command + "'"};
     } catch (const TUsageError& error) {
         PrintError("tarvex-cli: " + error.Message + "\nTry 'tarvex-cli --help'.");
