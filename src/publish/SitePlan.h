@@ -20,6 +20,7 @@ inline constexpr std::string_view SiteManifestName = ".tarvex-publish";
 struct TManifestEntry {
     std::string Sha256; // hexadecimal
     std::uint64_t Size = 0;
+    bool operator==(const TManifestEntry&) const = default;
 };
 using TSiteManifest = std::map<std::string, TManifestEntry>;
 
