@@ -107,6 +107,52 @@ std::vector<int> Ipv4Parts(std::string_view host) {
     return parts.size() == 4 ? parts : std::vector<int>{};
 }
 
+// The host and port after any user name; the message when they are not usable.
+std::string ReadHostAndPort(std::string_view authority, std::string_view text, TSiteAddress& address) {
+    const std::string notAHost = "The server in " + std::string(text) + " is not a host name or address.";
+    std::string_view portText;
+    if (authority.starts_with("[")) {
+        const std::size_t close = authority.find(']');
+        if (close == std::string_view::npos) {
+            return notAHost;
+        }
+        address.Host = std::string(authority.substr(1, close - 1));
+        const std::string_view after = authority.substr(close + 1);
+        if (!after.empty() && !after.starts_with(":")) {
+            return notAHost;
+        }
+        portText = after.empty() ? after : after.substr(1);
+    } else {
+        const std::size_t colon = authority.find(':');
+        address.Host = std::string(authority.substr(0, colon));
+        portText = colon == std::string_view::npos ? std::string_view() : authority.substr(colon + 1);
+        if (address.Host.find(':') != std::string::npos) {
+            return notAHost;
+        }
+    }
+    if (!IsHostName(address.Host)) {
+        return notAHost;
+    }
+    if (!portText.empty() || authority.ends_with(":")) {
+        const std::optional<int> port = PortNumber(portText);
+        if (!port) {
+            return "The port in " + std::string(text) + " is not a number from 1 to 65535.";
+        }
+        address.Port = *port;
+    }
+    return {};
+}
+
+std::optional<TSiteProtocol> ProtocolOf(std::string_view scheme) {
+    for (const TSiteProtocol protocol :
+         {TSiteProtocol::Sftp, TSiteProtocol::Ftps, TSiteProtocol::Davs, TSiteProtocol::Dav}) {
+        if (ProtocolScheme(protocol) == scheme) {
+            return protocol;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string_view ProtocolScheme(TSiteProtocol protocol) {
@@ -165,18 +211,12 @@ TSiteAddressResult ParseSiteAddress(std::string_view text) {
         return Refuse("Plain ftp:// sends the password and the files unencrypted, readable by anyone on the "
                       "way; use sftp:// or ftps:// (FTP with TLS) instead.");
     }
-    if (scheme == "sftp") {
-        address.Protocol = TSiteProtocol::Sftp;
-    } else if (scheme == "ftps") {
-        address.Protocol = TSiteProtocol::Ftps;
-    } else if (scheme == "davs") {
-        address.Protocol = TSiteProtocol::Davs;
-    } else if (scheme == "dav") {
-        address.Protocol = TSiteProtocol::Dav;
-    } else {
+    const std::optional<TSiteProtocol> protocol = ProtocolOf(scheme);
+    if (!protocol) {
         return Refuse("The protocol " + scheme +
                       ":// is not one Tarvex publishes by; use sftp://, ftps:// or davs://.");
     }
+    address.Protocol = *protocol;
     std::string_view rest = text.substr(schemeEnd + 3);
     const std::size_t pathStart = std::min(rest.find('/'), rest.size());
     std::string_view authority = rest.substr(0, pathStart);
@@ -195,35 +235,8 @@ TSiteAddressResult ParseSiteAddress(std::string_view text) {
         address.User = *user;
         authority.remove_prefix(at + 1);
     }
-    std::string_view portText;
-    if (authority.starts_with("[")) {
-        const std::size_t close = authority.find(']');
-        if (close == std::string_view::npos) {
-            return Refuse("The server in " + std::string(text) + " is not a host name or address.");
-        }
-        address.Host = std::string(authority.substr(1, close - 1));
-        const std::string_view after = authority.substr(close + 1);
-        if (!after.empty() && !after.starts_with(":")) {
-            return Refuse("The server in " + std::string(text) + " is not a host name or address.");
-        }
-        portText = after.empty() ? after : after.substr(1);
-    } else {
-        const std::size_t colon = authority.find(':');
-        address.Host = std::string(authority.substr(0, colon));
-        portText = colon == std::string_view::npos ? std::string_view() : authority.substr(colon + 1);
-        if (address.Host.find(':') != std::string::npos) {
-            return Refuse("The server in " + std::string(text) + " is not a host name or address.");
-        }
-    }
-    if (!IsHostName(address.Host)) {
-        return Refuse("The server in " + std::string(text) + " is not a host name or address.");
-    }
-    if (!portText.empty() || authority.ends_with(":")) {
-        const std::optional<int> port = PortNumber(portText);
-        if (!port) {
-            return Refuse("The port in " + std::string(text) + " is not a number from 1 to 65535.");
-        }
-        address.Port = *port;
+    if (std::string error = ReadHostAndPort(authority, text, address); !error.empty()) {
+        return Refuse(std::move(error));
     }
     if (address.Protocol == TSiteProtocol::Dav && !IsLoopbackOrPrivateHost(address.Host)) {
         return Refuse("Plain dav:// is unencrypted and allowed only on this computer or a private network; "

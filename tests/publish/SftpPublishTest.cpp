@@ -185,16 +185,19 @@ const std::vector<TSiteFile> FirstFiles = {
 const std::vector<TSiteFile> SecondFiles = {
     {"one.js", std::string(300000, 'e')}, {"main.js", "main"}, {"menu.js", "menus 2"}};
 
-TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure) {
-    struct TCase {
-        const char* Name;
-        std::function<TRun(SftpPublish&, const fs::path&)> Act;
-        TSiteOutcome Outcome;
-        const char* MessagePart;
-        std::vector<std::string> Sent;
-        const std::vector<TSiteFile>* Live; // what the folder holds afterwards
-    };
-    const std::vector<TCase> cases = {
+using TRun = SftpPublish::TRun;
+
+struct TCase {
+    const char* Name;
+    std::function<TRun(SftpPublish&, const fs::path&)> Act;
+    TSiteOutcome Outcome;
+    const char* MessagePart;
+    std::vector<std::string> Sent;
+    const std::vector<TSiteFile>* Live; // what the folder holds afterwards
+};
+
+std::vector<TCase> PublishCases() {
+    return {
         {"first publish",
          [](SftpPublish&, const fs::path&) {
              return TRun{TSiteOutcome::Published, "", {}};
@@ -219,6 +222,11 @@ TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure)
          "",
          {"menu.js"},
          &FirstFiles},
+    };
+}
+
+std::vector<TCase> RefusedCases() {
+    return {
         {"wrong key",
          [](SftpPublish& t, const fs::path& f) { return t.Publish(f, SecondFiles, {}, "stranger"); },
          TSiteOutcome::Failed,
@@ -227,8 +235,9 @@ TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure)
          &FirstFiles},
         {"changed host key",
          [](SftpPublish& t, const fs::path& f) {
-             WriteAll(s_root / "changed_hosts",
-                      "[127.0.0.1]:" + std::to_string(s_port) + " " + HostKeyText("stranger") + "\n");
+             WriteAll(SftpPublish::s_root / "changed_hosts",
+                      "[127.0.0.1]:" + std::to_string(SftpPublish::s_port) + " " +
+                          SftpPublish::HostKeyText("stranger") + "\n");
              return t.Publish(f, SecondFiles, {}, "user", "changed_hosts");
          },
          TSiteOutcome::Failed,
@@ -272,14 +281,20 @@ TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure)
          "",
          {"menü.js"},
          &FirstFiles},
+    };
+}
+
+// The connection ends between two uploads: nothing is replaced, and the next publish completes.
+std::vector<TCase> DroppedCases() {
+    return {
         {"connection dropped in the middle",
          [](SftpPublish& t, const fs::path& f) {
              TSitePublishOptions options;
-             options.AfterUpload = [](const std::string&) { StopServer(); };
+             options.AfterUpload = [](const std::string&) { SftpPublish::StopServer(); };
              const std::vector<TSiteFile> all = {
                  {"one.js", "engine 2"}, {"main.js", "main 2"}, {"menu.js", "menus 2"}};
              TRun run = t.Publish(f, all, options);
-             StartServer();
+             SftpPublish::StartServer();
              return run;
          },
          TSiteOutcome::Failed,
@@ -289,9 +304,9 @@ TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure)
         {"publish after a dropped connection",
          [](SftpPublish& t, const fs::path& f) {
              TSitePublishOptions options;
-             options.AfterUpload = [](const std::string&) { StopServer(); };
+             options.AfterUpload = [](const std::string&) { SftpPublish::StopServer(); };
              t.Publish(f, SecondFiles, options);
-             StartServer();
+             SftpPublish::StartServer();
              return t.Publish(f, SecondFiles);
          },
          TSiteOutcome::Published,
@@ -299,6 +314,13 @@ TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure)
          {"menu.js"},
          &SecondFiles},
     };
+}
+
+TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure) {
+    std::vector<TCase> cases = PublishCases();
+    for (std::vector<TCase> more : {RefusedCases(), DroppedCases()}) {
+        cases.insert(cases.end(), more.begin(), more.end());
+    }
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         const fs::path folder = s_root / "site" / c.Name;
