@@ -97,6 +97,24 @@ Commands:
       letter case and a trailing index.html, index.htm, default.htm or "/"
       do not count) is marked as the current page.
 
+  publish PROJECT.xml TARGET [--dry-run] [--force] [--identity KEYFILE]
+          [--known-hosts FILE] [--ca-file FILE] [--module]
+      Send what build writes (with --module, the module's two files) to a
+      web server. TARGET is an address sftp://[user@]host[:port]/folder (an
+      absolute folder, or ~/folder under the user's home); plain ftp:// is
+      refused. Only files that differ are sent, each to a temporary name; the
+      live files are replaced after every one arrived, and the manifest
+      .tarvex-publish goes last. A file someone else changed on the server is
+      replaced only with --force. --dry-run lists the files to add, replace
+      and leave and sends nothing. The password or the key's pass phrase is
+      read from the environment variable TARVEX_PASSWORD, never from an
+      argument; without --identity the SSH agent is asked. The server's key
+      must be in --known-hosts FILE (OpenSSH format) or in
+      ~/.config/tarvex/known_hosts; an unknown or changed key is refused.
+      --ca-file names certificates trusted for TLS besides the system's.
+      Exit status 0 when published or nothing needed sending, 1 when refused
+      or failed (the site is then unchanged), 2 on bad usage.
+
 Options:
   --help      Show this help and exit.
   --version   Show the version and exit.
@@ -310,6 +328,9 @@ int Run(int argc, char** argv) {
         }
         if (command == "check") {
             return Check(args);
+        }
+        if (command == "publish") {
+            return Publish(appFolder, args);
         }
         throw TUsageError{"unknown command '" + command + "'"};
     } catch (const TUsageError& error) {

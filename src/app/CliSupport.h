@@ -69,6 +69,17 @@ public:
         return m_plain.front();
     }
 
+    // The plain arguments of a command that takes exactly `count` of them.
+    const std::vector<std::string>& Plain(std::size_t count, std::string_view what) const {
+        if (m_plain.size() < count) {
+            throw TUsageError{"missing " + std::string(what)};
+        }
+        if (m_plain.size() > count) {
+            throw TUsageError{"unexpected argument '" + m_plain[count] + "'"};
+        }
+        return m_plain;
+    }
+
     std::optional<std::string> Value(std::string_view option) const {
         std::optional<std::string> found;
         for (const auto& [name, value] : m_values) {
@@ -117,6 +128,9 @@ bool ChooseFavoriteStyle(const std::filesystem::path& appFolder, const std::opti
 // The commands that make a project from another program's files and a page from a project.
 int Import(const std::filesystem::path& appFolder, const std::vector<std::string>& args);
 int Html(const std::vector<std::string>& args);
+
+// Sends the published files to a site's server; exit status 1 when refused or failed.
+int Publish(const std::filesystem::path& appFolder, const std::vector<std::string>& args);
 
 // The checks of a design before its visitors meet it; exit status 1 on an error (--strict: on any finding).
 int Check(const std::vector<std::string>& args);

@@ -135,6 +135,9 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
         {"build", project, "--module", "-n", "menu.js"},
         {"new", "p.xml", "--style", "A", "--no-style"},
         {"format"},
+        {"publish", project},
+        {"publish", project, "my-site"},
+        {"publish", project, "sftp://host/site", "--password", "secret"},
     };
     for (const auto& args : cases) {
         const TRun run = Run(args);
@@ -143,6 +146,10 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
         EXPECT_EQ(run.Out, "");
     }
     EXPECT_TRUE(FilesIn(WorkDir()).empty());
+    // Refused before anything connects, with the safe protocols named.
+    const TRun plainFtp = Run({"publish", project, "ftp://host/site"});
+    EXPECT_EQ(plainFtp.ExitCode, 1);
+    EXPECT_NE(plainFtp.Err.find("use sftp://"), std::string::npos) << plainFtp.Err;
 
     TRun run = Run({"--version"});
     EXPECT_EQ(run.ExitCode, 0);

@@ -1,0 +1,40 @@
+#pragma once
+// Where a menu is published on a web server: the address a project or the command line names,
+// checked before anything connects.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvex {
+
+enum class TSiteProtocol { Sftp, Ftps, Davs, Dav };
+
+struct TSiteAddress {
+    TSiteProtocol Protocol = TSiteProtocol::Sftp;
+    std::string User;   // empty when the address names none
+    std::string Host;   // an IPv6 address without its brackets
+    int Port = 0;       // 0: the protocol's own
+    std::string Folder; // decoded; "/..." absolute, or "~" / "~/..." under the user's home
+};
+
+struct TSiteAddressResult {
+    std::optional<TSiteAddress> Address;
+    std::string Error;
+};
+
+// Reads `sftp://[user@]host[:port]/folder`, `ftps://...`, `davs://...` and, on a loopback or
+// private host only, `dav://...`. Plain ftp:// and folders that climb out of themselves are refused
+// with a message that says why.
+TSiteAddressResult ParseSiteAddress(std::string_view text);
+
+// True for localhost, 127.0.0.0/8, ::1 and the private ranges of IPv4 and IPv6.
+bool IsLoopbackOrPrivateHost(std::string_view host);
+
+// A file name the site may hold in the target folder: no folder part, no "." or "..", no control
+// characters, none of the quotes or back-slashes a server command would read specially.
+bool IsPlainSiteName(std::string_view name);
+
+std::string_view ProtocolScheme(TSiteProtocol protocol);
+
+} // namespace tarvex

@@ -1,0 +1,42 @@
+#pragma once
+// One session with a site's server, through the transfer library. Each call answers false (or
+// nothing) after filling `error` with a sentence for the author; no password ever reaches it.
+
+#include "publish/SiteAddress.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tarvex {
+
+struct TSiteCredentials {
+    std::string User;
+    std::string Password;       // also the pass phrase of IdentityFile
+    std::string IdentityFile;   // SFTP: a private key; empty: the running agent or the password
+    std::string KnownHostsFile; // SFTP: OpenSSH format; a key not found there is refused
+    std::string CaFile;         // TLS: certificates trusted besides the system's
+};
+
+class TSiteConnection {
+public:
+    virtual ~TSiteConnection() = default;
+    // Logs in and makes sure the target folder exists.
+    virtual bool OpenFolder(std::string& error) = 0;
+    // The file's bytes; nothing with `error` empty when the site has no such file.
+    virtual std::optional<std::string> Download(const std::string& name, std::string& error) = 0;
+    virtual bool Upload(const std::string& name, const std::string& bytes, std::string& error) = 0;
+    // Puts `from` in place of `to` (which may exist), in the target folder.
+    virtual bool Rename(const std::string& from, const std::string& to, std::string& error) = 0;
+    // Best effort: a name that is gone already, or a server that is gone, is no error.
+    virtual void Remove(const std::string& name) = 0;
+};
+
+// Nothing, with `error` saying why, where this build has no transfer library or the protocol
+// is not supported yet.
+std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress& address,
+                                                    const TSiteCredentials& credentials, std::string& error);
+
+} // namespace tarvex

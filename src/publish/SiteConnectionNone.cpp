@@ -1,0 +1,15 @@
+// The build for a system without the transfer library: the rest of the publish layer (addresses,
+// manifest, plan) works, and publishing says plainly that it cannot.
+
+#include "publish/SiteConnection.h"
+
+namespace tarvex {
+
+std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress&, const TSiteCredentials&,
+                                                    std::string& error) {
+    error = "Publishing to a site is not available in this build of Tarvex; publish to a folder and copy "
+            "the files with a transfer program.";
+    return nullptr;
+}
+
+} // namespace tarvex

@@ -1,0 +1,137 @@
+#include "publish/SitePublish.h"
+
+namespace tarvex {
+namespace {
+
+constexpr std::string_view Unchanged = " The site is unchanged.";
+
+TSitePublishReport Failure(TSiteOutcome outcome, std::string message, TSitePlan plan = {}) {
+    return {outcome, std::move(plan), std::move(message)};
+}
+
+// The files of the site as far as the plan needs them: those to publish and the manifest.
+bool ReadSite(TSiteConnection& connection, const std::vector<TSiteFile>& files,
+              std::map<std::string, std::string>& onServer, std::optional<TSiteManifest>& manifest,
+              std::string& error) {
+    if (!connection.OpenFolder(error)) {
+        return false;
+    }
+    std::optional<std::string> manifestText = connection.Download(std::string(SiteManifestName), error);
+    if (!error.empty()) {
+        return false;
+    }
+    // An unreadable manifest vouches for nothing: every differing file counts as changed by someone.
+    manifest = manifestText ? ReadSiteManifest(*manifestText) : std::nullopt;
+    for (const TSiteFile& file : files) {
+        std::optional<std::string> bytes = connection.Download(file.Name, error);
+        if (!error.empty()) {
+            return false;
+        }
+        if (bytes) {
+            onServer[file.Name] = std::move(*bytes);
+        }
+    }
+    return true;
+}
+
+std::string ChangedOnServerMessage(const TSitePlan& plan) {
+    std::string names;
+    for (const TPlanEntry& entry : plan.Entries) {
+        if (entry.ChangedOnServer) {
+            names += (names.empty() ? "" : ", ") + entry.Name;
+        }
+    }
+    return "Someone else changed " + names +
+           " on the server since Tarvex last published there; nothing was sent. Publish with --force "
+           "to replace them." +
+           std::string(Unchanged);
+}
+
+// Sends every file the plan adds or replaces, and the manifest when it changed, to temporary
+// names; on a failure removes what was sent.
+bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& files, const TSitePlan& plan,
+                     const TSitePublishOptions& options, std::vector<std::string>& sent, std::string& error) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (plan.Entries[i].Action == TSiteAction::Leave) {
+            continue;
+        }
+        sent.push_back(files[i].Name);
+        if (!connection.Upload(SiteUploadName(files[i].Name), files[i].Bytes, error)) {
+            error = "Sending " + files[i].Name + " failed: " + error;
+            return false;
+        }
+        if (options.AfterUpload) {
+            options.AfterUpload(files[i].Name);
+        }
+    }
+    if (plan.ManifestChanged) {
+        sent.emplace_back(SiteManifestName);
+        if (!connection.Upload(SiteUploadName(sent.back()), WriteSiteManifest(plan.NewManifest), error)) {
+            error = "Sending the publish manifest failed: " + error;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string SiteUploadName(const std::string& name) {
+    return ".tarvex-upload-" + name;
+}
+
+TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<TSiteFile>& files,
+                                 const TSitePublishOptions& options) {
+    std::map<std::string, std::string> onServer;
+    std::optional<TSiteManifest> manifest;
+    std::string error;
+    if (!ReadSite(connection, files, onServer, manifest, error)) {
+        return Failure(TSiteOutcome::Failed, error + std::string(Unchanged));
+    }
+    TSitePlan plan = PlanSitePublish(files, onServer, manifest);
+    if (plan.HasChangesOnServer() && !options.Force) {
+        std::string message = ChangedOnServerMessage(plan);
+        return Failure(TSiteOutcome::Refused, std::move(message), std::move(plan));
+    }
+    if (options.DryRun) {
+        return {TSiteOutcome::DryRun, std::move(plan), {}};
+    }
+    if (plan.NothingToSend()) {
+        return {TSiteOutcome::UpToDate, std::move(plan), "The site is up to date; nothing was sent."};
+    }
+
+    std::vector<std::string> sent;
+    if (!SendTemporaries(connection, files, plan, options, sent, error)) {
+        for (const std::string& name : sent) {
+            connection.Remove(SiteUploadName(name));
+        }
+        return Failure(TSiteOutcome::Failed,
+                       error + std::string(Unchanged) +
+                           " Its temporary files are removed where the server allowed it.",
+                       std::move(plan));
+    }
+    // Every file arrived: only now does the live site change, the manifest last.
+    std::vector<std::string> placed;
+    for (const std::string& name : sent) {
+        if (!connection.Rename(SiteUploadName(name), name, error)) {
+            for (std::size_t i = placed.size() + 1; i < sent.size(); ++i) {
+                connection.Remove(SiteUploadName(sent[i]));
+            }
+            std::string done;
+            for (const std::string& placedName : placed) {
+                done += (done.empty() ? "" : ", ") + placedName;
+            }
+            return Failure(TSiteOutcome::Failed,
+                           "Putting " + name + " in place failed: " + error +
+                               (done.empty()
+                                    ? std::string(Unchanged)
+                                    : " Already replaced: " + done +
+                                          ". The site may be partly updated; publish again to complete it."),
+                           std::move(plan));
+        }
+        placed.push_back(name);
+    }
+    return {TSiteOutcome::Published, std::move(plan), {}};
+}
+
+} // namespace tarvex
