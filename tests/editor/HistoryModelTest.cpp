@@ -141,12 +141,12 @@ private:
 
 std::vector<TTreeNode*> HistoryModelTest::ObjectNodes(bool options) const {
     std::vector<TTreeNode*> nodes;
-    const std::function<void(const std::vector<std::unique_ptr<TTreeNode>>&)> walk = [&](const auto& level) {
-        for (const auto& node : level) {
-            if (node->IsOptions() == options) {
-                nodes.push_back(node.get());
+    const std::function<void(TNodeLevel<TTreeNode>)> walk = [&](TNodeLevel<TTreeNode> level) {
+        for (TTreeNode& node : level) {
+            if (node.IsOptions() == options) {
+                nodes.push_back(&node);
             }
-            walk(node->Children());
+            walk(node.Children());
         }
     };
     walk(m_run->Project().Objects.Roots());
@@ -173,7 +173,7 @@ std::optional<HistoryModelTest::TStepDone> HistoryModelTest::Act(const TAction& 
         editor.SetRowValue(rows, row, values[pick / 7 % values.size()]);
         return TStepDone{std::string("Change ") + row, {node, row}};
     };
-    const auto& styles = editor.Project().Styles;
+    auto& styles = editor.Project().Styles;
     switch (action.Kind) {
     case TKind::Caption:
         return value(Item, "Caption", PickObject(pick, false), {"Alpha", "Beta", "Gamma"});
