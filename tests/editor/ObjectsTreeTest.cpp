@@ -462,7 +462,8 @@ TEST_F(ObjectsTreeTest, ADropOnARowsEdgePutsTheNodeThereAsOneUndoStep) {
     Editor().Objects().AddMenuItem("D", "d.htm");
     const TTree& tree = Editor().Project().Objects;
     const std::string start = "* G I C D | * g";
-    const auto shape = [&] { return LevelText(tree, nullptr) + " | " + LevelText(tree, tree.Root(1)); };
+    const TTreeNode* group = tree.Root(1);
+    const auto shape = [&] { return LevelText(tree, nullptr) + " | " + LevelText(tree, group); };
     ASSERT_EQ(shape(), start);
     struct TDropCase {
         std::vector<int> Dragged, Target;

@@ -135,6 +135,8 @@ TEST_F(PreviewTest, ChecksAreListedWithoutABoxAndLeadToTheirNodes) {
         Node({0})->EditOptions().MenuStyle = "3D look";
         Node({1, 0})->EditOptions().MenuStyle = "3D look";
         Node({1, 1})->EditItem().Caption = " ";
+        Node({1})->EditItem().Address = "products.htm";
+        Node({1, 1})->EditItem().Address = "prices.htm";
         TMenuStyleRec& style = Style(0)->EditStyle();
         style.MouseOffBackground = "FFFFFF";
         style.MouseOnBackground = "000080";
