@@ -91,28 +91,28 @@ QModelIndex TEditorTreeView::LastShownRow(QModelIndex index) const {
     return index;
 }
 
-QAbstractItemView::DropIndicatorPosition TEditorTreeView::PlaceAt(QPoint at,
-                                                                  const QModelIndex& target) const {
+TEditorTreeView::TRowPart TEditorTreeView::PlaceAt(QPoint at, const QModelIndex& target) const {
     if (!target.isValid()) {
-        return OnViewport;
+        return TRowPart::None;
     }
     // A quarter of the row at either edge: wide enough to hit, narrow enough to leave the middle.
     const QRect row = visualRect(target);
     const int edge = std::max(2, row.height() / 4);
     if (at.y() < row.top() + edge) {
-        return AboveItem;
+        return TRowPart::UpperEdge;
     }
     if (at.y() > row.bottom() - edge) {
-        return BelowItem;
+        return TRowPart::LowerEdge;
     }
-    return OnItem;
+    return TRowPart::Middle;
 }
 
-QRect TEditorTreeView::IndicatorFor(const QModelIndex& target, DropIndicatorPosition place) const {
-    if (place == AboveItem || place == BelowItem) {
+QRect TEditorTreeView::IndicatorFor(const QModelIndex& target, TRowPart place) const {
+    if (place == TRowPart::UpperEdge || place == TRowPart::LowerEdge) {
         // Between two rows, at the target's indentation; after a group, below all it shows.
         const QRect entry = visualRect(target);
-        const int y = place == AboveItem ? entry.top() - 1 : visualRect(LastShownRow(target)).bottom() - 1;
+        const int y =
+            place == TRowPart::UpperEdge ? entry.top() - 1 : visualRect(LastShownRow(target)).bottom() - 1;
         return QRect(entry.left(), y, viewport()->width() - entry.left(), 3);
     }
     // A drop moves the node to the end of the target's holder: the line goes under the holder's

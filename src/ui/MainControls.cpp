@@ -170,12 +170,12 @@ void TTarvexForm::ConnectTreeInput() {
         return m_editor->Objects().ObjectsTreeViewMayDrop(
             own ? TDragSource::ObjectsTreeView : TDragSource::Other, target);
     };
-    objects->Drop = [this](bool own, TTreeNode* target, QAbstractItemView::DropIndicatorPosition place) {
+    objects->Drop = [this](bool own, TTreeNode* target, TEditorTreeView::TRowPart place) {
         m_editor->Objects().ObjectsTreeViewDragDrop(
             own ? TDragSource::ObjectsTreeView : TDragSource::Other, target,
-            place == QAbstractItemView::AboveItem   ? TDropPlace::Before
-            : place == QAbstractItemView::BelowItem ? TDropPlace::After
-                                                    : TDropPlace::OnNode);
+            place == TEditorTreeView::TRowPart::UpperEdge   ? TDropPlace::Before
+            : place == TEditorTreeView::TRowPart::LowerEdge ? TDropPlace::After
+                                                            : TDropPlace::OnNode);
         m_views->ScheduleSelectionSync();
     };
     objects->DeleteRequested = [this] {
