@@ -109,7 +109,7 @@ void TMainWindowFilesTest::SaveQuestionOnClose() {
     QCOMPARE(text, QString("Project has changed. Do you want to save changes?"));
     QCOMPARE(title, QString("Confirm"));
     buttons.sort();
-    QCOMPARE(buttons, QStringList({"&No", "&Yes", "&Cancel"}));
+    QCOMPARE(buttons, QStringList({"&Cancel", "&No", "&Yes"}));
 
     const bool closed = !form.isVisible();
     QCOMPARE(closed, answer != "&Cancel");
