@@ -32,6 +32,7 @@ public:
     std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+    std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override { return suggested; }
     std::optional<uint32_t> ChooseColor() override { return std::nullopt; }
     uint32_t SystemColor(uint32_t) override { return 0; }
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>&) override {

@@ -54,8 +54,9 @@ Commands:
   check PROJECT.xml [--site DIR] [--strict] [--format text|json]
       Check the design for what its visitors would meet: text and background
       pairs below 4.5:1 contrast (3:1 for large text), entries under 24 px
-      high, empty captions, javascript: addresses and groups without entries
-      are errors; long captions, items without an address, an address met
+      high, empty captions, javascript: addresses, addresses still the new
+      entry's placeholder https://www.korvane.example and groups without
+      entries are errors; long captions, items without an address, an address met
       twice in one menu, menus nested deeper than four levels, styles no menu
       uses and the warnings of build are warnings. With --site, a relative
       address that names no file under DIR is a warning. Prints one line per

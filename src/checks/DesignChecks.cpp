@@ -56,6 +56,16 @@ bool IsScriptAddress(std::string_view address) {
     return scheme == "javascript:";
 }
 
+// The address every new entry starts with, however the author's typing left its case or a last "/".
+bool IsPlaceholderAddress(std::string_view address) {
+    if (address.ends_with('/')) {
+        address.remove_suffix(1);
+    }
+    return address.size() == KorvaneHomePage.size() &&
+           std::equal(address.begin(), address.end(), KorvaneHomePage.begin(),
+                      [](char a, char b) { return AsciiLower(a) == b; });
+}
+
 bool HasScheme(std::string_view address) {
     const std::size_t colon = address.find(':');
     if (colon == std::string_view::npos || colon == 0 || address.find_first_of("/?#") < colon) {
@@ -225,6 +235,10 @@ private:
                 if (!node.HasChildren()) {
                     Add(TCheckLevel::Warning, node, "The item has no address, so visitors cannot follow it.");
                 }
+            } else if (IsPlaceholderAddress(address)) {
+                Add(TCheckLevel::Error, node,
+                    "Its address is still the placeholder " + Quote(address) +
+                        "; give it the page it should open, or clear it.");
             } else if (const auto [first, added] = addresses.try_emplace(address, &node); !added) {
                 Add(TCheckLevel::Warning, node,
                     "Its address " + Quote(address) + " is also the address of " +

@@ -186,12 +186,13 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
         m_styles.Select(last);
         return true;
     }
-    // Where a drop on the selection would put it: the end of the selection's level.
-    TTreeNode* parent = m_context.SelectedObject() ? m_context.SelectedObject()->Parent() : nullptr;
+    // Right after the selection, in its level; with nothing selected, at the end of the main menu.
+    TTreeNode* selected = m_context.SelectedObject();
+    TTreeNode* parent = selected ? selected->Parent() : nullptr;
+    int at = selected ? selected->Index() + 1 : static_cast<int>(design.Objects.Level(parent).size());
     TTreeNode* first = nullptr;
     for (const TTreeNode& root : clip->Objects.Roots()) {
-        TTreeNode* copy =
-            CopySubtree(root, design.Objects, parent, static_cast<int>(design.Objects.Level(parent).size()));
+        TTreeNode* copy = CopySubtree(root, design.Objects, parent, at++);
         WalkDepthFirst(copy, TreeChildAt, [&](TTreeNode& node) {
             if (node.IsOptions()) {
                 if (const auto to = renamed.find(std::string(node.Options().MenuStyle.view()));

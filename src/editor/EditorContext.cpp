@@ -75,6 +75,8 @@ std::optional<std::string> TEditorContext::RunFileDialog(bool save, TFileDialogR
     // A name chosen earlier in this run beats the one the command suggests.
     if (const auto last = m_lastDialogNames.find(request.DialogName); last != m_lastDialogNames.end()) {
         request.InitialName = last->second;
+    } else if (!m_document.FileName().empty()) {
+        request.InitialFolder = PathText(PathFromUtf8(m_document.FileName()).parent_path());
     }
     std::optional<std::string> path = save ? m_ui.SaveFileDialog(request) : m_ui.OpenFileDialog(request);
     if (path) {

@@ -4,6 +4,8 @@
 #include "ActionId.h"
 #include "ValueEditor.h"
 
+#include <string>
+
 namespace tarvex {
 
 class TTreeNode;
@@ -36,6 +38,8 @@ public:
     virtual void FavoriteStylesChanged() {}
     // The find text changed: the view shows TEditCommands::FindMatches.
     virtual void FindMatchesChanged() {}
+    // A note the preview shows where the menu would be, instead of a menu (empty: none).
+    virtual void PreviewNoteChanged(const std::string& /*note*/) {}
 };
 
 } // namespace tarvex

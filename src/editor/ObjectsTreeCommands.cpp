@@ -8,6 +8,7 @@
 #include "script/MenuScript.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -147,7 +148,7 @@ bool TObjectsTreeCommands::ObjectsTreeViewDragOver(TDragSource source) const {
     return source == TDragSource::ObjectsTreeView;
 }
 
-void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target) {
+void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target, TDropPlace place) {
     TTreeNode* dragged = SelectedObject();
     if (source != TDragSource::ObjectsTreeView || !dragged) {
         return;
@@ -163,8 +164,20 @@ void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode
         return;
     }
     TTreeNode* newParent = target ? target->Parent() : nullptr;
+    int index = std::numeric_limits<int>::max();
+    if (target && place != TDropPlace::OnNode) {
+        index = target->Index() + (place == TDropPlace::After ? 1 : 0);
+        // The place counts the level without the dragged node.
+        if (dragged->Parent() == newParent && dragged->Index() < index) {
+            --index;
+        }
+        const auto& level = m_context.Project().Objects.Level(newParent);
+        if (index == 0 && !level.empty() && level.front()->IsOptions()) {
+            index = 1;
+        }
+    }
     TEditStep step(m_context, dragged->IsGroup() ? "Move Group" : "Move Item");
-    if (!m_context.Project().Objects.MoveToEnd(dragged, newParent)) {
+    if (!m_context.Project().Objects.MoveTo(dragged, newParent, index)) {
         return;
     }
     if (newParent) {

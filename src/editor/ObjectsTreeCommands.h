@@ -16,6 +16,10 @@ namespace tarvex {
 // Where a drag comes from; only the objects tree itself may drop onto the objects tree.
 enum class TDragSource { ObjectsTreeView, Other };
 
+// Where on the target's row a drop lands: its middle, or the upper or lower edge, where the view
+// draws its line between two rows.
+enum class TDropPlace { OnNode, Before, After };
+
 class TObjectsTreeCommands {
 public:
     explicit TObjectsTreeCommands(TEditorContext& context);
@@ -40,8 +44,11 @@ public:
     void ConfirmRow(TValueEditorId editor, std::string_view key, const std::string& text);
     void ObjectsTreeViewChange(TTreeNode* node);
     bool ObjectsTreeViewDragOver(TDragSource source) const;
-    // `target` is the node under the mouse at the drop point, nullptr for empty space.
-    void ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target);
+    // `target` is the node under the mouse at the drop point, nullptr for empty space. On the
+    // middle of a row the node goes to the end of the target's level; on an edge, right before or
+    // after the target, though never ahead of the level's Menu Options.
+    void ObjectsTreeViewDragDrop(TDragSource source, TTreeNode* target,
+                                 TDropPlace place = TDropPlace::OnNode);
     // Whether a drop of the selected node on `target` (null: below every node) would move it;
     // the view shows the refusal cursor before the drop otherwise.
     bool ObjectsTreeViewMayDrop(TDragSource source, const TTreeNode* target) const;

@@ -21,47 +21,91 @@ void TPreviewCommands::PublishActionExecute() {
     if (m_scriptNotWritten || m_scriptRefused || !PublishDespiteErrors()) {
         return;
     }
-    TFileDialogRequest request = DialogRequest("PublishDialog",
-                                               "JavaScript files (js)|*.js|Menu module (tarvex-menu.js, "
-                                               "tarvex-menu.css)|tarvex-menu.js|All files|*.*",
-                                               "js");
-    request.Title = "Publish menu";
-    // The output chosen last is offered again: its filter, and for the module its own name.
-    request.FilterIndex = m_moduleOutput ? 1 : 0;
-    if (m_moduleOutput) {
-        request.InitialName = ModuleScriptName;
-    }
-    const std::optional<std::string> path = m_context.RunFileDialog(true, request);
-    if (!path || path->empty()) {
+    const std::string project = m_context.Document().FileName();
+    const std::optional<TMenuOutput> output = m_context.Ui().ChoosePublishOutput(PublishOutputOf(project));
+    if (!output) {
         return;
     }
-    const std::filesystem::path target = PathFromUtf8(*path);
-    // The module's own name chooses the module output: the engine and the menus in tarvex-menu.js,
-    // the styles in tarvex-menu.css, beside each other.
-    const bool module = target.filename() == ModuleScriptName;
-    m_moduleOutput = module;
+    const std::optional<std::filesystem::path> target = ChoosePublishTarget(*output);
+    if (!target) {
+        return;
+    }
+    RememberPublishOutput(project, *output);
+    const bool module = *output == TMenuOutput::Module;
     const auto confirm = [this](const std::filesystem::path& file) {
         return m_context.Ui().ConfirmReplaceFile(PathText(file));
     };
     const TProject& design = m_context.Project();
     m_context.Ui().SetBusy(true);
     const TPublishResult result =
-        module ? WritePublishFiles(ReadModulePublishFiles(TempFolder(), target.parent_path(), design,
+        module ? WritePublishFiles(ReadModulePublishFiles(TempFolder(), target->parent_path(), design,
                                                           tarvex::GenerateMenuScript(design)),
                                    confirm)
-               : PublishMenuFiles(TempFolder(), target, confirm);
+               : PublishMenuFiles(TempFolder(), *target, confirm);
     m_context.Ui().SetBusy(false);
     if (result.Errors.empty() && result.Declined.empty()) {
         m_context.Message(
             "Files: " +
                 (module ? std::string(ModuleScriptName) + " and " + std::string(ModuleStyleSheetName)
-                        : "one, main.js and " + PathText(target.filename())) +
+                        : "one, main.js and " + PathText(target->filename())) +
                 " was saved. Go to help file to lern more about adding menu to your HTML files",
             "Warning", TMsgIcon::Information);
         return;
     }
-    m_context.Message(PublishReport(target, result), result.Errors.empty() ? "Warning" : "Error",
+    m_context.Message(PublishReport(*target, result), result.Errors.empty() ? "Warning" : "Error",
                       TMsgIcon::Information);
+}
+
+std::optional<std::filesystem::path> TPreviewCommands::ChoosePublishTarget(TMenuOutput output) {
+    if (output == TMenuOutput::Classic) {
+        TFileDialogRequest request =
+            DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js");
+        request.Title = "Publish menu";
+        const std::optional<std::string> path = m_context.RunFileDialog(true, request);
+        if (!path || path->empty()) {
+            return std::nullopt;
+        }
+        return PathFromUtf8(*path);
+    }
+    // The module's names are its own: the author picks the folder alone.
+    std::string initial = m_lastModuleFolder;
+    if (initial.empty() && !m_context.Document().FileName().empty()) {
+        initial = PathText(PathFromUtf8(m_context.Document().FileName()).parent_path());
+    }
+    const std::optional<std::string> folder =
+        m_context.Ui().ChooseFolder("Publish menu module: the folder for " + std::string(ModuleScriptName) +
+                                        " and " + std::string(ModuleStyleSheetName),
+                                    initial);
+    if (!folder || folder->empty()) {
+        return std::nullopt;
+    }
+    m_lastModuleFolder = *folder;
+    return PathFromUtf8(*folder) / ModuleScriptName;
+}
+
+TMenuOutput TPreviewCommands::PublishOutputOf(const std::string& projectFile) const {
+    const bool module = projectFile.empty() ? m_untitledModule
+                                            : std::find(m_moduleProjects.begin(), m_moduleProjects.end(),
+                                                        projectFile) != m_moduleProjects.end();
+    return module ? TMenuOutput::Module : TMenuOutput::Classic;
+}
+
+void TPreviewCommands::RememberPublishOutput(const std::string& projectFile, TMenuOutput output) {
+    const bool module = output == TMenuOutput::Module;
+    if (projectFile.empty()) {
+        m_untitledModule = module;
+        return;
+    }
+    std::erase(m_moduleProjects, projectFile);
+    if (module) {
+        m_moduleProjects.push_back(projectFile);
+    }
+    // The oldest choices go first; such a project is offered the classic files again.
+    constexpr std::size_t Kept = 100;
+    if (m_moduleProjects.size() > Kept) {
+        m_moduleProjects.erase(m_moduleProjects.begin(),
+                               m_moduleProjects.end() - static_cast<std::ptrdiff_t>(Kept));
+    }
 }
 
 bool TPreviewCommands::PublishDespiteErrors() {
@@ -190,6 +234,10 @@ void TPreviewCommands::Refresh() {
     m_refreshing = false;
     m_scriptNotWritten = outcome == TScriptOutcome::NotWritten;
     m_scriptRefused = outcome == TScriptOutcome::Refused;
+    if (const std::string note = m_scriptRefused ? NoStyleNote : ""; note != m_note) {
+        m_note = note;
+        m_context.Notify([&note](TEditorListener& l) { l.PreviewNoteChanged(note); });
+    }
     // After a refusal the page still shows, without a menu.
     if (!m_scriptNotWritten) {
         LoadPage();

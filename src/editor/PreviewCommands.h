@@ -29,6 +29,9 @@ struct TFindingPlace {
 class TPreviewCommands : public TDocumentListener {
 public:
     static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+    // Shown in the preview while the design has no style, so there is no menu to show.
+    static constexpr const char* NoStyleNote =
+        "No style yet: add one on the Menu styles page, or Insert favourite style";
 
     explicit TPreviewCommands(TEditorContext& context);
     TPreviewCommands(const TPreviewCommands&) = delete;
@@ -54,10 +57,14 @@ public:
     // The node or style of the finding at `index` of Findings(); nothing when the list is older
     // than the design and the place is gone.
     std::optional<TFindingPlace> FindingPlace(std::size_t index) const;
-    // Whether Publish offers the module output (tarvex-menu.js and tarvex-menu.css) rather than
-    // the classic three files: the last choice, which the window keeps across runs.
-    bool ModuleOutput() const { return m_moduleOutput; }
-    void SetModuleOutput(bool module) { m_moduleOutput = module; }
+    // What Publish suggests for a project: the module output (tarvex-menu.js and tarvex-menu.css)
+    // for the project files last published as the module, the classic three files for any other.
+    // A design without a file keeps the choice made for one last. The window keeps both across runs.
+    TMenuOutput PublishOutputOf(const std::string& projectFile) const;
+    const std::vector<std::string>& ModuleProjects() const { return m_moduleProjects; }
+    void SetModuleProjects(std::vector<std::string> files) { m_moduleProjects = std::move(files); }
+    bool UntitledModule() const { return m_untitledModule; }
+    void SetUntitledModule(bool module) { m_untitledModule = module; }
     // Points every written menu whose style is gone at the first style, as one step of its own,
     // with the generator's box for each; the script would use that style anyway.
     void RepairMenuStyles();
@@ -86,6 +93,10 @@ public:
     void DesignChanged(const TDesignChange& change) override;
 
 private:
+    // Where the chosen output goes: the classic menu script's file, or the module's in the
+    // chosen folder; nothing when the author cancels.
+    std::optional<std::filesystem::path> ChoosePublishTarget(TMenuOutput output);
+    void RememberPublishOutput(const std::string& projectFile, TMenuOutput output);
     enum class TScriptOutcome { Written, Refused, NotWritten };
     TScriptOutcome WriteScript();
     // Repairs what the script needs (not while history is replayed), generates and reloads.
@@ -107,7 +118,11 @@ private:
     int m_held = 0;
     std::size_t m_scriptsGenerated = 0;
     std::size_t m_pageLoads = 0;
-    bool m_moduleOutput = false;
+    // Project files last published as the module, the latest last; a bounded list.
+    std::vector<std::string> m_moduleProjects;
+    bool m_untitledModule = false;
+    // The folder the module was published into last in this run.
+    std::string m_lastModuleFolder;
     // A refresh is running: a change its repair makes is in the script it writes next.
     bool m_refreshing = false;
     // Undo or redo is showing the design a step left; no repair may take that step's place.
@@ -118,6 +133,8 @@ private:
     bool m_scriptRefused = false;
     // The author has been told the design cannot be compiled.
     bool m_refusalSaid = false;
+    // The note the preview shows now instead of a menu.
+    std::string m_note;
     // The findings the window lists now, so it is told only when they change.
     std::vector<TCheckFinding> m_findings;
     TPreviewSite m_previewSite;

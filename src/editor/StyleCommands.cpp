@@ -6,6 +6,7 @@
 #include "base/RecordText.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace tarvex {
 
@@ -88,8 +89,12 @@ void TStyleCommands::NewStyleActionExecute() {
     if (!name) {
         return;
     }
-    // A new style is used by no menu yet: the preview stays as it is.
-    TPreviewCommands::THold hold(m_preview);
+    // A new style is used by no menu yet: the preview stays as it is. The first one is what
+    // every menu falls back to, so the preview shows it at once.
+    std::optional<TPreviewCommands::THold> hold;
+    if (!m_context.Project().Styles.Empty()) {
+        hold.emplace(m_preview);
+    }
     TEditStep step(m_context, "New Style");
     TMenuStyleRec style;
     FillDefaultStyle(style);

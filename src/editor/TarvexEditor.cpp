@@ -70,10 +70,7 @@ void TTarvexEditor::ShowFinding(std::size_t index) {
         return;
     }
     const TControlsPage page = place->Page;
-    if (ActivePage() != page) {
-        SetActivePage(page);
-        m_context.Notify([page](TEditorListener& l) { l.ActivePageChanged(page); });
-    }
+    ShowPage(page);
     for (TTreeNode* up = place->Node->Parent(); up; up = up->Parent()) {
         m_context.Notify([up](TEditorListener& l) { l.ExpandNodeRequested(up); });
     }
@@ -82,6 +79,23 @@ void TTarvexEditor::ShowFinding(std::size_t index) {
     } else {
         m_objects.Select(place->Node);
     }
+}
+
+void TTarvexEditor::ShowPage(TControlsPage page) {
+    if (ActivePage() != page) {
+        SetActivePage(page);
+        m_context.Notify([page](TEditorListener& l) { l.ActivePageChanged(page); });
+    }
+}
+
+void TTarvexEditor::NewStyleCommand() {
+    ShowPage(TControlsPage::MenuStyles);
+    m_styles.NewStyleActionExecute();
+}
+
+void TTarvexEditor::StyleTemplateCommand() {
+    ShowPage(TControlsPage::MenuStyles);
+    m_favorites.StyleTemplateActionExecute();
 }
 
 void TTarvexEditor::ControlsPageControlChange() {

@@ -107,12 +107,18 @@ public:
     void Execute(TActionId id);
     // Selects the node or style of the finding at `index` of the preview's findings, on its page.
     void ShowFinding(std::size_t index);
+    // Turns the left page control to `page`, as the author's own click would.
+    void ShowPage(TControlsPage page);
 
     // ---- commands of the window as a whole ----
     void UndoActionExecute() { UndoOrRedo(true); }
     void RedoActionExecute() { UndoOrRedo(false); }
     void CustomizeActionBars1Execute() { m_ui.ShowCustomizeDialog(); }
     void AboutActionExecute() { m_ui.ShowAboutBox(); }
+    // The Styles commands that make a style work from either page: they turn to the Menu styles
+    // page first, where the new style is shown.
+    void NewStyleCommand();
+    void StyleTemplateCommand();
     void ControlsPageControlChange();
     void SetupValueEditors();
 

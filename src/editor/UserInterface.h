@@ -5,6 +5,7 @@
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
 #include "import/ImportTree.h"
+#include "script/MenuHtml.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -37,8 +38,11 @@ struct TFileDialogRequest {
     std::string DialogName;  // "OpenProjectDialog", "SaveProjectDialog", "PublishDialog", "OpenHTMLDialog"
     std::string Filter;      // "Description|patterns|Description|patterns", patterns separated by ';'
     std::string DefaultExt;  // without the dot; added to a chosen name that has no extension
-    std::string InitialName; // full path or empty
-    std::string Title;       // the dialog's caption; empty for the toolkit's own
+    std::string InitialName; // full path, a bare name (in InitialFolder) or empty
+    // Where the dialog opens when no earlier choice of it names a folder: the project's folder,
+    // empty while the design has no file.
+    std::string InitialFolder;
+    std::string Title;           // the dialog's caption; empty for the toolkit's own
     std::size_t FilterIndex = 0; // the filter shown when the dialog opens, counted from 0
     bool OverwritePrompt = false;
     bool HideReadOnly = false;
@@ -83,6 +87,9 @@ public:
     // The platform's current colour for a system colour index, red in the lowest byte.
     virtual uint32_t SystemColor(uint32_t index) = 0;
 
+    // Publish's choice of what the page will load, `suggested` chosen when it opens; nothing on
+    // Cancel.
+    virtual std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) = 0;
     // The "Style template" dialog: opens with the first entry selected; the chosen position, or
     // nothing on Cancel, on the close box, or when nothing is selected.
     virtual std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) = 0;

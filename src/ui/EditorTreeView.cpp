@@ -10,6 +10,8 @@
 #include <QPalette>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 namespace tarvex {
 
 namespace {
@@ -82,7 +84,37 @@ bool TEditorTreeView::OwnDrag(const QDropEvent* event) const {
     return m_model && m_model->IsOwnDrag(event->mimeData());
 }
 
-QRect TEditorTreeView::IndicatorFor(const QModelIndex& target) const {
+QModelIndex TEditorTreeView::LastShownRow(QModelIndex index) const {
+    while (isExpanded(index) && model()->rowCount(index) > 0) {
+        index = model()->index(model()->rowCount(index) - 1, 0, index);
+    }
+    return index;
+}
+
+TEditorTreeView::TRowPart TEditorTreeView::PlaceAt(QPoint at, const QModelIndex& target) const {
+    if (!target.isValid()) {
+        return TRowPart::None;
+    }
+    // A quarter of the row at either edge: wide enough to hit, narrow enough to leave the middle.
+    const QRect row = visualRect(target);
+    const int edge = std::max(2, row.height() / 4);
+    if (at.y() < row.top() + edge) {
+        return TRowPart::UpperEdge;
+    }
+    if (at.y() > row.bottom() - edge) {
+        return TRowPart::LowerEdge;
+    }
+    return TRowPart::Middle;
+}
+
+QRect TEditorTreeView::IndicatorFor(const QModelIndex& target, TRowPart place) const {
+    if (place == TRowPart::UpperEdge || place == TRowPart::LowerEdge) {
+        // Between two rows, at the target's indentation; after a group, below all it shows.
+        const QRect entry = visualRect(target);
+        const int y =
+            place == TRowPart::UpperEdge ? entry.top() - 1 : visualRect(LastShownRow(target)).bottom() - 1;
+        return QRect(entry.left(), y, viewport()->width() - entry.left(), 3);
+    }
     // A drop moves the node to the end of the target's holder: the line goes under the holder's
     // last visible row, at the indentation of its entries.
     const QModelIndex holder = target.isValid() ? target.parent() : QModelIndex();
@@ -90,11 +122,7 @@ QRect TEditorTreeView::IndicatorFor(const QModelIndex& target) const {
     if (count == 0) {
         return QRect();
     }
-    QModelIndex last = model()->index(count - 1, 0, holder);
-    while (isExpanded(last) && model()->rowCount(last) > 0) {
-        last = model()->index(model()->rowCount(last) - 1, 0, last);
-    }
-    const QRect lastRow = visualRect(last);
+    const QRect lastRow = visualRect(LastShownRow(model()->index(count - 1, 0, holder)));
     const QRect entry = visualRect(model()->index(count - 1, 0, holder));
     if (!lastRow.isValid() || !entry.isValid()) {
         return QRect();
@@ -106,7 +134,7 @@ bool TEditorTreeView::AcceptDragAt(QDropEvent* event) {
     const QModelIndex at = indexAt(event->position().toPoint());
     const QRect before = m_dropIndicator;
     const bool accepted = CanDrop && CanDrop(OwnDrag(event), TTreeModel::NodeOf(at));
-    m_dropIndicator = accepted ? IndicatorFor(at) : QRect();
+    m_dropIndicator = accepted ? IndicatorFor(at, PlaceAt(event->position().toPoint(), at)) : QRect();
     if (before != m_dropIndicator) {
         viewport()->update();
     }
@@ -145,7 +173,8 @@ void TEditorTreeView::dropEvent(QDropEvent* event) {
     m_dropIndicator = QRect();
     viewport()->update();
     const bool own = OwnDrag(event);
-    TTreeNode* target = TTreeModel::NodeOf(indexAt(event->position().toPoint()));
+    const QModelIndex at = indexAt(event->position().toPoint());
+    TTreeNode* target = TTreeModel::NodeOf(at);
     if (!Drop || !CanDrop || !CanDrop(own, target)) {
         event->ignore();
         return;
@@ -153,7 +182,7 @@ void TEditorTreeView::dropEvent(QDropEvent* event) {
     // The tree moves the node itself; Qt must not remove any row on its side afterwards.
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Drop(own, target);
+    Drop(own, target, PlaceAt(event->position().toPoint(), at));
 }
 
 void TEditorTreeView::paintEvent(QPaintEvent* event) {
@@ -188,6 +217,15 @@ void TEditorTreeView::keyPressEvent(QKeyEvent* event) {
         (event->key() == Qt::Key_F2 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         EditRequested && currentIndex().isValid()) {
         EditRequested();
+        event->accept();
+        return;
+    }
+    // Alt with an arrow is a move command; where the move is refused the key must not fall
+    // through to the tree and move the selection instead.
+    const bool altArrow = (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
+                          (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down ||
+                           event->key() == Qt::Key_Left || event->key() == Qt::Key_Right);
+    if (altArrow) {
         event->accept();
         return;
     }

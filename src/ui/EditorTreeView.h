@@ -20,8 +20,10 @@ public:
 
     // Set both to allow drops. `ownDrag`: the drag began in this view's own tree; `target`: the
     // node under the mouse, null below the last one.
+    // Where on the target's row a drop lands; None below the last row.
+    enum class TRowPart { Middle, UpperEdge, LowerEdge, None };
     std::function<bool(bool ownDrag, TTreeNode* target)> CanDrop;
-    std::function<void(bool ownDrag, TTreeNode* target)> Drop;
+    std::function<void(bool ownDrag, TTreeNode* target, TRowPart place)> Drop;
     // Delete on the selected node.
     std::function<void()> DeleteRequested;
     // F2, Enter or a double-click on the selected node: edit its caption.
@@ -45,8 +47,13 @@ protected:
 private:
     bool OwnDrag(const QDropEvent* event) const;
     bool AcceptDragAt(QDropEvent* event);
-    // The line under the last row of the holder a drop on `target` moves the node into.
-    QRect IndicatorFor(const QModelIndex& target) const;
+    // Which part of `target`'s row the point `at` is on.
+    TRowPart PlaceAt(QPoint at, const QModelIndex& target) const;
+    // The line where a drop at `place` of `target` puts the node: for the middle of a row, under
+    // the last row of its holder.
+    QRect IndicatorFor(const QModelIndex& target, TRowPart place) const;
+    // The last row shown of `index` and what it holds, expanded.
+    QModelIndex LastShownRow(QModelIndex index) const;
 
     TTreeModel* m_model = nullptr;
     // Where the left button went down on a node; null when it did not.

@@ -2,9 +2,14 @@
 
 #include "MainUnitInternal.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace tarvex {
 
@@ -53,9 +58,15 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
     if (!request.Title.empty()) {
         dialog.setWindowTitle(Text(request.Title));
     }
-    if (!request.InitialName.empty()) {
-        const QFileInfo initial(Text(request.InitialName));
+    // A bare name goes into the suggested folder; with neither, the person's own folder rather
+    // than wherever the program was started from.
+    const QFileInfo initial(Text(request.InitialName));
+    if (!request.InitialName.empty() && initial.isAbsolute()) {
         dialog.setDirectory(initial.absolutePath());
+    } else {
+        dialog.setDirectory(request.InitialFolder.empty() ? QDir::homePath() : Text(request.InitialFolder));
+    }
+    if (!request.InitialName.empty()) {
         dialog.selectFile(initial.fileName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -71,7 +82,7 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
 
 std::optional<std::string> RunFolderDialog(QWidget* parent, const std::string& caption,
                                            const std::string& initialFolder) {
-    QFileDialog dialog(parent, Text(caption), Text(initialFolder));
+    QFileDialog dialog(parent, Text(caption), initialFolder.empty() ? QDir::homePath() : Text(initialFolder));
     dialog.setObjectName(QStringLiteral("SiteFolderDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::Directory);
@@ -80,6 +91,31 @@ std::optional<std::string> RunFolderDialog(QWidget* parent, const std::string& c
         return std::nullopt;
     }
     return QStringToUtf8(QDir::toNativeSeparators(dialog.selectedFiles().front()));
+}
+
+std::optional<TMenuOutput> RunPublishOutputDialog(QWidget* parent, TMenuOutput suggested) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PublishOutputDialog"));
+    dialog.setWindowTitle(QStringLiteral("Publish menu"));
+    auto* classic = new QRadioButton(QStringLiteral(
+        "&Classic files: one.js, main.js and the menu script\n(three script lines, any page)"));
+    auto* module = new QRadioButton(QStringLiteral(
+        "Menu &module: tarvex-menu.js and tarvex-menu.css\n(a link and a module script in the page's head)"));
+    classic->setObjectName(QStringLiteral("ClassicOutput"));
+    module->setObjectName(QStringLiteral("ModuleOutput"));
+    (suggested == TMenuOutput::Module ? module : classic)->setChecked(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(QStringLiteral("What will your pages load?")));
+    layout->addWidget(classic);
+    layout->addWidget(module);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return module->isChecked() ? TMenuOutput::Module : TMenuOutput::Classic;
 }
 
 } // namespace tarvex

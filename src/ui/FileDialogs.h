@@ -22,4 +22,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
 std::optional<std::string> RunFolderDialog(QWidget* parent, const std::string& caption,
                                            const std::string& initialFolder);
 
+// Publish's "Publish menu" question over `parent`: the classic files or the module, `suggested`
+// chosen when it opens; nothing when cancelled.
+std::optional<TMenuOutput> RunPublishOutputDialog(QWidget* parent, TMenuOutput suggested);
+
 } // namespace tarvex

@@ -170,9 +170,12 @@ void TTarvexForm::ConnectTreeInput() {
         return m_editor->Objects().ObjectsTreeViewMayDrop(
             own ? TDragSource::ObjectsTreeView : TDragSource::Other, target);
     };
-    objects->Drop = [this](bool own, TTreeNode* target) {
-        m_editor->Objects().ObjectsTreeViewDragDrop(own ? TDragSource::ObjectsTreeView : TDragSource::Other,
-                                                    target);
+    objects->Drop = [this](bool own, TTreeNode* target, TEditorTreeView::TRowPart place) {
+        m_editor->Objects().ObjectsTreeViewDragDrop(
+            own ? TDragSource::ObjectsTreeView : TDragSource::Other, target,
+            place == TEditorTreeView::TRowPart::UpperEdge   ? TDropPlace::Before
+            : place == TEditorTreeView::TRowPart::LowerEdge ? TDropPlace::After
+                                                            : TDropPlace::OnNode);
         m_views->ScheduleSelectionSync();
     };
     objects->DeleteRequested = [this] {

@@ -120,7 +120,8 @@ void TTarvexForm::showEvent(QShowEvent* event) {
     });
     LoadCommandBarLayout();
     m_windowSettings.Load();
-    m_editor->Preview().SetModuleOutput(m_windowSettings.PublishModule());
+    m_editor->Preview().SetUntitledModule(m_windowSettings.PublishModule());
+    m_editor->Preview().SetModuleProjects(TWindowSettingsAdapter::LoadModuleProjects());
     // The rest waits for the message loop, so the first New's dialog appears over a shown window.
     QTimer::singleShot(0, this, &TTarvexForm::RunStartup);
 }
@@ -208,8 +209,9 @@ void TTarvexForm::closeEvent(QCloseEvent* event) {
     }
     m_closed = true;
     m_editor->FormClose([this] {
-        m_windowSettings.SetPublishModule(m_editor->Preview().ModuleOutput());
+        m_windowSettings.SetPublishModule(m_editor->Preview().UntitledModule());
         m_windowSettings.Save();
+        TWindowSettingsAdapter::SaveModuleProjects(m_editor->Preview().ModuleProjects());
     });
     if (m_widgets.CustomizeDialog) {
         m_widgets.CustomizeDialog->close();

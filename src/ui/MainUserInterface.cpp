@@ -135,6 +135,10 @@ std::optional<std::string> TMainUserInterface::ChooseFolder(const std::string& c
     return RunFolderDialog(DialogParent(), caption, initialFolder);
 }
 
+std::optional<TMenuOutput> TMainUserInterface::ChoosePublishOutput(TMenuOutput suggested) {
+    return RunPublishOutputDialog(DialogParent(), suggested);
+}
+
 std::optional<uint32_t> TMainUserInterface::ChooseColor() {
     const QColor initial(static_cast<int>(m_lastColor & 0xFF), static_cast<int>((m_lastColor >> 8) & 0xFF),
                          static_cast<int>((m_lastColor >> 16) & 0xFF));

@@ -3,6 +3,7 @@
 #include "EditorTreeView.h"
 #include "MainUnitInternal.h"
 #include "MainWidgets.h"
+#include "PreviewStage.h"
 #include "PropertyGrid.h"
 #include "TreeModel.h"
 #include "editor/TarvexEditor.h"
@@ -61,6 +62,10 @@ void TMainViewSync::ExpandNodeRequested(TTreeNode* group) {
 
 void TMainViewSync::RecentFilesChanged() {
     RebuildRecentFiles();
+}
+
+void TMainViewSync::PreviewNoteChanged(const std::string& note) {
+    m_widgets.PreviewStage->SetNote(QString::fromStdString(note));
 }
 
 void TMainViewSync::FindMatchesChanged() {

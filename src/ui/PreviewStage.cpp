@@ -13,7 +13,8 @@
 namespace tarvex {
 
 TPreviewStage::TPreviewStage(QWebEngineView* view, QWidget* parent)
-    : QWidget(parent), m_view(view), m_choice(new QComboBox), m_area(new QWidget) {
+    : QWidget(parent), m_view(view), m_choice(new QComboBox), m_area(new QWidget),
+      m_note(new QLabel(m_area)) {
     m_choice->addItems(
         {QStringLiteral("Desktop"), QStringLiteral("Tablet (768 px)"), QStringLiteral("Phone (375 px)")});
     m_choice->setObjectName(QStringLiteral("PreviewScreenBox"));
@@ -32,6 +33,12 @@ TPreviewStage::TPreviewStage(QWebEngineView* view, QWidget* parent)
     layout->addWidget(m_area, 1);
     // The view is placed by hand inside the area: centred at its screen's width, or scaled.
     m_view->setParent(m_area);
+    m_note->setObjectName(QStringLiteral("PreviewNote"));
+    m_note->setWordWrap(true);
+    m_note->setMargin(10);
+    m_note->setAutoFillBackground(true);
+    m_note->setFrameShape(QFrame::StyledPanel);
+    m_note->hide();
     m_area->installEventFilter(this);
     connect(m_choice, &QComboBox::currentIndexChanged, this, [this](int index) { SetScreen(index); });
 }
@@ -51,6 +58,12 @@ bool TPreviewStage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TPreviewStage::SetNote(const QString& note) {
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+    PlaceView();
+}
+
 void TPreviewStage::PlaceView() {
     const QRect area(QPoint(0, 0), m_area->size());
     const int target = ScreenWidths[m_screen];
@@ -58,11 +71,16 @@ void TPreviewStage::PlaceView() {
         const int width = target == 0 ? area.width() : target;
         m_view->setGeometry((area.width() - width) / 2, 0, width, area.height());
         m_view->setZoomFactor(1.0);
-        return;
+    } else {
+        // A page laid out `target` pixels wide, drawn smaller: the page sees its screen's width.
+        m_view->setGeometry(area);
+        m_view->setZoomFactor(std::max(0.25, static_cast<double>(area.width()) / target));
     }
-    // A page laid out `target` pixels wide, drawn smaller: the page sees its screen's width.
-    m_view->setGeometry(area);
-    m_view->setZoomFactor(std::max(0.25, static_cast<double>(area.width()) / target));
+    if (!m_note->isHidden()) {
+        const QRect page = m_view->geometry();
+        m_note->setGeometry(page.x(), page.y(), page.width(), m_note->heightForWidth(page.width()));
+        m_note->raise();
+    }
 }
 
 } // namespace tarvex

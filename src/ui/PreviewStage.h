@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QWebEngineView;
 
 namespace tarvex {
@@ -22,6 +23,10 @@ public:
     // An index of ScreenWidths; any other value gives the desktop.
     void SetScreen(int screen);
     QComboBox* ScreenChoice() const { return m_choice; }
+    // A note over the page's top, where the menu would be, for when there is no menu to show;
+    // empty hides it.
+    void SetNote(const QString& note);
+    QLabel* Note() const { return m_note; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +37,7 @@ private:
     QWebEngineView* m_view;
     QComboBox* m_choice;
     QWidget* m_area;
+    QLabel* m_note;
     int m_screen = 0;
 };
 

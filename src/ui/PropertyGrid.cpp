@@ -28,9 +28,11 @@ TPropertyGrid::TPropertyGrid(int valueColumnWidth, QWidget* parent) : QTableView
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(RowHeight);
     verticalHeader()->setMinimumSectionSize(RowHeight);
-    // Keys and values share the pane's width; the starting widths only size the first layout.
+    // The keys take what their longest caption needs, the values the rest of the pane; the
+    // starting widths only size the first layout.
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     horizontalHeader()->setMinimumSectionSize(40);
     setColumnWidth(0, KeyColumnWidth);
     setColumnWidth(1, valueColumnWidth);

@@ -46,6 +46,40 @@ void TWindowSettingsAdapter::Save() {
     TWindowSettingsStore::Write(settings, Current(), normal);
 }
 
+namespace {
+
+constexpr const char* ModuleProjectsKey = "Publish/ModuleProjects";
+
+} // namespace
+
+std::vector<std::string> TWindowSettingsAdapter::LoadModuleProjects() {
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                             QLatin1String(TWindowSettingsStore::Organisation),
+                             QLatin1String(TWindowSettingsStore::Application));
+    std::vector<std::string> files;
+    for (const QString& file : settings.value(QLatin1String(ModuleProjectsKey)).toStringList()) {
+        if (!file.isEmpty()) {
+            files.push_back(file.toStdString());
+        }
+    }
+    return files;
+}
+
+void TWindowSettingsAdapter::SaveModuleProjects(const std::vector<std::string>& files) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                       QLatin1String(TWindowSettingsStore::Organisation),
+                       QLatin1String(TWindowSettingsStore::Application));
+    QStringList list;
+    for (const std::string& file : files) {
+        list << QString::fromStdString(file);
+    }
+    if (list.isEmpty()) {
+        settings.remove(QLatin1String(ModuleProjectsKey));
+    } else {
+        settings.setValue(QLatin1String(ModuleProjectsKey), list);
+    }
+}
+
 QRect TWindowSettingsAdapter::FitOnScreens(const QRect& bounds, const QMargins& frame) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     if (screens.isEmpty()) {

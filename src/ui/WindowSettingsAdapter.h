@@ -8,6 +8,9 @@
 #include <QObject>
 #include <QRect>
 
+#include <string>
+#include <vector>
+
 class QMainWindow;
 
 namespace tarvex {
@@ -29,9 +32,13 @@ public:
     // The panes' sizes of the settings applied last, again: a splitter knows its real size only
     // once the window is shown.
     void RestorePaneSizes();
-    // Publish's choice of output travels with the window's settings, though the editor keeps it.
+    // Publish's choices of output travel with the window's settings, though the editor keeps
+    // them: the choice for a design without a file, and the project files published as the
+    // module (kept apart from the window's own values, one path each).
     bool PublishModule() const { return m_loaded.PublishOutput == 1; }
     void SetPublishModule(bool module) { m_loaded.PublishOutput = module ? 1 : 0; }
+    static std::vector<std::string> LoadModuleProjects();
+    static void SaveModuleProjects(const std::vector<std::string>& files);
 
     // `bounds` (a client area) moved and, if need be, shrunk onto the available screen it overlaps
     // most, or the nearest one, with room for the window frame `frame` around it.

@@ -133,6 +133,19 @@ const std::vector<TCase> Cases{
      {{Error, "Home", "javascript:"},
       {Warning, "Again", "also the address of \"Products\""},
       {Warning, "Products > Prices", "no address"}}},
+    // The new entry's placeholder, however retyped, is an error each time and never a duplicate.
+    {"placeholder addresses",
+     [](TDesignParts& p) {
+         p.Home.Address = "https://www.korvane.example";
+         p.Prices.Address = "HTTPS://WWW.Korvane.example/";
+     },
+     [](TProject& project, TTreeNode*) {
+         Add(project, nullptr, TNodeKind::MenuItem, Item("Again", "https://www.korvane.example"));
+         Add(project, nullptr, TNodeKind::MenuItem, Item("Ours", "https://www.korvane.example/page.htm"));
+     },
+     {{Error, "Home", "still the placeholder \"https://www.korvane.example\""},
+      {Error, "Again", "still the placeholder"},
+      {Error, "Products > Prices", "still the placeholder"}}},
     {"structure and the generator's own warnings",
      [](TDesignParts& p) { p.Options.ImagePosition = "top"; },
      [](TProject& project, TTreeNode* products) {

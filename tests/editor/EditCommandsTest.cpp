@@ -118,10 +118,27 @@ TEST_F(EditCommandsTest, AGroupCopiedInOneWindowIsPastedInAnotherWithItsStyle) {
     const int styles = Project().Styles.RootCount();
     Editor().Execute(TActionId::DuplicateAction);
     EXPECT_EQ(Project().Styles.RootCount(), styles);
-    EXPECT_EQ(Captions(nullptr).back(), "B");
+    EXPECT_EQ(Captions(nullptr),
+              (std::vector<std::string>{"Menu Options", "Menu group name", "B", "B", "Top"}));
     Editor().Execute(TActionId::CutAction);
     EXPECT_EQ(Captions(nullptr).size(), 4u);
     EXPECT_EQ(Editor().UndoCaption(), "Undo Cut");
+}
+
+TEST_F(EditCommandsTest, APasteLandsRightAfterTheSelectedNodeInItsLevelAsOneStep) {
+    Editor().SelectObjectNode(Node({3}));
+    Editor().Execute(TActionId::CopyAction);
+    Editor().SelectObjectNode(Node({1, 1}));
+    Editor().Execute(TActionId::PasteAction);
+    EXPECT_EQ(Captions(Node({1})), (std::vector<std::string>{"Menu Options", "Menu item name", "Top"}));
+    EXPECT_EQ(Editor().SelectedObject(), Node({1, 2}));
+    Editor().UndoActionExecute();
+    EXPECT_EQ(Captions(Node({1})), (std::vector<std::string>{"Menu Options", "Menu item name"}));
+    // After a group: beside it, ahead of the entries that follow it.
+    Editor().SelectObjectNode(Node({1}));
+    Editor().Execute(TActionId::PasteAction);
+    EXPECT_EQ(Captions(nullptr),
+              (std::vector<std::string>{"Menu Options", "Menu group name", "Top", "B", "Top"}));
 }
 
 // Every file Tarvex saves opens again: a paste that would make the design outgrow what the readers

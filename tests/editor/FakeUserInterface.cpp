@@ -84,6 +84,16 @@ std::optional<std::string> TFakeUserInterface::ChooseFolder(const std::string& c
     return answer ? answer->Path : std::nullopt;
 }
 
+std::optional<TMenuOutput> TFakeUserInterface::ChoosePublishOutput(TMenuOutput suggested) {
+    Record("Output", suggested == TMenuOutput::Module ? "module" : "classic");
+    if (m_answers.empty() || !std::holds_alternative<TOutput>(m_answers.front())) {
+        return suggested;
+    }
+    const std::optional<TMenuOutput> answer = std::get<TOutput>(m_answers.front()).Output;
+    m_answers.pop_front();
+    return answer;
+}
+
 std::optional<uint32_t> TFakeUserInterface::ChooseColor() {
     Record("Color", "");
     const std::optional<TColor> answer = Next<TColor>("colour dialog");

@@ -43,6 +43,8 @@ public:
     void AnswerStyle(std::optional<int> index) { m_answers.emplace_back(TStyle{index}); }
     void AnswerFolder(TFolderPick pick) { m_answers.emplace_back(std::move(pick)); }
     void AnswerReplace(bool replace) { m_answers.emplace_back(TReplace{replace}); }
+    // Publish's choice of output; unscripted, the suggested one is taken as OK would.
+    void AnswerOutput(std::optional<TMenuOutput> output) { m_answers.emplace_back(TOutput{output}); }
     // Answers the import review: may clear Included flags, returns the chosen index or nothing.
     using TReview = std::function<std::optional<int>(std::vector<TImportChoice>&)>;
     void AnswerReview(TReview review) { m_answers.emplace_back(std::move(review)); }
@@ -69,6 +71,8 @@ public:
     // Answered with AnswerFile, recorded as "ChooseFolder" with the initial folder as its text.
     std::optional<std::string> ChooseFolder(const std::string& caption,
                                             const std::string& initialFolder) override;
+    // Recorded as "Output" with the suggested output's name, "classic" or "module".
+    std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override;
     std::optional<uint32_t> ChooseColor() override;
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;
@@ -114,7 +118,11 @@ private:
     struct TReplace {
         bool Replace;
     };
-    using TAnswer = std::variant<TMsgResult, TInput, TFile, TColor, TStyle, TFolderPick, TReplace, TReview>;
+    struct TOutput {
+        std::optional<TMenuOutput> Output;
+    };
+    using TAnswer =
+        std::variant<TMsgResult, TInput, TFile, TColor, TStyle, TFolderPick, TReplace, TReview, TOutput>;
 
     TUiCall& Record(const std::string& kind, const std::string& text);
     // The next answer if it is of the expected kind; otherwise the test fails and nothing is returned.

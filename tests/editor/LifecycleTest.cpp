@@ -54,7 +54,7 @@ TEST_F(LifecycleTest, StartUpOffersTheFavouritesAndBuildsTheDefaultProject) {
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewMenuItemAction));
     EXPECT_FALSE(Editor().ActionEnabled(TActionId::acHelpGroup));
     EXPECT_TRUE(Editor().ActionEnabled(TActionId::NewGroupAction));
-    EXPECT_FALSE(Editor().ActionEnabled(TActionId::NewStyleAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::DelStyleAction));
     EXPECT_FALSE(Editor().TreeUpdateGuard());
     EXPECT_EQ(Editor().SelectedObject(), nullptr);
     EXPECT_TRUE(Editor().ProjectFileName().empty());
@@ -86,6 +86,32 @@ TEST_F(LifecycleTest, StartUpWithoutAFavouriteSaysSoOnceAndShowsNoEarlierMenu) {
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 1u);
     Editor().Preview().UpdatePreviewActionExecute();
     EXPECT_EQ(MessagesWithCaption("Warning!").size(), 2u);
+}
+
+// After Cancel at the Style template the preview says where styles are made, and making one
+// works from the page the author is on.
+TEST_F(LifecycleTest, AfterCancelThePreviewSaysHowToGetAStyleAndNewStyleWorksFromEitherPage) {
+    struct TNotes : TEditorListener {
+        std::vector<std::string> Shown;
+        void PreviewNoteChanged(const std::string& note) override { Shown.push_back(note); }
+    } notes;
+    Editor().AddListener(&notes);
+    Start(std::nullopt);
+    EXPECT_EQ(notes.Shown, std::vector<std::string>{TPreviewCommands::NoStyleNote});
+    ASSERT_EQ(Editor().ActivePage(), TControlsPage::MenuCreator);
+    EXPECT_TRUE(Editor().ActionEnabled(TActionId::StyleTemplateAction));
+    ASSERT_TRUE(Editor().ActionEnabled(TActionId::NewStyleAction));
+
+    m_ui.AnswerInput("Mine");
+    Editor().Execute(TActionId::NewStyleAction);
+    EXPECT_EQ(Editor().ActivePage(), TControlsPage::MenuStyles);
+    ASSERT_EQ(Project().Styles.RootCount(), 1);
+    EXPECT_EQ(Editor().SelectedStyle(), Style(0));
+    // The first style is every menu's at once: the preview shows the menu, and the note goes.
+    EXPECT_EQ(notes.Shown.back(), "");
+    EXPECT_EQ(Node({0})->Options().MenuStyle, "Mine");
+    EXPECT_TRUE(std::filesystem::exists(Temp() / "menu.js"));
+    Editor().RemoveListener(&notes);
 }
 
 TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {

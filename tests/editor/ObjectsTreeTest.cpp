@@ -365,7 +365,7 @@ TEST_F(ObjectsTreeTest, EnablingFollowsTheSelectionAndThePage) {
 
     Editor().SetActivePage(TControlsPage::MenuCreator);
     EXPECT_TRUE(Editor().ActionEnabled(TActionId::DeleteMenuItemAction));
-    EXPECT_FALSE(Editor().ActionEnabled(TActionId::StyleTemplateAction));
+    EXPECT_FALSE(Editor().ActionEnabled(TActionId::DelStyleAction));
     EXPECT_EQ(m_ui.TextsOf("Help").back(), (App() / "help" / "online" / "menu.htm").string());
 }
 
@@ -439,6 +439,58 @@ TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
     EXPECT_EQ(Node({3}), group);
     EXPECT_EQ(group->Parent(), nullptr);
     Editor().RemoveListener(&listener);
+}
+
+// The captions of a level, "*" for its Menu Options.
+std::string LevelText(const TTree& tree, const TTreeNode* parent) {
+    std::string text;
+    for (const auto& node : tree.Level(parent)) {
+        text += (text.empty() ? "" : " ") + (node->IsOptions() ? std::string("*") : node->Text());
+    }
+    return text;
+}
+
+TEST_F(ObjectsTreeTest, ADropOnARowsEdgePutsTheNodeThereAsOneUndoStep) {
+    // Main menu: * G I C D, the group G holding * g.
+    Select(Node({1}));
+    Type(Item, "Caption", "G");
+    Select(Node({1, 1}));
+    Type(Item, "Caption", "g");
+    Select(Node({0}));
+    Editor().Objects().AddMenuItem("I", "i.htm");
+    Editor().Objects().AddMenuItem("C", "c.htm");
+    Editor().Objects().AddMenuItem("D", "d.htm");
+    const TTree& tree = Editor().Project().Objects;
+    const std::string start = "* G I C D | * g";
+    const TTreeNode* group = tree.Root(1);
+    const auto shape = [&] { return LevelText(tree, nullptr) + " | " + LevelText(tree, group); };
+    ASSERT_EQ(shape(), start);
+    struct TDropCase {
+        std::vector<int> Dragged, Target;
+        TDropPlace Place;
+        std::string Expected;
+    };
+    constexpr auto Before = TDropPlace::Before, After = TDropPlace::After, On = TDropPlace::OnNode;
+    const std::vector<TDropCase> cases{
+        {{4}, {1}, Before, "* D G I C | * g"},   {{1}, {4}, Before, "* I C G D | * g"},
+        {{1}, {3}, After, "* I C G D | * g"},    {{2}, {3}, On, "* G C D I | * g"},
+        {{4}, {0}, Before, "* D G I C | * g"},   {{4}, {0}, After, "* D G I C | * g"},
+        {{1, 1}, {2}, After, "* G I g C D | *"}, {{2}, {1, 1}, Before, "* G C D | * I g"},
+        {{2}, {1, 0}, After, "* G C D | * I g"}, {{1}, {1, 1}, After, start},
+    };
+    const auto at = [&](const std::vector<int>& p) {
+        return p.size() == 1 ? Node({p[0]}) : Node({p[0], p[1]});
+    };
+    for (const TDropCase& c : cases) {
+        Select(at(c.Dragged));
+        const bool moved = c.Expected != start;
+        Editor().Objects().ObjectsTreeViewDragDrop(TDragSource::ObjectsTreeView, at(c.Target), c.Place);
+        EXPECT_EQ(shape(), c.Expected) << c.Dragged[0] << " to " << c.Target[0];
+        if (moved) {
+            Editor().UndoActionExecute();
+        }
+        EXPECT_EQ(shape(), start) << c.Dragged[0] << " to " << c.Target[0];
+    }
 }
 
 TEST_F(ObjectsTreeTest, AStaleStyleNameInTheOptionsEditorFollowsTheGeneratorsRepair) {

@@ -135,6 +135,8 @@ TEST_F(PreviewTest, ChecksAreListedWithoutABoxAndLeadToTheirNodes) {
         Node({0})->EditOptions().MenuStyle = "3D look";
         Node({1, 0})->EditOptions().MenuStyle = "3D look";
         Node({1, 1})->EditItem().Caption = " ";
+        Node({1})->EditItem().Address = "products.htm";
+        Node({1, 1})->EditItem().Address = "prices.htm";
         TMenuStyleRec& style = Style(0)->EditStyle();
         style.MouseOffBackground = "FFFFFF";
         style.MouseOnBackground = "000080";
@@ -271,6 +273,8 @@ protected:
             style.MouseOnBackground = "000080";
             style.FontSize = 14;
             style.MenuItemPadding = 6;
+            Node({1})->EditItem().Address = "products.htm";
+            Node({1, 1})->EditItem().Address = "prices.htm";
         });
         Editor().Preview().UpdatePreviewActionExecute();
         ASSERT_EQ(CountErrors(Editor().Preview().Findings()), 0) << m_ui.TextsOf("Checks").back();
@@ -302,8 +306,8 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
     const auto dialog = m_ui.CallsOf("Save").at(0).Request;
     EXPECT_EQ(dialog.DialogName, "PublishDialog");
     EXPECT_EQ(dialog.Title, "Publish menu");
-    EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|Menu module (tarvex-menu.js, "
-                             "tarvex-menu.css)|tarvex-menu.js|All files|*.*");
+    EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|All files|*.*");
+    EXPECT_EQ(m_ui.TextsOf("Output"), std::vector<std::string>{"classic"});
     EXPECT_EQ(dialog.DefaultExt, "js");
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"main.js", "mymenu.js", "one.js"}));
     // Publishing commits the pending edit first, and shows the preview once.
@@ -319,10 +323,22 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
     EXPECT_TRUE(m_ui.CallsOf("Replace").empty());
 }
 
-// Choosing the module's name publishes the module and its style sheet, and no classic file.
-TEST_F(PublishTest, TheModulesNameWritesTheModuleAndItsStyleSheet) {
-    Publish("tarvex-menu.js");
+// The module is chosen plainly, goes into a folder the author picks, and is what this project is
+// offered next time; another project is offered the classic files.
+TEST_F(PublishTest, TheModuleIsAChoiceKeptWithTheProject) {
+    m_ui.AnswerFile((Work() / "shop.xml").string());
+    Editor().Files().SaveAsActionExecute();
+    m_ui.AnswerOutput(TMenuOutput::Module);
+    m_ui.AnswerFile(Site().string());
+    Editor().Preview().PublishActionExecute();
+    EXPECT_EQ(m_ui.CallsOf("ChooseFolder").at(0).Text, Work().string());
+    EXPECT_EQ(m_ui.CallsOf("Save").size(), 1u); // the Save as alone
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"tarvex-menu.css", "tarvex-menu.js"}));
+    EXPECT_EQ(Editor().Preview().PublishOutputOf((Work() / "shop.xml").string()), TMenuOutput::Module);
+    EXPECT_EQ(Editor().Preview().PublishOutputOf((Work() / "other.xml").string()), TMenuOutput::Classic);
+    m_ui.AnswerOutput(std::nullopt);
+    Editor().Preview().PublishActionExecute();
+    EXPECT_EQ(m_ui.TextsOf("Output"), (std::vector<std::string>{"classic", "module"}));
     const std::string module = ReadText(Site() / "tarvex-menu.js");
     EXPECT_NE(module.find("// one\r\n"), std::string::npos);
     EXPECT_NE(module.find("addmenu(menu=[\"mainmenu\""), std::string::npos);

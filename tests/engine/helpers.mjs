@@ -107,6 +107,15 @@ export function publishEdited(project, folder, edit, ...args) {
   return out;
 }
 
+// Publishes a project file of any folder into a folder of its own; extra arguments go to
+// tarvex-cli build (--module for the module output).
+export function publishProject(file, folder, ...args) {
+  work();
+  const out = path.join(workRoot, folder);
+  execFileSync(cli, ['build', file, '-o', out, ...args], { stdio: 'pipe' });
+  return out;
+}
+
 // Publishes a project of tests/data/engine as the module output (tarvex-menu.js and .css).
 export function publishModule(project, folder) {
   work();

@@ -28,6 +28,8 @@ void TChecksWindowTest::AFindingDoubleClickedSelectsItsNode() {
         look.MenuItemPadding = 6;
         item->EditItem().Caption = "";
         item->SetText("");
+        item->EditItem().Address = "prices.htm";
+        item->Parent()->EditItem().Address = "products.htm";
     });
     QTRY_VERIFY(w.ScriptWarningsButton->isVisible());
     QCOMPARE(w.ScriptWarningsButton->text(), QStringLiteral("Checks: 1"));

@@ -57,7 +57,7 @@ void TMainWindowFilesTest::SaveQuestionOnClose_data() {
     QTest::addColumn<QString>("answer");
     QTest::newRow("yes") << "&Yes";
     QTest::newRow("no") << "&No";
-    QTest::newRow("cancel") << "Cancel";
+    QTest::newRow("cancel") << "&Cancel";
 }
 
 void TMainWindowFilesTest::SaveQuestionOnClose() {
@@ -109,10 +109,10 @@ void TMainWindowFilesTest::SaveQuestionOnClose() {
     QCOMPARE(text, QString("Project has changed. Do you want to save changes?"));
     QCOMPARE(title, QString("Confirm"));
     buttons.sort();
-    QCOMPARE(buttons, QStringList({"&No", "&Yes", "Cancel"}));
+    QCOMPARE(buttons, QStringList({"&Cancel", "&No", "&Yes"}));
 
     const bool closed = !form.isVisible();
-    QCOMPARE(closed, answer != "Cancel");
+    QCOMPARE(closed, answer != "&Cancel");
     QCOMPARE(saveDialogShown, answer == "&Yes");
     QCOMPARE(QFile::exists(project), answer == "&Yes");
     if (answer == "&Yes") {

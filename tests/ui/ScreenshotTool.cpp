@@ -15,6 +15,7 @@
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TreeModel.h"
 
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -220,6 +221,33 @@ int main(int argc, char** argv) {
         Save(form.Widgets().ScriptWarningsForm, out + "/script-warnings.png");
         form.Widgets().ScriptWarningsForm->hide();
     }
+
+    // Publish asks what the pages will load.
+    const std::function<void(QWidget*)> publishOutput = [&](QWidget* w) {
+        // The question about the design's errors comes first.
+        if (test::ButtonWithText(w, "&Yes")) {
+            test::OnNextModal(publishOutput);
+            test::ButtonWithText(w, "&Yes")->click();
+            return;
+        }
+        QTest::qWait(300);
+        Save(w, out + "/publish-output.png");
+        static_cast<QDialog*>(w)->reject();
+    };
+    test::OnNextModal(publishOutput);
+    form.Widgets().Action(TActionId::PublishAction)->trigger();
+
+    // New, and Cancel at the Style template: the preview says where a style comes from.
+    test::OnNextModal([&](QWidget*) {
+        test::OnNextModal([](QWidget* box) { test::ButtonWithText(box, "OK")->click(); });
+        QTest::qWait(300);
+        Save(styles, out + "/style-template-behind.png");
+        SaveWithFrame(&form, out + "/style-template-title.png");
+        styles->CancelButton()->click();
+    });
+    form.Widgets().Action(TActionId::NewAction)->trigger();
+    QTest::qWait(1500);
+    Save(&form, out + "/main-window-no-style.png");
 
     // The design just opened is unchanged: the window closes without the save question.
     form.close();

@@ -77,7 +77,8 @@ inline std::shared_ptr<bool> OnNextModal(std::function<void(QWidget*)> handler, 
 // The button of a dialog whose text is `text` (access-key markers included), or nullptr.
 inline QAbstractButton* ButtonWithText(QWidget* dialog, const QString& text) {
     for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
-        if (button->text() == text) {
+        // Access key marks aside: "OK" finds "&OK".
+        if (QString(button->text()).remove(QLatin1Char('&')) == QString(text).remove(QLatin1Char('&'))) {
             return button;
         }
     }
