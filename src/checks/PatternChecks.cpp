@@ -63,7 +63,6 @@ public:
     void Run() {
         const TTreeNode* mainOptions = FindMenuOptionsNodeOfLevel(m_project.Objects, nullptr);
         if (mainOptions) {
-            CheckMore(*mainOptions);
             m_smallWidth = mainOptions->Options().SmallScreenWidth;
         }
         ForEachMenu(m_project.Objects, [this](const TTreeNode* group) { CheckMenu(group); });
@@ -172,15 +171,6 @@ private:
                   std::to_string(static_cast<int>(std::ceil(needed))) + " px, but " + window + " only " +
                   std::to_string(fit) + " fit, so the captions are squeezed (set \"Columns\" to " +
                   std::to_string(fit) + " or 0, or raise \"Small screen width\" on the main menu).");
-    }
-
-    void CheckMore(const TTreeNode& mainOptions) {
-        const TMenuOptionsRec& options = mainOptions.Options();
-        if (Chose(options.WhenNoRoom.view(), "More") && IsBlank(options.MoreCaption.view())) {
-            m_add(TCheckLevel::Warning, mainOptions,
-                  "\"When no room\" is More but \"More caption\" is empty, so the entries that do not fit "
-                  "gather under the English word \"More\".");
-        }
     }
 
     const TProject& m_project;

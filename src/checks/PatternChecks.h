@@ -1,7 +1,6 @@
 #pragma once
-// What the rich entries, panels and the bar's More meet in the published menu: small text on the
-// entry's colours, icon files that cannot be drawn, panels wider than a small window, and an
-// empty caption for More.
+// What the rich entries and panels meet in the published menu: small text on the entry's colours,
+// icon files that cannot be drawn, and panels wider than a small window.
 
 #include "DesignChecks.h"
 
