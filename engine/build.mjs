@@ -22,7 +22,7 @@ export const ENGINE_FILES = ['one.js', 'main.js'];
 export const shippedDir = path.join(repo, 'data/help/temp');
 
 // In the order their top-level statements run: browser built-ins first, the entry last.
-export const MODULES = ['env.js', 'read.js', 'current.js', 'theme.js', 'rich.js', 'panel.js', 'draw.js', 'place.js', 'small.js',
+export const MODULES = ['env.js', 'read.js', 'current.js', 'theme.js', 'icons.js', 'rich.js', 'panel.js', 'draw.js', 'place.js', 'small.js',
   'room.js', 'drawer.js', 'open.js', 'hover.js', 'keys.js', 'events.js', 'listen.js', 'index.js'];
 export const STYLE_SHEET = 'menu.css';
 

@@ -19,7 +19,12 @@ export function panelLink(node) {
 export function drawPanel(menu, list, ancestors) {
   var def = menu.def;
   menu.el.classList.add('tvx-panel');
-  if (def.columns) menu.el.style.setProperty('--tvx-pw', def.columns * 15 + 'em');
+  // A set number of columns is a grid of exactly that many, which narrow together in a narrow
+  // window rather than wrap; without one, the columns wrap as the window allows.
+  if (def.columns) {
+    menu.el.classList.add('tvx-cols');
+    menu.el.style.setProperty('--tvx-cols', def.columns);
+  }
   var loose = null;
   for (var i = 0; i < def.entries.length; i++) {
     var e = def.entries[i];

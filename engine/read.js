@@ -146,7 +146,7 @@ export function readMenu(a) {
     if (isArray(rich)) {
       entry.desc = caption(rich[0]).trim();
       entry.badge = caption(rich[1]).trim();
-      entry.icon = word(rich[2]);
+      entry.icon = isArray(rich[2]) ? rich[2] : word(rich[2]);
     }
     menu.entries.push(entry);
   }

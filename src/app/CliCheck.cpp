@@ -74,6 +74,7 @@ int Check(const std::vector<std::string>& args) {
         throw TUsageError{"--format takes text or json, not '" + format + "'"};
     }
     TCheckSettings settings;
+    settings.ProjectFolder = ProjectFolderOf(projectPath);
     if (const std::optional<std::string> site = parsed.Value("--site")) {
         settings.Site = platform::PathFromUtf8(*site);
         std::error_code error;
@@ -102,8 +103,17 @@ int Check(const std::vector<std::string>& args) {
     return failed ? ExitError : ExitOk;
 }
 
-bool ChecksAllowStrictBuild(const TProject& project, const TMenuScript& script) {
-    const std::vector<TCheckFinding> findings = CheckDesign(project, script.Warnings);
+std::filesystem::path ProjectFolderOf(const std::string& projectPath) {
+    std::error_code error;
+    const fs::path file = fs::absolute(platform::PathFromUtf8(projectPath), error);
+    return error ? fs::path() : file.parent_path();
+}
+
+bool ChecksAllowStrictBuild(const TProject& project, const TMenuScript& script,
+                            const fs::path& projectFolder) {
+    TCheckSettings settings;
+    settings.ProjectFolder = projectFolder;
+    const std::vector<TCheckFinding> findings = CheckDesign(project, script.Warnings, settings);
     for (const TCheckFinding& finding : findings) {
         if (finding.Level == TCheckLevel::Error) {
             PrintError(FindingLine(finding));

@@ -197,7 +197,8 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     if (!LoadProjectFile(projectPath, project)) {
         return ExitError;
     }
-    const TMenuScript script = GenerateMenuScript(project);
+    const fs::path projectFolder = ProjectFolderOf(projectPath);
+    const TMenuScript script = GenerateMenuScript(project, projectFolder);
     if (script.Refused) {
         PrintError(NoStylesMessage);
         return ExitError;
@@ -207,7 +208,8 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     }
     // A site's build pipeline asks for this: a design that needed any repair, or that visitors would
     // meet a problem in, publishes nothing.
-    if (parsed.Flag("--strict") && (!ChecksAllowStrictBuild(project, script) || !script.Warnings.empty())) {
+    if (parsed.Flag("--strict") &&
+        (!ChecksAllowStrictBuild(project, script, projectFolder) || !script.Warnings.empty())) {
         return ExitError;
     }
 

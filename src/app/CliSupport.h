@@ -135,6 +135,9 @@ int Publish(const std::filesystem::path& appFolder, const std::vector<std::strin
 // The checks of a design before its visitors meet it; exit status 1 on an error (--strict: on any finding).
 int Check(const std::vector<std::string>& args);
 // Before a strict build writes: prints the checks' errors; false when there is any.
-bool ChecksAllowStrictBuild(const TProject& project, const TMenuScript& script);
+bool ChecksAllowStrictBuild(const TProject& project, const TMenuScript& script,
+                            const std::filesystem::path& projectFolder);
+// The folder of a project file named on the command line, where its icon files lie.
+std::filesystem::path ProjectFolderOf(const std::string& projectPath);
 
 } // namespace tarvex::cli

@@ -1,5 +1,6 @@
 #include "DesignChecks.h"
 
+#include "PatternChecks.h"
 #include "StyleChecks.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
@@ -120,6 +121,10 @@ public:
                 ++m_level;
             },
             [this](const TTreeNode&) { --m_level; });
+        CheckPatterns(m_project, m_settings,
+                      [this](TCheckLevel level, const TTreeNode& node, std::string text) {
+                          Add(level, node, std::move(text));
+                      });
         for (const TScriptWarning& warning : scriptWarnings) {
             // The checks say these themselves, as errors.
             if (warning.Kind != TScriptWarningKind::ScriptAddress &&
@@ -307,7 +312,7 @@ std::vector<TCheckFinding> CheckDesign(const TProject& project,
 }
 
 std::vector<TCheckFinding> CheckDesign(const TProject& project, const TCheckSettings& settings) {
-    return CheckDesign(project, GenerateMenuScript(project).Warnings, settings);
+    return CheckDesign(project, GenerateMenuScript(project, settings.ProjectFolder).Warnings, settings);
 }
 
 int CountErrors(const std::vector<TCheckFinding>& findings) {

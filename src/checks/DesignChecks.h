@@ -37,6 +37,8 @@ struct TCheckFinding {
 struct TCheckSettings {
     // The site's folder: relative addresses must name files under it. Empty: not checked.
     std::filesystem::path Site;
+    // The project's folder, where icon files are looked for. Empty: a design not saved yet.
+    std::filesystem::path ProjectFolder;
 };
 
 // Every finding, errors first, each group in the design's order. `scriptWarnings` are the

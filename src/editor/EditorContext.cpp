@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <system_error>
 #include <utility>
 
 namespace tarvex {
@@ -87,6 +88,15 @@ std::optional<std::string> TEditorContext::RunFileDialog(bool save, TFileDialogR
 
 void TEditorContext::ShowQuickHelp(const std::string& page) {
     m_ui.ShowQuickHelpPage(PathText(HelpPagePath(page)));
+}
+
+std::filesystem::path TEditorContext::ProjectFolder() const {
+    if (m_document.FileName().empty()) {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::absolute(PathFromUtf8(m_document.FileName()), error);
+    return error ? std::filesystem::path() : file.parent_path();
 }
 
 std::filesystem::path TEditorContext::HelpPagePath(const std::string& page) const {

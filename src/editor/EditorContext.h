@@ -33,6 +33,8 @@ public:
     const TProject& Project() const { return m_document.Project(); }
     TUserInterface& Ui() { return m_ui; }
     const std::filesystem::path& AppFolder() const { return m_appFolder; }
+    // Where the open project's file lies, in which its icon files are looked for; empty until saved.
+    std::filesystem::path ProjectFolder() const;
 
     // ---- the listeners ----
     void AddListener(TEditorListener* listener);

@@ -38,9 +38,10 @@ void TPreviewCommands::PublishActionExecute() {
     const TProject& design = m_context.Project();
     m_context.Ui().SetBusy(true);
     const TPublishResult result =
-        module ? WritePublishFiles(ReadModulePublishFiles(TempFolder(), target->parent_path(), design,
-                                                          tarvex::GenerateMenuScript(design)),
-                                   confirm)
+        module ? WritePublishFiles(
+                     ReadModulePublishFiles(TempFolder(), target->parent_path(), design,
+                                            tarvex::GenerateMenuScript(design, m_context.ProjectFolder())),
+                     confirm)
                : PublishMenuFiles(TempFolder(), *target, confirm);
     m_context.Ui().SetBusy(false);
     if (result.Errors.empty() && result.Declined.empty()) {
@@ -135,6 +136,12 @@ void TPreviewCommands::ListFindings(std::vector<TCheckFinding> findings) {
     }
 }
 
+TCheckSettings TPreviewCommands::CheckSettings() const {
+    TCheckSettings settings;
+    settings.ProjectFolder = m_context.ProjectFolder();
+    return settings;
+}
+
 std::optional<TFindingPlace> TPreviewCommands::FindingPlace(std::size_t index) const {
     if (index >= m_findings.size() || m_findings[index].Place.Path.empty()) {
         return std::nullopt;
@@ -173,7 +180,7 @@ void TPreviewCommands::RepairMenuStyles() {
 
 TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
     ++m_scriptsGenerated;
-    const TMenuScript script = tarvex::GenerateMenuScript(m_context.Project());
+    const TMenuScript script = tarvex::GenerateMenuScript(m_context.Project(), m_context.ProjectFolder());
     if (script.Refused) {
         // Said once until the design can be compiled again, or the author asks for the preview:
         // a box at every click would stop the author, who knows by now.
@@ -185,14 +192,14 @@ TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
         // The preview shows this design, which has no menu, never one an earlier design left.
         std::error_code error;
         std::filesystem::remove(TempFolder() / "menu.js", error);
-        ListFindings(CheckDesign(m_context.Project(), std::vector<TScriptWarning>()));
+        ListFindings(CheckDesign(m_context.Project(), std::vector<TScriptWarning>(), CheckSettings()));
         return TScriptOutcome::Refused;
     }
     m_refusalSaid = false;
     // A repair shows its box when the editor makes it; what the script merely works around, and
     // what visitors would meet, waits in a list, since a box for each at every refresh would stop
     // the author at every click.
-    ListFindings(CheckDesign(m_context.Project(), script.Warnings));
+    ListFindings(CheckDesign(m_context.Project(), script.Warnings, CheckSettings()));
     const std::filesystem::path file = TempFolder() / "menu.js";
     if (const TWriteStatus status = WriteMenuScript(script, file); status != TWriteStatus::Written) {
         m_context.Ui().ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));

@@ -107,6 +107,8 @@ private:
     void ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText);
     // Lists the findings when they differ from those listed.
     void ListFindings(std::vector<TCheckFinding> findings);
+    // The checks look for icon files beside the saved project.
+    TCheckSettings CheckSettings() const;
     // Publishing a design with errors is asked once; false when the author declines.
     bool PublishDespiteErrors();
     // The folder whose files the author's page may use: its own, or one above it the author

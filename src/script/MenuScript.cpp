@@ -80,7 +80,7 @@ void AppendStyle(TMenuScript& script, const TTreeNode& node) {
 
 // The line of one entry, built in one string: there is one per entry of the design. `menuName`
 // is the unique name of a group's submenu.
-std::string EntryLine(const TTreeNode& node, std::string_view menuName) {
+std::string EntryLine(const TTreeNode& node, std::string_view menuName, TIconFiles& icons) {
     const TMenuItemRec& item = node.Item();
     std::string line;
     line.reserve(40 + item.Caption.size() + node.Text().size() + item.Address.size() + item.Target.size() +
@@ -105,13 +105,14 @@ std::string EntryLine(const TTreeNode& node, std::string_view menuName) {
     } else {
         line += "\",,,";
     }
-    return line + EntryExtrasPosition(item);
+    return line + EntryExtrasPosition(item, icons);
 }
 
 // Builds the lines in one pass over a design it only reads.
 class TScriptBuilder {
 public:
-    TScriptBuilder(const TProject& project, TMenuScript& script) : m_project(project), m_script(script) {}
+    TScriptBuilder(const TProject& project, TMenuScript& script, const std::filesystem::path& iconFolder)
+        : m_project(project), m_script(script), m_icons(iconFolder) {}
 
     // One menu per level that has entries: the main menu first, then every group's submenu in
     // depth-first pre-order, each followed at once by the submenus of the groups inside it.
@@ -279,7 +280,7 @@ private:
                 CheckCaption(node, objectName);
                 const auto name = m_menuNames.find(&node);
                 lines.push_back(
-                    EntryLine(node, name == m_menuNames.end() ? std::string_view() : name->second));
+                    EntryLine(node, name == m_menuNames.end() ? std::string_view() : name->second, m_icons));
             }
         }
         lines.emplace_back("])");
@@ -287,6 +288,7 @@ private:
 
     const TProject& m_project;
     TMenuScript& m_script;
+    TIconFiles m_icons;
     std::unordered_map<const TTreeNode*, std::string> m_menuNames;
 };
 
@@ -342,7 +344,7 @@ std::string MenuName(const TTreeNode* group) {
     return name;
 }
 
-TMenuScript GenerateMenuScript(const TProject& project) {
+TMenuScript GenerateMenuScript(const TProject& project, const std::filesystem::path& iconFolder) {
     TMenuScript script;
     if (project.Styles.Empty()) {
         script.Refused = true;
@@ -352,7 +354,7 @@ TMenuScript GenerateMenuScript(const TProject& project) {
     for (const TTreeNode& style : project.Styles.Roots()) {
         AppendStyle(script, style);
     }
-    TScriptBuilder(project, script).WriteMenus();
+    TScriptBuilder(project, script, iconFolder).WriteMenus();
     script.Lines.emplace_back("");
     script.Lines.emplace_back("dumpmenus()");
     return script;

@@ -64,8 +64,9 @@ struct TMenuScript {
 
 // Builds the whole script in memory and never changes the design: a menu whose style does not
 // exist uses the first style (with a warning), and a level without a Menu Options node uses the
-// main menu's defaults. Storing such a repair is the caller's own step.
-TMenuScript GenerateMenuScript(const TProject& project);
+// main menu's defaults. Storing such a repair is the caller's own step. Icon files are looked for
+// in `iconFolder`, the project's own folder (empty for a design never saved: none is found).
+TMenuScript GenerateMenuScript(const TProject& project, const std::filesystem::path& iconFolder = {});
 
 // The variable of a style (record text): its name without spaces, or the derived name.
 std::string StyleVariableName(std::string_view styleName);

@@ -1,6 +1,7 @@
 #include "MenuScriptExtras.h"
 
 #include "ScriptLiteral.h"
+#include "SvgIcon.h"
 #include "base/RecordText.h"
 
 namespace tarvex {
@@ -44,11 +45,23 @@ std::string SmallScreenLookPosition(const TMenuOptionsRec& options) {
     return WordPosition(options.SmallScreenLook.view());
 }
 
-std::string EntryExtrasPosition(const TMenuItemRec& item) {
+std::string TIconFiles::Literal(std::string_view icon) {
+    if (!IsIconFile(icon)) {
+        return Quoted(icon, "");
+    }
+    const auto known = m_read.find(icon);
+    if (known != m_read.end()) {
+        return known->second;
+    }
+    const TSvgIcon file = ReadIconFile(m_folder, icon);
+    return m_read.emplace(std::string(icon), file.Drawn() ? file.Script : "\"\"").first->second;
+}
+
+std::string EntryExtrasPosition(const TMenuItemRec& item, TIconFiles& icons) {
     if (IsBlank(item.Description.view()) && IsBlank(item.Badge.view()) && IsBlank(item.Icon.view())) {
         return "1";
     }
-    return "[" + Quoted(item.Description) + Quoted(item.Badge) + Quoted(item.Icon, "]");
+    return "[" + Quoted(item.Description) + Quoted(item.Badge) + icons.Literal(item.Icon.view()) + "]";
 }
 
 } // namespace tarvex

@@ -5,7 +5,11 @@
 
 #include "model/Records.h"
 
+#include <filesystem>
+#include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace tarvex {
 
@@ -19,7 +23,20 @@ std::string WhenNoRoomPosition(const TMenuOptionsRec& options);
 std::string MoreAndWidthPositions(const TMenuOptionsRec& options);
 // Position 20: the small screen look ("list", "drawer").
 std::string SmallScreenLookPosition(const TMenuOptionsRec& options);
-// An entry's last position: 1 as ever, or its description, badge and icon name as an array.
-std::string EntryExtrasPosition(const TMenuItemRec& item);
+// The icon files of one script, each read once. A file that is missing or refused goes out as no
+// icon; Checks tells the author why.
+class TIconFiles {
+public:
+    explicit TIconFiles(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+    // The icon as the entry's extras hold it: a name of the drawn set quoted, a file as its drawing.
+    std::string Literal(std::string_view icon);
+
+private:
+    std::filesystem::path m_folder;
+    std::map<std::string, std::string, std::less<>> m_read;
+};
+
+// An entry's last position: 1 as ever, or its description, badge and icon as an array.
+std::string EntryExtrasPosition(const TMenuItemRec& item, TIconFiles& icons);
 
 } // namespace tarvex

@@ -1,7 +1,9 @@
 #include "PropertyGridDelegate.h"
 
+#include "MenuIconSet.h"
 #include "PropertyGridModel.h"
 #include "RecordString.h"
+#include "model/RecordFields.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -103,8 +105,17 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setFrame(false);
         combo->setAccessibleName(index.sibling(row, 0).data().toString());
+        // The Icon row shows each icon as the published menu draws it; a typed .svg file name
+        // is taken as well.
+        const bool icons =
+            index.sibling(row, 0).data().toString() == Utf8ToQString(ItemField("Icon").Caption);
+        const QColor ink = parent->palette().color(QPalette::Text);
         for (const std::string& entry : rows->PickList(row)) {
-            combo->addItem(Utf8ToQString(entry));
+            combo->addItem(icons ? DrawnMenuIcon(entry, ink) : QIcon(), Utf8ToQString(entry));
+        }
+        if (icons) {
+            combo->setToolTip(
+                QStringLiteral("An icon of the set, or the name of an .svg file beside the project"));
         }
         // A pick from the list is a choice made; typed text waits for the cell to be confirmed.
         connect(combo, &QComboBox::activated, self, [self, combo] { emit self->commitData(combo); });

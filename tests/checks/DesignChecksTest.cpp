@@ -161,6 +161,35 @@ const std::vector<TCase> Cases{
       {Warning, "Style \"Spare\"", "No menu uses"},
       {Warning, "Products > Two > Three > Four", "nested 5 levels"},
       {Warning, "Main menu options", "Image position \"top\""}}},
+    // Large text whose contrast suffices at its size but not for the smaller description and badge.
+    {"rich entries and a panel",
+     [](TDesignParts& p) {
+         p.Style.FontSize = 24;
+         p.Style.MouseOnBackground = "808080";
+         p.Options.WhenNoRoom = "More";
+         p.Home.Description = "Where it starts";
+         p.Home.Badge = "New";
+         p.Home.Icon = "logo.svg";
+     },
+     [](TProject& project, TTreeNode*) {
+         TTreeNode* shop = AppendItemNode(project, nullptr, TNodeKind::MenuGroup, Item("Shop", "shop.htm"));
+         TMenuOptionsRec panel;
+         panel.MenuStyle = "Good";
+         panel.Layout = "Panel";
+         panel.Columns = 3;
+         AppendOptionsNode(project, shop, panel);
+         TMenuItemRec rocket = Item("Rocket", "rocket.htm");
+         rocket.Icon = "rocket";
+         AppendItemNode(project, shop, TNodeKind::MenuItem, rocket);
+     },
+     {{Error, "Home",
+       "description is drawn at 20.4 px in \"Mouse On Font\" on \"Mouse On Background\", a contrast of "
+       "3.9:1"},
+      {Error, "Home", "badge is drawn at 18.0 px"},
+      {Warning, "Home", "icon file \"logo.svg\" cannot be found until the project is saved"},
+      {Warning, "Shop > Menu Options",
+       "panel's 3 columns need about 756 px, but in a window 320 px wide only 1 fit"},
+      {Warning, "Shop > Rocket", "icon \"rocket\" is none of the drawn icons"}}},
 };
 
 TEST(DesignChecks, FindWhatVisitorsWouldMeetAndNothingElse) {
@@ -216,7 +245,7 @@ TEST(DesignChecks, RelativeAddressesMustNameFilesOfTheSite) {
             Add(project, nullptr, TNodeKind::MenuItem, Item("Web", "https://example.com/none.htm"));
             Add(project, nullptr, TNodeKind::MenuItem, Item("Mail", "mailto:a@example.com"));
         });
-    const std::vector<TCheckFinding> found = CheckDesign(project, TCheckSettings{site});
+    const std::vector<TCheckFinding> found = CheckDesign(project, TCheckSettings{site, {}});
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(FindingLine(found[0]),
               "warning: Products > Prices: Its address \"prices.htm\" names no file in the site's folder.");

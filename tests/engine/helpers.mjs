@@ -116,6 +116,11 @@ export function publishProject(file, folder, ...args) {
   return out;
 }
 
+// Writes a file beside the edited projects of publishEdited (an icon file, say).
+export function besideProjects(name, text) {
+  fs.writeFileSync(path.join(work(), name), text);
+}
+
 // Publishes a project of tests/data/engine as the module output (tarvex-menu.js and .css).
 export function publishModule(project, folder) {
   work();

@@ -100,6 +100,9 @@ describe('a panel', () => {
       assert.deepEqual(columns, [['Products', ['Products 1', 'Products 2', 'Products 3']],
         ['More products', ['Products extra 1', 'Products extra 2']]], `${width}`);
       assert.equal(await panel.getByRole('heading', { name: 'More products' }).count(), 1);
+      // Columns 2: both side by side on a bar, one above the other in the small-window list.
+      const lefts = await p.locator('.tvx-panel.tvx-show .tvx-col').evaluateAll((cs) => new Set(cs.map((c) => Math.round(c.getBoundingClientRect().left))).size);
+      assert.equal(lefts, width === DESKTOP ? 2 : 1, `${width}`);
       const reached = [];
       for (let i = 0; i < 5; i++) {
         await p.keyboard.press('Tab');
@@ -151,20 +154,29 @@ describe('rich entries', () => {
     .replace('<Caption>Home</Caption>\r\n<Image></Image>\r\n<Address>index.htm</Address>\r\n<Target></Target>',
       '$&\r\n<Icon>home</Icon>\r\n<Badge>New</Badge>\r\n<Description>Where it all starts</Description>')
     .replace('<Caption>Products</Caption>\n<Image></Image>\n<Address>products.htm</Address>\n<Target></Target>',
-      '$&\n<Description>All we make</Description>\n<Icon>cart</Icon>');
+      '$&\n<Description>All we make</Description>\n<Icon>cart</Icon>')
+    .replace('<Caption>Services</Caption>\n<Image></Image>\n<Address>services.htm</Address>\n<Target></Target>', '$&\n<Icon>logo.svg</Icon>')
+    .replace('<Caption>Support</Caption>\n<Image></Image>\n<Address>support.htm</Address>\n<Target></Target>', '$&\n<Icon>evil.svg</Icon>');
   it('keep the caption as the name, describe it, and draw the icon in the text colour', async () => {
+    // An icon file beside the project is drawn from its shapes; one that would run script is not.
+    h.besideProjects('logo.svg', '<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 24 24" fill="#f00">' +
+      '<circle cx="12" cy="12" r="9"/><path d="M8 8h8v8H8z" fill="none" stroke="blue"/></svg>');
+    h.besideProjects('evil.svg', '<svg viewBox="0 0 24 24" onload="window.ran=1"><circle r="9"/></svg>');
     const dir = h.publishEdited('phone', 'rich', rich);
     const p = await openAt(DESKTOP, dir);
-    for (const [role, name, description, icon] of [['link', 'Home', 'Where it all starts New', 1], ['link', 'Products', 'All we make', 1]]) {
+    for (const [role, name, description, icon] of [['link', 'Home', 'Where it all starts New', 1], ['link', 'Products', 'All we make', 1],
+      ['link', 'Services', null, 2], ['link', 'Support', null, 0]]) {
       const control = p.getByRole(role, { name, exact: true });
       assert.equal(await control.count(), 1, name);
       const got = await control.evaluate((c) => ({
-        description: c.getAttribute('aria-describedby').split(' ').map((id) => document.getElementById(id).textContent).join(' '),
-        icons: c.querySelectorAll('svg.tvx-ic[aria-hidden="true"] path').length,
-        stroke: getComputedStyle(c.querySelector('svg')).stroke === getComputedStyle(c).color,
+        description: c.getAttribute('aria-describedby')?.split(' ').map((id) => document.getElementById(id).textContent).join(' ') ?? null,
+        icons: c.querySelectorAll('svg.tvx-ic[aria-hidden="true"] :is(path, circle)').length,
+        inked: ((paints) => paints.includes(getComputedStyle(c).color) && paints.every((paint) => paint === 'none' || paint === getComputedStyle(c).color))(
+          [...c.querySelectorAll('svg, svg *')].flatMap((s) => [getComputedStyle(s).stroke, getComputedStyle(s).fill])),
       }));
-      assert.deepEqual(got, { description, icons: icon, stroke: true }, name);
+      assert.deepEqual(got, { description, icons: icon, inked: true }, name);
     }
+    assert.equal(await p.evaluate(() => window.ran), undefined);
     const axe = await p.evaluate(async (src) => { eval(src); return (await axe.run(document.querySelector('.tvx-nav'))).violations.map((v) => v.id); }, axeSource);
     assert.deepEqual(axe, []);
     await p.done();

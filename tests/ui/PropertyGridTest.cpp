@@ -3,9 +3,11 @@
 
 #include "UiTestSupport.h"
 
+#include "model/RecordFields.h"
 #include "ui/ApplicationFolder.h"
 #include "ui/EditorTreeView.h"
 #include "ui/MainUnit.h"
+#include "ui/MenuIconSet.h"
 #include "ui/PropertyGrid.h"
 #include "ui/TarvexIcons.h"
 #include "ui/TreeModel.h"
@@ -61,6 +63,7 @@ class TPropertyGridTest : public QObject {
 private slots:
     void GridShowsRowsAndWritesTypedText();
     void GridPickListAndColourCells();
+    void GridIconRowDrawsTheMenuIcons();
     void GridKeyboardLeavesChoosesAndUndoes();
     void GridCellEndsCommitAndMoveByRows();
 };
@@ -122,6 +125,46 @@ void TPropertyGridTest::GridShowsRowsAndWritesTypedText() {
     rows.IsEnabled = false;
     grid.Reload();
     QVERIFY(!grid.isEnabled());
+}
+
+void TPropertyGridTest::GridIconRowDrawsTheMenuIcons() {
+    // The picker offers the names the model knows, and the engine draws each of them.
+    std::vector<std::string> names(std::begin(IconPicks), std::end(IconPicks));
+    QCOMPARE(MenuIconPaths().size() + 1, names.size());
+    for (std::size_t i = 0; i < MenuIconPaths().size(); ++i) {
+        QCOMPARE(std::string(MenuIconPaths()[i].Name), names[i + 1]);
+    }
+    TFakeRows rows;
+    rows.Rows = {{"Icon", "logo.svg", TPropertyEditStyle::PickList, names},
+                 {"Orientation", "", TPropertyEditStyle::PickList, {"", "Horizontal"}}};
+    TPropertyGrid grid(118);
+    grid.SetRows(&rows);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.setCurrentIndex(grid.model()->index(0, 1));
+    auto* combo = grid.viewport()->findChild<QComboBox*>();
+    QVERIFY(combo);
+    QCOMPARE(combo->count(), static_cast<int>(names.size()));
+    QVERIFY(combo->itemIcon(0).isNull());
+    QCOMPARE(combo->currentText(), QString("logo.svg"));
+    for (int i = 1; i < combo->count(); ++i) {
+        const QImage image = combo->itemIcon(i).pixmap(24, 24).toImage();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                inked += image.pixelColor(x, y).alpha() > 128 ? 1 : 0;
+            }
+        }
+        QVERIFY2(inked > 20, qPrintable(combo->itemText(i)));
+    }
+    // Other pick lists stay words only.
+    grid.setCurrentIndex(grid.model()->index(1, 1));
+    for (QComboBox* c : grid.viewport()->findChildren<QComboBox*>()) {
+        if (c->isVisible()) {
+            QVERIFY(c->itemIcon(1).isNull());
+        }
+    }
 }
 
 void TPropertyGridTest::GridPickListAndColourCells() {

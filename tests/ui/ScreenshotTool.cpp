@@ -11,10 +11,12 @@
 #include "ui/EditorTreeView.h"
 #include "ui/FoldersScanResultUnit.h"
 #include "ui/MainUnit.h"
+#include "ui/PropertyGrid.h"
 #include "ui/ScriptWarningsUnit.h"
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TreeModel.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -68,6 +70,35 @@ QVariant RunJs(QWebEngineView* view, const QString& script) {
 }
 
 } // namespace
+
+// The shop sample: an entry's rows with the Icon row's pick list open, and the main menu's options.
+void SaveRichRows(TTarvexForm& form, const QString& out) {
+    test::OnNextModal([](QWidget* w) { test::ButtonWithText(w, "&No")->click(); });
+    form.Editor().Files().LoadProject(TARVEX_SOURCE_DIR "/data/samples/shop.xml");
+    TTarvexEditor& editor = form.Editor();
+    editor.SelectObjectNode(editor.Project().Objects.Root(1));
+    QTest::qWait(500);
+    TPropertyGrid* grid = form.Widgets().MenuItemValueEditor;
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        if (grid->model()->index(row, 0).data().toString() == "Icon") {
+            grid->EditRow(row);
+        }
+    }
+    QTest::qWait(200);
+    for (QComboBox* combo : grid->viewport()->findChildren<QComboBox*>()) {
+        if (combo->isVisible()) {
+            combo->showPopup();
+        }
+    }
+    QTest::qWait(500);
+    Save(&form, out + "/rich-rows.png");
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    editor.SelectObjectNode(editor.Project().Objects.Root(0));
+    QTest::qWait(500);
+    Save(&form, out + "/main-menu-options.png");
+}
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -248,6 +279,8 @@ int main(int argc, char** argv) {
     form.Widgets().Action(TActionId::NewAction)->trigger();
     QTest::qWait(1500);
     Save(&form, out + "/main-window-no-style.png");
+
+    SaveRichRows(form, out);
 
     // The design just opened is unchanged: the window closes without the save question.
     form.close();

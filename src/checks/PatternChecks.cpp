@@ -1,0 +1,189 @@
+#include "PatternChecks.h"
+
+#include "StyleChecks.h"
+#include "base/RecordText.h"
+#include "model/RecordFields.h"
+#include "script/MenuLevels.h"
+#include "script/SvgIcon.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <vector>
+
+namespace tarvex {
+
+namespace {
+
+std::string Quote(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos
+               ? std::string()
+               : std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+bool Chose(std::string_view value, std::string_view word) {
+    return AsciiLower(Trimmed(value)) == AsciiLower(word);
+}
+
+const TMenuStyleRec* StyleNamed(const TProject& project, std::string_view name) {
+    for (const auto& style : project.Styles.Roots()) {
+        if (style->Text() == name) {
+            return &style->Style();
+        }
+    }
+    return nullptr;
+}
+
+// The styles a menu is drawn in: its own (or the first, as the script falls back) and its dark one.
+std::vector<const TMenuStyleRec*> DrawnStyles(const TProject& project, const TMenuOptionsRec& options) {
+    std::vector<const TMenuStyleRec*> styles;
+    const TMenuStyleRec* own = StyleNamed(project, options.MenuStyle.view());
+    if (!own && project.Styles.FirstRoot()) {
+        own = &project.Styles.FirstRoot()->Style();
+    }
+    if (own) {
+        styles.push_back(own);
+    }
+    if (const TMenuStyleRec* dark = StyleNamed(project, options.DarkStyle.view())) {
+        styles.push_back(dark);
+    }
+    return styles;
+}
+
+class TPatternChecker {
+public:
+    TPatternChecker(const TProject& project, const TCheckSettings& settings, const TAddFinding& add)
+        : m_project(project), m_settings(settings), m_add(add) {}
+
+    void Run() {
+        const TTreeNode* mainOptions = FindMenuOptionsNodeOfLevel(m_project.Objects, nullptr);
+        if (mainOptions) {
+            m_smallWidth = mainOptions->Options().SmallScreenWidth;
+        }
+        ForEachMenu(m_project.Objects, [this](const TTreeNode* group) { CheckMenu(group); });
+    }
+
+private:
+    void CheckMenu(const TTreeNode* group) {
+        const TTreeNode* optionsNode = FindMenuOptionsNodeOfLevel(m_project.Objects, group);
+        TMenuOptionsRec defaults;
+        if (!optionsNode) {
+            FillDefaultMenuOptions(m_project, defaults, nullptr);
+        }
+        const TMenuOptionsRec& options = optionsNode ? optionsNode->Options() : defaults;
+        const std::vector<const TMenuStyleRec*> styles = DrawnStyles(m_project, options);
+        if (group && optionsNode && !styles.empty() && Chose(options.Layout.view(), "Panel")) {
+            CheckColumns(*optionsNode, *styles.front());
+        }
+        bool describedSeen = false;
+        bool badgeSeen = false;
+        for (const auto& entry : m_project.Objects.Level(group)) {
+            if (entry->IsOptions()) {
+                continue;
+            }
+            const TMenuItemRec& item = entry->Item();
+            CheckIcon(*entry, item.Icon.view());
+            // One finding a menu for each: its entries share the colours.
+            if (!describedSeen && !IsBlank(item.Description.view())) {
+                describedSeen = true;
+                CheckSmallText(*entry, styles, "description", DescriptionScale, false);
+            }
+            if (!badgeSeen && !IsBlank(item.Badge.view())) {
+                badgeSeen = true;
+                CheckSmallText(*entry, styles, "badge", BadgeScale, true);
+            }
+        }
+    }
+
+    // The style's own contrast is judged at its own size; this is the smaller text beside it,
+    // which counts as large only when it still is.
+    void CheckSmallText(const TTreeNode& entry, const std::vector<const TMenuStyleRec*>& styles,
+                        std::string_view part, double scale, bool keepsWeight) {
+        for (const TMenuStyleRec* style : styles) {
+            const double size = DrawnFontSize(*style) * scale;
+            const std::string weight = AsciiLower(Trimmed(style->FontWeight.view()));
+            const bool bold = keepsWeight && (weight == "bold" || weight == "bolder" || weight == "700" ||
+                                              weight == "800" || weight == "900");
+            const double needed =
+                size >= 24 || (bold && size >= 18.66) ? LargeTextContrast : NormalTextContrast;
+            const double ownNeed = IsLargeText(*style) ? LargeTextContrast : NormalTextContrast;
+            for (const TColourPair& pair : DrawnColourPairs(*style)) {
+                const double ratio = ContrastRatio(pair.Text, pair.Background);
+                if (ratio < needed && ratio >= ownNeed) {
+                    m_add(TCheckLevel::Error, entry,
+                          "Its " + std::string(part) + " is drawn at " + OneDecimal(size) + " px in " +
+                              pair.Name + ", a contrast of " + OneDecimal(ratio) +
+                              ":1; text this small needs at least " + OneDecimal(needed) + ":1 to be read.");
+                    return;
+                }
+            }
+        }
+    }
+
+    void CheckIcon(const TTreeNode& entry, std::string_view icon) {
+        const std::string name = Trimmed(icon);
+        if (name.empty()) {
+            return;
+        }
+        if (!IsIconFile(name)) {
+            if (std::find(std::begin(IconPicks), std::end(IconPicks), AsciiLower(name)) ==
+                std::end(IconPicks)) {
+                m_add(TCheckLevel::Warning, entry,
+                      "Its icon " + Quote(name) +
+                          " is none of the drawn icons and no .svg file, so no icon is drawn.");
+            }
+            return;
+        }
+        auto read = m_files.find(name);
+        if (read == m_files.end()) {
+            read = m_files.emplace(name, ReadIconFile(m_settings.ProjectFolder, name).Refusal).first;
+        }
+        if (!read->second.empty()) {
+            m_add(TCheckLevel::Warning, entry,
+                  "Its icon file " + Quote(name) + " " + read->second + ", so no icon is drawn.");
+        }
+    }
+
+    void CheckColumns(const TTreeNode& optionsNode, const TMenuStyleRec& style) {
+        const int columns = optionsNode.Options().Columns;
+        if (columns <= 0) {
+            return;
+        }
+        const double em = DrawnFontSize(style);
+        const double edges = 2 * PanelPaddingEm * em + 2 * std::max(0, optionsNode.Options().MenuBorder);
+        const double needed = columns * ColumnEm * em + (columns - 1) * ColumnGapEm * em + edges;
+        const int width = m_smallWidth > 0 ? m_smallWidth : NarrowestWindow;
+        if (needed <= width) {
+            return;
+        }
+        const int fit = std::max(1, static_cast<int>(std::floor((width - edges + ColumnGapEm * em) /
+                                                                ((ColumnEm + ColumnGapEm) * em))));
+        const std::string window = m_smallWidth > 0
+                                       ? "at the small screen width of " + std::to_string(width) + " px"
+                                       : "in a window " + std::to_string(width) + " px wide";
+        m_add(TCheckLevel::Warning, optionsNode,
+              "Its panel's " + std::to_string(columns) + " columns need about " +
+                  std::to_string(static_cast<int>(std::ceil(needed))) + " px, but " + window + " only " +
+                  std::to_string(fit) + " fit, so the captions are squeezed (set \"Columns\" to " +
+                  std::to_string(fit) + " or 0, or raise \"Small screen width\" on the main menu).");
+    }
+
+    const TProject& m_project;
+    const TCheckSettings& m_settings;
+    const TAddFinding& m_add;
+    int m_smallWidth = 0;
+    std::map<std::string, std::string> m_files; // an icon file's refusal, read once
+};
+
+} // namespace
+
+void CheckPatterns(const TProject& project, const TCheckSettings& settings, const TAddFinding& add) {
+    TPatternChecker(project, settings, add).Run();
+}
+
+} // namespace tarvex
