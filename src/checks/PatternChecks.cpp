@@ -31,9 +31,9 @@ bool Chose(std::string_view value, std::string_view word) {
 }
 
 const TMenuStyleRec* StyleNamed(const TProject& project, std::string_view name) {
-    for (const auto& style : project.Styles.Roots()) {
-        if (style->Text() == name) {
-            return &style->Style();
+    for (const TTreeNode& style : project.Styles.Roots()) {
+        if (style.Text() == name) {
+            return &style.Style();
         }
     }
     return nullptr;
@@ -82,20 +82,20 @@ private:
         }
         bool describedSeen = false;
         bool badgeSeen = false;
-        for (const auto& entry : m_project.Objects.Level(group)) {
-            if (entry->IsOptions()) {
+        for (const TTreeNode& entry : m_project.Objects.Level(group)) {
+            if (entry.IsOptions()) {
                 continue;
             }
-            const TMenuItemRec& item = entry->Item();
-            CheckIcon(*entry, item.Icon.view());
+            const TMenuItemRec& item = entry.Item();
+            CheckIcon(entry, item.Icon.view());
             // One finding a menu for each: its entries share the colours.
             if (!describedSeen && !IsBlank(item.Description.view())) {
                 describedSeen = true;
-                CheckSmallText(*entry, styles, "description", DescriptionScale, false);
+                CheckSmallText(entry, styles, "description", DescriptionScale, false);
             }
             if (!badgeSeen && !IsBlank(item.Badge.view())) {
                 badgeSeen = true;
-                CheckSmallText(*entry, styles, "badge", BadgeScale, true);
+                CheckSmallText(entry, styles, "badge", BadgeScale, true);
             }
         }
     }

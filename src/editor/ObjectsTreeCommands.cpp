@@ -172,7 +172,7 @@ void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode
             --index;
         }
         const auto& level = m_context.Project().Objects.Level(newParent);
-        if (index == 0 && !level.empty() && level.front()->IsOptions()) {
+        if (index == 0 && !level.empty() && level.front().IsOptions()) {
             index = 1;
         }
     }

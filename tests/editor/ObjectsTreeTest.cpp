@@ -445,7 +445,7 @@ TEST_F(ObjectsTreeTest, DragAndDropMovesToTheEndOfTheTargetsLevel) {
 std::string LevelText(const TTree& tree, const TTreeNode* parent) {
     std::string text;
     for (const auto& node : tree.Level(parent)) {
-        text += (text.empty() ? "" : " ") + (node->IsOptions() ? std::string("*") : node->Text());
+        text += (text.empty() ? "" : " ") + (node.IsOptions() ? std::string("*") : node.Text());
     }
     return text;
 }
