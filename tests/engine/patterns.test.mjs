@@ -171,7 +171,7 @@ describe('rich entries', () => {
       const got = await control.evaluate((c) => ({
         description: c.getAttribute('aria-describedby')?.split(' ').map((id) => document.getElementById(id).textContent).join(' ') ?? null,
         icons: c.querySelectorAll('svg.tvx-ic[aria-hidden="true"] :is(path, circle)').length,
-        inked: ((paints) => paints.includes(getComputedStyle(c).color) && paints.every((paint) => paint === 'none' || paint === getComputedStyle(c).color))(
+        inked: ((paints) => (!paints.length || paints.includes(getComputedStyle(c).color)) && paints.every((paint) => paint === 'none' || paint === getComputedStyle(c).color))(
           [...c.querySelectorAll('svg, svg *')].flatMap((s) => [getComputedStyle(s).stroke, getComputedStyle(s).fill])),
       }));
       assert.deepEqual(got, { description, icons: icon, inked: true }, name);
