@@ -130,18 +130,20 @@ void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool 
         m_project.Objects.Clear();
         m_project.Styles.Clear();
         build(m_project);
+        // Listeners hear of the new design with its own history in place: a box one of them shows
+        // must not have the window call an untouched design changed.
+        m_lastRow = {};
+        m_history.Clear();
+        if (!saved) {
+            m_history.MarkUnsaved();
+        }
+        m_recoveryDue = !saved;
         TDesignChange change;
         change.Kind = TDesignChange::TKind::Replaced;
         change.Structure = true;
         change.Styles = true;
         Changed(change);
     }
-    m_lastRow = {};
-    m_history.Clear();
-    if (!saved) {
-        m_history.MarkUnsaved();
-    }
-    m_recoveryDue = !saved;
     StateChanged();
 }
 

@@ -46,6 +46,12 @@ void TFavoriteCommands::AddToFavoritesActionExecute() {
 }
 
 void TFavoriteCommands::StyleTemplateActionExecute() {
+    if (const std::optional<int> chosen = ChooseFromStyleTemplate()) {
+        InsertFavoriteStyle(*chosen);
+    }
+}
+
+std::optional<int> TFavoriteCommands::ChooseFromStyleTemplate() {
     std::vector<TStyleTemplateEntry> entries;
     entries.reserve(m_favoriteStyles.size());
     for (const TFavoriteStyleRec& favorite : m_favoriteStyles) {
@@ -53,9 +59,7 @@ void TFavoriteCommands::StyleTemplateActionExecute() {
         entries.push_back(
             {name, PathText(m_context.AppFolder() / "Favorites" / PathFromUtf8(name + ".bmp"))});
     }
-    if (const std::optional<int> chosen = m_context.Ui().ChooseFavoriteStyle(entries)) {
-        InsertFavoriteStyle(*chosen);
-    }
+    return m_context.Ui().ChooseFavoriteStyle(entries);
 }
 
 void TFavoriteCommands::InsertFavoriteStyle(int index) {

@@ -19,6 +19,8 @@ public:
     const std::vector<TFavoriteStyleRec>& FavoriteStyles() const { return m_favoriteStyles; }
     void AddToFavoritesActionExecute();
     void StyleTemplateActionExecute();
+    // The Style template's choice, asked without touching the design; nothing when cancelled.
+    std::optional<int> ChooseFromStyleTemplate();
     // Appends a copy of the favourite at `index` to the style list; nothing for a position
     // outside the list.
     void InsertFavoriteStyle(int index);

@@ -39,6 +39,22 @@ std::filesystem::path TFileCommands::RecoveryFolder() const {
 }
 
 bool TFileCommands::ConfirmAndClearProject(bool askToSave) {
+    if (!ConfirmDiscard(askToSave)) {
+        return false;
+    }
+    LeaveSelection();
+    m_context.Project().Objects.Clear();
+    m_context.Project().Styles.Clear();
+    return true;
+}
+
+void TFileCommands::LeaveSelection() {
+    m_context.SetTreeUpdateGuard(true);
+    m_objects.Deselect();
+    m_styles.Deselect();
+}
+
+bool TFileCommands::ConfirmDiscard(bool askToSave) {
     if (askToSave && m_context.SwitchedOn(TActionId::SaveAction) && document().Modified()) {
         const TMsgResult answer =
             m_context.Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
@@ -52,11 +68,6 @@ bool TFileCommands::ConfirmAndClearProject(bool askToSave) {
             return false;
         }
     }
-    m_context.SetTreeUpdateGuard(true);
-    m_objects.Deselect();
-    m_styles.Deselect();
-    m_context.Project().Objects.Clear();
-    m_context.Project().Styles.Clear();
     return true;
 }
 
@@ -72,18 +83,22 @@ bool TFileCommands::SaveAnsweringQuestion() {
 }
 
 void TFileCommands::NewProject(bool askForStyle) {
-    if (!ConfirmAndClearProject()) {
+    if (!ConfirmDiscard()) {
         return;
     }
+    // Asked before anything changes: behind the question the window keeps the design and the
+    // title it had. The trees are emptied inside Replace, outside any step, so no "*" comes up
+    // for a design nobody has touched (not even behind the note about missing styles).
+    const std::optional<int> style =
+        askForStyle ? m_favorites.ChooseFromStyleTemplate() : std::optional<int>(0);
+    LeaveSelection();
     TDesignDocument& document = m_context.Document();
     document.SetFileName({});
     document.KeepFileIdentity(std::nullopt);
     document.ReleaseLock();
-    document.Replace([this, askForStyle](TProject& project) {
-        if (askForStyle) {
-            m_favorites.StyleTemplateActionExecute();
-        } else {
-            m_favorites.InsertFavoriteStyle(0);
+    document.Replace([this, style](TProject& project) {
+        if (style) {
+            m_favorites.InsertFavoriteStyle(*style);
         }
         BuildDefaultProject(project);
         m_objects.ObjectsTreeViewChange(m_context.SelectedObject());

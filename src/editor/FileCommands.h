@@ -38,6 +38,10 @@ public:
     // Asks the save question (with `askToSave`), then empties both trees; false when the author
     // cancelled or a Yes could not save.
     bool ConfirmAndClearProject(bool askToSave = true);
+    // The save question alone: false when the author cancelled or a Yes could not save.
+    bool ConfirmDiscard(bool askToSave = true);
+    // Nothing selected, and the tree views left alone until the new design is in place.
+    void LeaveSelection();
     // True when the load went ahead.
     bool LoadProject(const std::string& path, bool askToSave = true);
     void OpenActionExecute();

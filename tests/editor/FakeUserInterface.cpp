@@ -38,6 +38,9 @@ TMsgResult TFakeUserInterface::ShowMessageBox(const std::string& text, const std
     call.Caption = caption;
     call.Icon = icon;
     call.Buttons = buttons;
+    if (WhileShown) {
+        WhileShown();
+    }
     if (buttons == TMsgButtons::Ok) {
         return TMsgResult::Ok;
     }
@@ -112,6 +115,9 @@ uint32_t TFakeUserInterface::SystemColor(uint32_t index) {
 std::optional<int> TFakeUserInterface::ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) {
     TUiCall& call = Record("Style", "");
     call.Entries = entries;
+    if (WhileShown) {
+        WhileShown();
+    }
     const std::optional<TStyle> answer = Next<TStyle>("style template dialog");
     return answer ? answer->Index : std::nullopt;
 }

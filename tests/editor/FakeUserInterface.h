@@ -50,6 +50,8 @@ public:
     void AnswerReview(TReview review) { m_answers.emplace_back(std::move(review)); }
 
     bool AllAnswersUsed() const { return m_answers.empty(); }
+    // Looks at the editor while the Style template or a message box is open.
+    std::function<void()> WhileShown;
 
     std::vector<TUiCall> Calls;
     std::map<uint32_t, uint32_t> SystemColors;

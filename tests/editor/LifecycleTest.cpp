@@ -146,6 +146,24 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
     m_ui.AnswerStyle(0);
     Editor().Files().NewActionExecute();
     EXPECT_TRUE(m_ui.TextsOf("Message").empty());
+
+    // Behind the Style template the design stays as it was, whatever the answer, and behind no box
+    // of New (the note of a design without styles after Cancel) does an untouched design show "*".
+    for (const std::optional<int> answer : {std::optional<int>(0), std::optional<int>()}) {
+        const TTreeNode* before = Style(0);
+        m_ui.ClearCalls();
+        m_ui.WhileShown = [&] {
+            EXPECT_EQ(Editor().WindowTitle().find('*'), std::string::npos) << Editor().WindowTitle();
+            if (m_ui.Calls.back().Kind == "Style") {
+                EXPECT_EQ(Style(0), before);
+            }
+        };
+        m_ui.AnswerStyle(answer);
+        Editor().Files().NewActionExecute();
+        m_ui.WhileShown = nullptr;
+        EXPECT_EQ(m_ui.TextsOf("Message").size(), answer ? 0u : 1u);
+        EXPECT_EQ(Editor().WindowTitle().find('*'), std::string::npos) << answer.has_value();
+    }
 }
 
 TEST_F(LifecycleTest, YesAtOpenSavesTheCurrentProjectToItsOwnFileNotTheOneBeingOpened) {
