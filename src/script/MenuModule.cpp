@@ -78,14 +78,22 @@ std::string PartialRules(const TProject& project, const std::string& list) {
         [](const TTreeNode&) {});
     std::string rules;
     const std::string panelList = list + " ul." + std::string(MenuPanelClass);
-    if (panel) {
-        rules +=
-            panelList + " { flex-direction: row; align-items: flex-start; gap: 0 1em; padding: 0.25em; }";
-        rules += Eol;
-        rules += panelList + " ul { display: flex; position: static; min-width: 0; }";
-        rules += Eol;
-        rules += panelList + " ul ul { padding-left: 1em; }";
-        rules += Eol;
+    // A panel hangs from the bar's left edge, as wide as its columns and at most the bar, whose
+    // width it wraps its columns to.
+    const std::string panelRules[] = {
+        list + " > ul { position: relative; }",
+        list + " li:has(> ul." + std::string(MenuPanelClass) + ") { position: static; }",
+        panelList + " { flex-direction: row; align-items: flex-start; gap: 0 1em; box-sizing: border-box; "
+                    "width: max-content; max-width: 100%; padding: 0.25em; }",
+        panelList + " > li > a, " + panelList + " > li > span { font-weight: bold; }",
+        panelList + " ul { display: flex; position: static; min-width: 0; }",
+        panelList + " ul ul { padding-left: 1em; }",
+    };
+    for (const std::string& rule : panelRules) {
+        if (panel) {
+            rules += rule;
+            rules += Eol;
+        }
     }
     if (icon) {
         rules += list + " svg { vertical-align: -0.125em; }";
