@@ -1,6 +1,6 @@
-// Our icon set: 24 x 24 outlines, stroked in the text colour. The program's icon picker draws the
-// same paths, read from this file when the program is built: keep one icon to a line, as
-// `name: 'path data',`.
+// Our icon set: 24 x 24 outlines, stroked in the text colour. The program's icon picker and its page
+// of links draw the same paths, read from this file when the program is built: keep one icon to a
+// line, as `name: 'path data',`.
 export var ICONS = {
   home: 'M3 11l9-8 9 8M5 10v10h5v-6h4v6h5V10',
   search: 'M10.5 4a6.5 6.5 0 1 0 0 13a6.5 6.5 0 1 0 0-13zM15.5 15.5L21 21',

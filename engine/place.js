@@ -49,6 +49,9 @@ export function place(menu) {
     var flipped = NaN;
     if (sideways && !screen) {
       flipped = left >= o.left ? o.left - r.width : o.right;
+    } else if (!screen) {
+      // A drop-down that would cross the window's edge ends where its entry ends instead.
+      flipped = left < 0 ? o.left : o.right - r.width;
     }
     if (flipped >= 0 && flipped + r.width <= vw) left = flipped;
     else {

@@ -36,8 +36,8 @@ std::string OwnKnownHostsFile() {
 // The files a build would write, as the site gets them; nothing after the message that says
 // which could not be made.
 std::optional<std::vector<TSiteFile>> SiteFiles(const fs::path& appFolder, const TProject& project,
-                                                bool module) {
-    const TMenuScript script = GenerateMenuScript(project);
+                                                const fs::path& projectFolder, bool module) {
+    const TMenuScript script = GenerateMenuScript(project, projectFolder);
     if (script.Refused) {
         PrintError(NoStylesMessage);
         return std::nullopt;
@@ -119,7 +119,7 @@ int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
         return ExitError;
     }
     const std::optional<std::vector<TSiteFile>> files =
-        SiteFiles(appFolder, project, parsed.Flag("--module"));
+        SiteFiles(appFolder, project, ProjectFolderOf(plain[0]), parsed.Flag("--module"));
     if (!files) {
         return ExitError;
     }

@@ -163,9 +163,13 @@ int Html(const std::vector<std::string>& args) {
             !WriteOrReport(out.parent_path() / ModuleStyleSheetName, MenuModuleStyleSheet(project))) {
             return ExitError;
         }
-        return WriteOrReport(out, GenerateMenuHtml(project, current, output)) ? ExitOk : ExitError;
+        return WriteOrReport(out, GenerateMenuHtml(project, current, output, ProjectFolderOf(projectPath)))
+                   ? ExitOk
+                   : ExitError;
     }
-    return PrintOrReport(GenerateMenuHtml(project, current, output)) ? ExitOk : ExitError;
+    return PrintOrReport(GenerateMenuHtml(project, current, output, ProjectFolderOf(projectPath)))
+               ? ExitOk
+               : ExitError;
 }
 
 } // namespace tarvex::cli

@@ -3,6 +3,7 @@
 #include "StyleChecks.h"
 #include "base/RecordText.h"
 #include "model/RecordFields.h"
+#include "script/CaptionText.h"
 #include "script/MenuLevels.h"
 #include "script/SvgIcon.h"
 
@@ -55,6 +56,35 @@ std::vector<const TMenuStyleRec*> DrawnStyles(const TProject& project, const TMe
     return styles;
 }
 
+// What the engine trims from a caption before it falls back to its own word.
+bool IsTrimmedSpace(char32_t c) {
+    return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F ||
+           c == 0x3000 || c == 0xFEFF;
+}
+
+// Characters a browser draws as nothing: soft hyphens, joiners, zero-width spaces, direction marks,
+// variation selectors.
+bool DrawsNothing(char32_t c) {
+    return c == 0xAD || c == 0x34F || c == 0x61C || c == 0x180E || (c >= 0x200B && c <= 0x200F) ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || (c >= 0xFE00 && c <= 0xFE0F);
+}
+
+// A caption the engine keeps (something is left after trimming) yet draws as nothing.
+bool KeptButInvisible(std::string_view caption) {
+    const std::string decoded = DecodeCaptionReferences(caption);
+    bool kept = false;
+    std::size_t i = 0;
+    while (i < decoded.size()) {
+        const char32_t c = DecodeUtf8At(decoded, i);
+        if (!IsTrimmedSpace(c) && !DrawsNothing(c)) {
+            return false;
+        }
+        kept = kept || DrawsNothing(c);
+    }
+    return kept;
+}
+
 class TPatternChecker {
 public:
     TPatternChecker(const TProject& project, const TCheckSettings& settings, const TAddFinding& add)
@@ -63,6 +93,7 @@ public:
     void Run() {
         const TTreeNode* mainOptions = FindMenuOptionsNodeOfLevel(m_project.Objects, nullptr);
         if (mainOptions) {
+            CheckMore(*mainOptions);
             m_smallWidth = mainOptions->Options().SmallScreenWidth;
         }
         ForEachMenu(m_project.Objects, [this](const TTreeNode* group) { CheckMenu(group); });
@@ -171,6 +202,18 @@ private:
                   std::to_string(static_cast<int>(std::ceil(needed))) + " px, but " + window + " only " +
                   std::to_string(fit) + " fit, so the captions are squeezed (set \"Columns\" to " +
                   std::to_string(fit) + " or 0, or raise \"Small screen width\" on the main menu).");
+    }
+
+    // An empty or blank caption stands for the engine's own word; one of invisible characters does not.
+    void CheckMore(const TTreeNode& mainOptions) {
+        const TMenuOptionsRec& options = mainOptions.Options();
+        if (Chose(options.WhenNoRoom.view(), "More") && KeptButInvisible(options.MoreCaption.view())) {
+            m_add(
+                TCheckLevel::Error, mainOptions,
+                "\"When no room\" is More, but \"More caption\" holds only characters that draw nothing, so "
+                "the entry that gathers the rest of the bar is empty and screen readers give it no name; "
+                "type a caption or empty the field for \"More\".");
+        }
     }
 
     const TProject& m_project;

@@ -1,6 +1,7 @@
 #pragma once
-// What the rich entries and panels meet in the published menu: small text on the entry's colours,
-// icon files that cannot be drawn, and panels wider than a small window.
+// What the rich entries, panels and the bar's More meet in the published menu: small text on the
+// entry's colours, icon files that cannot be drawn, panels wider than a small window, and a More
+// caption drawn as nothing.
 
 #include "DesignChecks.h"
 

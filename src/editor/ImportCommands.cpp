@@ -175,7 +175,8 @@ void TImportCommands::ExportHtmlActionExecute() {
     if (!path) {
         return;
     }
-    if (const TWriteStatus status = WriteMenuHtml(m_context.Project(), PathFromUtf8(*path));
+    if (const TWriteStatus status =
+            WriteMenuHtml(m_context.Project(), PathFromUtf8(*path), m_context.ProjectFolder());
         status != TWriteStatus::Written) {
         m_context.Ui().ReportError("Cannot create file " + *path + "." + WhyNotWritten(status));
     }

@@ -14,6 +14,8 @@ namespace tarvex {
 
 // The class that marks the list for the engine.
 inline constexpr std::string_view MenuLinksClass = "tarvex-links";
+// The class of a panel's list, whose columns stand side by side.
+inline constexpr std::string_view MenuPanelClass = "tarvex-panel";
 
 // Which files the page loads the menu from.
 enum class TMenuOutput { Classic, Module };
@@ -23,9 +25,16 @@ enum class TMenuOutput { Classic, Module };
 // a bar before any script runs by the design's style sheet, tarvex-menu.css, which both pages link;
 // the classic page loads one.js, menu.js and main.js, the module page tarvex-menu.js.
 // With `currentPage` (an absolute address), the link to that page is marked aria-current="page".
+// Entries carry their icon (icon files are looked for in `iconFolder`, the project's folder, and
+// drawn as the reducer keeps them), badge and description; a panel's columns are nested lists.
 std::string GenerateMenuHtml(const TProject& project, std::string_view currentPage = {},
-                             TMenuOutput output = TMenuOutput::Classic);
+                             TMenuOutput output = TMenuOutput::Classic,
+                             const std::filesystem::path& iconFolder = {});
 // Written whole through the atomic writer.
-TWriteStatus WriteMenuHtml(const TProject& project, const std::filesystem::path& path);
+TWriteStatus WriteMenuHtml(const TProject& project, const std::filesystem::path& path,
+                           const std::filesystem::path& iconFolder = {});
+
+// True when the submenu of `group` (nullptr: the main menu, never a panel) is laid out as a panel.
+bool IsPanelMenu(const TProject& project, const TTreeNode* group);
 
 } // namespace tarvex

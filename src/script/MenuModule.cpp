@@ -62,6 +62,46 @@ std::string CssFontFamily(std::string_view value) {
     return trimmed;
 }
 
+// The rules for what only some designs have, so that a design without them keeps its bytes: a
+// panel's columns side by side, every level of them shown, and icons on the text's baseline.
+std::string PartialRules(const TProject& project, const std::string& list) {
+    bool panel = false;
+    bool icon = false;
+    project.Objects.Walk(
+        [&](const TTreeNode& node) {
+            if (node.IsGroup() || node.IsItem()) {
+                panel = panel || (node.IsGroup() && IsPanelMenu(project, &node));
+                icon = icon || !IsBlank(node.Item().Icon.view());
+            }
+            return node.IsGroup();
+        },
+        [](const TTreeNode&) {});
+    std::string rules;
+    const std::string panelList = list + " ul." + std::string(MenuPanelClass);
+    // A panel hangs from the bar's left edge, as wide as its columns and at most the bar, whose
+    // width it wraps its columns to.
+    const std::string panelRules[] = {
+        list + " > ul { position: relative; }",
+        list + " li:has(> ul." + std::string(MenuPanelClass) + ") { position: static; }",
+        panelList + " { flex-direction: row; align-items: flex-start; gap: 0 1em; box-sizing: border-box; "
+                    "width: max-content; max-width: 100%; padding: 0.25em; }",
+        panelList + " > li > a, " + panelList + " > li > span { font-weight: bold; }",
+        panelList + " ul { display: flex; position: static; min-width: 0; }",
+        panelList + " ul ul { padding-left: 1em; }",
+    };
+    for (const std::string& rule : panelRules) {
+        if (panel) {
+            rules += rule;
+            rules += Eol;
+        }
+    }
+    if (icon) {
+        rules += list + " svg { vertical-align: -0.125em; }";
+        rules += Eol;
+    }
+    return rules;
+}
+
 void AppendProperty(std::string& css, std::string_view name, const std::string& value) {
     if (!value.empty()) {
         css += "  --tvx-" + std::string(name) + ": " + value + ";" + std::string(Eol);
@@ -160,7 +200,7 @@ std::string MenuModuleStyleSheet(const TProject& project) {
         css += rule;
         css += Eol;
     }
-    return css;
+    return css + PartialRules(project, list);
 }
 
 } // namespace tarvex

@@ -1,5 +1,6 @@
 #include "SvgIcon.h"
 
+#include "HtmlText.h"
 #include "ScriptLiteral.h"
 #include "base/FileIo.h"
 #include "base/PathText.h"
@@ -62,10 +63,17 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
+TSvgIcon Refused(std::string why) {
+    return TSvgIcon{{}, std::move(why), {}};
+}
+
 struct TElement {
     std::string Tag;
     std::string Attributes; // the object literal's members, each followed by ","
     std::vector<std::string> Children;
+    std::string MarkupAttributes; // each as ` name="value"`
+    std::string MarkupChildren;
+    bool Fills = false;
 };
 
 // A strict reader of the little XML an icon needs. It knows no document type and so no entity
@@ -86,7 +94,7 @@ public:
         if (m_refusal.empty() && m_done.empty()) {
             m_refusal = "holds no svg element";
         }
-        return m_refusal.empty() ? TSvgIcon{m_done.front(), {}} : TSvgIcon{{}, m_refusal};
+        return m_refusal.empty() ? TSvgIcon{m_done.front(), {}, m_markup} : Refused(m_refusal);
     }
 
 private:
@@ -161,6 +169,7 @@ private:
     bool m_seenMarkup = false;
     std::vector<TElement> m_open;
     std::vector<std::string> m_done; // the finished drawing
+    std::string m_markup;            // the same as markup
     int m_skipped = 0;               // depth inside a left-out note
     std::string m_refusal;
 };
@@ -185,7 +194,7 @@ bool TSvgReader::Open() {
     if (static_cast<int>(m_open.size()) + m_skipped >= DeepestElement) {
         return Refuse("nests its elements more than " + std::to_string(DeepestElement) + " deep");
     }
-    TElement element{tag, {}, {}};
+    TElement element{tag, {}, {}, {}, {}, false};
     for (;;) {
         SkipSpace();
         if (m_at >= m_text.size()) {
@@ -246,10 +255,16 @@ void TSvgReader::Finish(TElement element) {
         literal += (i ? "," : "") + element.Children[i];
     }
     literal = "[" + literal + "]]";
+    // The outer element fills in the text colour unless the file says otherwise, as the engine draws it.
+    const std::string fill = m_open.empty() && !element.Fills ? " fill=\"currentColor\"" : "";
+    std::string markup = "<" + element.Tag + element.MarkupAttributes + fill + ">" + element.MarkupChildren +
+                         "</" + element.Tag + ">";
     if (m_open.empty()) {
         m_done.push_back(std::move(literal));
+        m_markup = std::move(markup);
     } else {
         m_open.back().Children.push_back(std::move(literal));
+        m_open.back().MarkupChildren += markup;
     }
 }
 
@@ -298,6 +313,11 @@ bool TSvgReader::Keep(TElement& element, std::string_view name, std::string valu
         value = "currentColor";
     }
     element.Attributes += Quoted(name, ":") + Quoted(value);
+    element.Fills = element.Fills || name == "fill";
+    // The page that shows the markup sizes the drawing itself.
+    if (!(element.Tag == "svg" && (name == "width" || name == "height"))) {
+        element.MarkupAttributes += " " + std::string(name) + "=\"" + HtmlEscaped(value) + "\"";
+    }
     return true;
 }
 
@@ -340,37 +360,39 @@ bool IsIconFile(std::string_view icon) {
 
 TSvgIcon ReduceSvg(std::string_view text) {
     if (text.size() > IconFileLimit) {
-        return {{}, "is larger than " + std::to_string(IconFileLimit / 1024) + " KB"};
+        return Refused("is larger than " + std::to_string(IconFileLimit / 1024) + " KB");
     }
     if (!IsValidUtf8(text)) {
-        return {{}, "is not UTF-8 text"};
+        return Refused("is not UTF-8 text");
     }
     return TSvgReader(text).Read();
 }
 
 TSvgIcon ReadIconFile(const std::filesystem::path& folder, std::string_view icon) {
     if (folder.empty()) {
-        return {{}, "cannot be found until the project is saved, since it is looked for beside the project"};
+        return Refused(
+            "cannot be found until the project is saved, since it is looked for beside the project");
     }
     const std::filesystem::path relative = PathFromUtf8(icon);
     const bool outside =
         relative.is_absolute() || relative.has_root_name() ||
         std::any_of(relative.begin(), relative.end(), [](const auto& part) { return part == ".."; });
     if (outside) {
-        return {{}, "is not beside the project (name it relative to the project's folder, without \"..\")"};
+        return Refused(
+            "is not beside the project (name it relative to the project's folder, without \"..\")");
     }
     const std::filesystem::path file = folder / relative;
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
-        return {{}, "does not exist beside the project"};
+        return Refused("does not exist beside the project");
     }
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (!error && size > IconFileLimit) {
-        return {{}, "is larger than " + std::to_string(IconFileLimit / 1024) + " KB"};
+        return Refused("is larger than " + std::to_string(IconFileLimit / 1024) + " KB");
     }
     const std::optional<std::string> text = error ? std::nullopt : ReadWholeFile(file, IconFileLimit);
     if (!text) {
-        return {{}, "cannot be read"};
+        return Refused("cannot be read");
     }
     return ReduceSvg(*text);
 }

@@ -18,6 +18,9 @@ struct TSvgIcon {
     std::string Script;
     // Why the file is not drawn, as the end of a sentence ("holds a script element"); empty when it is.
     std::string Refusal;
+    // The same drawing as inline markup in pure ASCII, for a page: the outer svg element without a
+    // width or height, so the page sizes it by adding them right after "<svg".
+    std::string Markup;
 
     bool Drawn() const { return Refusal.empty(); }
 };

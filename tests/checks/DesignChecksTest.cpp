@@ -190,6 +190,21 @@ const std::vector<TCase> Cases{
       {Warning, "Shop > Menu Options",
        "panel's 3 columns need about 756 px, but in a window 320 px wide only 1 fit"},
       {Warning, "Shop > Rocket", "icon \"rocket\" is none of the drawn icons"}}},
+    // A blank caption stands for "More"; characters that draw nothing do not.
+    {"More with a caption of blanks",
+     [](TDesignParts& p) {
+         p.Options.WhenNoRoom = " more";
+         p.Options.MoreCaption = "  ";
+     },
+     NoExtension,
+     {}},
+    {"More with an invisible caption",
+     [](TDesignParts& p) {
+         p.Options.WhenNoRoom = "More";
+         p.Options.MoreCaption = " &nbsp;&#x200B;\xE2\x80\x8C";
+     },
+     NoExtension,
+     {{Error, "Main menu options", "\"More caption\" holds only characters that draw nothing"}}},
 };
 
 TEST(DesignChecks, FindWhatVisitorsWouldMeetAndNothingElse) {

@@ -1,8 +1,13 @@
 #include "script/MenuHtml.h"
 #include "script/CaptionText.h"
+#include "script/MenuIconPaths.h"
+#include "script/MenuModule.h"
 #include "script/PageAddress.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace tarvex;
 
@@ -126,16 +131,80 @@ TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
     }
 }
 
-// Readers without script get an entry's badge and description too, as text of its link.
-TEST(MenuHtml, EntriesCarryTheirBadgeAndDescription) {
+// Readers without script get what the menu draws of an entry: its icon (a name of the set or a file
+// beside the project, as the reducer keeps it), its badge and description; a panel's own items
+// stand together in a column of their own beside its groups' columns.
+TEST(MenuHtml, EntriesCarryTheirIconBadgeAndDescriptionAndPanelsTheirColumns) {
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "tarvex-html-icons";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "logo.svg") << "<svg width=\"48\" height=\"48\" viewBox=\"0 0 48 48\"><circle "
+                                          "cx=\"24\" cy=\"24\" r=\"20\" fill=\"#f00\" id=\"dot\"/></svg>";
+    std::ofstream(folder / "bad.svg") << "<svg><script>alert(1)</script></svg>";
+    const std::string svg = "<svg width=\"1em\" height=\"1em\" aria-hidden=\"true\" focusable=\"false\"";
+    const struct {
+        const char* Caption;
+        const char* Icon;
+        const char* Badge;
+        const char* Description;
+        std::string Expected; // the entry's line, after its address
+    } rows[] = {
+        {"Home", " Home", "New", "Start <here>",
+         svg +
+             " viewBox=\"0 0 24 24\" fill=\"none\" stroke=\"currentColor\" stroke-width=\"2\" "
+             "stroke-linecap=\"round\" stroke-linejoin=\"round\"><path d=\"" +
+             std::string(MenuIconPath("home")) +
+             "\"></path></svg> Home <b>New</b><small>Start &lt;here&gt;</small></a></li>"},
+        {"Logo", "logo.svg", "", "",
+         svg + " viewBox=\"0 0 48 48\" fill=\"currentColor\"><circle cx=\"24\" cy=\"24\" r=\"20\" "
+               "fill=\"currentColor\"></circle></svg> Logo</a></li>"},
+        {"Bad", "bad.svg", "", "", "Bad</a></li>"},
+        {"Rocket", "rocket", " ", "", "Rocket</a></li>"},
+    };
     TProject project;
     AppendOptionsNode(project, nullptr, {});
-    TMenuItemRec& home = Entry(project, nullptr, TNodeKind::MenuItem, "Home", "index.htm")->EditItem();
-    home.Badge = "New";
-    home.Description = "Start <here>";
-    Entry(project, nullptr, TNodeKind::MenuItem, "Plain", "plain.htm");
-    const std::string html = GenerateMenuHtml(project);
-    EXPECT_NE(html.find(">Home <b>New</b><small>Start &lt;here&gt;</small></a>"), std::string::npos) << html;
-    EXPECT_NE(html.find(">Plain</a>"), std::string::npos) << html;
+    for (const auto& row : rows) {
+        TMenuItemRec& item =
+            Entry(project, nullptr, TNodeKind::MenuItem, row.Caption, row.Caption)->EditItem();
+        item.Icon = row.Icon;
+        item.Badge = row.Badge;
+        item.Description = row.Description;
+    }
+    TTreeNode* shop = Entry(project, nullptr, TNodeKind::MenuGroup, "Shop", " ");
+    TMenuOptionsRec panel;
+    panel.Layout = " panel";
+    project.Objects.Level(shop).begin()->EditOptions() = panel;
+    Entry(project, shop, TNodeKind::MenuItem, "All", "all.htm");
+    Entry(project, Entry(project, shop, TNodeKind::MenuGroup, "Books", "books.htm"), TNodeKind::MenuItem,
+          "Novels", "novels.htm");
+    Entry(project, shop, TNodeKind::MenuItem, "Sale", "sale.htm");
+
+    const std::string html = GenerateMenuHtml(project, {}, TMenuOutput::Classic, folder);
+    for (const auto& row : rows) {
+        EXPECT_NE(html.find("<li><a href=\"" + std::string(row.Caption) + "\">" + row.Expected + "\r\n"),
+                  std::string::npos)
+            << row.Caption << "\n"
+            << html;
+    }
+    EXPECT_NE(html.find("  <li><span>Shop</span>\r\n"
+                        "    <ul class=\"tarvex-panel\">\r\n"
+                        "      <li>\r\n"
+                        "        <ul>\r\n"
+                        "          <li><a href=\"all.htm\">All</a></li>\r\n"
+                        "          <li><a href=\"sale.htm\">Sale</a></li>\r\n"
+                        "        </ul>\r\n"
+                        "      </li>\r\n"
+                        "      <li><a href=\"books.htm\">Books</a>\r\n"
+                        "        <ul>\r\n"
+                        "          <li><a href=\"novels.htm\">Novels</a></li>\r\n"
+                        "        </ul>\r\n"
+                        "      </li>\r\n"
+                        "    </ul>\r\n"
+                        "  </li>\r\n"),
+              std::string::npos)
+        << html;
+    // The columns' rules come with the first panel, so a design without one keeps its style sheet.
+    EXPECT_NE(MenuModuleStyleSheet(project).find("ul.tarvex-panel ul {"), std::string::npos);
+    std::filesystem::remove_all(folder);
 }
+
 } // namespace
