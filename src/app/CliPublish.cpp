@@ -74,6 +74,7 @@ TSiteCredentials Credentials(const TSiteAddress& address, const TArguments& pars
     credentials.IdentityFile = parsed.Value("--identity").value_or("");
     credentials.KnownHostsFile = parsed.Value("--known-hosts").value_or(OwnKnownHostsFile());
     credentials.CaFile = parsed.Value("--ca-file").value_or("");
+    credentials.PlainConfirmed = parsed.Flag("--allow-plain-dav");
     return credentials;
 }
 
@@ -102,7 +103,7 @@ int Report(const TSitePublishReport& report, const std::string& target) {
 
 int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"--identity", "--known-hosts", "--ca-file"},
-                            {"--dry-run", "--force", "--module"});
+                            {"--dry-run", "--force", "--module", "--allow-plain-dav"});
     const std::vector<std::string>& plain = parsed.Plain(2, "project file or target");
     const std::string& target = plain[1];
     if (target.find("://") == std::string::npos) {
