@@ -16,6 +16,7 @@
 namespace tarvex::cli {
 namespace fs = std::filesystem;
 
+#if TARVEX_PUBLISH_SENDS
 namespace {
 
 std::string Environment(const char* name) {
@@ -100,6 +101,7 @@ int Report(const TSitePublishReport& report, const std::string& target) {
 }
 
 } // namespace
+#endif
 
 int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"--identity", "--known-hosts", "--ca-file"},
@@ -115,10 +117,15 @@ int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
         PrintError(address.Error);
         return ExitError;
     }
+    if (address.Address->Protocol == TSiteProtocol::Dav && !parsed.Flag("--allow-plain-dav")) {
+        PrintError(std::string(PlainDavUnconfirmed));
+        return ExitError;
+    }
     TProject project;
     if (!LoadProjectFile(plain[0], project)) {
         return ExitError;
     }
+#if TARVEX_PUBLISH_SENDS
     const std::optional<std::vector<TSiteFile>> files =
         SiteFiles(appFolder, project, parsed.Flag("--module"));
     if (!files) {
@@ -135,6 +142,11 @@ int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
     options.DryRun = parsed.Flag("--dry-run");
     options.Force = parsed.Flag("--force");
     return Report(PublishToSite(*connection, *files, options), target);
+#else
+    static_cast<void>(appFolder);
+    PrintError(std::string(SitePublishUnavailable));
+    return ExitError;
+#endif
 }
 
 } // namespace tarvex::cli

@@ -27,8 +27,7 @@ std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress& address,
         return MakeFtpsConnection(address, credentials);
     case TSiteProtocol::Dav:
         if (!credentials.PlainConfirmed) {
-            error = "Plain dav:// sends the password and the files unencrypted; it is used only after you "
-                    "confirm that (in the command line with --allow-plain-dav). Prefer davs://.";
+            error = std::string(PlainDavUnconfirmed);
             return nullptr;
         }
         [[fallthrough]];
