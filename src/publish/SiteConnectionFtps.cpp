@@ -59,7 +59,11 @@ public:
                                          "found there; name the folder from the root (/...).";
                 return false;
             }
-            m_commandFolder = entry + Address().Folder.substr(1);
+            m_commandFolder = entry;
+            if (m_commandFolder.ends_with("/")) {
+                m_commandFolder.pop_back();
+            }
+            m_commandFolder += Address().Folder.substr(1);
         }
         if (!m_commandFolder.ends_with("/")) {
             m_commandFolder += '/';

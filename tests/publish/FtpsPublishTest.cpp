@@ -79,6 +79,17 @@ TEST_F(FtpsPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure)
                      "could not be verified",
                      {},
                      &FirstFiles});
+    // The login starts in "/" here, so ~/... names the same folder through the login's folder.
+    cases.push_back({"folder under the login's",
+                     [](SiteServerTest& t, const fs::path& f) {
+                         auto [address, credentials] = t.Target(f, false);
+                         address.Folder = "~" + address.Folder;
+                         return PublishTo(address, credentials, SecondFiles, {});
+                     },
+                     TSiteOutcome::Published,
+                     "",
+                     {"menu.js"},
+                     &SecondFiles});
     RunCases(*this, s_root / "site", cases);
 }
 
