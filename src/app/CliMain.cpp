@@ -99,20 +99,25 @@ Commands:
       do not count) is marked as the current page.
 
   publish PROJECT.xml TARGET [--dry-run] [--force] [--identity KEYFILE]
-          [--known-hosts FILE] [--ca-file FILE] [--module]
+          [--known-hosts FILE] [--ca-file FILE] [--module] [--allow-plain-dav]
       Send what build writes (with --module, the module's two files) to a
       web server. TARGET is an address sftp://[user@]host[:port]/folder (an
-      absolute folder, or ~/folder under the user's home); plain ftp:// is
-      refused. Only files that differ are sent, each to a temporary name; the
-      live files are replaced after every one arrived, and the manifest
-      .tarvex-publish goes last. A file someone else changed on the server is
+      absolute folder, or ~/folder under the user's home), ftps://... (FTP
+      with explicit TLS, the folder alike) or davs://[user@]host[:port]/path
+      (WebDAV over HTTPS). Plain ftp:// is refused; dav:// (WebDAV without
+      TLS) only on a loopback or private address and with --allow-plain-dav,
+      which confirms that password and files travel unencrypted. Only files
+      that differ are sent, each to a temporary name; the live files are
+      replaced after every one arrived, and the manifest .tarvex-publish
+      goes last. A file someone else changed on the server is
       replaced only with --force. --dry-run lists the files to add, replace
       and leave and sends nothing. The password or the key's pass phrase is
       read from the environment variable TARVEX_PASSWORD, never from an
       argument; without --identity the SSH agent is asked. The server's key
       must be in --known-hosts FILE (OpenSSH format) or in
       ~/.config/tarvex/known_hosts; an unknown or changed key is refused.
-      --ca-file names certificates trusted for TLS besides the system's.
+      --ca-file names certificates trusted for TLS besides the system's;
+      certificates are always verified.
       Exit status 0 when published or nothing needed sending, 1 when refused
       or failed (the site is then unchanged), 2 on bad usage.
 

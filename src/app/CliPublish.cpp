@@ -16,6 +16,7 @@
 namespace tarvex::cli {
 namespace fs = std::filesystem;
 
+#if TARVEX_PUBLISH_SENDS
 namespace {
 
 std::string Environment(const char* name) {
@@ -74,6 +75,7 @@ TSiteCredentials Credentials(const TSiteAddress& address, const TArguments& pars
     credentials.IdentityFile = parsed.Value("--identity").value_or("");
     credentials.KnownHostsFile = parsed.Value("--known-hosts").value_or(OwnKnownHostsFile());
     credentials.CaFile = parsed.Value("--ca-file").value_or("");
+    credentials.PlainConfirmed = parsed.Flag("--allow-plain-dav");
     return credentials;
 }
 
@@ -99,10 +101,11 @@ int Report(const TSitePublishReport& report, const std::string& target) {
 }
 
 } // namespace
+#endif
 
 int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
     const TArguments parsed(args, {"--identity", "--known-hosts", "--ca-file"},
-                            {"--dry-run", "--force", "--module"});
+                            {"--dry-run", "--force", "--module", "--allow-plain-dav"});
     const std::vector<std::string>& plain = parsed.Plain(2, "project file or target");
     const std::string& target = plain[1];
     if (target.find("://") == std::string::npos) {
@@ -114,10 +117,15 @@ int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
         PrintError(address.Error);
         return ExitError;
     }
+    if (address.Address->Protocol == TSiteProtocol::Dav && !parsed.Flag("--allow-plain-dav")) {
+        PrintError(std::string(PlainDavUnconfirmed));
+        return ExitError;
+    }
     TProject project;
     if (!LoadProjectFile(plain[0], project)) {
         return ExitError;
     }
+#if TARVEX_PUBLISH_SENDS
     const std::optional<std::vector<TSiteFile>> files =
         SiteFiles(appFolder, project, ProjectFolderOf(plain[0]), parsed.Flag("--module"));
     if (!files) {
@@ -134,6 +142,11 @@ int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
     options.DryRun = parsed.Flag("--dry-run");
     options.Force = parsed.Flag("--force");
     return Report(PublishToSite(*connection, *files, options), target);
+#else
+    static_cast<void>(appFolder);
+    PrintError(std::string(SitePublishUnavailable));
+    return ExitError;
+#endif
 }
 
 } // namespace tarvex::cli

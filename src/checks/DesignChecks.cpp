@@ -3,6 +3,7 @@
 #include "PatternChecks.h"
 #include "StyleChecks.h"
 #include "base/PathText.h"
+#include "base/PercentText.h"
 #include "base/RecordText.h"
 #include "script/CaptionText.h"
 #include "script/MenuLevels.h"
@@ -85,16 +86,10 @@ std::optional<std::string> SiteFile(std::string_view address) {
         return std::nullopt;
     }
     address = address.substr(0, address.find_first_of("?#"));
-    std::string decoded;
-    for (std::size_t i = 0; i < address.size(); ++i) {
-        const auto hex = [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; };
-        if (address[i] == '%' && i + 2 < address.size() && hex(address[i + 1]) && hex(address[i + 2])) {
-            decoded += static_cast<char>(std::stoi(std::string(address.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else {
-            decoded += address[i] == '\\' ? '/' : address[i];
-        }
-    }
+    // A back-slash typed in the address is a folder step; one spelled %5C stays a character.
+    std::string typed(address);
+    std::replace(typed.begin(), typed.end(), '\\', '/');
+    std::string decoded = PercentDecoded(typed);
     while (!decoded.empty() && decoded.front() == '/') {
         decoded.erase(decoded.begin());
     }

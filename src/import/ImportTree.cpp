@@ -2,6 +2,7 @@
 
 #include "base/FileIo.h"
 #include "base/PathText.h"
+#include "base/PercentText.h"
 #include "base/RecordText.h"
 
 #include <system_error>
@@ -68,34 +69,7 @@ void AppendChildren(TProject& project, TTreeNode* group, const TImportEntry& ent
         [&](const TImportEntry&) { groups.pop_back(); });
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 } // namespace
-
-std::string PercentDecoded(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-            HexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 std::string ReadableSegment(std::string_view segment) {
     std::string text = PercentDecoded(segment);

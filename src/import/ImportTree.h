@@ -69,8 +69,6 @@ inline constexpr std::size_t ImportedAddressCapacity = 255;
 // `capacity` characters.
 std::string ImportedText(std::string_view text, std::size_t capacity = ImportedCaptionCapacity);
 
-// "%41" and the like decoded to their bytes; malformed escapes stay as they are.
-std::string PercentDecoded(std::string_view text);
 // A path segment as a caption: decoded, without a page extension, dashes and underscores made
 // spaces, the first letter upper-cased ("our-team.html" gives "Our team").
 std::string ReadableSegment(std::string_view segment);

@@ -2,6 +2,7 @@
 
 #include "base/FileIo.h"
 #include "base/PathText.h"
+#include "base/PercentText.h"
 #include "base/RecordText.h"
 
 #include <pugixml.hpp>

@@ -1,5 +1,8 @@
 #include "publish/SiteAddress.h"
 
+#include "base/IntegerText.h"
+#include "base/PercentText.h"
+
 #include <cctype>
 #include <vector>
 
@@ -8,30 +11,6 @@ namespace {
 
 TSiteAddressResult Refuse(std::string message) {
     return {std::nullopt, std::move(message)};
-}
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
-}
-
-std::optional<std::string> PercentDecoded(std::string_view text) {
-    std::string decoded;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '%') {
-            decoded += text[i];
-            continue;
-        }
-        if (i + 2 >= text.size() || HexValue(text[i + 1]) < 0 || HexValue(text[i + 2]) < 0) {
-            return std::nullopt;
-        }
-        decoded += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
-        i += 2;
-    }
-    return decoded;
 }
 
 // The folder's segments joined again without "." and empty ones; nothing when one is ".." or not
@@ -63,17 +42,8 @@ std::optional<std::string> CleanFolder(std::string_view path) {
 }
 
 std::optional<int> PortNumber(std::string_view text) {
-    if (text.empty() || text.size() > 5) {
-        return std::nullopt;
-    }
-    int port = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        port = port * 10 + (c - '0');
-    }
-    return port >= 1 && port <= 65535 ? std::optional<int>(port) : std::nullopt;
+    const std::optional<int32_t> number = ParseInt32(text, TPlusSign::Refused);
+    return number && *number >= 1 && *number <= 65535 ? std::optional<int>(*number) : std::nullopt;
 }
 
 bool IsHostName(std::string_view host) {
@@ -226,13 +196,15 @@ TSiteAddressResult ParseSiteAddress(std::string_view text) {
                       " holds a query or fragment; name only the folder.");
     }
     if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
-        const std::optional<std::string> user = PercentDecoded(authority.substr(0, at));
-        if (!user || user->empty() || user->find(':') != std::string::npos || !IsPlainSiteName(*user)) {
+        const std::string_view userText = authority.substr(0, at);
+        const std::string user = PercentDecoded(userText);
+        if (HasStrayPercent(userText) || user.empty() || user.find(':') != std::string::npos ||
+            !IsPlainSiteName(user)) {
             return Refuse(
                 "The address " + std::string(text) +
                 " holds a password or an unusable user name; the password is never part of the address.");
         }
-        address.User = *user;
+        address.User = user;
         authority.remove_prefix(at + 1);
     }
     if (std::string error = ReadHostAndPort(authority, text, address); !error.empty()) {
@@ -243,8 +215,8 @@ TSiteAddressResult ParseSiteAddress(std::string_view text) {
                       "use davs:// (WebDAV over HTTPS) for " +
                       address.Host + ".");
     }
-    const std::optional<std::string> decoded = PercentDecoded(path);
-    const std::optional<std::string> folder = decoded ? CleanFolder(*decoded) : std::nullopt;
+    const std::optional<std::string> folder =
+        HasStrayPercent(path) ? std::nullopt : CleanFolder(PercentDecoded(path));
     if (!folder) {
         return Refuse(
             "The folder in " + std::string(text) +

@@ -37,4 +37,14 @@ bool IsPlainSiteName(std::string_view name);
 
 std::string_view ProtocolScheme(TSiteProtocol protocol);
 
+// The answer where a dav:// address lacks the author's consent to send without encryption.
+inline constexpr std::string_view PlainDavUnconfirmed =
+    "Plain dav:// sends the password and the files unencrypted; it is used only after you confirm that "
+    "(in the command line with --allow-plain-dav). Prefer davs://.";
+
+// The answer of a build that cannot send to a site.
+inline constexpr std::string_view SitePublishUnavailable =
+    "Publishing to a site is not available in this build of Tarvex; publish to a folder and copy the "
+    "files with a transfer program.";
+
 } // namespace tarvex

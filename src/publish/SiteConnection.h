@@ -14,10 +14,11 @@ namespace tarvex {
 
 struct TSiteCredentials {
     std::string User;
-    std::string Password;       // also the pass phrase of IdentityFile
-    std::string IdentityFile;   // SFTP: a private key; empty: the running agent or the password
-    std::string KnownHostsFile; // SFTP: OpenSSH format; a key not found there is refused
-    std::string CaFile;         // TLS: certificates trusted besides the system's
+    std::string Password;        // also the pass phrase of IdentityFile
+    std::string IdentityFile;    // SFTP: a private key; empty: the running agent or the password
+    std::string KnownHostsFile;  // SFTP: OpenSSH format; a key not found there is refused
+    std::string CaFile;          // TLS: certificates trusted besides the system's
+    bool PlainConfirmed = false; // dav://: the author accepted that it travels unencrypted
 };
 
 class TSiteConnection {

@@ -7,8 +7,7 @@ namespace tarvex {
 
 std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress&, const TSiteCredentials&,
                                                     std::string& error) {
-    error = "Publishing to a site is not available in this build of Tarvex; publish to a folder and copy "
-            "the files with a transfer program.";
+    error = std::string(SitePublishUnavailable);
     return nullptr;
 }
 

@@ -146,10 +146,16 @@ TEST_F(CliTest, BadUsageExitsWithTwo) {
         EXPECT_EQ(run.Out, "");
     }
     EXPECT_TRUE(FilesIn(WorkDir()).empty());
-    // Refused before anything connects, with the safe protocols named.
-    const TRun plainFtp = Run({"publish", project, "ftp://host/site"});
-    EXPECT_EQ(plainFtp.ExitCode, 1);
-    EXPECT_NE(plainFtp.Err.find("use sftp://"), std::string::npos) << plainFtp.Err;
+    // Unencrypted addresses are refused before anything connects, with the safe protocols named;
+    // plain WebDAV on a private host only after the author's explicit consent.
+    for (const auto& [address, reason] :
+         std::vector<std::pair<std::string, std::string>>{{"ftp://host/site", "use sftp://"},
+                                                          {"dav://example.org/site", "use davs://"},
+                                                          {"dav://127.0.0.1/site", "--allow-plain-dav"}}) {
+        const TRun refused = Run({"publish", project, address});
+        EXPECT_EQ(refused.ExitCode, 1) << address;
+        EXPECT_NE(refused.Err.find(reason), std::string::npos) << refused.Err;
+    }
 
     TRun run = Run({"--version"});
     EXPECT_EQ(run.ExitCode, 0);

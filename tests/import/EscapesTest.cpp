@@ -1,4 +1,5 @@
 // Escapes in imported names at every position: at the start, in the middle, at the end and alone.
+#include "base/PercentText.h"
 #include "import/ImportTree.h"
 #include "import/WebImport.h"
 

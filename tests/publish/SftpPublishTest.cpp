@@ -1,67 +1,22 @@
 // Publishing to a real OpenSSH server on loopback: its own host key, internal SFTP, and a key for
 // the current user, all made here. Skipped only where sshd is not installed.
 
-#include "publish/SitePublish.h"
+#include "SiteServerFixture.h"
 
-#include <gtest/gtest.h>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <pwd.h>
 #include <sstream>
-#include <thread>
 
-namespace tarvex {
+namespace tarvex::site_test {
 namespace {
 
-namespace fs = std::filesystem;
 constexpr const char* Sshd = "/usr/sbin/sshd";
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-int FreePort() {
-    const int probe = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    close(probe);
-    return ntohs(address.sin_port);
-}
-
-bool Accepts(int port) {
-    const int client = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool connected = connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(client);
-    return connected;
-}
-
-class SftpPublish : public testing::Test {
+class SftpPublish : public SiteServerTest {
 public:
     static void SetUpTestSuite() {
         if (!fs::exists(Sshd)) {
@@ -89,28 +44,17 @@ public:
                      "Subsystem sftp internal-sftp\n");
         WriteAll(s_root / "known_hosts",
                  "[127.0.0.1]:" + std::to_string(s_port) + " " + HostKeyText("host") + "\n");
-        StartServer();
+        Start();
     }
 
-    static void StartServer() {
-        s_server = fork();
-        if (s_server == 0) {
-            const std::string config = (s_root / "sshd_config").string();
-            const std::string log = (s_root / "sshd.log").string();
-            execl(Sshd, Sshd, "-D", "-f", config.c_str(), "-E", log.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        while (!Accepts(s_port)) {
-            ASSERT_EQ(waitpid(s_server, nullptr, WNOHANG), 0) << ReadAll(s_root / "sshd.log");
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+    static void Start() {
+        s_server = StartServer(
+            {Sshd, "-D", "-f", (s_root / "sshd_config").string(), "-E", (s_root / "sshd.log").string()},
+            s_port, s_root / "sshd.log");
     }
 
     static void TearDownTestSuite() {
-        if (s_server > 0) {
-            kill(s_server, SIGTERM);
-            waitpid(s_server, nullptr, 0);
-        }
+        StopServer(s_server);
         std::error_code ec;
         fs::remove_all(s_root, ec);
     }
@@ -127,8 +71,8 @@ public:
     }
 
     // Kills the server and the session processes it forked, as a dropped line or a crashed host
-    // would end them; the transfer library cannot reconnect until StartServer.
-    static void StopServer() {
+    // would end them; the transfer library cannot reconnect until Start.
+    static void Kill() {
         for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
             const std::string stat = ReadAll(entry.path() / "stat");
             const std::size_t close = stat.rfind(')');
@@ -148,31 +92,22 @@ public:
         waitpid(s_server, nullptr, 0);
     }
 
-    struct TRun {
-        TSiteOutcome Outcome;
-        std::string Message;
-        std::vector<std::string> Sent;
-    };
-
-    TRun Publish(const fs::path& folder, const std::vector<TSiteFile>& files,
-                 TSitePublishOptions options = {}, const char* key = "user",
-                 const char* knownHosts = "known_hosts") {
-        const TSiteAddress address{TSiteProtocol::Sftp, "", "127.0.0.1", s_port, folder.string()};
+    static std::pair<TSiteAddress, TSiteCredentials> TargetAs(const fs::path& folder, const char* key,
+                                                              const char* knownHosts) {
         TSiteCredentials credentials;
         credentials.User = getpwuid(geteuid())->pw_name;
         credentials.IdentityFile = (s_root / key).string();
         credentials.KnownHostsFile = (s_root / knownHosts).string();
-        std::string error;
-        const std::unique_ptr<TSiteConnection> connection = OpenSiteConnection(address, credentials, error);
-        EXPECT_TRUE(connection) << error;
-        const TSitePublishReport report = PublishToSite(*connection, files, options);
-        TRun run{report.Outcome, report.Message, {}};
-        for (const TPlanEntry& entry : report.Plan.Entries) {
-            if (entry.Action != TSiteAction::Leave) {
-                run.Sent.push_back(entry.Name);
-            }
-        }
-        return run;
+        return {{TSiteProtocol::Sftp, "", "127.0.0.1", s_port, folder.string()}, credentials};
+    }
+
+    std::pair<TSiteAddress, TSiteCredentials> Target(const fs::path& folder, bool wrongLogin) override {
+        return TargetAs(folder, wrongLogin ? "stranger" : "user", "known_hosts");
+    }
+
+    static TRun PublishWithHosts(const fs::path& folder, const char* knownHosts) {
+        const auto [address, credentials] = TargetAs(folder, "user", knownHosts);
+        return PublishTo(address, credentials, SecondFiles, {});
     }
 
     static inline fs::path s_root;
@@ -180,121 +115,39 @@ public:
     static inline pid_t s_server = 0;
 };
 
-const std::vector<TSiteFile> FirstFiles = {
-    {"one.js", std::string(300000, 'e')}, {"main.js", "main"}, {"menu.js", "menus 1"}};
-const std::vector<TSiteFile> SecondFiles = {
-    {"one.js", std::string(300000, 'e')}, {"main.js", "main"}, {"menu.js", "menus 2"}};
-
-using TRun = SftpPublish::TRun;
-
-struct TCase {
-    const char* Name;
-    std::function<TRun(SftpPublish&, const fs::path&)> Act;
-    TSiteOutcome Outcome;
-    const char* MessagePart;
-    std::vector<std::string> Sent;
-    const std::vector<TSiteFile>* Live; // what the folder holds afterwards
-};
-
-std::vector<TCase> PublishCases() {
+std::vector<TCase> HostKeyCases() {
     return {
-        {"first publish",
-         [](SftpPublish&, const fs::path&) {
-             return TRun{TSiteOutcome::Published, "", {}};
-         },
-         TSiteOutcome::Published,
-         "",
-         {},
-         &FirstFiles},
-        {"second publish after a caption changed",
-         [](SftpPublish& t, const fs::path& f) { return t.Publish(f, SecondFiles); },
-         TSiteOutcome::Published,
-         "",
-         {"menu.js"},
-         &SecondFiles},
-        {"dry run",
-         [](SftpPublish& t, const fs::path& f) {
-             TSitePublishOptions dry;
-             dry.DryRun = true;
-             return t.Publish(f, SecondFiles, dry);
-         },
-         TSiteOutcome::DryRun,
-         "",
-         {"menu.js"},
-         &FirstFiles},
-    };
-}
-
-std::vector<TCase> RefusedCases() {
-    return {
-        {"wrong key",
-         [](SftpPublish& t, const fs::path& f) { return t.Publish(f, SecondFiles, {}, "stranger"); },
-         TSiteOutcome::Failed,
-         "refused the login",
-         {},
-         &FirstFiles},
         {"changed host key",
-         [](SftpPublish& t, const fs::path& f) {
+         [](SiteServerTest&, const fs::path& f) {
              WriteAll(SftpPublish::s_root / "changed_hosts",
                       "[127.0.0.1]:" + std::to_string(SftpPublish::s_port) + " " +
                           SftpPublish::HostKeyText("stranger") + "\n");
-             return t.Publish(f, SecondFiles, {}, "user", "changed_hosts");
+             return SftpPublish::PublishWithHosts(f, "changed_hosts");
          },
          TSiteOutcome::Failed,
          "has changed",
          {},
          &FirstFiles},
         {"unknown host key",
-         [](SftpPublish& t, const fs::path& f) {
-             return t.Publish(f, SecondFiles, {}, "user", "no_such_file");
-         },
+         [](SiteServerTest&, const fs::path& f) { return SftpPublish::PublishWithHosts(f, "no_such_file"); },
          TSiteOutcome::Failed,
          "is not in",
          {},
-         &FirstFiles},
-        {"file changed on the server",
-         [](SftpPublish& t, const fs::path& f) {
-             WriteAll(f / "main.js", "edited by hand");
-             TRun run = t.Publish(f, SecondFiles);
-             EXPECT_EQ(ReadAll(f / "main.js"), "edited by hand");
-             WriteAll(f / "main.js", "main");
-             return run;
-         },
-         TSiteOutcome::Refused,
-         "Someone else changed main.js",
-         {"main.js", "menu.js"},
-         &FirstFiles},
-        {"target folder missing",
-         [](SftpPublish& t, const fs::path& f) { return t.Publish(f / "gone", SecondFiles); },
-         TSiteOutcome::Failed,
-         "does not exist",
-         {},
-         &FirstFiles},
-        {"non-ASCII folder and file name",
-         [](SftpPublish& t, const fs::path& f) {
-             fs::create_directories(f / "Menü");
-             TRun run = t.Publish(f / "Menü", {{"menü.js", "ü"}});
-             EXPECT_EQ(ReadAll(f / "Menü" / "menü.js"), "ü");
-             return run;
-         },
-         TSiteOutcome::Published,
-         "",
-         {"menü.js"},
          &FirstFiles},
     };
 }
 
 // The connection ends between two uploads: nothing is replaced, and the next publish completes.
 std::vector<TCase> DroppedCases() {
+    TSitePublishOptions dropping;
+    dropping.AfterUpload = [](const std::string&) { SftpPublish::Kill(); };
     return {
         {"connection dropped in the middle",
-         [](SftpPublish& t, const fs::path& f) {
-             TSitePublishOptions options;
-             options.AfterUpload = [](const std::string&) { SftpPublish::StopServer(); };
+         [dropping](SiteServerTest& t, const fs::path& f) {
              const std::vector<TSiteFile> all = {
                  {"one.js", "engine 2"}, {"main.js", "main 2"}, {"menu.js", "menus 2"}};
-             TRun run = t.Publish(f, all, options);
-             SftpPublish::StartServer();
+             TRun run = t.Publish(f, all, dropping);
+             SftpPublish::Start();
              return run;
          },
          TSiteOutcome::Failed,
@@ -302,11 +155,9 @@ std::vector<TCase> DroppedCases() {
          {"one.js", "main.js", "menu.js"},
          &FirstFiles},
         {"publish after a dropped connection",
-         [](SftpPublish& t, const fs::path& f) {
-             TSitePublishOptions options;
-             options.AfterUpload = [](const std::string&) { SftpPublish::StopServer(); };
-             t.Publish(f, SecondFiles, options);
-             SftpPublish::StartServer();
+         [dropping](SiteServerTest& t, const fs::path& f) {
+             t.Publish(f, SecondFiles, dropping);
+             SftpPublish::Start();
              return t.Publish(f, SecondFiles);
          },
          TSiteOutcome::Published,
@@ -317,24 +168,12 @@ std::vector<TCase> DroppedCases() {
 }
 
 TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure) {
-    std::vector<TCase> cases = PublishCases();
-    for (std::vector<TCase> more : {RefusedCases(), DroppedCases()}) {
+    std::vector<TCase> cases = CommonCases();
+    for (std::vector<TCase> more : {HostKeyCases(), DroppedCases()}) {
         cases.insert(cases.end(), more.begin(), more.end());
     }
-    for (const TCase& c : cases) {
-        SCOPED_TRACE(c.Name);
-        const fs::path folder = s_root / "site" / c.Name;
-        fs::create_directories(folder);
-        ASSERT_EQ(Publish(folder, FirstFiles).Outcome, TSiteOutcome::Published);
-        const TRun run = c.Act(*this, folder);
-        EXPECT_EQ(run.Outcome, c.Outcome) << run.Message;
-        EXPECT_NE(run.Message.find(c.MessagePart), std::string::npos) << run.Message;
-        EXPECT_EQ(run.Sent, c.Sent);
-        for (const TSiteFile& file : *c.Live) {
-            EXPECT_EQ(ReadAll(folder / file.Name), file.Bytes) << file.Name;
-        }
-    }
+    RunCases(*this, s_root / "site", cases);
 }
 
 } // namespace
-} // namespace tarvex
+} // namespace tarvex::site_test

@@ -1,0 +1,141 @@
+#include "publish/CurlSession.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+
+namespace tarvex {
+namespace {
+
+// Files the site holds under the names to publish are read whole for their digest; a server that
+// answers with more than this is not a menu's.
+constexpr std::size_t DownloadCeiling = 256u << 20;
+
+std::size_t AppendBytes(char* data, std::size_t size, std::size_t count, void* target) {
+    auto* bytes = static_cast<std::string*>(target);
+    if (bytes->size() + size * count > DownloadCeiling) {
+        return 0;
+    }
+    bytes->append(data, size * count);
+    return size * count;
+}
+
+std::size_t DiscardBytes(char*, std::size_t size, std::size_t count, void*) {
+    return size * count;
+}
+
+} // namespace
+
+std::string PercentEncoded(std::string_view path) {
+    static constexpr std::string_view Digits = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) != 0 || std::string_view("-._~/").find(c) != std::string_view::npos) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += Digits[byte >> 4];
+            encoded += Digits[byte & 15];
+        }
+    }
+    return encoded;
+}
+
+TCurlList::TCurlList(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        List = curl_slist_append(List, line.c_str());
+    }
+}
+
+TCurlList::~TCurlList() {
+    curl_slist_free_all(List);
+}
+
+TCurlSession::TCurlSession(const TSiteAddress& address, TSiteCredentials credentials, std::string hostLabel)
+    : m_address(address), m_credentials(std::move(credentials)), m_hostLabel(std::move(hostLabel)),
+      m_handle(curl_easy_init()) {}
+
+TCurlSession::~TCurlSession() {
+    curl_easy_cleanup(m_handle);
+}
+
+void TCurlSession::Prepare(const std::string& url, const char* protocol) {
+    curl_easy_reset(m_handle);
+    m_errorText[0] = '\0';
+    curl_easy_setopt(m_handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(m_handle, CURLOPT_PROTOCOLS_STR, protocol);
+    curl_easy_setopt(m_handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(m_handle, CURLOPT_ERRORBUFFER, m_errorText);
+    curl_easy_setopt(m_handle, CURLOPT_CONNECTTIMEOUT, 30L);
+    // A server that stops answering ends the publish instead of holding it for ever.
+    curl_easy_setopt(m_handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(m_handle, CURLOPT_LOW_SPEED_TIME, 60L);
+    curl_easy_setopt(m_handle, CURLOPT_USERNAME, m_credentials.User.c_str());
+    if (!m_credentials.Password.empty()) {
+        curl_easy_setopt(m_handle, CURLOPT_PASSWORD, m_credentials.Password.c_str());
+    }
+    // Certificates are always verified; a CA file of the author's adds to the system's
+    // authorities (which stay reachable through the library's certificate folder).
+    if (!m_credentials.CaFile.empty()) {
+        curl_easy_setopt(m_handle, CURLOPT_CAINFO, m_credentials.CaFile.c_str());
+    }
+    curl_easy_setopt(m_handle, CURLOPT_WRITEFUNCTION, DiscardBytes);
+}
+
+void TCurlSession::ReceiveInto(std::string& bytes) {
+    curl_easy_setopt(m_handle, CURLOPT_WRITEFUNCTION, AppendBytes);
+    curl_easy_setopt(m_handle, CURLOPT_WRITEDATA, &bytes);
+}
+
+void TCurlSession::SendFrom(const std::string& bytes) {
+    m_upload = {&bytes, 0};
+    const auto read = [](char* buffer, std::size_t size, std::size_t count, void* source) {
+        auto* upload = static_cast<TUploadSource*>(source);
+        const std::size_t length = std::min(size * count, upload->Bytes->size() - upload->Offset);
+        upload->Bytes->copy(buffer, length, upload->Offset);
+        upload->Offset += length;
+        return length;
+    };
+    curl_easy_setopt(m_handle, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(m_handle, CURLOPT_READFUNCTION, +read);
+    curl_easy_setopt(m_handle, CURLOPT_READDATA, &m_upload);
+    curl_easy_setopt(m_handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+}
+
+void TCurlSession::Discard() {
+    curl_easy_setopt(m_handle, CURLOPT_WRITEFUNCTION, DiscardBytes);
+}
+
+CURLcode TCurlSession::Perform() {
+    return curl_easy_perform(m_handle);
+}
+
+bool TCurlSession::Succeeded(CURLcode code, std::string& error, const std::string& refusal) const {
+    if (code == CURLE_OK) {
+        return true;
+    }
+    const std::string detail = m_errorText[0] != '\0' ? m_errorText : curl_easy_strerror(code);
+    if (!refusal.empty()) {
+        error = refusal;
+    } else if (code == CURLE_LOGIN_DENIED) {
+        error = m_address.Host + " refused the login of " + m_credentials.User +
+                ": the password or key is wrong, or the key is not allowed there.";
+    } else if (code == CURLE_PEER_FAILED_VERIFICATION || code == CURLE_SSL_CACERT_BADFILE) {
+        error = "The certificate of " + m_hostLabel + " could not be verified (" + detail +
+                "), so the server may not be the one it claims to be; nothing was sent. If the site's "
+                "certificate comes from an authority of its own, name that authority's certificate as "
+                "the CA file.";
+    } else if (code == CURLE_COULDNT_RESOLVE_HOST || code == CURLE_COULDNT_CONNECT) {
+        error = "Could not connect to " + m_hostLabel + " (" + detail + ").";
+    } else if (code == CURLE_REMOTE_DISK_FULL) {
+        error = "The server's disk is full.";
+    } else if (code == CURLE_REMOTE_ACCESS_DENIED) {
+        error = "The server denied access (" + detail + ").";
+    } else {
+        error = "The connection to " + m_hostLabel + " failed (" + detail + ").";
+    }
+    return false;
+}
+
+} // namespace tarvex

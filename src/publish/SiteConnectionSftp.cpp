@@ -1,0 +1,161 @@
+// SFTP through libcurl: the server's host key must be one the author accepted before.
+
+#include "publish/CurlSession.h"
+#include "publish/Sha256.h"
+
+#include <array>
+
+namespace tarvex {
+namespace {
+
+std::string OldName(const std::string& name) {
+    return ".tarvex-old-" + name;
+}
+
+// What the host-key check saw, for the message when it refused the server.
+struct THostKeyCheck {
+    std::string KnownHostsFile;
+    std::string Host;
+    std::string Refusal;
+};
+
+std::string Fingerprint(const curl_khkey* key) {
+    std::string blob;
+    if (key->len > 0) {
+        blob.assign(key->key, key->len);
+    } else if (const std::optional<std::string> decoded = Base64Decode(key->key)) {
+        blob = *decoded;
+    }
+    const std::array<std::uint8_t, 32> digest = Sha256(blob);
+    return "SHA256:" +
+           Base64Encode(std::string_view(reinterpret_cast<const char*>(digest.data()), digest.size()), false);
+}
+
+int CheckHostKey(CURL*, const curl_khkey*, const curl_khkey* found, curl_khmatch match, void* data) {
+    auto* check = static_cast<THostKeyCheck*>(data);
+    if (match == CURLKHMATCH_OK) {
+        return CURLKHSTAT_FINE;
+    }
+    const std::string fingerprint = Fingerprint(found);
+    if (match == CURLKHMATCH_MISMATCH) {
+        check->Refusal =
+            "The host key of " + check->Host + " has changed (it is now " + fingerprint +
+            "), so the server may not be the one you published to before; nothing was sent. If the "
+            "server's administrator confirms the new key, remove the old entry for " +
+            check->Host + " from " + check->KnownHostsFile + ".";
+    } else {
+        check->Refusal =
+            "The host key of " + check->Host + " (" + fingerprint + ") is not in " + check->KnownHostsFile +
+            "; an unknown server is never trusted. Check the fingerprint with "
+            "the server's administrator, then add the key there (for example with ssh-keyscan) or "
+            "name a known-hosts file that holds it.";
+    }
+    return CURLKHSTAT_REJECT;
+}
+
+class TCurlSftpConnection final : public TSiteConnection, TCurlSession {
+public:
+    TCurlSftpConnection(const TSiteAddress& address, TSiteCredentials credentials)
+        : TCurlSession(address, std::move(credentials), HostLabel(address, 22)) {
+        const std::string host =
+            address.Host.find(':') != std::string::npos ? "[" + address.Host + "]" : address.Host;
+        // "~" is the user's home in an SFTP address and in the server commands alike.
+        m_folder = address.Folder.starts_with("~") ? "/" + address.Folder : address.Folder;
+        if (!m_folder.ends_with("/")) {
+            m_folder += '/';
+        }
+        m_base = "sftp://" + host + ":" + std::to_string(address.Port ? address.Port : 22);
+        m_hostKeys.KnownHostsFile = Credentials().KnownHostsFile;
+        m_hostKeys.Host = Label();
+    }
+
+    bool OpenFolder(std::string& error) override {
+        Prepare(m_folder);
+        const CURLcode code = Perform();
+        if (code == CURLE_REMOTE_FILE_NOT_FOUND) {
+            error = "The folder " + Address().Folder + " does not exist on " + Address().Host + ".";
+            return false;
+        }
+        return Succeeded(code, error, m_hostKeys.Refusal);
+    }
+
+    std::optional<std::string> Download(const std::string& name, std::string& error) override {
+        std::string bytes;
+        Prepare(m_folder + name);
+        ReceiveInto(bytes);
+        const CURLcode code = Perform();
+        if (code == CURLE_REMOTE_FILE_NOT_FOUND || !Succeeded(code, error, m_hostKeys.Refusal)) {
+            return std::nullopt;
+        }
+        return bytes;
+    }
+
+    bool Upload(const std::string& name, const std::string& bytes, std::string& error) override {
+        // A name left there before goes first, so a link planted under it is not written through.
+        const TCurlList before({"*rm " + Quoted(name)});
+        Prepare(m_folder + name);
+        curl_easy_setopt(Handle(), CURLOPT_QUOTE, before.List);
+        SendFrom(bytes);
+        return Succeeded(Perform(), error, m_hostKeys.Refusal);
+    }
+
+    bool Rename(const std::string& from, const std::string& to, std::string& error) override {
+        // The SFTP server will not rename over a file: the live one steps aside for the moment
+        // of the swap, and comes back when the new one cannot take its place.
+        const std::string old = OldName(to);
+        if (Commands({"*rm " + Quoted(old), "*rename " + Quoted(to) + " " + Quoted(old),
+                      "rename " + Quoted(from) + " " + Quoted(to), "*rm " + Quoted(old)},
+                     error)) {
+            return true;
+        }
+        std::string ignored;
+        Commands({"*rename " + Quoted(old) + " " + Quoted(to)}, ignored);
+        return false;
+    }
+
+    void Remove(const std::string& name) override {
+        std::string ignored;
+        Commands({"*rm " + Quoted(name)}, ignored);
+    }
+
+private:
+    std::string Quoted(const std::string& name) const { return "\"" + m_folder + name + "\""; }
+
+    bool Commands(const std::vector<std::string>& lines, std::string& error) {
+        const TCurlList list(lines);
+        Prepare(m_folder);
+        curl_easy_setopt(Handle(), CURLOPT_QUOTE, list.List);
+        curl_easy_setopt(Handle(), CURLOPT_NOBODY, 1L);
+        return Succeeded(Perform(), error, m_hostKeys.Refusal);
+    }
+
+    void Prepare(const std::string& path) {
+        TCurlSession::Prepare(m_base + PercentEncoded(path), "sftp");
+        const TSiteCredentials& credentials = Credentials();
+        long authTypes = CURLSSH_AUTH_AGENT | CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD;
+        if (!credentials.IdentityFile.empty()) {
+            curl_easy_setopt(Handle(), CURLOPT_SSH_PRIVATE_KEYFILE, credentials.IdentityFile.c_str());
+            if (!credentials.Password.empty()) {
+                curl_easy_setopt(Handle(), CURLOPT_KEYPASSWD, credentials.Password.c_str());
+            }
+            authTypes = CURLSSH_AUTH_PUBLICKEY;
+        }
+        curl_easy_setopt(Handle(), CURLOPT_SSH_AUTH_TYPES, authTypes);
+        curl_easy_setopt(Handle(), CURLOPT_SSH_KNOWNHOSTS, credentials.KnownHostsFile.c_str());
+        curl_easy_setopt(Handle(), CURLOPT_SSH_KEYFUNCTION, CheckHostKey);
+        curl_easy_setopt(Handle(), CURLOPT_SSH_KEYDATA, &m_hostKeys);
+    }
+
+    std::string m_base;
+    std::string m_folder;
+    THostKeyCheck m_hostKeys;
+};
+
+} // namespace
+
+std::unique_ptr<TSiteConnection> MakeSftpConnection(const TSiteAddress& address,
+                                                    TSiteCredentials credentials) {
+    return std::make_unique<TCurlSftpConnection>(address, std::move(credentials));
+}
+
+} // namespace tarvex
