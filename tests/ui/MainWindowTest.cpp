@@ -564,6 +564,14 @@ void TMainWindowTest::CopyInOneWindowPastesInAnotherAndFindMarksMatches() {
     second.Form->Widgets().ObjectsTreeView->setFocus();
     QTest::keyClick(second.Form->Widgets().ObjectsTreeView, Qt::Key_Down, Qt::AltModifier);
     QTRY_COMPARE(group->Index(), 2);
+    // Alt+Up on the first entry below Menu Options: the move is refused, and the key does not move
+    // the selection onto Menu Options instead.
+    TTreeNode* top = TTreeModel::NodeOf(model->index(1, 0));
+    second.Form->Editor().SelectObjectNode(top);
+    QTest::keyClick(second.Form->Widgets().ObjectsTreeView, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(top->Index(), 1);
+    QCOMPARE(second.Form->Editor().SelectedObject(), top);
+    second.Form->Editor().SelectObjectNode(group);
 
     // Ctrl+F: the field shows, a typed word marks the matches, Escape closes it and keeps the selection.
     TTarvexForm& form = *second.Form;
