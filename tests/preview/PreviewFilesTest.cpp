@@ -54,6 +54,16 @@ protected:
     std::filesystem::path m_root;
 };
 
+// Until the author picks a page the window shows the shipped preview page, which must be what
+// "Default page" writes from the shipped sample (line ends aside).
+TEST_F(PublishFilesTest, TheShippedPreviewPageIsWhatDefaultPageWrites) {
+    const std::filesystem::path shipped =
+        std::filesystem::path(TARVEX_TEST_DATA) / ".." / ".." / "data" / "help" / "temp";
+    ASSERT_EQ(CopyDefaultPreviewPage(shipped / "default.htm", m_root / "preview.htm"),
+              TPreviewStatus::Written);
+    EXPECT_EQ(Read(m_root / "preview.htm"), NormalizePageLines(Read(shipped / "preview.htm")));
+}
+
 TEST_F(PublishFilesTest, TheScriptTakesTheChosenNameAndDeclinedFilesStay) {
     Write(m_root / "site" / "main.js", "kept");
     std::vector<std::filesystem::path> asked;
