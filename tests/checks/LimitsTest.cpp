@@ -184,3 +184,25 @@ TEST(CheckLimits, MenusNestedToTheFourthLevelAndOnePast) {
         EXPECT_EQ(With(Findings(Style("000000", 15, ""), "Home", menus), "levels deep"), expected) << menus;
     }
 }
+
+// The list stops at its limit and says how many more there are: exactly full, and one past it.
+TEST(CheckLimits, FindingsListedToTheLimitAndOnePast) {
+    const auto findings = [](std::size_t longCaptions) {
+        TProject project;
+        AppendStyleNode(project, "Good", Style("000000", 15, ""));
+        AddOptions(project, nullptr);
+        for (std::size_t i = 0; i < longCaptions; ++i) {
+            TMenuItemRec item = Item(std::string(55, 'a') + std::to_string(100000 + i));
+            item.Address = "page" + std::to_string(i) + ".htm";
+            AppendItemNode(project, nullptr, TNodeKind::MenuItem, item);
+        }
+        return CheckDesign(project);
+    };
+    const std::size_t others = findings(1).size() - 1;
+    const std::vector<TCheckFinding> full = findings(ListedFindingLimit - others);
+    EXPECT_EQ(full.size(), ListedFindingLimit);
+    EXPECT_TRUE(With(full, "not listed").empty());
+    const std::vector<TCheckFinding> past = findings(ListedFindingLimit - others + 1);
+    ASSERT_EQ(past.size(), ListedFindingLimit + 1);
+    EXPECT_EQ(past.back().Text, "1 more problems are not listed; mend the ones above first.");
+}

@@ -255,6 +255,9 @@ TEST(Tree, OperationsNotifyAndKeepStructure) {
     EXPECT_TRUE(tree.MoveToEnd(c, a));
     EXPECT_EQ(c->Parent(), a);
     EXPECT_EQ(c->Index(), 1);
+    // Forward within its own level: observers hear the place as the level is before the move.
+    EXPECT_TRUE(tree.MoveTo(b, a, 1));
+    EXPECT_EQ(b->Index(), 1);
     b->SetText("bb");
     tree.Remove(a);
     EXPECT_TRUE(tree.Empty());
@@ -262,7 +265,7 @@ TEST(Tree, OperationsNotifyAndKeepStructure) {
     tree.Clear();
     EXPECT_EQ(observer.events,
               (std::vector<std::string>{"insert root 0", "insert a 0", "insert root 1", "move c to a 1",
-                                        "text bb", "remove a", "insert root 0", "reset"}));
+                                        "move b to a 2", "text bb", "remove a", "insert root 0", "reset"}));
 }
 
 TEST(Tree, IndicesFollowInsertMoveAndRemove) {
