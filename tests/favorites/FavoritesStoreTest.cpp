@@ -225,6 +225,8 @@ TEST(FavoritesStore, RecordsAreTakenByLengthWhateverTheCountSays) {
     TRawFile clean(2, 2);
     EXPECT_TRUE(FavoritesFileIsClean(clean.bytes));
     EXPECT_FALSE(FavoritesFileIsClean(clean.bytes + "x"));
+    // A list emptied by its author is a clean file too, not one to keep a backup of.
+    EXPECT_TRUE(FavoritesFileIsClean(TRawFile(0, 0).bytes));
 }
 
 TEST(FavoritesStore, OverlongLengthBytesAreClampedToTheirField) {
