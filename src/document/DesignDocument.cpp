@@ -129,6 +129,7 @@ void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool 
         TDesignHistory::TPause pause(m_history);
         m_project.Objects.Clear();
         m_project.Styles.Clear();
+        m_project.Targets.clear();
         build(m_project);
         // Listeners hear of the new design with its own history in place: a box one of them shows
         // must not have the window call an untouched design changed.
@@ -144,6 +145,16 @@ void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool 
         change.Styles = true;
         Changed(change);
     }
+    StateChanged();
+}
+
+void TDesignDocument::SetPublishTargets(TPublishTargets targets) {
+    if (targets == m_project.Targets) {
+        return;
+    }
+    m_project.Targets = std::move(targets);
+    m_history.MarkUnsaved();
+    m_recoveryDue = true;
     StateChanged();
 }
 

@@ -98,6 +98,10 @@ public:
     // history starts. `saved`: whether the design so built is what its file holds.
     void Replace(const std::function<void(TProject&)>& build, bool saved = true);
 
+    // The project's publish targets, as the author set them; the design has changed, but no step
+    // records it (what Undo takes back is the menu, not where it goes).
+    void SetPublishTargets(TPublishTargets targets);
+
     // ---- file ----
     bool Modified() const { return m_history.Modified(); }
     // The design as it is now is what its file holds.

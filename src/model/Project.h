@@ -1,6 +1,7 @@
 #pragma once
 // One menu design: the objects tree and the style list, and the model operations on them.
 
+#include "PublishTarget.h"
 #include "Tree.h"
 
 #include <string_view>
@@ -10,6 +11,8 @@ namespace tarvex {
 struct TProject {
     TTree Objects;
     TTree Styles;
+    // Not part of the undo history: they are where the menu goes, not the menu.
+    TPublishTargets Targets;
 };
 
 void FillDefaultStyle(TMenuStyleRec& style);
