@@ -1,5 +1,7 @@
 #include "ProjectWriter.h"
 
+#include "TargetFields.h"
+
 #include "base/FileIo.h"
 #include "base/RecordText.h"
 #include "model/RecordFields.h"
@@ -118,6 +120,9 @@ void WriteProject(TProjectLines& out, const TProject& project) {
         }
     }
     out.Line("</STYLES>");
+    for (const std::string& line : TargetLines(project.Targets)) {
+        out.Line(line);
+    }
     out.Line("</PROJECT>");
 }
 
