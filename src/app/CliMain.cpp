@@ -101,7 +101,9 @@ Commands:
   publish PROJECT.xml TARGET [--dry-run] [--force] [--identity KEYFILE]
           [--known-hosts FILE] [--ca-file FILE] [--module] [--allow-plain-dav]
       Send what build writes (with --module, the module's two files) to a
-      web server. TARGET is an address sftp://[user@]host[:port]/folder (an
+      web server. TARGET is the name of one of the project's publish targets
+      (its address, user, kind, key and CA file are used; options given
+      here win) or an address sftp://[user@]host[:port]/folder (an
       absolute folder, or ~/folder under the user's home), ftps://... (FTP
       with explicit TLS, the folder alike) or davs://[user@]host[:port]/path
       (WebDAV over HTTPS). Plain ftp:// is refused; dav:// (WebDAV without
@@ -117,9 +119,11 @@ Commands:
       must be in --known-hosts FILE (OpenSSH format) or in
       ~/.config/tarvex/known_hosts; an unknown or changed key is refused.
       --ca-file names certificates trusted for TLS besides the system's;
-      certificates are always verified.
+      certificates are always verified. An address publishes the classic
+      files unless --module is given.
       Exit status 0 when published or nothing needed sending, 1 when refused
-      or failed (the site is then unchanged), 2 on bad usage.
+      or failed (the site is then unchanged), 2 on bad usage (also a TARGET
+      name the project does not hold).
 
 Options:
   --help      Show this help and exit.

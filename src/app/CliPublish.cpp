@@ -3,12 +3,10 @@
 
 #include "CliSupport.h"
 
-#include "base/FilePlatform.h"
-#include "base/PathText.h"
-#include "preview/PublishFiles.h"
+#include "preview/SiteFiles.h"
 #include "publish/SiteAddress.h"
 #include "publish/SitePublish.h"
-#include "script/MenuModule.h"
+#include "script/MenuScript.h"
 
 #include <cstdlib>
 #include <iostream>
@@ -16,65 +14,45 @@
 namespace tarvex::cli {
 namespace fs = std::filesystem;
 
-#if TARVEX_PUBLISH_SENDS
 namespace {
 
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? std::string(value) : std::string();
-}
-
-// The pins of servers the author accepted earlier, beside the program's other settings.
-std::string OwnKnownHostsFile() {
-    std::string config = Environment("XDG_CONFIG_HOME");
-    if (config.empty()) {
-        const std::string home = Environment("HOME");
-        config = home.empty() ? Environment("APPDATA") : home + "/.config";
+std::string UnknownTargetMessage(const TProject& project, const std::string& name) {
+    if (project.Targets.empty()) {
+        return "the project names no publish targets, so '" + name +
+               "' is none of them; give an address such as sftp://user@host/folder";
     }
-    return config.empty() ? std::string() : config + "/tarvex/known_hosts";
+    std::string names;
+    for (const TPublishTarget& target : project.Targets) {
+        names += (names.empty() ? "'" : ", '") + target.Name + "'";
+    }
+    return "the project names no target '" + name + "'; its targets are " + names;
 }
 
-// The files a build would write, as the site gets them; nothing after the message that says
-// which could not be made.
-std::optional<std::vector<TSiteFile>> SiteFiles(const fs::path& appFolder, const TProject& project,
-                                                const fs::path& projectFolder, bool module) {
-    const TMenuScript script = GenerateMenuScript(project, projectFolder);
-    if (script.Refused) {
-        PrintError(NoStylesMessage);
+// The address that the target's text, or the named target, gives; nothing after saying why not.
+std::optional<TSiteAddress> CheckedAddress(const std::string& text, const TArguments& parsed) {
+    const TSiteAddressResult address = ParseSiteAddress(text);
+    if (!address.Address) {
+        PrintError(address.Error);
         return std::nullopt;
     }
-    for (const TScriptWarning& warning : script.Warnings) {
-        PrintError(std::string(ScriptWarningCaption) + " " + warning.Text);
+    if (address.Address->Protocol == TSiteProtocol::Dav && !parsed.Flag("--allow-plain-dav")) {
+        PrintError(std::string(PlainDavUnconfirmed));
+        return std::nullopt;
     }
-    const fs::path engineFolder = appFolder / "help" / "temp";
-    const std::vector<TPublishFile> read =
-        module ? ReadModulePublishFiles(engineFolder, fs::path(), project, script)
-               : ReadPublishFiles(engineFolder, fs::path("menu.js"), JoinLinesCrLf(script.Lines));
-    std::vector<TSiteFile> files;
-    for (const TPublishFile& file : read) {
-        if (!file.Bytes) {
-            PrintError(file.Error);
-            return std::nullopt;
-        }
-        files.push_back({PathText(file.Target.filename()), *file.Bytes});
-    }
-    return files;
+    return address.Address;
 }
 
-TSiteCredentials Credentials(const TSiteAddress& address, const TArguments& parsed) {
-    TSiteCredentials credentials;
-    credentials.User = address.User;
-    if (credentials.User.empty()) {
-        credentials.User = Environment("USER");
-    }
-    if (credentials.User.empty()) {
-        credentials.User = Environment("USERNAME");
-    }
+#if TARVEX_PUBLISH_SENDS
+// The target's credentials, with what the command line names winning.
+TSiteCredentials Credentials(const TSiteAddress& address, const TPublishTarget& target,
+                             const TArguments& parsed) {
+    TSiteCredentials credentials = CredentialsFor(address, target);
     // Never an argument: other users of the machine can read every process's command line.
-    credentials.Password = Environment("TARVEX_PASSWORD");
-    credentials.IdentityFile = parsed.Value("--identity").value_or("");
-    credentials.KnownHostsFile = parsed.Value("--known-hosts").value_or(OwnKnownHostsFile());
-    credentials.CaFile = parsed.Value("--ca-file").value_or("");
+    const char* password = std::getenv("TARVEX_PASSWORD");
+    credentials.Password = password ? password : "";
+    credentials.IdentityFile = parsed.Value("--identity").value_or(credentials.IdentityFile);
+    credentials.KnownHostsFile = parsed.Value("--known-hosts").value_or(credentials.KnownHostsFile);
+    credentials.CaFile = parsed.Value("--ca-file").value_or(credentials.CaFile);
     credentials.PlainConfirmed = parsed.Flag("--allow-plain-dav");
     return credentials;
 }
@@ -100,40 +78,21 @@ int Report(const TSitePublishReport& report, const std::string& target) {
     return ExitError;
 }
 
-} // namespace
-#endif
-
-int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
-    const TArguments parsed(args, {"--identity", "--known-hosts", "--ca-file"},
-                            {"--dry-run", "--force", "--module", "--allow-plain-dav"});
-    const std::vector<std::string>& plain = parsed.Plain(2, "project file or target");
-    const std::string& target = plain[1];
-    if (target.find("://") == std::string::npos) {
-        throw TUsageError{"TARGET must be an address such as sftp://user@host/folder; targets named in the "
-                          "project are not supported yet"};
+int Send(const fs::path& appFolder, const std::string& projectPath, const TProject& project,
+         const TSiteAddress& address, const TPublishTarget& target, const TArguments& parsed) {
+    std::vector<std::string> warnings;
+    const TSiteFilesResult files =
+        SiteFilesFor(appFolder, project, ProjectFolderOf(projectPath), target.Kind, &warnings);
+    for (const std::string& warning : warnings) {
+        PrintError(std::string(ScriptWarningCaption) + " " + warning);
     }
-    const TSiteAddressResult address = ParseSiteAddress(target);
-    if (!address.Address) {
-        PrintError(address.Error);
-        return ExitError;
-    }
-    if (address.Address->Protocol == TSiteProtocol::Dav && !parsed.Flag("--allow-plain-dav")) {
-        PrintError(std::string(PlainDavUnconfirmed));
-        return ExitError;
-    }
-    TProject project;
-    if (!LoadProjectFile(plain[0], project)) {
-        return ExitError;
-    }
-#if TARVEX_PUBLISH_SENDS
-    const std::optional<std::vector<TSiteFile>> files =
-        SiteFiles(appFolder, project, ProjectFolderOf(plain[0]), parsed.Flag("--module"));
-    if (!files) {
+    if (!files.Files) {
+        PrintError(files.Error);
         return ExitError;
     }
     std::string error;
     const std::unique_ptr<TSiteConnection> connection =
-        OpenSiteConnection(*address.Address, Credentials(*address.Address, parsed), error);
+        OpenSiteConnection(address, Credentials(address, target, parsed), error);
     if (!connection) {
         PrintError(error);
         return ExitError;
@@ -141,7 +100,44 @@ int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
     TSitePublishOptions options;
     options.DryRun = parsed.Flag("--dry-run");
     options.Force = parsed.Flag("--force");
-    return Report(PublishToSite(*connection, *files, options), target);
+    return Report(PublishToSite(*connection, *files.Files, options), target.Address);
+}
+#endif
+
+} // namespace
+
+int Publish(const fs::path& appFolder, const std::vector<std::string>& args) {
+    const TArguments parsed(args, {"--identity", "--known-hosts", "--ca-file"},
+                            {"--dry-run", "--force", "--module", "--allow-plain-dav"});
+    const std::vector<std::string>& plain = parsed.Plain(2, "project file or target");
+    const std::string& targetText = plain[1];
+    // An address is checked before the project is read: a refused one needs no project.
+    const bool named = targetText.find("://") == std::string::npos;
+    std::optional<TSiteAddress> address;
+    if (!named && !(address = CheckedAddress(targetText, parsed))) {
+        return ExitError;
+    }
+    TProject project;
+    if (!LoadProjectFile(plain[0], project)) {
+        return ExitError;
+    }
+    TPublishTarget target;
+    target.Address = targetText;
+    if (named) {
+        const TPublishTarget* found = FindPublishTarget(project, targetText);
+        if (!found) {
+            throw TUsageError{UnknownTargetMessage(project, targetText)};
+        }
+        target = *found;
+        if (!(address = CheckedAddress(target.Address, parsed))) {
+            return ExitError;
+        }
+    }
+    if (parsed.Flag("--module")) {
+        target.Kind = TPublishKind::Module;
+    }
+#if TARVEX_PUBLISH_SENDS
+    return Send(appFolder, plain[0], project, *address, target, parsed);
 #else
     static_cast<void>(appFolder);
     PrintError(std::string(SitePublishUnavailable));

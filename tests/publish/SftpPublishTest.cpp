@@ -115,6 +115,60 @@ public:
     static inline pid_t s_server = 0;
 };
 
+// What the case checks itself, instead of the table's comparison with fixed bytes.
+const std::vector<TSiteFile> CheckedInTheCase;
+
+std::string Shell(const std::string& command, int& exitCode) {
+    const fs::path output = SftpPublish::s_root / "shell-output";
+    exitCode = WEXITSTATUS(std::system((command + " >'" + output.string() + "' 2>&1").c_str()));
+    return ReadAll(output);
+}
+
+// The command line publishes to a target the project names: its address, user and key come
+// from the project, the server's pin from the program's own known-hosts file. What arrives is
+// what a build writes.
+TRun PublishByName(const fs::path& folder) {
+    const fs::path work = SftpPublish::s_root / "cli";
+    fs::create_directories(work / "config" / "tarvex");
+    fs::copy_file(SftpPublish::s_root / "known_hosts", work / "config" / "tarvex" / "known_hosts",
+                  fs::copy_options::overwrite_existing);
+    const std::string cli = std::string("'") + TARVEX_CLI + "' ";
+    const std::string project = "'" + (work / "p.xml").string() + "'";
+    int code = 0;
+    Shell(cli + "new " + project + " --force && " + cli + "build " + project + " -o '" +
+              (work / "built").string() + "'",
+          code);
+    EXPECT_EQ(code, 0);
+    std::string path = folder.string();
+    for (std::size_t at = path.find(' '); at != std::string::npos; at = path.find(' ')) {
+        path.replace(at, 1, "%20");
+    }
+    std::string text = ReadAll(work / "p.xml");
+    text.insert(
+        text.rfind("</PROJECT>"),
+        "<PUBLISH_TARGETS>\r\n<PUBLISH_TARGET>\r\n<Name>Live site</Name>\r\n<Address>sftp://127.0.0.1:" +
+            std::to_string(SftpPublish::s_port) + path + "</Address>\r\n<User>" +
+            getpwuid(geteuid())->pw_name + "</User>\r\n<IdentityFile>" +
+            (SftpPublish::s_root / "user").string() +
+            "</IdentityFile>\r\n</PUBLISH_TARGET>\r\n</PUBLISH_TARGETS>\r\n");
+    WriteAll(work / "p.xml", text);
+    const std::string output = Shell("XDG_CONFIG_HOME='" + (work / "config").string() + "' " + cli +
+                                         "publish " + project + " 'Live site'",
+                                     code);
+    TRun run{code == 0 ? TSiteOutcome::Published : TSiteOutcome::Failed, output, {}};
+    std::istringstream lines(output);
+    for (std::string action, name; lines >> action && std::getline(lines, name);) {
+        if (action == "add" || action == "replace") {
+            run.Sent.push_back(
+                name.substr(name.find_first_not_of(' '), name.find(" (") - name.find_first_not_of(' ')));
+        }
+    }
+    for (const char* file : {"one.js", "main.js", "menu.js"}) {
+        EXPECT_EQ(ReadAll(folder / file), ReadAll(work / "built" / file)) << file;
+    }
+    return run;
+}
+
 std::vector<TCase> HostKeyCases() {
     return {
         {"changed host key",
@@ -167,9 +221,18 @@ std::vector<TCase> DroppedCases() {
     };
 }
 
+std::vector<TCase> CommandLineCases() {
+    return {{"command line names a target",
+             [](SiteServerTest&, const fs::path& f) { return PublishByName(f); },
+             TSiteOutcome::Published,
+             "Published to sftp://",
+             {"one.js", "main.js", "menu.js"},
+             &CheckedInTheCase}};
+}
+
 TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure) {
     std::vector<TCase> cases = CommonCases();
-    for (std::vector<TCase> more : {HostKeyCases(), DroppedCases()}) {
+    for (std::vector<TCase> more : {HostKeyCases(), DroppedCases(), CommandLineCases()}) {
         cases.insert(cases.end(), more.begin(), more.end());
     }
     RunCases(*this, s_root / "site", cases);
