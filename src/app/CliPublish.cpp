@@ -72,6 +72,7 @@ int Report(const TSitePublishReport& report, const std::string& target) {
         std::cout << DescribeSitePlan(report.Plan);
         break;
     case TSiteOutcome::Failed:
+    case TSiteOutcome::Cancelled:
         break;
     }
     PrintError(report.Message);

@@ -101,6 +101,17 @@ void TCurlSession::SendFrom(const std::string& bytes) {
     curl_easy_setopt(m_handle, CURLOPT_READFUNCTION, +read);
     curl_easy_setopt(m_handle, CURLOPT_READDATA, &m_upload);
     curl_easy_setopt(m_handle, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(bytes.size()));
+    if (m_progress) {
+        // The file's own size, not the library's total, which some protocols learn late.
+        const auto told = [](void* session, curl_off_t, curl_off_t, curl_off_t, curl_off_t sent) -> int {
+            auto* self = static_cast<TCurlSession*>(session);
+            const auto size = static_cast<std::uint64_t>(self->m_upload.Bytes->size());
+            return self->m_progress(std::min(static_cast<std::uint64_t>(sent), size), size) ? 0 : 1;
+        };
+        curl_easy_setopt(m_handle, CURLOPT_XFERINFOFUNCTION, +told);
+        curl_easy_setopt(m_handle, CURLOPT_XFERINFODATA, this);
+        curl_easy_setopt(m_handle, CURLOPT_NOPROGRESS, 0L);
+    }
 }
 
 void TCurlSession::Discard() {

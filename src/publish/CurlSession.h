@@ -44,6 +44,8 @@ protected:
     // The sentence for a failed request; `refusal` wins when a check of ours refused the server.
     bool Succeeded(CURLcode code, std::string& error, const std::string& refusal = {}) const;
 
+    void SetProgress(TUploadProgress progress) { m_progress = std::move(progress); }
+
     CURL* Handle() const { return m_handle; }
     const TSiteAddress& Address() const { return m_address; }
     const TSiteCredentials& Credentials() const { return m_credentials; }
@@ -60,6 +62,7 @@ private:
     std::string m_hostLabel;
     CURL* m_handle;
     TUploadSource m_upload;
+    TUploadProgress m_progress;
     char m_errorText[CURL_ERROR_SIZE] = {};
 };
 

@@ -4,6 +4,8 @@
 
 #include "publish/SiteAddress.h"
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,6 +13,19 @@
 #include <vector>
 
 namespace tarvex {
+
+// A server's SSH host key as a known-hosts file pins it.
+struct THostKeyPin {
+    std::string Host;
+    int Port = 0;
+    std::string KeyType;     // "ssh-ed25519", "ecdsa-sha2-nistp256", ...
+    std::string KeyBase64;   // the key's blob
+    std::string Fingerprint; // "SHA256:..." as ssh-keygen -l prints it
+};
+
+// Told while an upload travels: the bytes of the file sent so far and its size. Answering false
+// ends the upload, which then fails.
+using TUploadProgress = std::function<bool(std::uint64_t sent, std::uint64_t size)>;
 
 struct TSiteCredentials {
     std::string User;
@@ -33,6 +48,17 @@ public:
     virtual bool Rename(const std::string& from, const std::string& to, std::string& error) = 0;
     // Best effort: a name that is gone already, or a server that is gone, is no error.
     virtual void Remove(const std::string& name) = 0;
+    // Remove for each name, in one request where the protocol allows it.
+    virtual void RemoveEach(const std::vector<std::string>& names) {
+        for (const std::string& name : names) {
+            Remove(name);
+        }
+    }
+    // Told during every later Upload; nothing clears it.
+    virtual void SetUploadProgress(TUploadProgress progress) = 0;
+    // After OpenFolder failed because the server's key is not pinned (unknown, not changed): the
+    // key it offered, for the author to accept; nothing otherwise.
+    virtual std::optional<THostKeyPin> UnknownHostKey() const { return std::nullopt; }
 };
 
 // Nothing, with `error` saying why, where this build has no transfer library or the protocol

@@ -69,6 +69,8 @@ public:
         Perform();
     }
 
+    void SetUploadProgress(TUploadProgress progress) override { SetProgress(std::move(progress)); }
+
 private:
     void Prepare(const std::string& url, const char* method) {
         TCurlSession::Prepare(url, m_scheme.c_str());

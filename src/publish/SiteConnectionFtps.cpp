@@ -100,6 +100,17 @@ public:
         Commands({"*DELE " + m_commandFolder + name}, ignored);
     }
 
+    void RemoveEach(const std::vector<std::string>& names) override {
+        std::vector<std::string> lines;
+        for (const std::string& name : names) {
+            lines.push_back("*DELE " + m_commandFolder + name);
+        }
+        std::string ignored;
+        Commands(lines, ignored);
+    }
+
+    void SetUploadProgress(TUploadProgress progress) override { SetProgress(std::move(progress)); }
+
 private:
     bool Commands(const std::vector<std::string>& lines, std::string& error) {
         const TCurlList list(lines);

@@ -118,6 +118,17 @@ public:
         Commands({"*rm " + Quoted(name)}, ignored);
     }
 
+    void RemoveEach(const std::vector<std::string>& names) override {
+        std::vector<std::string> lines;
+        for (const std::string& name : names) {
+            lines.push_back("*rm " + Quoted(name));
+        }
+        std::string ignored;
+        Commands(lines, ignored);
+    }
+
+    void SetUploadProgress(TUploadProgress progress) override { SetProgress(std::move(progress)); }
+
 private:
     std::string Quoted(const std::string& name) const { return "\"" + m_folder + name + "\""; }
 

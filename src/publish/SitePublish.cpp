@@ -49,20 +49,36 @@ std::string ChangedOnServerMessage(const TSitePlan& plan) {
 
 // Sends every file the plan adds or replaces, and the manifest when it changed, to temporary
 // names; on a failure removes what was sent.
+// `cancelled` is set once the author's answer to the progress asked for it.
 bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& files, const TSitePlan& plan,
-                     const TSitePublishOptions& options, std::vector<std::string>& sent, std::string& error) {
-    for (std::size_t i = 0; i < files.size(); ++i) {
+                     const TSitePublishOptions& options, std::vector<std::string>& sent, bool& cancelled,
+                     std::string& error) {
+    std::string current;
+    if (options.Progress) {
+        connection.SetUploadProgress([&](std::uint64_t done, std::uint64_t size) {
+            cancelled = cancelled || !options.Progress(current, done, size);
+            return !cancelled;
+        });
+    }
+    for (std::size_t i = 0; i < files.size() && !cancelled; ++i) {
         if (plan.Entries[i].Action == TSiteAction::Leave) {
             continue;
         }
+        current = files[i].Name;
         sent.push_back(files[i].Name);
         if (!connection.Upload(SiteUploadName(files[i].Name), files[i].Bytes, error)) {
             error = "Sending " + files[i].Name + " failed: " + error;
             return false;
         }
+        // The whole file, also where the library told no progress for one so small.
+        const std::uint64_t size = files[i].Bytes.size();
+        cancelled = cancelled || (options.Progress && !options.Progress(current, size, size));
         if (options.AfterUpload) {
             options.AfterUpload(files[i].Name);
         }
+    }
+    if (cancelled) {
+        return false;
     }
     if (plan.ManifestChanged) {
         sent.emplace_back(SiteManifestName);
@@ -72,6 +88,24 @@ bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& 
         }
     }
     return true;
+}
+
+// A publish whose connection dropped leaves its temporaries behind. Those of the files sent now
+// are replaced anyway; the others go, so that no stale copy lies beside the live files.
+void RemoveStaleTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& files,
+                            const TSitePlan& plan) {
+    std::vector<std::string> stale;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (plan.Entries[i].Action == TSiteAction::Leave) {
+            stale.push_back(SiteUploadName(files[i].Name));
+        }
+    }
+    if (!plan.ManifestChanged) {
+        stale.push_back(SiteUploadName(std::string(SiteManifestName)));
+    }
+    if (!stale.empty()) {
+        connection.RemoveEach(stale);
+    }
 }
 
 } // namespace
@@ -96,17 +130,22 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
     if (options.DryRun) {
         return {TSiteOutcome::DryRun, std::move(plan), {}};
     }
+    RemoveStaleTemporaries(connection, files, plan);
     if (plan.NothingToSend()) {
         return {TSiteOutcome::UpToDate, std::move(plan), "The site is up to date; nothing was sent."};
     }
 
     std::vector<std::string> sent;
-    if (!SendTemporaries(connection, files, plan, options, sent, error)) {
+    bool cancelled = false;
+    const bool allSent = SendTemporaries(connection, files, plan, options, sent, cancelled, error);
+    connection.SetUploadProgress({});
+    if (!allSent) {
         for (const std::string& name : sent) {
             connection.Remove(SiteUploadName(name));
         }
-        return Failure(TSiteOutcome::Failed,
-                       error + std::string(Unchanged) +
+        return Failure(cancelled ? TSiteOutcome::Cancelled : TSiteOutcome::Failed,
+                       (cancelled ? "Publishing was cancelled before any file was replaced." : error) +
+                           std::string(Unchanged) +
                            " Its temporary files are removed where the server allowed it.",
                        std::move(plan));
     }

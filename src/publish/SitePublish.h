@@ -5,6 +5,7 @@
 #include "publish/SiteConnection.h"
 #include "publish/SitePlan.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,9 +17,11 @@ struct TSitePublishOptions {
     bool Force = false; // replace files someone else changed on the server
     // Told after each file reached its temporary name on the site.
     std::function<void(const std::string& name)> AfterUpload;
+    // Told while a file travels: bytes of it sent so far and its size. Answering false cancels.
+    std::function<bool(const std::string& name, std::uint64_t sent, std::uint64_t size)> Progress;
 };
 
-enum class TSiteOutcome { Published, UpToDate, DryRun, Refused, Failed };
+enum class TSiteOutcome { Published, UpToDate, DryRun, Refused, Failed, Cancelled };
 
 struct TSitePublishReport {
     TSiteOutcome Outcome = TSiteOutcome::Failed;

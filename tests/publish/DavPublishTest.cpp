@@ -40,9 +40,15 @@ public:
                      "/users\"\nauth.require = (\"/\" => (\"method\" => \"basic\", \"realm\" => \"site\", "
                      "\"require\" => \"valid-user\"))\nwebdav.activate = \"enable\"\n"
                      "webdav.is-readonly = \"disable\"\n");
-        s_server = StartServer({Lighttpd, "-D", "-f", root + "/lighttpd.conf", "-m", Modules}, s_port,
-                               s_root / "lighttpd.log");
+        Start();
     }
+
+    static void Start() {
+        s_server = StartServer({Lighttpd, "-D", "-f", (s_root / "lighttpd.conf").string(), "-m", Modules},
+                               s_port, s_root / "lighttpd.log");
+    }
+
+    static void Kill() { KillWithSessions(s_server); }
 
     static void TearDownTestSuite() {
         StopServer(s_server);
@@ -71,7 +77,10 @@ public:
 };
 
 TEST_F(DavPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure) {
-    RunCases(*this, s_root / "site", CommonCases());
+    std::vector<TCase> cases = CommonCases();
+    std::vector<TCase> dropped = DroppedCases(Kill, Start);
+    cases.insert(cases.end(), dropped.begin(), dropped.end());
+    RunCases(*this, s_root / "site", cases);
 }
 
 } // namespace

@@ -70,27 +70,7 @@ public:
         return text.substr(0, text.rfind(' '));
     }
 
-    // Kills the server and the session processes it forked, as a dropped line or a crashed host
-    // would end them; the transfer library cannot reconnect until Start.
-    static void Kill() {
-        for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
-            const std::string stat = ReadAll(entry.path() / "stat");
-            const std::size_t close = stat.rfind(')');
-            if (close == std::string::npos) {
-                continue;
-            }
-            std::istringstream fields(stat.substr(close + 2));
-            char state = 0;
-            pid_t parent = 0;
-            fields >> state >> parent;
-            if (parent == s_server) {
-                kill(std::stoi(entry.path().filename().string()), SIGKILL);
-            }
-        }
-        // The sessions first: once the server is gone they are no longer its children.
-        kill(s_server, SIGKILL);
-        waitpid(s_server, nullptr, 0);
-    }
+    static void Kill() { KillWithSessions(s_server); }
 
     static std::pair<TSiteAddress, TSiteCredentials> TargetAs(const fs::path& folder, const char* key,
                                                               const char* knownHosts) {
@@ -191,36 +171,6 @@ std::vector<TCase> HostKeyCases() {
     };
 }
 
-// The connection ends between two uploads: nothing is replaced, and the next publish completes.
-std::vector<TCase> DroppedCases() {
-    TSitePublishOptions dropping;
-    dropping.AfterUpload = [](const std::string&) { SftpPublish::Kill(); };
-    return {
-        {"connection dropped in the middle",
-         [dropping](SiteServerTest& t, const fs::path& f) {
-             const std::vector<TSiteFile> all = {
-                 {"one.js", "engine 2"}, {"main.js", "main 2"}, {"menu.js", "menus 2"}};
-             TRun run = t.Publish(f, all, dropping);
-             SftpPublish::Start();
-             return run;
-         },
-         TSiteOutcome::Failed,
-         "The site is unchanged",
-         {"one.js", "main.js", "menu.js"},
-         &FirstFiles},
-        {"publish after a dropped connection",
-         [dropping](SiteServerTest& t, const fs::path& f) {
-             t.Publish(f, SecondFiles, dropping);
-             SftpPublish::Start();
-             return t.Publish(f, SecondFiles);
-         },
-         TSiteOutcome::Published,
-         "",
-         {"menu.js"},
-         &SecondFiles},
-    };
-}
-
 std::vector<TCase> CommandLineCases() {
     return {{"command line names a target",
              [](SiteServerTest&, const fs::path& f) { return PublishByName(f); },
@@ -232,7 +182,7 @@ std::vector<TCase> CommandLineCases() {
 
 TEST_F(SftpPublish, PublishesOnlyWhatChangedAndLeavesTheSiteWholeOnEveryFailure) {
     std::vector<TCase> cases = CommonCases();
-    for (std::vector<TCase> more : {HostKeyCases(), DroppedCases(), CommandLineCases()}) {
+    for (std::vector<TCase> more : {HostKeyCases(), DroppedCases(Kill, Start), CommandLineCases()}) {
         cases.insert(cases.end(), more.begin(), more.end());
     }
     RunCases(*this, s_root / "site", cases);

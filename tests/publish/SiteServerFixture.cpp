@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <thread>
 
@@ -81,6 +82,34 @@ void StopServer(pid_t server) {
     }
 }
 
+void KillWithSessions(pid_t server) {
+    // Parents first collected for the whole table, so a session's own children go as well.
+    std::map<pid_t, pid_t> parents;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        const std::string stat = ReadAll(entry.path() / "stat");
+        const std::size_t close = stat.rfind(')');
+        if (name.find_first_not_of("0123456789") != std::string::npos || close == std::string::npos) {
+            continue;
+        }
+        std::istringstream fields(stat.substr(close + 2));
+        char state = 0;
+        pid_t parent = 0;
+        fields >> state >> parent;
+        parents[std::stoi(name)] = parent;
+    }
+    for (const auto& [process, parent] : parents) {
+        for (pid_t up = parent; up > 1; up = parents.count(up) ? parents[up] : 0) {
+            if (up == server) {
+                kill(process, SIGKILL);
+                break;
+            }
+        }
+    }
+    kill(server, SIGKILL);
+    waitpid(server, nullptr, 0);
+}
+
 void MakeCertificate(const fs::path& folder) {
     const std::string command = "openssl req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1 "
                                 "-addext subjectAltName=IP:127.0.0.1 -keyout " +
@@ -117,6 +146,8 @@ const std::vector<TSiteFile> FirstFiles = {
     {"one.js", std::string(300000, 'e')}, {"main.js", "main"}, {"menu.js", "menus 1"}};
 const std::vector<TSiteFile> SecondFiles = {
     {"one.js", std::string(300000, 'e')}, {"main.js", "main"}, {"menu.js", "menus 2"}};
+const std::vector<TSiteFile> ChangedFiles = {
+    {"one.js", "engine 2"}, {"main.js", "main 2"}, {"menu.js", "menus 2"}};
 
 std::vector<TCase> CommonCases() {
     TSitePublishOptions dry;
@@ -177,6 +208,47 @@ std::vector<TCase> CommonCases() {
          "",
          {"menü.js"},
          &FirstFiles},
+        {"cancelled after the first file",
+         [](SiteServerTest& t, const fs::path& f) {
+             TSitePublishOptions cancelling;
+             cancelling.Progress = [](const std::string& name, std::uint64_t, std::uint64_t) {
+                 return name == "one.js";
+             };
+             return t.Publish(f, ChangedFiles, cancelling);
+         },
+         TSiteOutcome::Cancelled,
+         "cancelled before any file was replaced. The site is unchanged.",
+         {"one.js", "main.js", "menu.js"},
+         &FirstFiles},
+    };
+}
+
+std::vector<TCase> DroppedCases(std::function<void()> kill, std::function<void()> start) {
+    TSitePublishOptions dropping;
+    dropping.AfterUpload = [kill](const std::string&) { kill(); };
+    return {
+        {"connection dropped in the middle",
+         [dropping, start](SiteServerTest& t, const fs::path& f) {
+             TRun run = t.Publish(f, ChangedFiles, dropping);
+             start();
+             return run;
+         },
+         TSiteOutcome::Failed,
+         "The site is unchanged",
+         {"one.js", "main.js", "menu.js"},
+         &FirstFiles,
+         true},
+        {"publish after a dropped connection",
+         [dropping, start](SiteServerTest& t, const fs::path& f) {
+             t.Publish(f, ChangedFiles, dropping);
+             start();
+             EXPECT_TRUE(fs::exists(f / SiteUploadName("one.js")));
+             return t.Publish(f, SecondFiles);
+         },
+         TSiteOutcome::Published,
+         "",
+         {"menu.js"},
+         &SecondFiles},
     };
 }
 
@@ -193,6 +265,12 @@ void RunCases(SiteServerTest& test, const fs::path& site, const std::vector<TCas
         EXPECT_EQ(run.Sent, c.Sent);
         for (const TSiteFile& file : *c.Live) {
             EXPECT_EQ(ReadAll(folder / file.Name), file.Bytes) << file.Name;
+        }
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(c.LeavesTemporaries ||
+                        (!name.starts_with(".tarvex-upload-") && !name.starts_with(".tarvex-old-")))
+                << name << " left behind";
         }
     }
 }

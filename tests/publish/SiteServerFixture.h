@@ -24,6 +24,9 @@ int FreePort();
 // fails the test with its log.
 pid_t StartServer(const std::vector<std::string>& argv, int port, const fs::path& log);
 void StopServer(pid_t server);
+// Kills the server and every process it started (its sessions) at once, as a dropped line or a
+// crashed host would end them.
+void KillWithSessions(pid_t server);
 // cert.pem and key.pem in `folder`: a self-signed certificate for 127.0.0.1, its own authority.
 void MakeCertificate(const fs::path& folder);
 
@@ -53,14 +56,21 @@ struct TCase {
     const char* MessagePart;
     std::vector<std::string> Sent;
     const std::vector<TSiteFile>* Live; // what the folder holds afterwards
+    bool LeavesTemporaries = false;     // the server was gone before they could be removed
 };
 
 extern const std::vector<TSiteFile> FirstFiles;
 extern const std::vector<TSiteFile> SecondFiles;
+// Every file differs from FirstFiles.
+extern const std::vector<TSiteFile> ChangedFiles;
 
 // First and second publish, dry run, wrong login, a file changed on the server, a missing folder,
-// non-ASCII names.
+// non-ASCII names, a cancel.
 std::vector<TCase> CommonCases();
+
+// The connection ends after the first upload (`kill`, then `start` brings the server back): the
+// live files stay as they were, and the next publish completes and removes the stale temporary.
+std::vector<TCase> DroppedCases(std::function<void()> kill, std::function<void()> start);
 
 // Each case in its own folder under `site`, after a first publish of FirstFiles there.
 void RunCases(SiteServerTest& test, const fs::path& site, const std::vector<TCase>& cases);
