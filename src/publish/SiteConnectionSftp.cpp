@@ -16,16 +16,32 @@ std::string OldName(const std::string& name) {
 struct THostKeyCheck {
     std::string KnownHostsFile;
     std::string Host;
+    int Port = 22;
+    std::string Label;
     std::string Refusal;
+    std::optional<THostKeyPin> Unknown;
 };
 
-std::string Fingerprint(const curl_khkey* key) {
-    std::string blob;
+std::string KeyBlob(const curl_khkey* key) {
     if (key->len > 0) {
-        blob.assign(key->key, key->len);
-    } else if (const std::optional<std::string> decoded = Base64Decode(key->key)) {
-        blob = *decoded;
+        return std::string(key->key, key->len);
     }
+    return Base64Decode(key->key).value_or(std::string());
+}
+
+// The blob opens with its type's name (a 32-bit length, then the name), as OpenSSH writes it.
+std::string KeyTypeOf(const std::string& blob) {
+    if (blob.size() < 4) {
+        return {};
+    }
+    const std::size_t length = (std::size_t{static_cast<unsigned char>(blob[0])} << 24) |
+                               (std::size_t{static_cast<unsigned char>(blob[1])} << 16) |
+                               (std::size_t{static_cast<unsigned char>(blob[2])} << 8) |
+                               std::size_t{static_cast<unsigned char>(blob[3])};
+    return length <= 64 && blob.size() >= 4 + length ? blob.substr(4, length) : std::string();
+}
+
+std::string Fingerprint(const std::string& blob) {
     const std::array<std::uint8_t, 32> digest = Sha256(blob);
     return "SHA256:" +
            Base64Encode(std::string_view(reinterpret_cast<const char*>(digest.data()), digest.size()), false);
@@ -36,19 +52,24 @@ int CheckHostKey(CURL*, const curl_khkey*, const curl_khkey* found, curl_khmatch
     if (match == CURLKHMATCH_OK) {
         return CURLKHSTAT_FINE;
     }
-    const std::string fingerprint = Fingerprint(found);
+    const std::string blob = KeyBlob(found);
+    const std::string fingerprint = Fingerprint(blob);
     if (match == CURLKHMATCH_MISMATCH) {
         check->Refusal =
-            "The host key of " + check->Host + " has changed (it is now " + fingerprint +
+            "The host key of " + check->Label + " has changed (it is now " + fingerprint +
             "), so the server may not be the one you published to before; nothing was sent. If the "
             "server's administrator confirms the new key, remove the old entry for " +
-            check->Host + " from " + check->KnownHostsFile + ".";
+            check->Label + " from " + check->KnownHostsFile + ".";
     } else {
         check->Refusal =
-            "The host key of " + check->Host + " (" + fingerprint + ") is not in " + check->KnownHostsFile +
+            "The host key of " + check->Label + " (" + fingerprint + ") is not in " + check->KnownHostsFile +
             "; an unknown server is never trusted. Check the fingerprint with "
             "the server's administrator, then add the key there (for example with ssh-keyscan) or "
             "name a known-hosts file that holds it.";
+        const std::string type = KeyTypeOf(blob);
+        if (!type.empty()) {
+            check->Unknown = THostKeyPin{check->Host, check->Port, type, Base64Encode(blob), fingerprint};
+        }
     }
     return CURLKHSTAT_REJECT;
 }
@@ -66,10 +87,13 @@ public:
         }
         m_base = "sftp://" + host + ":" + std::to_string(address.Port ? address.Port : 22);
         m_hostKeys.KnownHostsFile = Credentials().KnownHostsFile;
-        m_hostKeys.Host = Label();
+        m_hostKeys.Host = address.Host;
+        m_hostKeys.Port = address.Port ? address.Port : 22;
+        m_hostKeys.Label = Label();
     }
 
     bool OpenFolder(std::string& error) override {
+        m_hostKeys.Unknown.reset();
         Prepare(m_folder);
         const CURLcode code = Perform();
         if (code == CURLE_REMOTE_FILE_NOT_FOUND) {
@@ -126,6 +150,8 @@ public:
         std::string ignored;
         Commands(lines, ignored);
     }
+
+    std::optional<THostKeyPin> UnknownHostKey() const override { return m_hostKeys.Unknown; }
 
     void SetUploadProgress(TUploadProgress progress) override { SetProgress(std::move(progress)); }
 

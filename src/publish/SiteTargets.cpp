@@ -1,6 +1,11 @@
 #include "publish/SiteTargets.h"
 
+#include "base/FileIo.h"
+#include "base/FilePlatform.h"
+
+#include <algorithm>
 #include <cstdlib>
+#include <system_error>
 
 namespace tarvex {
 namespace {
@@ -8,6 +13,14 @@ namespace {
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? std::string(value) : std::string();
+}
+
+// Nothing a known-hosts line would split or end at, nor its markers for patterns and comments.
+bool IsPlainField(std::string_view text) {
+    return !text.empty() && std::none_of(text.begin(), text.end(), [](char c) {
+        return static_cast<unsigned char>(c) <= ' ' || c == ',' || c == '#' || c == '*' || c == '?' ||
+               c == '!' || c == '|' || static_cast<unsigned char>(c) == 0x7F;
+    });
 }
 
 } // namespace
@@ -43,6 +56,49 @@ TSiteCredentials CredentialsFor(const TSiteAddress& address, const TPublishTarge
     credentials.CaFile = target.CaFile;
     credentials.KnownHostsFile = OwnKnownHostsFile();
     return credentials;
+}
+
+} // namespace tarvex
+
+namespace tarvex {
+
+bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, std::string& error) {
+    namespace fs = std::filesystem;
+    if (!IsPlainField(key.Host) || !IsPlainField(key.KeyType) || !IsPlainField(key.KeyBase64) ||
+        key.Host.find_first_of("[]") != std::string::npos || key.Port < 1 || key.Port > 65535) {
+        error = "The server's key cannot be written to a known-hosts file.";
+        return false;
+    }
+    if (knownHostsFile.empty()) {
+        error = "There is no folder for the known-hosts file of Tarvex (HOME is not set).";
+        return false;
+    }
+    const std::string host = key.Port == 22 ? key.Host : "[" + key.Host + "]:" + std::to_string(key.Port);
+    const fs::path file = platform::PathFromUtf8(knownHostsFile);
+    std::error_code ec;
+    if (file.has_parent_path() && !fs::is_directory(file.parent_path(), ec)) {
+        fs::create_directories(file.parent_path(), ec);
+        // The pins decide which servers are trusted: nobody else may add one.
+        fs::permissions(file.parent_path(), fs::perms::owner_all, fs::perm_options::replace, ec);
+    }
+    std::optional<std::string> text = ReadWholeFile(file);
+    if (!text && fs::exists(file, ec)) {
+        // Written over, the pins it holds would be lost.
+        error = "The known-hosts file " + knownHostsFile + " could not be read, so no key was added to it.";
+        return false;
+    }
+    text = text.value_or(std::string());
+    if (!text->empty() && text->back() != '\n') {
+        *text += '\n';
+    }
+    *text += host + " " + key.KeyType + " " + key.KeyBase64 + "\n";
+    const TWriteStatus status = WriteFileAtomically(file, *text);
+    if (status != TWriteStatus::Written) {
+        error = "The server's key could not be kept in " + knownHostsFile + "." + WhyNotWritten(status);
+        return false;
+    }
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, ec);
+    return true;
 }
 
 } // namespace tarvex

@@ -3,6 +3,8 @@
 
 #include "SiteServerFixture.h"
 
+#include "publish/SiteTargets.h"
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -149,6 +151,41 @@ TRun PublishByName(const fs::path& folder) {
     return run;
 }
 
+// The key the server offered when the connection refused it, if it offered one to pin.
+std::optional<THostKeyPin> OfferedPin(const fs::path& folder, const fs::path& knownHosts) {
+    auto [address, credentials] = SftpPublish::TargetAs(folder, "user", "known_hosts");
+    credentials.KnownHostsFile = knownHosts.string();
+    std::string error;
+    const std::unique_ptr<TSiteConnection> connection = OpenSiteConnection(address, credentials, error);
+    EXPECT_FALSE(connection->OpenFolder(error));
+    return connection->UnknownHostKey();
+}
+
+// An unknown key is offered for pinning, with the fingerprint ssh-keygen shows; once pinned the
+// next connection opens. A changed key is never offered.
+TRun PinAndPublish(const fs::path& folder) {
+    WriteAll(SftpPublish::s_root / "stranger_hosts", "[127.0.0.1]:" + std::to_string(SftpPublish::s_port) +
+                                                         " " + SftpPublish::HostKeyText("stranger") + "\n");
+    EXPECT_FALSE(OfferedPin(folder, SftpPublish::s_root / "stranger_hosts").has_value());
+    const fs::path pins = SftpPublish::s_root / "pins" / "tarvex" / "known_hosts";
+    const std::optional<THostKeyPin> pin = OfferedPin(folder, pins);
+    if (!pin) {
+        return {TSiteOutcome::Failed, "no key offered", {}};
+    }
+    int code = 0;
+    const std::string listed =
+        Shell("ssh-keygen -lf '" + (SftpPublish::s_root / "host.pub").string() + "'", code);
+    EXPECT_EQ(pin->Fingerprint, listed.substr(listed.find(' ') + 1,
+                                              listed.find(' ', listed.find(' ') + 1) - listed.find(' ') - 1));
+    std::string error;
+    EXPECT_TRUE(PinHostKey(pins.string(), *pin, error)) << error;
+    EXPECT_EQ(fs::status(pins).permissions() & (fs::perms::group_all | fs::perms::others_all),
+              fs::perms::none);
+    auto [address, credentials] = SftpPublish::TargetAs(folder, "user", "known_hosts");
+    credentials.KnownHostsFile = pins.string();
+    return PublishTo(address, credentials, SecondFiles, {});
+}
+
 std::vector<TCase> HostKeyCases() {
     return {
         {"changed host key",
@@ -162,6 +199,12 @@ std::vector<TCase> HostKeyCases() {
          "has changed",
          {},
          &FirstFiles},
+        {"unknown host key pinned, then trusted",
+         [](SiteServerTest&, const fs::path& f) { return PinAndPublish(f); },
+         TSiteOutcome::Published,
+         "",
+         {"menu.js"},
+         &SecondFiles},
         {"unknown host key",
          [](SiteServerTest&, const fs::path& f) { return SftpPublish::PublishWithHosts(f, "no_such_file"); },
          TSiteOutcome::Failed,
