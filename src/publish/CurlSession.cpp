@@ -54,10 +54,12 @@ TCurlList::~TCurlList() {
 
 TCurlSession::TCurlSession(const TSiteAddress& address, TSiteCredentials credentials, std::string hostLabel)
     : m_address(address), m_credentials(std::move(credentials)), m_hostLabel(std::move(hostLabel)),
-      m_handle(curl_easy_init()) {}
+      m_handle(curl_easy_init()), m_multi(curl_multi_init()) {}
 
 TCurlSession::~TCurlSession() {
+    // The handle first: the connections it used belong to the multi handle's cache.
     curl_easy_cleanup(m_handle);
+    curl_multi_cleanup(m_multi);
 }
 
 void TCurlSession::Prepare(const std::string& url, const char* protocol) {
@@ -119,7 +121,28 @@ void TCurlSession::Discard() {
 }
 
 CURLcode TCurlSession::Perform() {
-    return curl_easy_perform(m_handle);
+    // The library's own loop waits up to a second whenever an FTP data connection is due while it
+    // watches only the control connection; a short wait of ours lets it go on at once. The multi
+    // handle keeps the connection for the session's next request, as the easy loop would.
+    constexpr int WaitMilliseconds = 10;
+    curl_multi_add_handle(m_multi, m_handle);
+    int running = 1;
+    CURLMcode state = curl_multi_perform(m_multi, &running);
+    while (state == CURLM_OK && running > 0) {
+        state = curl_multi_poll(m_multi, nullptr, 0, WaitMilliseconds, nullptr);
+        if (state == CURLM_OK) {
+            state = curl_multi_perform(m_multi, &running);
+        }
+    }
+    CURLcode result = state == CURLM_OUT_OF_MEMORY ? CURLE_OUT_OF_MEMORY : CURLE_FAILED_INIT;
+    int left = 0;
+    while (const CURLMsg* message = curl_multi_info_read(m_multi, &left)) {
+        if (message->msg == CURLMSG_DONE && message->easy_handle == m_handle) {
+            result = message->data.result;
+        }
+    }
+    curl_multi_remove_handle(m_multi, m_handle);
+    return result;
 }
 
 bool TCurlSession::Succeeded(CURLcode code, std::string& error, const std::string& refusal) const {

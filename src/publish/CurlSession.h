@@ -61,6 +61,7 @@ private:
     TSiteCredentials m_credentials;
     std::string m_hostLabel;
     CURL* m_handle;
+    CURLM* m_multi;
     TUploadSource m_upload;
     TUploadProgress m_progress;
     char m_errorText[CURL_ERROR_SIZE] = {};
