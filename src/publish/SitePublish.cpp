@@ -80,6 +80,8 @@ bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& 
     if (cancelled) {
         return false;
     }
+    // The manifest is ours, not one of the author's files: it travels untold.
+    connection.SetUploadProgress({});
     if (plan.ManifestChanged) {
         sent.emplace_back(SiteManifestName);
         if (!connection.Upload(SiteUploadName(sent.back()), WriteSiteManifest(plan.NewManifest), error)) {
@@ -138,6 +140,7 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
     std::vector<std::string> sent;
     bool cancelled = false;
     const bool allSent = SendTemporaries(connection, files, plan, options, sent, cancelled, error);
+    // The progress told refers to locals of the sending.
     connection.SetUploadProgress({});
     if (!allSent) {
         for (const std::string& name : sent) {
