@@ -33,6 +33,7 @@ public:
         return std::nullopt;
     }
     std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override { return suggested; }
+    void ShowPublishToSite(TSitePublisher&) override {}
     std::optional<uint32_t> ChooseColor() override { return std::nullopt; }
     uint32_t SystemColor(uint32_t) override { return 0; }
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>&) override {

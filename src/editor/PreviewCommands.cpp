@@ -1,6 +1,7 @@
 #include "PreviewCommands.h"
 
 #include "EditorInternal.h"
+#include "SitePublisher.h"
 #include "base/FileIo.h"
 #include "base/PathText.h"
 #include "base/RecordText.h"
@@ -14,6 +15,15 @@
 namespace tarvex {
 
 using namespace editor_internal;
+
+void TPreviewCommands::PublishToSiteActionExecute() {
+    UpdatePreviewActionExecute();
+    if (m_scriptNotWritten || m_scriptRefused || !PublishDespiteErrors()) {
+        return;
+    }
+    TSitePublisher publisher(m_context);
+    m_context.Ui().ShowPublishToSite(publisher);
+}
 
 void TPreviewCommands::PublishActionExecute() {
     UpdatePreviewActionExecute();

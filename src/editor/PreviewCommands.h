@@ -52,6 +52,8 @@ public:
     void OpenPreviewActionExecute();
     void DefaultPreviewActionExecute();
     void PublishActionExecute();
+    // The same files, sent to one of the project's servers.
+    void PublishToSiteActionExecute();
     // What the checks found in the design the preview shows, as the window lists it.
     const std::vector<TCheckFinding>& Findings() const { return m_findings; }
     // The node or style of the finding at `index` of Findings(); nothing when the list is older

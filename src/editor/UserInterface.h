@@ -63,6 +63,8 @@ struct TFolderDialogResult {
     const TFavoriteEntry* Entry = nullptr;
 };
 
+class TSitePublisher;
+
 class TUserInterface {
 public:
     virtual ~TUserInterface() = default;
@@ -90,6 +92,8 @@ public:
     // Publish's choice of what the page will load, `suggested` chosen when it opens; nothing on
     // Cancel.
     virtual std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) = 0;
+    // The modal "Publish to site" dialog over the project's targets.
+    virtual void ShowPublishToSite(TSitePublisher& publisher) = 0;
     // The "Style template" dialog: opens with the first entry selected; the chosen position, or
     // nothing on Cancel, on the close box, or when nothing is selected.
     virtual std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) = 0;

@@ -1,5 +1,7 @@
 #include "MainUserInterface.h"
 
+#include "PublishToSiteDialog.h"
+
 #include "AboutUnit.h"
 #include "CustomizeDialog.h"
 #include "DialogPlacement.h"
@@ -137,6 +139,12 @@ std::optional<std::string> TMainUserInterface::ChooseFolder(const std::string& c
 
 std::optional<TMenuOutput> TMainUserInterface::ChoosePublishOutput(TMenuOutput suggested) {
     return RunPublishOutputDialog(DialogParent(), suggested);
+}
+
+void TMainUserInterface::ShowPublishToSite(TSitePublisher& publisher) {
+    TPublishToSiteDialog dialog(publisher, DialogParent());
+    CentreOverParent(&dialog);
+    dialog.exec();
 }
 
 std::optional<uint32_t> TMainUserInterface::ChooseColor() {

@@ -39,6 +39,7 @@ public:
     std::optional<std::string> ChooseFolder(const std::string& caption,
                                             const std::string& initialFolder) override;
     std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override;
+    void ShowPublishToSite(TSitePublisher& publisher) override;
     std::optional<uint32_t> ChooseColor() override;
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;

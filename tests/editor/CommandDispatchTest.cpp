@@ -70,6 +70,7 @@ TEST_F(CommandDispatchTest, EveryCommandIdReachesItsCommand) {
              noFile();
          },
          "Save", "PublishDialog"},
+        {A::PublishToSiteAction, [&] { m_ui.AnswerMessage(TMsgResult::Yes); }, "PublishToSite", "0"},
         {A::ExitAction, nullptr, "Close", ""},
         {A::ExportHtmlAction, noFile, "Save", "ExportHtmlDialog"},
         // Undo and redo show the design they return to.

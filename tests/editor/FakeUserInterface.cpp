@@ -1,5 +1,7 @@
 #include "FakeUserInterface.h"
 
+#include "editor/SitePublisher.h"
+
 #include <filesystem>
 
 namespace tarvex::test {
@@ -95,6 +97,13 @@ std::optional<TMenuOutput> TFakeUserInterface::ChoosePublishOutput(TMenuOutput s
     const std::optional<TMenuOutput> answer = std::get<TOutput>(m_answers.front()).Output;
     m_answers.pop_front();
     return answer;
+}
+
+void TFakeUserInterface::ShowPublishToSite(TSitePublisher& publisher) {
+    Record("PublishToSite", std::to_string(publisher.Targets().size()));
+    if (OnPublishToSite) {
+        OnPublishToSite(publisher);
+    }
 }
 
 std::optional<uint32_t> TFakeUserInterface::ChooseColor() {

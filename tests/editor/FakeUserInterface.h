@@ -75,6 +75,9 @@ public:
                                             const std::string& initialFolder) override;
     // Recorded as "Output" with the suggested output's name, "classic" or "module".
     std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override;
+    // Recorded as "PublishToSite" with the number of targets; then runs OnPublishToSite, if set.
+    void ShowPublishToSite(TSitePublisher& publisher) override;
+    std::function<void(TSitePublisher&)> OnPublishToSite;
     std::optional<uint32_t> ChooseColor() override;
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;

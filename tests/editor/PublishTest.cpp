@@ -2,6 +2,7 @@
 
 #include "EditorFixture.h"
 
+#include "editor/SitePublisher.h"
 #include "project/ProjectWriter.h"
 
 #include <algorithm>
@@ -218,6 +219,35 @@ TEST_F(PublishTest, AScriptThatCannotBeWrittenEndsPublishBeforeTheDialog) {
     EXPECT_TRUE(m_ui.CallsOf("Save").empty());
     EXPECT_TRUE(m_ui.CallsOf("Message").empty());
     EXPECT_TRUE(SiteFiles().empty());
+}
+
+TEST_F(PublishTest, ServersNamedForTheSiteAreKeptWithTheProjectOutsideTheUndoHistory) {
+    const TPublishTarget live{"Live", "sftp://author@example.com/var/www", "", TPublishKind::Module, "", "",
+                              ""};
+    std::vector<std::string> sent;
+    m_ui.OnPublishToSite = [&](TSitePublisher& publisher) {
+        publisher.SetTargets({live});
+        std::variant<TSiteJob, std::string> job = publisher.Prepare(live, "", false);
+        ASSERT_TRUE(std::holds_alternative<TSiteJob>(job)) << std::get<std::string>(job);
+        for (const TSiteFile& file : std::get<TSiteJob>(job).Files) {
+            sent.push_back(file.Name);
+        }
+    };
+    Editor().Preview().PublishToSiteActionExecute();
+    EXPECT_EQ(sent, (std::vector<std::string>{"tarvex-menu.js", "tarvex-menu.css"}));
+    EXPECT_TRUE(Editor().Document().Modified());
+    // Undo takes back the last edit of the menu, not where the menu goes.
+    EXPECT_TRUE(Editor().Document().Undo());
+    EXPECT_EQ(Editor().Project().Targets, TPublishTargets{live});
+    EXPECT_TRUE(Editor().Document().Modified());
+
+    m_ui.AnswerFile((Work() / "site.xml").string());
+    ASSERT_TRUE(Editor().Files().SaveAsActionExecute());
+    m_ui.AnswerStyle(0);
+    Editor().Files().NewActionExecute();
+    EXPECT_TRUE(Editor().Project().Targets.empty());
+    Editor().Files().OpenProjectFile((Work() / "site.xml").string(), false);
+    EXPECT_EQ(Editor().Project().Targets, TPublishTargets{live});
 }
 
 } // namespace

@@ -51,6 +51,8 @@ void TMainWindowTest::ActionTable() {
         {"SaveAction", "File", "Save", "Save current project", "Ctrl+S"},
         {"SaveAsAction", "File", "Save as ...", "Save project as", ""},
         {"PublishAction", "File", "Publish menu", "Create necessary files to publish menu", "Ctrl+W"},
+        {"PublishToSiteAction", "File", "Publish to site\u2026",
+         "Send the menu's files straight to a web server", "Ctrl+Shift+W"},
         {"ExitAction", "File", "Exit", "Exit", "Alt+F4"},
         {"ExportHtmlAction", "File", "Export menu as HTML", "Write the menu as a plain HTML list of links",
          ""},
@@ -143,8 +145,8 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     QCOMPARE(EntryTexts(bar->actions()),
              QStringList({"&File", "&Edit", "&Menu", "&Styles", "&Preview", "&Tools", "&Help"}));
     const QList<QStringList> menus = {
-        {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "E&xport menu as HTML", "-",
-         "Recent files...", "-", "&Exit"},
+        {"&New", "&Open", "&Save", "S&ave as ...", "-", "&Publish menu", "E&xport menu as HTML",
+         "Publish &to site\u2026", "-", "Recent files...", "-", "&Exit"},
         {"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Duplicate", "-", "Move u&p", "Move do&wn",
          "Move &out of the group", "Move &into the previous group", "&Sort by caption", "-", "&Find...",
          "Find &next"},
@@ -160,7 +162,7 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
     for (int i = 0; i < menus.size(); ++i) {
         QCOMPARE(EntryTexts(bar->actions().at(i)->menu()->actions()), menus[i]);
     }
-    QAction* recent = bar->actions().at(0)->menu()->actions().at(8);
+    QAction* recent = bar->actions().at(0)->menu()->actions().at(9);
     QVERIFY(recent->menu());
     QCOMPARE(recent->menu(), form.Widgets().RecentFilesMenu);
     QVERIFY(form.Widgets().RecentFilesMenu->actions().isEmpty());
