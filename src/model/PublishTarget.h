@@ -7,8 +7,8 @@
 
 namespace tarvex {
 
-// Which files a publish sends: the three files under the project's script name, or the module's
-// tarvex-menu.js and tarvex-menu.css.
+// Which files a publish sends: the classic three (the script as menu.js, beside one.js and main.js),
+// or the module's tarvex-menu.js and tarvex-menu.css.
 enum class TPublishKind { Classic, Module };
 
 struct TPublishTarget {
