@@ -35,45 +35,38 @@ std::string Sha256Hex(std::string_view bytes) {
 }
 
 std::string Base64Encode(std::string_view bytes, bool padding) {
-    std::string text;
-    std::uint32_t buffer = 0;
-    int bits = 0;
-    for (const char c : bytes) {
-        buffer = (buffer << 8) | static_cast<std::uint8_t>(c);
-        bits += 8;
-        while (bits >= 6) {
-            bits -= 6;
-            text += Base64Alphabet[(buffer >> bits) & 63];
-        }
-    }
-    if (bits > 0) {
-        text += Base64Alphabet[(buffer << (6 - bits)) & 63];
-    }
-    while (padding && text.size() % 4 != 0) {
-        text += '=';
+    std::string text(4 * ((bytes.size() + 2) / 3) + 1, '\0');
+    const int written =
+        EVP_EncodeBlock(reinterpret_cast<unsigned char*>(text.data()),
+                        reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size()));
+    text.resize(static_cast<std::size_t>(written));
+    while (!padding && !text.empty() && text.back() == '=') {
+        text.pop_back();
     }
     return text;
 }
 
 std::optional<std::string> Base64Decode(std::string_view text) {
-    while (!text.empty() && text.back() == '=') {
-        text.remove_suffix(1);
+    // The library decodes whole groups of four and counts the padding as bytes: both are ours.
+    std::size_t padding = 0;
+    while (padding < text.size() && text[text.size() - 1 - padding] == '=') {
+        ++padding;
     }
-    std::string bytes;
-    std::uint32_t buffer = 0;
-    int bits = 0;
-    for (const char c : text) {
-        const std::size_t value = Base64Alphabet.find(c);
-        if (value == std::string_view::npos) {
-            return std::nullopt;
-        }
-        buffer = (buffer << 6) | static_cast<std::uint32_t>(value);
-        bits += 6;
-        if (bits >= 8) {
-            bits -= 8;
-            bytes += static_cast<char>((buffer >> bits) & 0xff);
-        }
+    std::string groups(text.substr(0, text.size() - padding));
+    if (groups.find_first_not_of(Base64Alphabet) != std::string::npos || groups.size() % 4 == 1 ||
+        padding > 2) {
+        return std::nullopt;
     }
+    const std::size_t missing = (4 - groups.size() % 4) % 4;
+    groups.append(missing, '=');
+    std::string bytes(groups.size() / 4 * 3, '\0');
+    const int decoded = EVP_DecodeBlock(reinterpret_cast<unsigned char*>(bytes.data()),
+                                        reinterpret_cast<const unsigned char*>(groups.data()),
+                                        static_cast<int>(groups.size()));
+    if (decoded < 0 || static_cast<std::size_t>(decoded) < missing) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(decoded) - missing);
     return bytes;
 }
 

@@ -15,6 +15,14 @@ TEST(SitePlan, DigestsMatchTheStandardVectors) {
     EXPECT_EQ(Base64Encode("any carnal pleas"), "YW55IGNhcm5hbCBwbGVhcw==");
     EXPECT_EQ(Base64Decode("YW55IGNhcm5hbCBwbGVhcw==").value_or(""), "any carnal pleas");
     EXPECT_FALSE(Base64Decode("not base64!"));
+    // Every length of the last group, with padding and without (as fingerprints are written).
+    for (const std::string& bytes :
+         std::vector<std::string>{"", "a", "ab", "abc", "abcd", std::string("\0\xff\x10", 3)}) {
+        EXPECT_EQ(Base64Decode(Base64Encode(bytes)).value_or("?"), bytes);
+        EXPECT_EQ(Base64Decode(Base64Encode(bytes, false)).value_or("?"), bytes);
+    }
+    EXPECT_EQ(Base64Encode("ab", false), "YWI");
+    EXPECT_FALSE(Base64Decode("YWJjZ"));
 }
 
 TEST(SitePlan, SendsOnlyWhatDiffersAndFlagsChangesBySomeoneElse) {
