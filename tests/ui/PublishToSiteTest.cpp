@@ -26,6 +26,10 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include <csignal>
+
+#include <sys/prctl.h>
+
 using namespace tarvex;
 
 namespace {
@@ -52,6 +56,8 @@ public:
                   .arg(root)
                   .arg(m_port)
                   .toUtf8());
+        // A test that crashes or runs out of time must not leave the server behind.
+        m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process.start(Lighttpd, {QStringLiteral("-D"), QStringLiteral("-f"),
                                    root + QStringLiteral("/lighttpd.conf"), QStringLiteral("-m"), Modules});
     }
