@@ -3,11 +3,14 @@
 
 #include "ui/ApplicationFolder.h"
 #include "ui/MainUnit.h"
+#include "ui/WindowLanguage.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <cstdio>
 #include <cstring>
 
@@ -69,12 +72,19 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Tarvex"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVEX_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvex"));
+    {
+        const QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                                 QCoreApplication::organizationName(), QCoreApplication::applicationName());
+        tarvex::TWindowLanguageChoice::Apply(
+            app, tarvex::TWindowLanguageChoice::Resolve(tarvex::TWindowLanguageChoice::Stored(settings),
+                                                        QLocale::system().uiLanguages()));
+    }
 
     QString problem;
     const QString applicationFolder =
         tarvex::TApplicationFolder::Resolve(QCoreApplication::applicationDirPath(), &problem);
     if (!problem.isEmpty()) {
-        QMessageBox::information(nullptr, QStringLiteral("Error"), problem);
+        QMessageBox::information(nullptr, QCoreApplication::translate("Startup", "Error"), problem);
     }
 
     tarvex::TTarvexForm form(applicationFolder);

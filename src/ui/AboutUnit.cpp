@@ -15,7 +15,8 @@ namespace tarvex {
 
 namespace {
 
-const char* const MakerNote =
+const char* const MakerNote = QT_TRANSLATE_NOOP(
+    "tarvex::TAboutForm",
     "Korvane Tarvex designs drop-down menus for your web pages without a line of script "
     "written by hand: build the menu tree, pick the styles, watch the preview and publish.\n"
     "\n"
@@ -26,12 +27,12 @@ const char* const MakerNote =
     "E-mail: support@korvane.example\n"
     "Sales: sales@korvane.example\n"
     "\n"
-    "Copyright (c) Korvane. All rights reserved.";
+    "Copyright (c) Korvane. All rights reserved.");
 
 } // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
-    SetUpFixedDialog(this, QStringLiteral("AboutForm"), QStringLiteral("About Korvane Product"), ClientWidth,
+    SetUpFixedDialog(this, QStringLiteral("AboutForm"), tr("About Korvane Product"), ClientWidth,
                      ClientHeight);
 
     auto* whiteArea = new QWidget(this);
@@ -64,10 +65,10 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     m_note->setObjectName(QStringLiteral("Memo1"));
     m_note->setReadOnly(true);
     m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_note->setPlainText(QString::fromUtf8(MakerNote));
+    m_note->setPlainText(tr(MakerNote));
     m_note->setGeometry(8, 48, ClientWidth - 16, 161);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("Button1"));
     m_ok->setGeometry(ClientWidth - 83, 224, 75, 25);
     m_ok->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "base/ShippedData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -84,8 +85,10 @@ QString TApplicationFolder::Resolve(const QString& executableFolder, const QStri
     }
     // No data anywhere: an empty per-user folder would only hide that the installation is broken.
     if (problem) {
-        *problem = QStringLiteral("The folder %1 is missing: without it there is no menu engine, no preview "
-                                  "page and no help. Install Korvane Tarvex again.")
+        *problem = QCoreApplication::translate(
+                       "tarvex::TApplicationFolder",
+                       "The folder %1 is missing: without it there is no menu engine, no preview "
+                       "page and no help. Install Korvane Tarvex again.")
                        .arg(QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("help"))));
     }
     if (CanWriteIn(folder)) {

@@ -6,6 +6,7 @@
 #include "base/PathText.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -188,8 +189,8 @@ bool TCommandBarLayout::Save(const TCommandBarOptions& options) {
         return true;
     }
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"),
-                    QStringLiteral("Unable to save settings"), QMessageBox::Ok,
-                    m_window.isVisible() ? &m_window : nullptr);
+                    QCoreApplication::translate("tarvex::TCommandBarLayout", "Unable to save settings"),
+                    QMessageBox::Ok, m_window.isVisible() ? &m_window : nullptr);
     box.exec();
     return false;
 }

@@ -3,9 +3,11 @@
 #include "MainUnitInternal.h"
 #include "MainWidgets.h"
 #include "TarvexIcons.h"
+#include "WindowLanguage.h"
 #include "editor/CommandTable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -62,13 +64,19 @@ void CreateMenus(QMainWindow& window, TMainWidgets& widgets) {
         menu->setToolTipsVisible(false);
         for (const TBarEntry& entry : BarEntries(shown.Bar)) {
             if (entry.Kind == TBarEntry::TKind::RecentFiles) {
-                widgets.RecentFilesMenu = menu->addMenu(Text(RecentFilesCaption));
+                // The caption is a literal, so its view ends in a terminating zero.
+                widgets.RecentFilesMenu =
+                    menu->addMenu(QCoreApplication::translate("Commands", RecentFilesCaption.data()));
                 widgets.RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesItem"));
             } else if (entry.Kind == TBarEntry::TKind::Separator) {
                 menu->addSeparator();
             } else {
                 menu->addAction(widgets.Action(entry.Id));
             }
+        }
+        if (shown.Bar == TCommandBar::ToolsMenu) {
+            menu->addSeparator();
+            AddLanguageMenu(*menu, window);
         }
     }
 }
@@ -98,9 +106,10 @@ QToolBar* CreateToolBar(QMainWindow& window, const QString& title, const QString
 }
 
 void CreateToolBars(QMainWindow& window, TMainWidgets& widgets) {
-    widgets.FileToolBar = CreateToolBar(window, QStringLiteral("File"), QStringLiteral("FileToolBar"));
-    widgets.CommandsToolBar =
-        CreateToolBar(window, QStringLiteral("Commands"), QStringLiteral("CommandsToolBar"));
+    widgets.FileToolBar =
+        CreateToolBar(window, QCoreApplication::translate("ToolBars", "File"), QStringLiteral("FileToolBar"));
+    widgets.CommandsToolBar = CreateToolBar(window, QCoreApplication::translate("ToolBars", "Commands"),
+                                            QStringLiteral("CommandsToolBar"));
     Fill(widgets.FileToolBar, widgets, TCommandBar::FileToolBar);
     Fill(widgets.CommandsToolBar, widgets, TCommandBar::CommandsToolBar);
     window.addToolBar(Qt::TopToolBarArea, widgets.FileToolBar);

@@ -50,13 +50,13 @@ TCustomizeDialog::TCustomizeDialog(const std::vector<QAction*>& actions,
                                    const std::vector<QToolBar*>& toolBars, QMenuBar* menuBar, QWidget* parent)
     : QDialog(parent), m_actions(actions), m_toolBars(toolBars), m_menuBar(menuBar) {
     setObjectName(QStringLiteral("CustomizeDlg"));
-    setWindowTitle(QStringLiteral("Customize"));
+    setWindowTitle(tr("Customize"));
     resize(420, 330);
 
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(CreateToolBarsPage(), QStringLiteral("Toolbars"));
-    tabs->addTab(CreateCommandsPage(), QStringLiteral("Commands"));
-    tabs->addTab(CreateOptionsPage(), QStringLiteral("Options"));
+    tabs->addTab(CreateToolBarsPage(), tr("Toolbars"));
+    tabs->addTab(CreateCommandsPage(), tr("Commands"));
+    tabs->addTab(CreateOptionsPage(), tr("Options"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -79,7 +79,7 @@ QWidget* TCustomizeDialog::CreateToolBarsPage() {
     // Toolbars: a check mark per bar shows or hides it.
     auto* barsPage = new QWidget;
     auto* barsLayout = new QVBoxLayout(barsPage);
-    barsLayout->addWidget(new QLabel(QStringLiteral("Toolbars:")));
+    barsLayout->addWidget(new QLabel(tr("Toolbars:")));
     m_toolBarList = new QListWidget;
     m_toolBarList->setObjectName(QStringLiteral("ToolbarsList"));
     for (QToolBar* bar : m_toolBars) {
@@ -103,8 +103,8 @@ QWidget* TCustomizeDialog::CreateCommandsPage() {
     // Commands by category, to be dragged onto a toolbar or a menu title.
     auto* commandsPage = new QWidget;
     auto* commandsLayout = new QVBoxLayout(commandsPage);
-    commandsLayout->addWidget(new QLabel(QStringLiteral(
-        "To add a command to a toolbar or a menu, drag it onto a toolbar or onto a menu title.")));
+    commandsLayout->addWidget(new QLabel(
+        tr("To add a command to a toolbar or a menu, drag it onto a toolbar or onto a menu title.")));
     auto* lists = new QHBoxLayout;
     m_categoryList = new QListWidget;
     m_categoryList->setObjectName(QStringLiteral("CategoriesList"));
@@ -130,10 +130,10 @@ QWidget* TCustomizeDialog::CreateOptionsPage() {
     // Options of the menus and toolbars.
     auto* optionsPage = new QWidget;
     auto* optionsLayout = new QVBoxLayout(optionsPage);
-    m_showTips = new QCheckBox(QStringLiteral("Show tips on toolbars"));
+    m_showTips = new QCheckBox(tr("Show tips on toolbars"));
     m_showTips->setChecked(true);
-    m_shortcutsInTips = new QCheckBox(QStringLiteral("Show shortcut keys in tips"));
-    m_largeIcons = new QCheckBox(QStringLiteral("Large icons"));
+    m_shortcutsInTips = new QCheckBox(tr("Show shortcut keys in tips"));
+    m_largeIcons = new QCheckBox(tr("Large icons"));
     optionsLayout->addWidget(m_showTips);
     optionsLayout->addWidget(m_shortcutsInTips);
     optionsLayout->addWidget(m_largeIcons);

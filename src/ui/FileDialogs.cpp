@@ -2,6 +2,7 @@
 
 #include "MainUnitInternal.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -96,10 +97,12 @@ std::optional<std::string> RunFolderDialog(QWidget* parent, const std::string& c
 std::optional<TMenuOutput> RunPublishOutputDialog(QWidget* parent, TMenuOutput suggested) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PublishOutputDialog"));
-    dialog.setWindowTitle(QStringLiteral("Publish menu"));
-    auto* classic = new QRadioButton(QStringLiteral(
+    dialog.setWindowTitle(QCoreApplication::translate("PublishMenuDialog", "Publish menu"));
+    auto* classic = new QRadioButton(QCoreApplication::translate(
+        "PublishMenuDialog",
         "&Classic files: one.js, main.js and the menu script\n(three script lines, any page)"));
-    auto* module = new QRadioButton(QStringLiteral(
+    auto* module = new QRadioButton(QCoreApplication::translate(
+        "PublishMenuDialog",
         "Menu &module: tarvex-menu.js and tarvex-menu.css\n(a link and a module script in the page's head)"));
     classic->setObjectName(QStringLiteral("ClassicOutput"));
     module->setObjectName(QStringLiteral("ModuleOutput"));
@@ -108,7 +111,8 @@ std::optional<TMenuOutput> RunPublishOutputDialog(QWidget* parent, TMenuOutput s
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(QStringLiteral("What will your pages load?")));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("PublishMenuDialog", "What will your pages load?")));
     layout->addWidget(classic);
     layout->addWidget(module);
     layout->addWidget(buttons);

@@ -6,9 +6,9 @@ namespace tarvex {
 
 TFindField::TFindField(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("FindField"));
-    setPlaceholderText(QStringLiteral("Find captions, addresses or style names"));
+    setPlaceholderText(tr("Find captions, addresses or style names"));
     setClearButtonEnabled(true);
-    setAccessibleName(QStringLiteral("Find"));
+    setAccessibleName(tr("Find"));
     hide();
 }
 

@@ -22,8 +22,8 @@ QString PlatformText(const std::string& text) {
 } // namespace
 
 TFoldersScanResultForm::TFoldersScanResultForm(QWidget* parent) : QDialog(parent) {
-    SetUpFixedDialog(this, QStringLiteral("FoldersScanResultForm"),
-                     QStringLiteral("Select Favorities Folder"), ClientWidth, ClientHeight);
+    SetUpFixedDialog(this, QStringLiteral("FoldersScanResultForm"), tr("Select Favorities Folder"),
+                     ClientWidth, ClientHeight);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -38,14 +38,14 @@ TFoldersScanResultForm::TFoldersScanResultForm(QWidget* parent) : QDialog(parent
     m_tree->setSelectionMode(QAbstractItemView::SingleSelection);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("Button1"));
     m_ok->setGeometry(240, 240, 75, 25);
     m_ok->setDefault(true);
     m_ok->setAutoDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Button2"));
     m_cancel->setGeometry(328, 240, 75, 25);
     m_cancel->setAutoDefault(false);

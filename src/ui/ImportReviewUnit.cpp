@@ -21,12 +21,12 @@ TImportReviewForm::TImportReviewForm(QWidget* parent)
     SetFixedDialogFrame(this, Qt::WindowMaximizeButtonHint);
     resize(520, 420);
     m_choice->setObjectName(QStringLiteral("NavigationComboBox"));
-    m_choice->setAccessibleName(QStringLiteral("Navigation to import"));
+    m_choice->setAccessibleName(tr("Navigation to import"));
     m_tree->setObjectName(QStringLiteral("ImportTreeView"));
     m_tree->setColumnCount(2);
-    m_tree->setHeaderLabels({QStringLiteral("Caption"), QStringLiteral("Address")});
+    m_tree->setHeaderLabels({tr("Caption"), tr("Address")});
     m_tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_tree->setAccessibleName(QStringLiteral("Entries to import; clear a check box to leave a branch out"));
+    m_tree->setAccessibleName(tr("Entries to import; clear a check box to leave a branch out"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_choice);
     layout->addWidget(m_tree, 1);
@@ -99,7 +99,7 @@ void TImportReviewForm::UpdateSummary() {
     for (const auto& [item, entry] : m_items) {
         count += item->checkState(0) != Qt::Unchecked ? 1 : 0;
     }
-    m_summary->setText(QStringLiteral("%1 of %2 entries will be added.").arg(count).arg(m_items.size()));
+    m_summary->setText(tr("%1 of %2 entries will be added.").arg(count).arg(m_items.size()));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(count > 0);
 }
 

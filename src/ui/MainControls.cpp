@@ -57,8 +57,8 @@ void TTarvexForm::CreateControls() {
     m_widgets.MainSplitter = NewSplitter(Qt::Horizontal, "Splitter1", this);
     m_widgets.ControlsPageControl = new QTabWidget;
     m_widgets.ControlsPageControl->setObjectName(QStringLiteral("ControlsPageControl"));
-    m_widgets.ControlsPageControl->addTab(CreateObjectsPage(), QStringLiteral("Menu creator"));
-    m_widgets.ControlsPageControl->addTab(CreateStylesPage(), QStringLiteral("Menu styles"));
+    m_widgets.ControlsPageControl->addTab(CreateObjectsPage(), tr("Menu creator"));
+    m_widgets.ControlsPageControl->addTab(CreateStylesPage(), tr("Menu styles"));
     m_widgets.PageControl1 = new QTabWidget;
     m_widgets.PageControl1->setObjectName(QStringLiteral("PageControl1"));
 
@@ -224,7 +224,7 @@ void TTarvexForm::CreateStatusBar() {
     warnings->setObjectName(QStringLiteral("ScriptWarningsButton"));
     warnings->setFlat(true);
     warnings->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
-    warnings->setToolTip(QStringLiteral("Show what visitors of the published menu would meet"));
+    warnings->setToolTip(tr("Show what visitors of the published menu would meet"));
     warnings->hide();
     m_widgets.ScriptWarningsForm = new TScriptWarningsForm(this);
     connect(warnings, &QPushButton::clicked, this, [this] {
@@ -240,23 +240,24 @@ void TTarvexForm::CreateStatusBar() {
 void TTarvexForm::NameForAssistiveTools() {
     // Screen readers and other assistive tools find the controls by these names.
     const TMainWidgets& w = m_widgets;
-    const std::pair<QWidget*, const char*> names[] = {{w.ControlsPageControl, "Design pages"},
-                                                      {w.ObjectsTreeView, "Menu objects"},
-                                                      {w.MenuValueList, "Menu options"},
-                                                      {w.MenuItemValueEditor, "Menu item properties"},
-                                                      {w.MenuStyleTreeView, "Menu styles"},
-                                                      {w.MenuStyleValueEditor, "Style properties"},
-                                                      {w.PageControl1, "Preview and help pages"},
-                                                      {w.FileToolBar, "File toolbar"},
-                                                      {w.CommandsToolBar, "Commands toolbar"},
-                                                      {menuBar(), "Main menu"},
-                                                      {statusBar(), "Status bar"},
-                                                      {w.HintPanel, "Hint"},
-                                                      {w.MainSplitter, "Design and preview divider"},
-                                                      {w.ObjectsSplitter, "Objects and properties divider"},
-                                                      {w.StylesSplitter, "Styles and properties divider"}};
+    const std::pair<QWidget*, const char*> names[] = {
+        {w.ControlsPageControl, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Design pages")},
+        {w.ObjectsTreeView, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Menu objects")},
+        {w.MenuValueList, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Menu options")},
+        {w.MenuItemValueEditor, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Menu item properties")},
+        {w.MenuStyleTreeView, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Menu styles")},
+        {w.MenuStyleValueEditor, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Style properties")},
+        {w.PageControl1, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Preview and help pages")},
+        {w.FileToolBar, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "File toolbar")},
+        {w.CommandsToolBar, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Commands toolbar")},
+        {menuBar(), QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Main menu")},
+        {statusBar(), QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Status bar")},
+        {w.HintPanel, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Hint")},
+        {w.MainSplitter, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Design and preview divider")},
+        {w.ObjectsSplitter, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Objects and properties divider")},
+        {w.StylesSplitter, QT_TRANSLATE_NOOP("tarvex::TTarvexForm", "Styles and properties divider")}};
     for (const auto& [widget, name] : names) {
-        widget->setAccessibleName(QString::fromLatin1(name));
+        widget->setAccessibleName(tr(name));
     }
 }
 
@@ -287,10 +288,10 @@ void TTarvexForm::CreateBrowsers() {
     // A file dropped on the preview is for the window, not a page to show.
     preview->setAcceptDrops(false);
     m_widgets.PreviewStage = new TPreviewStage(preview);
-    m_widgets.PageControl1->addTab(m_widgets.PreviewStage, QStringLiteral("Preview"));
-    m_widgets.PageControl1->addTab(help, QStringLiteral("Quick help"));
-    preview->setAccessibleName(QStringLiteral("Menu preview"));
-    help->setAccessibleName(QStringLiteral("Quick help"));
+    m_widgets.PageControl1->addTab(m_widgets.PreviewStage, tr("Preview"));
+    m_widgets.PageControl1->addTab(help, tr("Quick help"));
+    preview->setAccessibleName(tr("Menu preview"));
+    help->setAccessibleName(tr("Quick help"));
     m_userInterface.FollowPreviewLoads();
 }
 

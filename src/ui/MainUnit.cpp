@@ -95,13 +95,11 @@ void TTarvexForm::LoadCommandBarLayout() {
     }
     m_commandBarLayout.KeepBase(CommandBarOptions());
     if (!loaded.SetAsideTo.isEmpty()) {
-        m_commandBarNote =
-            QStringLiteral("Tarvex.dat could not be read, so the built-in menus and toolbars are "
-                           "used; the file has been kept as %1.")
-                .arg(loaded.SetAsideTo);
+        m_commandBarNote = tr("Tarvex.dat could not be read, so the built-in menus and toolbars are "
+                              "used; the file has been kept as %1.")
+                               .arg(loaded.SetAsideTo);
     } else if (loaded.SetAsideFailed) {
-        m_commandBarNote =
-            QStringLiteral("Tarvex.dat could not be read, so the built-in menus and toolbars are used.");
+        m_commandBarNote = tr("Tarvex.dat could not be read, so the built-in menus and toolbars are used.");
     }
 }
 

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -285,7 +286,8 @@ void TMainUserInterface::OpenWebAddress(const std::string& address) {
 void TMainUserInterface::ShowChecks(const std::vector<TCheckFinding>& findings) {
     m_widgets.ScriptWarningsForm->SetFindings(findings);
     QPushButton* button = m_widgets.ScriptWarningsButton;
-    button->setText(QStringLiteral("Checks: %1").arg(findings.size()));
+    button->setText(
+        QCoreApplication::translate("tarvex::TMainUserInterface", "Checks: %1").arg(findings.size()));
     const bool errors = CountErrors(findings) > 0;
     button->setIcon(
         button->style()->standardIcon(errors ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning));
@@ -301,15 +303,19 @@ bool TMainUserInterface::ConfirmReplaceFile(const std::string& path) {
     if (busy) {
         QApplication::restoreOverrideCursor();
     }
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Confirm File Replace"),
-        QStringLiteral("This folder already contains a file named \"%1\".\n\nWould you like to replace "
-                       "the existing file?")
-            .arg(ShownText(QStringToUtf8(QFileInfo(Text(path)).fileName()))),
-        QMessageBox::NoButton, DialogParent());
+    QMessageBox box(QMessageBox::Question,
+                    QCoreApplication::translate("tarvex::TMainUserInterface", "Confirm File Replace"),
+                    QCoreApplication::translate(
+                        "tarvex::TMainUserInterface",
+                        "This folder already contains a file named \"%1\".\n\nWould you like to replace "
+                        "the existing file?")
+                        .arg(ShownText(QStringToUtf8(QFileInfo(Text(path)).fileName()))),
+                    QMessageBox::NoButton, DialogParent());
     SetFixedDialogFrame(&box);
-    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(QCoreApplication::translate("tarvex::TMainUserInterface", "&Yes"),
+                                     QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("tarvex::TMainUserInterface", "&No"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
     box.exec();

@@ -1,6 +1,7 @@
 #include "PreviewStage.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,11 +16,12 @@ namespace tarvex {
 TPreviewStage::TPreviewStage(QWebEngineView* view, QWidget* parent)
     : QWidget(parent), m_view(view), m_choice(new QComboBox), m_area(new QWidget),
       m_note(new QLabel(m_area)) {
-    m_choice->addItems(
-        {QStringLiteral("Desktop"), QStringLiteral("Tablet (768 px)"), QStringLiteral("Phone (375 px)")});
+    m_choice->addItems({QCoreApplication::translate("tarvex::TPreviewStage", "Desktop"),
+                        QCoreApplication::translate("tarvex::TPreviewStage", "Tablet (768 px)"),
+                        QCoreApplication::translate("tarvex::TPreviewStage", "Phone (375 px)")});
     m_choice->setObjectName(QStringLiteral("PreviewScreenBox"));
-    m_choice->setAccessibleName(QStringLiteral("Preview screen size"));
-    auto* label = new QLabel(QStringLiteral("&Screen:"));
+    m_choice->setAccessibleName(QCoreApplication::translate("tarvex::TPreviewStage", "Preview screen size"));
+    auto* label = new QLabel(QCoreApplication::translate("tarvex::TPreviewStage", "&Screen:"));
     label->setBuddy(m_choice);
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(4, 2, 4, 2);

@@ -114,8 +114,7 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
             combo->addItem(icons ? DrawnMenuIcon(entry, ink) : QIcon(), Utf8ToQString(entry));
         }
         if (icons) {
-            combo->setToolTip(
-                QStringLiteral("An icon of the set, or the name of an .svg file beside the project"));
+            combo->setToolTip(tr("An icon of the set, or the name of an .svg file beside the project"));
         }
         // A pick from the list is a choice made; typed text waits for the cell to be confirmed.
         connect(combo, &QComboBox::activated, self, [self, combo] { emit self->commitData(combo); });
@@ -124,7 +123,7 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
     case TPropertyEditStyle::Color: {
         auto* cell = new TColorCellEditor(parent);
         cell->Edit()->setAccessibleName(index.sibling(row, 0).data().toString());
-        cell->Button()->setAccessibleName(QStringLiteral("Choose colour"));
+        cell->Button()->setAccessibleName(tr("Choose colour"));
         connect(cell->Button(), &QToolButton::clicked, self,
                 [self, row] { emit self->EditButtonClicked(row); });
         return cell;

@@ -101,7 +101,7 @@ Qt::ItemFlags TPropertyGridModel::flags(const QModelIndex& index) const {
 
 QVariant TPropertyGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-        return section == 0 ? QStringLiteral("Properties") : QStringLiteral("Value");
+        return section == 0 ? tr("Properties") : tr("Value");
     }
     return QVariant();
 }

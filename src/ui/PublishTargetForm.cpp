@@ -13,34 +13,30 @@
 namespace tarvex {
 
 TPublishTargetForm::TPublishTargetForm(QWidget* parent)
-    : QWidget(parent), m_name(AddLine(QStringLiteral("TargetNameEdit"), QStringLiteral("My site"))),
+    : QWidget(parent), m_name(AddLine(QStringLiteral("TargetNameEdit"), tr("My site"))),
       m_address(
           AddLine(QStringLiteral("TargetAddressEdit"), QStringLiteral("sftp://user@example.com/var/www"))),
-      m_user(AddLine(QStringLiteral("TargetUserEdit"), QStringLiteral("When the address names none"))),
-      m_kind(new QComboBox(this)),
-      m_identity(AddLine(QStringLiteral("TargetKeyFileEdit"),
-                         QStringLiteral("SFTP: empty uses the SSH agent or the password"))),
-      m_caFile(
-          AddLine(QStringLiteral("TargetCaFileEdit"), QStringLiteral("Only for a company's own authority"))),
+      m_user(AddLine(QStringLiteral("TargetUserEdit"), tr("When the address names none"))),
+      m_kind(new QComboBox(this)), m_identity(AddLine(QStringLiteral("TargetKeyFileEdit"),
+                                                      tr("SFTP: empty uses the SSH agent or the password"))),
+      m_caFile(AddLine(QStringLiteral("TargetCaFileEdit"), tr("Only for a company's own authority"))),
       m_siteAddress(
           AddLine(QStringLiteral("TargetSiteAddressEdit"), QStringLiteral("https://example.com/"))) {
     m_kind->setObjectName(QStringLiteral("TargetKindBox"));
-    m_kind->addItem(QStringLiteral("Menu script and engine (three files)"));
-    m_kind->addItem(QStringLiteral("Module (tarvex-menu.js and tarvex-menu.css)"));
+    m_kind->addItem(tr("Menu script and engine (three files)"));
+    m_kind->addItem(tr("Module (tarvex-menu.js and tarvex-menu.css)"));
     connect(m_kind, &QComboBox::activated, this, &TPublishTargetForm::Edited);
 
     auto* form = new QFormLayout(this);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(QStringLiteral("&Name:"), m_name);
-    form->addRow(QStringLiteral("&Address:"), m_address);
-    form->addRow(QStringLiteral("&User:"), m_user);
-    form->addRow(QStringLiteral("&Files:"), m_kind);
-    form->addRow(QStringLiteral("&Key file:"), WithBrowseButton(m_identity, QStringLiteral("Private key"),
-                                                                QStringLiteral("All files (*)")));
-    form->addRow(QStringLiteral("C&A file:"),
-                 WithBrowseButton(m_caFile, QStringLiteral("Certificate authority"),
-                                  QStringLiteral("Certificates (*.pem *.crt);;All files (*)")));
-    form->addRow(QStringLiteral("Site add&ress:"), m_siteAddress);
+    form->addRow(tr("&Name:"), m_name);
+    form->addRow(tr("&Address:"), m_address);
+    form->addRow(tr("&User:"), m_user);
+    form->addRow(tr("&Files:"), m_kind);
+    form->addRow(tr("&Key file:"), WithBrowseButton(m_identity, tr("Private key"), tr("All files (*)")));
+    form->addRow(tr("C&A file:"), WithBrowseButton(m_caFile, tr("Certificate authority"),
+                                                   tr("Certificates (*.pem *.crt);;All files (*)")));
+    form->addRow(tr("Site add&ress:"), m_siteAddress);
 }
 
 QLineEdit* TPublishTargetForm::AddLine(const QString& objectName, const QString& placeholder) {
@@ -57,7 +53,7 @@ QWidget* TPublishTargetForm::WithBrowseButton(QLineEdit* edit, const QString& ca
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(edit, 1);
-    auto* browse = new QPushButton(QStringLiteral("Browse\u2026"), row);
+    auto* browse = new QPushButton(tr("Browse\u2026"), row);
     browse->setAccessibleName(caption + QStringLiteral(": browse"));
     layout->addWidget(browse);
     connect(browse, &QPushButton::clicked, this, [this, edit, caption, filter] {

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,7 +24,8 @@ namespace tarvex {
 namespace {
 
 QString TargetLabel(const TPublishTarget& target) {
-    return target.Name.empty() ? QStringLiteral("(no name)") : Utf8ToQString(target.Name);
+    return target.Name.empty() ? QCoreApplication::translate("tarvex::TPublishToSiteDialog", "(no name)")
+                               : Utf8ToQString(target.Name);
 }
 
 } // namespace
@@ -31,30 +33,26 @@ QString TargetLabel(const TPublishTarget& target) {
 TPublishToSiteDialog::TPublishToSiteDialog(TSitePublisher& publisher, QWidget* parent)
     : QDialog(parent), m_publisher(publisher), m_targets(publisher.Targets()), m_list(new QListWidget(this)),
       m_form(new TPublishTargetForm(this)), m_password(new QLineEdit(this)),
-      m_remember(new QCheckBox(QStringLiteral("Re&member in the desktop's key store"), this)),
-      m_add(new QPushButton(QStringLiteral("A&dd"), this)),
-      m_remove(new QPushButton(QStringLiteral("Re&move"), this)),
-      m_test(new QPushButton(QStringLiteral("&Test connection"), this)),
-      m_compare(new QPushButton(QStringLiteral("&Show changes"), this)),
-      m_publish(new QPushButton(QStringLiteral("&Publish"), this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)),
-      m_close(new QPushButton(QStringLiteral("Close"), this)), m_files(new QTreeWidget(this)),
-      m_total(new QProgressBar(this)), m_status(new QLabel(this)) {
+      m_remember(new QCheckBox(tr("Re&member in the desktop's key store"), this)),
+      m_add(new QPushButton(tr("A&dd"), this)), m_remove(new QPushButton(tr("Re&move"), this)),
+      m_test(new QPushButton(tr("&Test connection"), this)),
+      m_compare(new QPushButton(tr("&Show changes"), this)), m_publish(new QPushButton(tr("&Publish"), this)),
+      m_cancel(new QPushButton(tr("Cancel"), this)), m_close(new QPushButton(tr("Close"), this)),
+      m_files(new QTreeWidget(this)), m_total(new QProgressBar(this)), m_status(new QLabel(this)) {
     setObjectName(QStringLiteral("PublishToSiteDialog"));
-    setWindowTitle(QStringLiteral("Publish to site"));
+    setWindowTitle(tr("Publish to site"));
     resize(760, 560);
     m_password->setObjectName(QStringLiteral("PasswordEdit"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setPlaceholderText(QStringLiteral("Asked of the key store when empty"));
+    m_password->setPlaceholderText(tr("Asked of the key store when empty"));
     m_remember->setChecked(true);
     m_files->setObjectName(QStringLiteral("SiteFileList"));
     m_files->setRootIsDecorated(false);
-    m_files->setHeaderLabels({QStringLiteral("File"), QStringLiteral("What happens"), QStringLiteral("Size"),
-                              QStringLiteral("Progress")});
+    m_files->setHeaderLabels({tr("File"), tr("What happens"), tr("Size"), tr("Progress")});
     m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_files->setAccessibleName(QStringLiteral("Files on the site"));
+    m_files->setAccessibleName(tr("Files on the site"));
     m_total->setObjectName(QStringLiteral("TotalProgressBar"));
-    m_total->setAccessibleName(QStringLiteral("Progress in total"));
+    m_total->setAccessibleName(tr("Progress in total"));
     m_total->setRange(0, 1000);
     m_total->setValue(0);
     m_total->setTextVisible(false);
@@ -68,7 +66,7 @@ TPublishToSiteDialog::TPublishToSiteDialog(TSitePublisher& publisher, QWidget* p
     auto* right = new QVBoxLayout;
     right->addWidget(m_form);
     auto* passwordRow = new QGridLayout;
-    auto* passwordLabel = new QLabel(QStringLiteral("Pass&word:"), this);
+    auto* passwordLabel = new QLabel(tr("Pass&word:"), this);
     passwordLabel->setBuddy(m_password);
     passwordRow->addWidget(passwordLabel, 0, 0);
     passwordRow->addWidget(m_password, 0, 1);
@@ -103,9 +101,8 @@ TPublishToSiteDialog::TPublishToSiteDialog(TSitePublisher& publisher, QWidget* p
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     FillTargetList(m_targets.empty() ? -1 : 0);
     if (m_targets.empty()) {
-        ShowStatus(
-            QStringLiteral("This project names no server yet: Add one, with the address of the folder the "
-                           "menu's files go to."));
+        ShowStatus(tr("This project names no server yet: Add one, with the address of the folder the "
+                      "menu's files go to."));
     }
 }
 
@@ -113,10 +110,10 @@ QWidget* TPublishToSiteDialog::MakeTargetColumn() {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(QStringLiteral("Ser&vers:"), column);
+    auto* label = new QLabel(tr("Ser&vers:"), column);
     label->setBuddy(m_list);
     m_list->setObjectName(QStringLiteral("TargetList"));
-    m_list->setAccessibleName(QStringLiteral("Servers"));
+    m_list->setAccessibleName(tr("Servers"));
     m_list->setMaximumWidth(220);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);
@@ -197,8 +194,8 @@ void TPublishToSiteDialog::AddTarget() {
     target.Name = "Site " + std::to_string(m_targets.size() + 1);
     m_targets.push_back(target);
     FillTargetList(static_cast<int>(m_targets.size()) - 1);
-    ShowStatus(QStringLiteral("Enter the address of the folder on the server, such as "
-                              "sftp://user@example.com/var/www/menu."));
+    ShowStatus(tr("Enter the address of the folder on the server, such as "
+                  "sftp://user@example.com/var/www/menu."));
     m_form->AddressEdit()->setFocus();
 }
 

@@ -9,6 +9,7 @@
 #include "publish/SiteTargets.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -27,14 +28,16 @@ namespace {
 QString ActionText(const TPlanEntry& entry) {
     switch (entry.Action) {
     case TSiteAction::Add:
-        return QStringLiteral("add");
+        return QCoreApplication::translate("tarvex::TPublishToSiteDialog", "add");
     case TSiteAction::Replace:
-        return entry.ChangedOnServer ? QStringLiteral("replace (changed on the site by someone else)")
-                                     : QStringLiteral("replace");
+        return entry.ChangedOnServer
+                   ? QCoreApplication::translate("tarvex::TPublishToSiteDialog",
+                                                 "replace (changed on the site by someone else)")
+                   : QCoreApplication::translate("tarvex::TPublishToSiteDialog", "replace");
     case TSiteAction::Leave:
         break;
     }
-    return QStringLiteral("leave");
+    return QCoreApplication::translate("tarvex::TPublishToSiteDialog", "leave");
 }
 
 QString TargetLabelHtml(const TPublishTarget& target) {
@@ -54,9 +57,12 @@ QString PlanSummary(const TSitePlan& plan) {
         }
     }
     if (plan.NothingToSend()) {
-        return QStringLiteral("The site holds these files already: nothing to send.");
+        return QCoreApplication::translate("tarvex::TPublishToSiteDialog",
+                                           "The site holds these files already: nothing to send.");
     }
-    return QStringLiteral("Publish sends %1 of the %2 files (%3); the others are on the site already.")
+    return QCoreApplication::translate(
+               "tarvex::TPublishToSiteDialog",
+               "Publish sends %1 of the %2 files (%3); the others are on the site already.")
         .arg(sending)
         .arg(sending + leaving)
         .arg(QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat));
@@ -80,8 +86,8 @@ std::optional<TSiteJob> TPublishToSiteDialog::PrepareJob(bool withFiles) {
     if (TSitePublisher::NeedsPlainConsent(target) && !m_plainConsent.count(target.Address)) {
         const auto answer = QMessageBox::warning(
             this, windowTitle(),
-            QStringLiteral("%1 is a plain dav:// address: the password and the files travel unencrypted, and "
-                           "anyone on the network between can read or change them. Send to it anyway?")
+            tr("%1 is a plain dav:// address: the password and the files travel unencrypted, and "
+               "anyone on the network between can read or change them. Send to it anyway?")
                 .arg(Utf8ToQString(target.Address)),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
@@ -133,14 +139,13 @@ bool TPublishToSiteDialog::OfferToTrust(const THostKeyPin& key) {
                          (key.Port != 0 && key.Port != 22 ? QStringLiteral(":%1").arg(key.Port) : QString());
     const auto answer = QMessageBox::question(
         this, windowTitle(),
-        QStringLiteral(
-            "Tarvex has not connected to %1 before. The server identifies itself with the %2 key\n\n%3\n\n"
-            "Compare this fingerprint with the one your hosting provider gives. Trust this server from "
-            "now on?")
+        tr("Tarvex has not connected to %1 before. The server identifies itself with the %2 key\n\n%3\n\n"
+           "Compare this fingerprint with the one your hosting provider gives. Trust this server from "
+           "now on?")
             .arg(host, Utf8ToQString(key.KeyType), Utf8ToQString(key.Fingerprint)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) {
-        ShowStatus(QStringLiteral("The server's key was not trusted; nothing was sent."), true);
+        ShowStatus(tr("The server's key was not trusted; nothing was sent."), true);
         return false;
     }
     std::string error;
@@ -165,9 +170,8 @@ void TPublishToSiteDialog::KeepPassword() {
         // Said once the outcome is shown; the password still serves this dialog.
         m_remember->setChecked(false);
         m_remember->setToolTip(
-            QStringLiteral(
-                "The desktop's key store is not available (%1): the password serves only while this "
-                "dialog is open.")
+            tr("The desktop's key store is not available (%1): the password serves only while this "
+               "dialog is open.")
                 .arg(error));
     }
 }
@@ -177,7 +181,7 @@ void TPublishToSiteDialog::TestConnection() {
     if (!job) {
         return;
     }
-    ShowStatus(QStringLiteral("Connecting\u2026"));
+    ShowStatus(tr("Connecting\u2026"));
     Start([job = std::move(*job)] { return TestSiteJob(job); },
           [this](const TSiteRun& run) { ShowOutcome(run); });
 }
@@ -187,7 +191,7 @@ void TPublishToSiteDialog::Compare() {
     if (!job) {
         return;
     }
-    ShowStatus(QStringLiteral("Comparing with the site\u2026"));
+    ShowStatus(tr("Comparing with the site\u2026"));
     TSitePublishOptions options;
     options.DryRun = true;
     Start([job = std::move(*job), options] { return RunSiteJob(job, options); },
@@ -208,9 +212,8 @@ void TPublishToSiteDialog::Publish() {
     if (m_plan->HasChangesOnServer()) {
         const auto answer = QMessageBox::warning(
             this, windowTitle(),
-            QStringLiteral(
-                "Someone else changed files on the site since Tarvex last published them (marked in the "
-                "list). Replace them with this project's files?"),
+            tr("Someone else changed files on the site since Tarvex last published them (marked in the "
+               "list). Replace them with this project's files?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             return;
@@ -221,7 +224,7 @@ void TPublishToSiteDialog::Publish() {
     if (!job) {
         return;
     }
-    ShowStatus(QStringLiteral("Publishing\u2026"));
+    ShowStatus(tr("Publishing\u2026"));
     options.Progress = [this, last = std::make_shared<std::pair<std::string, int>>()](
                            const std::string& name, std::uint64_t sent, std::uint64_t size) {
         const int permille = size == 0 ? 1000 : static_cast<int>(sent * 1000 / size);
@@ -286,7 +289,7 @@ void TPublishToSiteDialog::ShowOutcome(const TSiteRun& run) {
             }
         }
         m_total->setValue(1000);
-        QString html = QStringLiteral("<p>Published to %1:</p><p>").arg(TargetLabelHtml(target));
+        QString html = tr("<p>Published to %1:</p><p>").arg(TargetLabelHtml(target));
         for (const std::string& address : TSitePublisher::PublishedAddresses(target, report.Plan)) {
             html += Utf8ToQString(address).toHtmlEscaped() + QStringLiteral("<br>");
         }
@@ -301,9 +304,8 @@ void TPublishToSiteDialog::ShowOutcome(const TSiteRun& run) {
     } else if (report.Outcome == TSiteOutcome::DryRun) {
         ShowStatus(PlanSummary(report.Plan));
     } else if (report.Outcome == TSiteOutcome::UpToDate) {
-        ShowStatus(report.Message.empty()
-                       ? QStringLiteral("The site holds these files already: nothing to send.")
-                       : Utf8ToQString(report.Message));
+        ShowStatus(report.Message.empty() ? tr("The site holds these files already: nothing to send.")
+                                          : Utf8ToQString(report.Message));
     } else {
         ShowStatus(Utf8ToQString(report.Message), true);
     }

@@ -13,14 +13,13 @@ namespace tarvex {
 
 TScriptWarningsForm::TScriptWarningsForm(QWidget* parent) : QDialog(parent), m_list(new QListWidget) {
     setObjectName(QStringLiteral("ScriptWarningsForm"));
-    setWindowTitle(QStringLiteral("Checks"));
+    setWindowTitle(tr("Checks"));
     setModal(false);
     m_list->setObjectName(QStringLiteral("ScriptWarningsList"));
     m_list->setWordWrap(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    auto* note =
-        new QLabel(QStringLiteral("What visitors of the published menu would meet. Double-click one to "
-                                  "go to it:"));
+    auto* note = new QLabel(tr("What visitors of the published menu would meet. Double-click one to "
+                               "go to it:"));
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::hide);

@@ -14,7 +14,7 @@
 namespace tarvex {
 
 TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
-    SetUpFixedDialog(this, QStringLiteral("StyleTemplateForm"), QStringLiteral("Style template"), ClientWidth,
+    SetUpFixedDialog(this, QStringLiteral("StyleTemplateForm"), tr("Style template"), ClientWidth,
                      ClientHeight);
 
     auto* bevel = new QFrame(this);
@@ -22,10 +22,10 @@ TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(0, 0, ClientWidth, 241);
 
-    auto* label1 = new QLabel(QStringLiteral("Favorites styles"), this);
+    auto* label1 = new QLabel(tr("Favorites styles"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->move(8, 8);
-    auto* label2 = new QLabel(QStringLiteral("Preview"), this);
+    auto* label2 = new QLabel(tr("Preview"), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->move(184, 8);
     label1->adjustSize();
@@ -50,18 +50,18 @@ TStyleTemplateForm::TStyleTemplateForm(QWidget* parent) : QDialog(parent) {
     const int frame = m_panel->frameWidth();
     m_preview->setGeometry(frame, frame, 241 - 2 * frame, 209 - 2 * frame);
 
-    m_insert = new QPushButton(QStringLiteral("Insert"), this);
+    m_insert = new QPushButton(tr("Insert"), this);
     m_insert->setObjectName(QStringLiteral("Button1"));
     m_insert->setGeometry(264, 248, 75, 25);
     m_insert->setDefault(true);
     connect(m_insert, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Button2"));
     m_cancel->setGeometry(352, 248, 75, 25);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_showAtStartup = new QCheckBox(QStringLiteral("Show at start-up"), this);
+    m_showAtStartup = new QCheckBox(tr("Show at start-up"), this);
     m_showAtStartup->setObjectName(QStringLiteral("ShowAtStartupCheckBox"));
     m_showAtStartup->setChecked(true);
     m_showAtStartup->setGeometry(8, 248, 248, 25);

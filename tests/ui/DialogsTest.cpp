@@ -10,6 +10,7 @@
 #include "ui/MainUnit.h"
 #include "ui/StyleTemplateUnit.h"
 #include "ui/TarvexIcons.h"
+#include "ui/WindowLanguage.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -39,6 +41,9 @@ private slots:
     void FoldersDialogListsAndReturnsTheChoice();
     void CustomizeShowsBarsAndCommandsAndTakesDrops();
     void EachCommandHasItsOwnIconAndKeys();
+    void LanguageFollowsChoiceThenDesktop_data();
+    void LanguageFollowsChoiceThenDesktop();
+    void LanguageMenuKeepsTheChoice();
 };
 
 void TDialogsTest::AboutBox() {
@@ -279,6 +284,57 @@ void TDialogsTest::EachCommandHasItsOwnIconAndKeys() {
                 .toImage();
         QVERIFY2(!own.isNull() && shown == own, qPrintable(name));
     }
+}
+
+void TDialogsTest::LanguageFollowsChoiceThenDesktop_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("choice beats desktop") << "fr" << QStringList{"de-DE"} << "fr";
+    QTest::newRow("unknown choice follows desktop") << "xx" << QStringList{"ja-JP"} << "ja";
+    QTest::newRow("first shipped desktop language") << "" << QStringList{"sv-SE", "de-AT"} << "de";
+    QTest::newRow("English preferred stays English") << "" << QStringList{"en-US", "de-DE"} << "en";
+    QTest::newRow("any Portuguese gets Brazilian") << "" << QStringList{"pt-PT"} << "pt_BR";
+    QTest::newRow("Simplified Chinese") << "" << QStringList{"zh-Hans-CN"} << "zh_CN";
+    QTest::newRow("Traditional Chinese is not Simplified") << "" << QStringList{"zh-TW"} << "en";
+    QTest::newRow("nothing known") << "" << QStringList{"sv-SE", "C"} << "en";
+}
+
+void TDialogsTest::LanguageFollowsChoiceThenDesktop() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, chosen);
+    QCOMPARE(TWindowLanguageChoice::Resolve(stored, desktop), chosen);
+}
+
+void TDialogsTest::LanguageMenuKeepsTheChoice() {
+    auto folder = test::MakeAppFolder();
+    TTarvexForm form(folder->path());
+    const QMenu* languages = form.findChild<QMenu*>(QStringLiteral("LanguageMenu"));
+    QVERIFY(languages);
+    QStringList shown;
+    QAction* german = nullptr;
+    for (QAction* entry : languages->actions()) {
+        if (!entry->isSeparator()) {
+            shown << entry->text();
+        }
+        german = entry->data().toString() == QLatin1String("de") ? entry : german;
+    }
+    QCOMPARE(shown, (QStringList{"Desktop language", "English", "Deutsch", "Fran\u00e7ais", "Espa\u00f1ol",
+                                 "Portugu\u00eas (Brasil)", "\u65e5\u672c\u8a9e", "\u7b80\u4f53\u4e2d\u6587",
+                                 "\u0627\u0644\u0639\u0631\u0628\u064a\u0629"}));
+    QString told;
+    const auto answered = test::OnNextModal([&told](QWidget* box) {
+        told = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        static_cast<QDialog*>(box)->accept();
+    });
+    german->trigger();
+    QTRY_VERIFY(*answered);
+    QCOMPARE(told, QStringLiteral("The new language takes effect at the next start."));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex");
+    QCOMPARE(TWindowLanguageChoice::Stored(settings), QStringLiteral("de"));
+    QCOMPARE(TWindowLanguageChoice::Resolve(TWindowLanguageChoice::Stored(settings), {"en-US"}),
+             QStringLiteral("de"));
 }
 
 QTEST_MAIN(TDialogsTest)

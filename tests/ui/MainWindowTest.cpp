@@ -156,7 +156,7 @@ void TMainWindowTest::MenusToolbarsAndPopupsInOrder() {
          "&Add to favorites"},
         {"U&pdate Preview", "-", "&Open HTML to preview", "&Use default preview"},
         {"&Customize", "-", "Import from &bookmarks file...", "Import from &site map...",
-         "Import from page &navigation..."},
+         "Import from page &navigation...", "-", "&Language"},
         {"&How to use program", "-", "H&ome page", "&E-Mail to us", "-", "&About program"},
     };
     for (int i = 0; i < menus.size(); ++i) {

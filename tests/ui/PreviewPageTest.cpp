@@ -7,7 +7,9 @@
 
 #include <QComboBox>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,6 +146,7 @@ private slots:
     void NothingAPageStartsByItselfReachesTheDesktop();
     void BigFilesInThePageCostTheWindowNoMemory();
     void EachScreenSizeGivesThePageItsWidth();
+    void ThePageKeepsItsOwnDirectionInAMirroredWindow();
 };
 
 void TPreviewPageTest::TheAuthorsPageShowsItsOwnFilesAndNothingOutsideItsSite() {
@@ -304,6 +307,23 @@ void TPreviewPageTest::EachScreenSizeGivesThePageItsWidth() {
         QTRY_VERIFY2(std::abs(pageWidth() - expected) <= 2,
                      qPrintable(QStringLiteral("screen %1 in %2 px").arg(c.Screen).arg(c.StageWidth)));
         QVERIFY(view->width() <= c.StageWidth);
+    }
+}
+
+void TPreviewPageTest::ThePageKeepsItsOwnDirectionInAMirroredWindow() {
+    // A right-to-left window (Arabic) must not turn the author's page around, nor keep a
+    // right-to-left page from being one.
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
+    const QByteArray report = "<script>window.addEventListener('load', () => "
+                              "{ document.title = 'page ' + getComputedStyle(document.body).direction; });"
+                              "</script>";
+    for (const auto& [html, direction] :
+         {std::pair{QByteArray("<html><body>"), QStringLiteral("page ltr")},
+          std::pair{QByteArray("<html dir='rtl'><body>"), QStringLiteral("page rtl")}}) {
+        TSitePreview preview(html + "text" + report + "</body></html>");
+        preview.Load();
+        QTRY_COMPARE_WITH_TIMEOUT(preview.View.title(), direction, 30000);
     }
 }
 

@@ -1,0 +1,35 @@
+# The window's translations. The .ts files in translations/ are the translators' sources; the
+# window's own target compiles them and embeds the .qm catalogues under :/i18n, so that the build
+# folder and an installed package find every language alike. The command-line tool stays English.
+#
+# lupdate reads the window's sources and the Qt-free layers' headers that mark texts with
+# TARVEX_TRANSLATE_NOOP. Locations are left out so that moving a line does not change a .ts
+# file; texts that vanish from the sources are kept as obsolete (a translator's work is not lost)
+# and the translation check reports them for a language shipped complete.
+find_package(Qt6 REQUIRED COMPONENTS Core LinguistTools)
+
+set(TARVEX_LANGUAGES de fr es pt_BR ja zh_CN ar)
+set(TARVEX_TS_FILES)
+foreach(language ${TARVEX_LANGUAGES})
+  list(APPEND TARVEX_TS_FILES ${CMAKE_SOURCE_DIR}/translations/tarvex_${language}.ts)
+endforeach()
+file(GLOB TARVEX_TRANSLATED_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/ui/*.h)
+list(APPEND TARVEX_TRANSLATED_SOURCES
+  ${CMAKE_SOURCE_DIR}/src/app/MainGui.cpp
+  ${CMAKE_SOURCE_DIR}/src/editor/CommandTable.h)
+list(SORT TARVEX_TRANSLATED_SOURCES)
+set(TARVEX_LUPDATE_OPTIONS -locations none -tr-function-alias QT_TRANSLATE_NOOP+=TARVEX_TRANSLATE_NOOP)
+
+# `cmake --build build/default --target update_translations` refreshes every .ts file.
+qt6_add_translations(tarvex
+  TS_FILES ${TARVEX_TS_FILES}
+  SOURCES ${TARVEX_TRANSLATED_SOURCES}
+  RESOURCE_PREFIX /i18n
+  LUPDATE_OPTIONS ${TARVEX_LUPDATE_OPTIONS})
+
+# What the translation check needs to run lupdate exactly as update_translations does.
+string(REPLACE ";" "\n" sourceLines "${TARVEX_TRANSLATED_SOURCES}")
+file(WRITE ${CMAKE_BINARY_DIR}/translations/sources.lst "${sourceLines}\n")
+string(REPLACE ";" "\n" optionLines "${TARVEX_LUPDATE_OPTIONS}")
+file(WRITE ${CMAKE_BINARY_DIR}/translations/lupdate.options "${optionLines}\n")

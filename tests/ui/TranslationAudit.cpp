@@ -1,0 +1,111 @@
+#include "TranslationAudit.h"
+
+#include <QXmlStreamReader>
+
+#include <vector>
+
+namespace tarvex::translation_audit {
+
+namespace {
+
+struct TEntry {
+    QString Source;
+    QString Translation;
+    QString Type;
+};
+
+void CheckKeys(const QString& context, const std::vector<TEntry>& entries, TAudit& audit) {
+    // English may already give two entries of a context one key (they sit in different menus);
+    // a translation clashes only where it joins texts whose English keys differ.
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        for (std::size_t j = i + 1; j < entries.size(); ++j) {
+            const QChar key = AccessKey(entries[i].Translation);
+            if (key.isNull() || key != AccessKey(entries[j].Translation) ||
+                AccessKey(entries[i].Source) == AccessKey(entries[j].Source)) {
+                continue;
+            }
+            audit.AccessKeyClashes << context + QStringLiteral(": ") + key + QStringLiteral(": ") +
+                                          entries[i].Source + QStringLiteral(" / ") + entries[j].Source;
+        }
+    }
+}
+
+// Reads one <message>; the reader stands on its start element.
+TEntry ReadMessage(QXmlStreamReader& reader) {
+    TEntry entry;
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("source")) {
+            entry.Source = reader.readElementText();
+        } else if (reader.name() == QLatin1String("translation")) {
+            entry.Type = reader.attributes().value(QLatin1String("type")).toString();
+            // Plural forms: every form carries the same key, the first stands for them.
+            entry.Translation = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+    return entry;
+}
+
+void ReadContext(QXmlStreamReader& reader, TAudit& audit) {
+    QString name;
+    std::vector<TEntry> entries;
+    while (reader.readNextStartElement()) {
+        if (reader.name() == QLatin1String("name")) {
+            name = reader.readElementText();
+        } else if (reader.name() == QLatin1String("message")) {
+            TEntry entry = ReadMessage(reader);
+            ++audit.Entries;
+            const QString where = name + QStringLiteral(": ") + entry.Source;
+            if (entry.Type == QLatin1String("unfinished")) {
+                audit.Unfinished << where;
+            } else if (entry.Type == QLatin1String("obsolete") || entry.Type == QLatin1String("vanished")) {
+                audit.Obsolete << where;
+                continue;
+            }
+            entries.push_back(std::move(entry));
+        } else {
+            reader.skipCurrentElement();
+        }
+    }
+    CheckKeys(name, entries, audit);
+}
+
+} // namespace
+
+QChar AccessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) {
+            continue;
+        }
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+TAudit Audit(const QByteArray& tsText) {
+    TAudit audit;
+    QXmlStreamReader reader(tsText);
+    if (reader.readNextStartElement() && reader.name() == QLatin1String("TS")) {
+        audit.Language = reader.attributes().value(QLatin1String("language")).toString();
+        while (reader.readNextStartElement()) {
+            if (reader.name() == QLatin1String("context")) {
+                ReadContext(reader, audit);
+            } else {
+                reader.skipCurrentElement();
+            }
+        }
+    } else if (!reader.hasError()) {
+        audit.Error = QStringLiteral("no <TS> element");
+    }
+    if (reader.hasError()) {
+        audit.Error = reader.errorString();
+    }
+    return audit;
+}
+
+} // namespace tarvex::translation_audit

@@ -1,0 +1,129 @@
+// The window's translations as shipped: every .ts file current with the sources, no unfinished
+// or obsolete entry in a language shipped complete, no access key a translation makes two
+// entries of one menu or dialog share.
+
+#include "TranslationAudit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tarvex::translation_audit;
+
+namespace {
+
+// Languages whose translation is finished; each must stay so. Add a language once a translator
+// has completed it.
+const QStringList ShippedComplete{};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList TsFiles() {
+    const QDir folder(QStringLiteral(TARVEX_TS_DIR));
+    QStringList paths;
+    for (const QString& name : folder.entryList({QStringLiteral("tarvex_*.ts")}, QDir::Files, QDir::Name)) {
+        paths << folder.filePath(name);
+    }
+    return paths;
+}
+
+QByteArray TsText(const QString& context, const QString& messages) {
+    return (QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?><TS version=\"2.1\" language=\"de\">"
+                           "<context><name>") +
+            context + QStringLiteral("</name>") + messages + QStringLiteral("</context></TS>"))
+        .toUtf8();
+}
+
+QString Message(const QString& source, const QString& translation, const QString& type = QString()) {
+    const QString typed = type.isEmpty() ? QString() : QStringLiteral(" type=\"") + type + QLatin1Char('"');
+    return QStringLiteral("<message><source>") + source + QStringLiteral("</source><translation") + typed +
+           QLatin1Char('>') + translation + QStringLiteral("</translation></message>");
+}
+
+} // namespace
+
+class TTranslationsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void AuditFindsFaults_data() {
+        QTest::addColumn<QString>("messages");
+        QTest::addColumn<int>("clashes");
+        QTest::addColumn<int>("unfinished");
+        QTest::addColumn<int>("obsolete");
+        const QString open = Message(QStringLiteral("&amp;Open"), QStringLiteral("&amp;Öffnen"));
+        QTest::newRow("distinct keys")
+            << open + Message(QStringLiteral("&amp;Save"), QStringLiteral("&amp;Speichern")) << 0 << 0 << 0;
+        QTest::newRow("translation joins keys")
+            << open + Message(QStringLiteral("&amp;Close"), QStringLiteral("&amp;öffentlich")) << 1 << 0 << 0;
+        QTest::newRow("English already shares the key")
+            << open + Message(QStringLiteral("&amp;Outline"), QStringLiteral("&amp;Ölung")) << 0 << 0 << 0;
+        QTest::newRow("shown ampersand is no key")
+            << open + Message(QStringLiteral("Save &amp;&amp; &amp;Close"), QStringLiteral("S &amp;&amp; O"))
+            << 0 << 0 << 0;
+        QTest::newRow("unfinished and obsolete")
+            << open + Message(QStringLiteral("&amp;Edit"), QString(), QStringLiteral("unfinished")) +
+                   Message(QStringLiteral("&amp;Gone"), QStringLiteral("&amp;Öde"),
+                           QStringLiteral("vanished"))
+            << 0 << 1 << 1;
+    }
+
+    void AuditFindsFaults() {
+        QFETCH(QString, messages);
+        QFETCH(int, clashes);
+        QFETCH(int, unfinished);
+        QFETCH(int, obsolete);
+        const TAudit audit = Audit(TsText(QStringLiteral("Menu"), messages));
+        QVERIFY2(audit.Error.isEmpty(), qPrintable(audit.Error));
+        QCOMPARE(audit.AccessKeyClashes.size(), clashes);
+        QCOMPARE(audit.Unfinished.size(), unfinished);
+        QCOMPARE(audit.Obsolete.size(), obsolete);
+    }
+
+    void ShippedFilesAreSound() {
+        const QStringList paths = TsFiles();
+        QVERIFY(paths.size() >= 7);
+        for (const QString& path : paths) {
+            const TAudit audit = Audit(ReadAll(path));
+            QVERIFY2(audit.Error.isEmpty() && audit.Entries > 0,
+                     qPrintable(path + QLatin1Char(' ') + audit.Error));
+            QVERIFY2(audit.AccessKeyClashes.isEmpty(),
+                     qPrintable(audit.AccessKeyClashes.join(QLatin1Char('\n'))));
+            if (ShippedComplete.contains(audit.Language)) {
+                const QStringList open = audit.Unfinished + audit.Obsolete;
+                QVERIFY2(open.isEmpty(),
+                         qPrintable(path + QStringLiteral(":\n") + open.join(QLatin1Char('\n'))));
+            }
+        }
+    }
+
+    // lupdate, run as the update target runs it, must leave every .ts file as it is.
+    void FilesAreCurrentWithSources() {
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        QStringList options = QString::fromUtf8(ReadAll(QStringLiteral(TARVEX_LUPDATE_OPTIONS)))
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY(!options.isEmpty());
+        for (const QString& path : TsFiles()) {
+            const QString copy = scratch.filePath(QFileInfo(path).fileName());
+            QVERIFY(QFile::copy(path, copy));
+            QProcess lupdate;
+            lupdate.start(QStringLiteral(TARVEX_LUPDATE),
+                          options + QStringList{QStringLiteral("@" TARVEX_LUPDATE_SOURCES),
+                                                QStringLiteral("-ts"), copy});
+            QVERIFY(lupdate.waitForFinished(120000));
+            QVERIFY2(lupdate.exitCode() == 0, lupdate.readAllStandardError().constData());
+            QVERIFY2(
+                ReadAll(copy) == ReadAll(path),
+                qPrintable(path + QStringLiteral(" is out of date: build the update_translations target")));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TTranslationsTest)
+#include "TranslationsTest.moc"

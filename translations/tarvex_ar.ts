@@ -1,0 +1,686 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Commands</name>
+    <message>
+        <source>Recent files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new language takes effect at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxButtons</name>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save as…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PublishMenuDialog</name>
+    <message>
+        <source>Publish menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classic files: one.js, main.js and the menu script
+(three script lines, any page)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu &amp;module: tarvex-menu.js and tarvex-menu.css
+(a link and a module script in the page&apos;s head)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What will your pages load?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolBars</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TAboutForm</name>
+    <message>
+        <source>Korvane Tarvex designs drop-down menus for your web pages without a line of script written by hand: build the menu tree, pick the styles, watch the preview and publish.
+
+We are glad to hear from you: questions, ideas and bug reports are all welcome.
+
+Web: https://www.korvane.example
+Feedback: https://www.korvane.example/feedback.php
+E-mail: support@korvane.example
+Sales: sales@korvane.example
+
+Copyright (c) Korvane. All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Korvane Product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TApplicationFolder</name>
+    <message>
+        <source>The folder %1 is missing: without it there is no menu engine, no preview page and no help. Install Korvane Tarvex again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TCommandBarLayout</name>
+    <message>
+        <source>Unable to save settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TCustomizeDialog</name>
+    <message>
+        <source>Customize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbars:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To add a command to a toolbar or a menu, drag it onto a toolbar or onto a menu title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show tips on toolbars</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show shortcut keys in tips</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Large icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TFindField</name>
+    <message>
+        <source>Find captions, addresses or style names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TFoldersScanResultForm</name>
+    <message>
+        <source>Select Favorities Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TImportReviewForm</name>
+    <message>
+        <source>Navigation to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries to import; clear a check box to leave a branch out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 entries will be added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TMainUserInterface</name>
+    <message>
+        <source>Checks: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm File Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder already contains a file named &quot;%1&quot;.
+
+Would you like to replace the existing file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TPreviewStage</name>
+    <message>
+        <source>Desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tablet (768 px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone (375 px)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview screen size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Screen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TPreviewWebPage</name>
+    <message>
+        <source>Blocked: the page itself tried to open %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not opened: %1 is no web address, page, document or picture of the site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TPropertyGridDelegate</name>
+    <message>
+        <source>An icon of the set, or the name of an .svg file beside the project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TPropertyGridModel</name>
+    <message>
+        <source>Properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TPublishTargetForm</name>
+    <message>
+        <source>My site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the address names none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SFTP: empty uses the SSH agent or the password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only for a company&apos;s own authority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu script and engine (three files)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module (tarvex-menu.js and tarvex-menu.css)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Key file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Private key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;A file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificate authority</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site add&amp;ress:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TPublishToSiteDialog</name>
+    <message>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;member in the desktop&apos;s key store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Show changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish to site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asked of the key store when empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What happens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files on the site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress in total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This project names no server yet: Add one, with the address of the folder the menu&apos;s files go to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ser&amp;vers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Servers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the address of the folder on the server, such as sftp://user@example.com/var/www/menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replace (changed on the site by someone else)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site holds these files already: nothing to send.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish sends %1 of the %2 files (%3); the others are on the site already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a plain dav:// address: the password and the files travel unencrypted, and anyone on the network between can read or change them. Send to it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvex has not connected to %1 before. The server identifies itself with the %2 key
+
+%3
+
+Compare this fingerprint with the one your hosting provider gives. Trust this server from now on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s key was not trusted; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s key store is not available (%1): the password serves only while this dialog is open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comparing with the site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Someone else changed files on the site since Tarvex last published them (marked in the list). Replace them with this project&apos;s files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Published to %1:&lt;/p&gt;&lt;p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TScriptWarningsForm</name>
+    <message>
+        <source>Checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What visitors of the published menu would meet. Double-click one to go to it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TStyleTemplateForm</name>
+    <message>
+        <source>Style template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorites styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show at start-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tarvex::TTarvexForm</name>
+    <message>
+        <source>Menu creator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show what visitors of the published menu would meet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu objects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu item properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview and help pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design and preview divider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objects and properties divider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Styles and properties divider</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvex.dat could not be read, so the built-in menus and toolbars are used; the file has been kept as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvex.dat could not be read, so the built-in menus and toolbars are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
