@@ -2,7 +2,7 @@
 # window's own target compiles them and embeds the .qm catalogues under :/i18n, so that the build
 # folder and an installed package find every language alike. The command-line tool stays English.
 #
-# lupdate reads the window's sources and the Qt-free layers' headers that mark texts with
+# lupdate reads the window's sources and the Qt-free layers' texts marked with
 # TARVEX_TRANSLATE_NOOP. Locations are left out so that moving a line does not change a .ts
 # file; texts that vanish from the sources are kept as obsolete (a translator's work is not lost)
 # and the translation check reports them for a language shipped complete.
@@ -13,11 +13,11 @@ set(TARVEX_TS_FILES)
 foreach(language ${TARVEX_LANGUAGES})
   list(APPEND TARVEX_TS_FILES ${CMAKE_SOURCE_DIR}/translations/tarvex_${language}.ts)
 endforeach()
-file(GLOB TARVEX_TRANSLATED_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/ui/*.cpp ${CMAKE_SOURCE_DIR}/src/ui/*.h)
-list(APPEND TARVEX_TRANSLATED_SOURCES
-  ${CMAKE_SOURCE_DIR}/src/app/MainGui.cpp
-  ${CMAKE_SOURCE_DIR}/src/editor/CommandTable.h)
+# Every layer under the window may hand it texts (marked in place); the command-line tool's own
+# texts stay English and are left out.
+file(GLOB_RECURSE TARVEX_TRANSLATED_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h ${CMAKE_SOURCE_DIR}/src/*.inc)
+list(FILTER TARVEX_TRANSLATED_SOURCES EXCLUDE REGEX "/src/cli/")
 list(SORT TARVEX_TRANSLATED_SOURCES)
 set(TARVEX_LUPDATE_OPTIONS -locations none -tr-function-alias QT_TRANSLATE_NOOP+=TARVEX_TRANSLATE_NOOP)
 
