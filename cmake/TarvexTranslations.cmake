@@ -3,9 +3,9 @@
 # folder and an installed package find every language alike. The command-line tool stays English.
 #
 # lupdate reads the window's sources and the Qt-free layers' texts marked with
-# TARVEX_TRANSLATE_NOOP. Locations are left out so that moving a line does not change a .ts
-# file; texts that vanish from the sources are kept as obsolete (a translator's work is not lost)
-# and the translation check reports them for a language shipped complete.
+# TARVEX_TRANSLATE_NOOP or TARVEX_TEXT. Locations are left out so that moving a line does not
+# change a .ts file; texts that vanish from the sources are kept as obsolete (a translator's work
+# is not lost) and the translation check reports them for a language shipped complete.
 find_package(Qt6 REQUIRED COMPONENTS Core LinguistTools)
 
 set(TARVEX_LANGUAGES de fr es pt_BR ja zh_CN ar)
@@ -19,7 +19,7 @@ file(GLOB_RECURSE TARVEX_TRANSLATED_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/*.cpp ${CMAKE_SOURCE_DIR}/src/*.h ${CMAKE_SOURCE_DIR}/src/*.inc)
 list(FILTER TARVEX_TRANSLATED_SOURCES EXCLUDE REGEX "/src/cli/")
 list(SORT TARVEX_TRANSLATED_SOURCES)
-set(TARVEX_LUPDATE_OPTIONS -locations none -tr-function-alias QT_TRANSLATE_NOOP+=TARVEX_TRANSLATE_NOOP)
+set(TARVEX_LUPDATE_OPTIONS -locations none -tr-function-alias QT_TRANSLATE_NOOP+=TARVEX_TRANSLATE_NOOP,QT_TRANSLATE_NOOP+=TARVEX_TEXT)
 
 # `cmake --build build/default --target update_translations` refreshes every .ts file.
 qt6_add_translations(tarvex

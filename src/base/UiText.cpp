@@ -13,6 +13,32 @@ TUiText TUiText::Verbatim(std::string_view text) {
     return result;
 }
 
+TUiText TUiText::Moment(std::int64_t seconds, std::string_view english) {
+    TUiText result = Verbatim(english);
+    result.Seconds = seconds;
+    return result;
+}
+
+TUiText& TUiText::Arg(std::string_view verbatim) & {
+    Args.push_back(Verbatim(verbatim));
+    return *this;
+}
+
+TUiText&& TUiText::Arg(std::string_view verbatim) && {
+    Args.push_back(Verbatim(verbatim));
+    return std::move(*this);
+}
+
+TUiText& TUiText::Arg(TUiText text) & {
+    Args.push_back(std::move(text));
+    return *this;
+}
+
+TUiText&& TUiText::Arg(TUiText text) && {
+    Args.push_back(std::move(text));
+    return std::move(*this);
+}
+
 std::string TUiText::English() const {
     if (Context == nullptr) {
         return Source;
@@ -28,7 +54,7 @@ std::string TUiText::English() const {
 bool TUiText::operator==(const TUiText& other) const {
     const bool sameContext = (Context == nullptr) == (other.Context == nullptr) &&
                              (Context == nullptr || std::strcmp(Context, other.Context) == 0);
-    return sameContext && Source == other.Source && Args == other.Args;
+    return sameContext && Source == other.Source && Args == other.Args && Seconds == other.Seconds;
 }
 
 std::string PutArguments(std::string_view pattern, const std::vector<std::string>& args) {

@@ -7,9 +7,14 @@
 
 #include "base/Translatable.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// A text marked for translation in `context`, as a TUiText: TARVEX_TEXT("Editor", "Save %1?").Arg(name).
+#define TARVEX_TEXT(context, text) ::tarvex::TUiText(context, text)
 
 namespace tarvex {
 
@@ -18,10 +23,21 @@ struct TUiText {
     const char* Context = nullptr;
     std::string Source;
     std::vector<TUiText> Args;
+    // Set for a moment: Source is then its English form.
+    std::optional<std::int64_t> Seconds;
 
     TUiText() = default;
     TUiText(const char* context, std::string_view source, std::vector<TUiText> args = {});
     static TUiText Verbatim(std::string_view text);
+    // A moment (seconds since 1970) shown in the window's conventions; `english` is how the English
+    // window shows it.
+    static TUiText Moment(std::int64_t seconds, std::string_view english);
+
+    // Appends the next argument: a text shown as it stands, or one translated in its own context.
+    TUiText& Arg(std::string_view verbatim) &;
+    TUiText&& Arg(std::string_view verbatim) &&;
+    TUiText& Arg(TUiText text) &;
+    TUiText&& Arg(TUiText text) &&;
 
     // The text in English: the source with its arguments put in.
     std::string English() const;

@@ -1,12 +1,21 @@
 #include "ui/ShownText.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
 
 namespace tarvex {
 
 namespace {
 
 std::string ShownUtf8(const TUiText& text) {
+    // The English window keeps the form it has always shown; another language writes the moment
+    // its own way.
+    if (text.Seconds && QLocale().language() != QLocale::English) {
+        return QLocale()
+            .toString(QDateTime::fromSecsSinceEpoch(*text.Seconds), QLocale::ShortFormat)
+            .toStdString();
+    }
     if (text.Context == nullptr) {
         return text.Source;
     }
