@@ -20,16 +20,15 @@ namespace {
 // Answers nothing and shows nothing: the measurement is the editor's own work.
 class TSilentUserInterface : public TUserInterface {
 public:
-    TMsgResult ShowMessageBox(const std::string&, const std::string&, TMsgIcon, TMsgButtons) override {
+    TMsgResult ShowMessageBox(const TUiText&, const TUiText&, TMsgIcon, TMsgButtons) override {
         return TMsgResult::Ok;
     }
-    std::optional<std::string> InputQuery(const std::string&, const std::string&,
-                                          const std::string&) override {
+    std::optional<std::string> InputQuery(const TUiText&, const TUiText&, const std::string&) override {
         return std::nullopt;
     }
     std::optional<std::string> OpenFileDialog(const TFileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> SaveFileDialog(const TFileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+    std::optional<std::string> ChooseFolder(const TUiText&, const std::string&) override {
         return std::nullopt;
     }
     std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override { return suggested; }
@@ -40,14 +39,14 @@ public:
         return std::nullopt;
     }
     TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry*) override { return {}; }
-    std::optional<int> ReviewImport(const std::string&, std::vector<TImportChoice>&) override { return {}; }
+    std::optional<int> ReviewImport(const TUiText&, std::vector<TImportChoice>&) override { return {}; }
     void NavigatePreview(const std::string&) override {}
     void ShowQuickHelpPage(const std::string&) override {}
     void OpenWebAddress(const std::string&) override {}
     void ShowChecks(const std::vector<TCheckFinding>&) override {}
     bool ConfirmReplaceFile(const std::string&) override { return false; }
     void SetBusy(bool) override {}
-    void ReportError(const std::string&) override {}
+    void ReportError(const TUiText&) override {}
     void CloseMainWindow() override {}
     void ShowCustomizeDialog() override {}
     void ShowAboutBox() override {}

@@ -9,6 +9,295 @@
     </message>
 </context>
 <context>
+    <name>Editor</name>
+    <message>
+        <source>%1 would make the project larger than %2, more than Tarvex can open again. Nothing was added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds more than %1, more than a Tarvex project can hold. Nothing was pasted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pasting this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project has changed. Do you want to save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create file %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvex Files (xml)|*.xml|All files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select menu style which you want add to favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favotite style name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type favorite name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style with this name already exist. Use another style name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The favorites file cannot hold these characters, so they become &quot;?&quot; in the favorite (the project keeps them): %1
+
+Add to favorites anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save read-only file %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is open in another Tarvex window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 was changed by another program since you opened it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save %1 in the folder %2!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%2
+
+Save the project in another folder?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 was changed by another program. Do you want to reload it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvex was not closed properly. These designs had changes that were not saved:
+
+%1
+
+Recover them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HTML files|*.htm;*.html|All files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import bookmarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import site map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import page navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not selected folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t find favirities directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This kind of import is not available in this build of Tarvex.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bookmark files (html)|*.html;*.htm|All files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site maps (xml)|*.xml|All files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tarvex cannot use %1: drop a project, a bookmarks file, a site map or a web page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type new group name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type new menu item name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &quot;%1&quot; menu group?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &quot;%1&quot; menu item?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can&apos;t drag&amp;drop Menu Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open HTML to preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one, main.js and %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files: %1 was saved. Go to help file to lern more about adding menu to your HTML files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JavaScript files (js)|*.js|All files|*.*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish menu module: the folder for %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The menu has 1 problem that visitors will meet:
+%2
+
+Publish anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The menu has %1 problems that visitors will meet:
+%2
+
+Publish anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page refers to files above its own folder. Choose the folder of your site, so that the preview shows them too?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site folder of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not hold the page; the preview reads from the page&apos;s own folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type new menu style name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &quot;%1&quot; style?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>favorites.dat could not be read completely at start-up. It has been kept as %1, and a new favorites.dat holds the favorite styles of this run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A menu entry needs a caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder does not let a new file be made, which a safe save needs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1</source>
+        <extracomment>Puts the reason after the sentence it explains.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a Tarvex project (more than %2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read file %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Tarvex project!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 holds more than %2 menu entries and styles, more than a Tarvex project may hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>&amp;Language</source>
@@ -96,6 +385,17 @@
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written right to left, &quot;LTR&quot; otherwise.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Script</name>
+    <message>
+        <source>Project can not be compiled. You don&apos;t have menu styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -45,7 +45,7 @@ void PrintError(std::string_view message) {
 bool LoadProjectFile(const std::string& path, TProject& project, std::string* bytes) {
     TProjectFileBytes read = ReadProjectFile(platform::PathFromUtf8(path), path);
     if (!read.Bytes) {
-        PrintError(read.Error);
+        PrintError(read.Error.English());
         return false;
     }
     ReadProjectText(*read.Bytes, project);

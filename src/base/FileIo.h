@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reading and the one way files are written: built in memory, then swapped in whole.
 
+#include "base/UiText.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -35,9 +37,9 @@ enum class TWriteStatus {
 TWriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // What the messages of a failed save add to say why.
-inline constexpr std::string_view DiskFullMessage = "The disk is full.";
+inline constexpr std::string_view DiskFullMessage = TARVEX_TRANSLATE_NOOP("Files", "The disk is full.");
 inline constexpr std::string_view FolderRefusesMessage =
-    "The folder does not let a new file be made, which a safe save needs.";
+    TARVEX_TRANSLATE_NOOP("Files", "The folder does not let a new file be made, which a safe save needs.");
 
 // " " and the reason a write failed for, when there is one worth telling; else nothing.
 inline std::string WhyNotWritten(TWriteStatus status) {
@@ -48,6 +50,21 @@ inline std::string WhyNotWritten(TWriteStatus status) {
         return " " + std::string(FolderRefusesMessage);
     }
     return {};
+}
+
+// The same, for the window to translate.
+inline TUiText WhyNotWrittenText(TWriteStatus status) {
+    std::string_view reason;
+    if (status == TWriteStatus::NoSpace) {
+        reason = DiskFullMessage;
+    } else if (status == TWriteStatus::FolderRefusesNewFiles) {
+        reason = FolderRefusesMessage;
+    }
+    if (reason.empty()) {
+        return {};
+    }
+    //: Puts the reason after the sentence it explains.
+    return TARVEX_TEXT("Files", " %1").Arg(TUiText("Files", reason));
 }
 
 // Whether `name` is one the temporary files of saves take.

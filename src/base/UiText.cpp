@@ -19,6 +19,20 @@ TUiText TUiText::Moment(std::int64_t seconds, std::string_view english) {
     return result;
 }
 
+TUiText TUiText::Joined(std::vector<TUiText> parts, std::string_view separator) {
+    if (parts.empty()) {
+        return {};
+    }
+    // Folded from the end, two at a time: nothing to translate in the joint, which no catalogue
+    // holds, so it shows as it stands in every language.
+    TUiText result = std::move(parts.back());
+    const std::string joint = "%1" + std::string(separator) + "%2";
+    for (std::size_t i = parts.size() - 1; i-- > 0;) {
+        result = TUiText("", joint, {std::move(parts[i]), std::move(result)});
+    }
+    return result;
+}
+
 TUiText& TUiText::Arg(std::string_view verbatim) & {
     Args.push_back(Verbatim(verbatim));
     return *this;

@@ -33,6 +33,9 @@ struct TUiText {
     // window shows it.
     static TUiText Moment(std::int64_t seconds, std::string_view english);
 
+    // The parts one after another with `separator` between them (a list's lines).
+    static TUiText Joined(std::vector<TUiText> parts, std::string_view separator);
+
     // Appends the next argument: a text shown as it stands, or one translated in its own context.
     TUiText& Arg(std::string_view verbatim) &;
     TUiText&& Arg(std::string_view verbatim) &&;

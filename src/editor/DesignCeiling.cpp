@@ -16,13 +16,16 @@ std::string CeilingText() {
 
 } // namespace
 
-bool AllowGrowth(TUserInterface& ui, const TProject& design, const TProject& added, std::string_view doing) {
+bool AllowGrowth(TUserInterface& ui, const TProject& design, const TProject& added, const TUiText& doing) {
     if (FitsProjectFile(design, added)) {
         return true;
     }
-    ui.ShowMessageBox(std::string(doing) + " would make the project larger than " + CeilingText() +
-                          ", more than Tarvex can open again. Nothing was added.",
-                      "Error", TMsgIcon::Error, TMsgButtons::Ok);
+    ui.ShowMessageBox(
+        TARVEX_TEXT("Editor", "%1 would make the project larger than %2, more than Tarvex can open again. "
+                              "Nothing was added.")
+            .Arg(doing)
+            .Arg(CeilingText()),
+        TARVEX_TEXT("Editor", "Error"), TMsgIcon::Error, TMsgButtons::Ok);
     return false;
 }
 
@@ -34,13 +37,15 @@ bool AllowImport(TUserInterface& ui, const TProject& design, const TImportEntry&
         AppendStyleNode(imported, style->Text(), style->Style());
     }
     AppendImportedTree(imported, nullptr, tree);
-    return AllowGrowth(ui, design, imported, "Importing this");
+    return AllowGrowth(ui, design, imported, TARVEX_TEXT("Editor", "Importing this"));
 }
 
 void ReportClipboardTooLarge(TUserInterface& ui) {
-    ui.ShowMessageBox("The clipboard holds more than " + CeilingText() +
-                          ", more than a Tarvex project can hold. Nothing was pasted.",
-                      "Error", TMsgIcon::Error, TMsgButtons::Ok);
+    ui.ShowMessageBox(TARVEX_TEXT("Editor",
+                                  "The clipboard holds more than %1, more than a Tarvex project can "
+                                  "hold. Nothing was pasted.")
+                          .Arg(CeilingText()),
+                      TARVEX_TEXT("Editor", "Error"), TMsgIcon::Error, TMsgButtons::Ok);
 }
 
 } // namespace tarvex

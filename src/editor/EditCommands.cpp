@@ -164,7 +164,7 @@ bool TEditCommands::PasteText(const std::string& text, std::string_view stepName
     const std::unique_ptr<TProject> clip = ReadClip(text);
     const bool styles = OnStylesPage();
     if (!clip || (styles ? clip->Styles.Empty() : clip->Objects.Empty()) ||
-        !AllowGrowth(m_context.Ui(), m_context.Project(), *clip, "Pasting this")) {
+        !AllowGrowth(m_context.Ui(), m_context.Project(), *clip, TARVEX_TEXT("Editor", "Pasting this"))) {
         return false;
     }
     TEditStep step(m_context, stepName);

@@ -67,7 +67,7 @@ void TEditorContext::CommandStatesMaybeChanged() {
     }
 }
 
-TMsgResult TEditorContext::Message(const std::string& text, const std::string& caption, TMsgIcon icon,
+TMsgResult TEditorContext::Message(const TUiText& text, const TUiText& caption, TMsgIcon icon,
                                    TMsgButtons buttons) {
     return m_ui.ShowMessageBox(text, caption, icon, buttons);
 }

@@ -69,7 +69,7 @@ public:
     void CommandStatesMaybeChanged();
 
     // ---- the person ----
-    TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
+    TMsgResult Message(const TUiText& text, const TUiText& caption, TMsgIcon icon,
                        TMsgButtons buttons = TMsgButtons::Ok);
     // Each file dialog offers the name chosen in it last during this run.
     std::optional<std::string> RunFileDialog(bool save, TFileDialogRequest request);

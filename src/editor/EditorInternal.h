@@ -1,7 +1,9 @@
 #pragma once
-// What the editor's source files share: the save question, the file-dialog request, the style row.
+// What the editor's source files share: the message captions, the save question, the file-dialog
+// request, the style row.
 
 #include "UserInterface.h"
+#include "base/FileIo.h"
 
 #include "model/RecordFields.h"
 
@@ -10,8 +12,24 @@
 
 namespace tarvex::editor_internal {
 
-inline const std::string SaveQuestion = "Project has changed. Do you want to save changes?";
-inline const std::string ProjectFilter = "Tarvex Files (xml)|*.xml|All files|*.*";
+inline TUiText ErrorCaption() {
+    return TARVEX_TEXT("Editor", "Error");
+}
+inline TUiText WarningCaption() {
+    return TARVEX_TEXT("Editor", "Warning");
+}
+inline TUiText ConfirmCaption() {
+    return TARVEX_TEXT("Editor", "Confirm");
+}
+inline TUiText SaveQuestion() {
+    return TARVEX_TEXT("Editor", "Project has changed. Do you want to save changes?");
+}
+// "Cannot create file <path>." and why, when the reason is known.
+inline TUiText CannotCreateFileText(const std::string& path, TWriteStatus status) {
+    return TARVEX_TEXT("Editor", "Cannot create file %1.%2").Arg(path).Arg(WhyNotWrittenText(status));
+}
+inline const std::string ProjectFilter =
+    TARVEX_TRANSLATE_NOOP("Editor", "Tarvex Files (xml)|*.xml|All files|*.*");
 
 inline TFileDialogRequest DialogRequest(std::string name, std::string filter, std::string defaultExt) {
     TFileDialogRequest request;

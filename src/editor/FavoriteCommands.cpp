@@ -11,12 +11,12 @@ using namespace editor_internal;
 
 void TFavoriteCommands::AddToFavoritesActionExecute() {
     if (!m_context.SelectedStyle()) {
-        m_context.Message("Select menu style which you want add to favorites", "Warning",
-                          TMsgIcon::Information);
+        m_context.Message(TARVEX_TEXT("Editor", "Select menu style which you want add to favorites"),
+                          WarningCaption(), TMsgIcon::Information);
         return;
     }
-    const std::optional<std::string> typed =
-        m_context.Ui().InputQuery("Favotite style name", "Type favorite name", "");
+    const std::optional<std::string> typed = m_context.Ui().InputQuery(
+        TARVEX_TEXT("Editor", "Favotite style name"), TARVEX_TEXT("Editor", "Type favorite name"), "");
     if (!typed) {
         return;
     }
@@ -27,18 +27,20 @@ void TFavoriteCommands::AddToFavoritesActionExecute() {
     const std::string nameAsStored = Windows1252ToUtf8(Utf8ToWindows1252(name));
     for (const TFavoriteStyleRec& other : m_favoriteStyles) {
         if (other.Name.view() == nameAsStored) {
-            m_context.Message("Style with this name already exist. Use another style name", "Error",
-                              TMsgIcon::Error);
+            m_context.Message(
+                TARVEX_TEXT("Editor", "Style with this name already exist. Use another style name"),
+                ErrorCaption(), TMsgIcon::Error);
             return;
         }
     }
     const std::string lost = FavoriteCharactersLost(wanted);
     if (!lost.empty() &&
         m_context.Message(
-            "The favorites file cannot hold these characters, so they become \"?\" in the favorite "
-            "(the project keeps them): " +
-                lost + "\n\nAdd to favorites anyway?",
-            "Confirm", TMsgIcon::Question, TMsgButtons::OkCancel) != TMsgResult::Ok) {
+            TARVEX_TEXT("Editor",
+                        "The favorites file cannot hold these characters, so they become \"?\" in the "
+                        "favorite (the project keeps them): %1\n\nAdd to favorites anyway?")
+                .Arg(lost),
+            ConfirmCaption(), TMsgIcon::Question, TMsgButtons::OkCancel) != TMsgResult::Ok) {
         return;
     }
     m_favoriteStyles.push_back(std::move(favorite));

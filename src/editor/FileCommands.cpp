@@ -57,7 +57,7 @@ void TFileCommands::LeaveSelection() {
 bool TFileCommands::ConfirmDiscard(bool askToSave) {
     if (askToSave && m_context.SwitchedOn(TActionId::SaveAction) && document().Modified()) {
         const TMsgResult answer =
-            m_context.Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+            m_context.Message(SaveQuestion(), ConfirmCaption(), TMsgIcon::Question, TMsgButtons::YesNoCancel);
         // A Yes whose save did not happen (Save as cancelled, the write failed) must not cost the
         // author the design the save was meant to keep.
         if (answer == TMsgResult::Yes) {
@@ -110,7 +110,7 @@ bool TFileCommands::LoadProject(const std::string& path, bool askToSave) {
     const std::filesystem::path file = PathFromUtf8(path);
     TProjectFileBytes read = ReadProjectFile(file, path);
     if (!read.Bytes) {
-        m_context.Message(read.Error, "Error", TMsgIcon::Information);
+        m_context.Message(read.Error, ErrorCaption(), TMsgIcon::Information);
         return false;
     }
     std::optional<std::string> bytes = std::move(read.Bytes);
@@ -166,8 +166,8 @@ bool TFileCommands::SaveActionExecute() {
     const TSaveStatus status = SaveProjectFile(m_context.Project(), PathFromUtf8(document().FileName()));
     switch (status) {
     case TSaveStatus::ReadOnly:
-        m_context.Message("Can't save read-only file " + document().FileName() + "!", "Error",
-                          TMsgIcon::Information);
+        m_context.Message(TARVEX_TEXT("Editor", "Can't save read-only file %1!").Arg(document().FileName()),
+                          ErrorCaption(), TMsgIcon::Information);
         return false;
     case TSaveStatus::CannotCreate:
     case TSaveStatus::NoSpace:
@@ -202,8 +202,9 @@ std::optional<std::unique_ptr<TLockFile>> TFileCommands::LockProjectFile(const s
         // Saved under a name another window holds: that window keeps its lock.
         return std::unique_ptr<TLockFile>();
     }
-    if (m_context.Message(PathText(file.filename()) + " is open in another Tarvex window.", "Confirm",
-                          TMsgIcon::Warning, TMsgButtons::OpenAnywayCancel) != TMsgResult::Ok) {
+    if (m_context.Message(
+            TARVEX_TEXT("Editor", "%1 is open in another Tarvex window.").Arg(PathText(file.filename())),
+            ConfirmCaption(), TMsgIcon::Warning, TMsgButtons::OpenAnywayCancel) != TMsgResult::Ok) {
         return std::nullopt;
     }
     lock->Acquire(true);
@@ -218,8 +219,9 @@ TFileCommands::TDiskAnswer TFileCommands::CheckDiskBeforeSave() {
         return TDiskAnswer::Write;
     }
     const std::string name = PathText(PathFromUtf8(document().FileName()).filename());
-    switch (m_context.Message("The file " + name + " was changed by another program since you opened it.",
-                              "Confirm", TMsgIcon::Warning, TMsgButtons::OverwriteSaveAsCancel)) {
+    switch (m_context.Message(
+        TARVEX_TEXT("Editor", "The file %1 was changed by another program since you opened it.").Arg(name),
+        ConfirmCaption(), TMsgIcon::Warning, TMsgButtons::OverwriteSaveAsCancel)) {
     case TMsgResult::Yes:
         return TDiskAnswer::Write;
     case TMsgResult::No:
@@ -235,15 +237,19 @@ bool TFileCommands::ReportFailedSave(TSaveStatus status) {
     const std::filesystem::path folder = std::filesystem::absolute(PathFromUtf8(document().FileName()), error)
                                              .lexically_normal()
                                              .parent_path();
-    const std::string text =
-        "Unable to save " + document().FileName() + " in the folder " + PathText(folder) + "!";
+    const TUiText text = TARVEX_TEXT("Editor", "Unable to save %1 in the folder %2!")
+                             .Arg(document().FileName())
+                             .Arg(PathText(folder));
     if (status == TSaveStatus::NoSpace) {
-        m_context.Message(text + WhyNotWritten(TWriteStatus::NoSpace), "Error", TMsgIcon::Information);
+        m_context.Message(TUiText("", "%1%2", {text, WhyNotWrittenText(TWriteStatus::NoSpace)}),
+                          ErrorCaption(), TMsgIcon::Information);
     } else if (status != TSaveStatus::FolderRefusesNewFiles) {
-        m_context.Message(text, "Error", TMsgIcon::Information);
-    } else if (m_context.Message(text + WhyNotWritten(TWriteStatus::FolderRefusesNewFiles) +
-                                     "\n\nSave the project in another folder?",
-                                 "Error", TMsgIcon::Question, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+        m_context.Message(text, ErrorCaption(), TMsgIcon::Information);
+    } else if (m_context.Message(TARVEX_TEXT("Editor", "%1%2\n\nSave the project in another folder?")
+                                     .Arg(text)
+                                     .Arg(WhyNotWrittenText(TWriteStatus::FolderRefusesNewFiles)),
+                                 ErrorCaption(), TMsgIcon::Question,
+                                 TMsgButtons::OkCancel) == TMsgResult::Ok) {
         return SaveAsActionExecute();
     }
     return false;
@@ -260,8 +266,10 @@ void TFileCommands::WindowActivated() {
         return;
     }
     const std::string name = PathText(file.filename());
-    if (m_context.Message("The file " + name + " was changed by another program. Do you want to reload it?",
-                          "Confirm", TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Yes) {
+    if (m_context.Message(
+            TARVEX_TEXT("Editor", "The file %1 was changed by another program. Do you want to reload it?")
+                .Arg(name),
+            ConfirmCaption(), TMsgIcon::Question, TMsgButtons::YesNo) == TMsgResult::Yes) {
         OpenProjectFile(document().FileName(), false);
     } else {
         document().DeclineReload(now->ContentHash);
@@ -343,14 +351,21 @@ void TFileCommands::OfferRecovery() {
     if (copies.empty()) {
         return;
     }
-    std::string text = "Tarvex was not closed properly. These designs had changes that were not saved:\n";
+    std::vector<TUiText> lines;
     for (const TRecoveryCopy& copy : copies) {
-        const std::string name =
-            copy.OriginalFile.empty() ? "Untitled" : PathText(PathFromUtf8(copy.OriginalFile).filename());
-        text += "\n" + name + ", " + RecoveryTimeText(copy.Time);
+        const TUiText name = copy.OriginalFile.empty()
+                                 ? TARVEX_TEXT("Editor", "Untitled")
+                                 : TUiText::Verbatim(PathText(PathFromUtf8(copy.OriginalFile).filename()));
+        lines.push_back(TARVEX_TEXT("Editor", "%1, %2")
+                            .Arg(name)
+                            .Arg(TUiText::Moment(copy.Time, RecoveryTimeText(copy.Time))));
     }
-    const TMsgResult answer = m_context.Message(text + "\n\nRecover them?", "Confirm", TMsgIcon::Question,
-                                                TMsgButtons::RecoverDiscardLater);
+    const TUiText text =
+        TARVEX_TEXT("Editor", "Tarvex was not closed properly. These designs had changes that were "
+                              "not saved:\n\n%1\n\nRecover them?")
+            .Arg(TUiText::Joined(std::move(lines), "\n"));
+    const TMsgResult answer =
+        m_context.Message(text, ConfirmCaption(), TMsgIcon::Question, TMsgButtons::RecoverDiscardLater);
     if (answer == TMsgResult::Yes) {
         // One window shows one design: the newest comes back here, the others wait for the next start.
         RecoverDesign(copies.front());

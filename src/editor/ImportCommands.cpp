@@ -17,7 +17,22 @@ using namespace editor_internal;
 
 namespace {
 
-constexpr std::string_view HtmlFilter = "HTML files|*.htm;*.html|All files|*.*";
+constexpr std::string_view HtmlFilter =
+    TARVEX_TRANSLATE_NOOP("Editor", "HTML files|*.htm;*.html|All files|*.*");
+
+TUiText ImportBookmarksCaption() {
+    return TARVEX_TEXT("Editor", "Import bookmarks");
+}
+TUiText ImportSitemapCaption() {
+    return TARVEX_TEXT("Editor", "Import site map");
+}
+TUiText ImportNavigationCaption() {
+    return TARVEX_TEXT("Editor", "Import page navigation");
+}
+
+TUiText NoFolderSelected() {
+    return TARVEX_TEXT("Editor", "You have not selected folder.");
+}
 
 } // namespace
 namespace {
@@ -67,20 +82,21 @@ void TImportCommands::ImportWinFavoritActionExecute() {
     if (folder) {
         root = ScanFavoritesFolder(*folder);
     } else {
-        m_context.Message("Can't find favirities directory.", "Error", TMsgIcon::Information);
+        m_context.Message(TARVEX_TEXT("Editor", "Can't find favirities directory."), ErrorCaption(),
+                          TMsgIcon::Information);
     }
     const TFolderDialogResult result = m_context.Ui().ChooseFavoritesFolder(root ? &*root : nullptr);
     switch (result.Outcome) {
     case TFolderDialogResult::TOutcome::Cancel:
         return;
     case TFolderDialogResult::TOutcome::OkWithoutSelection:
-        m_context.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        m_context.Message(NoFolderSelected(), ErrorCaption(), TMsgIcon::Information);
         return;
     case TFolderDialogResult::TOutcome::OkSelected:
         if (result.Entry) {
             ImportFavoritesFolder(*result.Entry);
         } else {
-            m_context.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+            m_context.Message(NoFolderSelected(), ErrorCaption(), TMsgIcon::Information);
         }
         return;
     }
@@ -88,7 +104,7 @@ void TImportCommands::ImportWinFavoritActionExecute() {
 
 void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     if (entry.Kind == TFavoriteEntry::TKind::Shortcut) {
-        m_context.Message("You have not selected folder.", "Error", TMsgIcon::Information);
+        m_context.Message(NoFolderSelected(), ErrorCaption(), TMsgIcon::Information);
         return;
     }
     // Only the folder's own shortcuts become items; sub-folders carry no file to read.
@@ -102,7 +118,7 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
         m_objects.AddMenuItem(item.Caption, item.Address);
     }
     if (!read.Error.empty()) {
-        m_context.Message(read.Error, "Error", TMsgIcon::Error);
+        m_context.Message(TUiText::Verbatim(read.Error), ErrorCaption(), TMsgIcon::Error);
     }
 }
 
@@ -121,7 +137,7 @@ TTreeNode* TImportCommands::InsertImportedTree(const TImportEntry& tree) {
 
 // Shared steps of the three imports: pick the file, then read and review it.
 void TImportCommands::RunWebImport(const std::string& dialogName, const std::string& filter,
-                                   const std::string& defaultExt, const std::string& caption,
+                                   const std::string& defaultExt, const TUiText& caption,
                                    TImportReader read) {
     const std::optional<std::string> path =
         m_context.RunFileDialog(false, DialogRequest(dialogName, filter, defaultExt));
@@ -130,16 +146,17 @@ void TImportCommands::RunWebImport(const std::string& dialogName, const std::str
     }
 }
 
-void TImportCommands::ReviewImport(const std::filesystem::path& file, const std::string& caption,
+void TImportCommands::ReviewImport(const std::filesystem::path& file, const TUiText& caption,
                                    TImportReader read) {
     if (!WebImportAvailable()) {
-        m_context.Message("This kind of import is not available in this build of Tarvex.", "Error",
-                          TMsgIcon::Information);
+        m_context.Message(
+            TARVEX_TEXT("Editor", "This kind of import is not available in this build of Tarvex."),
+            ErrorCaption(), TMsgIcon::Information);
         return;
     }
     TImportChoices found = read(file);
     if (found.Choices.empty()) {
-        m_context.Message(found.Error, "Error", TMsgIcon::Error);
+        m_context.Message(TUiText::Verbatim(found.Error), ErrorCaption(), TMsgIcon::Error);
         return;
     }
     const std::optional<int> chosen = m_context.Ui().ReviewImport(caption, found.Choices);
@@ -154,17 +171,18 @@ void TImportCommands::ReviewImport(const std::filesystem::path& file, const std:
 }
 
 void TImportCommands::ImportBookmarksActionExecute() {
-    RunWebImport("OpenBookmarksDialog", "Bookmark files (html)|*.html;*.htm|All files|*.*", "html",
-                 "Import bookmarks", &ReadBookmarks);
+    RunWebImport("OpenBookmarksDialog",
+                 TARVEX_TRANSLATE_NOOP("Editor", "Bookmark files (html)|*.html;*.htm|All files|*.*"), "html",
+                 ImportBookmarksCaption(), &ReadBookmarks);
 }
 
 void TImportCommands::ImportSitemapActionExecute() {
-    RunWebImport("OpenSitemapDialog", "Site maps (xml)|*.xml|All files|*.*", "xml", "Import site map",
-                 &ReadSitemap);
+    RunWebImport("OpenSitemapDialog", TARVEX_TRANSLATE_NOOP("Editor", "Site maps (xml)|*.xml|All files|*.*"),
+                 "xml", ImportSitemapCaption(), &ReadSitemap);
 }
 
 void TImportCommands::ImportPageNavActionExecute() {
-    RunWebImport("OpenNavigationDialog", std::string(HtmlFilter), "htm", "Import page navigation",
+    RunWebImport("OpenNavigationDialog", std::string(HtmlFilter), "htm", ImportNavigationCaption(),
                  &ReadPageNavigation);
 }
 
@@ -178,7 +196,7 @@ void TImportCommands::ExportHtmlActionExecute() {
     if (const TWriteStatus status =
             WriteMenuHtml(m_context.Project(), PathFromUtf8(*path), m_context.ProjectFolder());
         status != TWriteStatus::Written) {
-        m_context.Ui().ReportError("Cannot create file " + *path + "." + WhyNotWritten(status));
+        m_context.Ui().ReportError(CannotCreateFileText(*path, status));
     }
 }
 
@@ -188,18 +206,20 @@ void TImportCommands::OpenDroppedFile(const std::string& path) {
     const std::optional<TImportKind> kind =
         std::filesystem::is_regular_file(file, error) ? DetectImportKind(file) : std::nullopt;
     if (kind == TImportKind::Bookmarks) {
-        ReviewImport(file, "Import bookmarks", &ReadBookmarks);
+        ReviewImport(file, ImportBookmarksCaption(), &ReadBookmarks);
     } else if (kind == TImportKind::Sitemap) {
-        ReviewImport(file, "Import site map", &ReadSitemap);
+        ReviewImport(file, ImportSitemapCaption(), &ReadSitemap);
     } else if (kind == TImportKind::PageNavigation) {
-        ReviewImport(file, "Import page navigation", &ReadPageNavigation);
+        ReviewImport(file, ImportNavigationCaption(), &ReadPageNavigation);
     } else if (IsProjectName(file) && std::filesystem::is_regular_file(file, error)) {
         // Any other XML file is offered to the project reader, whose refusal says what is wrong.
         m_files.OpenProjectFile(path);
     } else {
-        m_context.Message("Tarvex cannot use " + PathText(file.filename()) +
-                              ": drop a project, a bookmarks file, a site map or a web page.",
-                          "Error", TMsgIcon::Error);
+        m_context.Message(TARVEX_TEXT("Editor",
+                                      "Tarvex cannot use %1: drop a project, a bookmarks file, a site map "
+                                      "or a web page.")
+                              .Arg(PathText(file.filename())),
+                          ErrorCaption(), TMsgIcon::Error);
     }
 }
 

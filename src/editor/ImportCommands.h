@@ -43,11 +43,11 @@ public:
 
     using TImportReader = TImportChoices (*)(const std::filesystem::path&);
     // Reads `file`, lets the author review its tree and adds what was kept as one step.
-    void ReviewImport(const std::filesystem::path& file, const std::string& caption, TImportReader read);
+    void ReviewImport(const std::filesystem::path& file, const TUiText& caption, TImportReader read);
 
 private:
     void RunWebImport(const std::string& dialogName, const std::string& filter, const std::string& defaultExt,
-                      const std::string& caption, TImportReader read);
+                      const TUiText& caption, TImportReader read);
 
     TEditorContext& m_context;
     TObjectsTreeCommands& m_objects;

@@ -193,13 +193,14 @@ bool TObjectsTreeCommands::RefuseBlankCaption(std::string_view caption) {
     if (!IsBlank(caption)) {
         return false;
     }
-    m_context.Message(std::string(EmptyCaptionMessage), "Error", TMsgIcon::Error);
+    m_context.Message(TUiText("Editor", EmptyCaptionMessage), ErrorCaption(), TMsgIcon::Error);
     return true;
 }
 
 void TObjectsTreeCommands::NewGroupActionExecute() {
     const std::optional<std::string> name =
-        m_context.Ui().InputQuery("Create new group", "Type new group name", "New group name");
+        m_context.Ui().InputQuery(TARVEX_TEXT("Editor", "Create new group"),
+                                  TARVEX_TEXT("Editor", "Type new group name"), "New group name");
     if (name && RefuseBlankCaption(*name)) {
         return;
     }
@@ -210,7 +211,8 @@ void TObjectsTreeCommands::NewGroupActionExecute() {
 
 void TObjectsTreeCommands::NewMenuItemActionExecute() {
     const std::optional<std::string> name =
-        m_context.Ui().InputQuery("Create new menu item", "Type new menu item name", "New menu item name");
+        m_context.Ui().InputQuery(TARVEX_TEXT("Editor", "Create new menu item"),
+                                  TARVEX_TEXT("Editor", "Type new menu item name"), "New menu item name");
     if (name && RefuseBlankCaption(*name)) {
         return;
     }
@@ -245,10 +247,10 @@ void TObjectsTreeCommands::DeleteSelectedObject() {
     }
 }
 
-void TObjectsTreeCommands::ConfirmAndDeleteSelectedObject(std::string_view kindWords) {
-    const std::string text = "Do you really want to delete \"" + std::string(SelectedObject()->Text()) +
-                             "\" " + std::string(kindWords) + "?";
-    if (m_context.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+void TObjectsTreeCommands::ConfirmAndDeleteSelectedObject(const TUiText& question) {
+    const TUiText text = TUiText(question).Arg(SelectedObject()->Text());
+    if (m_context.Message(text, WarningCaption(), TMsgIcon::Information, TMsgButtons::OkCancel) ==
+        TMsgResult::Ok) {
         DeleteSelectedObject();
     }
 }
@@ -256,13 +258,15 @@ void TObjectsTreeCommands::ConfirmAndDeleteSelectedObject(std::string_view kindW
 void TObjectsTreeCommands::DelGroupActionExecute() {
     // Menu Options nodes are never deleted by a command, whatever the caller's enabling did.
     if (SelectedObject() && SelectedObject()->IsGroup()) {
-        ConfirmAndDeleteSelectedObject("menu group");
+        ConfirmAndDeleteSelectedObject(
+            TARVEX_TEXT("Editor", "Do you really want to delete \"%1\" menu group?"));
     }
 }
 
 void TObjectsTreeCommands::DeleteMenuItemActionExecute() {
     if (SelectedObject() && SelectedObject()->IsItem()) {
-        ConfirmAndDeleteSelectedObject("menu item");
+        ConfirmAndDeleteSelectedObject(
+            TARVEX_TEXT("Editor", "Do you really want to delete \"%1\" menu item?"));
     }
 }
 

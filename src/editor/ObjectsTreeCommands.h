@@ -80,7 +80,7 @@ private:
                            const std::string& text);
     void ConfirmItemRow(TTreeNode& node, const TRecordField<TMenuItemRec>& field, const std::string& text);
     void LoadMenuEditor(const TTreeNode& node);
-    void ConfirmAndDeleteSelectedObject(std::string_view kindWords);
+    void ConfirmAndDeleteSelectedObject(const TUiText& question);
     // Shows the refusal when a typed name would be an empty caption.
     bool RefuseBlankCaption(std::string_view caption);
 

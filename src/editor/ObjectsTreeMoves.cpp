@@ -23,7 +23,8 @@ void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode
         return;
     }
     if (dragged->IsOptions()) {
-        m_context.Message("You can't drag&drop Menu Options", "Error", TMsgIcon::Error);
+        m_context.Message(TARVEX_TEXT("Editor", "You can't drag&drop Menu Options"), ErrorCaption(),
+                          TMsgIcon::Error);
         return;
     }
     if (target && target->Tree() != &m_context.Project().Objects) {

@@ -16,6 +16,14 @@ namespace tarvex {
 
 using namespace editor_internal;
 
+namespace {
+
+TUiText OpenPreviewCaption() {
+    return TARVEX_TEXT("Editor", "Open HTML to preview");
+}
+
+} // namespace
+
 void TPreviewCommands::PublishToSiteActionExecute() {
     UpdatePreviewActionExecute();
     if (m_scriptNotWritten || m_scriptRefused || !PublishDespiteErrors()) {
@@ -55,23 +63,27 @@ void TPreviewCommands::PublishActionExecute() {
                : PublishMenuFiles(TempFolder(), *target, confirm);
     m_context.Ui().SetBusy(false);
     if (result.Errors.empty() && result.Declined.empty()) {
+        const TUiText files =
+            module ? TARVEX_TEXT("Editor", "%1 and %2").Arg(ModuleScriptName).Arg(ModuleStyleSheetName)
+                   : TARVEX_TEXT("Editor", "one, main.js and %1").Arg(PathText(target->filename()));
         m_context.Message(
-            "Files: " +
-                (module ? std::string(ModuleScriptName) + " and " + std::string(ModuleStyleSheetName)
-                        : "one, main.js and " + PathText(target->filename())) +
-                " was saved. Go to help file to lern more about adding menu to your HTML files",
-            "Warning", TMsgIcon::Information);
+            TARVEX_TEXT("Editor",
+                        "Files: %1 was saved. Go to help file to lern more about adding menu to your "
+                        "HTML files")
+                .Arg(files),
+            WarningCaption(), TMsgIcon::Information);
         return;
     }
-    m_context.Message(PublishReport(*target, result), result.Errors.empty() ? "Warning" : "Error",
-                      TMsgIcon::Information);
+    m_context.Message(TUiText::Verbatim(PublishReport(*target, result)),
+                      result.Errors.empty() ? WarningCaption() : ErrorCaption(), TMsgIcon::Information);
 }
 
 std::optional<std::filesystem::path> TPreviewCommands::ChoosePublishTarget(TMenuOutput output) {
     if (output == TMenuOutput::Classic) {
         TFileDialogRequest request =
-            DialogRequest("PublishDialog", "JavaScript files (js)|*.js|All files|*.*", "js");
-        request.Title = "Publish menu";
+            DialogRequest("PublishDialog",
+                          TARVEX_TRANSLATE_NOOP("Editor", "JavaScript files (js)|*.js|All files|*.*"), "js");
+        request.Title = TARVEX_TEXT("Editor", "Publish menu");
         const std::optional<std::string> path = m_context.RunFileDialog(true, request);
         if (!path || path->empty()) {
             return std::nullopt;
@@ -84,8 +96,9 @@ std::optional<std::filesystem::path> TPreviewCommands::ChoosePublishTarget(TMenu
         initial = PathText(PathFromUtf8(m_context.Document().FileName()).parent_path());
     }
     const std::optional<std::string> folder =
-        m_context.Ui().ChooseFolder("Publish menu module: the folder for " + std::string(ModuleScriptName) +
-                                        " and " + std::string(ModuleStyleSheetName),
+        m_context.Ui().ChooseFolder(TARVEX_TEXT("Editor", "Publish menu module: the folder for %1 and %2")
+                                        .Arg(ModuleScriptName)
+                                        .Arg(ModuleStyleSheetName),
                                     initial);
     if (!folder || folder->empty()) {
         return std::nullopt;
@@ -126,17 +139,24 @@ bool TPreviewCommands::PublishDespiteErrors() {
     }
     // The first few are enough to decide on; the Checks list holds them all.
     constexpr int Shown = 5;
-    std::string text = "The menu has " + std::to_string(errors) + (errors == 1 ? " problem" : " problems") +
-                       " that visitors will meet:";
+    std::vector<TUiText> lines;
     for (int i = 0; i < std::min(errors, Shown); ++i) {
-        text += "\n" + m_findings[static_cast<std::size_t>(i)].Place.Text + ": " +
-                m_findings[static_cast<std::size_t>(i)].Text;
+        const TCheckFinding& finding = m_findings[static_cast<std::size_t>(i)];
+        lines.push_back(
+            TUiText("", "%1: %2", {TUiText::Verbatim(finding.Place.Text), TUiText::Verbatim(finding.Text)}));
     }
     if (errors > Shown) {
-        text += "\n… and " + std::to_string(errors - Shown) + " more.";
+        lines.push_back(TARVEX_TEXT("Editor", "… and %1 more.").Arg(std::to_string(errors - Shown)));
     }
-    text += "\n\nPublish anyway?";
-    return m_context.Message(text, "Warning", TMsgIcon::Warning, TMsgButtons::YesNo) == TMsgResult::Yes;
+    const TUiText text =
+        (errors == 1
+             ? TARVEX_TEXT("Editor", "The menu has 1 problem that visitors will meet:\n%2\n\nPublish anyway?")
+             : TARVEX_TEXT("Editor",
+                           "The menu has %1 problems that visitors will meet:\n%2\n\nPublish anyway?"))
+            .Arg(std::to_string(errors))
+            .Arg(TUiText::Joined(std::move(lines), "\n"));
+    return m_context.Message(text, WarningCaption(), TMsgIcon::Warning, TMsgButtons::YesNo) ==
+           TMsgResult::Yes;
 }
 
 void TPreviewCommands::ListFindings(std::vector<TCheckFinding> findings) {
@@ -183,8 +203,8 @@ void TPreviewCommands::RepairMenuStyles() {
         }
     }
     for (const TTreeNode* options : broken) {
-        m_context.Message(MissingStyleText(MenuObjectName(options->Parent())),
-                          std::string(ScriptWarningCaption), TMsgIcon::Information);
+        m_context.Message(TUiText::Verbatim(MissingStyleText(MenuObjectName(options->Parent()))),
+                          TUiText("Script", ScriptWarningCaption), TMsgIcon::Information);
     }
 }
 
@@ -195,7 +215,7 @@ TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
         // Said once until the design can be compiled again, or the author asks for the preview:
         // a box at every click would stop the author, who knows by now.
         if (!m_refusalSaid) {
-            m_context.Message(std::string(NoStylesMessage), std::string(ScriptWarningCaption),
+            m_context.Message(TUiText("Script", NoStylesMessage), TUiText("Script", ScriptWarningCaption),
                               TMsgIcon::Information);
             m_refusalSaid = true;
         }
@@ -212,7 +232,7 @@ TPreviewCommands::TScriptOutcome TPreviewCommands::WriteScript() {
     ListFindings(CheckDesign(m_context.Project(), script.Warnings, CheckSettings()));
     const std::filesystem::path file = TempFolder() / "menu.js";
     if (const TWriteStatus status = WriteMenuScript(script, file); status != TWriteStatus::Written) {
-        m_context.Ui().ReportError("Cannot create file " + PathText(file) + "." + WhyNotWritten(status));
+        m_context.Ui().ReportError(CannotCreateFileText(PathText(file), status));
         return TScriptOutcome::NotWritten;
     }
     return TScriptOutcome::Written;
@@ -273,7 +293,9 @@ void TPreviewCommands::UpdatePreviewActionExecute() {
 
 void TPreviewCommands::OpenPreviewActionExecute() {
     const std::optional<std::string> path = m_context.RunFileDialog(
-        false, DialogRequest("OpenHTMLDialog", "HTML files|*.htm;*.html|All files|*.*", "htm"));
+        false,
+        DialogRequest("OpenHTMLDialog",
+                      TARVEX_TRANSLATE_NOOP("Editor", "HTML files|*.htm;*.html|All files|*.*"), "htm"));
     if (!path) {
         return;
     }
@@ -299,10 +321,11 @@ void TPreviewCommands::KeepPreviewSite() {
 void TPreviewCommands::ShowWrittenPreview(TPreviewStatus status, const std::string& sourceText) {
     switch (status) {
     case TPreviewStatus::CannotRead:
-        m_context.Ui().ReportError("Cannot open file " + sourceText + ".");
+        m_context.Ui().ReportError(TARVEX_TEXT("Editor", "Cannot open file %1.").Arg(sourceText));
         return;
     case TPreviewStatus::CannotWrite:
-        m_context.Ui().ReportError("Cannot create file " + PathText(PreviewPagePath()) + ".");
+        m_context.Ui().ReportError(
+            CannotCreateFileText(PathText(PreviewPagePath()), TWriteStatus::CannotCreate));
         return;
     case TPreviewStatus::Written:
         LoadPage();
@@ -364,25 +387,29 @@ TPreviewCommands::ChoosePreviewSiteFolder(const std::filesystem::path& page) {
         return pageFolder;
     }
     const TMsgResult answer = m_context.Message(
-        "The page refers to files above its own folder. Choose the folder of your site, so that "
-        "the preview shows them too?",
-        "Open HTML to preview", TMsgIcon::Question, TMsgButtons::YesNoCancel);
+        TARVEX_TEXT("Editor",
+                    "The page refers to files above its own folder. Choose the folder of your site, so "
+                    "that the preview shows them too?"),
+        OpenPreviewCaption(), TMsgIcon::Question, TMsgButtons::YesNoCancel);
     if (answer == TMsgResult::Cancel) {
         return std::nullopt;
     }
     if (answer == TMsgResult::No) {
         return pageFolder;
     }
-    const std::optional<std::string> chosen = m_context.Ui().ChooseFolder(
-        "Site folder of " + PathText(page.filename()), PathText(pageFolder.parent_path()));
+    const std::optional<std::string> chosen =
+        m_context.Ui().ChooseFolder(TARVEX_TEXT("Editor", "Site folder of %1").Arg(PathText(page.filename())),
+                                    PathText(pageFolder.parent_path()));
     if (!chosen) {
         return std::nullopt;
     }
     TPreviewSite trial(TempFolder());
     if (!trial.UsePage(page, PathFromUtf8(*chosen))) {
-        m_context.Message("The folder " + *chosen +
-                              " does not hold the page; the preview reads from the page's own folder.",
-                          "Open HTML to preview", TMsgIcon::Warning);
+        m_context.Message(
+            TARVEX_TEXT("Editor",
+                        "The folder %1 does not hold the page; the preview reads from the page's own folder.")
+                .Arg(*chosen),
+            OpenPreviewCaption(), TMsgIcon::Warning);
         return pageFolder;
     }
     return PathFromUtf8(*chosen);

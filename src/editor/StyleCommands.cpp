@@ -85,7 +85,8 @@ void TStyleCommands::ClearStyleEditor() {
 
 void TStyleCommands::NewStyleActionExecute() {
     const std::optional<std::string> name =
-        m_context.Ui().InputQuery("Create new style", "Type new menu style name", "New style name");
+        m_context.Ui().InputQuery(TARVEX_TEXT("Editor", "Create new style"),
+                                  TARVEX_TEXT("Editor", "Type new menu style name"), "New style name");
     if (!name) {
         return;
     }
@@ -127,9 +128,10 @@ void TStyleCommands::DelStyleActionExecute() {
     if (!SelectedStyle()) {
         return;
     }
-    const std::string text =
-        "Do you really want to delete \"" + std::string(SelectedStyle()->Text()) + "\" style?";
-    if (m_context.Message(text, "Warning", TMsgIcon::Information, TMsgButtons::OkCancel) == TMsgResult::Ok) {
+    const TUiText text =
+        TARVEX_TEXT("Editor", "Do you really want to delete \"%1\" style?").Arg(SelectedStyle()->Text());
+    if (m_context.Message(text, WarningCaption(), TMsgIcon::Information, TMsgButtons::OkCancel) ==
+        TMsgResult::Ok) {
         DeleteSelectedStyle();
     }
 }

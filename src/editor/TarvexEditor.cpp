@@ -142,7 +142,7 @@ bool TTarvexEditor::FormCloseQuery() {
     if (!Modified()) {
         return true;
     }
-    switch (Message(SaveQuestion, "Confirm", TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
+    switch (Message(SaveQuestion(), ConfirmCaption(), TMsgIcon::Question, TMsgButtons::YesNoCancel)) {
     case TMsgResult::Yes:
         // The window stays when the save did not happen: closing would lose what was to be kept.
         return m_files.SaveAnsweringQuestion();
@@ -169,20 +169,22 @@ void TTarvexEditor::FormClose(const std::function<void()>& saveWindowSettings) {
         failed.push_back("favorites.dat");
     }
     if (const std::optional<std::filesystem::path>& backup = m_favorites.Backup()) {
-        Message("favorites.dat could not be read completely at start-up. It has been kept as " +
-                    PathText(*backup) + ", and a new favorites.dat holds the favorite styles of this run.",
-                "Warning", TMsgIcon::Information);
+        Message(TARVEX_TEXT("Editor",
+                            "favorites.dat could not be read completely at start-up. It has been kept "
+                            "as %1, and a new favorites.dat holds the favorite styles of this run.")
+                    .Arg(PathText(*backup)),
+                WarningCaption(), TMsgIcon::Information);
     }
     if (failed.empty()) {
         return;
     }
-    std::string names = failed.front();
-    if (failed.size() > 1) {
-        names += " and " + failed.back();
-    }
+    const TUiText names = failed.size() > 1
+                              ? TARVEX_TEXT("Editor", "%1 and %2").Arg(failed.front()).Arg(failed.back())
+                              : TUiText::Verbatim(failed.front());
     // Said once, and the window still closes: there is nothing better to do at this point.
-    Message("Unable to save " + names + " in the folder " + PathText(AppFolder()) + "!", "Error",
-            TMsgIcon::Information);
+    Message(
+        TARVEX_TEXT("Editor", "Unable to save %1 in the folder %2!").Arg(names).Arg(PathText(AppFolder())),
+        ErrorCaption(), TMsgIcon::Information);
 }
 
 // ---- edit steps, undo and redo, and what follows a change of the document ----

@@ -150,7 +150,7 @@ private:
     void UndoOrRedo(bool undo);
     // Selects what a step says and loads both editors from the records.
     void ShowHistorySelection(TSelection selection);
-    TMsgResult Message(const std::string& text, const std::string& caption, TMsgIcon icon,
+    TMsgResult Message(const TUiText& text, const TUiText& caption, TMsgIcon icon,
                        TMsgButtons buttons = TMsgButtons::Ok) {
         return m_context.Message(text, caption, icon, buttons);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The one door from the editor to the person and the platform: dialogs, messages, browsers, the shell.
 
+#include "base/UiText.h"
 #include "checks/DesignChecks.h"
 #include "favorites/FavoritesStore.h"
 #include "import/FavoritesFolder.h"
@@ -16,7 +17,7 @@
 namespace tarvex {
 
 // Every text crossing this interface (messages, captions, prompts, answers, paths, addresses)
-// is UTF-8, as record text is.
+// is UTF-8, as record text is. What the person reads is a TUiText, translated when shown.
 
 enum class TMsgIcon { Information, Question, Warning, Error };
 // The last three name their buttons for what they do: Overwrite (Yes), "Save as…" (No) and Cancel;
@@ -35,14 +36,16 @@ enum class TMsgResult { Ok, Cancel, Yes, No };
 
 // One of the four file dialogs of the main window; the window may use the name to keep per-dialog state.
 struct TFileDialogRequest {
-    std::string DialogName;  // "OpenProjectDialog", "SaveProjectDialog", "PublishDialog", "OpenHTMLDialog"
-    std::string Filter;      // "Description|patterns|Description|patterns", patterns separated by ';'
+    std::string DialogName; // "OpenProjectDialog", "SaveProjectDialog", "PublishDialog", "OpenHTMLDialog"
+    // "Description|patterns|Description|patterns", patterns separated by ';'; marked for translation
+    // as a whole in the context "Editor".
+    std::string Filter;
     std::string DefaultExt;  // without the dot; added to a chosen name that has no extension
     std::string InitialName; // full path, a bare name (in InitialFolder) or empty
     // Where the dialog opens when no earlier choice of it names a folder: the project's folder,
     // empty while the design has no file.
     std::string InitialFolder;
-    std::string Title;           // the dialog's caption; empty for the toolkit's own
+    TUiText Title;               // the dialog's caption; empty for the toolkit's own
     std::size_t FilterIndex = 0; // the filter shown when the dialog opens, counted from 0
     bool OverwritePrompt = false;
     bool HideReadOnly = false;
@@ -70,17 +73,18 @@ public:
     virtual ~TUserInterface() = default;
 
     // A modal message box.
-    virtual TMsgResult ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+    virtual TMsgResult ShowMessageBox(const TUiText& text, const TUiText& caption, TMsgIcon icon,
                                       TMsgButtons buttons) = 0;
     // The one-line input prompt; nothing when cancelled.
-    virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+    // The initial text is a value for the design and stays as it is in every language.
+    virtual std::optional<std::string> InputQuery(const TUiText& caption, const TUiText& prompt,
                                                   const std::string& initialText) = 0;
     // The open and save dialogs; nothing when cancelled. A save dialog with OverwritePrompt asks
     // itself before an existing file is chosen.
     virtual std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) = 0;
     virtual std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) = 0;
     // A folder picker under `caption`, opening at `initialFolder`; nothing when cancelled.
-    virtual std::optional<std::string> ChooseFolder(const std::string& caption,
+    virtual std::optional<std::string> ChooseFolder(const TUiText& caption,
                                                     const std::string& initialFolder) = 0;
 
     // The colour dialog; it remembers the colour chosen last (black the first time). The value has
@@ -102,8 +106,7 @@ public:
     // The review of an import under `caption`: the trees to choose from (one, or a page's several
     // navigations), each with check boxes that clear Included to leave branches out. The chosen
     // tree's index, or nothing for Cancel.
-    virtual std::optional<int> ReviewImport(const std::string& caption,
-                                            std::vector<TImportChoice>& choices) = 0;
+    virtual std::optional<int> ReviewImport(const TUiText& caption, std::vector<TImportChoice>& choices) = 0;
 
     // Asynchronous requests: they return at once.
     virtual void NavigatePreview(const std::string& path) = 0;
@@ -119,7 +122,7 @@ public:
     // The busy cursor while files are copied.
     virtual void SetBusy(bool busy) = 0;
     // The application's general error report: a message box with the error's text.
-    virtual void ReportError(const std::string& text) = 0;
+    virtual void ReportError(const TUiText& text) = 0;
     // The Customize dialog over the window's command bars; it stays open beside the window.
     // The clipboard, in project text: put it there (text, and a type of our own for Tarvex
     // windows); whether it offers our type, by the types it offers alone (another program's data,

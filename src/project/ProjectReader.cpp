@@ -363,19 +363,23 @@ TProjectFileBytes ReadProjectFile(const std::filesystem::path& path, const std::
         std::error_code ec;
         const bool regular = std::filesystem::is_regular_file(path, ec);
         if (regular && std::filesystem::file_size(path, ec) > ProjectFileCeiling && !ec) {
-            return {std::nullopt, "The file " + shownPath + " is too large for a Tarvex project (more than " +
-                                      std::to_string(ProjectFileCeiling >> 20) + " MB)."};
+            return {std::nullopt,
+                    TARVEX_TEXT("Files", "The file %1 is too large for a Tarvex project (more than %2 MB).")
+                        .Arg(shownPath)
+                        .Arg(std::to_string(ProjectFileCeiling >> 20))};
         }
-        return {std::nullopt, "Can't read file " + shownPath + "!"};
+        return {std::nullopt, TARVEX_TEXT("Files", "Can't read file %1!").Arg(shownPath)};
     }
     // Taken for an empty design, any other file would be overwritten by the next Save.
     if (!HoldsProject(*bytes)) {
-        return {std::nullopt, "The file " + shownPath + " is not a Tarvex project!"};
+        return {std::nullopt, TARVEX_TEXT("Files", "The file %1 is not a Tarvex project!").Arg(shownPath)};
     }
     if (ExceedsProjectBlockLimit(*bytes)) {
-        return {std::nullopt, "The file " + shownPath + " holds more than " +
-                                  std::to_string(ProjectBlockLimit) +
-                                  " menu entries and styles, more than a Tarvex project may hold."};
+        return {std::nullopt,
+                TARVEX_TEXT("Files", "The file %1 holds more than %2 menu entries and styles, more "
+                                     "than a Tarvex project may hold.")
+                    .Arg(shownPath)
+                    .Arg(std::to_string(ProjectBlockLimit))};
     }
     return {std::move(bytes), {}};
 }

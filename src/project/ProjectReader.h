@@ -1,6 +1,7 @@
 #pragma once
 // Reads a project file into the two trees: forgiving about layout, strict where the format is positional.
 
+#include "base/UiText.h"
 #include "model/Project.h"
 
 #include <cstddef>
@@ -31,7 +32,7 @@ bool ExceedsProjectBlockLimit(std::string_view bytes);
 // large, not a project, too many blocks. `shownPath` is the path as the messages name it.
 struct TProjectFileBytes {
     std::optional<std::string> Bytes;
-    std::string Error;
+    TUiText Error;
 };
 TProjectFileBytes ReadProjectFile(const std::filesystem::path& path, const std::string& shownPath);
 

@@ -30,9 +30,11 @@
 
 namespace tarvex {
 
-inline constexpr std::string_view NoStylesMessage = "Project can not be compiled. You don't have menu styles";
-inline constexpr std::string_view ScriptWarningCaption = "Warning!";
-inline constexpr std::string_view EmptyCaptionMessage = "A menu entry needs a caption";
+inline constexpr std::string_view NoStylesMessage =
+    TARVEX_TRANSLATE_NOOP("Script", "Project can not be compiled. You don't have menu styles");
+inline constexpr std::string_view ScriptWarningCaption = TARVEX_TRANSLATE_NOOP("Script", "Warning!");
+inline constexpr std::string_view EmptyCaptionMessage =
+    TARVEX_TRANSLATE_NOOP("Editor", "A menu entry needs a caption");
 
 enum class TScriptWarningKind {
     MissingStyle,         // a menu's style does not exist; the first style is used

@@ -1,6 +1,7 @@
 #include "FileDialogs.h"
 
 #include "MainUnitInternal.h"
+#include "ShownText.h"
 
 #include <QCoreApplication>
 #include <QDialog>
@@ -48,7 +49,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
     dialog.setFileMode(QFileDialog::AnyFile);
     // The list shows the descriptions as given; the patterns work behind them.
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    const QStringList filters = QtFileFilters(request.Filter);
+    const QStringList filters =
+        QtFileFilters(QStringToUtf8(QCoreApplication::translate("Editor", request.Filter.c_str())));
     dialog.setNameFilters(filters);
     if (request.FilterIndex < static_cast<std::size_t>(filters.size())) {
         dialog.selectNameFilter(filters[static_cast<qsizetype>(request.FilterIndex)]);
@@ -56,8 +58,8 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
     dialog.setDefaultSuffix(Text(request.DefaultExt));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
     dialog.setSizeGripEnabled(request.Resizable);
-    if (!request.Title.empty()) {
-        dialog.setWindowTitle(Text(request.Title));
+    if (!request.Title.Empty()) {
+        dialog.setWindowTitle(Shown(request.Title));
     }
     // A bare name goes into the suggested folder; with neither, the person's own folder rather
     // than wherever the program was started from.
@@ -81,9 +83,9 @@ std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogReque
     return QStringToUtf8(QDir::toNativeSeparators(chosen));
 }
 
-std::optional<std::string> RunFolderDialog(QWidget* parent, const std::string& caption,
+std::optional<std::string> RunFolderDialog(QWidget* parent, const QString& caption,
                                            const std::string& initialFolder) {
-    QFileDialog dialog(parent, Text(caption), initialFolder.empty() ? QDir::homePath() : Text(initialFolder));
+    QFileDialog dialog(parent, caption, initialFolder.empty() ? QDir::homePath() : Text(initialFolder));
     dialog.setObjectName(QStringLiteral("SiteFolderDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::Directory);

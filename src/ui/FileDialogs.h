@@ -19,7 +19,7 @@ QStringList QtFileFilters(const std::string& filter);
 std::optional<std::string> RunFileDialog(QWidget* parent, const TFileDialogRequest& request, bool save);
 
 // The folder picker over `parent`: the chosen folder, nothing when cancelled.
-std::optional<std::string> RunFolderDialog(QWidget* parent, const std::string& caption,
+std::optional<std::string> RunFolderDialog(QWidget* parent, const QString& caption,
                                            const std::string& initialFolder);
 
 // Publish's "Publish menu" question over `parent`: the classic files or the module, `suggested`

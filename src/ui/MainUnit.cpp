@@ -128,7 +128,9 @@ void TTarvexForm::RunStartup() {
     ++m_busy;
     m_editor->FormShow({m_windowSettings.Loaded().ShowStyleTemplate != 0, !m_startupFile.isEmpty()});
     if (!m_commandBarNote.isEmpty()) {
-        m_userInterface.ShowMessageBox(QStringToUtf8(m_commandBarNote), "Warning", TMsgIcon::Information,
+        // The note is in the window's language already.
+        m_userInterface.ShowMessageBox(TUiText::Verbatim(QStringToUtf8(m_commandBarNote)),
+                                       TARVEX_TEXT("Editor", "Warning"), TMsgIcon::Information,
                                        TMsgButtons::Ok);
         m_commandBarNote.clear();
     }

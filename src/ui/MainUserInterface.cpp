@@ -14,6 +14,7 @@
 #include "MessageBoxButtons.h"
 #include "PreviewWebPage.h"
 #include "ScriptWarningsUnit.h"
+#include "ShownText.h"
 #include "StyleTemplateUnit.h"
 #include "base/RecordText.h"
 
@@ -61,12 +62,12 @@ QWidget* TMainUserInterface::DialogParent() const {
     return modal ? modal : &m_window;
 }
 
-TMsgResult TMainUserInterface::ShowMessageBox(const std::string& text, const std::string& caption,
-                                              TMsgIcon icon, TMsgButtons buttons) {
+TMsgResult TMainUserInterface::ShowMessageBox(const TUiText& text, const TUiText& caption, TMsgIcon icon,
+                                              TMsgButtons buttons) {
     QMessageBox box(DialogParent());
     SetFixedDialogFrame(&box);
-    box.setWindowTitle(ShownText(caption));
-    box.setText(ShownText(text));
+    box.setWindowTitle(ShownVisible(caption));
+    box.setText(ShownVisible(text));
     box.setTextFormat(Qt::PlainText);
     switch (icon) {
     case TMsgIcon::Information:
@@ -100,13 +101,12 @@ TMsgResult TMainUserInterface::ShowMessageBox(const std::string& text, const std
                                            : TMsgResult::Cancel;
 }
 
-std::optional<std::string> TMainUserInterface::InputQuery(const std::string& caption,
-                                                          const std::string& prompt,
+std::optional<std::string> TMainUserInterface::InputQuery(const TUiText& caption, const TUiText& prompt,
                                                           const std::string& initialText) {
     QInputDialog dialog(DialogParent());
     dialog.setObjectName(QStringLiteral("InputQuery"));
-    dialog.setWindowTitle(ShownText(caption));
-    dialog.setLabelText(ShownText(prompt));
+    dialog.setWindowTitle(ShownVisible(caption));
+    dialog.setLabelText(ShownVisible(prompt));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(Text(initialText));
     SetFixedDialogFrame(&dialog);
@@ -133,9 +133,9 @@ std::optional<std::string> TMainUserInterface::SaveFileDialog(const TFileDialogR
     return RunFileDialog(DialogParent(), request, true);
 }
 
-std::optional<std::string> TMainUserInterface::ChooseFolder(const std::string& caption,
+std::optional<std::string> TMainUserInterface::ChooseFolder(const TUiText& caption,
                                                             const std::string& initialFolder) {
-    return RunFolderDialog(DialogParent(), caption, initialFolder);
+    return RunFolderDialog(DialogParent(), ShownVisible(caption), initialFolder);
 }
 
 std::optional<TMenuOutput> TMainUserInterface::ChoosePublishOutput(TMenuOutput suggested) {
@@ -230,10 +230,10 @@ std::optional<int> TMainUserInterface::ChooseFavoriteStyle(const std::vector<TSt
     return m_widgets.StyleTemplateForm->Execute(entries);
 }
 
-std::optional<int> TMainUserInterface::ReviewImport(const std::string& caption,
+std::optional<int> TMainUserInterface::ReviewImport(const TUiText& caption,
                                                     std::vector<TImportChoice>& choices) {
     TImportReviewForm review(&m_window);
-    return review.Execute(Text(caption), choices);
+    return review.Execute(Shown(caption), choices);
 }
 
 TFolderDialogResult TMainUserInterface::ChooseFavoritesFolder(const TFavoriteEntry* root) {
@@ -333,9 +333,9 @@ void TMainUserInterface::SetBusy(bool busy) {
     }
 }
 
-void TMainUserInterface::ReportError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), ShownText(text), QMessageBox::Ok,
-                    DialogParent());
+void TMainUserInterface::ReportError(const TUiText& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Korvane Tarvex"), ShownVisible(text),
+                    QMessageBox::Ok, DialogParent());
     SetFixedDialogFrame(&box);
     box.exec();
 }

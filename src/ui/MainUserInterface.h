@@ -30,13 +30,13 @@ public:
     // From now on a refreshed preview comes back to where it was scrolled; needs the browsers.
     void FollowPreviewLoads();
 
-    TMsgResult ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+    TMsgResult ShowMessageBox(const TUiText& text, const TUiText& caption, TMsgIcon icon,
                               TMsgButtons buttons) override;
-    std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+    std::optional<std::string> InputQuery(const TUiText& caption, const TUiText& prompt,
                                           const std::string& initialText) override;
     std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) override;
-    std::optional<std::string> ChooseFolder(const std::string& caption,
+    std::optional<std::string> ChooseFolder(const TUiText& caption,
                                             const std::string& initialFolder) override;
     std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override;
     void ShowPublishToSite(TSitePublisher& publisher) override;
@@ -44,14 +44,14 @@ public:
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;
     TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry* root) override;
-    std::optional<int> ReviewImport(const std::string& caption, std::vector<TImportChoice>& choices) override;
+    std::optional<int> ReviewImport(const TUiText& caption, std::vector<TImportChoice>& choices) override;
     void NavigatePreview(const std::string& path) override;
     void ShowQuickHelpPage(const std::string& path) override;
     void OpenWebAddress(const std::string& address) override;
     void ShowChecks(const std::vector<TCheckFinding>& findings) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override;
-    void ReportError(const std::string& text) override;
+    void ReportError(const TUiText& text) override;
     void SetClipboardProject(const std::string& projectText) override;
     bool ClipboardOffersProject() override;
     TClipboardText ClipboardProject(std::uint64_t ceiling) override;

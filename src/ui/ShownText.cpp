@@ -1,5 +1,7 @@
 #include "ui/ShownText.h"
 
+#include "ui/RecordString.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
@@ -32,6 +34,10 @@ std::string ShownUtf8(const TUiText& text) {
 
 QString Shown(const TUiText& text) {
     return QString::fromStdString(ShownUtf8(text));
+}
+
+QString ShownVisible(const TUiText& text) {
+    return ShownText(ShownUtf8(text));
 }
 
 } // namespace tarvex

@@ -34,10 +34,10 @@ std::vector<std::string> TFakeUserInterface::TextsOf(const std::string& kind) co
     return result;
 }
 
-TMsgResult TFakeUserInterface::ShowMessageBox(const std::string& text, const std::string& caption,
-                                              TMsgIcon icon, TMsgButtons buttons) {
-    TUiCall& call = Record("Message", text);
-    call.Caption = caption;
+TMsgResult TFakeUserInterface::ShowMessageBox(const TUiText& text, const TUiText& caption, TMsgIcon icon,
+                                              TMsgButtons buttons) {
+    TUiCall& call = Record("Message", text.English());
+    call.Caption = caption.English();
     call.Icon = icon;
     call.Buttons = buttons;
     if (WhileShown) {
@@ -46,16 +46,15 @@ TMsgResult TFakeUserInterface::ShowMessageBox(const std::string& text, const std
     if (buttons == TMsgButtons::Ok) {
         return TMsgResult::Ok;
     }
-    return Next<TMsgResult>("question \"" + text + "\"").value_or(TMsgResult::Cancel);
+    return Next<TMsgResult>("question \"" + text.English() + "\"").value_or(TMsgResult::Cancel);
 }
 
-std::optional<std::string> TFakeUserInterface::InputQuery(const std::string& caption,
-                                                          const std::string& prompt,
+std::optional<std::string> TFakeUserInterface::InputQuery(const TUiText& caption, const TUiText& prompt,
                                                           const std::string& initialText) {
-    TUiCall& call = Record("Input", prompt);
-    call.Caption = caption;
+    TUiCall& call = Record("Input", prompt.English());
+    call.Caption = caption.English();
     call.Initial = initialText;
-    const std::optional<TInput> answer = Next<TInput>("input prompt \"" + caption + "\"");
+    const std::optional<TInput> answer = Next<TInput>("input prompt \"" + call.Caption + "\"");
     return answer ? answer->Text : std::nullopt;
 }
 
@@ -82,9 +81,9 @@ std::optional<std::string> TFakeUserInterface::SaveFileDialog(const TFileDialogR
     return FileAnswer("Save", request);
 }
 
-std::optional<std::string> TFakeUserInterface::ChooseFolder(const std::string& caption,
+std::optional<std::string> TFakeUserInterface::ChooseFolder(const TUiText& caption,
                                                             const std::string& initialFolder) {
-    Record("ChooseFolder", initialFolder).Caption = caption;
+    Record("ChooseFolder", initialFolder).Caption = caption.English();
     const std::optional<TFile> answer = Next<TFile>("folder dialog");
     return answer ? answer->Path : std::nullopt;
 }
@@ -138,9 +137,9 @@ TFolderDialogResult TFakeUserInterface::ChooseFavoritesFolder(const TFavoriteEnt
     return pick ? (*pick)(root) : TFolderDialogResult{};
 }
 
-std::optional<int> TFakeUserInterface::ReviewImport(const std::string& caption,
+std::optional<int> TFakeUserInterface::ReviewImport(const TUiText& caption,
                                                     std::vector<TImportChoice>& choices) {
-    Record("Review", caption);
+    Record("Review", caption.English());
     const std::optional<TReview> review = Next<TReview>("import review");
     return review ? (*review)(choices) : std::nullopt;
 }

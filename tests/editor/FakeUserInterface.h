@@ -64,14 +64,15 @@ public:
     std::vector<std::string> TextsOf(const std::string& kind) const;
     void ClearCalls() { Calls.clear(); }
 
-    TMsgResult ShowMessageBox(const std::string& text, const std::string& caption, TMsgIcon icon,
+    // Texts shown to the person are recorded in English.
+    TMsgResult ShowMessageBox(const TUiText& text, const TUiText& caption, TMsgIcon icon,
                               TMsgButtons buttons) override;
-    std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+    std::optional<std::string> InputQuery(const TUiText& caption, const TUiText& prompt,
                                           const std::string& initialText) override;
     std::optional<std::string> OpenFileDialog(const TFileDialogRequest& request) override;
     std::optional<std::string> SaveFileDialog(const TFileDialogRequest& request) override;
     // Answered with AnswerFile, recorded as "ChooseFolder" with the initial folder as its text.
-    std::optional<std::string> ChooseFolder(const std::string& caption,
+    std::optional<std::string> ChooseFolder(const TUiText& caption,
                                             const std::string& initialFolder) override;
     // Recorded as "Output" with the suggested output's name, "classic" or "module".
     std::optional<TMenuOutput> ChoosePublishOutput(TMenuOutput suggested) override;
@@ -82,7 +83,7 @@ public:
     uint32_t SystemColor(uint32_t index) override;
     std::optional<int> ChooseFavoriteStyle(const std::vector<TStyleTemplateEntry>& entries) override;
     TFolderDialogResult ChooseFavoritesFolder(const TFavoriteEntry* root) override;
-    std::optional<int> ReviewImport(const std::string& caption, std::vector<TImportChoice>& choices) override;
+    std::optional<int> ReviewImport(const TUiText& caption, std::vector<TImportChoice>& choices) override;
     void NavigatePreview(const std::string& path) override { Record("Navigate", path); }
     void ShowQuickHelpPage(const std::string& path) override { Record("Help", path); }
     void OpenWebAddress(const std::string& address) override { Record("Web", address); }
@@ -90,7 +91,7 @@ public:
     void ShowChecks(const std::vector<TCheckFinding>& findings) override;
     bool ConfirmReplaceFile(const std::string& path) override;
     void SetBusy(bool busy) override { Record("Busy", busy ? "on" : "off"); }
-    void ReportError(const std::string& text) override { Record("Error", text); }
+    void ReportError(const TUiText& text) override { Record("Error", text.English()); }
     void CloseMainWindow() override { Record("Close", ""); }
     void SetClipboardProject(const std::string& projectText) override {
         Clipboard = projectText;

@@ -67,7 +67,7 @@ TEST_F(PublishTest, AnEmptyFolderGetsTheEngineAndTheScriptUnderItsName) {
 
     const auto dialog = m_ui.CallsOf("Save").at(0).Request;
     EXPECT_EQ(dialog.DialogName, "PublishDialog");
-    EXPECT_EQ(dialog.Title, "Publish menu");
+    EXPECT_EQ(dialog.Title.English(), "Publish menu");
     EXPECT_EQ(dialog.Filter, "JavaScript files (js)|*.js|All files|*.*");
     EXPECT_EQ(m_ui.TextsOf("Output"), std::vector<std::string>{"classic"});
     EXPECT_EQ(dialog.DefaultExt, "js");

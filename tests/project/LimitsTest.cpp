@@ -43,7 +43,7 @@ TEST(ProjectLimits, FileSizesAtTheCeilingAndOnePast) {
             SparseFile(scratch.Path() / "big.xml", "<PROJECT>\r\n", ProjectFileCeiling + extra);
         const TProjectFileBytes read = ReadProjectFile(project, "big.xml");
         EXPECT_EQ(read.Bytes.has_value(), extra == 0) << extra;
-        EXPECT_EQ(read.Error,
+        EXPECT_EQ(read.Error.English(),
                   extra == 0 ? "" : "The file big.xml is too large for a Tarvex project (more than 64 MB).")
             << extra;
 
@@ -61,7 +61,7 @@ TEST(ProjectLimits, BlocksAtTheLimitAndOnePast) {
     EXPECT_TRUE(ExceedsProjectBlockLimit(Blocks(ProjectBlockLimit + 1)));
     TScratchDir scratch;
     std::ofstream(scratch.Path() / "many.xml", std::ios::binary) << Blocks(ProjectBlockLimit + 1);
-    EXPECT_EQ(ReadProjectFile(scratch.Path() / "many.xml", "many.xml").Error,
+    EXPECT_EQ(ReadProjectFile(scratch.Path() / "many.xml", "many.xml").Error.English(),
               "The file many.xml holds more than 250000 menu entries and styles, more than a Tarvex project "
               "may hold.");
 }

@@ -412,7 +412,7 @@ void TMainWindowFilesTest::FileDialogListsDescriptionsAndAllFiles() {
     TFileDialogRequest publish;
     publish.DialogName = "PublishDialog";
     publish.Filter = "JavaScript files (js)|*.js|All files|*.*";
-    publish.Title = "Publish menu";
+    publish.Title = TARVEX_TEXT("Editor", "Publish menu");
     publish.InitialName = files.filePath("site.js").toStdString();
     QString title, folderShown;
     test::OnNextModal([&](QWidget* w) {
