@@ -112,6 +112,7 @@ void TWindowLanguageChoice::Apply(QCoreApplication& application, const QString& 
 
 void AddLanguageMenu(QMenu& tools, QWidget& parent) {
     QMenu* menu = tools.addMenu(QCoreApplication::translate("Language", "&Language"));
+    menu->menuAction()->setProperty("menuCaption", QStringLiteral("&Language"));
     menu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(menu);
     const QString stored = TWindowLanguageChoice::Stored(OpenSettings());
