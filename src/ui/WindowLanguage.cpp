@@ -131,6 +131,8 @@ void AddLanguageMenu(QMenu& tools, QWidget& parent) {
         });
     };
     add(QCoreApplication::translate("Language", "Desktop language"), QString());
+    // The command-bar layout file names entries in English, whatever the window shows.
+    menu->actions().constLast()->setProperty("menuCaption", QStringLiteral("Desktop language"));
     menu->addSeparator();
     for (const TWindowLanguage& language : Languages) {
         add(QString::fromUtf8(language.OwnName), QLatin1String(language.Code));
