@@ -2,9 +2,668 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>Commands</name>
+    <name>Command</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open existing project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save current project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ave as ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save project as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Publish menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create necessary files to publish menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish to site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish &amp;to site…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the menu&apos;s files straight to a web server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export menu as HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport menu as HTML</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the menu as a plain HTML list of links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo the last change undone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut the selection to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selection to the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste from the clipboard after the selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate the selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move u&amp;p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selection up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move do&amp;wn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selection down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move out of the group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;out of the group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selection out of its group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move into the previous group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;into the previous group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the selection into the group above it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort by caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort the entries of the selected group by caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find captions, addresses and style names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the next match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New menu group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New menu group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new menu group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete menu group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete menu group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected menu group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;ow to use groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ew menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;lete menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;How to use menu item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use menu options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new menu item style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert favorete style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert favorete style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add current style to favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>U&amp;pdate Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Update preview window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open HTML to preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open HTML to preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use default preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Use default preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use default HTML page to preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From windows favorities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import menu from windows favorities</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From bookmarks file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from &amp;bookmarks file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import menu from a browser&apos;s bookmarks file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From site map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from &amp;site map...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import menu from a site map (sitemap.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From page navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import from page &amp;navigation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import menu from the navigation of an HTML page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Customize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Customize toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to use program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;How to use program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;ome page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane home page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail to us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;E-Mail to us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Styles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>Recent files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>Change %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change %1 values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Favorite Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Favorites</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repair menu style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Style</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -389,6 +1048,189 @@ Publish anyway?</source>
     </message>
 </context>
 <context>
+    <name>Rows</name>
+    <message>
+        <source>Menu Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remain Visible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Border</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu opening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu button caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When no room</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small screen width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small screen look</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Badge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Icon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Off Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse Off Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse On Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse On Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Border Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Item Padding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub Menu Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D Border &amp; Separator bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D High Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D Low Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top Bar Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Header Font Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Header Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Script</name>
     <message>
         <source>Project can not be compiled. You don&apos;t have menu styles</source>
@@ -407,13 +1249,53 @@ Publish anyway?</source>
     </message>
 </context>
 <context>
-    <name>ToolBars</name>
+    <name>Values</name>
     <message>
-        <source>File</source>
+        <source>Horizontal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Commands</source>
+        <source>Vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on mouse click</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>on mouse over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu button</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawer</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -55,15 +55,27 @@ void TDesignDocument::MergeWithSameRow(const TTreeNode* node, std::string_view r
     m_stepRow = {node, std::string(row)};
 }
 
-bool TDesignDocument::EndStep(TSelection after) {
-    const bool named = !m_stepName.empty();
-    std::string name = m_stepName;
-    if (!named) {
-        const std::size_t rows = m_changedRows.size();
-        name = rows == 1  ? "Change " + m_changedRows.front()
-               : rows > 1 ? "Change " + std::to_string(rows) + " values"
-                          : std::string(TDesignHistory::UnnamedStepName);
+// A named step's name is marked for translation where the step is begun.
+TUiText TDesignDocument::StepText() const {
+    const std::size_t rows = m_changedRows.size();
+    if (!m_stepName.empty()) {
+        return TUiText("Document", m_stepName);
     }
+    if (rows == 1) {
+        return TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Change %1"),
+                       {TUiText("Rows", m_changedRows.front())});
+    }
+    if (rows > 1) {
+        return TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Change %1 values"),
+                       {TUiText::Verbatim(std::to_string(rows))});
+    }
+    return TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Change"));
+}
+
+bool TDesignDocument::EndStep(TSelection after) {
+    const TUiText text = StepText();
+    const std::string name = text.English();
+    m_stepTexts.insert_or_assign(name, text);
     const bool outermost = m_depth == 1;
     const bool merge = outermost && m_stepRow.first && m_stepRow == m_lastRow;
     const int steps = m_history.StepCount();
@@ -114,14 +126,23 @@ bool TDesignDocument::Redo() {
     return selection.has_value();
 }
 
-std::string TDesignDocument::UndoCaption() const {
-    const std::string name = m_history.UndoName();
-    return name.empty() ? "Undo" : "Undo " + name;
+TUiText TDesignDocument::ShownStepName(const std::string& name) const {
+    const auto known = m_stepTexts.find(name);
+    return known != m_stepTexts.end() ? known->second : TUiText("Document", name);
 }
 
-std::string TDesignDocument::RedoCaption() const {
+TUiText TDesignDocument::UndoText() const {
+    const std::string name = m_history.UndoName();
+    return name.empty()
+               ? TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Undo"))
+               : TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Undo %1"), {ShownStepName(name)});
+}
+
+TUiText TDesignDocument::RedoText() const {
     const std::string name = m_history.RedoName();
-    return name.empty() ? "Redo" : "Redo " + name;
+    return name.empty()
+               ? TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Redo"))
+               : TUiText("Document", TARVEX_TRANSLATE_NOOP("Document", "Redo %1"), {ShownStepName(name)});
 }
 
 void TDesignDocument::Replace(const std::function<void(TProject&)>& build, bool saved) {

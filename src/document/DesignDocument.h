@@ -5,12 +5,15 @@
 
 #include "base/FileIdentity.h"
 #include "base/LockFile.h"
+#include "base/Translatable.h"
+#include "base/UiText.h"
 #include "model/DesignHistory.h"
 #include "model/Project.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -74,7 +77,8 @@ public:
 
     // ---- steps ----
     // Steps nest; the outermost one is the step, named by the first non-empty name, or else by the
-    // value rows noted during it ("Change Caption", "Change 3 values").
+    // value rows noted during it ("Change Caption", "Change 3 values"). A name is shown translated in
+    // the "Document" context, so callers mark it: TARVEX_TRANSLATE_NOOP("Document", "Cut").
     void BeginStep(std::string_view name, TSelection before);
     // The open step changes `row` of `node` alone: it joins the last step when that one changed the
     // same row of the same node and nothing came between, so one undo takes back one change.
@@ -91,8 +95,11 @@ public:
     bool Undo();
     bool Redo();
     // "Undo Change Caption", or plain "Undo" when there is nothing to take back; Redo the same.
-    std::string UndoCaption() const;
-    std::string RedoCaption() const;
+    std::string UndoCaption() const { return UndoText().English(); }
+    std::string RedoCaption() const { return RedoText().English(); }
+    // The same as the window shows them, translated with the step's name.
+    TUiText UndoText() const;
+    TUiText RedoText() const;
 
     // Empties the design and builds it again with `build`, which is no step: it is where the
     // history starts. `saved`: whether the design so built is what its file holds.
@@ -133,6 +140,8 @@ public:
 
 private:
     void Changed(const TDesignChange& change);
+    TUiText StepText() const;
+    TUiText ShownStepName(const std::string& name) const;
     TDesignChange ChangeOfLastStep(TDesignChange::TKind kind, TSelection selection) const;
     void StateChanged();
 
@@ -143,6 +152,8 @@ private:
     int m_depth = 0;
     std::string m_stepName;
     std::vector<std::string> m_changedRows;
+    // How each step name the history holds is shown: the history keeps the English name alone.
+    std::map<std::string, TUiText, std::less<>> m_stepTexts;
     // The node and row of the open step, and of the last step kept, for MergeWithSameRow.
     std::pair<const TTreeNode*, std::string> m_stepRow;
     std::pair<const TTreeNode*, std::string> m_lastRow;

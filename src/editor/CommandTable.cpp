@@ -79,13 +79,13 @@ constexpr std::array<TCommand, ActionCount> Table = {{
 }};
 
 constexpr std::array<TMenuBarMenu, 7> MenuBar = {{
-    {TCommandBar::FileMenu, "&File"},
-    {TCommandBar::EditMenu, "&Edit"},
-    {TCommandBar::MenuMenu, "&Menu"},
-    {TCommandBar::StylesMenu, "&Styles"},
-    {TCommandBar::PreviewMenu, "&Preview"},
-    {TCommandBar::ToolsMenu, "&Tools"},
-    {TCommandBar::HelpMenu, "&Help"},
+    {TCommandBar::FileMenu, TARVEX_TRANSLATE_NOOP("Command", "&File")},
+    {TCommandBar::EditMenu, TARVEX_TRANSLATE_NOOP("Command", "&Edit")},
+    {TCommandBar::MenuMenu, TARVEX_TRANSLATE_NOOP("Command", "&Menu")},
+    {TCommandBar::StylesMenu, TARVEX_TRANSLATE_NOOP("Command", "&Styles")},
+    {TCommandBar::PreviewMenu, TARVEX_TRANSLATE_NOOP("Command", "&Preview")},
+    {TCommandBar::ToolsMenu, TARVEX_TRANSLATE_NOOP("Command", "&Tools")},
+    {TCommandBar::HelpMenu, TARVEX_TRANSLATE_NOOP("Command", "&Help")},
 }};
 
 // Two entries with one order on one bar would show in an order nobody chose.

@@ -90,8 +90,8 @@ std::span<const TMenuBarMenu> MenuBarMenus();
 
 // The File menu's submenu of recent files, the one entry that is not a command.
 inline constexpr TCommandPlace RecentFilesPlace{TCommandBar::FileMenu, 31};
-// The window shows it translated in the "Commands" context.
-inline constexpr std::string_view RecentFilesCaption = TARVEX_TRANSLATE_NOOP("Commands", "Recent files...");
+// The window shows it translated in the "Command" context.
+inline constexpr std::string_view RecentFilesCaption = TARVEX_TRANSLATE_NOOP("Command", "Recent files...");
 
 // One entry of a bar as built from the table: a command, a separator, or the recent files.
 struct TBarEntry {

@@ -135,7 +135,7 @@ void TEditCommands::CutActionExecute() {
     if (!CanCopy()) {
         return;
     }
-    TEditStep step(m_context, "Cut");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Cut"));
     m_context.Ui().SetClipboardProject(SelectionText());
     ClipboardChanged();
     if (OnStylesPage()) {
@@ -150,13 +150,13 @@ void TEditCommands::PasteActionExecute() {
     if (clip.TooLarge) {
         ReportClipboardTooLarge(m_context.Ui());
     } else if (clip.Text) {
-        PasteText(*clip.Text, "Paste");
+        PasteText(*clip.Text, TARVEX_TRANSLATE_NOOP("Document", "Paste"));
     }
 }
 
 void TEditCommands::DuplicateActionExecute() {
     if (CanCopy()) {
-        PasteText(SelectionText(), "Duplicate");
+        PasteText(SelectionText(), TARVEX_TRANSLATE_NOOP("Document", "Duplicate"));
     }
 }
 
@@ -253,7 +253,9 @@ void TEditCommands::Move(TMove move) {
     if (!place) {
         return;
     }
-    static constexpr const char* Names[] = {"Move Up", "Move Down", "Move Out", "Move In"};
+    static constexpr const char* Names[] = {
+        TARVEX_TRANSLATE_NOOP("Document", "Move Up"), TARVEX_TRANSLATE_NOOP("Document", "Move Down"),
+        TARVEX_TRANSLATE_NOOP("Document", "Move Out"), TARVEX_TRANSLATE_NOOP("Document", "Move In")};
     TTreeNode* node = m_context.SelectedObject();
     TEditStep step(m_context, Names[static_cast<int>(move)]);
     if (!m_context.Project().Objects.MoveTo(node, place->Parent, place->Index)) {

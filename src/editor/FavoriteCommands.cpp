@@ -69,7 +69,7 @@ void TFavoriteCommands::InsertFavoriteStyle(int index) {
         return;
     }
     const TFavoriteStyleRec& favorite = m_favoriteStyles[static_cast<std::size_t>(index)];
-    TEditStep step(m_context, "Insert Favorite Style");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Insert Favorite Style"));
     TMenuStyleRec style;
     FillDefaultStyle(style);
     style = favorite.Style;

@@ -112,7 +112,7 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     if (read.Tree && !AllowImport(m_context.Ui(), m_context.Project(), *read.Tree)) {
         return;
     }
-    TEditStep step(m_context, "Import Favorites");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Import Favorites"));
     m_objects.AddMenuGroup(read.Tree->Caption, " ");
     for (const TImportEntry& item : read.Tree->Children) {
         m_objects.AddMenuItem(item.Caption, item.Address);
@@ -123,7 +123,7 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
 }
 
 TTreeNode* TImportCommands::InsertImportedTree(const TImportEntry& tree) {
-    TEditStep step(m_context, "Import Menu");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Import Menu"));
     m_context.SetTreeUpdateGuard(true);
     TTreeNode* parent = m_context.SelectedObject() ? m_context.SelectedObject()->Parent() : nullptr;
     TTreeNode* group = AppendImportedTree(m_context.Project(), parent, tree);

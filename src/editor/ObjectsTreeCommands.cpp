@@ -143,7 +143,7 @@ void TObjectsTreeCommands::ObjectsTreeViewChange(TTreeNode* node) {
 }
 
 TTreeNode* TObjectsTreeCommands::AddMenuGroup(const std::string& name, const std::string& address) {
-    TEditStep step(m_context, "Add Group");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Add Group"));
     m_context.SetTreeUpdateGuard(true);
     TTreeNode* parent = SelectedObject() ? SelectedObject()->Parent() : nullptr;
 
@@ -173,7 +173,7 @@ TTreeNode* TObjectsTreeCommands::AddMenuGroup(const std::string& name, const std
 }
 
 TTreeNode* TObjectsTreeCommands::AddMenuItem(const std::string& name, const std::string& address) {
-    TEditStep step(m_context, "Add Item");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Add Item"));
     m_context.SetTreeUpdateGuard(true);
     TTreeNode* parent = nullptr;
     if (SelectedObject()) {
@@ -217,7 +217,7 @@ void TObjectsTreeCommands::NewMenuItemActionExecute() {
         return;
     }
     if (name) {
-        TEditStep step(m_context, "Add Item");
+        TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Add Item"));
         TTreeNode* item = AddMenuItem(EnteredText(*name), std::string(KorvaneHomePage));
         // The new entry is where the person continues: shown, selected, and in the preview.
         if (TTreeNode* holder = item->Parent()) {
@@ -229,7 +229,8 @@ void TObjectsTreeCommands::NewMenuItemActionExecute() {
 
 void TObjectsTreeCommands::DeleteSelectedObject() {
     TTreeNode* node = SelectedObject();
-    TEditStep step(m_context, node->IsGroup() ? "Delete Group" : "Delete Item");
+    TEditStep step(m_context, node->IsGroup() ? TARVEX_TRANSLATE_NOOP("Document", "Delete Group")
+                                              : TARVEX_TRANSLATE_NOOP("Document", "Delete Item"));
     TTreeNode* next = node->NextSibling();
     if (!next) {
         next = node->PrevSibling();

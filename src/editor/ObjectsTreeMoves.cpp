@@ -46,7 +46,8 @@ void TObjectsTreeCommands::ObjectsTreeViewDragDrop(TDragSource source, TTreeNode
             index = 1;
         }
     }
-    TEditStep step(m_context, dragged->IsGroup() ? "Move Group" : "Move Item");
+    TEditStep step(m_context, dragged->IsGroup() ? TARVEX_TRANSLATE_NOOP("Document", "Move Group")
+                                                 : TARVEX_TRANSLATE_NOOP("Document", "Move Item"));
     if (!m_context.Project().Objects.MoveTo(dragged, newParent, index)) {
         return;
     }
@@ -65,7 +66,7 @@ bool TObjectsTreeCommands::ObjectsTreeViewMayDrop(TDragSource source, const TTre
 }
 
 void TObjectsTreeCommands::SortByCaptionActionExecute() {
-    TEditStep step(m_context, "Sort by Caption");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Sort by Caption"));
     TTreeNode* selected = SelectedObject();
     TTreeNode* parent = selected && !selected->IsGroup() ? selected->Parent() : selected;
     TTree& objects = m_context.Project().Objects;

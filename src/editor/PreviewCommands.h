@@ -28,7 +28,7 @@ struct TFindingPlace {
 // coordinator makes it hear the document after the views.
 class TPreviewCommands : public TDocumentListener {
 public:
-    static constexpr const char* RepairMenuStyleStep = "Repair menu style";
+    static constexpr const char* RepairMenuStyleStep = TARVEX_TRANSLATE_NOOP("Document", "Repair menu style");
     // Shown in the preview while the design has no style, so there is no menu to show.
     static constexpr const char* NoStyleNote =
         "No style yet: add one on the Menu styles page, or Insert favourite style";

@@ -96,7 +96,7 @@ void TStyleCommands::NewStyleActionExecute() {
     if (!m_context.Project().Styles.Empty()) {
         hold.emplace(m_preview);
     }
-    TEditStep step(m_context, "New Style");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "New Style"));
     TMenuStyleRec style;
     FillDefaultStyle(style);
     TTreeNode* node = AppendStyleNode(m_context.Project(), EnteredText(*name), style);
@@ -107,7 +107,7 @@ void TStyleCommands::NewStyleActionExecute() {
 
 void TStyleCommands::DeleteSelectedStyle() {
     TTreeNode* node = SelectedStyle();
-    TEditStep step(m_context, "Delete Style");
+    TEditStep step(m_context, TARVEX_TRANSLATE_NOOP("Document", "Delete Style"));
     TTreeNode* next = node->NextSibling();
     if (!next) {
         next = node->PrevSibling();

@@ -85,6 +85,8 @@ public:
     bool Modified() const { return m_document.Modified(); }
     std::string UndoCaption() const { return m_document.UndoCaption(); }
     std::string RedoCaption() const { return m_document.RedoCaption(); }
+    TUiText UndoText() const { return m_document.UndoText(); }
+    TUiText RedoText() const { return m_document.RedoText(); }
     std::string WindowTitle() const { return m_document.Title(); }
     const TDesignHistory& History() const { return m_document.History(); }
 

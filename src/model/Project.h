@@ -3,6 +3,7 @@
 
 #include "PublishTarget.h"
 #include "Tree.h"
+#include "base/Translatable.h"
 
 #include <string_view>
 
@@ -41,6 +42,7 @@ TTreeNode* AppendStyleNode(TProject& project, std::string name, TMenuStyleRec st
 TTreeNode* AppendItemNode(TProject& project, TTreeNode* parent, TNodeKind kind, TMenuItemRec item);
 TTreeNode* AppendOptionsNode(TProject& project, TTreeNode* parent, TMenuOptionsRec options);
 
-inline constexpr std::string_view MenuOptionsText = "Menu Options";
+// A literal, so its view ends in a terminating zero.
+inline constexpr std::string_view MenuOptionsText = TARVEX_TRANSLATE_NOOP("Rows", "Menu Options");
 
 } // namespace tarvex

@@ -4,6 +4,7 @@
 // editors and the defaults walk these tables, so a field is never named in eight places again.
 
 #include "Records.h"
+#include "base/Translatable.h"
 
 #include <array>
 #include <cstddef>
@@ -22,8 +23,9 @@ enum class TFieldKind {
 };
 
 template <typename TRecord> struct TRecordField {
-    std::string_view Caption; // the value editor's row key, matched exactly
-    std::string_view Tag;     // the element name in a project file
+    // The value editor's row key, matched exactly; the window shows it translated.
+    std::string_view Caption;
+    std::string_view Tag; // the element name in a project file
     TFieldKind Kind = TFieldKind::Text;
     std::size_t Capacity = 0; // characters a text keeps (taken from the field's type); 0 for integers
     int32_t IntegerDefault = 0;
@@ -101,17 +103,27 @@ template <typename TField> constexpr TField WrittenWhenChanged(TField field) {
     return field;
 }
 
+// The window shows the words of our own enumerations translated; positions, alignments, font
+// styles and weights are written to the page as CSS words and icons are named by their file, so
+// those stay as they are in every language.
 inline constexpr std::string_view ScreenPositionPicks[] = {"",       "center", "left",  "right",
                                                            "middle", "top",    "bottom"};
 inline constexpr std::string_view AlignmentPicks[] = {"", "left", "right", "center"};
-inline constexpr std::string_view OrientationPicks[] = {"", "Horizontal", "Vertical"};
-inline constexpr std::string_view MenuOpeningPicks[] = {"on mouse click", "on mouse over"};
+inline constexpr std::string_view OrientationPicks[] = {"", TARVEX_TRANSLATE_NOOP("Values", "Horizontal"),
+                                                        TARVEX_TRANSLATE_NOOP("Values", "Vertical")};
+inline constexpr std::string_view MenuOpeningPicks[] = {TARVEX_TRANSLATE_NOOP("Values", "on mouse click"),
+                                                        TARVEX_TRANSLATE_NOOP("Values", "on mouse over")};
 inline constexpr std::string_view FontStylePicks[] = {"", "italic", "normal"};
 inline constexpr std::string_view FontWeightPicks[] = {"", "bold", "normal"};
-inline constexpr std::string_view YesNoPicks[] = {"", "Yes", "No"};
-inline constexpr std::string_view LayoutPicks[] = {"", "List", "Panel"};
-inline constexpr std::string_view WhenNoRoomPicks[] = {"", "Menu button", "More", "Wrap"};
-inline constexpr std::string_view SmallScreenLookPicks[] = {"", "List", "Drawer"};
+inline constexpr std::string_view YesNoPicks[] = {"", TARVEX_TRANSLATE_NOOP("Values", "Yes"),
+                                                  TARVEX_TRANSLATE_NOOP("Values", "No")};
+inline constexpr std::string_view LayoutPicks[] = {"", TARVEX_TRANSLATE_NOOP("Values", "List"),
+                                                   TARVEX_TRANSLATE_NOOP("Values", "Panel")};
+inline constexpr std::string_view WhenNoRoomPicks[] = {"", TARVEX_TRANSLATE_NOOP("Values", "Menu button"),
+                                                       TARVEX_TRANSLATE_NOOP("Values", "More"),
+                                                       TARVEX_TRANSLATE_NOOP("Values", "Wrap")};
+inline constexpr std::string_view SmallScreenLookPicks[] = {"", TARVEX_TRANSLATE_NOOP("Values", "List"),
+                                                            TARVEX_TRANSLATE_NOOP("Values", "Drawer")};
 // The icons the engine draws itself, offered by name.
 inline constexpr std::string_view IconPicks[] = {
     "",         "home",     "search",   "cart", "user", "mail",  "phone",    "info",    "help",
@@ -125,39 +137,47 @@ inline constexpr std::string_view IconPicks[] = {
 // style in a dark colour scheme too, a list layout, the menu button when the bar has no room (as a
 // file that never chose has always had) and the list in small windows.
 inline constexpr std::array<TRecordField<TMenuOptionsRec>, 20> MenuOptionsFields = {
-    IntegerField<&TMenuOptionsRec::RemainVisible>("Remain Visible", "RemainVisible", 100, 100),
-    IntegerField<&TMenuOptionsRec::MenuLeft>("Menu Left", "MenuLeft", 40, 100),
-    IntegerField<&TMenuOptionsRec::MenuTop>("Menu Top", "MenuTop", 140, 100),
-    IntegerField<&TMenuOptionsRec::MenuWidth>("Menu Width", "MenuWidth", 150, 100),
-    IntegerField<&TMenuOptionsRec::MenuBorder>("Menu Border", "MenuBorder", 1, 1),
-    TextField<&TMenuOptionsRec::ScreenPosition>("Screen Position", "ScreenPosition", TFieldKind::PickList, "",
+    IntegerField<&TMenuOptionsRec::RemainVisible>(TARVEX_TRANSLATE_NOOP("Rows", "Remain Visible"),
+                                                  "RemainVisible", 100, 100),
+    IntegerField<&TMenuOptionsRec::MenuLeft>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Left"), "MenuLeft", 40, 100),
+    IntegerField<&TMenuOptionsRec::MenuTop>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Top"), "MenuTop", 140, 100),
+    IntegerField<&TMenuOptionsRec::MenuWidth>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Width"), "MenuWidth", 150,
+                                              100),
+    IntegerField<&TMenuOptionsRec::MenuBorder>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Border"), "MenuBorder", 1,
+                                               1),
+    TextField<&TMenuOptionsRec::ScreenPosition>(TARVEX_TRANSLATE_NOOP("Rows", "Screen Position"),
+                                                "ScreenPosition", TFieldKind::PickList, "",
                                                 ScreenPositionPicks),
-    TextField<&TMenuOptionsRec::MenuStyle>("Menu Style", "MenuStyle", TFieldKind::PickList),
-    TextField<&TMenuOptionsRec::TextAlignment>("Text Alignment", "TextAlignment", TFieldKind::PickList,
-                                               "left", AlignmentPicks),
-    TextField<&TMenuOptionsRec::Orientation>("Orientation", "Orientation", TFieldKind::PickList, "Horizontal",
-                                             OrientationPicks),
-    TextField<&TMenuOptionsRec::ImagePosition>("Image position", "ImagePosition", TFieldKind::PickList, "",
-                                               AlignmentPicks),
-    TextField<&TMenuOptionsRec::MenuOpening>("Menu opening", "MenuOpening", TFieldKind::PickList,
-                                             "on mouse over", MenuOpeningPicks),
-    WrittenWhenChanged(TextField<&TMenuOptionsRec::MenuButtonCaption>("Menu button caption",
-                                                                      "MenuButtonCaption", TFieldKind::Text)),
+    TextField<&TMenuOptionsRec::MenuStyle>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Style"), "MenuStyle",
+                                           TFieldKind::PickList),
+    TextField<&TMenuOptionsRec::TextAlignment>(TARVEX_TRANSLATE_NOOP("Rows", "Text Alignment"),
+                                               "TextAlignment", TFieldKind::PickList, "left", AlignmentPicks),
+    TextField<&TMenuOptionsRec::Orientation>(TARVEX_TRANSLATE_NOOP("Rows", "Orientation"), "Orientation",
+                                             TFieldKind::PickList, "Horizontal", OrientationPicks),
+    TextField<&TMenuOptionsRec::ImagePosition>(TARVEX_TRANSLATE_NOOP("Rows", "Image position"),
+                                               "ImagePosition", TFieldKind::PickList, "", AlignmentPicks),
+    TextField<&TMenuOptionsRec::MenuOpening>(TARVEX_TRANSLATE_NOOP("Rows", "Menu opening"), "MenuOpening",
+                                             TFieldKind::PickList, "on mouse over", MenuOpeningPicks),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::MenuButtonCaption>(
+        TARVEX_TRANSLATE_NOOP("Rows", "Menu button caption"), "MenuButtonCaption", TFieldKind::Text)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::NavigationName>(
+        TARVEX_TRANSLATE_NOOP("Rows", "Navigation name"), "NavigationName", TFieldKind::Text)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::DarkStyle>(TARVEX_TRANSLATE_NOOP("Rows", "Dark style"),
+                                                              "DarkStyle", TFieldKind::PickList)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::Layout>(TARVEX_TRANSLATE_NOOP("Rows", "Layout"), "Layout",
+                                                           TFieldKind::PickList, "", LayoutPicks)),
     WrittenWhenChanged(
-        TextField<&TMenuOptionsRec::NavigationName>("Navigation name", "NavigationName", TFieldKind::Text)),
-    WrittenWhenChanged(
-        TextField<&TMenuOptionsRec::DarkStyle>("Dark style", "DarkStyle", TFieldKind::PickList)),
-    WrittenWhenChanged(
-        TextField<&TMenuOptionsRec::Layout>("Layout", "Layout", TFieldKind::PickList, "", LayoutPicks)),
-    WrittenWhenChanged(IntegerField<&TMenuOptionsRec::Columns>("Columns", "Columns", 0, 0)),
-    WrittenWhenChanged(TextField<&TMenuOptionsRec::WhenNoRoom>("When no room", "WhenNoRoom",
-                                                               TFieldKind::PickList, "", WhenNoRoomPicks)),
-    WrittenWhenChanged(
-        TextField<&TMenuOptionsRec::MoreCaption>("More caption", "MoreCaption", TFieldKind::Text)),
-    WrittenWhenChanged(
-        IntegerField<&TMenuOptionsRec::SmallScreenWidth>("Small screen width", "SmallScreenWidth", 0, 0)),
+        IntegerField<&TMenuOptionsRec::Columns>(TARVEX_TRANSLATE_NOOP("Rows", "Columns"), "Columns", 0, 0)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::WhenNoRoom>(TARVEX_TRANSLATE_NOOP("Rows", "When no room"),
+                                                               "WhenNoRoom", TFieldKind::PickList, "",
+                                                               WhenNoRoomPicks)),
+    WrittenWhenChanged(TextField<&TMenuOptionsRec::MoreCaption>(TARVEX_TRANSLATE_NOOP("Rows", "More caption"),
+                                                                "MoreCaption", TFieldKind::Text)),
+    WrittenWhenChanged(IntegerField<&TMenuOptionsRec::SmallScreenWidth>(
+        TARVEX_TRANSLATE_NOOP("Rows", "Small screen width"), "SmallScreenWidth", 0, 0)),
     WrittenWhenChanged(TextField<&TMenuOptionsRec::SmallScreenLook>(
-        "Small screen look", "SmallScreenLook", TFieldKind::PickList, "", SmallScreenLookPicks)),
+        TARVEX_TRANSLATE_NOOP("Rows", "Small screen look"), "SmallScreenLook", TFieldKind::PickList, "",
+        SmallScreenLookPicks)),
 };
 
 // In the order of the rows and of the file (not of memory, which no file mirrors). A group's first
@@ -165,42 +185,55 @@ inline constexpr std::array<TRecordField<TMenuOptionsRec>, 20> MenuOptionsFields
 // when set, in any order. The hint's element has always been "Image".
 inline constexpr std::size_t PositionalItemFields = 4;
 inline constexpr std::array<TRecordField<TMenuItemRec>, 7> MenuItemFields = {
-    TextField<&TMenuItemRec::Caption>("Caption", "Caption", TFieldKind::Text, "Menu Item Name"),
-    TextField<&TMenuItemRec::Hint>("Hint", "Image", TFieldKind::Text),
-    TextField<&TMenuItemRec::Address>("Address", "Address", TFieldKind::Text, KorvaneHomePage),
-    TextField<&TMenuItemRec::Target>("Target", "Target", TFieldKind::Text),
-    WrittenWhenChanged(TextField<&TMenuItemRec::Description>("Description", "Description", TFieldKind::Text)),
-    WrittenWhenChanged(TextField<&TMenuItemRec::Badge>("Badge", "Badge", TFieldKind::Text)),
-    WrittenWhenChanged(TextField<&TMenuItemRec::Icon>("Icon", "Icon", TFieldKind::PickList, "", IconPicks)),
+    TextField<&TMenuItemRec::Caption>(TARVEX_TRANSLATE_NOOP("Rows", "Caption"), "Caption", TFieldKind::Text,
+                                      "Menu Item Name"),
+    TextField<&TMenuItemRec::Hint>(TARVEX_TRANSLATE_NOOP("Rows", "Hint"), "Image", TFieldKind::Text),
+    TextField<&TMenuItemRec::Address>(TARVEX_TRANSLATE_NOOP("Rows", "Address"), "Address", TFieldKind::Text,
+                                      KorvaneHomePage),
+    TextField<&TMenuItemRec::Target>(TARVEX_TRANSLATE_NOOP("Rows", "Target"), "Target", TFieldKind::Text),
+    WrittenWhenChanged(TextField<&TMenuItemRec::Description>(TARVEX_TRANSLATE_NOOP("Rows", "Description"),
+                                                             "Description", TFieldKind::Text)),
+    WrittenWhenChanged(
+        TextField<&TMenuItemRec::Badge>(TARVEX_TRANSLATE_NOOP("Rows", "Badge"), "Badge", TFieldKind::Text)),
+    WrittenWhenChanged(TextField<&TMenuItemRec::Icon>(TARVEX_TRANSLATE_NOOP("Rows", "Icon"), "Icon",
+                                                      TFieldKind::PickList, "", IconPicks)),
 };
 
 // In the order of the rows, of the file and of memory: the favourites file's byte image follows it.
 inline constexpr std::array<TRecordField<TMenuStyleRec>, 17> MenuStyleFields = {
-    TextField<&TMenuStyleRec::MouseOffFont>("Mouse Off Font", "MouseOffFont", TFieldKind::Colour, "000000"),
-    TextField<&TMenuStyleRec::MouseOffBackground>("Mouse Off Background", "MouseOffBackground",
-                                                  TFieldKind::Colour, "C0C0C0"),
-    TextField<&TMenuStyleRec::MouseOnFont>("Mouse On Font", "MouseOnFont", TFieldKind::Colour, "FFFFFF"),
-    TextField<&TMenuStyleRec::MouseOnBackground>("Mouse On Background", "MouseOnBackground",
-                                                 TFieldKind::Colour, "808080"),
-    TextField<&TMenuStyleRec::MenuBorderColor>("Menu Border Color", "MenuBorderColor", TFieldKind::Colour,
-                                               "000000"),
-    IntegerField<&TMenuStyleRec::FontSize>("Font Size", "FontSize", 10, 0),
-    TextField<&TMenuStyleRec::FontStyle>("Font Style", "FontStyle", TFieldKind::PickList, "normal",
-                                         FontStylePicks),
-    TextField<&TMenuStyleRec::FontWeight>("Font Weight", "FontWeight", TFieldKind::PickList, "",
-                                          FontWeightPicks),
-    TextField<&TMenuStyleRec::FontName>("Font Name", "FontName", TFieldKind::Text, "Verdana, Arial"),
-    IntegerField<&TMenuStyleRec::MenuItemPadding>("Menu Item Padding", "MenuItemPadding", 3, 0),
-    TextField<&TMenuStyleRec::SubMenuImage>("Sub Menu Image", "SubMenuImage", TFieldKind::Text),
-    TextField<&TMenuStyleRec::BorderSeparatorbar>("3D Border & Separator bar", "BorderSeparatorbar",
-                                                  TFieldKind::PickList, "", YesNoPicks),
-    TextField<&TMenuStyleRec::HighColor>("3D High Color", "HighColor", TFieldKind::Colour),
-    TextField<&TMenuStyleRec::LowColor>("3D Low Color", "LowColor", TFieldKind::Colour),
-    TextField<&TMenuStyleRec::TopBarImage>("Top Bar Image", "TopBarImage", TFieldKind::Text),
-    TextField<&TMenuStyleRec::MenuHeaderFontColor>("Menu Header Font Color", "MenuHeaderFontColor",
-                                                   TFieldKind::Colour),
-    TextField<&TMenuStyleRec::MenuHeaderBackground>("Menu Header Background", "MenuHeaderBackground",
-                                                    TFieldKind::Colour),
+    TextField<&TMenuStyleRec::MouseOffFont>(TARVEX_TRANSLATE_NOOP("Rows", "Mouse Off Font"), "MouseOffFont",
+                                            TFieldKind::Colour, "000000"),
+    TextField<&TMenuStyleRec::MouseOffBackground>(TARVEX_TRANSLATE_NOOP("Rows", "Mouse Off Background"),
+                                                  "MouseOffBackground", TFieldKind::Colour, "C0C0C0"),
+    TextField<&TMenuStyleRec::MouseOnFont>(TARVEX_TRANSLATE_NOOP("Rows", "Mouse On Font"), "MouseOnFont",
+                                           TFieldKind::Colour, "FFFFFF"),
+    TextField<&TMenuStyleRec::MouseOnBackground>(TARVEX_TRANSLATE_NOOP("Rows", "Mouse On Background"),
+                                                 "MouseOnBackground", TFieldKind::Colour, "808080"),
+    TextField<&TMenuStyleRec::MenuBorderColor>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Border Color"),
+                                               "MenuBorderColor", TFieldKind::Colour, "000000"),
+    IntegerField<&TMenuStyleRec::FontSize>(TARVEX_TRANSLATE_NOOP("Rows", "Font Size"), "FontSize", 10, 0),
+    TextField<&TMenuStyleRec::FontStyle>(TARVEX_TRANSLATE_NOOP("Rows", "Font Style"), "FontStyle",
+                                         TFieldKind::PickList, "normal", FontStylePicks),
+    TextField<&TMenuStyleRec::FontWeight>(TARVEX_TRANSLATE_NOOP("Rows", "Font Weight"), "FontWeight",
+                                          TFieldKind::PickList, "", FontWeightPicks),
+    TextField<&TMenuStyleRec::FontName>(TARVEX_TRANSLATE_NOOP("Rows", "Font Name"), "FontName",
+                                        TFieldKind::Text, "Verdana, Arial"),
+    IntegerField<&TMenuStyleRec::MenuItemPadding>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Item Padding"),
+                                                  "MenuItemPadding", 3, 0),
+    TextField<&TMenuStyleRec::SubMenuImage>(TARVEX_TRANSLATE_NOOP("Rows", "Sub Menu Image"), "SubMenuImage",
+                                            TFieldKind::Text),
+    TextField<&TMenuStyleRec::BorderSeparatorbar>(TARVEX_TRANSLATE_NOOP("Rows", "3D Border & Separator bar"),
+                                                  "BorderSeparatorbar", TFieldKind::PickList, "", YesNoPicks),
+    TextField<&TMenuStyleRec::HighColor>(TARVEX_TRANSLATE_NOOP("Rows", "3D High Color"), "HighColor",
+                                         TFieldKind::Colour),
+    TextField<&TMenuStyleRec::LowColor>(TARVEX_TRANSLATE_NOOP("Rows", "3D Low Color"), "LowColor",
+                                        TFieldKind::Colour),
+    TextField<&TMenuStyleRec::TopBarImage>(TARVEX_TRANSLATE_NOOP("Rows", "Top Bar Image"), "TopBarImage",
+                                           TFieldKind::Text),
+    TextField<&TMenuStyleRec::MenuHeaderFontColor>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Header Font Color"),
+                                                   "MenuHeaderFontColor", TFieldKind::Colour),
+    TextField<&TMenuStyleRec::MenuHeaderBackground>(TARVEX_TRANSLATE_NOOP("Rows", "Menu Header Background"),
+                                                    "MenuHeaderBackground", TFieldKind::Colour),
 };
 
 // The table of a record type, for code written once for all three.

@@ -21,7 +21,8 @@ using namespace mainunit_internal;
 
 namespace {
 
-// A menu entry's name in the file: a command's own menu caption, whatever it shows for now.
+// A menu entry's or menu title's name in the file: its English caption, whatever it shows for now
+// and in whichever language.
 QString EntryCaption(const QAction& entry) {
     const QString caption = entry.property("menuCaption").toString();
     return caption.isEmpty() ? entry.text() : caption;
@@ -69,7 +70,7 @@ TCommandBarLayoutUnit MenuUnit(const QAction& title) {
             ++depth;
         },
         [&](const QAction&) { --depth; });
-    return MenuLayoutUnit(QStringToUtf8(title.text()), entries);
+    return MenuLayoutUnit(QStringToUtf8(EntryCaption(title)), entries);
 }
 
 } // namespace
@@ -84,7 +85,7 @@ TCommandBarLayoutUnits TCommandBarLayout::CurrentUnits(const TCommandBarOptions&
     }
     for (const QToolBar* bar : {m_widgets.FileToolBar, m_widgets.CommandsToolBar}) {
         TToolBarLayout shown{QStringToUtf8(bar->objectName()),
-                             QStringToUtf8(bar->windowTitle()),
+                             QStringToUtf8(bar->property("caption").toString()),
                              bar->isVisibleTo(&m_window),
                              bar->x(),
                              bar->y(),
@@ -123,7 +124,7 @@ void TCommandBarLayout::ApplyMenu(const TCommandBarLayoutUnit& unit) {
     const QString title = Text(MenuTitleOf(unit));
     const QList<QAction*> titles = m_window.menuBar()->actions();
     const auto found = std::find_if(titles.begin(), titles.end(),
-                                    [&](const QAction* a) { return a->menu() && a->text() == title; });
+                                    [&](const QAction* a) { return a->menu() && EntryCaption(*a) == title; });
     if (found == titles.end()) {
         return;
     }

@@ -19,6 +19,12 @@ using namespace mainunit_internal;
 
 namespace {
 
+// The table's texts are plain English literals; the window shows them in the user's language.
+// What the command-bar layout file names an entry by stays English, in the "menuCaption" property.
+QString CommandText(std::string_view source) {
+    return QCoreApplication::translate("Command", std::string(source).c_str());
+}
+
 void CreateActions(QMainWindow& window, TMainWidgets& widgets,
                    const std::function<void(TActionId)>& execute) {
     // One QAction per command: the menus, toolbars and context menus show it, and it alone owns
@@ -27,14 +33,14 @@ void CreateActions(QMainWindow& window, TMainWidgets& widgets,
     for (const TCommand& command : Commands()) {
         const TActionId id = command.Id;
         auto* action =
-            new QAction(TTarvexIcons::Command(Text(command.Icon)), Text(command.MenuCaption), &window);
+            new QAction(TTarvexIcons::Command(Text(command.Icon)), CommandText(command.MenuCaption), &window);
         action->setObjectName(Text(command.Name));
-        action->setProperty("category", Text(command.Category));
+        action->setProperty("category", CommandText(command.Category));
         // What names the command in a menu for good; Undo's and Redo's shown text follows the history.
         action->setProperty("menuCaption", Text(command.MenuCaption));
-        action->setIconText(Text(command.Caption));
-        action->setToolTip(Text(command.Hint));
-        action->setStatusTip(Text(command.Hint));
+        action->setIconText(CommandText(command.Caption));
+        action->setToolTip(CommandText(command.Hint));
+        action->setStatusTip(CommandText(command.Hint));
         QList<QKeySequence> keys;
         for (const std::string_view key : {command.Shortcut, command.AlternateShortcut}) {
             if (!key.empty()) {
@@ -59,14 +65,14 @@ void CreateMenus(QMainWindow& window, TMainWidgets& widgets) {
     bar->setMinimumHeight(24);
     for (const TMenuBarMenu& shown : MenuBarMenus()) {
         const QString title = Text(shown.Title);
-        QMenu* menu = bar->addMenu(title);
+        QMenu* menu = bar->addMenu(CommandText(shown.Title));
+        menu->menuAction()->setProperty("menuCaption", title);
         menu->setObjectName(QString(title).remove(QLatin1Char('&')) + QStringLiteral("Menu"));
         menu->setToolTipsVisible(false);
         for (const TBarEntry& entry : BarEntries(shown.Bar)) {
             if (entry.Kind == TBarEntry::TKind::RecentFiles) {
-                // The caption is a literal, so its view ends in a terminating zero.
-                widgets.RecentFilesMenu =
-                    menu->addMenu(QCoreApplication::translate("Commands", RecentFilesCaption.data()));
+                widgets.RecentFilesMenu = menu->addMenu(CommandText(RecentFilesCaption));
+                widgets.RecentFilesMenu->menuAction()->setProperty("menuCaption", Text(RecentFilesCaption));
                 widgets.RecentFilesMenu->setObjectName(QStringLiteral("RecentFilesItem"));
             } else if (entry.Kind == TBarEntry::TKind::Separator) {
                 menu->addSeparator();
@@ -92,9 +98,10 @@ template <class TBar> void Fill(TBar* bar, const TMainWidgets& widgets, TCommand
     }
 }
 
-QToolBar* CreateToolBar(QMainWindow& window, const QString& title, const QString& name) {
-    auto* bar = new QToolBar(title, &window);
+QToolBar* CreateToolBar(QMainWindow& window, std::string_view title, const QString& name) {
+    auto* bar = new QToolBar(CommandText(title), &window);
     bar->setObjectName(name);
+    bar->setProperty("caption", Text(title));
     bar->setMovable(true);
     // The bars move within the band across the top; the stored positions are band positions.
     bar->setAllowedAreas(Qt::TopToolBarArea);
@@ -107,8 +114,8 @@ QToolBar* CreateToolBar(QMainWindow& window, const QString& title, const QString
 
 void CreateToolBars(QMainWindow& window, TMainWidgets& widgets) {
     widgets.FileToolBar =
-        CreateToolBar(window, QCoreApplication::translate("ToolBars", "File"), QStringLiteral("FileToolBar"));
-    widgets.CommandsToolBar = CreateToolBar(window, QCoreApplication::translate("ToolBars", "Commands"),
+        CreateToolBar(window, TARVEX_TRANSLATE_NOOP("Command", "File"), QStringLiteral("FileToolBar"));
+    widgets.CommandsToolBar = CreateToolBar(window, TARVEX_TRANSLATE_NOOP("Command", "Commands"),
                                             QStringLiteral("CommandsToolBar"));
     Fill(widgets.FileToolBar, widgets, TCommandBar::FileToolBar);
     Fill(widgets.CommandsToolBar, widgets, TCommandBar::CommandsToolBar);

@@ -5,6 +5,7 @@
 #include "MainWidgets.h"
 #include "PreviewStage.h"
 #include "PropertyGrid.h"
+#include "ShownText.h"
 #include "TreeModel.h"
 #include "editor/TarvexEditor.h"
 
@@ -165,10 +166,11 @@ void TMainViewSync::SyncActions() {
     }
     // "Undo Change 3D Border & Separator bar": the "&" is text, not an access key; the menu's
     // access key stays on the first letter.
-    for (const auto& [id, caption] : {std::pair(TActionId::UndoAction, m_editor.UndoCaption()),
-                                      std::pair(TActionId::RedoAction, m_editor.RedoCaption())}) {
-        m_widgets.Action(id)->setIconText(Text(caption));
-        m_widgets.Action(id)->setText(QStringLiteral("&") + Text(caption).replace('&', QStringLiteral("&&")));
+    for (const auto& [id, caption] : {std::pair(TActionId::UndoAction, Shown(m_editor.UndoText())),
+                                      std::pair(TActionId::RedoAction, Shown(m_editor.RedoText()))}) {
+        m_widgets.Action(id)->setIconText(caption);
+        m_widgets.Action(id)->setText(QStringLiteral("&") +
+                                      QString(caption).replace('&', QStringLiteral("&&")));
     }
 }
 

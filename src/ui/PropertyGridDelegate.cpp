@@ -107,11 +107,12 @@ QWidget* TPropertyGridDelegate::createEditor(QWidget* parent, const QStyleOption
         combo->setAccessibleName(index.sibling(row, 0).data().toString());
         // The Icon row shows each icon as the published menu draws it; a typed .svg file name
         // is taken as well.
-        const bool icons =
-            index.sibling(row, 0).data().toString() == Utf8ToQString(ItemField("Icon").Caption);
+        const std::string key = rows->Key(row);
+        const bool icons = key == ItemField("Icon").Caption;
         const QColor ink = parent->palette().color(QPalette::Text);
         for (const std::string& entry : rows->PickList(row)) {
-            combo->addItem(icons ? DrawnMenuIcon(entry, ink) : QIcon(), Utf8ToQString(entry));
+            combo->addItem(icons ? DrawnMenuIcon(entry, ink) : QIcon(),
+                           TPropertyGridModel::ShownValue(key, entry));
         }
         if (icons) {
             combo->setToolTip(tr("An icon of the set, or the name of an .svg file beside the project"));

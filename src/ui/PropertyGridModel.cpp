@@ -1,11 +1,65 @@
 #include "PropertyGridModel.h"
 
 #include "RecordString.h"
+#include "model/RecordFields.h"
+
+#include <QCoreApplication>
 
 #include <QPainter>
 #include <QPixmap>
 
 namespace tarvex {
+
+namespace {
+
+// The fixed words of the pick-list row `key`; empty for other rows and for lists filled from the
+// design (style names), which are never translated.
+template <typename TRecord> std::span<const std::string_view> PicksIn(const std::string& key) {
+    for (const TRecordField<TRecord>& field : FieldsOf<TRecord>()) {
+        if (field.Caption == key && field.Kind == TFieldKind::PickList) {
+            return field.Picks;
+        }
+    }
+    return {};
+}
+
+std::span<const std::string_view> FixedPicks(const std::string& key) {
+    for (const auto picks :
+         {PicksIn<TMenuOptionsRec>(key), PicksIn<TMenuItemRec>(key), PicksIn<TMenuStyleRec>(key)}) {
+        if (!picks.empty()) {
+            return picks;
+        }
+    }
+    return {};
+}
+
+QString ShownPick(std::string_view pick) {
+    return pick.empty() ? QString() : QCoreApplication::translate("Values", std::string(pick).c_str());
+}
+
+} // namespace
+
+QString TPropertyGridModel::ShownKey(const std::string& key) {
+    return QCoreApplication::translate("Rows", key.c_str());
+}
+
+QString TPropertyGridModel::ShownValue(const std::string& key, const std::string& value) {
+    for (const std::string_view pick : FixedPicks(key)) {
+        if (pick == value) {
+            return ShownPick(pick);
+        }
+    }
+    return Utf8ToQString(value);
+}
+
+std::string TPropertyGridModel::StoredValue(const std::string& key, const QString& shown) {
+    for (const std::string_view pick : FixedPicks(key)) {
+        if (!pick.empty() && ShownPick(pick) == shown) {
+            return std::string(pick);
+        }
+    }
+    return QStringToUtf8(shown);
+}
 
 void TPropertyGridModel::SetRows(TPropertyRows* rows) {
     beginResetModel();
@@ -53,7 +107,8 @@ QVariant TPropertyGridModel::data(const QModelIndex& index, int role) const {
     }
     const int row = index.row();
     if (role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::ToolTipRole) {
-        return Utf8ToQString(index.column() == 0 ? m_rows->Key(row) : m_rows->Value(row));
+        const std::string key = m_rows->Key(row);
+        return index.column() == 0 ? ShownKey(key) : ShownValue(key, m_rows->Value(row));
     }
     if (role == Qt::DecorationRole && index.column() == 1 &&
         m_rows->EditStyle(row) == TPropertyEditStyle::Color) {
@@ -76,7 +131,7 @@ bool TPropertyGridModel::setData(const QModelIndex& index, const QVariant& value
     if (!m_rows || role != Qt::EditRole || index.column() != 1 || index.row() >= m_rowCount) {
         return false;
     }
-    const std::string text = QStringToUtf8(value.toString());
+    const std::string text = StoredValue(m_rows->Key(index.row()), value.toString());
     if (m_rows->Value(index.row()) == text) {
         return true;
     }

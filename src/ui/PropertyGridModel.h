@@ -6,6 +6,8 @@
 #include <QAbstractTableModel>
 #include <QColor>
 
+#include <string>
+
 namespace tarvex {
 
 // Table model over TPropertyRows: column 0 the fixed keys, column 1 the editable values.
@@ -26,6 +28,13 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    // The row key and a value as the window shows them. Keys and the words of a fixed pick list are
+    // translated; the rows keep the English ones, which the editor matches and the files store.
+    static QString ShownKey(const std::string& key);
+    static QString ShownValue(const std::string& key, const std::string& value);
+    // A shown value back as stored: a translated pick is its English word, anything else as typed.
+    static std::string StoredValue(const std::string& key, const QString& shown);
 
     // A six-digit hex text as a colour; invalid otherwise.
     static QColor HexColor(const QString& text);

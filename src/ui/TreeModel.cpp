@@ -2,7 +2,9 @@
 
 #include "RecordString.h"
 #include "TarvexIcons.h"
+#include "model/Project.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QMimeData>
 
@@ -72,6 +74,10 @@ QVariant TTreeModel::data(const QModelIndex& index, int role) const {
     }
     switch (role) {
     case Qt::DisplayRole:
+        // The options node's fixed text is stored and matched in English; only the tree translates it.
+        if (node->Kind() == TNodeKind::MenuOptions && node->Text() == MenuOptionsText) {
+            return QCoreApplication::translate("Rows", MenuOptionsText.data());
+        }
         return Utf8ToQString(node->Text());
     case Qt::DecorationRole:
         return m_icons[static_cast<std::size_t>(node->Kind())];

@@ -112,6 +112,7 @@ void TWindowLanguageChoice::Apply(QCoreApplication& application, const QString& 
 
 void AddLanguageMenu(QMenu& tools, QWidget& parent) {
     QMenu* menu = tools.addMenu(QCoreApplication::translate("Language", "&Language"));
+    menu->menuAction()->setProperty("menuCaption", QStringLiteral("&Language"));
     menu->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(menu);
     const QString stored = TWindowLanguageChoice::Stored(OpenSettings());
@@ -130,6 +131,8 @@ void AddLanguageMenu(QMenu& tools, QWidget& parent) {
         });
     };
     add(QCoreApplication::translate("Language", "Desktop language"), QString());
+    // The command-bar layout file names entries in English, whatever the window shows.
+    menu->actions().constLast()->setProperty("menuCaption", QStringLiteral("Desktop language"));
     menu->addSeparator();
     for (const TWindowLanguage& language : Languages) {
         add(QString::fromUtf8(language.OwnName), QLatin1String(language.Code));

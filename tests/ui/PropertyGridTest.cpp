@@ -3,12 +3,18 @@
 
 #include "UiTestSupport.h"
 
+#include "document/DesignDocument.h"
+#include "model/Project.h"
 #include "model/RecordFields.h"
 #include "ui/ApplicationFolder.h"
+#include "ui/CommandBarLayout.h"
+#include "ui/CommandBars.h"
 #include "ui/EditorTreeView.h"
 #include "ui/MainUnit.h"
+#include "ui/MainWidgets.h"
 #include "ui/MenuIconSet.h"
 #include "ui/PropertyGrid.h"
+#include "ui/ShownText.h"
 #include "ui/TarvexIcons.h"
 #include "ui/TreeModel.h"
 #include "ui/WindowSettings.h"
@@ -17,13 +23,19 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 using namespace tarvex;
@@ -56,6 +68,16 @@ public:
     bool Enabled() const override { return IsEnabled; }
 };
 
+// Every text in every context comes back marked, so whatever the window translates shows it.
+class TMarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return source && *source ? QStringLiteral("\u00ab%1\u00bb").arg(QString::fromUtf8(source))
+                                 : QString();
+    }
+};
+
 } // namespace
 
 class TPropertyGridTest : public QObject {
@@ -66,6 +88,7 @@ private slots:
     void GridIconRowDrawsTheMenuIcons();
     void GridKeyboardLeavesChoosesAndUndoes();
     void GridCellEndsCommitAndMoveByRows();
+    void ShownTranslatedStoredInEnglish();
 };
 
 void TPropertyGridTest::GridShowsRowsAndWritesTypedText() {
@@ -330,6 +353,64 @@ void TPropertyGridTest::GridCellEndsCommitAndMoveByRows() {
         QCOMPARE(grid.currentIndex(), grid.model()->index(end.To, 1));
         QCOMPARE(grid.IsEditing(), end.Key == Qt::Key_Tab || end.Key == Qt::Key_Backtab);
     }
+}
+
+void TPropertyGridTest::ShownTranslatedStoredInEnglish() {
+    TMarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    const auto uninstall = qScopeGuard([&] { QCoreApplication::removeTranslator(&marking); });
+
+    // Commands: shown marked; the layout file names menus, entries and toolbars in English.
+    QMainWindow window;
+    TMainWidgets widgets;
+    CreateCommandBars(window, widgets, [](TActionId) {});
+    QCOMPARE(widgets.Action(TActionId::NewAction)->text(), QStringLiteral("\u00ab&New\u00bb"));
+    QCOMPARE(widgets.Action(TActionId::NewAction)->statusTip(),
+             QStringLiteral("\u00abCreate new project\u00bb"));
+    QCOMPARE(window.menuBar()->actions().front()->text(), QStringLiteral("\u00ab&File\u00bb"));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Tarvex.dat"));
+    QVERIFY(TCommandBarLayout(window, widgets, path).Save({}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string layout = file.readAll().toStdString();
+    QVERIFY2(layout.find("\u00ab") == std::string::npos, layout.c_str());
+    QVERIFY(layout.find("Menu=&File") != std::string::npos);
+
+    // Rows: keys and fixed picks shown marked, English stored; a style name from the design as it is.
+    TFakeRows rows;
+    rows.Rows = {{"Orientation", "Horizontal", TPropertyEditStyle::PickList, {"", "Horizontal", "Vertical"}},
+                 {"Menu Style", "More", TPropertyEditStyle::PickList, {"More"}}};
+    TPropertyGrid grid(118);
+    grid.SetRows(&rows);
+    grid.resize(300, 200);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QCOMPARE(grid.model()->index(0, 0).data().toString(), QStringLiteral("\u00abOrientation\u00bb"));
+    QCOMPARE(grid.model()->index(0, 1).data().toString(), QStringLiteral("\u00abHorizontal\u00bb"));
+    QCOMPARE(grid.model()->index(1, 1).data().toString(), QStringLiteral("More"));
+    grid.setCurrentIndex(grid.model()->index(0, 1));
+    auto* combo = grid.viewport()->findChild<QComboBox*>();
+    QVERIFY(combo);
+    QCOMPARE(combo->itemText(2), QStringLiteral("\u00abVertical\u00bb"));
+    combo->setCurrentIndex(2);
+    emit combo->activated(2);
+    QCOMPARE(rows.Rows[0].Value, std::string("Vertical"));
+
+    // Undo steps: the Edit menu's text translated piece by piece, the editor's caption English.
+    TDesignDocument document;
+    document.BeginStep(TARVEX_TRANSLATE_NOOP("Document", "Add Group"), {});
+    TTreeNode* group = AppendItemNode(document.Project(), nullptr, TNodeKind::MenuGroup, TMenuItemRec{});
+    document.EndStep({});
+    document.BeginStep({}, {});
+    group->EditItem().Caption = "Products";
+    document.NoteChangedRow("Caption");
+    document.EndStep({});
+    QCOMPARE(document.UndoCaption(), std::string("Undo Change Caption"));
+    QCOMPARE(Shown(document.UndoText()),
+             QStringLiteral("\u00abUndo \u00abChange \u00abCaption\u00bb\u00bb\u00bb"));
+    QVERIFY(document.Undo());
+    QCOMPARE(Shown(document.UndoText()), QStringLiteral("\u00abUndo \u00abAdd Group\u00bb\u00bb"));
 }
 
 QTEST_MAIN(TPropertyGridTest)
