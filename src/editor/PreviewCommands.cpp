@@ -129,8 +129,8 @@ bool TPreviewCommands::PublishDespiteErrors() {
     std::string text = "The menu has " + std::to_string(errors) + (errors == 1 ? " problem" : " problems") +
                        " that visitors will meet:";
     for (int i = 0; i < std::min(errors, Shown); ++i) {
-        text += "\n" + m_findings[static_cast<std::size_t>(i)].Place.Text + ": " +
-                m_findings[static_cast<std::size_t>(i)].Text;
+        text += "\n" + m_findings[static_cast<std::size_t>(i)].Place.Text.English() + ": " +
+                m_findings[static_cast<std::size_t>(i)].Text.English();
     }
     if (errors > Shown) {
         text += "\n… and " + std::to_string(errors - Shown) + " more.";
