@@ -217,11 +217,11 @@ private:
                          {Number(width)})
                 : Checks(TARVEX_TRANSLATE_NOOP("Checks", "in a window %1 px wide"), {Number(width)});
         m_add(TCheckLevel::Warning, optionsNode,
-              Checks(
-                  TARVEX_TRANSLATE_NOOP("Checks", "Its panel's %1 columns need about %2 px, but %3 only %4 "
-                                                  "fit, so the captions are squeezed (set \"Columns\" to %4 "
-                                                  "or 0, or raise \"Small screen width\" on the main menu)."),
-                  {Number(columns), Number(static_cast<int>(std::ceil(needed))), window, Number(fit)}));
+              Checks(TARVEX_TRANSLATE_NOOP("Checks",
+                                           "Its panel's %1 columns need about %2 px, but %3 only %4 "
+                                           "fit, so the captions are squeezed (set \"Columns\" to %4 "
+                                           "or 0, or raise \"Small screen width\" on the main menu)."),
+                     {Number(columns), Number(static_cast<int>(std::ceil(needed))), window, Number(fit)}));
     }
 
     // An empty or blank caption stands for the engine's own word; one of invisible characters does not.
