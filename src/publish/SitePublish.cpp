@@ -115,6 +115,35 @@ void RemoveStaleTemporaries(TSiteConnection& connection, const std::vector<TSite
     }
 }
 
+// Why nothing of the site changed when a file did not arrive.
+TUiText NotSentMessage(bool cancelled, const TUiText& error) {
+    return PublishText(
+        TARVEX_TRANSLATE_NOOP(
+            "Publish",
+            "%1 The site is unchanged. Its temporary files are removed where the server allowed it."),
+        {cancelled ? PublishText(TARVEX_TRANSLATE_NOOP(
+                         "Publish", "Publishing was cancelled before any file was replaced."))
+                   : error});
+}
+
+// Why `name` is not live, and which files already are.
+TUiText NotPlacedMessage(const std::string& name, const TUiText& error,
+                         const std::vector<std::string>& placed) {
+    std::string done;
+    for (const std::string& placedName : placed) {
+        done += (done.empty() ? "" : ", ") + placedName;
+    }
+    if (done.empty()) {
+        return PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish", "Putting %1 in place failed: %2 The site is unchanged."),
+            {Verbatim(name), error});
+    }
+    return PublishText(TARVEX_TRANSLATE_NOOP("Publish",
+                                             "Putting %1 in place failed: %2 Already replaced: %3. The "
+                                             "site may be partly updated; publish again to complete it."),
+                       {Verbatim(name), error, Verbatim(done)});
+}
+
 } // namespace
 
 std::string SiteUploadName(const std::string& name) {
@@ -153,16 +182,8 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
         for (const std::string& name : sent) {
             connection.Remove(SiteUploadName(name));
         }
-        return Failure(
-            cancelled ? TSiteOutcome::Cancelled : TSiteOutcome::Failed,
-            PublishText(
-                TARVEX_TRANSLATE_NOOP(
-                    "Publish",
-                    "%1 The site is unchanged. Its temporary files are removed where the server allowed it."),
-                {cancelled ? PublishText(TARVEX_TRANSLATE_NOOP(
-                                 "Publish", "Publishing was cancelled before any file was replaced."))
-                           : error}),
-            std::move(plan));
+        return Failure(cancelled ? TSiteOutcome::Cancelled : TSiteOutcome::Failed,
+                       NotSentMessage(cancelled, error), std::move(plan));
     }
     // Every file arrived: only now does the live site change, the manifest last.
     std::vector<std::string> placed;
@@ -171,21 +192,7 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
             for (std::size_t i = placed.size() + 1; i < sent.size(); ++i) {
                 connection.Remove(SiteUploadName(sent[i]));
             }
-            std::string done;
-            for (const std::string& placedName : placed) {
-                done += (done.empty() ? "" : ", ") + placedName;
-            }
-            return Failure(
-                TSiteOutcome::Failed,
-                done.empty()
-                    ? PublishText(TARVEX_TRANSLATE_NOOP(
-                                      "Publish", "Putting %1 in place failed: %2 The site is unchanged."),
-                                  {Verbatim(name), error})
-                    : PublishText(TARVEX_TRANSLATE_NOOP(
-                                      "Publish", "Putting %1 in place failed: %2 Already replaced: %3. The "
-                                                 "site may be partly updated; publish again to complete it."),
-                                  {Verbatim(name), error, Verbatim(done)}),
-                std::move(plan));
+            return Failure(TSiteOutcome::Failed, NotPlacedMessage(name, error, placed), std::move(plan));
         }
         placed.push_back(name);
     }
