@@ -11,12 +11,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const tarvex::TImportResult bookmarks = tarvex::ParseBookmarks(bytes);
-    if (bookmarks.Tree.has_value() == !bookmarks.Error.empty() ||
+    if (bookmarks.Tree.has_value() == !bookmarks.Error.Empty() ||
         (bookmarks.Tree && !tarvex::fuzz::FitsTheRecords(*bookmarks.Tree))) {
         std::abort();
     }
     const tarvex::TImportChoices navigation = tarvex::FindPageNavigations(bytes, "page");
-    if (navigation.Choices.empty() == navigation.Error.empty()) {
+    if (navigation.Choices.empty() == navigation.Error.Empty()) {
         std::abort();
     }
     for (const tarvex::TImportChoice& choice : navigation.Choices) {

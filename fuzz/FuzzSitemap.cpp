@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tarvex::TImportResult result =
         tarvex::ParseSitemap(std::string_view(reinterpret_cast<const char*>(data), size), {});
-    if (result.Tree.has_value() == !result.Error.empty() ||
+    if (result.Tree.has_value() == !result.Error.Empty() ||
         (result.Tree && !tarvex::fuzz::FitsTheRecords(*result.Tree))) {
         std::abort();
     }

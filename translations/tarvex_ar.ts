@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>Checks</name>
+    <message>
+        <source>Style list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project can not be compiled. You don&apos;t have menu styles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 more problems are not listed; mend the ones above first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No menu uses this style.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a contrast of %2:1; text needs at least %3:1 to be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its entries are %1 px high; visitors need at least 24 px to hit them (raise &quot;Font Size&quot; or &quot;Menu Item Padding&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its address is a javascript: address, which runs script on your pages and does nothing where script is blocked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The item has no address, so visitors cannot follow it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its address is still the placeholder &quot;%1&quot;; give it the page it should open, or clear it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its address &quot;%1&quot; is also the address of &quot;%2&quot; in this menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry has no caption; visitors see an empty row.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its caption is %1 characters long; more than %2 wrap onto further lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its address &quot;%1&quot; names no file in the site&apos;s folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The group has no entries, so its submenu opens nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its submenu is nested %1 levels deep; menus deeper than %2 levels are hard to reach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main menu options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no caption)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its description is drawn at %1 px in %2, a contrast of %3:1; text this small needs at least %4:1 to be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its badge is drawn at %1 px in %2, a contrast of %3:1; text this small needs at least %4:1 to be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its icon &quot;%1&quot; is none of the drawn icons and no .svg file, so no icon is drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its icon file &quot;%1&quot; %2, so no icon is drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at the small screen width of %1 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in a window %1 px wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its panel&apos;s %1 columns need about %2 px, but %3 only %4 fit, so the captions are squeezed (set &quot;Columns&quot; to %4 or 0, or raise &quot;Small screen width&quot; on the main menu).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;When no room&quot; is More, but &quot;More caption&quot; holds only characters that draw nothing, so the entry that gathers the rest of the bar is empty and screen readers give it no name; type a caption or empty the field for &quot;More&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Mouse Off Font&quot; on &quot;Mouse Off Background&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Mouse On Font&quot; on &quot;Mouse On Background&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Command</name>
     <message>
         <source>File</source>
@@ -957,6 +1080,137 @@ Publish anyway?</source>
     </message>
 </context>
 <context>
+    <name>Import</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Site map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no bookmarks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmarks nest folders deeper than %1 levels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bookmarks file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These shortcut files could not be read and were left out:%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder holds more than %1 entries; only the first %1 were read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in UTF-16; save it as UTF-8 and import it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has too many elements to import (more than %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is nested too deeply to import (more than %2 levels).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read as HTML.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is too large to import (more than %2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read file %1!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 link%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 links%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page&apos;s navigation nests deeper than %1 levels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page has no navigation: no nav element and no list of links.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is compressed; unpack it (gunzip) and import the .xml file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML (%2 at byte %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site map %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site map %1 lists no pages (its root is not &lt;urlset&gt;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the index&apos;s site maps is in the index&apos;s folder: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site-map index lists more than %1 site maps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a site map: its root element is &lt;%1&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site map lists more than %1 pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site map&apos;s addresses nest deeper than %1 folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site map lists no web pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This kind of import is not available in this build of Tarvex.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Language</name>
     <message>
         <source>&amp;Language</source>
@@ -1015,6 +1269,177 @@ Publish anyway?</source>
     </message>
     <message>
         <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Publish</name>
+    <message>
+        <source>Connected to %1; the folder is there and Tarvex may log in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the login of %2: the password or key is wrong, or the key is not allowed there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The certificate of %1 could not be verified (%2), so the server may not be the one it claims to be; nothing was sent. If the site&apos;s certificate comes from an authority of its own, name that authority&apos;s certificate as the CA file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not connect to %1 (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s disk is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server denied access (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to %1 failed (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server in %1 is not a host name or address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port in %1 is not a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address %1 names no protocol; write sftp://, ftps:// or davs:// before the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain ftp:// sends the password and the files unencrypted, readable by anyone on the way; use sftp:// or ftps:// (FTP with TLS) instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The protocol %1:// is not one Tarvex publishes by; use sftp://, ftps:// or davs://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address %1 holds a query or fragment; name only the folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address %1 holds a password or an unusable user name; the password is never part of the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain dav:// is unencrypted and allowed only on this computer or a private network; use davs:// (WebDAV over HTTPS) for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder in %1 is not usable: it may not contain &quot;..&quot;, control characters, quotes or back-slashes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plain dav:// sends the password and the files unencrypted; it is used only after you confirm that (in the command line with --allow-plain-dav). Prefer davs://.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing to a site is not available in this build of Tarvex; publish to a folder and copy the files with a transfer program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An SFTP publish needs a known-hosts file that holds the server&apos;s key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A WebDAV address names a path from the server&apos;s root; ~ means nothing there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This protocol is not one Tarvex publishes by.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 refused the login of %2: the password is wrong.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server denied access (HTTP 403).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answered HTTP %2, which WebDAV does not expect here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist on %2, or %3 may not open it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not say which folder the login starts in, so ~ cannot be found there; name the folder from the root (/...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host key of %1 has changed (it is now %2), so the server may not be the one you published to before; nothing was sent. If the server&apos;s administrator confirms the new key, remove the old entry for %1 from %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The host key of %1 (%2) is not in %3; an unknown server is never trusted. Check the fingerprint with the server&apos;s administrator, then add the key there (for example with ssh-keyscan) or name a known-hosts file that holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Someone else changed %1 on the server since Tarvex last published there; nothing was sent. Publish with --force to replace them. The site is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending %1 failed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sending the publish manifest failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The site is unchanged. Its temporary files are removed where the server allowed it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publishing was cancelled before any file was replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting %1 in place failed: %2 The site is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting %1 in place failed: %2 Already replaced: %3. The site may be partly updated; publish again to complete it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The site is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The site is up to date; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s key cannot be written to a known-hosts file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no folder for the known-hosts file of Tarvex (HOME is not set).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The known-hosts file %1 could not be read, so no key was added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1238,6 +1663,34 @@ Publish anyway?</source>
     </message>
     <message>
         <source>Warning!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main menu options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Style name &quot;%1&quot; can not be used as a script variable; menu.js calls it %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu name &quot;%1&quot; of &quot;%2&quot; object is already used; menu.js names this menu &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image position &quot;%1&quot; in &quot;%2&quot; object is not left, right or center; none is used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address of &quot;%1&quot; object is a javascript: address; it runs script on your pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An entry of &quot;%1&quot; object has no caption; it is drawn as an empty row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu style in &quot;%1&quot; object not found. Used first found menu style</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1735,6 +2188,10 @@ Compare this fingerprint with the one your hosting provider gives. Trust this se
         <source>&lt;p&gt;Published to %1:&lt;/p&gt;&lt;p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Open the live page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tarvex::TScriptWarningsForm</name>
@@ -1744,6 +2201,18 @@ Compare this fingerprint with the one your hosting provider gives. Trust this se
     </message>
     <message>
         <source>What visitors of the published menu would meet. Double-click one to go to it:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -39,9 +39,9 @@ std::string FindingJson(const TCheckFinding& finding) {
         path += (path.empty() ? "" : ",") + std::to_string(index);
     }
     return "{\"level\":" + JsonString(LevelText(finding.Level)) +
-           ",\"place\":" + JsonString(finding.Place.Text) +
+           ",\"place\":" + JsonString(finding.Place.Text.English()) +
            ",\"tree\":" + JsonString(finding.Place.InStyles ? "styles" : "objects") + ",\"path\":[" + path +
-           "],\"text\":" + JsonString(finding.Text) + "}";
+           "],\"text\":" + JsonString(finding.Text.English()) + "}";
 }
 
 // The findings, and for each style the height of its entries as the checks compute it, which

@@ -213,7 +213,7 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
         return ExitError;
     }
     for (const TScriptWarning& warning : script.Warnings) {
-        PrintError(std::string(ScriptWarningCaption) + " " + warning.Text);
+        PrintError(std::string(ScriptWarningCaption) + " " + warning.Text.English());
     }
     // A site's build pipeline asks for this: a design that needed any repair, or that visitors would
     // meet a problem in, publishes nothing.

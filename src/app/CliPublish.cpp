@@ -32,11 +32,11 @@ std::string UnknownTargetMessage(const TProject& project, const std::string& nam
 std::optional<TSiteAddress> CheckedAddress(const std::string& text, const TArguments& parsed) {
     const TSiteAddressResult address = ParseSiteAddress(text);
     if (!address.Address) {
-        PrintError(address.Error);
+        PrintError(address.Error.English());
         return std::nullopt;
     }
     if (address.Address->Protocol == TSiteProtocol::Dav && !parsed.Flag("--allow-plain-dav")) {
-        PrintError(std::string(PlainDavUnconfirmed));
+        PrintError(PlainDavUnconfirmed);
         return std::nullopt;
     }
     return address.Address;
@@ -63,7 +63,7 @@ int Report(const TSitePublishReport& report, const std::string& target) {
         std::cout << DescribeSitePlan(report.Plan);
         return ExitOk;
     case TSiteOutcome::UpToDate:
-        std::cout << DescribeSitePlan(report.Plan) << report.Message << '\n';
+        std::cout << DescribeSitePlan(report.Plan) << report.Message.English() << '\n';
         return ExitOk;
     case TSiteOutcome::Published:
         std::cout << DescribeSitePlan(report.Plan) << "Published to " << target << ".\n";
@@ -75,7 +75,7 @@ int Report(const TSitePublishReport& report, const std::string& target) {
     case TSiteOutcome::Cancelled:
         break;
     }
-    PrintError(report.Message);
+    PrintError(report.Message.English());
     return ExitError;
 }
 
@@ -91,11 +91,11 @@ int Send(const fs::path& appFolder, const std::string& projectPath, const TProje
         PrintError(files.Error);
         return ExitError;
     }
-    std::string error;
+    TUiText error;
     const std::unique_ptr<TSiteConnection> connection =
         OpenSiteConnection(address, Credentials(address, target, parsed), error);
     if (!connection) {
-        PrintError(error);
+        PrintError(error.English());
         return ExitError;
     }
     TSitePublishOptions options;

@@ -40,13 +40,13 @@ TImportResult ImportFolder(const fs::path& folder) {
     };
     TImportResult read = ReadFavoritesFolder(ScanFavoritesFolder(folder), true, caption);
     // Files left out and a scan cut short are told; what was read is still imported.
-    if (!read.Error.empty()) {
-        PrintError(read.Error);
+    if (!read.Error.Empty()) {
+        PrintError(read.Error.English());
     }
     read.Tree->Caption = caption(PathText(folder.filename()));
     if (read.Tree->Children.empty()) {
-        return {std::nullopt,
-                "The folder " + PathText(folder) + " holds no internet shortcuts (.url files)."};
+        return {std::nullopt, TUiText::Verbatim("The folder " + PathText(folder) +
+                                                " holds no internet shortcuts (.url files).")};
     }
     return read;
 }
@@ -66,7 +66,7 @@ TImportResult ImportSource(TImportKind kind, const fs::path& source) {
         return ParseBookmarks(*read.Bytes);
     }
     TImportChoices found = FindPageNavigations(*read.Bytes, PathText(source.stem()));
-    if (!found.Error.empty()) {
+    if (!found.Error.Empty()) {
         return {std::nullopt, found.Error};
     }
     // The first nav, or the first list of links when the page has none.
@@ -123,7 +123,7 @@ int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
         const TImportBytes read = ReadImportFile(source);
         PrintError(read.Bytes
                        ? sourceText + " is neither a folder, a bookmarks file, a site map nor an HTML page."
-                       : read.Error);
+                       : read.Error.English());
         return ExitError;
     }
     if (*kind != TImportKind::Folder && !WebImportAvailable()) {
@@ -133,7 +133,7 @@ int Import(const fs::path& appFolder, const std::vector<std::string>& args) {
     }
     const TImportResult imported = ImportSource(*kind, source);
     if (!imported.Tree) {
-        PrintError(imported.Error);
+        PrintError(imported.Error.English());
         return ExitError;
     }
 

@@ -26,8 +26,16 @@ bool HasEntries(TLevel level) {
     return std::any_of(level.begin(), level.end(), [](const TTreeNode& node) { return !node.IsOptions(); });
 }
 
-std::string Quote(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+TUiText Verbatim(std::string_view text) {
+    return TUiText::Verbatim(text);
+}
+
+TUiText Number(std::size_t value) {
+    return TUiText::Verbatim(std::to_string(value));
+}
+
+TUiText Checks(std::string_view source, std::vector<TUiText> args = {}) {
+    return TUiText("Checks", source, std::move(args));
 }
 
 std::string_view Trim(std::string_view text) {
@@ -104,7 +112,10 @@ public:
     std::vector<TCheckFinding> Run(const std::vector<TScriptWarning>& scriptWarnings) {
         if (m_project.Styles.Empty()) {
             m_findings.push_back(
-                {TCheckLevel::Error, {true, {}, "Style list"}, std::string(NoStylesMessage) + "."});
+                {TCheckLevel::Error,
+                 {true, {}, Checks(TARVEX_TRANSLATE_NOOP("Checks", "Style list"))},
+                 Checks(TARVEX_TRANSLATE_NOOP("Checks",
+                                              "Project can not be compiled. You don't have menu styles."))});
         }
         CheckStyles();
         CheckMenu(m_project.Objects.Roots());
@@ -116,10 +127,9 @@ public:
                 ++m_level;
             },
             [this](const TTreeNode&) { --m_level; });
-        CheckPatterns(m_project, m_settings,
-                      [this](TCheckLevel level, const TTreeNode& node, std::string text) {
-                          Add(level, node, std::move(text));
-                      });
+        CheckPatterns(m_project, m_settings, [this](TCheckLevel level, const TTreeNode& node, TUiText text) {
+            Add(level, node, std::move(text));
+        });
         for (const TScriptWarning& warning : scriptWarnings) {
             // The checks say these themselves, as errors.
             if (warning.Kind != TScriptWarningKind::ScriptAddress &&
@@ -127,7 +137,7 @@ public:
                 if (Room(TCheckLevel::Warning)) {
                     m_findings.push_back(
                         {TCheckLevel::Warning,
-                         warning.Node ? PlaceOf(*warning.Node) : TCheckPlace{false, {}, "Design"},
+                         warning.Node ? PlaceOf(*warning.Node) : TCheckPlace{false, {}, DesignPlace()},
                          warning.Text});
                 }
             }
@@ -135,8 +145,10 @@ public:
         if (m_unlisted != 0) {
             m_findings.push_back(
                 {m_unlistedError ? TCheckLevel::Error : TCheckLevel::Warning,
-                 {false, {}, "Design"},
-                 std::to_string(m_unlisted) + " more problems are not listed; mend the ones above first."});
+                 {false, {}, DesignPlace()},
+                 Checks(TARVEX_TRANSLATE_NOOP("Checks",
+                                              "%1 more problems are not listed; mend the ones above first."),
+                        {Number(m_unlisted)})});
         }
         std::stable_partition(m_findings.begin(), m_findings.end(),
                               [](const TCheckFinding& f) { return f.Level == TCheckLevel::Error; });
@@ -144,7 +156,9 @@ public:
     }
 
 private:
-    void Add(TCheckLevel level, const TTreeNode& node, std::string text) {
+    static TUiText DesignPlace() { return Checks(TARVEX_TRANSLATE_NOOP("Checks", "Design")); }
+
+    void Add(TCheckLevel level, const TTreeNode& node, TUiText text) {
         if (Room(level)) {
             m_findings.push_back({level, PlaceOf(node), std::move(text)});
         }
@@ -195,7 +209,8 @@ private:
         const std::unordered_set<const TTreeNode*> used = StylesInUse();
         for (const TTreeNode& node : m_project.Styles.Roots()) {
             if (!used.contains(&node)) {
-                Add(TCheckLevel::Warning, node, "No menu uses this style.");
+                Add(TCheckLevel::Warning, node,
+                    Checks(TARVEX_TRANSLATE_NOOP("Checks", "No menu uses this style.")));
                 continue;
             }
             const TMenuStyleRec& style = node.Style();
@@ -204,16 +219,19 @@ private:
                 const double ratio = ContrastRatio(pair.Text, pair.Background);
                 if (ratio < needed) {
                     Add(TCheckLevel::Error, node,
-                        pair.Name + " has a contrast of " + OneDecimal(ratio) + ":1; text needs at least " +
-                            OneDecimal(needed) + ":1 to be read.");
+                        Checks(
+                            TARVEX_TRANSLATE_NOOP(
+                                "Checks", "%1 has a contrast of %2:1; text needs at least %3:1 to be read."),
+                            {pair.Name, Verbatim(OneDecimal(ratio)), Verbatim(OneDecimal(needed))}));
                 }
             }
             const double height = EntryHeight(style);
             if (height < MinimumEntryHeight) {
                 Add(TCheckLevel::Error, node,
-                    "Its entries are " + OneDecimal(height) +
-                        " px high; visitors need at least 24 px to hit them (raise \"Font Size\" or "
-                        "\"Menu Item Padding\").");
+                    Checks(TARVEX_TRANSLATE_NOOP(
+                               "Checks", "Its entries are %1 px high; visitors need at least 24 px to hit "
+                                         "them (raise \"Font Size\" or \"Menu Item Padding\")."),
+                           {Verbatim(OneDecimal(height))}));
             }
         }
     }
@@ -229,20 +247,25 @@ private:
             const std::string_view address = Trim(node.Item().Address.view());
             if (IsScriptAddress(node.Item().Address.view())) {
                 Add(TCheckLevel::Error, node,
-                    "Its address is a javascript: address, which runs script on your pages and does nothing "
-                    "where script is blocked.");
+                    Checks(TARVEX_TRANSLATE_NOOP("Checks",
+                                                 "Its address is a javascript: address, which runs script on "
+                                                 "your pages and does nothing where script is blocked.")));
             } else if (address.empty()) {
                 if (!node.HasChildren()) {
-                    Add(TCheckLevel::Warning, node, "The item has no address, so visitors cannot follow it.");
+                    Add(TCheckLevel::Warning, node,
+                        Checks(TARVEX_TRANSLATE_NOOP(
+                            "Checks", "The item has no address, so visitors cannot follow it.")));
                 }
             } else if (IsPlaceholderAddress(address)) {
                 Add(TCheckLevel::Error, node,
-                    "Its address is still the placeholder " + Quote(address) +
-                        "; give it the page it should open, or clear it.");
+                    Checks(TARVEX_TRANSLATE_NOOP("Checks", "Its address is still the placeholder \"%1\"; "
+                                                           "give it the page it should open, or clear it."),
+                           {Verbatim(address)}));
             } else if (const auto [first, added] = addresses.try_emplace(address, &node); !added) {
                 Add(TCheckLevel::Warning, node,
-                    "Its address " + Quote(address) + " is also the address of " +
-                        Quote(first->second->Text()) + " in this menu.");
+                    Checks(TARVEX_TRANSLATE_NOOP(
+                               "Checks", "Its address \"%1\" is also the address of \"%2\" in this menu."),
+                           {Verbatim(address), Verbatim(first->second->Text())}));
             }
             CheckSiteFile(node, address);
         }
@@ -251,14 +274,18 @@ private:
     void CheckCaption(const TTreeNode& node) {
         const std::string_view caption = node.Item().Caption.view();
         if (IsBlank(caption)) {
-            Add(TCheckLevel::Error, node, "The entry has no caption; visitors see an empty row.");
+            Add(TCheckLevel::Error, node,
+                Checks(
+                    TARVEX_TRANSLATE_NOOP("Checks", "The entry has no caption; visitors see an empty row.")));
             return;
         }
         const std::size_t length = CharacterCount(DecodeCaptionReferences(caption));
         if (length > LongCaptionCharacters) {
             Add(TCheckLevel::Warning, node,
-                "Its caption is " + std::to_string(length) + " characters long; more than " +
-                    std::to_string(LongCaptionCharacters) + " wrap onto further lines.");
+                Checks(
+                    TARVEX_TRANSLATE_NOOP(
+                        "Checks", "Its caption is %1 characters long; more than %2 wrap onto further lines."),
+                    {Number(length), Number(LongCaptionCharacters)}));
         }
     }
 
@@ -270,22 +297,26 @@ private:
         std::error_code error;
         if (file && !std::filesystem::exists(m_settings.Site / PathFromUtf8(*file), error)) {
             Add(TCheckLevel::Warning, node,
-                "Its address " + Quote(address) + " names no file in the site's folder.");
+                Checks(
+                    TARVEX_TRANSLATE_NOOP("Checks", "Its address \"%1\" names no file in the site's folder."),
+                    {Verbatim(address)}));
         }
     }
 
     void CheckGroup(const TTreeNode& node, std::size_t level) {
         const bool entries = HasEntries(node.Children());
         if (node.IsGroup() && !entries) {
-            Add(TCheckLevel::Error, node, "The group has no entries, so its submenu opens nothing.");
+            Add(TCheckLevel::Error, node,
+                Checks(TARVEX_TRANSLATE_NOOP("Checks",
+                                             "The group has no entries, so its submenu opens nothing.")));
         } else if (entries) {
             CheckMenu(node.Children());
             // The main menu is the first level; a group at tree level 3 opens the fifth.
             if (level == static_cast<std::size_t>(DeepestComfortableMenu - 1)) {
                 Add(TCheckLevel::Warning, node,
-                    "Its submenu is nested " + std::to_string(DeepestComfortableMenu + 1) +
-                        " levels deep; menus deeper than " + std::to_string(DeepestComfortableMenu) +
-                        " levels are hard to reach.");
+                    Checks(TARVEX_TRANSLATE_NOOP("Checks", "Its submenu is nested %1 levels deep; menus "
+                                                           "deeper than %2 levels are hard to reach."),
+                           {Number(DeepestComfortableMenu + 1), Number(DeepestComfortableMenu)}));
             }
         }
     }
@@ -321,7 +352,8 @@ std::string_view LevelText(TCheckLevel level) {
 }
 
 std::string FindingLine(const TCheckFinding& finding) {
-    return std::string(LevelText(finding.Level)) + ": " + finding.Place.Text + ": " + finding.Text;
+    return std::string(LevelText(finding.Level)) + ": " + finding.Place.Text.English() + ": " +
+           finding.Text.English();
 }
 
 TCheckPlace PlaceOf(const TTreeNode& node) {
@@ -332,29 +364,31 @@ TCheckPlace PlaceOf(const TTreeNode& node) {
     }
     std::reverse(place.Path.begin(), place.Path.end());
     if (node.IsStyle()) {
-        place.Text = "Style " + Quote(node.Text());
+        place.Text = Checks(TARVEX_TRANSLATE_NOOP("Checks", "Style \"%1\""), {Verbatim(node.Text())});
         return place;
     }
     if (node.IsOptions() && !node.Parent()) {
-        place.Text = "Main menu options";
+        place.Text = Checks(TARVEX_TRANSLATE_NOOP("Checks", "Main menu options"));
         return place;
     }
     // The nearest groups name the place; past a few levels the rest is elided, so a deep
     // design's findings stay short to read and cheap to make.
     constexpr int namedLevels = 6;
-    std::vector<std::string_view> names;
+    std::vector<TUiText> names;
     const TTreeNode* at = &node;
     for (; at && names.size() < namedLevels; at = at->Parent()) {
         // An entry without a caption is still found by where it stands.
-        names.push_back(IsBlank(at->Text()) ? std::string_view("(no caption)")
-                                            : std::string_view(at->Text()));
+        names.push_back(IsBlank(at->Text()) ? Checks(TARVEX_TRANSLATE_NOOP("Checks", "(no caption)"))
+                                            : Verbatim(at->Text()));
     }
-    if (at) {
-        place.Text = "\u2026 > ";
+    // The path is a pattern of its captions, so a caption is shown as typed and only the words
+    // this program adds are translated.
+    std::string pattern = at ? "\u2026 > " : "";
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        pattern += (i == 0 ? "%" : " > %") + std::to_string(i + 1);
     }
-    for (auto name = names.rbegin(); name != names.rend(); ++name) {
-        place.Text += std::string(*name) + (name + 1 == names.rend() ? "" : " > ");
-    }
+    std::reverse(names.begin(), names.end());
+    place.Text = Checks(pattern, std::move(names));
     return place;
 }
 

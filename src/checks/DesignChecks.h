@@ -2,6 +2,7 @@
 // CheckDesign: what would make the published menu fail its visitors, found before they meet it.
 // The window lists the findings as the author edits; tarvex-cli check prints them for a site's build.
 
+#include "base/UiText.h"
 #include "model/Project.h"
 #include "script/MenuScript.h"
 
@@ -21,7 +22,7 @@ struct TCheckPlace {
     // Indices among siblings from the root level down (a style: its one index); empty for none.
     std::vector<int> Path;
     // "Products > Price list", "Products > Menu Options", "Main menu options" or "Style \"Ocean\"".
-    std::string Text;
+    TUiText Text;
 
     bool operator==(const TCheckPlace&) const = default;
 };
@@ -29,7 +30,7 @@ struct TCheckPlace {
 struct TCheckFinding {
     TCheckLevel Level = TCheckLevel::Warning;
     TCheckPlace Place;
-    std::string Text; // one sentence, UTF-8
+    TUiText Text; // one sentence, UTF-8
 
     bool operator==(const TCheckFinding&) const = default;
 };
@@ -51,7 +52,7 @@ std::vector<TCheckFinding> CheckDesign(const TProject& project, const TCheckSett
 
 int CountErrors(const std::vector<TCheckFinding>& findings);
 std::string_view LevelText(TCheckLevel level); // "error" or "warning"
-// "LEVEL: PLACE: TEXT".
+// "LEVEL: PLACE: TEXT", in English.
 std::string FindingLine(const TCheckFinding& finding);
 // The place of a node of either tree.
 TCheckPlace PlaceOf(const TTreeNode& node);

@@ -16,8 +16,16 @@ namespace tarvex {
 
 namespace {
 
-std::string Quote(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+TUiText Verbatim(std::string_view text) {
+    return TUiText::Verbatim(text);
+}
+
+TUiText Number(int value) {
+    return TUiText::Verbatim(std::to_string(value));
+}
+
+TUiText Checks(std::string_view source, std::vector<TUiText> args = {}) {
+    return TUiText("Checks", source, std::move(args));
 }
 
 std::string Trimmed(std::string_view text) {
@@ -122,11 +130,19 @@ private:
             // One finding a menu for each: its entries share the colours.
             if (!describedSeen && !IsBlank(item.Description.view())) {
                 describedSeen = true;
-                CheckSmallText(entry, styles, "description", DescriptionScale, false);
+                CheckSmallText(entry, styles,
+                               Checks(TARVEX_TRANSLATE_NOOP(
+                                   "Checks", "Its description is drawn at %1 px in %2, a contrast of %3:1; "
+                                             "text this small needs at least %4:1 to be read.")),
+                               DescriptionScale, false);
             }
             if (!badgeSeen && !IsBlank(item.Badge.view())) {
                 badgeSeen = true;
-                CheckSmallText(entry, styles, "badge", BadgeScale, true);
+                CheckSmallText(entry, styles,
+                               Checks(TARVEX_TRANSLATE_NOOP(
+                                   "Checks", "Its badge is drawn at %1 px in %2, a contrast of %3:1; text "
+                                             "this small needs at least %4:1 to be read.")),
+                               BadgeScale, true);
             }
         }
     }
@@ -134,7 +150,7 @@ private:
     // The style's own contrast is judged at its own size; this is the smaller text beside it,
     // which counts as large only when it still is.
     void CheckSmallText(const TTreeNode& entry, const std::vector<const TMenuStyleRec*>& styles,
-                        std::string_view part, double scale, bool keepsWeight) {
+                        TUiText finding, double scale, bool keepsWeight) {
         for (const TMenuStyleRec* style : styles) {
             const double size = DrawnFontSize(*style) * scale;
             const std::string weight = AsciiLower(Trimmed(style->FontWeight.view()));
@@ -146,10 +162,9 @@ private:
             for (const TColourPair& pair : DrawnColourPairs(*style)) {
                 const double ratio = ContrastRatio(pair.Text, pair.Background);
                 if (ratio < needed && ratio >= ownNeed) {
-                    m_add(TCheckLevel::Error, entry,
-                          "Its " + std::string(part) + " is drawn at " + OneDecimal(size) + " px in " +
-                              pair.Name + ", a contrast of " + OneDecimal(ratio) +
-                              ":1; text this small needs at least " + OneDecimal(needed) + ":1 to be read.");
+                    finding.Args = {Verbatim(OneDecimal(size)), pair.Name, Verbatim(OneDecimal(ratio)),
+                                    Verbatim(OneDecimal(needed))};
+                    m_add(TCheckLevel::Error, entry, std::move(finding));
                     return;
                 }
             }
@@ -165,8 +180,9 @@ private:
             if (std::find(std::begin(IconPicks), std::end(IconPicks), AsciiLower(name)) ==
                 std::end(IconPicks)) {
                 m_add(TCheckLevel::Warning, entry,
-                      "Its icon " + Quote(name) +
-                          " is none of the drawn icons and no .svg file, so no icon is drawn.");
+                      Checks(TARVEX_TRANSLATE_NOOP("Checks", "Its icon \"%1\" is none of the drawn icons and "
+                                                             "no .svg file, so no icon is drawn."),
+                             {Verbatim(name)}));
             }
             return;
         }
@@ -176,7 +192,8 @@ private:
         }
         if (!read->second.empty()) {
             m_add(TCheckLevel::Warning, entry,
-                  "Its icon file " + Quote(name) + " " + read->second + ", so no icon is drawn.");
+                  Checks(TARVEX_TRANSLATE_NOOP("Checks", "Its icon file \"%1\" %2, so no icon is drawn."),
+                         {Verbatim(name), Verbatim(read->second)}));
         }
     }
 
@@ -194,25 +211,29 @@ private:
         }
         const int fit = std::max(1, static_cast<int>(std::floor((width - edges + ColumnGapEm * em) /
                                                                 ((ColumnEm + ColumnGapEm) * em))));
-        const std::string window = m_smallWidth > 0
-                                       ? "at the small screen width of " + std::to_string(width) + " px"
-                                       : "in a window " + std::to_string(width) + " px wide";
+        const TUiText window =
+            m_smallWidth > 0
+                ? Checks(TARVEX_TRANSLATE_NOOP("Checks", "at the small screen width of %1 px"),
+                         {Number(width)})
+                : Checks(TARVEX_TRANSLATE_NOOP("Checks", "in a window %1 px wide"), {Number(width)});
         m_add(TCheckLevel::Warning, optionsNode,
-              "Its panel's " + std::to_string(columns) + " columns need about " +
-                  std::to_string(static_cast<int>(std::ceil(needed))) + " px, but " + window + " only " +
-                  std::to_string(fit) + " fit, so the captions are squeezed (set \"Columns\" to " +
-                  std::to_string(fit) + " or 0, or raise \"Small screen width\" on the main menu).");
+              Checks(TARVEX_TRANSLATE_NOOP("Checks",
+                                           "Its panel's %1 columns need about %2 px, but %3 only %4 "
+                                           "fit, so the captions are squeezed (set \"Columns\" to %4 "
+                                           "or 0, or raise \"Small screen width\" on the main menu)."),
+                     {Number(columns), Number(static_cast<int>(std::ceil(needed))), window, Number(fit)}));
     }
 
     // An empty or blank caption stands for the engine's own word; one of invisible characters does not.
     void CheckMore(const TTreeNode& mainOptions) {
         const TMenuOptionsRec& options = mainOptions.Options();
         if (Chose(options.WhenNoRoom.view(), "More") && KeptButInvisible(options.MoreCaption.view())) {
-            m_add(
-                TCheckLevel::Error, mainOptions,
-                "\"When no room\" is More, but \"More caption\" holds only characters that draw nothing, so "
-                "the entry that gathers the rest of the bar is empty and screen readers give it no name; "
-                "type a caption or empty the field for \"More\".");
+            m_add(TCheckLevel::Error, mainOptions,
+                  Checks(TARVEX_TRANSLATE_NOOP(
+                      "Checks",
+                      "\"When no room\" is More, but \"More caption\" holds only characters that draw "
+                      "nothing, so the entry that gathers the rest of the bar is empty and screen readers "
+                      "give it no name; type a caption or empty the field for \"More\".")));
         }
     }
 

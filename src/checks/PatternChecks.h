@@ -10,7 +10,7 @@
 
 namespace tarvex {
 
-using TAddFinding = std::function<void(TCheckLevel level, const TTreeNode& node, std::string text)>;
+using TAddFinding = std::function<void(TCheckLevel level, const TTreeNode& node, TUiText text)>;
 
 void CheckPatterns(const TProject& project, const TCheckSettings& settings, const TAddFinding& add);
 

@@ -133,15 +133,19 @@ std::vector<TColourPair> DrawnColourPairs(const TMenuStyleRec& style) {
     const TRgb offText = ColourOr(style.MouseOffFont.view(), 0x000000);
     const TRgb offBack = ColourOr(style.MouseOffBackground.view(), 0xC0C0C0);
     std::vector<TColourPair> pairs{
-        {"\"Mouse Off Font\" on \"Mouse Off Background\"", offText, offBack},
-        {"\"Mouse On Font\" on \"Mouse On Background\"", ColourOr(style.MouseOnFont.view(), 0xFFFFFF),
-         ColourOr(style.MouseOnBackground.view(), 0x808080)},
+        {TUiText("Checks", TARVEX_TRANSLATE_NOOP("Checks", "\"Mouse Off Font\" on \"Mouse Off Background\"")),
+         offText, offBack},
+        {TUiText("Checks", TARVEX_TRANSLATE_NOOP("Checks", "\"Mouse On Font\" on \"Mouse On Background\"")),
+         ColourOr(style.MouseOnFont.view(), 0xFFFFFF), ColourOr(style.MouseOnBackground.view(), 0x808080)},
     };
     // Header entries (no address, no submenu) take the normal colours unless the style has their own.
     const TRgb headText = ParseStyleColour(style.MenuHeaderFontColor.view()).value_or(offText);
     const TRgb headBack = ParseStyleColour(style.MenuHeaderBackground.view()).value_or(offBack);
     if (!SameColour(headText, offText) || !SameColour(headBack, offBack)) {
-        pairs.push_back({"\"Menu Header Font Color\" on \"Menu Header Background\"", headText, headBack});
+        pairs.push_back(
+            {TUiText("Checks", TARVEX_TRANSLATE_NOOP(
+                                   "Checks", "\"Menu Header Font Color\" on \"Menu Header Background\"")),
+             headText, headBack});
     }
     return pairs;
 }

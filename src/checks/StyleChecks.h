@@ -1,6 +1,7 @@
 #pragma once
 // What a visitor meets of a style: the colours the menu engine draws and the height of its entries.
 
+#include "base/UiText.h"
 #include "model/Records.h"
 
 #include <optional>
@@ -33,7 +34,7 @@ bool IsLargeText(const TMenuStyleRec& style);
 
 // One text and background pair the engine draws.
 struct TColourPair {
-    std::string Name; // how the author's editor names the two rows
+    TUiText Name; // how the author's editor names the two rows
     TRgb Text;
     TRgb Background;
 };

@@ -37,20 +37,22 @@ TUiText NoFolderSelected() {
 } // namespace
 namespace {
 
-TImportChoices Single(TImportResult result, const std::string& description) {
+TImportChoices Single(TImportResult result, TUiText description) {
     if (!result.Tree) {
         return {{}, std::move(result.Error)};
     }
-    return {{TImportChoice{description, std::move(*result.Tree)}}, {}};
+    return {{TImportChoice{std::move(description), std::move(*result.Tree)}}, {}};
 }
 
 TImportChoices ReadBookmarks(const std::filesystem::path& file) {
     const TImportBytes read = ReadImportFile(file);
-    return read.Bytes ? Single(ParseBookmarks(*read.Bytes), "Bookmarks") : TImportChoices{{}, read.Error};
+    return read.Bytes
+               ? Single(ParseBookmarks(*read.Bytes), ImportText(TARVEX_TRANSLATE_NOOP("Import", "Bookmarks")))
+               : TImportChoices{{}, read.Error};
 }
 
 TImportChoices ReadSitemap(const std::filesystem::path& file) {
-    return Single(ParseSitemapFile(file), "Site map");
+    return Single(ParseSitemapFile(file), ImportText(TARVEX_TRANSLATE_NOOP("Import", "Site map")));
 }
 
 TImportChoices ReadPageNavigation(const std::filesystem::path& file) {
@@ -117,8 +119,8 @@ void TImportCommands::ImportFavoritesFolder(const TFavoriteEntry& entry) {
     for (const TImportEntry& item : read.Tree->Children) {
         m_objects.AddMenuItem(item.Caption, item.Address);
     }
-    if (!read.Error.empty()) {
-        m_context.Message(TUiText::Verbatim(read.Error), ErrorCaption(), TMsgIcon::Error);
+    if (!read.Error.Empty()) {
+        m_context.Message(read.Error, ErrorCaption(), TMsgIcon::Error);
     }
 }
 
@@ -156,7 +158,7 @@ void TImportCommands::ReviewImport(const std::filesystem::path& file, const TUiT
     }
     TImportChoices found = read(file);
     if (found.Choices.empty()) {
-        m_context.Message(TUiText::Verbatim(found.Error), ErrorCaption(), TMsgIcon::Error);
+        m_context.Message(found.Error, ErrorCaption(), TMsgIcon::Error);
         return;
     }
     const std::optional<int> chosen = m_context.Ui().ReviewImport(caption, found.Choices);

@@ -142,8 +142,7 @@ bool TPreviewCommands::PublishDespiteErrors() {
     std::vector<TUiText> lines;
     for (int i = 0; i < std::min(errors, Shown); ++i) {
         const TCheckFinding& finding = m_findings[static_cast<std::size_t>(i)];
-        lines.push_back(
-            TUiText("", "%1: %2", {TUiText::Verbatim(finding.Place.Text), TUiText::Verbatim(finding.Text)}));
+        lines.push_back(TUiText("", "%1: %2", {finding.Place.Text, finding.Text}));
     }
     if (errors > Shown) {
         lines.push_back(TARVEX_TEXT("Editor", "… and %1 more.").Arg(std::to_string(errors - Shown)));

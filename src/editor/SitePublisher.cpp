@@ -12,7 +12,7 @@ namespace {
 
 // Opens the connection and its folder; nothing after filling `run` with why not.
 std::unique_ptr<TSiteConnection> OpenJob(const TSiteJob& job, TSiteRun& run) {
-    std::string error;
+    TUiText error;
     std::unique_ptr<TSiteConnection> connection = OpenSiteConnection(job.Address, job.Credentials, error);
     if (connection && connection->OpenFolder(error)) {
         return connection;
@@ -31,8 +31,9 @@ TSiteRun TestSiteJob(const TSiteJob& job) {
     TSiteRun run;
     if (OpenJob(job, run)) {
         run.Report.Outcome = TSiteOutcome::UpToDate;
-        run.Report.Message =
-            "Connected to " + job.Address.Host + "; the folder is there and Tarvex may log in.";
+        run.Report.Message = PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish", "Connected to %1; the folder is there and Tarvex may log in."),
+            {TUiText::Verbatim(job.Address.Host)});
     }
     return run;
 }
@@ -52,7 +53,7 @@ namespace {
 TSiteRun Unavailable() {
     TSiteRun run;
     run.Report.Outcome = TSiteOutcome::Failed;
-    run.Report.Message = std::string(SitePublishUnavailable);
+    run.Report.Message = PublishText(SitePublishUnavailable);
     return run;
 }
 
@@ -68,7 +69,7 @@ TSiteRun RunSiteJob(const TSiteJob&, const TSitePublishOptions&) {
 
 #endif
 
-std::optional<std::string> TSitePublisher::AddressError(const TPublishTarget& target) {
+std::optional<TUiText> TSitePublisher::AddressError(const TPublishTarget& target) {
     const TSiteAddressResult address = ParseSiteAddress(target.Address);
     if (address.Address) {
         return std::nullopt;
@@ -81,15 +82,14 @@ bool TSitePublisher::NeedsPlainConsent(const TPublishTarget& target) {
     return address.Address && address.Address->Protocol == TSiteProtocol::Dav;
 }
 
-std::variant<TSiteJob, std::string> TSitePublisher::Prepare(const TPublishTarget& target,
-                                                            std::string password, bool plainConfirmed,
-                                                            bool withFiles) const {
+std::variant<TSiteJob, TUiText> TSitePublisher::Prepare(const TPublishTarget& target, std::string password,
+                                                        bool plainConfirmed, bool withFiles) const {
     const TSiteAddressResult address = ParseSiteAddress(target.Address);
     if (!address.Address) {
         return address.Error;
     }
     if (address.Address->Protocol == TSiteProtocol::Dav && !plainConfirmed) {
-        return std::string(PlainDavUnconfirmed);
+        return PublishText(PlainDavUnconfirmed);
     }
     TSiteJob job;
     job.Address = *address.Address;
@@ -100,7 +100,7 @@ std::variant<TSiteJob, std::string> TSitePublisher::Prepare(const TPublishTarget
         TSiteFilesResult files =
             SiteFilesFor(m_context.AppFolder(), m_context.Project(), m_context.ProjectFolder(), target.Kind);
         if (!files.Files) {
-            return files.Error;
+            return TUiText::Verbatim(files.Error);
         }
         job.Files = std::move(*files.Files);
     }

@@ -42,13 +42,13 @@ public:
     void SetTargets(TPublishTargets targets) { m_context.Document().SetPublishTargets(std::move(targets)); }
 
     // Nothing when the address reads; else the sentence that says what is wrong with it.
-    static std::optional<std::string> AddressError(const TPublishTarget& target);
+    static std::optional<TUiText> AddressError(const TPublishTarget& target);
     // Plain dav:// travels unencrypted: the author must say yes to it, each time.
     static bool NeedsPlainConsent(const TPublishTarget& target);
     // The job for `target`, with the files a publish sends now; the sentence that says why not
     // when the address is refused or the files cannot be made.
-    std::variant<TSiteJob, std::string> Prepare(const TPublishTarget& target, std::string password,
-                                                bool plainConfirmed, bool withFiles = true) const;
+    std::variant<TSiteJob, TUiText> Prepare(const TPublishTarget& target, std::string password,
+                                            bool plainConfirmed, bool withFiles = true) const;
     // The key store's name for a target's password: the same server and user share it.
     static std::string SecretKey(const TPublishTarget& target);
     // Where the window pins the keys it was told to trust.

@@ -57,7 +57,8 @@ public:
     TImportResult Read(const GumboNode* document) {
         const GumboNode* topList = FindFirst(document, GUMBO_TAG_DL);
         if (!topList) {
-            return {std::nullopt, "The file holds no bookmarks."};
+            return {std::nullopt,
+                    ImportText(TARVEX_TRANSLATE_NOOP("Import", "The file holds no bookmarks."))};
         }
         TImportEntry root;
         root.IsGroup = true;
@@ -89,11 +90,14 @@ public:
             },
             [](TFolderList& list) { list.Inner.clear(); });
         if (tooDeep) {
-            return {std::nullopt, "The bookmarks nest folders deeper than " +
-                                      std::to_string(ImportGroupDepthLimit) + " levels."};
+            return {std::nullopt,
+                    ImportText(
+                        TARVEX_TRANSLATE_NOOP("Import", "The bookmarks nest folders deeper than %1 levels."),
+                        {TUiText::Verbatim(std::to_string(ImportGroupDepthLimit))})};
         }
         if (m_links == 0) {
-            return {std::nullopt, "The file holds no bookmarks."};
+            return {std::nullopt,
+                    ImportText(TARVEX_TRANSLATE_NOOP("Import", "The file holds no bookmarks."))};
         }
         return {std::move(root), {}};
     }
@@ -159,8 +163,8 @@ private:
 } // namespace
 
 TImportResult ParseBookmarks(std::string_view bytes) {
-    const THtmlDocument document(bytes, "The bookmarks file");
-    if (!document.Error().empty()) {
+    const THtmlDocument document(bytes, ImportText(TARVEX_TRANSLATE_NOOP("Import", "The bookmarks file")));
+    if (!document.Error().Empty()) {
         return {std::nullopt, document.Error()};
     }
     return TBookmarksReader().Read(document.Root());

@@ -244,14 +244,20 @@ TImportResult ReadFavoritesFolder(const TFavoriteEntry& folder, bool subfolders,
             return true;
         },
         [&](const TFavoriteEntry&) { groups.pop_back(); });
-    std::string error;
+    TUiText error;
     if (!unreadable.empty()) {
-        error = "These shortcut files could not be read and were left out:" + unreadable;
+        error = ImportText(
+            TARVEX_TRANSLATE_NOOP("Import", "These shortcut files could not be read and were left out:%1"),
+            {TUiText::Verbatim(unreadable)});
     }
     if (folder.Cut) {
-        error += std::string(error.empty() ? "" : "\n") + "The folder holds more than " +
-                 std::to_string(FavoritesEntryLimit) + " entries; only the first " +
-                 std::to_string(FavoritesEntryLimit) + " were read.";
+        TUiText cut =
+            ImportText(TARVEX_TRANSLATE_NOOP(
+                           "Import", "The folder holds more than %1 entries; only the first %1 were read."),
+                       {TUiText::Verbatim(std::to_string(FavoritesEntryLimit))});
+        // Both are told, one a line; the lines are translated each on its own.
+        error =
+            error.Empty() ? std::move(cut) : TUiText("Import", "%1\n%2", {std::move(error), std::move(cut)});
     }
     return {std::move(root), std::move(error)};
 }

@@ -9,25 +9,30 @@
 
 namespace tarvex {
 
-THtmlDocument::THtmlDocument(std::string_view bytes, std::string_view what) {
-    const std::string subject(what);
+THtmlDocument::THtmlDocument(std::string_view bytes, const TUiText& subject) {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
     } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        m_error = subject + " is in UTF-16; save it as UTF-8 and import it again.";
+        m_error =
+            TUiText("Import",
+                    TARVEX_TRANSLATE_NOOP("Import", "%1 is in UTF-16; save it as UTF-8 and import it again."),
+                    {subject});
         return;
     }
     // The parser reads UTF-8; older pages are in the Windows code page.
     m_text = IsValidUtf8(bytes) ? std::string(bytes) : Windows1252ToUtf8(bytes);
     const THtmlShape shape = MeasureHtml(m_text, HtmlNestingLimit, HtmlElementLimit);
     if (shape.StartTags > HtmlElementLimit) {
-        m_error = subject + " has too many elements to import (more than " +
-                  std::to_string(HtmlElementLimit) + ").";
+        m_error = TUiText(
+            "Import", TARVEX_TRANSLATE_NOOP("Import", "%1 has too many elements to import (more than %2)."),
+            {subject, TUiText::Verbatim(std::to_string(HtmlElementLimit))});
         return;
     }
     if (shape.DeepestNesting > HtmlNestingLimit) {
-        m_error = subject + " is nested too deeply to import (more than " + std::to_string(HtmlNestingLimit) +
-                  " levels).";
+        m_error = TUiText(
+            "Import",
+            TARVEX_TRANSLATE_NOOP("Import", "%1 is nested too deeply to import (more than %2 levels)."),
+            {subject, TUiText::Verbatim(std::to_string(HtmlNestingLimit))});
         return;
     }
     GumboOptions options = kGumboDefaultOptions;
@@ -39,7 +44,8 @@ THtmlDocument::THtmlDocument(std::string_view bytes, std::string_view what) {
     options.max_errors = 0;
     m_output = gumbo_parse_with_options(&options, m_text.data(), m_text.size());
     if (!m_output) {
-        m_error = subject + " could not be read as HTML.";
+        m_error =
+            TUiText("Import", TARVEX_TRANSLATE_NOOP("Import", "%1 could not be read as HTML."), {subject});
     }
 }
 

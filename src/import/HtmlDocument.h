@@ -3,6 +3,7 @@
 // freed without walking the tree, so no page, however deep, can exhaust the stack.
 
 #include "base/DepthFirstWalk.h"
+#include "base/UiText.h"
 
 #include <gumbo.h>
 
@@ -17,14 +18,14 @@ namespace tarvex {
 class THtmlDocument {
 public:
     // `what` names the file in messages ("The bookmarks file", "The page").
-    THtmlDocument(std::string_view bytes, std::string_view what);
+    THtmlDocument(std::string_view bytes, const TUiText& what);
     THtmlDocument(const THtmlDocument&) = delete;
     THtmlDocument(THtmlDocument&&) = delete;
     THtmlDocument& operator=(const THtmlDocument&) = delete;
     ~THtmlDocument();
 
     // Empty when the page was parsed; else why it was refused.
-    const std::string& Error() const { return m_error; }
+    const TUiText& Error() const { return m_error; }
     const GumboNode* Root() const { return m_output ? m_output->root : nullptr; }
 
 private:
@@ -37,7 +38,7 @@ private:
     static void Deallocate(void* self, void* block);
 
     std::string m_text;
-    std::string m_error;
+    TUiText m_error;
     TBlock m_blocks{&m_blocks, &m_blocks};
     GumboOutput* m_output = nullptr;
 };

@@ -141,12 +141,16 @@ TImportBytes ReadImportFile(const fs::path& source) {
     std::error_code ec;
     const auto size = fs::file_size(source, ec);
     if (!ec && size > ImportFileCeiling) {
-        return {std::nullopt, "The file " + PathText(source) + " is too large to import (more than " +
-                                  std::to_string(ImportFileCeiling >> 20) + " MB)."};
+        return {std::nullopt,
+                ImportText(
+                    TARVEX_TRANSLATE_NOOP("Import", "The file %1 is too large to import (more than %2 MB)."),
+                    {TUiText::Verbatim(PathText(source)),
+                     TUiText::Verbatim(std::to_string(ImportFileCeiling >> 20))})};
     }
     std::optional<std::string> bytes = ReadWholeFile(source, ImportFileCeiling);
     if (!bytes) {
-        return {std::nullopt, "Can't read file " + PathText(source) + "!"};
+        return {std::nullopt, ImportText(TARVEX_TRANSLATE_NOOP("Import", "Can't read file %1!"),
+                                         {TUiText::Verbatim(PathText(source))})};
     }
     return {std::move(bytes), {}};
 }

@@ -3,6 +3,7 @@
 // shown for review before it becomes groups and items of the design.
 
 #include "base/DepthFirstWalk.h"
+#include "base/UiText.h"
 #include "model/Project.h"
 
 #include <filesystem>
@@ -32,12 +33,17 @@ template <typename TEntry> TEntry* ImportChildAt(TEntry& entry, std::size_t i) {
 // Either a tree (a group) or the message that says why nothing can be added.
 struct TImportResult {
     std::optional<TImportEntry> Tree;
-    std::string Error;
+    TUiText Error;
 };
+
+// A sentence of importing, its source marked in the "Import" context.
+inline TUiText ImportText(const char* source, std::vector<TUiText> args = {}) {
+    return TUiText("Import", source, std::move(args));
+}
 
 // One tree the author may pick in the review (a page may offer several navigations).
 struct TImportChoice {
-    std::string Description;
+    TUiText Description;
     TImportEntry Tree;
 };
 
@@ -57,7 +63,7 @@ inline constexpr int ImportGroupDepthLimit = 32;
 // The bytes of a file to import, or the message why they cannot be had.
 struct TImportBytes {
     std::optional<std::string> Bytes;
-    std::string Error;
+    TUiText Error;
 };
 TImportBytes ReadImportFile(const std::filesystem::path& source);
 

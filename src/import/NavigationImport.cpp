@@ -202,27 +202,34 @@ bool IsNav(const GumboNode* node) {
     return IsElement(node, GUMBO_TAG_NAV);
 }
 
-std::string Describe(const GumboNode* node, const TImportEntry& tree, std::size_t links) {
-    std::string description = IsNav(node) ? "Navigation" : "List";
+TUiText Describe(const GumboNode* node, const TImportEntry& tree, std::size_t links) {
+    std::string name;
     if (const char* label = AttributeOf(node, "aria-label")) {
-        description += " \"" + ImportedText(label) + "\"";
+        name = " \"" + ImportedText(label) + "\"";
     } else if (const char* id = AttributeOf(node, "id")) {
-        description += " #" + ImportedText(id);
+        name = " #" + ImportedText(id);
     } else if (const char* cls = AttributeOf(node, "class")) {
-        description += " ." + ImportedText(cls);
+        name = " ." + ImportedText(cls);
     }
-    description += " (" + std::to_string(links) + (links == 1 ? " link" : " links");
+    std::string captions;
     for (std::size_t i = 0; i < tree.Children.size() && i < 3; ++i) {
-        description += (i == 0 ? ": " : ", ") + tree.Children[i].Caption;
+        captions += (i == 0 ? ": " : ", ") + tree.Children[i].Caption;
     }
-    return description + (tree.Children.size() > 3 ? ", ...)" : ")");
+    captions += tree.Children.size() > 3 ? ", ..." : "";
+    const TUiText count =
+        links == 1 ? ImportText(TARVEX_TRANSLATE_NOOP("Import", "1 link%1"), {TUiText::Verbatim(captions)})
+                   : ImportText(TARVEX_TRANSLATE_NOOP("Import", "%1 links%2"),
+                                {TUiText::Verbatim(std::to_string(links)), TUiText::Verbatim(captions)});
+    return ImportText(IsNav(node) ? TARVEX_TRANSLATE_NOOP("Import", "Navigation%1 (%2)")
+                                  : TARVEX_TRANSLATE_NOOP("Import", "List%1 (%2)"),
+                      {TUiText::Verbatim(name), count});
 }
 
 } // namespace
 
 TImportChoices FindPageNavigations(std::string_view bytes, std::string_view pageName) {
-    const THtmlDocument document(bytes, "The page");
-    if (!document.Error().empty()) {
+    const THtmlDocument document(bytes, ImportText(TARVEX_TRANSLATE_NOOP("Import", "The page")));
+    if (!document.Error().Empty()) {
         return {{}, document.Error()};
     }
     const GumboNode* titleNode = FindFirst(document.Root(), GUMBO_TAG_TITLE);
@@ -260,18 +267,20 @@ TImportChoices FindPageNavigations(std::string_view bytes, std::string_view page
             TNavigationReader reader;
             if (!reader.Read(node, root)) {
                 return {{},
-                        "The page's navigation nests deeper than " + std::to_string(ImportGroupDepthLimit) +
-                            " levels."};
+                        ImportText(TARVEX_TRANSLATE_NOOP(
+                                       "Import", "The page's navigation nests deeper than %1 levels."),
+                                   {TUiText::Verbatim(std::to_string(ImportGroupDepthLimit))})};
             }
             if (root.Children.empty() || (!fromNav && reader.Links() < ListChoiceMinimumLinks)) {
                 continue;
             }
-            std::string description = Describe(node, root, reader.Links());
+            TUiText description = Describe(node, root, reader.Links());
             result.Choices.push_back({std::move(description), std::move(root)});
         }
     }
     if (result.Choices.empty()) {
-        result.Error = "The page has no navigation: no nav element and no list of links.";
+        result.Error = ImportText(TARVEX_TRANSLATE_NOOP(
+            "Import", "The page has no navigation: no nav element and no list of links."));
     }
     return result;
 }
@@ -283,8 +292,9 @@ std::optional<std::string> ReadPageTitle(std::string_view bytes) {
     if (end == std::string::npos) {
         return std::nullopt;
     }
-    const THtmlDocument document(bytes.substr(0, end), "The page");
-    const GumboNode* title = document.Error().empty() ? FindFirst(document.Root(), GUMBO_TAG_TITLE) : nullptr;
+    const THtmlDocument document(bytes.substr(0, end),
+                                 ImportText(TARVEX_TRANSLATE_NOOP("Import", "The page")));
+    const GumboNode* title = document.Error().Empty() ? FindFirst(document.Root(), GUMBO_TAG_TITLE) : nullptr;
     std::string text = title ? TextOf(title) : std::string();
     if (text.empty()) {
         return std::nullopt;

@@ -241,28 +241,33 @@ private:
 
 struct TParsed {
     pugi::xml_document Document;
-    std::string Error;
+    TUiText Error;
 };
 
 // Plain XML only: pugixml has no DTD processing, so no external entity is ever resolved and no
 // custom entity expanded; "&name;" of an unknown entity stays text.
-void ParseXml(std::string_view bytes, std::string_view what, TParsed& parsed) {
+void ParseXml(std::string_view bytes, const TUiText& what, TParsed& parsed) {
     if (bytes.starts_with("\x1F\x8B")) {
-        parsed.Error = std::string(what) + " is compressed; unpack it (gunzip) and import the .xml file.";
+        parsed.Error = ImportText(
+            TARVEX_TRANSLATE_NOOP("Import", "%1 is compressed; unpack it (gunzip) and import the .xml file."),
+            {what});
         return;
     }
     const pugi::xml_parse_result result =
         parsed.Document.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_auto);
     if (!result) {
-        parsed.Error = std::string(what) + " is not well-formed XML (" + result.description() + " at byte " +
-                       std::to_string(result.offset) + ").";
+        // The parser's own words stay as it gives them.
+        parsed.Error =
+            ImportText(TARVEX_TRANSLATE_NOOP("Import", "%1 is not well-formed XML (%2 at byte %3)."),
+                       {what, TUiText::Verbatim(result.description()),
+                        TUiText::Verbatim(std::to_string(result.offset))});
     }
 }
 
 // The pages of the site maps an index lists, each read from beside the index by its file name; an
 // error text when one cannot be used.
-std::string ReadIndexedSitemaps(const std::vector<std::string>& maps, const fs::path& folder,
-                                std::vector<std::string>& pages) {
+TUiText ReadIndexedSitemaps(const std::vector<std::string>& maps, const fs::path& folder,
+                            std::vector<std::string>& pages) {
     std::vector<std::string> missing;
     std::set<std::string> read;
     for (const std::string& map : maps) {
@@ -285,13 +290,17 @@ std::string ReadIndexedSitemaps(const std::vector<std::string>& maps, const fs::
             continue;
         }
         auto part = std::make_unique<TParsed>();
-        ParseXml(*mapBytes, "The site map " + name, *part);
-        if (!part->Error.empty()) {
+        ParseXml(*mapBytes,
+                 ImportText(TARVEX_TRANSLATE_NOOP("Import", "The site map %1"), {TUiText::Verbatim(name)}),
+                 *part);
+        if (!part->Error.Empty()) {
             return part->Error;
         }
         const pugi::xml_node partRoot = part->Document.document_element();
         if (LocalName(partRoot) != "urlset") {
-            return "The site map " + name + " lists no pages (its root is not <urlset>).";
+            return ImportText(
+                TARVEX_TRANSLATE_NOOP("Import", "The site map %1 lists no pages (its root is not <urlset>)."),
+                {TUiText::Verbatim(name)});
         }
         for (std::string& page : Locations(partRoot, "url", SitemapPageLimit + 1 - pages.size())) {
             pages.push_back(std::move(page));
@@ -302,7 +311,9 @@ std::string ReadIndexedSitemaps(const std::vector<std::string>& maps, const fs::
         for (const std::string& name : missing) {
             list += (list.empty() ? "" : ", ") + name;
         }
-        return "None of the index's site maps is in the index's folder: " + list + ".";
+        return ImportText(
+            TARVEX_TRANSLATE_NOOP("Import", "None of the index's site maps is in the index's folder: %1."),
+            {TUiText::Verbatim(list)});
     }
     return {};
 }
@@ -311,8 +322,8 @@ std::string ReadIndexedSitemaps(const std::vector<std::string>& maps, const fs::
 
 TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
     TParsed parsed;
-    ParseXml(bytes, "The site map", parsed);
-    if (!parsed.Error.empty()) {
+    ParseXml(bytes, ImportText(TARVEX_TRANSLATE_NOOP("Import", "The site map")), parsed);
+    if (!parsed.Error.Empty()) {
         return {std::nullopt, parsed.Error};
     }
     const pugi::xml_node root = parsed.Document.document_element();
@@ -322,19 +333,25 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
     } else if (LocalName(root) == "sitemapindex") {
         const std::vector<std::string> maps = Locations(root, "sitemap", SitemapIndexLimit + 1);
         if (maps.size() > SitemapIndexLimit) {
-            return {std::nullopt, "The site-map index lists more than " + std::to_string(SitemapIndexLimit) +
-                                      " site maps."};
+            return {std::nullopt,
+                    ImportText(
+                        TARVEX_TRANSLATE_NOOP("Import", "The site-map index lists more than %1 site maps."),
+                        {TUiText::Verbatim(std::to_string(SitemapIndexLimit))})};
         }
-        const std::string error = ReadIndexedSitemaps(maps, folder, pages);
-        if (!error.empty()) {
+        TUiText error = ReadIndexedSitemaps(maps, folder, pages);
+        if (!error.Empty()) {
             return {std::nullopt, error};
         }
     } else {
         return {std::nullopt,
-                "The file is not a site map: its root element is <" + std::string(root.name()) + ">."};
+                ImportText(
+                    TARVEX_TRANSLATE_NOOP("Import", "The file is not a site map: its root element is <%1>."),
+                    {TUiText::Verbatim(root.name())})};
     }
     if (pages.size() > SitemapPageLimit) {
-        return {std::nullopt, "The site map lists more than " + std::to_string(SitemapPageLimit) + " pages."};
+        return {std::nullopt,
+                ImportText(TARVEX_TRANSLATE_NOOP("Import", "The site map lists more than %1 pages."),
+                           {TUiText::Verbatim(std::to_string(SitemapPageLimit))})};
     }
     TSiteTree tree(folder);
     std::size_t added = 0;
@@ -344,13 +361,16 @@ TImportResult ParseSitemap(std::string_view bytes, const fs::path& folder) {
             continue;
         }
         if (!tree.Add(page, *split)) {
-            return {std::nullopt, "The site map's addresses nest deeper than " +
-                                      std::to_string(ImportGroupDepthLimit) + " folders."};
+            return {std::nullopt,
+                    ImportText(TARVEX_TRANSLATE_NOOP("Import",
+                                                     "The site map's addresses nest deeper than %1 folders."),
+                               {TUiText::Verbatim(std::to_string(ImportGroupDepthLimit))})};
         }
         ++added;
     }
     if (added == 0) {
-        return {std::nullopt, "The site map lists no web pages."};
+        return {std::nullopt,
+                ImportText(TARVEX_TRANSLATE_NOOP("Import", "The site map lists no web pages."))};
     }
     return {tree.Build(), {}};
 }

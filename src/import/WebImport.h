@@ -24,7 +24,7 @@ TImportResult ParseBookmarks(std::string_view bytes);
 // first, then its lists of links outside them.
 struct TImportChoices {
     std::vector<TImportChoice> Choices;
-    std::string Error;
+    TUiText Error;
 };
 // `pageName` names the root group when the navigation has no label.
 TImportChoices FindPageNavigations(std::string_view bytes, std::string_view pageName);

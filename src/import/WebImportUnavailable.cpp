@@ -7,7 +7,10 @@ namespace tarvex {
 
 namespace {
 
-constexpr std::string_view NotAvailable = "This kind of import is not available in this build of Tarvex.";
+TUiText NotAvailable() {
+    return ImportText(
+        TARVEX_TRANSLATE_NOOP("Import", "This kind of import is not available in this build of Tarvex."));
+}
 
 } // namespace
 
@@ -16,11 +19,11 @@ bool WebImportAvailable() {
 }
 
 TImportResult ParseBookmarks(std::string_view) {
-    return {std::nullopt, std::string(NotAvailable)};
+    return {std::nullopt, NotAvailable()};
 }
 
 TImportChoices FindPageNavigations(std::string_view, std::string_view) {
-    return {{}, std::string(NotAvailable)};
+    return {{}, NotAvailable()};
 }
 
 std::optional<std::string> ReadPageTitle(std::string_view) {
@@ -28,11 +31,11 @@ std::optional<std::string> ReadPageTitle(std::string_view) {
 }
 
 TImportResult ParseSitemapFile(const std::filesystem::path&) {
-    return {std::nullopt, std::string(NotAvailable)};
+    return {std::nullopt, NotAvailable()};
 }
 
 TImportResult ParseSitemap(std::string_view, const std::filesystem::path&) {
-    return {std::nullopt, std::string(NotAvailable)};
+    return {std::nullopt, NotAvailable()};
 }
 
 } // namespace tarvex

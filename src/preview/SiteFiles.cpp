@@ -17,7 +17,7 @@ TSiteFilesResult SiteFilesFor(const fs::path& appFolder, const TProject& project
     }
     if (warnings) {
         for (const TScriptWarning& warning : script.Warnings) {
-            warnings->push_back(warning.Text);
+            warnings->push_back(warning.Text.English());
         }
     }
     const fs::path engineFolder = appFolder / "help" / "temp";

@@ -145,29 +145,38 @@ CURLcode TCurlSession::Perform() {
     return result;
 }
 
-bool TCurlSession::Succeeded(CURLcode code, std::string& error, const std::string& refusal) const {
+bool TCurlSession::Succeeded(CURLcode code, TUiText& error, const TUiText& refusal) const {
     if (code == CURLE_OK) {
         return true;
     }
-    const std::string detail = m_errorText[0] != '\0' ? m_errorText : curl_easy_strerror(code);
-    if (!refusal.empty()) {
+    // The library's own words stay as it gives them.
+    const TUiText detail = TUiText::Verbatim(m_errorText[0] != '\0' ? m_errorText : curl_easy_strerror(code));
+    const TUiText host = TUiText::Verbatim(m_hostLabel);
+    if (!refusal.Empty()) {
         error = refusal;
     } else if (code == CURLE_LOGIN_DENIED) {
-        error = m_address.Host + " refused the login of " + m_credentials.User +
-                ": the password or key is wrong, or the key is not allowed there.";
+        error = PublishText(
+            TARVEX_TRANSLATE_NOOP(
+                "Publish",
+                "%1 refused the login of %2: the password or key is wrong, or the key is not allowed there."),
+            {TUiText::Verbatim(m_address.Host), TUiText::Verbatim(m_credentials.User)});
     } else if (code == CURLE_PEER_FAILED_VERIFICATION || code == CURLE_SSL_CACERT_BADFILE) {
-        error = "The certificate of " + m_hostLabel + " could not be verified (" + detail +
-                "), so the server may not be the one it claims to be; nothing was sent. If the site's "
-                "certificate comes from an authority of its own, name that authority's certificate as "
-                "the CA file.";
+        error = PublishText(
+            TARVEX_TRANSLATE_NOOP(
+                "Publish", "The certificate of %1 could not be verified (%2), so the server may not be the "
+                           "one it claims to be; nothing was sent. If the site's certificate comes from an "
+                           "authority of its own, name that authority's certificate as the CA file."),
+            {host, detail});
     } else if (code == CURLE_COULDNT_RESOLVE_HOST || code == CURLE_COULDNT_CONNECT) {
-        error = "Could not connect to " + m_hostLabel + " (" + detail + ").";
+        error =
+            PublishText(TARVEX_TRANSLATE_NOOP("Publish", "Could not connect to %1 (%2)."), {host, detail});
     } else if (code == CURLE_REMOTE_DISK_FULL) {
-        error = "The server's disk is full.";
+        error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server's disk is full."));
     } else if (code == CURLE_REMOTE_ACCESS_DENIED) {
-        error = "The server denied access (" + detail + ").";
+        error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server denied access (%1)."), {detail});
     } else {
-        error = "The connection to " + m_hostLabel + " failed (" + detail + ").";
+        error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The connection to %1 failed (%2)."),
+                            {host, detail});
     }
     return false;
 }

@@ -42,7 +42,7 @@ protected:
     void Discard();
     CURLcode Perform();
     // The sentence for a failed request; `refusal` wins when a check of ours refused the server.
-    bool Succeeded(CURLcode code, std::string& error, const std::string& refusal = {}) const;
+    bool Succeeded(CURLcode code, TUiText& error, const TUiText& refusal = {}) const;
 
     void SetProgress(TUploadProgress progress) { m_progress = std::move(progress); }
 

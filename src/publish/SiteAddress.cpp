@@ -9,8 +9,12 @@
 namespace tarvex {
 namespace {
 
-TSiteAddressResult Refuse(std::string message) {
+TSiteAddressResult Refuse(TUiText message) {
     return {std::nullopt, std::move(message)};
+}
+
+TUiText Verbatim(std::string_view text) {
+    return TUiText::Verbatim(text);
 }
 
 // The folder's segments joined again without "." and empty ones; nothing when one is ".." or not
@@ -78,8 +82,10 @@ std::vector<int> Ipv4Parts(std::string_view host) {
 }
 
 // The host and port after any user name; the message when they are not usable.
-std::string ReadHostAndPort(std::string_view authority, std::string_view text, TSiteAddress& address) {
-    const std::string notAHost = "The server in " + std::string(text) + " is not a host name or address.";
+TUiText ReadHostAndPort(std::string_view authority, std::string_view text, TSiteAddress& address) {
+    const TUiText notAHost =
+        PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server in %1 is not a host name or address."),
+                    {Verbatim(text)});
     std::string_view portText;
     if (authority.starts_with("[")) {
         const std::size_t close = authority.find(']');
@@ -106,7 +112,9 @@ std::string ReadHostAndPort(std::string_view authority, std::string_view text, T
     if (!portText.empty() || authority.ends_with(":")) {
         const std::optional<int> port = PortNumber(portText);
         if (!port) {
-            return "The port in " + std::string(text) + " is not a number from 1 to 65535.";
+            return PublishText(
+                TARVEX_TRANSLATE_NOOP("Publish", "The port in %1 is not a number from 1 to 65535."),
+                {Verbatim(text)});
         }
         address.Port = *port;
     }
@@ -169,8 +177,11 @@ bool IsLoopbackOrPrivateHost(std::string_view host) {
 TSiteAddressResult ParseSiteAddress(std::string_view text) {
     const std::size_t schemeEnd = text.find("://");
     if (schemeEnd == std::string_view::npos) {
-        return Refuse("The address " + std::string(text) +
-                      " names no protocol; write sftp://, ftps:// or davs:// before the server.");
+        return Refuse(PublishText(
+            TARVEX_TRANSLATE_NOOP(
+                "Publish",
+                "The address %1 names no protocol; write sftp://, ftps:// or davs:// before the server."),
+            {Verbatim(text)}));
     }
     std::string scheme(text.substr(0, schemeEnd));
     for (char& c : scheme) {
@@ -178,13 +189,17 @@ TSiteAddressResult ParseSiteAddress(std::string_view text) {
     }
     TSiteAddress address;
     if (scheme == "ftp") {
-        return Refuse("Plain ftp:// sends the password and the files unencrypted, readable by anyone on the "
-                      "way; use sftp:// or ftps:// (FTP with TLS) instead.");
+        return Refuse(PublishText(TARVEX_TRANSLATE_NOOP(
+            "Publish", "Plain ftp:// sends the password and the files unencrypted, readable by anyone on the "
+                       "way; use sftp:// or ftps:// (FTP with TLS) instead.")));
     }
     const std::optional<TSiteProtocol> protocol = ProtocolOf(scheme);
     if (!protocol) {
-        return Refuse("The protocol " + scheme +
-                      ":// is not one Tarvex publishes by; use sftp://, ftps:// or davs://.");
+        return Refuse(PublishText(
+            TARVEX_TRANSLATE_NOOP(
+                "Publish",
+                "The protocol %1:// is not one Tarvex publishes by; use sftp://, ftps:// or davs://."),
+            {Verbatim(scheme)}));
     }
     address.Protocol = *protocol;
     std::string_view rest = text.substr(schemeEnd + 3);
@@ -192,35 +207,40 @@ TSiteAddressResult ParseSiteAddress(std::string_view text) {
     std::string_view authority = rest.substr(0, pathStart);
     const std::string_view path = rest.substr(pathStart);
     if (path.find_first_of("?#") != std::string_view::npos) {
-        return Refuse("The address " + std::string(text) +
-                      " holds a query or fragment; name only the folder.");
+        return Refuse(
+            PublishText(TARVEX_TRANSLATE_NOOP(
+                            "Publish", "The address %1 holds a query or fragment; name only the folder."),
+                        {Verbatim(text)}));
     }
     if (const std::size_t at = authority.rfind('@'); at != std::string_view::npos) {
         const std::string_view userText = authority.substr(0, at);
         const std::string user = PercentDecoded(userText);
         if (HasStrayPercent(userText) || user.empty() || user.find(':') != std::string::npos ||
             !IsPlainSiteName(user)) {
-            return Refuse(
-                "The address " + std::string(text) +
-                " holds a password or an unusable user name; the password is never part of the address.");
+            return Refuse(PublishText(
+                TARVEX_TRANSLATE_NOOP("Publish", "The address %1 holds a password or an unusable user name; "
+                                                 "the password is never part of the address."),
+                {Verbatim(text)}));
         }
         address.User = user;
         authority.remove_prefix(at + 1);
     }
-    if (std::string error = ReadHostAndPort(authority, text, address); !error.empty()) {
+    if (TUiText error = ReadHostAndPort(authority, text, address); !error.Empty()) {
         return Refuse(std::move(error));
     }
     if (address.Protocol == TSiteProtocol::Dav && !IsLoopbackOrPrivateHost(address.Host)) {
-        return Refuse("Plain dav:// is unencrypted and allowed only on this computer or a private network; "
-                      "use davs:// (WebDAV over HTTPS) for " +
-                      address.Host + ".");
+        return Refuse(PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish", "Plain dav:// is unencrypted and allowed only on this computer "
+                                             "or a private network; use davs:// (WebDAV over HTTPS) for %1."),
+            {Verbatim(address.Host)}));
     }
     const std::optional<std::string> folder =
         HasStrayPercent(path) ? std::nullopt : CleanFolder(PercentDecoded(path));
     if (!folder) {
-        return Refuse(
-            "The folder in " + std::string(text) +
-            " is not usable: it may not contain \"..\", control characters, quotes or back-slashes.");
+        return Refuse(PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish", "The folder in %1 is not usable: it may not contain \"..\", "
+                                             "control characters, quotes or back-slashes."),
+            {Verbatim(text)}));
     }
     address.Folder = *folder;
     return {address, {}};

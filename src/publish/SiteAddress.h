@@ -2,6 +2,8 @@
 // Where a menu is published on a web server: the address a project or the command line names,
 // checked before anything connects.
 
+#include "base/UiText.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,8 +22,13 @@ struct TSiteAddress {
 
 struct TSiteAddressResult {
     std::optional<TSiteAddress> Address;
-    std::string Error;
+    TUiText Error;
 };
+
+// A sentence of publishing, its source marked in the "Publish" context.
+inline TUiText PublishText(const char* source, std::vector<TUiText> args = {}) {
+    return TUiText("Publish", source, std::move(args));
+}
 
 // Reads `sftp://[user@]host[:port]/folder`, `ftps://...`, `davs://...` and, on a loopback or
 // private host only, `dav://...`. Plain ftp:// and folders that climb out of themselves are refused
@@ -38,13 +45,13 @@ bool IsPlainSiteName(std::string_view name);
 std::string_view ProtocolScheme(TSiteProtocol protocol);
 
 // The answer where a dav:// address lacks the author's consent to send without encryption.
-inline constexpr std::string_view PlainDavUnconfirmed =
-    "Plain dav:// sends the password and the files unencrypted; it is used only after you confirm that "
-    "(in the command line with --allow-plain-dav). Prefer davs://.";
+inline constexpr const char* PlainDavUnconfirmed = TARVEX_TRANSLATE_NOOP(
+    "Publish", "Plain dav:// sends the password and the files unencrypted; it is used only after you confirm "
+               "that (in the command line with --allow-plain-dav). Prefer davs://.");
 
 // The answer of a build that cannot send to a site.
-inline constexpr std::string_view SitePublishUnavailable =
-    "Publishing to a site is not available in this build of Tarvex; publish to a folder and copy the "
-    "files with a transfer program.";
+inline constexpr const char* SitePublishUnavailable =
+    TARVEX_TRANSLATE_NOOP("Publish", "Publishing to a site is not available in this build of Tarvex; publish "
+                                     "to a folder and copy the files with a transfer program.");
 
 } // namespace tarvex

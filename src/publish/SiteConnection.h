@@ -40,12 +40,12 @@ class TSiteConnection {
 public:
     virtual ~TSiteConnection() = default;
     // Logs in and makes sure the target folder exists.
-    virtual bool OpenFolder(std::string& error) = 0;
+    virtual bool OpenFolder(TUiText& error) = 0;
     // The file's bytes; nothing with `error` empty when the site has no such file.
-    virtual std::optional<std::string> Download(const std::string& name, std::string& error) = 0;
-    virtual bool Upload(const std::string& name, const std::string& bytes, std::string& error) = 0;
+    virtual std::optional<std::string> Download(const std::string& name, TUiText& error) = 0;
+    virtual bool Upload(const std::string& name, const std::string& bytes, TUiText& error) = 0;
     // Puts `from` in place of `to` (which may exist), in the target folder.
-    virtual bool Rename(const std::string& from, const std::string& to, std::string& error) = 0;
+    virtual bool Rename(const std::string& from, const std::string& to, TUiText& error) = 0;
     // Best effort: a name that is gone already, or a server that is gone, is no error.
     virtual void Remove(const std::string& name) = 0;
     // Remove for each name, in one request where the protocol allows it.
@@ -64,6 +64,6 @@ public:
 // Nothing, with `error` saying why, where this build has no transfer library or the protocol
 // is not supported yet.
 std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress& address,
-                                                    const TSiteCredentials& credentials, std::string& error);
+                                                    const TSiteCredentials& credentials, TUiText& error);
 
 } // namespace tarvex

@@ -13,13 +13,14 @@ std::string HostLabel(const TSiteAddress& address, int usualPort) {
 }
 
 std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress& address,
-                                                    const TSiteCredentials& credentials, std::string& error) {
+                                                    const TSiteCredentials& credentials, TUiText& error) {
     static std::once_flag initialised;
     std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
     switch (address.Protocol) {
     case TSiteProtocol::Sftp:
         if (credentials.KnownHostsFile.empty()) {
-            error = "An SFTP publish needs a known-hosts file that holds the server's key.";
+            error = PublishText(TARVEX_TRANSLATE_NOOP(
+                "Publish", "An SFTP publish needs a known-hosts file that holds the server's key."));
             return nullptr;
         }
         return MakeSftpConnection(address, credentials);
@@ -27,18 +28,19 @@ std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress& address,
         return MakeFtpsConnection(address, credentials);
     case TSiteProtocol::Dav:
         if (!credentials.PlainConfirmed) {
-            error = std::string(PlainDavUnconfirmed);
+            error = PublishText(PlainDavUnconfirmed);
             return nullptr;
         }
         [[fallthrough]];
     case TSiteProtocol::Davs:
         if (address.Folder.starts_with("~")) {
-            error = "A WebDAV address names a path from the server's root; ~ means nothing there.";
+            error = PublishText(TARVEX_TRANSLATE_NOOP(
+                "Publish", "A WebDAV address names a path from the server's root; ~ means nothing there."));
             return nullptr;
         }
         return MakeDavConnection(address, credentials);
     }
-    error = "This protocol is not one Tarvex publishes by.";
+    error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "This protocol is not one Tarvex publishes by."));
     return nullptr;
 }
 

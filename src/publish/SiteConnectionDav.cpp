@@ -21,7 +21,7 @@ public:
         }
     }
 
-    bool OpenFolder(std::string& error) override {
+    bool OpenFolder(TUiText& error) override {
         const TCurlList headers({"Depth: 0"});
         Prepare(m_folderUrl, "PROPFIND");
         curl_easy_setopt(Handle(), CURLOPT_HTTPHEADER, headers.List);
@@ -30,13 +30,14 @@ public:
             return false;
         }
         if (status == 404) {
-            error = "The folder " + Address().Folder + " does not exist on " + Address().Host + ".";
+            error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The folder %1 does not exist on %2."),
+                                {TUiText::Verbatim(Address().Folder), TUiText::Verbatim(Address().Host)});
             return false;
         }
         return Answered(status, {207}, error);
     }
 
-    std::optional<std::string> Download(const std::string& name, std::string& error) override {
+    std::optional<std::string> Download(const std::string& name, TUiText& error) override {
         std::string bytes;
         Prepare(m_folderUrl + PercentEncoded(name), nullptr);
         ReceiveInto(bytes);
@@ -47,7 +48,7 @@ public:
         return bytes;
     }
 
-    bool Upload(const std::string& name, const std::string& bytes, std::string& error) override {
+    bool Upload(const std::string& name, const std::string& bytes, TUiText& error) override {
         // A name left there before goes first, so a link planted under it is not written through.
         Remove(name);
         Prepare(m_folderUrl + PercentEncoded(name), nullptr);
@@ -56,7 +57,7 @@ public:
         return Request(status, error) && Answered(status, {200, 201, 204}, error);
     }
 
-    bool Rename(const std::string& from, const std::string& to, std::string& error) override {
+    bool Rename(const std::string& from, const std::string& to, TUiText& error) override {
         const TCurlList headers({"Destination: " + m_folderUrl + PercentEncoded(to), "Overwrite: T"});
         Prepare(m_folderUrl + PercentEncoded(from), "MOVE");
         curl_easy_setopt(Handle(), CURLOPT_HTTPHEADER, headers.List);
@@ -83,7 +84,7 @@ private:
         curl_easy_setopt(Handle(), CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_1));
     }
 
-    bool Request(long& status, std::string& error) {
+    bool Request(long& status, TUiText& error) {
         if (!Succeeded(Perform(), error)) {
             return false;
         }
@@ -91,23 +92,24 @@ private:
         return true;
     }
 
-    bool Answered(long status, std::initializer_list<long> good, std::string& error) const {
+    bool Answered(long status, std::initializer_list<long> good, TUiText& error) const {
         for (const long expected : good) {
             if (status == expected) {
                 return true;
             }
         }
         if (status == 401) {
-            error =
-                Address().Host + " refused the login of " + Credentials().User + ": the password is wrong.";
+            error = PublishText(
+                TARVEX_TRANSLATE_NOOP("Publish", "%1 refused the login of %2: the password is wrong."),
+                {TUiText::Verbatim(Address().Host), TUiText::Verbatim(Credentials().User)});
         } else if (status == 403) {
-            error = "The server denied access (HTTP 403).";
+            error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server denied access (HTTP 403)."));
         } else if (status == 507) {
-            error = "The server's disk is full.";
+            error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server's disk is full."));
         } else {
-            error = Address().Host + " answered HTTP " + std::to_string(status) +
-                    ", which WebDAV does not "
-                    "expect here.";
+            error = PublishText(
+                TARVEX_TRANSLATE_NOOP("Publish", "%1 answered HTTP %2, which WebDAV does not expect here."),
+                {TUiText::Verbatim(Address().Host), TUiText::Verbatim(std::to_string(status))});
         }
         return false;
     }

@@ -34,14 +34,16 @@ public:
         m_folderUrl = "ftp://" + host + ":" + std::to_string(address.Port ? address.Port : 21) + "/" + path;
     }
 
-    bool OpenFolder(std::string& error) override {
+    bool OpenFolder(TUiText& error) override {
         Prepare(m_folderUrl);
         curl_easy_setopt(Handle(), CURLOPT_NOBODY, 1L);
         const CURLcode code = Perform();
         // The server only says it would not change into the folder; a missing one is the usual cause.
         if (code == CURLE_REMOTE_ACCESS_DENIED) {
-            error = "The folder " + Address().Folder + " does not exist on " + Address().Host + ", or " +
-                    Credentials().User + " may not open it.";
+            error = PublishText(TARVEX_TRANSLATE_NOOP(
+                                    "Publish", "The folder %1 does not exist on %2, or %3 may not open it."),
+                                {TUiText::Verbatim(Address().Folder), TUiText::Verbatim(Address().Host),
+                                 TUiText::Verbatim(Credentials().User)});
             return false;
         }
         if (!Succeeded(code, error)) {
@@ -55,8 +57,11 @@ public:
             const char* entry = nullptr;
             curl_easy_getinfo(Handle(), CURLINFO_FTP_ENTRY_PATH, &entry);
             if (entry == nullptr || entry[0] != '/') {
-                error = Address().Host + " did not say which folder the login starts in, so ~ cannot be "
-                                         "found there; name the folder from the root (/...).";
+                error =
+                    PublishText(TARVEX_TRANSLATE_NOOP(
+                                    "Publish", "%1 did not say which folder the login starts in, so ~ cannot "
+                                               "be found there; name the folder from the root (/...)."),
+                                {TUiText::Verbatim(Address().Host)});
                 return false;
             }
             m_commandFolder = entry;
@@ -71,7 +76,7 @@ public:
         return true;
     }
 
-    std::optional<std::string> Download(const std::string& name, std::string& error) override {
+    std::optional<std::string> Download(const std::string& name, TUiText& error) override {
         std::string bytes;
         Prepare(m_folderUrl + PercentEncoded(name));
         ReceiveInto(bytes);
@@ -82,7 +87,7 @@ public:
         return bytes;
     }
 
-    bool Upload(const std::string& name, const std::string& bytes, std::string& error) override {
+    bool Upload(const std::string& name, const std::string& bytes, TUiText& error) override {
         // A name left there before goes first, so a link planted under it is not written through.
         const TCurlList before({"*DELE " + m_commandFolder + name});
         Prepare(m_folderUrl + PercentEncoded(name));
@@ -91,12 +96,12 @@ public:
         return Succeeded(Perform(), error);
     }
 
-    bool Rename(const std::string& from, const std::string& to, std::string& error) override {
+    bool Rename(const std::string& from, const std::string& to, TUiText& error) override {
         return Commands({"RNFR " + m_commandFolder + from, "RNTO " + m_commandFolder + to}, error);
     }
 
     void Remove(const std::string& name) override {
-        std::string ignored;
+        TUiText ignored;
         Commands({"*DELE " + m_commandFolder + name}, ignored);
     }
 
@@ -105,14 +110,14 @@ public:
         for (const std::string& name : names) {
             lines.push_back("*DELE " + m_commandFolder + name);
         }
-        std::string ignored;
+        TUiText ignored;
         Commands(lines, ignored);
     }
 
     void SetUploadProgress(TUploadProgress progress) override { SetProgress(std::move(progress)); }
 
 private:
-    bool Commands(const std::vector<std::string>& lines, std::string& error) {
+    bool Commands(const std::vector<std::string>& lines, TUiText& error) {
         const TCurlList list(lines);
         Prepare(m_folderUrl);
         curl_easy_setopt(Handle(), CURLOPT_QUOTE, list.List);

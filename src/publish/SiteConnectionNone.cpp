@@ -6,8 +6,8 @@
 namespace tarvex {
 
 std::unique_ptr<TSiteConnection> OpenSiteConnection(const TSiteAddress&, const TSiteCredentials&,
-                                                    std::string& error) {
-    error = std::string(SitePublishUnavailable);
+                                                    TUiText& error) {
+    error = PublishText(SitePublishUnavailable);
     return nullptr;
 }
 

@@ -18,7 +18,7 @@ struct THostKeyCheck {
     std::string Host;
     int Port = 22;
     std::string Label;
-    std::string Refusal;
+    TUiText Refusal;
     std::optional<THostKeyPin> Unknown;
 };
 
@@ -55,17 +55,21 @@ int CheckHostKey(CURL*, const curl_khkey*, const curl_khkey* found, curl_khmatch
     const std::string blob = KeyBlob(found);
     const std::string fingerprint = Fingerprint(blob);
     if (match == CURLKHMATCH_MISMATCH) {
-        check->Refusal =
-            "The host key of " + check->Label + " has changed (it is now " + fingerprint +
-            "), so the server may not be the one you published to before; nothing was sent. If the "
-            "server's administrator confirms the new key, remove the old entry for " +
-            check->Label + " from " + check->KnownHostsFile + ".";
+        check->Refusal = PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish",
+                                  "The host key of %1 has changed (it is now %2), so the server may not be "
+                                  "the one you published to before; nothing was sent. If the server's "
+                                  "administrator confirms the new key, remove the old entry for %1 from %3."),
+            {TUiText::Verbatim(check->Label), TUiText::Verbatim(fingerprint),
+             TUiText::Verbatim(check->KnownHostsFile)});
     } else {
-        check->Refusal =
-            "The host key of " + check->Label + " (" + fingerprint + ") is not in " + check->KnownHostsFile +
-            "; an unknown server is never trusted. Check the fingerprint with "
-            "the server's administrator, then add the key there (for example with ssh-keyscan) or "
-            "name a known-hosts file that holds it.";
+        check->Refusal = PublishText(
+            TARVEX_TRANSLATE_NOOP(
+                "Publish", "The host key of %1 (%2) is not in %3; an unknown server is never trusted. Check "
+                           "the fingerprint with the server's administrator, then add the key there (for "
+                           "example with ssh-keyscan) or name a known-hosts file that holds it."),
+            {TUiText::Verbatim(check->Label), TUiText::Verbatim(fingerprint),
+             TUiText::Verbatim(check->KnownHostsFile)});
         const std::string type = KeyTypeOf(blob);
         if (!type.empty()) {
             check->Unknown = THostKeyPin{check->Host, check->Port, type, Base64Encode(blob), fingerprint};
@@ -92,18 +96,19 @@ public:
         m_hostKeys.Label = Label();
     }
 
-    bool OpenFolder(std::string& error) override {
+    bool OpenFolder(TUiText& error) override {
         m_hostKeys.Unknown.reset();
         Prepare(m_folder);
         const CURLcode code = Perform();
         if (code == CURLE_REMOTE_FILE_NOT_FOUND) {
-            error = "The folder " + Address().Folder + " does not exist on " + Address().Host + ".";
+            error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The folder %1 does not exist on %2."),
+                                {TUiText::Verbatim(Address().Folder), TUiText::Verbatim(Address().Host)});
             return false;
         }
         return Succeeded(code, error, m_hostKeys.Refusal);
     }
 
-    std::optional<std::string> Download(const std::string& name, std::string& error) override {
+    std::optional<std::string> Download(const std::string& name, TUiText& error) override {
         std::string bytes;
         Prepare(m_folder + name);
         ReceiveInto(bytes);
@@ -114,7 +119,7 @@ public:
         return bytes;
     }
 
-    bool Upload(const std::string& name, const std::string& bytes, std::string& error) override {
+    bool Upload(const std::string& name, const std::string& bytes, TUiText& error) override {
         // A name left there before goes first, so a link planted under it is not written through.
         const TCurlList before({"*rm " + Quoted(name)});
         Prepare(m_folder + name);
@@ -123,7 +128,7 @@ public:
         return Succeeded(Perform(), error, m_hostKeys.Refusal);
     }
 
-    bool Rename(const std::string& from, const std::string& to, std::string& error) override {
+    bool Rename(const std::string& from, const std::string& to, TUiText& error) override {
         // The SFTP server will not rename over a file: the live one steps aside for the moment
         // of the swap, and comes back when the new one cannot take its place.
         const std::string old = OldName(to);
@@ -132,13 +137,13 @@ public:
                      error)) {
             return true;
         }
-        std::string ignored;
+        TUiText ignored;
         Commands({"*rename " + Quoted(old) + " " + Quoted(to)}, ignored);
         return false;
     }
 
     void Remove(const std::string& name) override {
-        std::string ignored;
+        TUiText ignored;
         Commands({"*rm " + Quoted(name)}, ignored);
     }
 
@@ -147,7 +152,7 @@ public:
         for (const std::string& name : names) {
             lines.push_back("*rm " + Quoted(name));
         }
-        std::string ignored;
+        TUiText ignored;
         Commands(lines, ignored);
     }
 
@@ -158,7 +163,7 @@ public:
 private:
     std::string Quoted(const std::string& name) const { return "\"" + m_folder + name + "\""; }
 
-    bool Commands(const std::vector<std::string>& lines, std::string& error) {
+    bool Commands(const std::vector<std::string>& lines, TUiText& error) {
         const TCurlList list(lines);
         Prepare(m_folder);
         curl_easy_setopt(Handle(), CURLOPT_QUOTE, list.List);

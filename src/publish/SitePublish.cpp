@@ -3,28 +3,30 @@
 namespace tarvex {
 namespace {
 
-constexpr std::string_view Unchanged = " The site is unchanged.";
+TUiText Verbatim(std::string_view text) {
+    return TUiText::Verbatim(text);
+}
 
-TSitePublishReport Failure(TSiteOutcome outcome, std::string message, TSitePlan plan = {}) {
+TSitePublishReport Failure(TSiteOutcome outcome, TUiText message, TSitePlan plan = {}) {
     return {outcome, std::move(plan), std::move(message)};
 }
 
 // The files of the site as far as the plan needs them: those to publish and the manifest.
 bool ReadSite(TSiteConnection& connection, const std::vector<TSiteFile>& files,
               std::map<std::string, std::string>& onServer, std::optional<TSiteManifest>& manifest,
-              std::string& error) {
+              TUiText& error) {
     if (!connection.OpenFolder(error)) {
         return false;
     }
     std::optional<std::string> manifestText = connection.Download(std::string(SiteManifestName), error);
-    if (!error.empty()) {
+    if (!error.Empty()) {
         return false;
     }
     // An unreadable manifest vouches for nothing: every differing file counts as changed by someone.
     manifest = manifestText ? ReadSiteManifest(*manifestText) : std::nullopt;
     for (const TSiteFile& file : files) {
         std::optional<std::string> bytes = connection.Download(file.Name, error);
-        if (!error.empty()) {
+        if (!error.Empty()) {
             return false;
         }
         if (bytes) {
@@ -34,17 +36,18 @@ bool ReadSite(TSiteConnection& connection, const std::vector<TSiteFile>& files,
     return true;
 }
 
-std::string ChangedOnServerMessage(const TSitePlan& plan) {
+TUiText ChangedOnServerMessage(const TSitePlan& plan) {
     std::string names;
     for (const TPlanEntry& entry : plan.Entries) {
         if (entry.ChangedOnServer) {
             names += (names.empty() ? "" : ", ") + entry.Name;
         }
     }
-    return "Someone else changed " + names +
-           " on the server since Tarvex last published there; nothing was sent. Publish with --force "
-           "to replace them." +
-           std::string(Unchanged);
+    return PublishText(
+        TARVEX_TRANSLATE_NOOP(
+            "Publish", "Someone else changed %1 on the server since Tarvex last published there; nothing was "
+                       "sent. Publish with --force to replace them. The site is unchanged."),
+        {Verbatim(names)});
 }
 
 // Sends every file the plan adds or replaces, and the manifest when it changed, to temporary
@@ -52,7 +55,7 @@ std::string ChangedOnServerMessage(const TSitePlan& plan) {
 // `cancelled` is set once the author's answer to the progress asked for it.
 bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& files, const TSitePlan& plan,
                      const TSitePublishOptions& options, std::vector<std::string>& sent, bool& cancelled,
-                     std::string& error) {
+                     TUiText& error) {
     std::string current;
     if (options.Progress) {
         connection.SetUploadProgress([&](std::uint64_t done, std::uint64_t size) {
@@ -67,7 +70,8 @@ bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& 
         current = files[i].Name;
         sent.push_back(files[i].Name);
         if (!connection.Upload(SiteUploadName(files[i].Name), files[i].Bytes, error)) {
-            error = "Sending " + files[i].Name + " failed: " + error;
+            error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "Sending %1 failed: %2"),
+                                {Verbatim(files[i].Name), error});
             return false;
         }
         // The whole file, also where the library told no progress for one so small.
@@ -85,7 +89,8 @@ bool SendTemporaries(TSiteConnection& connection, const std::vector<TSiteFile>& 
     if (plan.ManifestChanged) {
         sent.emplace_back(SiteManifestName);
         if (!connection.Upload(SiteUploadName(sent.back()), WriteSiteManifest(plan.NewManifest), error)) {
-            error = "Sending the publish manifest failed: " + error;
+            error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "Sending the publish manifest failed: %1"),
+                                {error});
             return false;
         }
     }
@@ -110,6 +115,35 @@ void RemoveStaleTemporaries(TSiteConnection& connection, const std::vector<TSite
     }
 }
 
+// Why nothing of the site changed when a file did not arrive.
+TUiText NotSentMessage(bool cancelled, const TUiText& error) {
+    return PublishText(
+        TARVEX_TRANSLATE_NOOP(
+            "Publish",
+            "%1 The site is unchanged. Its temporary files are removed where the server allowed it."),
+        {cancelled ? PublishText(TARVEX_TRANSLATE_NOOP(
+                         "Publish", "Publishing was cancelled before any file was replaced."))
+                   : error});
+}
+
+// Why `name` is not live, and which files already are.
+TUiText NotPlacedMessage(const std::string& name, const TUiText& error,
+                         const std::vector<std::string>& placed) {
+    std::string done;
+    for (const std::string& placedName : placed) {
+        done += (done.empty() ? "" : ", ") + placedName;
+    }
+    if (done.empty()) {
+        return PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish", "Putting %1 in place failed: %2 The site is unchanged."),
+            {Verbatim(name), error});
+    }
+    return PublishText(TARVEX_TRANSLATE_NOOP("Publish",
+                                             "Putting %1 in place failed: %2 Already replaced: %3. The "
+                                             "site may be partly updated; publish again to complete it."),
+                       {Verbatim(name), error, Verbatim(done)});
+}
+
 } // namespace
 
 std::string SiteUploadName(const std::string& name) {
@@ -120,13 +154,14 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
                                  const TSitePublishOptions& options) {
     std::map<std::string, std::string> onServer;
     std::optional<TSiteManifest> manifest;
-    std::string error;
+    TUiText error;
     if (!ReadSite(connection, files, onServer, manifest, error)) {
-        return Failure(TSiteOutcome::Failed, error + std::string(Unchanged));
+        return Failure(TSiteOutcome::Failed,
+                       PublishText(TARVEX_TRANSLATE_NOOP("Publish", "%1 The site is unchanged."), {error}));
     }
     TSitePlan plan = PlanSitePublish(files, onServer, manifest);
     if (plan.HasChangesOnServer() && !options.Force) {
-        std::string message = ChangedOnServerMessage(plan);
+        TUiText message = ChangedOnServerMessage(plan);
         return Failure(TSiteOutcome::Refused, std::move(message), std::move(plan));
     }
     if (options.DryRun) {
@@ -134,7 +169,8 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
     }
     RemoveStaleTemporaries(connection, files, plan);
     if (plan.NothingToSend()) {
-        return {TSiteOutcome::UpToDate, std::move(plan), "The site is up to date; nothing was sent."};
+        return {TSiteOutcome::UpToDate, std::move(plan),
+                PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The site is up to date; nothing was sent."))};
     }
 
     std::vector<std::string> sent;
@@ -147,10 +183,7 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
             connection.Remove(SiteUploadName(name));
         }
         return Failure(cancelled ? TSiteOutcome::Cancelled : TSiteOutcome::Failed,
-                       (cancelled ? "Publishing was cancelled before any file was replaced." : error) +
-                           std::string(Unchanged) +
-                           " Its temporary files are removed where the server allowed it.",
-                       std::move(plan));
+                       NotSentMessage(cancelled, error), std::move(plan));
     }
     // Every file arrived: only now does the live site change, the manifest last.
     std::vector<std::string> placed;
@@ -159,17 +192,7 @@ TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<
             for (std::size_t i = placed.size() + 1; i < sent.size(); ++i) {
                 connection.Remove(SiteUploadName(sent[i]));
             }
-            std::string done;
-            for (const std::string& placedName : placed) {
-                done += (done.empty() ? "" : ", ") + placedName;
-            }
-            return Failure(TSiteOutcome::Failed,
-                           "Putting " + name + " in place failed: " + error +
-                               (done.empty()
-                                    ? std::string(Unchanged)
-                                    : " Already replaced: " + done +
-                                          ". The site may be partly updated; publish again to complete it."),
-                           std::move(plan));
+            return Failure(TSiteOutcome::Failed, NotPlacedMessage(name, error, placed), std::move(plan));
         }
         placed.push_back(name);
     }

@@ -26,7 +26,7 @@ enum class TSiteOutcome { Published, UpToDate, DryRun, Refused, Failed, Cancelle
 struct TSitePublishReport {
     TSiteOutcome Outcome = TSiteOutcome::Failed;
     TSitePlan Plan;
-    std::string Message; // empty after a publish or dry run that needs no words
+    TUiText Message; // empty after a publish or dry run that needs no words
 };
 
 TSitePublishReport PublishToSite(TSiteConnection& connection, const std::vector<TSiteFile>& files,

@@ -62,15 +62,17 @@ TSiteCredentials CredentialsFor(const TSiteAddress& address, const TPublishTarge
 
 namespace tarvex {
 
-bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, std::string& error) {
+bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, TUiText& error) {
     namespace fs = std::filesystem;
     if (!IsPlainField(key.Host) || !IsPlainField(key.KeyType) || !IsPlainField(key.KeyBase64) ||
         key.Host.find_first_of("[]") != std::string::npos || key.Port < 1 || key.Port > 65535) {
-        error = "The server's key cannot be written to a known-hosts file.";
+        error = PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish", "The server's key cannot be written to a known-hosts file."));
         return false;
     }
     if (knownHostsFile.empty()) {
-        error = "There is no folder for the known-hosts file of Tarvex (HOME is not set).";
+        error = PublishText(TARVEX_TRANSLATE_NOOP(
+            "Publish", "There is no folder for the known-hosts file of Tarvex (HOME is not set)."));
         return false;
     }
     const std::string host = key.Port == 22 ? key.Host : "[" + key.Host + "]:" + std::to_string(key.Port);
@@ -84,7 +86,10 @@ bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, std::
     std::optional<std::string> text = ReadWholeFile(file);
     if (!text && fs::exists(file, ec)) {
         // Written over, the pins it holds would be lost.
-        error = "The known-hosts file " + knownHostsFile + " could not be read, so no key was added to it.";
+        error = PublishText(
+            TARVEX_TRANSLATE_NOOP("Publish",
+                                  "The known-hosts file %1 could not be read, so no key was added to it."),
+            {TUiText::Verbatim(knownHostsFile)});
         return false;
     }
     text = text.value_or(std::string());
@@ -94,7 +99,9 @@ bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, std::
     *text += host + " " + key.KeyType + " " + key.KeyBase64 + "\n";
     const TWriteStatus status = WriteFileAtomically(file, *text);
     if (status != TWriteStatus::Written) {
-        error = "The server's key could not be kept in " + knownHostsFile + "." + WhyNotWritten(status);
+        // The reason is the one every save gives, in English where it is made.
+        error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server's key could not be kept in %1.%2"),
+                            {TUiText::Verbatim(knownHostsFile), TUiText::Verbatim(WhyNotWritten(status))});
         return false;
     }
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, ec);

@@ -24,6 +24,6 @@ TSiteCredentials CredentialsFor(const TSiteAddress& address, const TPublishTarge
 // Appends the key in OpenSSH known-hosts form ("[host]:port" for a port other than 22), creating
 // the folder and the file (for the owner alone where the system has permissions). False, with
 // `error` saying why, when it could not, or when the key is not one a known-hosts line can hold.
-bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, std::string& error);
+bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, TUiText& error);
 
 } // namespace tarvex

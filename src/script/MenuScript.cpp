@@ -20,7 +20,11 @@ namespace tarvex {
 
 namespace {
 
-constexpr std::string_view MainMenuOptionsText = "Main menu options";
+constexpr const char* MainMenuOptionsText = TARVEX_TRANSLATE_NOOP("Script", "Main menu options");
+
+TUiText Verbatim(std::string_view text) {
+    return TUiText::Verbatim(text);
+}
 
 // The header the engine expects before any style: a comment naming the maker, then its timing globals.
 void AppendHeader(std::vector<std::string>& lines) {
@@ -49,11 +53,14 @@ void AppendStyle(TMenuScript& script, const TTreeNode& node) {
     lines.push_back(CommentLine(node.Text()));
     const std::string variable = StyleVariableName(node.Text());
     if (variable.starts_with(DerivedStyleNamePrefix)) {
-        script.Warnings.push_back({TScriptWarningKind::RenamedStyleVariable,
-                                   "Style name \"" + std::string(node.Text()) +
-                                       "\" can not be used as a script variable; menu.js calls it " +
-                                       variable,
-                                   &node});
+        script.Warnings.push_back(
+            {TScriptWarningKind::RenamedStyleVariable,
+             TUiText(
+                 "Script",
+                 TARVEX_TRANSLATE_NOOP(
+                     "Script", "Style name \"%1\" can not be used as a script variable; menu.js calls it %2"),
+                 {Verbatim(node.Text()), Verbatim(variable)}),
+             &node});
     }
     lines.push_back(variable + "=[");
     lines.push_back(Quoted(s.MouseOffFont));
@@ -150,8 +157,10 @@ private:
                 } while (taken.contains(unique) || natural.contains(unique));
                 m_script.Warnings.push_back(
                     {TScriptWarningKind::RenamedMenu,
-                     "Menu name \"" + std::string(name) + "\" of \"" + std::string(group->Text()) +
-                         "\" object is already used; menu.js names this menu \"" + unique + "\"",
+                     TUiText("Script",
+                             TARVEX_TRANSLATE_NOOP("Script", "Menu name \"%1\" of \"%2\" object is already "
+                                                             "used; menu.js names this menu \"%3\""),
+                             {Verbatim(name), Verbatim(group->Text()), Verbatim(unique)}),
                      group});
                 name = std::move(unique);
             }
@@ -161,7 +170,7 @@ private:
     }
 
     // The image position goes out without quotes, so only the engine's own keywords may.
-    std::string ImagePositionLine(const TMenuOptionsRec& options, std::string_view objectName,
+    std::string ImagePositionLine(const TMenuOptionsRec& options, const TUiText& objectName,
                                   const TTreeNode* place) {
         std::string word;
         for (const char c : options.ImagePosition.str()) {
@@ -173,11 +182,15 @@ private:
             return word + ",";
         }
         if (!word.empty()) {
-            m_script.Warnings.push_back({TScriptWarningKind::DroppedImagePosition,
-                                         "Image position \"" + options.ImagePosition.str() + "\" in \"" +
-                                             std::string(objectName) +
-                                             "\" object is not left, right or center; none is used",
-                                         place});
+            m_script.Warnings.push_back(
+                {TScriptWarningKind::DroppedImagePosition,
+                 TUiText(
+                     "Script",
+                     TARVEX_TRANSLATE_NOOP(
+                         "Script",
+                         "Image position \"%1\" in \"%2\" object is not left, right or center; none is used"),
+                     {Verbatim(options.ImagePosition.str()), objectName}),
+                 place});
         }
         return ",";
     }
@@ -199,8 +212,12 @@ private:
         if (scheme == "javascript:") {
             m_script.Warnings.push_back(
                 {TScriptWarningKind::ScriptAddress,
-                 "Address of \"" + std::string(node.Text()) +
-                     "\" object is a javascript: address; it runs script on your pages",
+                 TUiText(
+                     "Script",
+                     TARVEX_TRANSLATE_NOOP(
+                         "Script",
+                         "Address of \"%1\" object is a javascript: address; it runs script on your pages"),
+                     {Verbatim(node.Text())}),
                  &node});
         }
     }
@@ -222,12 +239,16 @@ private:
     }
 
     // The engine draws such an entry as a row of normal height, but nobody can tell what it is.
-    void CheckCaption(const TTreeNode& node, std::string_view objectName) {
+    void CheckCaption(const TTreeNode& node, const TUiText& objectName) {
         if (IsBlank(node.Item().Caption.view())) {
-            m_script.Warnings.push_back({TScriptWarningKind::EmptyCaption,
-                                         "An entry of \"" + std::string(objectName) +
-                                             "\" object has no caption; it is drawn as an empty row",
-                                         &node});
+            m_script.Warnings.push_back(
+                {TScriptWarningKind::EmptyCaption,
+                 TUiText(
+                     "Script",
+                     TARVEX_TRANSLATE_NOOP(
+                         "Script", "An entry of \"%1\" object has no caption; it is drawn as an empty row"),
+                     {objectName}),
+                 &node});
         }
     }
 
@@ -247,10 +268,10 @@ private:
             FillDefaultMenuOptions(m_project, defaults, nullptr);
         }
         const TMenuOptionsRec& options = optionsNode ? optionsNode->Options() : defaults;
-        const std::string objectName = MenuObjectName(group);
+        const TUiText objectName = MenuObjectText(group);
         std::string_view styleName = options.MenuStyle;
         if (!StyleExists(m_project, styleName)) {
-            m_script.Warnings.push_back({TScriptWarningKind::MissingStyle, MissingStyleText(objectName),
+            m_script.Warnings.push_back({TScriptWarningKind::MissingStyle, MissingStyleWarning(objectName),
                                          optionsNode ? optionsNode : group});
             styleName = m_project.Styles.FirstRoot()->Text();
         }
@@ -324,11 +345,22 @@ std::string StyleVariableName(std::string_view styleName) {
 }
 
 std::string MenuObjectName(const TTreeNode* group) {
-    return group ? group->Text() : std::string(MainMenuOptionsText);
+    return MenuObjectText(group).English();
+}
+
+TUiText MenuObjectText(const TTreeNode* group) {
+    return group ? Verbatim(group->Text()) : TUiText("Script", MainMenuOptionsText);
+}
+
+TUiText MissingStyleWarning(const TUiText& objectName) {
+    return TUiText(
+        "Script",
+        TARVEX_TRANSLATE_NOOP("Script", "Menu style in \"%1\" object not found. Used first found menu style"),
+        {objectName});
 }
 
 std::string MissingStyleText(std::string_view objectName) {
-    return "Menu style in \"" + std::string(objectName) + "\" object not found. Used first found menu style";
+    return MissingStyleWarning(Verbatim(objectName)).English();
 }
 
 std::string MenuName(const TTreeNode* group) {

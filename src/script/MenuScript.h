@@ -21,6 +21,7 @@
 
 #include "MenuLevels.h"
 #include "base/FileIo.h"
+#include "base/UiText.h"
 #include "model/Project.h"
 
 #include <filesystem>
@@ -47,7 +48,7 @@ enum class TScriptWarningKind {
 
 struct TScriptWarning {
     TScriptWarningKind Kind;
-    std::string Text; // UTF-8
+    TUiText Text;
     // What it concerns: a style node, an entry, or the options node (else the group) of a menu.
     const TTreeNode* Node = nullptr;
 
@@ -74,8 +75,10 @@ TMenuScript GenerateMenuScript(const TProject& project, const std::filesystem::p
 std::string StyleVariableName(std::string_view styleName);
 // How warnings name the options of the menu below `group`: its text, "Main menu options" for nullptr.
 std::string MenuObjectName(const TTreeNode* group);
+TUiText MenuObjectText(const TTreeNode* group);
 // The warning for a menu whose style does not exist, named as MenuObjectName does.
-std::string MissingStyleText(std::string_view objectName);
+TUiText MissingStyleWarning(const TUiText& objectName);
+std::string MissingStyleText(std::string_view objectName); // the same in English
 // "mainmenu" for nullptr, otherwise the group's text without spaces, before it is made unique.
 std::string MenuName(const TTreeNode* group);
 

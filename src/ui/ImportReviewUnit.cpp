@@ -2,6 +2,7 @@
 
 #include "DialogPlacement.h"
 #include "RecordString.h"
+#include "ShownText.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -45,7 +46,7 @@ std::optional<int> TImportReviewForm::Execute(const QString& caption, std::vecto
         const QSignalBlocker blocker(m_choice);
         m_choice->clear();
         for (const TImportChoice& choice : choices) {
-            m_choice->addItem(Utf8ToQString(choice.Description));
+            m_choice->addItem(Shown(choice.Description));
         }
     }
     m_choice->setVisible(choices.size() > 1);

@@ -4,6 +4,7 @@
 
 #include "PublishTargetForm.h"
 #include "RecordString.h"
+#include "ShownText.h"
 #include "SiteKeyStore.h"
 
 #include "publish/SiteTargets.h"
@@ -79,8 +80,8 @@ std::optional<TSiteJob> TPublishToSiteDialog::PrepareJob(bool withFiles) {
         return std::nullopt;
     }
     const TPublishTarget& target = m_targets[static_cast<std::size_t>(m_current)];
-    if (const std::optional<std::string> error = TSitePublisher::AddressError(target)) {
-        ShowStatus(Utf8ToQString(*error), true);
+    if (const std::optional<TUiText> error = TSitePublisher::AddressError(target)) {
+        ShowStatus(Shown(*error), true);
         return std::nullopt;
     }
     if (TSitePublisher::NeedsPlainConsent(target) && !m_plainConsent.count(target.Address)) {
@@ -101,10 +102,10 @@ std::optional<TSiteJob> TPublishToSiteDialog::PrepareJob(bool withFiles) {
             m_password->setText(*stored);
         }
     }
-    std::variant<TSiteJob, std::string> job = m_publisher.Prepare(
+    std::variant<TSiteJob, TUiText> job = m_publisher.Prepare(
         target, QStringToUtf8(m_password->text()), m_plainConsent.count(target.Address) > 0, withFiles);
-    if (const std::string* error = std::get_if<std::string>(&job)) {
-        ShowStatus(Utf8ToQString(*error), true);
+    if (const TUiText* error = std::get_if<TUiText>(&job)) {
+        ShowStatus(Shown(*error), true);
         return std::nullopt;
     }
     return std::get<TSiteJob>(std::move(job));
@@ -123,7 +124,7 @@ void TPublishToSiteDialog::Start(std::function<TSiteRun()> work,
                     Start(work, finished);
                     return;
                 }
-                if (run->Report.Outcome != TSiteOutcome::Failed || run->Report.Message.empty()) {
+                if (run->Report.Outcome != TSiteOutcome::Failed || run->Report.Message.Empty()) {
                     KeepPassword();
                 }
                 finished(*run);
@@ -148,9 +149,9 @@ bool TPublishToSiteDialog::OfferToTrust(const THostKeyPin& key) {
         ShowStatus(tr("The server's key was not trusted; nothing was sent."), true);
         return false;
     }
-    std::string error;
+    TUiText error;
     if (!PinHostKey(TSitePublisher::KnownHostsFile(), key, error)) {
-        ShowStatus(Utf8ToQString(error), true);
+        ShowStatus(Shown(error), true);
         return false;
     }
     return true;
@@ -296,7 +297,8 @@ void TPublishToSiteDialog::ShowOutcome(const TSiteRun& run) {
         html += QStringLiteral("</p>");
         const QString site = Utf8ToQString(target.SiteAddress);
         if (site.startsWith(QStringLiteral("https://")) || site.startsWith(QStringLiteral("http://"))) {
-            html += QStringLiteral("<p><a href=\"%1\">Open the live page</a></p>").arg(site.toHtmlEscaped());
+            html += QStringLiteral("<p><a href=\"%1\">%2</a></p>")
+                        .arg(site.toHtmlEscaped(), tr("Open the live page").toHtmlEscaped());
         }
         m_status->setStyleSheet(QString());
         m_status->setTextFormat(Qt::RichText);
@@ -304,10 +306,10 @@ void TPublishToSiteDialog::ShowOutcome(const TSiteRun& run) {
     } else if (report.Outcome == TSiteOutcome::DryRun) {
         ShowStatus(PlanSummary(report.Plan));
     } else if (report.Outcome == TSiteOutcome::UpToDate) {
-        ShowStatus(report.Message.empty() ? tr("The site holds these files already: nothing to send.")
-                                          : Utf8ToQString(report.Message));
+        ShowStatus(report.Message.Empty() ? tr("The site holds these files already: nothing to send.")
+                                          : Shown(report.Message));
     } else {
-        ShowStatus(Utf8ToQString(report.Message), true);
+        ShowStatus(Shown(report.Message), true);
     }
     if (!m_remember->isChecked() && !m_remember->toolTip().isEmpty()) {
         m_status->setText(m_status->text() + QLatin1Char('\n') + m_remember->toolTip());

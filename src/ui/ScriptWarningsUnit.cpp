@@ -1,6 +1,7 @@
 #include "ScriptWarningsUnit.h"
 
 #include "RecordString.h"
+#include "ShownText.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -37,9 +38,11 @@ void TScriptWarningsForm::SetFindings(const std::vector<TCheckFinding>& findings
     const QIcon error = QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const TCheckFinding& finding : findings) {
-        auto* item = new QListWidgetItem(finding.Level == TCheckLevel::Error ? error : warning,
-                                         ShownText(finding.Place.Text + ": " + finding.Text), m_list);
-        item->setToolTip(Utf8ToQString(std::string(LevelText(finding.Level))));
+        auto* item = new QListWidgetItem(
+            finding.Level == TCheckLevel::Error ? error : warning,
+            ShownText(QStringToUtf8(tr("%1: %2").arg(Shown(finding.Place.Text), Shown(finding.Text)))),
+            m_list);
+        item->setToolTip(finding.Level == TCheckLevel::Error ? tr("error") : tr("warning"));
     }
 }
 

@@ -59,8 +59,8 @@ std::vector<TCheckFinding> Findings(const TMenuStyleRec& style, const std::strin
 std::vector<std::string> With(const std::vector<TCheckFinding>& findings, const std::string& fragment) {
     std::vector<std::string> texts;
     for (const TCheckFinding& finding : findings) {
-        if (finding.Text.find(fragment) != std::string::npos) {
-            texts.push_back(finding.Text);
+        if (finding.Text.English().find(fragment) != std::string::npos) {
+            texts.push_back(finding.Text.English());
         }
     }
     return texts;
@@ -204,5 +204,5 @@ TEST(CheckLimits, FindingsListedToTheLimitAndOnePast) {
     EXPECT_TRUE(With(full, "not listed").empty());
     const std::vector<TCheckFinding> past = findings(ListedFindingLimit - others + 1);
     ASSERT_EQ(past.size(), ListedFindingLimit + 1);
-    EXPECT_EQ(past.back().Text, "1 more problems are not listed; mend the ones above first.");
+    EXPECT_EQ(past.back().Text.English(), "1 more problems are not listed; mend the ones above first.");
 }

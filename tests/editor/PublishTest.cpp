@@ -227,8 +227,8 @@ TEST_F(PublishTest, ServersNamedForTheSiteAreKeptWithTheProjectOutsideTheUndoHis
     std::vector<std::string> sent;
     m_ui.OnPublishToSite = [&](TSitePublisher& publisher) {
         publisher.SetTargets({live});
-        std::variant<TSiteJob, std::string> job = publisher.Prepare(live, "", false);
-        ASSERT_TRUE(std::holds_alternative<TSiteJob>(job)) << std::get<std::string>(job);
+        std::variant<TSiteJob, TUiText> job = publisher.Prepare(live, "", false);
+        ASSERT_TRUE(std::holds_alternative<TSiteJob>(job)) << std::get<TUiText>(job).English();
         for (const TSiteFile& file : std::get<TSiteJob>(job).Files) {
             sent.push_back(file.Name);
         }

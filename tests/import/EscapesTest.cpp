@@ -74,7 +74,7 @@ TEST(ImportEscapes, CharacterReferencesInBookmarksAtEveryPosition) {
         const TImportResult result = ParseBookmarks("<DL><DT><A HREF=\"" + (address ? text : "x") + "\">" +
                                                     (address ? "x" : text) + "</A></DL>");
         if (!result.Tree || result.Tree->Children.size() != 1) {
-            return "(no bookmark) " + result.Error;
+            return "(no bookmark) " + result.Error.English();
         }
         const TImportEntry& entry = result.Tree->Children.front();
         return address ? entry.Address : entry.Caption;

@@ -134,10 +134,12 @@ struct TOutcome {
     bool Read = false;
     int Depth = 0;
     std::string Error;
+    TUiText Refusal;
 };
 
 TOutcome Outcome(const TImportResult& result) {
-    return {result.Tree.has_value(), result.Tree ? GroupDepth(*result.Tree) : 0, result.Error};
+    return {result.Tree.has_value(), result.Tree ? GroupDepth(*result.Tree) : 0, result.Error.English(),
+            result.Error};
 }
 
 } // namespace
@@ -149,8 +151,8 @@ TEST(ImportLimits, NestingAtTheLimitAndOnePast) {
     }
     const auto navigation = [](int levels) {
         const TImportChoices choices = FindPageNavigations(NestedNavigation(levels), "page");
-        return choices.Choices.empty() ? TOutcome{false, 0, choices.Error}
-                                       : TOutcome{true, GroupDepth(choices.Choices.front().Tree), {}};
+        return choices.Choices.empty() ? TOutcome{false, 0, choices.Error.English(), choices.Error}
+                                       : TOutcome{true, GroupDepth(choices.Choices.front().Tree), {}, {}};
     };
     struct TRow {
         const char* Kind;
@@ -172,6 +174,11 @@ TEST(ImportLimits, NestingAtTheLimitAndOnePast) {
         const TOutcome past = row.Import(row.Nesting + 1);
         EXPECT_FALSE(past.Read) << row.Kind;
         EXPECT_EQ(past.Error, row.Refusal) << row.Kind;
+        // Translated as one sentence, the limit put in where it goes.
+        ASSERT_NE(past.Refusal.Context, nullptr) << row.Kind;
+        EXPECT_STREQ(past.Refusal.Context, "Import");
+        EXPECT_EQ(past.Refusal.Source.find("32"), std::string::npos) << past.Refusal.Source;
+        EXPECT_NE(past.Refusal.Source.find("%1"), std::string::npos) << past.Refusal.Source;
     }
 }
 
@@ -180,8 +187,8 @@ TEST(ImportLimits, CountsAtTheLimitAndOnePast) {
     if (!WebImportAvailable()) {
         GTEST_SKIP() << "built without the HTML and XML parsers";
     }
-    const auto sitemap = [](const std::string& bytes) { return ParseSitemap(bytes, {}).Error; };
-    const auto bookmarks = [](const std::string& bytes) { return ParseBookmarks(bytes).Error; };
+    const auto sitemap = [](const std::string& bytes) { return ParseSitemap(bytes, {}).Error.English(); };
+    const auto bookmarks = [](const std::string& bytes) { return ParseBookmarks(bytes).Error.English(); };
     struct TRow {
         const char* Kind;
         std::function<std::string(std::size_t)> Source;
@@ -232,7 +239,7 @@ TEST(ImportLimits, FavoritesEntriesAtTheLimitAndOnePast) {
         root.Children.clear();
         const TImportResult read =
             ReadFavoritesFolder(root, false, [](std::string_view text) { return std::string(text); });
-        EXPECT_EQ(read.Error, files > FavoritesEntryLimit ? cut : "") << files;
+        EXPECT_EQ(read.Error.English(), files > FavoritesEntryLimit ? cut : "") << files;
     }
 }
 
@@ -243,7 +250,7 @@ TEST(ImportLimits, FileSizesAtTheCeilingAndOnePast) {
     for (const std::uint64_t extra : {0u, 1u}) {
         const fs::path file = scratch.File("menu.html", "<html>", ImportFileCeiling + extra);
         EXPECT_EQ(ReadImportFile(file).Bytes.has_value(), extra == 0) << extra;
-        EXPECT_EQ(ReadImportFile(file).Error,
+        EXPECT_EQ(ReadImportFile(file).Error.English(),
                   extra == 0 ? ""
                              : "The file " + PathText(file) + " is too large to import (more than 32 MB).")
             << extra;
@@ -257,7 +264,7 @@ TEST(ImportLimits, FileSizesAtTheCeilingAndOnePast) {
             scratch.File("page.html", "<title>Local title</title>", (4ull << 20) + extra);
             const TImportResult map = ParseSitemap(
                 "<urlset><url><loc>https://a.example/page.html</loc></url></urlset>", scratch.Path());
-            ASSERT_TRUE(map.Tree) << map.Error;
+            ASSERT_TRUE(map.Tree) << map.Error.English();
             ASSERT_EQ(map.Tree->Children.size(), 1u);
             EXPECT_EQ(map.Tree->Children.front().Caption, extra == 0 ? "Local title" : "Page") << extra;
         }

@@ -92,7 +92,7 @@ TEST(WebImport, ReadsRealWorldSamples) {
         GTEST_SKIP() << "built without the HTML and XML parsers";
     }
     const TImportResult sitemap = ParseSitemapFile(ImportData / "sitemap.xml");
-    ASSERT_TRUE(sitemap.Tree) << sitemap.Error;
+    ASSERT_TRUE(sitemap.Tree) << sitemap.Error.English();
     EXPECT_EQ(Outline(*sitemap.Tree),
               "www.example.com{About{Our team=https://www.example.com/about/our-team.html},"
               "Products{Garden tools=https://www.example.com/products/garden_tools/index.html,"
@@ -107,10 +107,10 @@ TEST(WebImport, ReadsRealWorldSamples) {
                     "<ul id=\"news\"><li><a href=\"/n1\">N1</a><li><a href=\"/n2\">N2</a></ul>"
                     "<ul><li><a href=\"/lone\">Lone</a></ul>"),
         "page");
-    ASSERT_EQ(page.Choices.size(), 3u) << page.Error;
+    ASSERT_EQ(page.Choices.size(), 3u) << page.Error.English();
     EXPECT_EQ(Outline(page.Choices[0].Tree), "Main{Home=/,Shop{A 1=/a}}");
     EXPECT_EQ(Outline(page.Choices[1].Tree), "T{Imprint=/imprint}");
-    EXPECT_EQ(page.Choices[2].Description, "List #news (2 links: N1, N2)");
+    EXPECT_EQ(page.Choices[2].Description.English(), "List #news (2 links: N1, N2)");
 }
 
 TEST(WebImport, BrokenAndHostileInputGivesAMessageOrTextButNeverExpandsAnything) {
@@ -175,7 +175,7 @@ TEST(WebImport, BrokenAndHostileInputGivesAMessageOrTextButNeverExpandsAnything)
         {"sloppy fonts", nav("<nav><a href=x>x</a></nav>" + Repeat("<p><font size=2>t</p>", 3000)), "x=x"},
     };
     for (const TCase& c : cases) {
-        const std::string got = c.Result.Tree ? Outline(*c.Result.Tree) : c.Result.Error;
+        const std::string got = c.Result.Tree ? Outline(*c.Result.Tree) : c.Result.Error.English();
         EXPECT_NE(got.find(c.Expected), std::string::npos) << c.Name << ": " << got;
     }
 }

@@ -155,7 +155,7 @@ TRun PublishByName(const fs::path& folder) {
 std::optional<THostKeyPin> OfferedPin(const fs::path& folder, const fs::path& knownHosts) {
     auto [address, credentials] = SftpPublish::TargetAs(folder, "user", "known_hosts");
     credentials.KnownHostsFile = knownHosts.string();
-    std::string error;
+    TUiText error;
     const std::unique_ptr<TSiteConnection> connection = OpenSiteConnection(address, credentials, error);
     EXPECT_FALSE(connection->OpenFolder(error));
     return connection->UnknownHostKey();
@@ -177,8 +177,8 @@ TRun PinAndPublish(const fs::path& folder) {
         Shell("ssh-keygen -lf '" + (SftpPublish::s_root / "host.pub").string() + "'", code);
     EXPECT_EQ(pin->Fingerprint, listed.substr(listed.find(' ') + 1,
                                               listed.find(' ', listed.find(' ') + 1) - listed.find(' ') - 1));
-    std::string error;
-    EXPECT_TRUE(PinHostKey(pins.string(), *pin, error)) << error;
+    TUiText error;
+    EXPECT_TRUE(PinHostKey(pins.string(), *pin, error)) << error.English();
     EXPECT_EQ(fs::status(pins).permissions() & (fs::perms::group_all | fs::perms::others_all),
               fs::perms::none);
     auto [address, credentials] = SftpPublish::TargetAs(folder, "user", "known_hosts");

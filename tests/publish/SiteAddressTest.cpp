@@ -28,13 +28,20 @@ TEST(SiteAddress, AcceptsTheProtocolsAndRefusesWhatWouldLeakOrEscape) {
     for (const TCase& c : cases) {
         const TSiteAddressResult result = ParseSiteAddress(c.Text);
         if (c.Folder) {
-            ASSERT_TRUE(result.Address) << c.Text << ": " << result.Error;
+            ASSERT_TRUE(result.Address) << c.Text << ": " << result.Error.English();
             EXPECT_EQ(result.Address->Folder, c.Folder) << c.Text;
         } else {
             EXPECT_FALSE(result.Address) << c.Text;
-            EXPECT_NE(result.Error.find(c.ErrorPart), std::string::npos) << c.Text << ": " << result.Error;
+            EXPECT_NE(result.Error.English().find(c.ErrorPart), std::string::npos)
+                << c.Text << ": " << result.Error.English();
+            // The translator gets the sentence; the author's address goes in as it was typed.
+            ASSERT_NE(result.Error.Context, nullptr) << c.Text;
+            EXPECT_STREQ(result.Error.Context, "Publish");
+            EXPECT_EQ(result.Error.Source.find("example.org"), std::string::npos) << result.Error.Source;
         }
     }
+    EXPECT_EQ(ParseSiteAddress("sftp://example.org:0/site").Error.English(),
+              "The port in sftp://example.org:0/site is not a number from 1 to 65535.");
     const TSiteAddress full = *ParseSiteAddress("sftp://anna@example.org:2222/x").Address;
     EXPECT_EQ(full.User, "anna");
     EXPECT_EQ(full.Host, "example.org");

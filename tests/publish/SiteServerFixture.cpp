@@ -120,14 +120,14 @@ void MakeCertificate(const fs::path& folder) {
 
 TRun PublishTo(const TSiteAddress& address, const TSiteCredentials& credentials,
                const std::vector<TSiteFile>& files, const TSitePublishOptions& options) {
-    std::string error;
+    TUiText error;
     const std::unique_ptr<TSiteConnection> connection = OpenSiteConnection(address, credentials, error);
     if (!connection) {
-        ADD_FAILURE() << error;
-        return {TSiteOutcome::Failed, error, {}};
+        ADD_FAILURE() << error.English();
+        return {TSiteOutcome::Failed, error.English(), {}};
     }
     const TSitePublishReport report = PublishToSite(*connection, files, options);
-    TRun run{report.Outcome, report.Message, {}};
+    TRun run{report.Outcome, report.Message.English(), {}};
     for (const TPlanEntry& entry : report.Plan.Entries) {
         if (entry.Action != TSiteAction::Leave) {
             run.Sent.push_back(entry.Name);

@@ -93,7 +93,7 @@ TEST(MenuScript, UnsafeStyleNamesGetDerivedVariables) {
     }
     for (const TScriptWarning& w : script.Warnings) {
         EXPECT_EQ(w.Kind, TScriptWarningKind::RenamedStyleVariable);
-        renamed.push_back(w.Text);
+        renamed.push_back(w.Text.English());
     }
     EXPECT_EQ(renamed.size(), std::size(cases) - 3);
     EXPECT_EQ(
@@ -146,7 +146,7 @@ TEST(MenuScript, HostileTextStaysInsideLiteralsAndAscii) {
     EXPECT_EQ(kinds, (std::vector<TScriptWarningKind>{
                          TScriptWarningKind::RenamedStyleVariable, TScriptWarningKind::ScriptAddress,
                          TScriptWarningKind::DroppedImagePosition, TScriptWarningKind::ScriptAddress}));
-    EXPECT_EQ(script.Warnings[2].Text,
+    EXPECT_EQ(script.Warnings[2].Text.English(),
               "Image position \"alert(1)\" in \"</SCRIPT><!--<Script>alert(1)</script>\" object "
               "is not left, right or center; none is used");
 }
@@ -171,7 +171,7 @@ TEST(MenuScript, CollidingMenuNamesAreMadeUnique) {
     ASSERT_EQ(script.Warnings.size(), 3u);
     EXPECT_EQ(script.Warnings[0].Kind, TScriptWarningKind::RenamedMenu);
     EXPECT_EQ(
-        script.Warnings[0].Text,
+        script.Warnings[0].Text.English(),
         R"(Menu name "Addons" of "Add ons" object is already used; menu.js names this menu "Addons_3")");
 }
 

@@ -117,10 +117,9 @@ TEST(MenuScript, NamesCaptionsTargetsAndHints) {
 
     const TMenuScript script = GenerateMenuScript(p);
     ASSERT_EQ(script.Warnings.size(), 1u);
-    EXPECT_EQ(script.Warnings[0],
-              (TScriptWarning{
-                  TScriptWarningKind::EmptyCaption,
-                  "An entry of \"Main menu options\" object has no caption; it is drawn as an empty row"}));
+    EXPECT_EQ(script.Warnings[0].Kind, TScriptWarningKind::EmptyCaption);
+    EXPECT_EQ(script.Warnings[0].Text.English(),
+              "An entry of \"Main menu options\" object has no caption; it is drawn as an empty row");
     const auto main = Menu(script, "mainmenu");
     ASSERT_EQ(main.size(), 20u);
     EXPECT_EQ(main[2], "40,");
@@ -145,12 +144,15 @@ TEST(MenuScript, MissingStyleFallsBackToTheFirstWithoutTouchingTheDesign) {
     Entry(p, ok, TNodeKind::MenuItem, "Item");
 
     TMenuScript script = GenerateMenuScript(p);
-    EXPECT_EQ(script.Warnings,
-              (std::vector<TScriptWarning>{
-                  {TScriptWarningKind::MissingStyle,
-                   R"(Menu style in "Main menu options" object not found. Used first found menu style)"},
-                  {TScriptWarningKind::MissingStyle,
-                   R"(Menu style in "Our  products" object not found. Used first found menu style)"}}));
+    std::vector<std::string> warnings;
+    for (const TScriptWarning& warning : script.Warnings) {
+        EXPECT_EQ(warning.Kind, TScriptWarningKind::MissingStyle);
+        warnings.push_back(warning.Text.English());
+    }
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{
+                  R"(Menu style in "Main menu options" object not found. Used first found menu style)",
+                  R"(Menu style in "Our  products" object not found. Used first found menu style)"}));
     EXPECT_EQ(Menu(script, "mainmenu").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Ourproducts").at(6), "Firststyle,");
     EXPECT_EQ(Menu(script, "Fine").at(6), "Second,");
