@@ -5,6 +5,7 @@
 #include "PublishTargetForm.h"
 #include "RecordString.h"
 #include "SiteKeyStore.h"
+#include "WindowLanguage.h"
 
 #include "publish/SiteTargets.h"
 
@@ -44,6 +45,10 @@ QString TargetLabelHtml(const TPublishTarget& target) {
     return Utf8ToQString(target.Name.empty() ? target.Address : target.Name).toHtmlEscaped();
 }
 
+QString SizeText(quint64 bytes) {
+    return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat);
+}
+
 QString PlanSummary(const TSitePlan& plan) {
     int sending = 0;
     int leaving = 0;
@@ -63,13 +68,7 @@ QString PlanSummary(const TSitePlan& plan) {
     return QCoreApplication::translate(
                "tarvex::TPublishToSiteDialog",
                "Publish sends %1 of the %2 files (%3); the others are on the site already.")
-        .arg(sending)
-        .arg(sending + leaving)
-        .arg(QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat));
-}
-
-QString SizeText(quint64 bytes) {
-    return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat);
+        .arg(ShownCount(sending), ShownCount(sending + leaving), SizeText(bytes));
 }
 
 } // namespace
