@@ -3,6 +3,7 @@
 #include "DialogPlacement.h"
 #include "RecordString.h"
 #include "ShownText.h"
+#include "WindowLanguage.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -100,7 +101,8 @@ void TImportReviewForm::UpdateSummary() {
     for (const auto& [item, entry] : m_items) {
         count += item->checkState(0) != Qt::Unchecked ? 1 : 0;
     }
-    m_summary->setText(tr("%1 of %2 entries will be added.").arg(count).arg(m_items.size()));
+    m_summary->setText(tr("%1 of %2 entries will be added.")
+                           .arg(ShownCount(count), ShownCount(static_cast<qint64>(m_items.size()))));
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(count > 0);
 }
 

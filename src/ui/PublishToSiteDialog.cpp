@@ -50,6 +50,10 @@ TPublishToSiteDialog::TPublishToSiteDialog(TSitePublisher& publisher, QWidget* p
     m_files->setRootIsDecorated(false);
     m_files->setHeaderLabels({tr("File"), tr("What happens"), tr("Size"), tr("Progress")});
     m_files->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Their captions are short in English only: the columns grow with whatever language shows them.
+    for (int column = 1; column < m_files->columnCount(); ++column) {
+        m_files->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
     m_files->setAccessibleName(tr("Files on the site"));
     m_total->setObjectName(QStringLiteral("TotalProgressBar"));
     m_total->setAccessibleName(tr("Progress in total"));

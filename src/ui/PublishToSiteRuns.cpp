@@ -6,6 +6,7 @@
 #include "RecordString.h"
 #include "ShownText.h"
 #include "SiteKeyStore.h"
+#include "WindowLanguage.h"
 
 #include "publish/SiteTargets.h"
 
@@ -45,6 +46,10 @@ QString TargetLabelHtml(const TPublishTarget& target) {
     return Utf8ToQString(target.Name.empty() ? target.Address : target.Name).toHtmlEscaped();
 }
 
+QString SizeText(quint64 bytes) {
+    return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat);
+}
+
 QString PlanSummary(const TSitePlan& plan) {
     int sending = 0;
     int leaving = 0;
@@ -64,13 +69,7 @@ QString PlanSummary(const TSitePlan& plan) {
     return QCoreApplication::translate(
                "tarvex::TPublishToSiteDialog",
                "Publish sends %1 of the %2 files (%3); the others are on the site already.")
-        .arg(sending)
-        .arg(sending + leaving)
-        .arg(QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat));
-}
-
-QString SizeText(quint64 bytes) {
-    return QLocale().formattedDataSize(static_cast<qint64>(bytes), 1, QLocale::DataSizeTraditionalFormat);
+        .arg(ShownCount(sending), ShownCount(sending + leaving), SizeText(bytes));
 }
 
 } // namespace

@@ -34,6 +34,9 @@ constexpr std::array<TWindowLanguage, 8> Languages{{
     //: "RTL" for a language written right to left, "LTR" otherwise.
     QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+// Apply's catalogues carry this name, so that Reset removes them and no other.
+constexpr const char* InstalledName = "TarvexWindowLanguage";
+
 QString Keyed() {
     return QLatin1String(TWindowSettingsStore::Group) + QLatin1Char('/') +
            QLatin1String(TWindowLanguageChoice::Key);
@@ -101,13 +104,32 @@ void TWindowLanguageChoice::Apply(QCoreApplication& application, const QString& 
         return;
     }
     auto* own = new QTranslator(&application);
+    own->setObjectName(QLatin1String(InstalledName));
     if (own->load(QStringLiteral(":/i18n/tarvex_") + code)) {
         QCoreApplication::installTranslator(own);
     }
     auto* qt = new QTranslator(&application);
+    qt->setObjectName(QLatin1String(InstalledName));
     if (qt->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
     }
+}
+
+void TWindowLanguageChoice::Reset(QCoreApplication& application) {
+    for (QTranslator* installed :
+         application.findChildren<QTranslator*>(QLatin1String(InstalledName), Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+    }
+    QLocale::setDefault(QLocale(QStringLiteral("en")));
+}
+
+QString ShownCount(qint64 count) {
+    const QLocale locale;
+    // English kept its plain digits before the window had languages; grouping them now would
+    // change what an English reader has always seen.
+    return locale.language() == QLocale::English || locale.language() == QLocale::C ? QString::number(count)
+                                                                                    : locale.toString(count);
 }
 
 void AddLanguageMenu(QMenu& tools, QWidget& parent) {

@@ -40,7 +40,14 @@ public:
     // Installs the window's and Qt's catalogues for `code` and makes it the default locale, so
     // numbers, sizes and dates follow. A missing or empty catalogue leaves its texts English.
     static void Apply(QCoreApplication& application, const QString& code);
+    // Takes back what Apply installed: English texts, the default locale, the layout direction
+    // the catalogues give (none left: left to right).
+    static void Reset(QCoreApplication& application);
 };
+
+// A count as the window shows it: in the chosen language's digits and grouping, and as it always
+// was in English.
+QString ShownCount(qint64 count);
 
 // Tools → Language: each language by its own name and "Desktop language"; a choice is kept in
 // the window settings and takes effect at the next start.
