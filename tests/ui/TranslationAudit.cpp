@@ -14,18 +14,18 @@ struct TEntry {
     QString Type;
 };
 
-void CheckKeys(const QString& context, const std::vector<TEntry>& entries, TAudit& audit) {
+void CheckKeys(const QString& context, const std::vector<const TEntry*>& entries, TAudit& audit) {
     // English may already give two entries of a context one key (they sit in different menus);
     // a translation clashes only where it joins texts whose English keys differ.
     for (std::size_t i = 0; i < entries.size(); ++i) {
         for (std::size_t j = i + 1; j < entries.size(); ++j) {
-            const QChar key = AccessKey(entries[i].Translation);
-            if (key.isNull() || key != AccessKey(entries[j].Translation) ||
-                AccessKey(entries[i].Source) == AccessKey(entries[j].Source)) {
+            const QChar key = AccessKey(entries[i]->Translation);
+            if (key.isNull() || key != AccessKey(entries[j]->Translation) ||
+                AccessKey(entries[i]->Source) == AccessKey(entries[j]->Source)) {
                 continue;
             }
             audit.AccessKeyClashes << context + QStringLiteral(": ") + key + QStringLiteral(": ") +
-                                          entries[i].Source + QStringLiteral(" / ") + entries[j].Source;
+                                          entries[i]->Source + QStringLiteral(" / ") + entries[j]->Source;
         }
     }
 }
@@ -47,7 +47,7 @@ TEntry ReadMessage(QXmlStreamReader& reader) {
     return entry;
 }
 
-void ReadContext(QXmlStreamReader& reader, TAudit& audit) {
+void ReadContext(QXmlStreamReader& reader, const TKeyGroups& groups, TAudit& audit) {
     QString name;
     std::vector<TEntry> entries;
     while (reader.readNextStartElement()) {
@@ -68,7 +68,24 @@ void ReadContext(QXmlStreamReader& reader, TAudit& audit) {
             reader.skipCurrentElement();
         }
     }
-    CheckKeys(name, entries, audit);
+    const auto grouped = groups.find(name);
+    if (grouped == groups.end()) {
+        std::vector<const TEntry*> all;
+        for (const TEntry& entry : entries) {
+            all.push_back(&entry);
+        }
+        CheckKeys(name, all, audit);
+        return;
+    }
+    for (const QStringList& group : *grouped) {
+        std::vector<const TEntry*> members;
+        for (const TEntry& entry : entries) {
+            if (group.contains(entry.Source)) {
+                members.push_back(&entry);
+            }
+        }
+        CheckKeys(name, members, audit);
+    }
 }
 
 } // namespace
@@ -87,14 +104,14 @@ QChar AccessKey(const QString& text) {
     return {};
 }
 
-TAudit Audit(const QByteArray& tsText) {
+TAudit Audit(const QByteArray& tsText, const TKeyGroups& groups) {
     TAudit audit;
     QXmlStreamReader reader(tsText);
     if (reader.readNextStartElement() && reader.name() == QLatin1String("TS")) {
         audit.Language = reader.attributes().value(QLatin1String("language")).toString();
         while (reader.readNextStartElement()) {
             if (reader.name() == QLatin1String("context")) {
-                ReadContext(reader, audit);
+                ReadContext(reader, groups, audit);
             } else {
                 reader.skipCurrentElement();
             }
