@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>حذف نمط</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>بلا عنوان</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>Stil löschen</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

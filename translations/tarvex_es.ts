@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>Eliminar estilo</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>Supprimer le style</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

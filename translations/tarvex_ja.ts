@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>スタイルの削除</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>Excluir estilo</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sem título</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

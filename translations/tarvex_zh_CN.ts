@@ -789,6 +789,10 @@
         <source>Delete Style</source>
         <translation>删除样式</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
 </context>
 <context>
     <name>Editor</name>

@@ -192,9 +192,12 @@ void TDesignDocument::SetFileName(std::string fileName) {
     StateChanged();
 }
 
-std::string TDesignDocument::Title() const {
-    const std::string file = m_fileName.empty() ? "Untitled" : PathText(PathFromUtf8(m_fileName).filename());
-    return file + (Modified() ? "*" : "") + " \u2014 Korvane Tarvex";
+TUiText TDesignDocument::Title() const {
+    TUiText file = m_fileName.empty() ? TARVEX_TEXT("Document", "Untitled")
+                                      : TUiText::Verbatim(PathText(PathFromUtf8(m_fileName).filename()));
+    // The product's name and the mark of a change read the same in every language.
+    return TUiText("", "%1%2 \u2014 Korvane Tarvex",
+                   {std::move(file), TUiText::Verbatim(Modified() ? "*" : "")});
 }
 
 void TDesignDocument::KeepFileIdentity(std::optional<TFileIdentity> identity) {

@@ -117,7 +117,7 @@ public:
     void SetFileName(std::string fileName);
     // "site.xml* — Korvane Tarvex": the file's name ("Untitled" before the first save), marked
     // with "*" while the design has changed.
-    std::string Title() const;
+    TUiText Title() const;
     // Notes what the project file holds now, after it was read or written (nothing: forget it).
     void KeepFileIdentity(std::optional<TFileIdentity> identity);
     // What this design last read or wrote of its own file; nothing when the file name changed since.

@@ -271,7 +271,7 @@ void TTarvexEditor::DocumentStateChanged() {
         m_shownRedo = std::move(redo);
         m_context.Notify([](TEditorListener& l) { l.ActionsChanged(); });
     }
-    std::string title = WindowTitle();
+    std::string title = WindowTitle().English();
     if (title != m_shownTitle) {
         m_shownTitle = std::move(title);
         m_context.Notify([](TEditorListener& l) { l.DocumentStateChanged(); });

@@ -87,7 +87,7 @@ public:
     std::string RedoCaption() const { return m_document.RedoCaption(); }
     TUiText UndoText() const { return m_document.UndoText(); }
     TUiText RedoText() const { return m_document.RedoText(); }
-    std::string WindowTitle() const { return m_document.Title(); }
+    TUiText WindowTitle() const { return m_document.Title(); }
     const TDesignHistory& History() const { return m_document.History(); }
 
     // ---- view input ----

@@ -130,7 +130,8 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
         const TTreeNode* before = Style(0);
         m_ui.ClearCalls();
         m_ui.WhileShown = [&] {
-            EXPECT_EQ(Editor().WindowTitle().find('*'), std::string::npos) << Editor().WindowTitle();
+            EXPECT_EQ(Editor().WindowTitle().English().find('*'), std::string::npos)
+                << Editor().WindowTitle().English();
             if (m_ui.Calls.back().Kind == "Style") {
                 EXPECT_EQ(Style(0), before);
             }
@@ -139,7 +140,7 @@ TEST_F(LifecycleTest, NewAsksOnlyAfterAChangeAndCancelKeepsTheProject) {
         Editor().Files().NewActionExecute();
         m_ui.WhileShown = nullptr;
         EXPECT_EQ(m_ui.TextsOf("Message").size(), answer ? 0u : 1u);
-        EXPECT_EQ(Editor().WindowTitle().find('*'), std::string::npos) << answer.has_value();
+        EXPECT_EQ(Editor().WindowTitle().English().find('*'), std::string::npos) << answer.has_value();
     }
 }
 
