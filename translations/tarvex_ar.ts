@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;جديد</translation>
+        <translation>جديد(&amp;N)</translation>
     </message>
     <message>
         <source>Create new project</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>&amp;فتح</translation>
+        <translation>فتح(&amp;O)</translation>
     </message>
     <message>
         <source>Open existing project</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;حفظ</translation>
+        <translation>حفظ(&amp;S)</translation>
     </message>
     <message>
         <source>Save current project</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>S&amp;ave as ...</source>
-        <translation>حفظ &amp;باسم ...</translation>
+        <translation>حفظ باسم(&amp;A) ...</translation>
     </message>
     <message>
         <source>Save project as</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>&amp;Publish menu</source>
-        <translation>&amp;نشر القائمة</translation>
+        <translation>نشر القائمة(&amp;P)</translation>
     </message>
     <message>
         <source>Create necessary files to publish menu</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Publish &amp;to site…</source>
-        <translation>النشر على ال&amp;موقع…</translation>
+        <translation>النشر على الموقع(&amp;T)…</translation>
     </message>
     <message>
         <source>Send the menu&apos;s files straight to a web server</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج(&amp;E)</translation>
     </message>
     <message>
         <source>Export menu as HTML</source>
@@ -216,7 +216,7 @@
     </message>
     <message>
         <source>E&amp;xport menu as HTML</source>
-        <translation>&amp;تصدير القائمة بتنسيق HTML</translation>
+        <translation>تصدير القائمة بتنسيق HTML(&amp;X)</translation>
     </message>
     <message>
         <source>Write the menu as a plain HTML list of links</source>
@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>ت&amp;راجع</translation>
+        <translation>تراجع(&amp;U)</translation>
     </message>
     <message>
         <source>Undo the last change</source>
@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>&amp;إعادة</translation>
+        <translation>إعادة(&amp;R)</translation>
     </message>
     <message>
         <source>Redo the last change undone</source>
@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;قص</translation>
+        <translation>قص(&amp;T)</translation>
     </message>
     <message>
         <source>Cut the selection to the clipboard</source>
@@ -268,7 +268,7 @@
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;نسخ</translation>
+        <translation>نسخ(&amp;C)</translation>
     </message>
     <message>
         <source>Copy the selection to the clipboard</source>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;لصق</translation>
+        <translation>لصق(&amp;P)</translation>
     </message>
     <message>
         <source>Paste from the clipboard after the selection</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>&amp;Duplicate</source>
-        <translation>ت&amp;كرار</translation>
+        <translation>تكرار(&amp;D)</translation>
     </message>
     <message>
         <source>Duplicate the selection</source>
@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>Move u&amp;p</source>
-        <translation>تحريك لأ&amp;على</translation>
+        <translation>تحريك لأعلى(&amp;P)</translation>
     </message>
     <message>
         <source>Move the selection up</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation>تحريك لأ&amp;سفل</translation>
+        <translation>تحريك لأسفل(&amp;W)</translation>
     </message>
     <message>
         <source>Move the selection down</source>
@@ -328,7 +328,7 @@
     </message>
     <message>
         <source>Move &amp;out of the group</source>
-        <translation>إ&amp;خراج من المجموعة</translation>
+        <translation>إخراج من المجموعة(&amp;O)</translation>
     </message>
     <message>
         <source>Move the selection out of its group</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>Move &amp;into the previous group</source>
-        <translation>إ&amp;دخال في المجموعة السابقة</translation>
+        <translation>إدخال في المجموعة السابقة(&amp;I)</translation>
     </message>
     <message>
         <source>Move the selection into the group above it</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>&amp;Sort by caption</source>
-        <translation>&amp;فرز حسب التسمية</translation>
+        <translation>فرز حسب التسمية(&amp;S)</translation>
     </message>
     <message>
         <source>Sort the entries of the selected group by caption</source>
@@ -364,7 +364,7 @@
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation>&amp;بحث...</translation>
+        <translation>بحث(&amp;F)...</translation>
     </message>
     <message>
         <source>Find captions, addresses and style names</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Find &amp;next</source>
-        <translation>البحث عن ال&amp;تالي</translation>
+        <translation>البحث عن التالي(&amp;N)</translation>
     </message>
     <message>
         <source>Select the next match</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>&amp;New menu group</source>
-        <translation>مجموعة قائمة &amp;جديدة</translation>
+        <translation>مجموعة قائمة جديدة(&amp;N)</translation>
     </message>
     <message>
         <source>Create new menu group</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>&amp;Delete menu group</source>
-        <translation>&amp;حذف مجموعة القائمة</translation>
+        <translation>حذف مجموعة القائمة(&amp;D)</translation>
     </message>
     <message>
         <source>Delete selected menu group</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>H&amp;ow to use groups</source>
-        <translation>&amp;كيفية استخدام المجموعات</translation>
+        <translation>كيفية استخدام المجموعات(&amp;O)</translation>
     </message>
     <message>
         <source>New menu item</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>N&amp;ew menu item</source>
-        <translation>عن&amp;صر قائمة جديد</translation>
+        <translation>عنصر قائمة جديد(&amp;E)</translation>
     </message>
     <message>
         <source>Create new menu item</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>De&amp;lete menu item</source>
-        <translation>ح&amp;ذف عنصر القائمة</translation>
+        <translation>حذف عنصر القائمة(&amp;L)</translation>
     </message>
     <message>
         <source>Delete selected menu item</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>&amp;How to use menu item</source>
-        <translation>كيفية استخدام عنصر ال&amp;قائمة</translation>
+        <translation>كيفية استخدام عنصر القائمة(&amp;H)</translation>
     </message>
     <message>
         <source>How to use menu options</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>&amp;New style</source>
-        <translation>نمط &amp;جديد</translation>
+        <translation>نمط جديد(&amp;N)</translation>
     </message>
     <message>
         <source>Create new menu item style</source>
@@ -476,7 +476,7 @@
     </message>
     <message>
         <source>&amp;Insert favorete style</source>
-        <translation>&amp;إدراج نمط مفضل</translation>
+        <translation>إدراج نمط مفضل(&amp;I)</translation>
     </message>
     <message>
         <source>Delete style</source>
@@ -484,7 +484,7 @@
     </message>
     <message>
         <source>&amp;Delete style</source>
-        <translation>&amp;حذف النمط</translation>
+        <translation>حذف النمط(&amp;D)</translation>
     </message>
     <message>
         <source>Delete selected style</source>
@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>&amp;Add to favorites</source>
-        <translation>إ&amp;ضافة إلى المفضلة</translation>
+        <translation>إضافة إلى المفضلة(&amp;A)</translation>
     </message>
     <message>
         <source>Add current style to favorites</source>
@@ -516,7 +516,7 @@
     </message>
     <message>
         <source>U&amp;pdate Preview</source>
-        <translation>&amp;تحديث المعاينة</translation>
+        <translation>تحديث المعاينة(&amp;P)</translation>
     </message>
     <message>
         <source>Update preview window</source>
@@ -528,7 +528,7 @@
     </message>
     <message>
         <source>&amp;Open HTML to preview</source>
-        <translation>&amp;فتح صفحة HTML للمعاينة</translation>
+        <translation>فتح صفحة HTML للمعاينة(&amp;O)</translation>
     </message>
     <message>
         <source>Use default preview</source>
@@ -536,7 +536,7 @@
     </message>
     <message>
         <source>&amp;Use default preview</source>
-        <translation>ا&amp;ستخدام المعاينة الافتراضية</translation>
+        <translation>استخدام المعاينة الافتراضية(&amp;U)</translation>
     </message>
     <message>
         <source>Use default HTML page to preview</source>
@@ -560,7 +560,7 @@
     </message>
     <message>
         <source>Import from &amp;bookmarks file...</source>
-        <translation>استيراد من ملف &amp;إشارات مرجعية...</translation>
+        <translation>استيراد من ملف إشارات مرجعية(&amp;B)...</translation>
     </message>
     <message>
         <source>Import menu from a browser&apos;s bookmarks file</source>
@@ -572,7 +572,7 @@
     </message>
     <message>
         <source>Import from &amp;site map...</source>
-        <translation>استيراد من &amp;خريطة موقع...</translation>
+        <translation>استيراد من خريطة موقع(&amp;S)...</translation>
     </message>
     <message>
         <source>Import menu from a site map (sitemap.xml)</source>
@@ -584,7 +584,7 @@
     </message>
     <message>
         <source>Import from page &amp;navigation...</source>
-        <translation>استيراد من روابط التنقل في &amp;صفحة...</translation>
+        <translation>استيراد من روابط التنقل في صفحة(&amp;N)...</translation>
     </message>
     <message>
         <source>Import menu from the navigation of an HTML page</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>&amp;Customize</source>
-        <translation>&amp;تخصيص</translation>
+        <translation>تخصيص(&amp;C)</translation>
     </message>
     <message>
         <source>Customize toolbar</source>
@@ -612,7 +612,7 @@
     </message>
     <message>
         <source>&amp;How to use program</source>
-        <translation>&amp;كيفية استخدام البرنامج</translation>
+        <translation>كيفية استخدام البرنامج(&amp;H)</translation>
     </message>
     <message>
         <source>Home page</source>
@@ -620,7 +620,7 @@
     </message>
     <message>
         <source>H&amp;ome page</source>
-        <translation>ال&amp;صفحة الرئيسية</translation>
+        <translation>الصفحة الرئيسية(&amp;O)</translation>
     </message>
     <message>
         <source>Korvane home page</source>
@@ -632,7 +632,7 @@
     </message>
     <message>
         <source>&amp;E-Mail to us</source>
-        <translation>&amp;راسلنا بالبريد الإلكتروني</translation>
+        <translation>راسلنا بالبريد الإلكتروني(&amp;E)</translation>
     </message>
     <message>
         <source>About program</source>
@@ -640,35 +640,35 @@
     </message>
     <message>
         <source>&amp;About program</source>
-        <translation>&amp;حول البرنامج</translation>
+        <translation>حول البرنامج(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>تحرير(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Menu</source>
-        <translation>ال&amp;قائمة</translation>
+        <translation>القائمة(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Styles</source>
-        <translation>الأ&amp;نماط</translation>
+        <translation>الأنماط(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation>م&amp;عاينة</translation>
+        <translation>معاينة(&amp;P)</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation>أ&amp;دوات</translation>
+        <translation>أدوات(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>تع&amp;ليمات</translation>
+        <translation>تعليمات(&amp;H)</translation>
     </message>
     <message>
         <source>Recent files...</source>
@@ -974,7 +974,7 @@ Recover them?</source>
     </message>
     <message>
         <source>You can&apos;t drag&amp;drop Menu Options</source>
-        <translation>لا يمكن نقل «خيارات القائمة» بالسحب &amp; الإفلات</translation>
+        <translation>لا يمكن نقل «خيارات القائمة» بالسحب  الإفلات(&amp;D)</translation>
     </message>
     <message>
         <source>Open HTML to preview</source>
@@ -1232,7 +1232,7 @@ Publish anyway?</source>
     <name>Language</name>
     <message>
         <source>&amp;Language</source>
-        <translation>ال&amp;لغة</translation>
+        <translation>اللغة(&amp;L)</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1251,43 +1251,43 @@ Publish anyway?</source>
     <name>MessageBoxButtons</name>
     <message>
         <source>&amp;OK</source>
-        <translation>&amp;موافق</translation>
+        <translation>موافق(&amp;O)</translation>
     </message>
     <message>
         <source>Open &amp;anyway</source>
-        <translation>&amp;فتح على أي حال</translation>
+        <translation>فتح على أي حال(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;إلغاء</translation>
+        <translation>إلغاء(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا(&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation>ا&amp;ستبدال</translation>
+        <translation>استبدال(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Save as…</source>
-        <translation>&amp;حفظ باسم…</translation>
+        <translation>حفظ باسم(&amp;S)…</translation>
     </message>
     <message>
         <source>&amp;Recover</source>
-        <translation>است&amp;رداد</translation>
+        <translation>استرداد(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation>&amp;تجاهل</translation>
+        <translation>تجاهل(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation>لاح&amp;قًا</translation>
+        <translation>لاحقًا(&amp;L)</translation>
     </message>
 </context>
 <context>
@@ -1470,13 +1470,13 @@ Publish anyway?</source>
     <message>
         <source>&amp;Classic files: one.js, main.js and the menu script
 (three script lines, any page)</source>
-        <translation>ال&amp;ملفات التقليدية: one.js و main.js والبرنامج النصي للقائمة
+        <translation>الملفات التقليدية(&amp;C): one.js و main.js والبرنامج النصي للقائمة
 (ثلاثة أسطر لبرامج نصية، في أي صفحة)</translation>
     </message>
     <message>
         <source>Menu &amp;module: tarvex-menu.js and tarvex-menu.css
 (a link and a module script in the page&apos;s head)</source>
-        <translation>&amp;وحدة القائمة: tarvex-menu.js و tarvex-menu.css
+        <translation>وحدة القائمة(&amp;M): tarvex-menu.js و tarvex-menu.css
 (رابط وبرنامج نصي من نوع وحدة في رأس الصفحة)</translation>
     </message>
     <message>
@@ -1652,7 +1652,7 @@ Publish anyway?</source>
     </message>
     <message>
         <source>3D Border &amp; Separator bar</source>
-        <translation>حد ثلاثي الأبعاد &amp; شريط فاصل</translation>
+        <translation>حد ثلاثي الأبعاد  شريط فاصل(&amp; )</translation>
     </message>
     <message>
         <source>3D High Color</source>
@@ -1927,11 +1927,11 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation>&amp;نعم</translation>
+        <translation>نعم(&amp;Y)</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation>&amp;لا</translation>
+        <translation>لا(&amp;N)</translation>
     </message>
 </context>
 <context>
@@ -1954,7 +1954,7 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>&amp;Screen:</source>
-        <translation>ال&amp;شاشة:</translation>
+        <translation>الشاشة(&amp;S):</translation>
     </message>
 </context>
 <context>
@@ -2018,23 +2018,23 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>الا&amp;سم:</translation>
+        <translation>الاسم(&amp;N):</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>ال&amp;عنوان:</translation>
+        <translation>العنوان(&amp;A):</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation>ال&amp;مستخدم:</translation>
+        <translation>المستخدم(&amp;U):</translation>
     </message>
     <message>
         <source>&amp;Files:</source>
-        <translation>المل&amp;فات:</translation>
+        <translation>الملفات(&amp;F):</translation>
     </message>
     <message>
         <source>&amp;Key file:</source>
-        <translation>ملف المفتا&amp;ح:</translation>
+        <translation>ملف المفتاح(&amp;K):</translation>
     </message>
     <message>
         <source>Private key</source>
@@ -2046,7 +2046,7 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>C&amp;A file:</source>
-        <translation>ملف المرجع الم&amp;صدق:</translation>
+        <translation>ملف المرجع المصدق(&amp;A):</translation>
     </message>
     <message>
         <source>Certificate authority</source>
@@ -2058,7 +2058,7 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>Site add&amp;ress:</source>
-        <translation>عنوان المو&amp;قع:</translation>
+        <translation>عنوان الموقع(&amp;R):</translation>
     </message>
     <message>
         <source>Browse…</source>
@@ -2073,27 +2073,27 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>Re&amp;member in the desktop&apos;s key store</source>
-        <translation>&amp;تذكّرها في مخزن مفاتيح سطح المكتب</translation>
+        <translation>تذكّرها في مخزن مفاتيح سطح المكتب(&amp;M)</translation>
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation>إ&amp;ضافة</translation>
+        <translation>إضافة(&amp;D)</translation>
     </message>
     <message>
         <source>Re&amp;move</source>
-        <translation>إ&amp;زالة</translation>
+        <translation>إزالة(&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Test connection</source>
-        <translation>ا&amp;ختبار الاتصال</translation>
+        <translation>اختبار الاتصال(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Show changes</source>
-        <translation>إ&amp;ظهار التغييرات</translation>
+        <translation>إظهار التغييرات(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Publish</source>
-        <translation>&amp;نشر</translation>
+        <translation>نشر(&amp;P)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -2137,7 +2137,7 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>Pass&amp;word:</source>
-        <translation>&amp;كلمة المرور:</translation>
+        <translation>كلمة المرور(&amp;W):</translation>
     </message>
     <message>
         <source>This project names no server yet: Add one, with the address of the folder the menu&apos;s files go to.</source>
@@ -2145,7 +2145,7 @@ Would you like to replace the existing file?</source>
     </message>
     <message>
         <source>Ser&amp;vers:</source>
-        <translation>الخ&amp;وادم:</translation>
+        <translation>الخوادم(&amp;V):</translation>
     </message>
     <message>
         <source>Servers</source>

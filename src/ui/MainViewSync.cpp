@@ -85,7 +85,7 @@ void TMainViewSync::FindMatchesChanged() {
 }
 
 void TMainViewSync::DocumentStateChanged() {
-    m_window.setWindowTitle(Shown(m_editor.WindowTitle()));
+    m_window.setWindowTitle(ShownVisible(m_editor.WindowTitle()));
 }
 
 // ---- the views ----

@@ -11,6 +11,7 @@
 #include "ui/FoldersScanResultUnit.h"
 #include "ui/ImportReviewUnit.h"
 #include "ui/MainWidgets.h"
+#include "ui/ShownText.h"
 #include "ui/WindowLanguage.h"
 
 #include <QDialogButtonBox>
@@ -366,6 +367,11 @@ private slots:
         CloseDiscarding(*arabic.Form);
         QVERIFY(right.ControlsLeft > right.PagesLeft);
         QVERIFY(right.FirstMenuCentre > right.MenuBarWidth / 2);
+        // The date's own direction marks work; a caption's are shown, not obeyed.
+        const QString recovered = ShownVisible(
+            TUiText("", "%1, %2", {TUiText::Verbatim("\u202Esite.xml"), TUiText::Moment(0, "then")}));
+        QVERIFY2(recovered.contains(QChar(0x200F)) && !recovered.contains(QChar(0x202E)),
+                 qPrintable(recovered));
     }
 };
 

@@ -47,6 +47,22 @@ TEntry ReadMessage(QXmlStreamReader& reader) {
     return entry;
 }
 
+// Whether the key's underline falls between two joined letters of a cursive script: the window
+// then draws the word in broken pieces. After a letter that never joins the next one (alef, dal,
+// ra, waw and their kin) or at a word's start, the word stays whole.
+bool SplitsJoinedLetters(const QString& text) {
+    static const QString nonJoining =
+        QStringLiteral("\u0622\u0623\u0625\u0627\u062F\u0630\u0631\u0632\u0648\u0624\u0629\u0621");
+    const auto arabicLetter = [](QChar c) { return c.unicode() >= 0x0620 && c.unicode() <= 0x064A; };
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && text[i + 1] != QLatin1Char('&') && arabicLetter(text[i - 1]) &&
+            !nonJoining.contains(text[i - 1]) && arabicLetter(text[i + 1])) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void ReadContext(QXmlStreamReader& reader, const TKeyGroups& groups, TAudit& audit) {
     QString name;
     std::vector<TEntry> entries;
@@ -57,6 +73,9 @@ void ReadContext(QXmlStreamReader& reader, const TKeyGroups& groups, TAudit& aud
             TEntry entry = ReadMessage(reader);
             ++audit.Entries;
             const QString where = name + QStringLiteral(": ") + entry.Source;
+            if (SplitsJoinedLetters(entry.Translation)) {
+                audit.SplitWords << where;
+            }
             if (entry.Type == QLatin1String("unfinished")) {
                 audit.Unfinished << where;
             } else if (entry.Type == QLatin1String("obsolete") || entry.Type == QLatin1String("vanished")) {

@@ -17,6 +17,8 @@ struct TAudit {
     QStringList Obsolete;
     // "context: key: first source / second source" for each clash.
     QStringList AccessKeyClashes;
+    // Access keys that split a word's joined letters (the window draws the word broken).
+    QStringList SplitWords;
 };
 
 // A context whose texts sit in several menus (the commands') lists each menu's sources; keys are

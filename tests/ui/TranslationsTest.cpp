@@ -129,6 +129,20 @@ private slots:
         QCOMPARE(audit.Obsolete.size(), obsolete);
     }
 
+    // Only the key between two joined letters breaks the word; after a letter that never joins
+    // the next one, or at a word's start, it stays whole.
+    void AuditFindsSplitWords() {
+        const TAudit audit =
+            Audit(TsText(QStringLiteral("Stage"),
+                         Message(QStringLiteral("&amp;Screen:"),
+                                 QStringLiteral("\u0627\u0644&amp;\u0634\u0627\u0634\u0629:")) +
+                             Message(QStringLiteral("&amp;Width:"),
+                                     QStringLiteral("\u0627\u0644\u0634\u0627&amp;\u0634\u0629")) +
+                             Message(QStringLiteral("&amp;Help"),
+                                     QStringLiteral("&amp;\u0645\u0633\u0627\u0639\u062F\u0629"))));
+        QCOMPARE(audit.SplitWords, QStringList{QStringLiteral("Stage: &Screen:")});
+    }
+
     // Every fault of every file is listed at once, so one run shows a translator all there is to mend.
     void ShippedFilesAreSound() {
         const QStringList paths = TsFiles();
@@ -142,6 +156,9 @@ private slots:
             }
             for (const QString& clash : audit.AccessKeyClashes) {
                 faults << file + QStringLiteral("access key ") + clash;
+            }
+            for (const QString& split : audit.SplitWords) {
+                faults << file + QStringLiteral("access key splits a word ") + split;
             }
             if (ShippedComplete.contains(audit.Language)) {
                 for (const QString& open : audit.Unfinished + audit.Obsolete) {
