@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>«لون خط رأس القائمة» على «خلفية رأس القائمة»</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>ينتهي قبل إغلاق عناصره</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>لا يحتوي على عنصر svg</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>يحتوي على تعليق لا ينتهي</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>يعرّف نوع مستند أو كيانات أو بيانات حرفية، وهو ما لا يجوز في أيقونة</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>يحتوي على تصريح XML لا ينتهي</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>يحتوي على تعليمة معالجة</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>ليس XML سليم البنية</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>يحتوي على عنصر %1، وهو ما لا يجوز في أيقونة</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>يحتوي على أكثر من رسم واحد</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>لا يبدأ بعنصر svg</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>يحتوي على عنصر svg داخل عنصر آخر</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>يُداخل عناصره في أكثر من %1 مستوى</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>ينتهي داخل وسم العنصر %1</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>يُغلق عنصر %1 لم يفتحه</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>يحتوي على سمة حدث (%1)</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>يرتبط بملف أو عنوان آخر (%1)</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>يشير إلى شيء خارج الرسم (%1)</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>يستخدم كيانًا (&amp;%1;)، وهو ما لا يجوز في أيقونة</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>أكبر من %1 كيلوبايت</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>ليس نصًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>لا يمكن العثور عليه قبل حفظ المشروع، لأنه يُبحث عنه في مجلد المشروع</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>ليس في مجلد المشروع (سمِّه نسبةً إلى مجلد المشروع، دون «..»)</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>غير موجود في مجلد المشروع</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>تتعذّر قراءته</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Publish anyway?</source>
         <source>A menu entry needs a caption</source>
         <translation>يجب أن يكون لعنصر القائمة تسمية</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>لا يوجد نمط بعد: أضف نمطًا في صفحة «أنماط القائمة»، أو استخدم «إدراج نمط مفضل»</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Publish anyway?</source>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>تعذّر حفظ مفتاح الخادم في %1.%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>تعذّرت قراءة الملف %1.</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>لم تُنشر كل الملفات في المجلد %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>ما تمت كتابته: %1.</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>ما بقي كما كان، حسب اختيارك: %1.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>„Schriftfarbe Überschrift“ auf „Hintergrund Überschrift“</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>endet, bevor ihre Elemente geschlossen sind</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>enthält kein svg-Element</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>enthält einen Kommentar, der nicht endet</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>deklariert einen Dokumenttyp, Entitäten oder Zeichendaten, was ein Symbol nicht darf</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>enthält eine XML-Deklaration, die nicht endet</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>enthält eine Verarbeitungsanweisung</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>ist kein wohlgeformtes XML</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>enthält ein %1-Element, was ein Symbol nicht darf</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>enthält mehr als eine Zeichnung</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>beginnt nicht mit einem svg-Element</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>enthält ein svg-Element innerhalb eines anderen</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>verschachtelt ihre Elemente tiefer als %1 Ebenen</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>endet innerhalb des Tags des %1-Elements</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>schließt ein %1-Element, das sie nicht geöffnet hat</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>hat ein Ereignisattribut (%1)</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>verweist auf eine andere Datei oder Adresse (%1)</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>verweist auf etwas außerhalb der Zeichnung (%1)</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>verwendet eine Entität (&amp;%1;), was ein Symbol nicht darf</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>ist größer als %1 KB</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>kann erst gefunden werden, wenn das Projekt gespeichert ist, da sie im Ordner des Projekts gesucht wird</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>liegt nicht im Ordner des Projekts (geben Sie sie relativ zum Ordner des Projekts an, ohne „..“)</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>existiert nicht im Ordner des Projekts</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Trotzdem veröffentlichen?</translation>
         <source>A menu entry needs a caption</source>
         <translation>Ein Menüeintrag braucht eine Beschriftung</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>Noch kein Stil: Legen Sie einen auf der Seite „Menüstile“ an, oder verwenden Sie „Favoritenstil einfügen“</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Trotzdem veröffentlichen?</translation>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>Der Schlüssel des Servers konnte nicht in %1 gespeichert werden.%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>Nicht alle Dateien wurden im Ordner %1 veröffentlicht.</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>Geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>Wie gewählt unverändert gelassen: %1.</translation>
     </message>
 </context>
 <context>

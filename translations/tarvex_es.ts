@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>&quot;Color del texto del encabezado&quot; sobre &quot;Fondo del encabezado&quot;</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>termina antes de que se cierren sus elementos</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>no contiene ningún elemento svg</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>contiene un comentario que no termina</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>declara un tipo de documento, entidades o datos de caracteres, lo que un icono no puede hacer</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>contiene una declaración XML que no termina</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>contiene una instrucción de procesamiento</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>no es XML bien formado</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>contiene un elemento %1, lo que un icono no puede hacer</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>contiene más de un dibujo</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>no empieza con un elemento svg</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>contiene un elemento svg dentro de otro</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>anida sus elementos a más de %1 niveles de profundidad</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>termina dentro de la etiqueta del elemento %1</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>cierra un elemento %1 que no abrió</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>tiene un atributo de evento (%1)</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>enlaza a otro archivo o dirección (%1)</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>hace referencia a algo fuera del dibujo (%1)</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>usa una entidad (&amp;%1;), lo que un icono no puede hacer</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>ocupa más de %1 KB</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>no se puede encontrar hasta que se guarde el proyecto, ya que se busca en la carpeta del proyecto</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>no está en la carpeta del proyecto (indíquelo de forma relativa a la carpeta del proyecto, sin &quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>no existe en la carpeta del proyecto</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Publish anyway?</source>
         <source>A menu entry needs a caption</source>
         <translation>Una entrada de menú necesita un título</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>Aún no hay ningún estilo: agregue uno en la página Estilos del menú, o use Insertar estilo favorito</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Publish anyway?</source>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>No se pudo guardar la clave del servidor en %1.%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>No se puede leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>No se publicaron todos los archivos en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>Escritos: %1.</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>Se conservaron tal como estaban, como eligió: %1.</translation>
     </message>
 </context>
 <context>

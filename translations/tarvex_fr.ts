@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>«&#xa0;Couleur du texte d&apos;en-tête&#xa0;» sur «&#xa0;Arrière-plan d&apos;en-tête&#xa0;»</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>se termine avant que ses éléments soient fermés</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>ne contient aucun élément svg</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>contient un commentaire qui ne se termine pas</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>déclare un type de document, des entités ou des données caractères, ce qu&apos;une icône ne peut pas faire</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>contient une déclaration XML qui ne se termine pas</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>contient une instruction de traitement</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>n&apos;est pas du XML bien formé</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>contient un élément %1, ce qu&apos;une icône ne peut pas faire</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>contient plus d&apos;un dessin</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>ne commence pas par un élément svg</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>contient un élément svg dans un autre</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>imbrique ses éléments sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>se termine à l&apos;intérieur de la balise de l&apos;élément %1</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>ferme un élément %1 qu&apos;il n&apos;a pas ouvert</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>a un attribut d&apos;événement (%1)</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>renvoie à un autre fichier ou à une autre adresse (%1)</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>fait référence à quelque chose hors du dessin (%1)</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>utilise une entité (&amp;%1;), ce qu&apos;une icône ne peut pas faire</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>fait plus de %1&#xa0;Ko</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>ne peut être trouvé qu&apos;une fois le projet enregistré, car il est cherché dans le dossier du projet</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>n&apos;est pas dans le dossier du projet (indiquez-le relativement au dossier du projet, sans «&#xa0;..&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>n&apos;existe pas dans le dossier du projet</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ne peut pas être lu</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Publier quand même&#xa0;?</translation>
         <source>A menu entry needs a caption</source>
         <translation>Une entrée de menu doit avoir un libellé</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>Pas encore de style&#xa0;: ajoutez-en un dans la page Styles du menu, ou utilisez Insérer un style favori</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Publier quand même&#xa0;?</translation>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>La clé du serveur n&apos;a pas pu être conservée dans %1.%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>Impossible de lire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>Les fichiers n&apos;ont pas tous été publiés dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>Écrits&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>Conservés tels quels, comme vous l&apos;avez choisi&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

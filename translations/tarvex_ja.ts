@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>「メニュー見出しの背景色」上の「メニュー見出しの文字色」</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>要素が閉じられる前にファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>svg 要素がありません</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>終わりのないコメントがあります</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>アイコンでは使用できない文書型、エンティティ、または文字データの宣言があります</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>終わりのない XML 宣言があります</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>処理命令が含まれています</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>整形式の XML ではありません</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>アイコンでは使用できない %1 要素が含まれています</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>複数の描画が含まれています</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>svg 要素で始まっていません</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>svg 要素の中に別の svg 要素があります</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>要素の入れ子が %1 階層を超えています</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>%1 要素のタグの途中で終わっています</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>開いていない %1 要素を閉じています</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>イベント属性 (%1) があります</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>別のファイルまたはアドレスにリンクしています (%1)</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>描画の外にあるものを参照しています (%1)</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>アイコンでは使用できないエンティティ (&amp;%1;) を使用しています</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>%1 KB を超えています</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>UTF-8 のテキストではありません</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>プロジェクトのフォルダーで探すため、プロジェクトを保存するまで見つかりません</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>プロジェクトのフォルダーにありません (「..」を使わずに、プロジェクトのフォルダーからの相対パスで指定してください)</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>プロジェクトのフォルダーに存在しません</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Publish anyway?</source>
         <source>A menu entry needs a caption</source>
         <translation>メニュー項目にはキャプションが必要です</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>スタイルがまだありません。「メニュースタイル」ページで追加するか、「お気に入りのスタイルを挿入」を使用してください</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Publish anyway?</source>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>サーバーの鍵を %1 に保存できませんでした。%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>ファイル %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>一部のファイルをフォルダー %1 に公開できませんでした。</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>書き込んだファイル: %1。</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>選択どおりそのまま残したファイル: %1。</translation>
     </message>
 </context>
 <context>

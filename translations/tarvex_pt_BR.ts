@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>&quot;Cor do texto do cabeçalho&quot; sobre &quot;Fundo do cabeçalho&quot;</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>termina antes de seus elementos serem fechados</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>não contém nenhum elemento svg</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>contém um comentário que não termina</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>declara um tipo de documento, entidades ou dados de caracteres, o que um ícone não pode fazer</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>contém uma declaração XML que não termina</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>contém uma instrução de processamento</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>não é um XML bem formado</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>contém um elemento %1, o que um ícone não pode fazer</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>contém mais de um desenho</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>não começa com um elemento svg</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>contém um elemento svg dentro de outro</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>aninha seus elementos em mais de %1 níveis</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>termina dentro da tag do elemento %1</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>fecha um elemento %1 que não abriu</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>tem um atributo de evento (%1)</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>aponta para outro arquivo ou endereço (%1)</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>faz referência a algo fora do desenho (%1)</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>usa uma entidade (&amp;%1;), o que um ícone não pode fazer</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>tem mais de %1 KB</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>só pode ser encontrado depois que o projeto for salvo, pois é procurado na pasta do projeto</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>não está na pasta do projeto (indique-o em relação à pasta do projeto, sem &quot;..&quot;)</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>não existe na pasta do projeto</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Publicar mesmo assim?</translation>
         <source>A menu entry needs a caption</source>
         <translation>Uma entrada de menu precisa de um título</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>Ainda não há estilo: adicione um na página Estilos do menu, ou use Inserir estilo favorito</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Publicar mesmo assim?</translation>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>Não foi possível guardar a chave do servidor em %1.%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>Não é possível ler o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>Nem todos os arquivos foram publicados na pasta %1.</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>Gravados: %1.</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>Mantidos como estavam, conforme sua escolha: %1.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,102 @@
         <source>&quot;Menu Header Font Color&quot; on &quot;Menu Header Background&quot;</source>
         <translation>“菜单小标题背景颜色”上的“菜单小标题文字颜色”</translation>
     </message>
+    <message>
+        <source>ends before its elements are closed</source>
+        <translation>在其元素闭合之前就结束了</translation>
+    </message>
+    <message>
+        <source>holds no svg element</source>
+        <translation>不含 svg 元素</translation>
+    </message>
+    <message>
+        <source>has a comment that does not end</source>
+        <translation>含有未结束的注释</translation>
+    </message>
+    <message>
+        <source>declares a document type, entities or character data, which an icon may not</source>
+        <translation>声明了文档类型、实体或字符数据，图标不允许这样做</translation>
+    </message>
+    <message>
+        <source>has an XML declaration that does not end</source>
+        <translation>含有未结束的 XML 声明</translation>
+    </message>
+    <message>
+        <source>holds a processing instruction</source>
+        <translation>含有处理指令</translation>
+    </message>
+    <message>
+        <source>is not well-formed XML</source>
+        <translation>不是格式正确的 XML</translation>
+    </message>
+    <message>
+        <source>holds a %1 element, which an icon may not</source>
+        <translation>含有 %1 元素，图标不允许使用该元素</translation>
+    </message>
+    <message>
+        <source>holds more than one drawing</source>
+        <translation>含有多个图形</translation>
+    </message>
+    <message>
+        <source>does not begin with an svg element</source>
+        <translation>不是以 svg 元素开头</translation>
+    </message>
+    <message>
+        <source>holds an svg element inside another</source>
+        <translation>在一个 svg 元素中含有另一个 svg 元素</translation>
+    </message>
+    <message>
+        <source>nests its elements more than %1 deep</source>
+        <translation>元素嵌套超过 %1 层</translation>
+    </message>
+    <message>
+        <source>ends inside the %1 element&apos;s tag</source>
+        <translation>在 %1 元素的标签内结束</translation>
+    </message>
+    <message>
+        <source>closes a %1 element it did not open</source>
+        <translation>关闭了未打开的 %1 元素</translation>
+    </message>
+    <message>
+        <source>has an event attribute (%1)</source>
+        <translation>含有事件属性（%1）</translation>
+    </message>
+    <message>
+        <source>links to another file or address (%1)</source>
+        <translation>链接到其他文件或地址（%1）</translation>
+    </message>
+    <message>
+        <source>refers to something outside the drawing (%1)</source>
+        <translation>引用了图形之外的内容（%1）</translation>
+    </message>
+    <message>
+        <source>uses an entity (&amp;%1;), which an icon may not</source>
+        <translation>使用了实体（&amp;%1;），图标不允许这样做</translation>
+    </message>
+    <message>
+        <source>is larger than %1 KB</source>
+        <translation>大于 %1 KB</translation>
+    </message>
+    <message>
+        <source>is not UTF-8 text</source>
+        <translation>不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>cannot be found until the project is saved, since it is looked for beside the project</source>
+        <translation>在项目保存之前无法找到，因为它要在项目文件夹中查找</translation>
+    </message>
+    <message>
+        <source>is not beside the project (name it relative to the project&apos;s folder, without &quot;..&quot;)</source>
+        <translation>不在项目文件夹中（请使用相对于项目文件夹的名称，不要使用“..”）</translation>
+    </message>
+    <message>
+        <source>does not exist beside the project</source>
+        <translation>在项目文件夹中不存在</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>无法读取</translation>
+    </message>
 </context>
 <context>
     <name>Command</name>
@@ -1064,6 +1160,10 @@ Publish anyway?</source>
         <source>A menu entry needs a caption</source>
         <translation>菜单条目必须有标题</translation>
     </message>
+    <message>
+        <source>No style yet: add one on the Menu styles page, or Insert favourite style</source>
+        <translation>还没有样式：请在“菜单样式”页面上添加一个，或使用“插入收藏样式”</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1459,6 +1559,22 @@ Publish anyway?</source>
     <message>
         <source>The server&apos;s key could not be kept in %1.%2</source>
         <translation>无法将服务器的密钥保存到 %1。%2</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1.</source>
+        <translation>无法读取文件 %1。</translation>
+    </message>
+    <message>
+        <source>Not all files were published to the folder %1.</source>
+        <translation>并非所有文件都已发布到文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>已写入：%1。</translation>
+    </message>
+    <message>
+        <source>Kept as they were, as you chose: %1.</source>
+        <translation>已按您的选择保持原样：%1。</translation>
     </message>
 </context>
 <context>

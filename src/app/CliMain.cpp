@@ -178,7 +178,7 @@ bool AllReadable(const std::vector<TPublishFile>& files) {
     bool readable = true;
     for (const TPublishFile& file : files) {
         if (!file.Bytes) {
-            PrintError(file.Error);
+            PrintError(file.Error.English());
             readable = false;
         }
     }
@@ -241,7 +241,7 @@ int Build(const fs::path& appFolder, const std::vector<std::string>& args) {
     // The tool's caller asked for these files: existing ones are replaced.
     const TPublishResult result = WritePublishFiles(files, [](const fs::path&) { return true; });
     if (!result.Errors.empty()) {
-        PrintError(PublishReport(target, result));
+        PrintError(PublishReport(target, result).English());
         return ExitError;
     }
     return ExitOk;

@@ -88,7 +88,7 @@ int Send(const fs::path& appFolder, const std::string& projectPath, const TProje
         PrintError(std::string(ScriptWarningCaption) + " " + warning);
     }
     if (!files.Files) {
-        PrintError(files.Error);
+        PrintError(files.Error.English());
         return ExitError;
     }
     TUiText error;

@@ -190,10 +190,10 @@ private:
         if (read == m_files.end()) {
             read = m_files.emplace(name, ReadIconFile(m_settings.ProjectFolder, name).Refusal).first;
         }
-        if (!read->second.empty()) {
+        if (!read->second.Empty()) {
             m_add(TCheckLevel::Warning, entry,
                   Checks(TARVEX_TRANSLATE_NOOP("Checks", "Its icon file \"%1\" %2, so no icon is drawn."),
-                         {Verbatim(name), Verbatim(read->second)}));
+                         {Verbatim(name), read->second}));
         }
     }
 
@@ -241,7 +241,7 @@ private:
     const TCheckSettings& m_settings;
     const TAddFinding& m_add;
     int m_smallWidth = 0;
-    std::map<std::string, std::string> m_files; // an icon file's refusal, read once
+    std::map<std::string, TUiText> m_files; // an icon file's refusal, read once
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "ActionId.h"
 #include "ValueEditor.h"
+#include "base/UiText.h"
 
 #include <string>
 
@@ -39,7 +40,7 @@ public:
     // The find text changed: the view shows TEditCommands::FindMatches.
     virtual void FindMatchesChanged() {}
     // A note the preview shows where the menu would be, instead of a menu (empty: none).
-    virtual void PreviewNoteChanged(const std::string& /*note*/) {}
+    virtual void PreviewNoteChanged(const TUiText& /*note*/) {}
 };
 
 } // namespace tarvex

@@ -74,7 +74,7 @@ void TPreviewCommands::PublishActionExecute() {
             WarningCaption(), TMsgIcon::Information);
         return;
     }
-    m_context.Message(TUiText::Verbatim(PublishReport(*target, result)),
+    m_context.Message(PublishReport(*target, result),
                       result.Errors.empty() ? WarningCaption() : ErrorCaption(), TMsgIcon::Information);
 }
 
@@ -202,7 +202,7 @@ void TPreviewCommands::RepairMenuStyles() {
         }
     }
     for (const TTreeNode* options : broken) {
-        m_context.Message(TUiText::Verbatim(MissingStyleText(MenuObjectName(options->Parent()))),
+        m_context.Message(MissingStyleWarning(MenuObjectText(options->Parent())),
                           TUiText("Script", ScriptWarningCaption), TMsgIcon::Information);
     }
 }
@@ -270,7 +270,7 @@ void TPreviewCommands::Refresh() {
     m_refreshing = false;
     m_scriptNotWritten = outcome == TScriptOutcome::NotWritten;
     m_scriptRefused = outcome == TScriptOutcome::Refused;
-    if (const std::string note = m_scriptRefused ? NoStyleNote : ""; note != m_note) {
+    if (const TUiText note = m_scriptRefused ? TUiText("Editor", NoStyleNote) : TUiText(); note != m_note) {
         m_note = note;
         m_context.Notify([&note](TEditorListener& l) { l.PreviewNoteChanged(note); });
     }

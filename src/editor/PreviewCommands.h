@@ -30,8 +30,8 @@ class TPreviewCommands : public TDocumentListener {
 public:
     static constexpr const char* RepairMenuStyleStep = TARVEX_TRANSLATE_NOOP("Document", "Repair menu style");
     // Shown in the preview while the design has no style, so there is no menu to show.
-    static constexpr const char* NoStyleNote =
-        "No style yet: add one on the Menu styles page, or Insert favourite style";
+    static constexpr const char* NoStyleNote = TARVEX_TRANSLATE_NOOP(
+        "Editor", "No style yet: add one on the Menu styles page, or Insert favourite style");
 
     explicit TPreviewCommands(TEditorContext& context);
     TPreviewCommands(const TPreviewCommands&) = delete;
@@ -138,7 +138,7 @@ private:
     // The author has been told the design cannot be compiled.
     bool m_refusalSaid = false;
     // The note the preview shows now instead of a menu.
-    std::string m_note;
+    TUiText m_note;
     // The findings the window lists now, so it is told only when they change.
     std::vector<TCheckFinding> m_findings;
     TPreviewSite m_previewSite;

@@ -100,7 +100,7 @@ std::variant<TSiteJob, TUiText> TSitePublisher::Prepare(const TPublishTarget& ta
         TSiteFilesResult files =
             SiteFilesFor(m_context.AppFolder(), m_context.Project(), m_context.ProjectFolder(), target.Kind);
         if (!files.Files) {
-            return TUiText::Verbatim(files.Error);
+            return files.Error;
         }
         job.Files = std::move(*files.Files);
     }

@@ -13,7 +13,7 @@ namespace {
 TPublishFile ReadPublishFile(const std::filesystem::path& source, const std::filesystem::path& target) {
     TPublishFile file{target, ReadWholeFile(source), {}};
     if (!file.Bytes) {
-        file.Error = "Cannot read file " + PathText(source) + ".";
+        file.Error = TARVEX_TEXT("Publish", "Cannot read file %1.").Arg(PathText(source));
     }
     return file;
 }
@@ -65,8 +65,9 @@ TPublishResult WritePublishFiles(const std::vector<TPublishFile>& files,
         }
         if (const TWriteStatus status = WriteFileAtomically(file.Target, *file.Bytes);
             status != TWriteStatus::Written) {
-            result.Errors.push_back("Cannot create file " + PathText(file.Target) + "." +
-                                    WhyNotWritten(status));
+            result.Errors.push_back(TARVEX_TEXT("Editor", "Cannot create file %1.%2")
+                                        .Arg(PathText(file.Target))
+                                        .Arg(WhyNotWrittenText(status)));
             continue;
         }
         result.Written.push_back(file.Target);
@@ -79,7 +80,7 @@ TPublishResult PublishMenuFiles(const std::filesystem::path& tempFolder, const s
     return WritePublishFiles(ReadPublishFiles(tempFolder, target), confirmReplace);
 }
 
-std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result) {
+TUiText PublishReport(const std::filesystem::path& target, const TPublishResult& result) {
     const auto names = [](const std::vector<std::filesystem::path>& files) {
         std::string text;
         for (const std::filesystem::path& file : files) {
@@ -87,17 +88,17 @@ std::string PublishReport(const std::filesystem::path& target, const TPublishRes
         }
         return text;
     };
-    std::string report = "Not all files were published to the folder " + PathText(target.parent_path()) + ".";
+    std::vector<TUiText> lines{TARVEX_TEXT("Publish", "Not all files were published to the folder %1.")
+                                   .Arg(PathText(target.parent_path()))};
     if (!result.Written.empty()) {
-        report += "\nWritten: " + names(result.Written) + ".";
+        lines.push_back(TARVEX_TEXT("Publish", "Written: %1.").Arg(names(result.Written)));
     }
     if (!result.Declined.empty()) {
-        report += "\nKept as they were, as you chose: " + names(result.Declined) + ".";
+        lines.push_back(
+            TARVEX_TEXT("Publish", "Kept as they were, as you chose: %1.").Arg(names(result.Declined)));
     }
-    for (const std::string& error : result.Errors) {
-        report += "\n" + error;
-    }
-    return report;
+    lines.insert(lines.end(), result.Errors.begin(), result.Errors.end());
+    return TUiText::Joined(std::move(lines), "\n");
 }
 
 } // namespace tarvex

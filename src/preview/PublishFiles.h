@@ -2,6 +2,7 @@
 // Placing the engine files and the menu script into the folder the author publishes to; the
 // window's Publish and tarvex-cli build both go through it.
 
+#include "base/UiText.h"
 #include "model/Project.h"
 #include "script/MenuScript.h"
 
@@ -17,14 +18,14 @@ namespace tarvex {
 struct TPublishFile {
     std::filesystem::path Target;
     std::optional<std::string> Bytes;
-    std::string Error;
+    TUiText Error;
 };
 
-// What became of the three files. Copies that failed carry a message text (UTF-8).
+// What became of the three files. Copies that failed carry a message each.
 struct TPublishResult {
     std::vector<std::filesystem::path> Written;
     std::vector<std::filesystem::path> Declined; // existing files the person chose to keep
-    std::vector<std::string> Errors;
+    std::vector<TUiText> Errors;
 };
 
 // Reads what a publish to `target` writes: one.js and main.js from `engineFolder`, to go beside
@@ -51,6 +52,6 @@ TPublishResult PublishMenuFiles(const std::filesystem::path& tempFolder, const s
                                 const std::function<bool(const std::filesystem::path&)>& confirmReplace);
 
 // The sentences that say which files were not published to `target`'s folder and why.
-std::string PublishReport(const std::filesystem::path& target, const TPublishResult& result);
+TUiText PublishReport(const std::filesystem::path& target, const TPublishResult& result);
 
 } // namespace tarvex

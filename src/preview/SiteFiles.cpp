@@ -13,7 +13,7 @@ TSiteFilesResult SiteFilesFor(const fs::path& appFolder, const TProject& project
                               std::vector<std::string>* warnings) {
     const TMenuScript script = GenerateMenuScript(project, projectFolder);
     if (script.Refused) {
-        return {std::nullopt, std::string(NoStylesMessage)};
+        return {std::nullopt, TUiText("Script", NoStylesMessage)};
     }
     if (warnings) {
         for (const TScriptWarning& warning : script.Warnings) {

@@ -2,6 +2,7 @@
 // What a publish to a site sends: the files a build writes, as the site gets them. Shared by the
 // window and the command line (which also takes the target helpers from here).
 
+#include "base/UiText.h"
 #include "model/Project.h"
 #include "publish/SitePlan.h"
 #include "publish/SiteTargets.h"
@@ -15,7 +16,7 @@ namespace tarvex {
 
 struct TSiteFilesResult {
     std::optional<std::vector<TSiteFile>> Files;
-    std::string Error; // why there are none: no style to build from, an engine file unreadable
+    TUiText Error; // why there are none: no style to build from, an engine file unreadable
 };
 
 // The classic three files under their published names (the script as menu.js) or the module's

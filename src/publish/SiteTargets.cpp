@@ -99,9 +99,9 @@ bool PinHostKey(const std::string& knownHostsFile, const THostKeyPin& key, TUiTe
     *text += host + " " + key.KeyType + " " + key.KeyBase64 + "\n";
     const TWriteStatus status = WriteFileAtomically(file, *text);
     if (status != TWriteStatus::Written) {
-        // The reason is the one every save gives, in English where it is made.
+        // The reason is the one every save gives.
         error = PublishText(TARVEX_TRANSLATE_NOOP("Publish", "The server's key could not be kept in %1.%2"),
-                            {TUiText::Verbatim(knownHostsFile), TUiText::Verbatim(WhyNotWritten(status))});
+                            {TUiText::Verbatim(knownHostsFile), WhyNotWrittenText(status)});
         return false;
     }
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, ec);

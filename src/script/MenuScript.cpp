@@ -344,10 +344,6 @@ std::string StyleVariableName(std::string_view styleName) {
     return derived;
 }
 
-std::string MenuObjectName(const TTreeNode* group) {
-    return MenuObjectText(group).English();
-}
-
 TUiText MenuObjectText(const TTreeNode* group) {
     return group ? Verbatim(group->Text()) : TUiText("Script", MainMenuOptionsText);
 }
@@ -357,10 +353,6 @@ TUiText MissingStyleWarning(const TUiText& objectName) {
         "Script",
         TARVEX_TRANSLATE_NOOP("Script", "Menu style in \"%1\" object not found. Used first found menu style"),
         {objectName});
-}
-
-std::string MissingStyleText(std::string_view objectName) {
-    return MissingStyleWarning(Verbatim(objectName)).English();
 }
 
 std::string MenuName(const TTreeNode* group) {

@@ -74,11 +74,9 @@ TMenuScript GenerateMenuScript(const TProject& project, const std::filesystem::p
 // The variable of a style (record text): its name without spaces, or the derived name.
 std::string StyleVariableName(std::string_view styleName);
 // How warnings name the options of the menu below `group`: its text, "Main menu options" for nullptr.
-std::string MenuObjectName(const TTreeNode* group);
 TUiText MenuObjectText(const TTreeNode* group);
-// The warning for a menu whose style does not exist, named as MenuObjectName does.
+// The warning for a menu whose style does not exist, named as MenuObjectText does.
 TUiText MissingStyleWarning(const TUiText& objectName);
-std::string MissingStyleText(std::string_view objectName); // the same in English
 // "mainmenu" for nullptr, otherwise the group's text without spaces, before it is made unique.
 std::string MenuName(const TTreeNode* group);
 

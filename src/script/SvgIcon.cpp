@@ -63,8 +63,13 @@ bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-TSvgIcon Refused(std::string why) {
+TSvgIcon Refused(TUiText why) {
     return TSvgIcon{{}, std::move(why), {}};
+}
+
+// Each reason ends the sentence "Its icon file "NAME" …, so no icon is drawn." of the Checks list.
+TUiText Why(const char* source, std::vector<TUiText> args = {}) {
+    return TUiText("Checks", source, std::move(args));
 }
 
 struct TElement {
@@ -86,15 +91,15 @@ public:
         if (m_text.substr(0, 3) == "\xEF\xBB\xBF") {
             m_at = 3;
         }
-        while (m_refusal.empty() && Next()) {
+        while (m_refusal.Empty() && Next()) {
         }
-        if (m_refusal.empty() && (!m_open.empty() || m_skipped > 0)) {
-            m_refusal = "ends before its elements are closed";
+        if (m_refusal.Empty() && (!m_open.empty() || m_skipped > 0)) {
+            m_refusal = Why(TARVEX_TRANSLATE_NOOP("Checks", "ends before its elements are closed"));
         }
-        if (m_refusal.empty() && m_done.empty()) {
-            m_refusal = "holds no svg element";
+        if (m_refusal.Empty() && m_done.empty()) {
+            m_refusal = Why(TARVEX_TRANSLATE_NOOP("Checks", "holds no svg element"));
         }
-        return m_refusal.empty() ? TSvgIcon{m_done.front(), {}, m_markup} : Refused(m_refusal);
+        return m_refusal.Empty() ? TSvgIcon{m_done.front(), {}, m_markup} : Refused(m_refusal);
     }
 
 private:
@@ -104,7 +109,7 @@ private:
         const std::string_view between = m_text.substr(m_at, lt == std::string_view::npos ? lt : lt - m_at);
         if (between.find('&') != std::string_view::npos && m_skipped == 0) {
             Decoded(between); // only to refuse an entity it does not know
-            if (!m_refusal.empty()) {
+            if (!m_refusal.Empty()) {
                 return false;
             }
         }
@@ -114,34 +119,37 @@ private:
         m_at = lt;
         const std::string_view rest = m_text.substr(m_at);
         if (rest.substr(0, 4) == "<!--") {
-            return Skip("-->", "has a comment that does not end");
+            return Skip("-->", TARVEX_TRANSLATE_NOOP("Checks", "has a comment that does not end"));
         }
         if (rest.substr(0, 2) == "<!") {
-            return Refuse("declares a document type, entities or character data, which an icon may not");
+            return Refuse(Why(TARVEX_TRANSLATE_NOOP(
+                "Checks", "declares a document type, entities or character data, which an icon may not")));
         }
         if (rest.substr(0, 5) == "<?xml" && m_seenMarkup == false) {
-            return Skip("?>", "has an XML declaration that does not end");
+            return Skip("?>", TARVEX_TRANSLATE_NOOP("Checks", "has an XML declaration that does not end"));
         }
         if (rest.substr(0, 2) == "<?") {
-            return Refuse("holds a processing instruction");
+            return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "holds a processing instruction")));
         }
         m_seenMarkup = true;
         return rest.substr(0, 2) == "</" ? Close() : Open();
     }
 
-    bool Skip(std::string_view end, std::string_view refusal) {
+    bool Skip(std::string_view end, const char* refusal) {
         const std::size_t at = m_text.find(end, m_at + 2);
         if (at == std::string_view::npos) {
-            return Refuse(refusal);
+            return Refuse(Why(refusal));
         }
         m_at = at + end.size();
         return true;
     }
 
-    bool Refuse(std::string_view why) {
-        m_refusal = why;
+    bool Refuse(TUiText why) {
+        m_refusal = std::move(why);
         return false;
     }
+
+    bool NotWellFormed() { return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "is not well-formed XML"))); }
 
     std::string_view Name() {
         const std::size_t from = m_at;
@@ -171,34 +179,38 @@ private:
     std::vector<std::string> m_done; // the finished drawing
     std::string m_markup;            // the same as markup
     int m_skipped = 0;               // depth inside a left-out note
-    std::string m_refusal;
+    TUiText m_refusal;
 };
 
 bool TSvgReader::Open() {
     ++m_at;
     const std::string tag(Name());
     if (tag.empty()) {
-        return Refuse("is not well-formed XML");
+        return NotWellFormed();
     }
     const bool note = m_skipped > 0 || OneOf(Notes, tag);
     if (!note && !OneOf(Shapes, tag)) {
-        return Refuse("holds a " + tag + " element, which an icon may not");
+        return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "holds a %1 element, which an icon may not"),
+                          {TUiText::Verbatim(tag)}));
     }
     if (!note && m_open.empty() && !m_done.empty()) {
-        return Refuse("holds more than one drawing");
+        return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "holds more than one drawing")));
     }
     if (!note && (m_open.empty() != (tag == "svg"))) {
-        return Refuse(m_open.empty() ? "does not begin with an svg element"
-                                     : "holds an svg element inside another");
+        return Refuse(m_open.empty()
+                          ? Why(TARVEX_TRANSLATE_NOOP("Checks", "does not begin with an svg element"))
+                          : Why(TARVEX_TRANSLATE_NOOP("Checks", "holds an svg element inside another")));
     }
     if (static_cast<int>(m_open.size()) + m_skipped >= DeepestElement) {
-        return Refuse("nests its elements more than " + std::to_string(DeepestElement) + " deep");
+        return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "nests its elements more than %1 deep"),
+                          {TUiText::Verbatim(std::to_string(DeepestElement))}));
     }
     TElement element{tag, {}, {}, {}, {}, false};
     for (;;) {
         SkipSpace();
         if (m_at >= m_text.size()) {
-            return Refuse("ends inside the " + tag + " element's tag");
+            return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "ends inside the %1 element's tag"),
+                              {TUiText::Verbatim(tag)}));
         }
         if (m_text.substr(m_at, 2) == "/>" || m_text[m_at] == '>') {
             break;
@@ -229,7 +241,7 @@ bool TSvgReader::Close() {
     const std::string_view tag = Name();
     SkipSpace();
     if (m_at >= m_text.size() || m_text[m_at] != '>') {
-        return Refuse("is not well-formed XML");
+        return NotWellFormed();
     }
     ++m_at;
     if (m_skipped > 0) {
@@ -237,7 +249,8 @@ bool TSvgReader::Close() {
         return true;
     }
     if (m_open.empty() || m_open.back().Tag != tag) {
-        return Refuse("closes a " + std::string(tag) + " element it did not open");
+        return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "closes a %1 element it did not open"),
+                          {TUiText::Verbatim(tag)}));
     }
     TElement element = std::move(m_open.back());
     m_open.pop_back();
@@ -272,7 +285,7 @@ bool TSvgReader::Attribute(TElement& element) {
     const std::string name(Name());
     SkipSpace();
     if (name.empty() || m_at >= m_text.size() || m_text[m_at] != '=') {
-        return Refuse("is not well-formed XML");
+        return NotWellFormed();
     }
     ++m_at;
     SkipSpace();
@@ -280,15 +293,15 @@ bool TSvgReader::Attribute(TElement& element) {
     const std::size_t end =
         quote == '"' || quote == '\'' ? m_text.find(quote, m_at + 1) : std::string_view::npos;
     if (end == std::string_view::npos) {
-        return Refuse("is not well-formed XML");
+        return NotWellFormed();
     }
     const std::string_view raw = m_text.substr(m_at + 1, end - m_at - 1);
     m_at = end + 1;
     if (raw.find('<') != std::string_view::npos) {
-        return Refuse("is not well-formed XML");
+        return NotWellFormed();
     }
     std::string value = Decoded(raw);
-    return m_refusal.empty() && Keep(element, name, std::move(value));
+    return m_refusal.Empty() && Keep(element, name, std::move(value));
 }
 
 // What an attribute may be: one that runs, links or fetches refuses the file; any other that is
@@ -297,14 +310,17 @@ bool TSvgReader::Attribute(TElement& element) {
 bool TSvgReader::Keep(TElement& element, std::string_view name, std::string value) {
     const std::string lower = AsciiLower(name);
     if (lower.substr(0, 2) == "on") {
-        return Refuse("has an event attribute (" + lower + ")");
+        return Refuse(
+            Why(TARVEX_TRANSLATE_NOOP("Checks", "has an event attribute (%1)"), {TUiText::Verbatim(lower)}));
     }
     if (lower.find("href") != std::string::npos || lower == "src" || lower == "xml:base") {
-        return Refuse("links to another file or address (" + std::string(name) + ")");
+        return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "links to another file or address (%1)"),
+                          {TUiText::Verbatim(name)}));
     }
     const std::string folded = AsciiLower(value);
     if (folded.find("url(") != std::string::npos || folded.find("javascript:") != std::string::npos) {
-        return Refuse("refers to something outside the drawing (" + std::string(name) + ")");
+        return Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "refers to something outside the drawing (%1)"),
+                          {TUiText::Verbatim(name)}));
     }
     if (lower == "style" || !OneOf(Presentational, name)) {
         return true;
@@ -344,12 +360,18 @@ std::string TSvgReader::Decoded(std::string_view raw) {
             AppendUtf8(out, code > 0 && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF) ? char32_t(code)
                                                                                              : U'?');
         } else {
-            Refuse("uses an entity (&" + std::string(entity.substr(0, 20)) + ";), which an icon may not");
+            Refuse(Why(TARVEX_TRANSLATE_NOOP("Checks", "uses an entity (&%1;), which an icon may not"),
+                       {TUiText::Verbatim(entity.substr(0, 20))}));
             return {};
         }
         i = semicolon;
     }
     return out;
+}
+
+TUiText TooLarge() {
+    return Why(TARVEX_TRANSLATE_NOOP("Checks", "is larger than %1 KB"),
+               {TUiText::Verbatim(std::to_string(IconFileLimit / 1024))});
 }
 
 } // namespace
@@ -360,39 +382,41 @@ bool IsIconFile(std::string_view icon) {
 
 TSvgIcon ReduceSvg(std::string_view text) {
     if (text.size() > IconFileLimit) {
-        return Refused("is larger than " + std::to_string(IconFileLimit / 1024) + " KB");
+        return Refused(TooLarge());
     }
     if (!IsValidUtf8(text)) {
-        return Refused("is not UTF-8 text");
+        return Refused(Why(TARVEX_TRANSLATE_NOOP("Checks", "is not UTF-8 text")));
     }
     return TSvgReader(text).Read();
 }
 
 TSvgIcon ReadIconFile(const std::filesystem::path& folder, std::string_view icon) {
     if (folder.empty()) {
-        return Refused(
-            "cannot be found until the project is saved, since it is looked for beside the project");
+        return Refused(Why(TARVEX_TRANSLATE_NOOP(
+            "Checks",
+            "cannot be found until the project is saved, since it is looked for beside the project")));
     }
     const std::filesystem::path relative = PathFromUtf8(icon);
     const bool outside =
         relative.is_absolute() || relative.has_root_name() ||
         std::any_of(relative.begin(), relative.end(), [](const auto& part) { return part == ".."; });
     if (outside) {
-        return Refused(
-            "is not beside the project (name it relative to the project's folder, without \"..\")");
+        return Refused(Why(TARVEX_TRANSLATE_NOOP(
+            "Checks",
+            "is not beside the project (name it relative to the project's folder, without \"..\")")));
     }
     const std::filesystem::path file = folder / relative;
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
-        return Refused("does not exist beside the project");
+        return Refused(Why(TARVEX_TRANSLATE_NOOP("Checks", "does not exist beside the project")));
     }
     const std::uintmax_t size = std::filesystem::file_size(file, error);
     if (!error && size > IconFileLimit) {
-        return Refused("is larger than " + std::to_string(IconFileLimit / 1024) + " KB");
+        return Refused(TooLarge());
     }
     const std::optional<std::string> text = error ? std::nullopt : ReadWholeFile(file, IconFileLimit);
     if (!text) {
-        return Refused("cannot be read");
+        return Refused(Why(TARVEX_TRANSLATE_NOOP("Checks", "cannot be read")));
     }
     return ReduceSvg(*text);
 }

@@ -4,6 +4,8 @@
 // menu script carries as data and the engine rebuilds through DOM calls. A file that holds
 // anything able to run, fetch or refer to something else is refused whole, with the reason.
 
+#include "base/UiText.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -17,12 +19,12 @@ struct TSvgIcon {
     // The reduced tree as a script literal: ["svg",{"viewBox":"0 0 24 24"},[["path",{"d":"..."},[]]]].
     std::string Script;
     // Why the file is not drawn, as the end of a sentence ("holds a script element"); empty when it is.
-    std::string Refusal;
+    TUiText Refusal;
     // The same drawing as inline markup in pure ASCII, for a page: the outer svg element without a
     // width or height, so the page sizes it by adding them right after "<svg".
     std::string Markup;
 
-    bool Drawn() const { return Refusal.empty(); }
+    bool Drawn() const { return Refusal.Empty(); }
 };
 
 // True when the icon names a file rather than one of the drawn set: it ends in ".svg", any case.

@@ -65,8 +65,8 @@ void TMainViewSync::RecentFilesChanged() {
     RebuildRecentFiles();
 }
 
-void TMainViewSync::PreviewNoteChanged(const std::string& note) {
-    m_widgets.PreviewStage->SetNote(QString::fromStdString(note));
+void TMainViewSync::PreviewNoteChanged(const TUiText& note) {
+    m_widgets.PreviewStage->SetNote(Shown(note));
 }
 
 void TMainViewSync::FindMatchesChanged() {

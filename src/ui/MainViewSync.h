@@ -53,7 +53,7 @@ public:
     void RecentFilesChanged() override;
     void DocumentStateChanged() override;
     void FindMatchesChanged() override;
-    void PreviewNoteChanged(const std::string& note) override;
+    void PreviewNoteChanged(const TUiText& note) override;
 
 private:
     void ConnectTree(TEditorTreeView* view, TTreeModel* model, bool objects);

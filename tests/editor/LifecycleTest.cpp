@@ -70,7 +70,7 @@ TEST_F(LifecycleTest, StartUpWithoutAFavouriteSaysSoOnceAndShowsNoEarlierMenu) {
 TEST_F(LifecycleTest, AfterCancelThePreviewSaysHowToGetAStyleAndNewStyleWorksFromEitherPage) {
     struct TNotes : TEditorListener {
         std::vector<std::string> Shown;
-        void PreviewNoteChanged(const std::string& note) override { Shown.push_back(note); }
+        void PreviewNoteChanged(const TUiText& note) override { Shown.push_back(note.English()); }
     } notes;
     Editor().AddListener(&notes);
     Start(std::nullopt);

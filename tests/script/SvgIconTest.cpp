@@ -60,7 +60,11 @@ TEST(SvgIconTest, HostileFilesAreRefusedWithTheirReason) {
     for (const THostileFile& file : files) {
         const TSvgIcon icon = ReduceSvg(file.Text);
         EXPECT_FALSE(icon.Drawn()) << file.Name;
-        EXPECT_NE(icon.Refusal.find(file.Reason), std::string::npos) << file.Name << ": " << icon.Refusal;
+        EXPECT_NE(icon.Refusal.English().find(file.Reason), std::string::npos)
+            << file.Name << ": " << icon.Refusal.English();
+        // The reason is shown in the window's language, inside the Checks finding.
+        ASSERT_NE(icon.Refusal.Context, nullptr) << file.Name;
+        EXPECT_STREQ(icon.Refusal.Context, "Checks") << file.Name;
         EXPECT_TRUE(icon.Script.empty()) << file.Name;
     }
 }
@@ -71,7 +75,7 @@ TEST(SvgIconTest, KeepsShapesAndPresentationInTheTextColour) {
         "<svg xmlns=\"http://www.w3.org/2000/svg\" id=\"x\" viewBox=\"0 0 24 24\" style=\"color:red\">"
         "<title>A &amp; B</title><g fill=\"#123456\" class=\"c\"><circle cx=\"12\" cy=\"12\" r=\"4\"/>"
         "<path d=\"M1 1L&#x32;3 23\" stroke=\"none\"></path></g></svg>");
-    ASSERT_TRUE(icon.Drawn()) << icon.Refusal;
+    ASSERT_TRUE(icon.Drawn()) << icon.Refusal.English();
     EXPECT_EQ(icon.Script, "[\"svg\",{\"viewBox\":\"0 0 24 24\"},[[\"g\",{\"fill\":\"currentColor\"},"
                            "[[\"circle\",{\"cx\":\"12\",\"cy\":\"12\",\"r\":\"4\"},[]],"
                            "[\"path\",{\"d\":\"M1 1L23 23\",\"stroke\":\"none\"},[]]]]]]");
@@ -82,9 +86,9 @@ TEST(SvgIconTest, AFileIsLookedForOnlyBesideTheProject) {
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "ok.svg") << "<svg viewBox=\"0 0 2 2\"><rect width=\"2\" height=\"2\"/></svg>";
     EXPECT_TRUE(ReadIconFile(folder, "ok.svg").Drawn());
-    EXPECT_NE(ReadIconFile(folder, "gone.svg").Refusal.find("does not exist"), std::string::npos);
-    EXPECT_NE(ReadIconFile(folder, "../ok.svg").Refusal.find("not beside"), std::string::npos);
-    EXPECT_NE(ReadIconFile({}, "ok.svg").Refusal.find("saved"), std::string::npos);
+    EXPECT_NE(ReadIconFile(folder, "gone.svg").Refusal.English().find("does not exist"), std::string::npos);
+    EXPECT_NE(ReadIconFile(folder, "../ok.svg").Refusal.English().find("not beside"), std::string::npos);
+    EXPECT_NE(ReadIconFile({}, "ok.svg").Refusal.English().find("saved"), std::string::npos);
     EXPECT_TRUE(IsIconFile("Logo.SVG"));
     EXPECT_FALSE(IsIconFile("home"));
     std::filesystem::remove_all(folder);
