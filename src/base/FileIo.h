@@ -41,18 +41,8 @@ inline constexpr std::string_view DiskFullMessage = TARVEX_TRANSLATE_NOOP("Files
 inline constexpr std::string_view FolderRefusesMessage =
     TARVEX_TRANSLATE_NOOP("Files", "The folder does not let a new file be made, which a safe save needs.");
 
-// " " and the reason a write failed for, when there is one worth telling; else nothing.
-inline std::string WhyNotWritten(TWriteStatus status) {
-    if (status == TWriteStatus::NoSpace) {
-        return " " + std::string(DiskFullMessage);
-    }
-    if (status == TWriteStatus::FolderRefusesNewFiles) {
-        return " " + std::string(FolderRefusesMessage);
-    }
-    return {};
-}
-
-// The same, for the window to translate.
+// " " and the reason a write failed for, when there is one worth telling; else nothing. The window
+// translates it; the command-line tool prints its English.
 inline TUiText WhyNotWrittenText(TWriteStatus status) {
     std::string_view reason;
     if (status == TWriteStatus::NoSpace) {
@@ -65,6 +55,10 @@ inline TUiText WhyNotWrittenText(TWriteStatus status) {
     }
     //: Puts the reason after the sentence it explains.
     return TARVEX_TEXT("Files", " %1").Arg(TUiText("Files", reason));
+}
+
+inline std::string WhyNotWritten(TWriteStatus status) {
+    return WhyNotWrittenText(status).English();
 }
 
 // Whether `name` is one the temporary files of saves take.
