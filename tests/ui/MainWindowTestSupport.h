@@ -181,6 +181,18 @@ inline void TypeFileNameOnceSettled(QFileDialog* dialog, const QString& fileName
         5000);
 }
 
+// A test program keeps the program's settings in a folder of its own, emptied before every test;
+// closing a window does not end the program.
+inline void KeepSettingsIn(const QTemporaryDir& folder) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+}
+
+inline void ClearSettings() {
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Korvane", "Tarvex").clear();
+}
+
 // Closes the window; the save question, which only a changed design asks, is answered No.
 inline void CloseAnsweringNo(TTarvexForm& form) {
     if (form.Editor().Modified()) {
