@@ -133,8 +133,10 @@ private:
         if (own.front() != &node) {
             return;
         }
+        // Unheaded, so named after the panel for screen readers, as the menu names it.
+        const std::string panel = DecodeCaptionReferences(node.Parent()->Text());
         Line(Depth(), "<li>");
-        Line(Depth() + 1, "<ul>");
+        Line(Depth() + 1, "<ul aria-label=\"" + HtmlEscaped(IsBlank(panel) ? "Menu" : panel) + "\">");
         for (const TTreeNode* item : own) {
             Line(Depth() + 2, EntryStart(*item) + "</li>");
         }

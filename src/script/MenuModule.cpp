@@ -79,12 +79,14 @@ std::string PartialRules(const TProject& project, const std::string& list) {
     std::string rules;
     const std::string panelList = list + " ul." + std::string(MenuPanelClass);
     // A panel hangs from the bar's left edge, as wide as its columns and at most the bar, whose
-    // width it wraps its columns to.
+    // width it wraps its columns to. Vertically it keeps its place under its own entry: on a bar
+    // wrapped onto rows, hanging under the whole bar would make the pointer cross the rows below,
+    // whose entries take the hover and close it.
     const std::string panelRules[] = {
         list + " > ul { position: relative; }",
         list + " li:has(> ul." + std::string(MenuPanelClass) + ") { position: static; }",
         panelList + " { flex-direction: row; align-items: flex-start; gap: 0 1em; box-sizing: border-box; "
-                    "width: max-content; max-width: 100%; padding: 0.25em; }",
+                    "top: auto; width: max-content; max-width: 100%; padding: 0.25em; }",
         panelList + " > li > a, " + panelList + " > li > span { font-weight: bold; }",
         panelList + " ul { display: flex; position: static; min-width: 0; }",
         panelList + " ul ul { padding-left: 1em; }",

@@ -68,6 +68,31 @@ describe('the plain list of links', () => {
     await plain.close();
   });
 
+  // On a bar that wraps onto several rows a panel hangs from its own entry's row, so the pointer
+  // reaches it without crossing the entries of the rows below, which would close it.
+  it('keeps a panel open on the way to it from an entry of a wrapped bar', async () => {
+    const panelOption = (xml) => {
+      let n = 0;
+      return xml.replace(/<MenuOpening>on mouse over<\/MenuOpening>/g, (m) => (++n === 2 ? `${m}\n<Layout>Panel</Layout>` : m));
+    };
+    const folder = h.publishEdited('phone', 'plain-panel', panelOption);
+    const url = h.linksPageOf(`${folder}.xml`, folder);
+    const plain = await browser.newContext({ javaScriptEnabled: false, viewport: { width: 375, height: 700 } });
+    const p = await h.open(plain, url);
+    const entry = p.locator('nav.tarvex-links li:has(> ul.tarvex-panel) > a').first();
+    const bar = await h.box(p, 'nav.tarvex-links > ul');
+    const from = await entry.boundingBox();
+    assert.ok(bar.height > from.height * 1.5, 'the bar does not wrap at this width');
+    await p.mouse.move(from.x + 4, from.y + from.height / 2);
+    const to = await p.locator('ul.tarvex-panel a').first().boundingBox();
+    assert.ok(to, 'the panel does not open on hover');
+    // Straight down from the entry into the panel, as a hand moves.
+    await p.mouse.move(from.x + 4, to.y + to.height / 2, { steps: 12 });
+    assert.ok(await p.locator('ul.tarvex-panel a').first().isVisible(), 'the panel closed on the way');
+    assert.equal(await p.evaluate(() => [...document.querySelectorAll(':hover')].at(-1).closest('ul.tarvex-panel') !== null), true);
+    await plain.close();
+  });
+
   // The list is drawn as a bar before the engine runs, so the menu that replaces it moves what
   // follows by a layout shift score of 0.05 at most, with the scripts arriving late.
   it('gives way to the menu with a layout shift of 0.05 at most', async () => {

@@ -62,9 +62,14 @@ export function publish(project, folder = project) {
 // Writes a project's plain page of links (tarvex-cli html) into a published folder and returns
 // its file:// URL.
 export function linksPage(project, folder) {
+  return linksPageOf(path.join(projectDir, `${project}.xml`), folder);
+}
+
+// The same for a project file of any folder (one written by publishEdited, say).
+export function linksPageOf(source, folder) {
   work();
   const file = path.join(folder, 'links.htm');
-  execFileSync(cli, ['html', path.join(projectDir, `${project}.xml`), '-o', file], { stdio: 'pipe' });
+  execFileSync(cli, ['html', source, '-o', file], { stdio: 'pipe' });
   return pathToFileURL(file).href;
 }
 

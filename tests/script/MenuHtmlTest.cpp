@@ -133,7 +133,7 @@ TEST(MenuHtml, StylesTheListBeforeTheScriptsOfItsOutput) {
 
 // Readers without script get what the menu draws of an entry: its icon (a name of the set or a file
 // beside the project, as the reducer keeps it), its badge and description; a panel's own items
-// stand together in a column of their own beside its groups' columns.
+// stand together in a column of their own beside its groups' columns, named after the panel.
 TEST(MenuHtml, EntriesCarryTheirIconBadgeAndDescriptionAndPanelsTheirColumns) {
     const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "tarvex-html-icons";
     std::filesystem::create_directories(folder);
@@ -188,7 +188,7 @@ TEST(MenuHtml, EntriesCarryTheirIconBadgeAndDescriptionAndPanelsTheirColumns) {
     EXPECT_NE(html.find("  <li><span>Shop</span>\r\n"
                         "    <ul class=\"tarvex-panel\">\r\n"
                         "      <li>\r\n"
-                        "        <ul>\r\n"
+                        "        <ul aria-label=\"Shop\">\r\n"
                         "          <li><a href=\"all.htm\">All</a></li>\r\n"
                         "          <li><a href=\"sale.htm\">Sale</a></li>\r\n"
                         "        </ul>\r\n"
