@@ -20,7 +20,7 @@ export var toggle = null;
 export var mount = null;        // the page's #tarvex-menu, when it has one
 export var rootMenus = [];
 export var drawn = [];          // every menu drawn so far
-export var sheet = null;        // the engine's style sheet
+export var sheet = null;        // the engine's style sheet of the menus' designs
 export var toggleHolder = null;
 
 var serial = 0;

@@ -65,18 +65,25 @@ export function design(holder, css) {
   holder.rule.style.cssText = css;
 }
 
-// The engine's rules as a constructed style sheet where the browser has them (a policy that
-// refuses inline style elements allows it), otherwise as a style element.
+// The engine's rules as constructed style sheets where the browser has them (a policy that
+// refuses inline style elements allows them), otherwise as style elements. The fixed rules and the
+// menus' designs are two sheets: a rule added to a sheet makes the browser read that sheet again,
+// and each submenu adds its design as it first opens, so that sheet is kept small.
+// Returns the sheet for the designs.
 export function makeSheet() {
   try {
-    var made = new W.CSSStyleSheet();
-    made.replaceSync(CSS_TEXT);
-    D.adoptedStyleSheets = D.adoptedStyleSheets.concat([made]);
-    return made;
+    var fixed = new W.CSSStyleSheet();
+    fixed.replaceSync(CSS_TEXT);
+    var designs = new W.CSSStyleSheet();
+    D.adoptedStyleSheets = D.adoptedStyleSheets.concat([fixed, designs]);
+    return designs;
   } catch (e) {
-    var holder = el('style');
-    holder.textContent = CSS_TEXT;
-    (D.head || D.body).appendChild(holder);
+    var holder;
+    for (var i = 0; i < 2; i++) {
+      holder = el('style');
+      holder.textContent = i ? '' : CSS_TEXT;
+      (D.head || D.body).appendChild(holder);
+    }
     return holder.sheet;
   }
 }
