@@ -177,6 +177,7 @@ void TPublishToSiteDialog::ChooseTarget(int row) {
     m_form->Show(m_current >= 0 ? m_targets[static_cast<std::size_t>(m_current)] : TPublishTarget{});
     m_form->setEnabled(m_current >= 0);
     m_password->clear();
+    m_keptPassword.reset();
     m_plan.reset();
     m_files->clear();
     m_total->setValue(0);
@@ -189,6 +190,8 @@ void TPublishToSiteDialog::TargetEdited() {
     }
     m_targets[static_cast<std::size_t>(m_current)] = m_form->Target();
     m_list->item(m_current)->setText(TargetLabel(m_targets[static_cast<std::size_t>(m_current)]));
+    // Another address or user is another entry of the key store.
+    m_keptPassword.reset();
     m_plan.reset();
     UpdateButtons();
 }

@@ -85,6 +85,11 @@ private:
     std::optional<TSitePlan> m_plan;
     // dav:// addresses the author agreed to send to unencrypted in this dialog.
     std::set<std::string> m_plainConsent;
+    // What the desktop's key store holds for the current target, as last read or written there,
+    // so a login that worked writes the password only when it changed.
+    std::optional<QString> m_keptPassword;
+    // Why the key store could not keep the password, said with the next outcome.
+    QString m_keyStoreTrouble;
     bool m_busy = false;
     std::atomic<bool> m_cancelled{false};
     quint64 m_totalBytes = 0;

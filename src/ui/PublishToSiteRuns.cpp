@@ -99,6 +99,7 @@ std::optional<TSiteJob> TPublishToSiteDialog::PrepareJob(bool withFiles) {
         if (const std::optional<QString> stored =
                 TSiteKeyStore::Read(Utf8ToQString(TSitePublisher::SecretKey(target)))) {
             m_password->setText(*stored);
+            m_keptPassword = *stored;
         }
     }
     std::variant<TSiteJob, TUiText> job = m_publisher.Prepare(
@@ -162,17 +163,19 @@ void TPublishToSiteDialog::KeepPassword() {
     }
     const QString key =
         Utf8ToQString(TSitePublisher::SecretKey(m_targets[static_cast<std::size_t>(m_current)]));
-    if (TSiteKeyStore::Read(key) == m_password->text()) {
+    if (m_keptPassword == m_password->text()) {
         return;
     }
     QString error;
-    if (!TSiteKeyStore::Write(key, m_password->text(), &error)) {
+    if (TSiteKeyStore::Write(key, m_password->text(), &error)) {
+        m_keptPassword = m_password->text();
+    } else {
         // Said once the outcome is shown; the password still serves this dialog.
         m_remember->setChecked(false);
-        m_remember->setToolTip(
+        m_keyStoreTrouble =
             tr("The desktop's key store is not available (%1): the password serves only while this "
                "dialog is open.")
-                .arg(error));
+                .arg(error);
     }
 }
 
@@ -310,9 +313,9 @@ void TPublishToSiteDialog::ShowOutcome(const TSiteRun& run) {
     } else {
         ShowStatus(Shown(report.Message), true);
     }
-    if (!m_remember->isChecked() && !m_remember->toolTip().isEmpty()) {
-        m_status->setText(m_status->text() + QLatin1Char('\n') + m_remember->toolTip());
-        m_remember->setToolTip(QString());
+    if (!m_keyStoreTrouble.isEmpty()) {
+        m_status->setText(m_status->text() + QLatin1Char('\n') + m_keyStoreTrouble);
+        m_keyStoreTrouble.clear();
     }
     UpdateButtons();
 }
