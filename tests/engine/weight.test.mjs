@@ -4,7 +4,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { describe, it } from 'node:test';
-import { ENGINE_FILES, cssText, minified, shippedDir } from '../../engine/build.mjs';
+import { ENGINE_FILES, MODULES, cssText, minified, shippedDir } from '../../engine/build.mjs';
 
 const gzip = (text) => gzipSync(text, { level: 9 }).length;
 
@@ -22,5 +22,11 @@ describe('shipped engine', () => {
     }
     assert.ok(script <= 12 * 1024, `${script} bytes gzip of script`);
     assert.ok(gzip(css) <= 3 * 1024, `${gzip(css)} bytes gzip of styles`);
+  });
+
+  // The README's table is where a newcomer looks for the module to change.
+  it('has every module it bundles named in the README', () => {
+    const readme = fs.readFileSync(new URL('../../engine/README.md', import.meta.url), 'utf8');
+    assert.deepEqual(MODULES.filter((name) => !readme.includes(`| \`${name}\` |`)), []);
   });
 });
