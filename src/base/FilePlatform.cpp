@@ -289,6 +289,7 @@ TFileHandle OpenAndHold(const std::filesystem::path& path, bool& busy) {
         fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     }
     if (fd < 0) {
+        busy = errno == ENOENT;
         return NoFile;
     }
     struct stat info {};

@@ -87,8 +87,10 @@ enum class TPlaceResult { Placed, Exists, Unsupported, Failed };
 TPlaceResult PlaceWithoutReplacing(const std::filesystem::path& temp, const std::filesystem::path& target);
 
 // Opens an existing file and takes the system's exclusive lock between processes on it, without
-// waiting; CloseFile (or the end of the process) lets it go. `busy` tells that another holds it.
-// Where the file system keeps no such locks the file is opened all the same.
+// waiting; CloseFile (or the end of the process) lets it go. `busy` tells that another is at the
+// file this moment: it holds it, or the file was gone when opened (another just took it away; a new
+// one may already stand at the path). Where the file system keeps no such locks the file is opened
+// all the same.
 TFileHandle OpenAndHold(const std::filesystem::path& path, bool& busy);
 // Whether `path` names the very file `file` is open on.
 bool SameFile(TFileHandle file, const std::filesystem::path& path);

@@ -308,6 +308,8 @@ TFileHandle OpenAndHold(const std::filesystem::path& path, bool& busy) {
                                FILE_ATTRIBUTE_NORMAL, nullptr);
     }
     if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        busy = error == ERROR_FILE_NOT_FOUND;
         return NoFile;
     }
     if (!IsDiskFile(handle)) {

@@ -242,8 +242,9 @@ TLockFile::TStep TLockFile::TakeAwayIfStale(bool force) {
     if (!held.Open()) {
         std::error_code ec;
         const bool there = std::filesystem::exists(std::filesystem::symlink_status(m_path, ec));
-        // Held by another window that judges or removes it now, or gone meanwhile: look again.
-        // Anything else in its place cannot be opened as a lock.
+        // Held by another window that judges or removes it now, or gone meanwhile (perhaps with a
+        // new lock placed since, which this round must not take for something unopenable): look
+        // again. Anything else in its place cannot be opened as a lock.
         return held.Busy() || !there ? TStep::Again : TStep::NotPossible;
     }
     const std::optional<TLockOwner> owner = held.Owner();

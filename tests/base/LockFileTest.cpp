@@ -156,6 +156,22 @@ TEST(LockFile, TwoWindowsOfOneProcessAndAForcedTakeover) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path), fs::directory_iterator()), 1);
 }
 
+// A lock taken away between a window's look and its opening is another window at work, not a lock
+// that cannot be opened: told apart, a racer that finds a new lock in its place tries again rather
+// than giving up. A folder in the lock's place still cannot be held.
+TEST(LockFile, HoldingOneGoneMeanwhileIsAnotherWindowAtWork) {
+    TFolder folder;
+    for (const bool gone : {true, false}) {
+        const fs::path path = folder.Path / (gone ? "gone.lock" : "folder.lock");
+        if (!gone) {
+            fs::create_directory(path);
+        }
+        bool busy = !gone;
+        EXPECT_EQ(platform::OpenAndHold(path, busy), platform::NoFile) << path;
+        EXPECT_EQ(busy, gone) << path;
+    }
+}
+
 // Real processes, started together and released at once, each taking the same lock once while no
 // one lets go: whatever was there before, exactly one of them gets it.
 TEST(LockFile, OfProcessesStartedAtOnceExactlyOneGetsTheLock) {
