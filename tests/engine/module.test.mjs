@@ -2,9 +2,12 @@
 // policy that allows nothing but the site's own files, and the page's window gains no property.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import { createRequire } from 'node:module';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import * as h from './helpers.mjs';
+
+const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 let browser;
 before(async () => { browser = await h.launch(); });
@@ -55,4 +58,33 @@ describe('module output', () => {
       }
     });
   }
+
+  // The shop sample holds every pattern at once: a panel, rich entries, More at tablet width and
+  // the drawer on a phone. Each open, under the same policy, is whole for assistive technology.
+  it('shop: panel, More and drawer draw under the policy and pass axe at every width', async () => {
+    const folder = h.publishProject(path.join(h.repo, 'data/samples/shop.xml'), 'module-shop', '--module');
+    fs.writeFileSync(path.join(folder, 'index.html'), PAGE.replace('<head>', '<head><meta name="viewport" content="width=device-width, initial-scale=1">'));
+    const server = await h.serve(folder, { 'Content-Security-Policy': "default-src 'self'" });
+    try {
+      for (const [width, opens] of [[1280, '.tvx-panel'], [768, '.tvx-sub'], [375, '.tvx-opened']]) {
+        const context = await browser.newContext({ viewport: { width, height: 700 }, hasTouch: width === 375 });
+        await context.addInitScript(PROBE);
+        const p = await h.open(context, `${server.url}index.html`);
+        await p.waitForSelector('#tarvex-menu .tvx-root .tvx-e', { state: 'attached' });
+        // The phone taps the menu button, the tablet clicks More; the pointer rests on Shop.
+        const groups = p.locator('#tarvex-menu .tvx-root > .tvx-l > .tvx-e > [aria-expanded]');
+        if (width === 375) await p.locator('.tvx-tg').tap();
+        else if (width === 768) await groups.last().click();
+        else await groups.first().hover();
+        await p.locator(opens).filter({ visible: true }).first().waitFor();
+        const axe = await p.evaluate(async (src) => { eval(src); return (await axe.run(document.querySelector('.tvx-nav'))).violations.map((v) => v.id); }, axeSource);
+        assert.deepEqual(axe, [], `${width}`);
+        assert.deepEqual(await p.evaluate(() => window.__probe.violations), [], `${width}`);
+        assert.deepEqual(p.errors, [], `${width}`);
+        await context.close();
+      }
+    } finally {
+      await server.close();
+    }
+  });
 });
