@@ -78,14 +78,16 @@ export function makeSheet() {
     D.adoptedStyleSheets = D.adoptedStyleSheets.concat([fixed, designs]);
     return designs;
   } catch (e) {
-    var holder;
-    for (var i = 0; i < 2; i++) {
-      holder = el('style');
-      holder.textContent = i ? '' : CSS_TEXT;
-      (D.head || D.body).appendChild(holder);
-    }
-    return holder.sheet;
+    styleElement(CSS_TEXT);
+    return styleElement('').sheet;
   }
+}
+
+function styleElement(text) {
+  var holder = el('style');
+  holder.textContent = text;
+  (D.head || D.body).appendChild(holder);
+  return holder;
 }
 
 export function onScheme() {

@@ -3,6 +3,7 @@
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
+import { createRequire } from 'node:module';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -220,3 +221,12 @@ export function entry(caption) {
 }
 
 export const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+let axeSource;
+
+// The ids of what axe-core finds wrong in the drawn menu. Run as the test's own evaluation, so a
+// page's strict policy does not refuse it.
+export async function menuAxeViolations(p) {
+  axeSource ??= fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+  return p.evaluate(async (src) => { eval(src); return (await axe.run(document.querySelector('.tvx-nav'))).violations.map((v) => v.id); }, axeSource);
+}

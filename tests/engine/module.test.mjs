@@ -2,12 +2,9 @@
 // policy that allows nothing but the site's own files, and the page's window gains no property.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
-import { createRequire } from 'node:module';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
 import * as h from './helpers.mjs';
-
-const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 let browser;
 before(async () => { browser = await h.launch(); });
@@ -77,7 +74,7 @@ describe('module output', () => {
         else if (width === 768) await groups.last().click();
         else await groups.first().hover();
         await p.locator(opens).filter({ visible: true }).first().waitFor();
-        const axe = await p.evaluate(async (src) => { eval(src); return (await axe.run(document.querySelector('.tvx-nav'))).violations.map((v) => v.id); }, axeSource);
+        const axe = await h.menuAxeViolations(p);
         assert.deepEqual(axe, [], `${width}`);
         assert.deepEqual(await p.evaluate(() => window.__probe.violations), [], `${width}`);
         assert.deepEqual(p.errors, [], `${width}`);

@@ -2,12 +2,9 @@
 // the menu's events and a bar fixed at the top. Each is checked at phone, tablet and desktop width
 // where its behaviour depends on the width.
 import assert from 'node:assert/strict';
-import fs from 'node:fs';
-import { createRequire } from 'node:module';
 import { after, before, describe, it } from 'node:test';
 import * as h from './helpers.mjs';
 
-const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const VIEWPORT = '<meta name="viewport" content="width=device-width, initial-scale=1">';
 // phone.xml's bar needs about 1,270 px: this desktop window holds it whole.
 const DESKTOP = 1400;
@@ -58,7 +55,7 @@ describe('a bar without room', () => {
         assert.deepEqual([...bar, ...moved].map((c) => c.replace(/\s+/g, ' ')), all);
         assert.equal(await p.evaluate(() => document.activeElement.textContent), moved[0]);
       }
-      const axe = await p.evaluate(async (src) => { eval(src); return (await axe.run(document.querySelector('.tvx-nav'))).violations.map((v) => v.id); }, axeSource);
+      const axe = await h.menuAxeViolations(p);
       assert.deepEqual(axe, [], `${width}`);
       await p.done();
     }
@@ -182,7 +179,7 @@ describe('rich entries', () => {
       assert.deepEqual(got, { description, icons: icon, inked: true }, name);
     }
     assert.equal(await p.evaluate(() => window.ran), undefined);
-    const axe = await p.evaluate(async (src) => { eval(src); return (await axe.run(document.querySelector('.tvx-nav'))).violations.map((v) => v.id); }, axeSource);
+    const axe = await h.menuAxeViolations(p);
     assert.deepEqual(axe, []);
     await p.done();
   });
